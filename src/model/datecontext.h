@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include <unicode/calendar.h>
+#include <unicode/datefmt.h>
+#include <unicode/smpdtfmt.h>
+
+// The ICU formatters and calendar that date texts need, for one locale and time zone.
+// Building them is the expensive part of a day count, so `current()` keeps one per thread
+// and rebuilds it when the time zone or the locale of the process changes.
+class DateContext
+{
+public:
+    DateContext();
+    ~DateContext();
+    DateContext(const DateContext &) = delete;
+    DateContext &operator=(const DateContext &) = delete;
+
+    // The calling thread's context, up to date with the process's time zone and locale.
+    static DateContext &current();
+    // Makes every thread rebuild its context on next use, re-reading the system time zone
+    // (for a change of /etc/localtime that leaves TZ as it was).
+    static void invalidateAll();
+
+    // Parses with the pattern chosen by the text's length: 11 characters or more
+    // "yyyy-MM-dd'T'HH:mm:ssZ", exactly 10 "yyyy-MM-dd", fewer the locale's long date.
+    std::optional<UDate> parseByLength(const QString &text);
+    // Parses "yyyy-MM-dd" only.
+    std::optional<UDate> parseDay(const QString &text);
+
+    struct DayStart
+    {
+        UDate instant;      // 00:00 (or the first instant) of a local calendar day
+        int32_t julianDay;  // that day's number
+    };
+    std::optional<DayStart> startOfDay(UDate instant);
+    // The start of the day that `ddate` names, remembered per text; nothing when the day
+    // start cannot be built. Texts that do not parse count as `now`'s day.
+    std::optional<DayStart> startOfDayFor(const QString &ddate, UDate now);
+
+    // The Gregorian calendar of the process's zone; nothing when ICU could not build it.
+    icu::Calendar *calendar() { return m_calendar.get(); }
+
+    QString formatDay(UDate instant);                     // "yyyy-MM-dd"
+    QString formatDisplay(UDate instant, const char *pattern);
+
+private:
+    bool matchesProcessSettings() const;
+
+    std::string m_tzEnv;
+    bool m_tzSet = false;
+    std::string m_localeName;
+    quint64 m_generation = 0;
+    icu::Locale m_locale;
+    std::unique_ptr<icu::TimeZone> m_zone;
+    std::unique_ptr<icu::SimpleDateFormat> m_dayFormat;
+    std::unique_ptr<icu::SimpleDateFormat> m_timestampFormat;
+    std::unique_ptr<icu::DateFormat> m_longFormat;
+    std::unique_ptr<icu::SimpleDateFormat> m_displayFormat;
+    const char *m_displayPattern = nullptr;
+    std::unique_ptr<icu::Calendar> m_calendar;
+    QHash<QString, std::optional<DayStart>> m_dayStarts; // only for texts that parse
+};
+
+// Number of user-perceived characters, as date texts are measured by.
+qsizetype characterCount(const QString &text);

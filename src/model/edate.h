@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <QVariantMap>
+#include <optional>
+
+// One counted day ("event"): its title, its date, its look and its reminder settings.
+// A plain value; the fields encode under their own names.
+struct EDate
+{
+    QString ddate;                              // "yyyy-MM-dd" as the app writes it
+    std::optional<qint64> colorIndex;           // theme id applied last, not a list position
+    QString bgColor;
+    QString fontColor;
+    QString lineColor;
+    QString circleColor;
+    QString dateTitle;
+    QString barType;                            // raw name of a BarType
+    QString barColor;
+    bool notification = false;
+    std::optional<qint64> repeatNotification;   // stored NotiDays code
+    std::optional<bool> countdown;              // absent counts down
+    QString id;                                 // upper-case UUID text
+
+    // Structural: all thirteen fields, texts compared as canonically equivalent Unicode.
+    friend bool operator==(const EDate &a, const EDate &b);
+    friend bool operator!=(const EDate &a, const EDate &b) { return !(a == b); }
+
+    // Keyed form shared by JSON and property lists. Optional fields are left out when absent.
+    QVariantMap toKeyed() const;
+    // Fails (nothing) when a required key is missing or any key has the wrong type; absent or
+    // null optional keys decode as absent; unknown keys are ignored.
+    static std::optional<EDate> fromKeyed(const QVariantMap &keyed);
+
+    QJsonObject toJson() const;
+    static std::optional<EDate> fromJson(const QJsonObject &object);
+};
+
+size_t qHash(const EDate &event, size_t seed = 0) noexcept;
+
+// The event list as stored under "magicDates": a binary property list holding an array of
+// event dictionaries. Decoding fails as a whole when any one record fails.
+QByteArray encodeEventList(const QList<EDate> &events);
+std::optional<QList<EDate>> decodeEventList(const QByteArray &binaryPlist);
+
+// The same list as a JSON array (the form of the packaged default events).
+std::optional<QList<EDate>> decodeEventListJson(const QByteArray &json);

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <functional>
+
+// The app's settings: one dictionary in a binary property-list file,
+// $XDG_CONFIG_HOME/tallowick/settings.plist. Every write replaces the file atomically and
+// durably. Several processes of the same user may share it; `update` and `Lock` keep their
+// read-modify-write sequences from interleaving.
+class SettingsStore
+{
+public:
+    explicit SettingsStore(QString path = defaultPath());
+
+    static QString defaultPath();
+    const QString &path() const { return m_path; }
+
+    // The whole dictionary. An absent file reads as empty. A file that is not a dictionary
+    // property list is moved aside (never deleted, its new name is logged) and reads as empty.
+    QVariantMap load() const;
+    bool save(const QVariantMap &values) const;
+
+    // One key, read fresh from the file; an invalid QVariant when absent.
+    QVariant value(const QString &key) const;
+    // An absent or non-boolean value reads as false.
+    bool boolValue(const QString &key) const;
+
+    // Locks, reloads, applies `change` and saves. Returns false when the save failed.
+    bool update(const std::function<void(QVariantMap &)> &change) const;
+    bool setValue(const QString &key, const QVariant &value) const;
+    bool remove(const QString &key) const;
+
+    // Holds the store's inter-process lock while alive. Not re-entrant: do not call
+    // `update`, `setValue` or `remove` while holding one.
+    class Lock
+    {
+    public:
+        explicit Lock(const QString &lockPath);
+        ~Lock();
+        Lock(const Lock &) = delete;
+        Lock &operator=(const Lock &) = delete;
+        Lock(Lock &&other) noexcept;
+        Lock &operator=(Lock &&) = delete;
+
+    private:
+        int m_fd = -1;
+    };
+    Lock lock() const;
+
+private:
+    QString m_path;
+};

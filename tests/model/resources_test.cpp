@@ -1,0 +1,59 @@
+#include <model/bartype.h>
+#include <model/resources.h>
+
+#include <QSet>
+#include <gtest/gtest.h>
+
+TEST(PackagedThemes, CoverEveryBarKindAndTheIdsLinksAndFormsStartFrom)
+{
+    const QList<ColorProvider> &themes = colorSets();
+    ASSERT_GE(themes.size(), 12);
+    QSet<qint64> ids;
+    QSet<QString> kinds;
+    for (const ColorProvider &theme : themes) {
+        EXPECT_FALSE(ids.contains(theme.id)) << "duplicate theme id " << theme.id;
+        ids.insert(theme.id);
+        EXPECT_TRUE(barTypeFromName(theme.barType)) << qPrintable(theme.barType);
+        kinds.insert(theme.barType);
+        for (const QString &colour : {theme.bgColor, theme.fontColor, theme.lineColor, theme.circleColor, theme.barColor})
+            EXPECT_EQ(colour.size(), 6) << qPrintable(colour);
+    }
+    EXPECT_TRUE(ids.contains(1));
+    EXPECT_TRUE(ids.contains(1003));
+    for (BarType type : kAllBarTypes)
+        EXPECT_TRUE(kinds.contains(barTypeName(type))) << qPrintable(barTypeName(type));
+}
+
+TEST(PackagedDefaultEvents, AreAFewCompleteEventsWithDistinctIds)
+{
+    const QList<EDate> &events = defaultEvents();
+    ASSERT_GE(events.size(), 2);
+    ASSERT_LE(events.size(), 4);
+    QSet<QString> ids;
+    for (const EDate &event : events) {
+        EXPECT_EQ(event.id.size(), 36);
+        EXPECT_EQ(event.id, event.id.toUpper());
+        ids.insert(event.id);
+        EXPECT_EQ(event.ddate.size(), 10);
+        EXPECT_FALSE(event.dateTitle.isEmpty());
+    }
+    EXPECT_EQ(ids.size(), events.size());
+}
+
+TEST(PackagedThemes, DecodingRequiresEveryKeyWithItsType)
+{
+    const QByteArray good = R"([{"id":7,"barType":"Box","bgColor":"a","fontColor":"b","lineColor":"c",
+        "circleColor":"d","barColor":"e"}])";
+    ASSERT_TRUE(decodeThemeList(good));
+    EXPECT_EQ(decodeThemeList(good)->at(0).id, 7);
+    EXPECT_FALSE(decodeThemeList(QByteArray(good).replace("\"id\":7", "\"id\":\"7\"")));
+    EXPECT_FALSE(decodeThemeList(QByteArray(good).replace("\"id\":7", "\"id\":7.5")));
+    EXPECT_FALSE(decodeThemeList(QByteArray(good).replace("\"barColor\":\"e\"", "\"barColor\":1")));
+    EXPECT_FALSE(decodeThemeList(QByteArray(good).replace(",\"barColor\":\"e\"", "")));
+    EXPECT_FALSE(decodeThemeList("{}"));
+}
+
+TEST(PackagedResourcesDeathTest, AMissingResourceStopsWithItsName)
+{
+    EXPECT_DEATH(loadResourceBytes(QStringLiteral("Missing.json")), "Couldn't find Missing.json in main bundle.");
+}
