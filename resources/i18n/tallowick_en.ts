@@ -1,6 +1,8 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
+<!-- Apps of the maker, in the about list: Mossling, Tidewell, Quillo, Fernlet, Hushpot, Cobblyn, Wrennie, Glimmo, Plumtide.
+     Each has the keys <Name>.title and <Name>.sub; its icon image is the lower-case name. -->
 <context>
     <name></name>
     <message id="Notification.today">
@@ -10,6 +12,278 @@
     <message id="Notification.daysleft">
         <source>days left</source>
         <translation>days left</translation>
+    </message>
+    <message id="Setting.notification">
+        <source>Reminders</source>
+        <translation>Reminders</translation>
+    </message>
+    <message id="Setting.notiTime">
+        <source>Reminders arrive at 10:00 AM.</source>
+        <translation>Reminders arrive at 10:00 AM.</translation>
+    </message>
+    <message id="Setting.notiDayOption1">
+        <source>On the day</source>
+        <translation>On the day</translation>
+    </message>
+    <message id="Setting.notiDayOption2">
+        <source>3 days before</source>
+        <translation>3 days before</translation>
+    </message>
+    <message id="Setting.notiDayOption3">
+        <source>7 days before</source>
+        <translation>7 days before</translation>
+    </message>
+    <message id="Setting.notiDayOption4">
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message id="Setting.permission">
+        <source>Notifications are off</source>
+        <translation>Notifications are off</translation>
+    </message>
+    <message id="Setting.permissionCopy">
+        <source>Turn on notifications for Tallowick in Settings to get reminders.</source>
+        <translation>Turn on notifications for Tallowick in Settings to get reminders.</translation>
+    </message>
+    <message id="OK">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="Setting.rateUs">
+        <source>Enjoying Tallowick?</source>
+        <translation>Enjoying Tallowick?</translation>
+    </message>
+    <message id="Setting.reviewCopy">
+        <source>A short review helps us make Tallowick even better.</source>
+        <translation>A short review helps us make Tallowick even better.</translation>
+    </message>
+    <message id="Setting.review">
+        <source>Write a review</source>
+        <translation>Write a review</translation>
+    </message>
+    <message id="Setting.studio">
+        <source>Ostra Studio</source>
+        <translation>Ostra Studio</translation>
+    </message>
+    <message id="Setting.notificationsPage">
+        <source>Notifications</source>
+        <translation>Notifications</translation>
+    </message>
+    <message id="Setting.allowNotifications">
+        <source>Allow notifications</source>
+        <translation>Allow notifications</translation>
+    </message>
+    <message id="Permission.title">
+        <source>Allow reminders?</source>
+        <translation>Allow reminders?</translation>
+    </message>
+    <message id="Permission.message">
+        <source>Tallowick sends reminders at 10:00 AM on the days you choose.</source>
+        <translation>Tallowick sends reminders at 10:00 AM on the days you choose.</translation>
+    </message>
+    <message id="Permission.allow">
+        <source>Allow</source>
+        <translation>Allow</translation>
+    </message>
+    <message id="Permission.deny">
+        <source>Don't Allow</source>
+        <translation>Don't Allow</translation>
+    </message>
+    <message id="Permission.openSettings">
+        <source>Open Settings</source>
+        <translation>Open Settings</translation>
+    </message>
+    <message id="add.title">
+        <source>New Event</source>
+        <translation>New Event</translation>
+    </message>
+    <message id="edit.title">
+        <source>Edit Event</source>
+        <translation>Edit Event</translation>
+    </message>
+    <message id="common.eventTitle">
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message id="common.day">
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message id="common.color">
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message id="button.save">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="button.cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="add.countdown">
+        <source>Count down</source>
+        <translation>Count down</translation>
+    </message>
+    <message id="add.countup">
+        <source>Count up</source>
+        <translation>Count up</translation>
+    </message>
+    <message id="You can't delete the last one">
+        <source>You can't delete the last one</source>
+        <translation>You can't delete the last one</translation>
+    </message>
+    <message id="Please create a new one first">
+        <source>Please create a new one first</source>
+        <translation>Please create a new one first</translation>
+    </message>
+    <message id="Can't add a new event">
+        <source>Can't add a new event</source>
+        <translation>Can't add a new event</translation>
+    </message>
+    <message id="You exceed the max number of events. ">
+        <source>You exceed the max number of events. </source>
+        <translation>You exceed the max number of events. </translation>
+    </message>
+    <message id="Something went wrong">
+        <source>Something went wrong</source>
+        <translation>Something went wrong</translation>
+    </message>
+    <message id="Please restart the app">
+        <source>Please restart the app</source>
+        <translation>Please restart the app</translation>
+    </message>
+    <message id="Tallowick">
+        <source>Tallowick</source>
+        <translation>Tallowick</translation>
+    </message>
+    <message id="Keep track of your upcoming events.">
+        <source>Keep track of your upcoming events.</source>
+        <translation>Keep track of your upcoming events.</translation>
+    </message>
+    <message id="days">
+        <source>days</source>
+        <translation>days</translation>
+    </message>
+    <message id="days left">
+        <source>days left</source>
+        <translation>days left</translation>
+    </message>
+    <message id="Event.days">
+        <source>days</source>
+        <translation>days</translation>
+    </message>
+    <message id="Event.daysLeft">
+        <source>days left</source>
+        <translation>days left</translation>
+    </message>
+    <message id="Sorry">
+        <source>Sorry, this size isn't available</source>
+        <translation>Sorry, this size isn't available</translation>
+    </message>
+    <message id="Home.chooseEvent">
+        <source>Choose event</source>
+        <translation>Choose event</translation>
+    </message>
+    <message id="Home.size">
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message id="Home.small">
+        <source>Small</source>
+        <translation>Small</translation>
+    </message>
+    <message id="Home.medium">
+        <source>Medium</source>
+        <translation>Medium</translation>
+    </message>
+    <message id="Home.large">
+        <source>Large</source>
+        <translation>Large</translation>
+    </message>
+    <message id="Home.remove">
+        <source>Remove widget</source>
+        <translation>Remove widget</translation>
+    </message>
+    <message id="Home.noEvents">
+        <source>No events yet</source>
+        <translation>No events yet</translation>
+    </message>
+    <message id="OstraApps">
+        <source>Ostra Apps</source>
+        <translation>Ostra Apps</translation>
+    </message>
+    <message id="Mossling.title">
+        <source>Plant care made easy</source>
+        <translation>Plant care made easy</translation>
+    </message>
+    <message id="Mossling.sub">
+        <source>Reminds you when your plants need water.</source>
+        <translation>Reminds you when your plants need water.</translation>
+    </message>
+    <message id="Tidewell.title">
+        <source>Drink more water</source>
+        <translation>Drink more water</translation>
+    </message>
+    <message id="Tidewell.sub">
+        <source>Log every glass and reach your daily goal.</source>
+        <translation>Log every glass and reach your daily goal.</translation>
+    </message>
+    <message id="Quillo.title">
+        <source>A diary in one line</source>
+        <translation>A diary in one line</translation>
+    </message>
+    <message id="Quillo.sub">
+        <source>Write one line a day and look back anytime.</source>
+        <translation>Write one line a day and look back anytime.</translation>
+    </message>
+    <message id="Fernlet.title">
+        <source>Grow small habits</source>
+        <translation>Grow small habits</translation>
+    </message>
+    <message id="Fernlet.sub">
+        <source>Check off habits and watch your streaks grow.</source>
+        <translation>Check off habits and watch your streaks grow.</translation>
+    </message>
+    <message id="Hushpot.title">
+        <source>Calm sounds for sleep</source>
+        <translation>Calm sounds for sleep</translation>
+    </message>
+    <message id="Hushpot.sub">
+        <source>Mix rain, wind and waves to drift off.</source>
+        <translation>Mix rain, wind and waves to drift off.</translation>
+    </message>
+    <message id="Cobblyn.title">
+        <source>Your pocket budget</source>
+        <translation>Your pocket budget</translation>
+    </message>
+    <message id="Cobblyn.sub">
+        <source>Track your spending with a single tap.</source>
+        <translation>Track your spending with a single tap.</translation>
+    </message>
+    <message id="Wrennie.title">
+        <source>Wake up to birdsong</source>
+        <translation>Wake up to birdsong</translation>
+    </message>
+    <message id="Wrennie.sub">
+        <source>A gentle alarm with real bird calls.</source>
+        <translation>A gentle alarm with real bird calls.</translation>
+    </message>
+    <message id="Glimmo.title">
+        <source>Moments in frames</source>
+        <translation>Moments in frames</translation>
+    </message>
+    <message id="Glimmo.sub">
+        <source>Dress up your photos with cute frames.</source>
+        <translation>Dress up your photos with cute frames.</translation>
+    </message>
+    <message id="Plumtide.title">
+        <source>Recipes for every day</source>
+        <translation>Recipes for every day</translation>
+    </message>
+    <message id="Plumtide.sub">
+        <source>Save favourite recipes and plan your meals.</source>
+        <translation>Save favourite recipes and plan your meals.</translation>
     </message>
 </context>
 </TS>

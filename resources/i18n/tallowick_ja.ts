@@ -11,5 +11,277 @@
         <source>days left</source>
         <translation>日後です</translation>
     </message>
+    <message id="Setting.notification">
+        <source>Reminders</source>
+        <translation>リマインダー</translation>
+    </message>
+    <message id="Setting.notiTime">
+        <source>Reminders arrive at 10:00 AM.</source>
+        <translation>通知は午前10時に届きます。</translation>
+    </message>
+    <message id="Setting.notiDayOption1">
+        <source>On the day</source>
+        <translation>当日</translation>
+    </message>
+    <message id="Setting.notiDayOption2">
+        <source>3 days before</source>
+        <translation>3日前から</translation>
+    </message>
+    <message id="Setting.notiDayOption3">
+        <source>7 days before</source>
+        <translation>7日前から</translation>
+    </message>
+    <message id="Setting.notiDayOption4">
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message id="Setting.permission">
+        <source>Notifications are off</source>
+        <translation>通知がオフになっています</translation>
+    </message>
+    <message id="Setting.permissionCopy">
+        <source>Turn on notifications for Tallowick in Settings to get reminders.</source>
+        <translation>リマインダーを受け取るには、設定でTallowickの通知をオンにしてください。</translation>
+    </message>
+    <message id="OK">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="Setting.rateUs">
+        <source>Enjoying Tallowick?</source>
+        <translation>Tallowickを気に入っていただけましたか？</translation>
+    </message>
+    <message id="Setting.reviewCopy">
+        <source>A short review helps us make Tallowick even better.</source>
+        <translation>ひとことレビューが、Tallowickをもっと良くする励みになります。</translation>
+    </message>
+    <message id="Setting.review">
+        <source>Write a review</source>
+        <translation>レビューを書く</translation>
+    </message>
+    <message id="Setting.studio">
+        <source>Ostra Studio</source>
+        <translation>Ostra Studio</translation>
+    </message>
+    <message id="Setting.notificationsPage">
+        <source>Notifications</source>
+        <translation>通知</translation>
+    </message>
+    <message id="Setting.allowNotifications">
+        <source>Allow notifications</source>
+        <translation>通知を許可</translation>
+    </message>
+    <message id="Permission.title">
+        <source>Allow reminders?</source>
+        <translation>通知を許可しますか？</translation>
+    </message>
+    <message id="Permission.message">
+        <source>Tallowick sends reminders at 10:00 AM on the days you choose.</source>
+        <translation>選んだ日の午前10時にTallowickがお知らせします。</translation>
+    </message>
+    <message id="Permission.allow">
+        <source>Allow</source>
+        <translation>許可</translation>
+    </message>
+    <message id="Permission.deny">
+        <source>Don't Allow</source>
+        <translation>許可しない</translation>
+    </message>
+    <message id="Permission.openSettings">
+        <source>Open Settings</source>
+        <translation>設定を開く</translation>
+    </message>
+    <message id="add.title">
+        <source>New Event</source>
+        <translation>新しいイベント</translation>
+    </message>
+    <message id="edit.title">
+        <source>Edit Event</source>
+        <translation>イベントを編集</translation>
+    </message>
+    <message id="common.eventTitle">
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message id="common.day">
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message id="common.color">
+        <source>Color</source>
+        <translation>カラー</translation>
+    </message>
+    <message id="button.save">
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message id="button.cancel">
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message id="add.countdown">
+        <source>Count down</source>
+        <translation>カウントダウン</translation>
+    </message>
+    <message id="add.countup">
+        <source>Count up</source>
+        <translation>カウントアップ</translation>
+    </message>
+    <message id="You can't delete the last one">
+        <source>You can't delete the last one</source>
+        <translation>最後のイベントは削除できません</translation>
+    </message>
+    <message id="Please create a new one first">
+        <source>Please create a new one first</source>
+        <translation>先に新しいイベントを作成してください</translation>
+    </message>
+    <message id="Can't add a new event">
+        <source>Can't add a new event</source>
+        <translation>新しいイベントを追加できません</translation>
+    </message>
+    <message id="You exceed the max number of events. ">
+        <source>You exceed the max number of events. </source>
+        <translation>イベントの上限数を超えています。</translation>
+    </message>
+    <message id="Something went wrong">
+        <source>Something went wrong</source>
+        <translation>問題が発生しました</translation>
+    </message>
+    <message id="Please restart the app">
+        <source>Please restart the app</source>
+        <translation>アプリを再起動してください</translation>
+    </message>
+    <message id="Tallowick">
+        <source>Tallowick</source>
+        <translation>Tallowick</translation>
+    </message>
+    <message id="Keep track of your upcoming events.">
+        <source>Keep track of your upcoming events.</source>
+        <translation>大切な日までの日数をひと目でチェック。</translation>
+    </message>
+    <message id="days">
+        <source>days</source>
+        <translation>日目</translation>
+    </message>
+    <message id="days left">
+        <source>days left</source>
+        <translation>日後</translation>
+    </message>
+    <message id="Event.days">
+        <source>days</source>
+        <translation>日目</translation>
+    </message>
+    <message id="Event.daysLeft">
+        <source>days left</source>
+        <translation>日後</translation>
+    </message>
+    <message id="Sorry">
+        <source>Sorry, this size isn't available</source>
+        <translation>このサイズには対応していません</translation>
+    </message>
+    <message id="Home.chooseEvent">
+        <source>Choose event</source>
+        <translation>イベントを選択</translation>
+    </message>
+    <message id="Home.size">
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message id="Home.small">
+        <source>Small</source>
+        <translation>小</translation>
+    </message>
+    <message id="Home.medium">
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message id="Home.large">
+        <source>Large</source>
+        <translation>大</translation>
+    </message>
+    <message id="Home.remove">
+        <source>Remove widget</source>
+        <translation>ウィジェットを削除</translation>
+    </message>
+    <message id="Home.noEvents">
+        <source>No events yet</source>
+        <translation>イベントはまだありません</translation>
+    </message>
+    <message id="OstraApps">
+        <source>Ostra Apps</source>
+        <translation>Ostraのアプリ</translation>
+    </message>
+    <message id="Mossling.title">
+        <source>Plant care made easy</source>
+        <translation>植物のお世話をかんたんに</translation>
+    </message>
+    <message id="Mossling.sub">
+        <source>Reminds you when your plants need water.</source>
+        <translation>水やりのタイミングをお知らせします。</translation>
+    </message>
+    <message id="Tidewell.title">
+        <source>Drink more water</source>
+        <translation>こまめに水分補給</translation>
+    </message>
+    <message id="Tidewell.sub">
+        <source>Log every glass and reach your daily goal.</source>
+        <translation>飲んだ水を記録して、1日の目標を達成しよう。</translation>
+    </message>
+    <message id="Quillo.title">
+        <source>A diary in one line</source>
+        <translation>1行日記</translation>
+    </message>
+    <message id="Quillo.sub">
+        <source>Write one line a day and look back anytime.</source>
+        <translation>毎日1行書いて、いつでも振り返れます。</translation>
+    </message>
+    <message id="Fernlet.title">
+        <source>Grow small habits</source>
+        <translation>小さな習慣を育てよう</translation>
+    </message>
+    <message id="Fernlet.sub">
+        <source>Check off habits and watch your streaks grow.</source>
+        <translation>習慣をチェックして、連続記録を伸ばそう。</translation>
+    </message>
+    <message id="Hushpot.title">
+        <source>Calm sounds for sleep</source>
+        <translation>眠りを誘うサウンド</translation>
+    </message>
+    <message id="Hushpot.sub">
+        <source>Mix rain, wind and waves to drift off.</source>
+        <translation>雨や風、波の音を組み合わせて眠りにつけます。</translation>
+    </message>
+    <message id="Cobblyn.title">
+        <source>Your pocket budget</source>
+        <translation>ポケットの家計簿</translation>
+    </message>
+    <message id="Cobblyn.sub">
+        <source>Track your spending with a single tap.</source>
+        <translation>タップひとつで支出を記録できます。</translation>
+    </message>
+    <message id="Wrennie.title">
+        <source>Wake up to birdsong</source>
+        <translation>鳥のさえずりで目覚めよう</translation>
+    </message>
+    <message id="Wrennie.sub">
+        <source>A gentle alarm with real bird calls.</source>
+        <translation>本物の鳥の声でやさしく起こすアラームです。</translation>
+    </message>
+    <message id="Glimmo.title">
+        <source>Moments in frames</source>
+        <translation>思い出をフレームに</translation>
+    </message>
+    <message id="Glimmo.sub">
+        <source>Dress up your photos with cute frames.</source>
+        <translation>写真をかわいいフレームで飾れます。</translation>
+    </message>
+    <message id="Plumtide.title">
+        <source>Recipes for every day</source>
+        <translation>毎日のレシピ</translation>
+    </message>
+    <message id="Plumtide.sub">
+        <source>Save favourite recipes and plan your meals.</source>
+        <translation>お気に入りのレシピを保存して、献立を立てよう。</translation>
+    </message>
 </context>
 </TS>

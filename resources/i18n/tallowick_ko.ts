@@ -11,5 +11,277 @@
         <source>days left</source>
         <translation>일 남았어요</translation>
     </message>
+    <message id="Setting.notification">
+        <source>Reminders</source>
+        <translation>알림</translation>
+    </message>
+    <message id="Setting.notiTime">
+        <source>Reminders arrive at 10:00 AM.</source>
+        <translation>알림은 오전 10시에 도착해요.</translation>
+    </message>
+    <message id="Setting.notiDayOption1">
+        <source>On the day</source>
+        <translation>당일</translation>
+    </message>
+    <message id="Setting.notiDayOption2">
+        <source>3 days before</source>
+        <translation>3일 전부터</translation>
+    </message>
+    <message id="Setting.notiDayOption3">
+        <source>7 days before</source>
+        <translation>7일 전부터</translation>
+    </message>
+    <message id="Setting.notiDayOption4">
+        <source>Off</source>
+        <translation>끄기</translation>
+    </message>
+    <message id="Setting.permission">
+        <source>Notifications are off</source>
+        <translation>알림이 꺼져 있어요</translation>
+    </message>
+    <message id="Setting.permissionCopy">
+        <source>Turn on notifications for Tallowick in Settings to get reminders.</source>
+        <translation>알림을 받으려면 설정에서 Tallowick 알림을 켜 주세요.</translation>
+    </message>
+    <message id="OK">
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message id="Setting.rateUs">
+        <source>Enjoying Tallowick?</source>
+        <translation>Tallowick이 마음에 드세요?</translation>
+    </message>
+    <message id="Setting.reviewCopy">
+        <source>A short review helps us make Tallowick even better.</source>
+        <translation>짧은 리뷰 하나가 Tallowick을 더 좋게 만드는 큰 힘이 돼요.</translation>
+    </message>
+    <message id="Setting.review">
+        <source>Write a review</source>
+        <translation>리뷰 쓰기</translation>
+    </message>
+    <message id="Setting.studio">
+        <source>Ostra Studio</source>
+        <translation>Ostra Studio</translation>
+    </message>
+    <message id="Setting.notificationsPage">
+        <source>Notifications</source>
+        <translation>알림</translation>
+    </message>
+    <message id="Setting.allowNotifications">
+        <source>Allow notifications</source>
+        <translation>알림 허용</translation>
+    </message>
+    <message id="Permission.title">
+        <source>Allow reminders?</source>
+        <translation>알림을 허용할까요?</translation>
+    </message>
+    <message id="Permission.message">
+        <source>Tallowick sends reminders at 10:00 AM on the days you choose.</source>
+        <translation>선택한 날 오전 10시에 Tallowick이 알림을 보내 드려요.</translation>
+    </message>
+    <message id="Permission.allow">
+        <source>Allow</source>
+        <translation>허용</translation>
+    </message>
+    <message id="Permission.deny">
+        <source>Don't Allow</source>
+        <translation>허용 안 함</translation>
+    </message>
+    <message id="Permission.openSettings">
+        <source>Open Settings</source>
+        <translation>설정 열기</translation>
+    </message>
+    <message id="add.title">
+        <source>New Event</source>
+        <translation>새 이벤트</translation>
+    </message>
+    <message id="edit.title">
+        <source>Edit Event</source>
+        <translation>이벤트 편집</translation>
+    </message>
+    <message id="common.eventTitle">
+        <source>Title</source>
+        <translation>제목</translation>
+    </message>
+    <message id="common.day">
+        <source>Date</source>
+        <translation>날짜</translation>
+    </message>
+    <message id="common.color">
+        <source>Color</source>
+        <translation>색상</translation>
+    </message>
+    <message id="button.save">
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message id="button.cancel">
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message id="add.countdown">
+        <source>Count down</source>
+        <translation>카운트다운</translation>
+    </message>
+    <message id="add.countup">
+        <source>Count up</source>
+        <translation>카운트업</translation>
+    </message>
+    <message id="You can't delete the last one">
+        <source>You can't delete the last one</source>
+        <translation>마지막 이벤트는 삭제할 수 없어요</translation>
+    </message>
+    <message id="Please create a new one first">
+        <source>Please create a new one first</source>
+        <translation>먼저 새 이벤트를 만들어 주세요</translation>
+    </message>
+    <message id="Can't add a new event">
+        <source>Can't add a new event</source>
+        <translation>새 이벤트를 추가할 수 없어요</translation>
+    </message>
+    <message id="You exceed the max number of events. ">
+        <source>You exceed the max number of events. </source>
+        <translation>이벤트 최대 개수를 넘었어요.</translation>
+    </message>
+    <message id="Something went wrong">
+        <source>Something went wrong</source>
+        <translation>문제가 발생했어요</translation>
+    </message>
+    <message id="Please restart the app">
+        <source>Please restart the app</source>
+        <translation>앱을 다시 시작해 주세요</translation>
+    </message>
+    <message id="Tallowick">
+        <source>Tallowick</source>
+        <translation>Tallowick</translation>
+    </message>
+    <message id="Keep track of your upcoming events.">
+        <source>Keep track of your upcoming events.</source>
+        <translation>다가오는 날들을 한눈에 확인하세요.</translation>
+    </message>
+    <message id="days">
+        <source>days</source>
+        <translation>일째</translation>
+    </message>
+    <message id="days left">
+        <source>days left</source>
+        <translation>일 남음</translation>
+    </message>
+    <message id="Event.days">
+        <source>days</source>
+        <translation>일째</translation>
+    </message>
+    <message id="Event.daysLeft">
+        <source>days left</source>
+        <translation>일 남음</translation>
+    </message>
+    <message id="Sorry">
+        <source>Sorry, this size isn't available</source>
+        <translation>죄송해요, 이 크기는 지원하지 않아요</translation>
+    </message>
+    <message id="Home.chooseEvent">
+        <source>Choose event</source>
+        <translation>이벤트 선택</translation>
+    </message>
+    <message id="Home.size">
+        <source>Size</source>
+        <translation>크기</translation>
+    </message>
+    <message id="Home.small">
+        <source>Small</source>
+        <translation>작게</translation>
+    </message>
+    <message id="Home.medium">
+        <source>Medium</source>
+        <translation>보통</translation>
+    </message>
+    <message id="Home.large">
+        <source>Large</source>
+        <translation>크게</translation>
+    </message>
+    <message id="Home.remove">
+        <source>Remove widget</source>
+        <translation>위젯 제거</translation>
+    </message>
+    <message id="Home.noEvents">
+        <source>No events yet</source>
+        <translation>아직 이벤트가 없어요</translation>
+    </message>
+    <message id="OstraApps">
+        <source>Ostra Apps</source>
+        <translation>Ostra의 다른 앱</translation>
+    </message>
+    <message id="Mossling.title">
+        <source>Plant care made easy</source>
+        <translation>쉬워지는 식물 돌보기</translation>
+    </message>
+    <message id="Mossling.sub">
+        <source>Reminds you when your plants need water.</source>
+        <translation>식물에 물 줄 때를 알려 드려요.</translation>
+    </message>
+    <message id="Tidewell.title">
+        <source>Drink more water</source>
+        <translation>하루 물 마시기</translation>
+    </message>
+    <message id="Tidewell.sub">
+        <source>Log every glass and reach your daily goal.</source>
+        <translation>마신 물을 기록하고 하루 목표를 채워 보세요.</translation>
+    </message>
+    <message id="Quillo.title">
+        <source>A diary in one line</source>
+        <translation>한 줄 일기</translation>
+    </message>
+    <message id="Quillo.sub">
+        <source>Write one line a day and look back anytime.</source>
+        <translation>하루 한 줄 쓰고 언제든 돌아보세요.</translation>
+    </message>
+    <message id="Fernlet.title">
+        <source>Grow small habits</source>
+        <translation>작은 습관 키우기</translation>
+    </message>
+    <message id="Fernlet.sub">
+        <source>Check off habits and watch your streaks grow.</source>
+        <translation>습관을 체크하고 연속 기록을 늘려 보세요.</translation>
+    </message>
+    <message id="Hushpot.title">
+        <source>Calm sounds for sleep</source>
+        <translation>잠을 부르는 소리</translation>
+    </message>
+    <message id="Hushpot.sub">
+        <source>Mix rain, wind and waves to drift off.</source>
+        <translation>빗소리, 바람, 파도 소리를 섞어 잠들어 보세요.</translation>
+    </message>
+    <message id="Cobblyn.title">
+        <source>Your pocket budget</source>
+        <translation>주머니 속 가계부</translation>
+    </message>
+    <message id="Cobblyn.sub">
+        <source>Track your spending with a single tap.</source>
+        <translation>탭 한 번으로 지출을 기록하세요.</translation>
+    </message>
+    <message id="Wrennie.title">
+        <source>Wake up to birdsong</source>
+        <translation>새소리로 깨어나기</translation>
+    </message>
+    <message id="Wrennie.sub">
+        <source>A gentle alarm with real bird calls.</source>
+        <translation>진짜 새소리로 부드럽게 깨워 주는 알람이에요.</translation>
+    </message>
+    <message id="Glimmo.title">
+        <source>Moments in frames</source>
+        <translation>순간을 프레임에 담아요</translation>
+    </message>
+    <message id="Glimmo.sub">
+        <source>Dress up your photos with cute frames.</source>
+        <translation>사진을 귀여운 프레임으로 꾸며 보세요.</translation>
+    </message>
+    <message id="Plumtide.title">
+        <source>Recipes for every day</source>
+        <translation>매일의 레시피</translation>
+    </message>
+    <message id="Plumtide.sub">
+        <source>Save favourite recipes and plan your meals.</source>
+        <translation>좋아하는 레시피를 저장하고 식단을 짜 보세요.</translation>
+    </message>
 </context>
 </TS>

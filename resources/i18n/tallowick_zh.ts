@@ -11,5 +11,277 @@
         <source>days left</source>
         <translation>天后</translation>
     </message>
+    <message id="Setting.notification">
+        <source>Reminders</source>
+        <translation>提醒</translation>
+    </message>
+    <message id="Setting.notiTime">
+        <source>Reminders arrive at 10:00 AM.</source>
+        <translation>提醒会在上午10点送达。</translation>
+    </message>
+    <message id="Setting.notiDayOption1">
+        <source>On the day</source>
+        <translation>当天</translation>
+    </message>
+    <message id="Setting.notiDayOption2">
+        <source>3 days before</source>
+        <translation>提前3天</translation>
+    </message>
+    <message id="Setting.notiDayOption3">
+        <source>7 days before</source>
+        <translation>提前7天</translation>
+    </message>
+    <message id="Setting.notiDayOption4">
+        <source>Off</source>
+        <translation>关闭</translation>
+    </message>
+    <message id="Setting.permission">
+        <source>Notifications are off</source>
+        <translation>通知已关闭</translation>
+    </message>
+    <message id="Setting.permissionCopy">
+        <source>Turn on notifications for Tallowick in Settings to get reminders.</source>
+        <translation>如需接收提醒，请在设置中开启 Tallowick 的通知。</translation>
+    </message>
+    <message id="OK">
+        <source>OK</source>
+        <translation>好</translation>
+    </message>
+    <message id="Setting.rateUs">
+        <source>Enjoying Tallowick?</source>
+        <translation>喜欢 Tallowick 吗？</translation>
+    </message>
+    <message id="Setting.reviewCopy">
+        <source>A short review helps us make Tallowick even better.</source>
+        <translation>一条简短的评价，就能帮助我们把 Tallowick 做得更好。</translation>
+    </message>
+    <message id="Setting.review">
+        <source>Write a review</source>
+        <translation>写评价</translation>
+    </message>
+    <message id="Setting.studio">
+        <source>Ostra Studio</source>
+        <translation>Ostra Studio</translation>
+    </message>
+    <message id="Setting.notificationsPage">
+        <source>Notifications</source>
+        <translation>通知</translation>
+    </message>
+    <message id="Setting.allowNotifications">
+        <source>Allow notifications</source>
+        <translation>允许通知</translation>
+    </message>
+    <message id="Permission.title">
+        <source>Allow reminders?</source>
+        <translation>允许发送提醒吗？</translation>
+    </message>
+    <message id="Permission.message">
+        <source>Tallowick sends reminders at 10:00 AM on the days you choose.</source>
+        <translation>Tallowick 会在你选择的日子上午10点发送提醒。</translation>
+    </message>
+    <message id="Permission.allow">
+        <source>Allow</source>
+        <translation>允许</translation>
+    </message>
+    <message id="Permission.deny">
+        <source>Don't Allow</source>
+        <translation>不允许</translation>
+    </message>
+    <message id="Permission.openSettings">
+        <source>Open Settings</source>
+        <translation>打开设置</translation>
+    </message>
+    <message id="add.title">
+        <source>New Event</source>
+        <translation>新建事件</translation>
+    </message>
+    <message id="edit.title">
+        <source>Edit Event</source>
+        <translation>编辑事件</translation>
+    </message>
+    <message id="common.eventTitle">
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message id="common.day">
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message id="common.color">
+        <source>Color</source>
+        <translation>颜色</translation>
+    </message>
+    <message id="button.save">
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message id="button.cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="add.countdown">
+        <source>Count down</source>
+        <translation>倒计时</translation>
+    </message>
+    <message id="add.countup">
+        <source>Count up</source>
+        <translation>正计时</translation>
+    </message>
+    <message id="You can't delete the last one">
+        <source>You can't delete the last one</source>
+        <translation>无法删除最后一个事件</translation>
+    </message>
+    <message id="Please create a new one first">
+        <source>Please create a new one first</source>
+        <translation>请先新建一个事件</translation>
+    </message>
+    <message id="Can't add a new event">
+        <source>Can't add a new event</source>
+        <translation>无法添加新事件</translation>
+    </message>
+    <message id="You exceed the max number of events. ">
+        <source>You exceed the max number of events. </source>
+        <translation>事件数量已达上限。</translation>
+    </message>
+    <message id="Something went wrong">
+        <source>Something went wrong</source>
+        <translation>出了点问题</translation>
+    </message>
+    <message id="Please restart the app">
+        <source>Please restart the app</source>
+        <translation>请重新启动应用</translation>
+    </message>
+    <message id="Tallowick">
+        <source>Tallowick</source>
+        <translation>Tallowick</translation>
+    </message>
+    <message id="Keep track of your upcoming events.">
+        <source>Keep track of your upcoming events.</source>
+        <translation>随时掌握即将到来的日子。</translation>
+    </message>
+    <message id="days">
+        <source>days</source>
+        <translation>天</translation>
+    </message>
+    <message id="days left">
+        <source>days left</source>
+        <translation>天后</translation>
+    </message>
+    <message id="Event.days">
+        <source>days</source>
+        <translation>天</translation>
+    </message>
+    <message id="Event.daysLeft">
+        <source>days left</source>
+        <translation>天后</translation>
+    </message>
+    <message id="Sorry">
+        <source>Sorry, this size isn't available</source>
+        <translation>抱歉，暂不支持此尺寸</translation>
+    </message>
+    <message id="Home.chooseEvent">
+        <source>Choose event</source>
+        <translation>选择事件</translation>
+    </message>
+    <message id="Home.size">
+        <source>Size</source>
+        <translation>尺寸</translation>
+    </message>
+    <message id="Home.small">
+        <source>Small</source>
+        <translation>小</translation>
+    </message>
+    <message id="Home.medium">
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message id="Home.large">
+        <source>Large</source>
+        <translation>大</translation>
+    </message>
+    <message id="Home.remove">
+        <source>Remove widget</source>
+        <translation>移除小组件</translation>
+    </message>
+    <message id="Home.noEvents">
+        <source>No events yet</source>
+        <translation>还没有事件</translation>
+    </message>
+    <message id="OstraApps">
+        <source>Ostra Apps</source>
+        <translation>Ostra 的其他应用</translation>
+    </message>
+    <message id="Mossling.title">
+        <source>Plant care made easy</source>
+        <translation>轻松养护植物</translation>
+    </message>
+    <message id="Mossling.sub">
+        <source>Reminds you when your plants need water.</source>
+        <translation>该给植物浇水时提醒你。</translation>
+    </message>
+    <message id="Tidewell.title">
+        <source>Drink more water</source>
+        <translation>每天多喝水</translation>
+    </message>
+    <message id="Tidewell.sub">
+        <source>Log every glass and reach your daily goal.</source>
+        <translation>记录每一杯水，轻松完成每日目标。</translation>
+    </message>
+    <message id="Quillo.title">
+        <source>A diary in one line</source>
+        <translation>一句话日记</translation>
+    </message>
+    <message id="Quillo.sub">
+        <source>Write one line a day and look back anytime.</source>
+        <translation>每天写一句，随时回顾。</translation>
+    </message>
+    <message id="Fernlet.title">
+        <source>Grow small habits</source>
+        <translation>养成好习惯</translation>
+    </message>
+    <message id="Fernlet.sub">
+        <source>Check off habits and watch your streaks grow.</source>
+        <translation>每日打卡，看着连续天数不断增长。</translation>
+    </message>
+    <message id="Hushpot.title">
+        <source>Calm sounds for sleep</source>
+        <translation>助眠好声音</translation>
+    </message>
+    <message id="Hushpot.sub">
+        <source>Mix rain, wind and waves to drift off.</source>
+        <translation>混合雨声、风声和海浪声，安然入睡。</translation>
+    </message>
+    <message id="Cobblyn.title">
+        <source>Your pocket budget</source>
+        <translation>口袋记账本</translation>
+    </message>
+    <message id="Cobblyn.sub">
+        <source>Track your spending with a single tap.</source>
+        <translation>轻点一下，即可记下每笔开销。</translation>
+    </message>
+    <message id="Wrennie.title">
+        <source>Wake up to birdsong</source>
+        <translation>在鸟鸣中醒来</translation>
+    </message>
+    <message id="Wrennie.sub">
+        <source>A gentle alarm with real bird calls.</source>
+        <translation>用真实鸟鸣温柔唤醒你的闹钟。</translation>
+    </message>
+    <message id="Glimmo.title">
+        <source>Moments in frames</source>
+        <translation>把美好装进相框</translation>
+    </message>
+    <message id="Glimmo.sub">
+        <source>Dress up your photos with cute frames.</source>
+        <translation>用可爱的相框装点你的照片。</translation>
+    </message>
+    <message id="Plumtide.title">
+        <source>Recipes for every day</source>
+        <translation>每日食谱</translation>
+    </message>
+    <message id="Plumtide.sub">
+        <source>Save favourite recipes and plan your meals.</source>
+        <translation>收藏喜欢的食谱，轻松安排一日三餐。</translation>
+    </message>
 </context>
 </TS>
