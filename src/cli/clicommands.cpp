@@ -1,55 +1,68 @@
 #include "clicommands.h"
 
-#include "cliarguments.h"
+#include "clicontext.h"
 
 #include <model/calendarhelper.h>
 #include <platform/clock.h>
+#include <store/linkquery.h>
 
-#include <functional>
 #include <map>
 
 namespace {
 
-const char kUsage[] = "usage: tallowick-cli [--now yyyy-MM-ddTHH:mm:ss] "
-                      "count DATE [--count-up] | format DATE";
+const char kUsage[] = "usage: tallowick-cli [--now yyyy-MM-ddTHH:mm:ss] COMMAND; commands: "
+                      "count DATE [--count-up] | format DATE | list [--json] | "
+                      "add TITLE DATE [--count-up] [--theme ID] | "
+                      "edit INDEX [--title T] [--date D] [--count-up|--count-down] [--theme ID] | "
+                      "delete INDEX | move FROM TO | open URL | remind INDEX one|three|seven|off | "
+                      "notifications allow|deny|status | pending [--json]";
 
 struct Command
 {
     int positionalCount;
     QSet<QString> flags;
     QSet<QString> valueOptions;
-    std::function<int(const CliArguments &, QTextStream &, QTextStream &)> run;
+    CliCommandFunction run;
 };
-
-int countCommand(const CliArguments &args, QTextStream &out, QTextStream &)
-{
-    const std::optional<bool> countdown = args.has(QStringLiteral("count-up")) ? std::optional(false) : std::nullopt;
-    out << CalendarHelper::getDayCount(args.positional.at(0), countdown) << '\n';
-    return CliOk;
-}
-
-int formatCommand(const CliArguments &args, QTextStream &out, QTextStream &)
-{
-    out << CalendarHelper::getRightDateFormat(args.positional.at(0)) << '\n';
-    return CliOk;
-}
 
 const std::map<QString, Command> &commands()
 {
+    const QString countUp = QStringLiteral("count-up");
+    const QString json = QStringLiteral("json");
+    const QString theme = QStringLiteral("theme");
     static const std::map<QString, Command> table = {
-        {QStringLiteral("count"), {1, {QStringLiteral("count-up")}, {}, countCommand}},
+        {QStringLiteral("count"), {1, {countUp}, {}, countCommand}},
         {QStringLiteral("format"), {1, {}, {}, formatCommand}},
+        {QStringLiteral("list"), {0, {json}, {}, listCommand}},
+        {QStringLiteral("add"), {2, {countUp}, {theme}, addCommand}},
+        {QStringLiteral("edit"),
+         {1, {countUp, QStringLiteral("count-down")}, {QStringLiteral("title"), QStringLiteral("date"), theme}, editCommand}},
+        {QStringLiteral("delete"), {1, {}, {}, deleteCommand}},
+        {QStringLiteral("move"), {2, {}, {}, moveCommand}},
+        {QStringLiteral("open"), {1, {}, {}, openCommand}},
+        {QStringLiteral("remind"), {2, {}, {}, remindCommand}},
+        {QStringLiteral("notifications"), {1, {}, {}, notificationsCommand}},
+        {QStringLiteral("pending"), {0, {json}, {}, pendingCommand}},
     };
     return table;
 }
 
-int usageError(QTextStream &err, const QString &message)
+} // namespace
+
+int CliContext::usageError(const QString &message) const
 {
     err << "tallowick-cli: " << message << " (" << kUsage << ")\n";
+    err.flush();
     return CliUsage;
 }
 
-} // namespace
+std::optional<qint64> CliContext::integer(const QString &text, const QString &what) const
+{
+    const auto number = parseLinkInteger(text);
+    if (!number)
+        usageError(QStringLiteral("%1 must be a whole number, not \"%2\"").arg(what, text));
+    return number;
+}
 
 int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
@@ -57,27 +70,32 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
     for (const auto &[name, command] : commands())
         valueOptions.unite(command.valueOptions);
     const CliArguments args = CliArguments::parse(arguments, valueOptions);
+    const CliContext context{args, out, err};
     if (!args.error.isEmpty())
-        return usageError(err, args.error);
+        return context.usageError(args.error);
     if (args.command.isEmpty())
-        return usageError(err, QStringLiteral("no command given"));
+        return context.usageError(QStringLiteral("no command given"));
 
     const auto found = commands().find(args.command);
     if (found == commands().end())
-        return usageError(err, QStringLiteral("unknown command \"%1\"").arg(args.command));
+        return context.usageError(QStringLiteral("unknown command \"%1\"").arg(args.command));
     const Command &command = found->second;
     if (args.positional.size() != command.positionalCount)
-        return usageError(err, QStringLiteral("%1 takes %2 argument(s)").arg(args.command).arg(command.positionalCount));
+        return context.usageError(
+            QStringLiteral("%1 takes %2 argument(s)").arg(args.command).arg(command.positionalCount));
     for (const QString &flag : args.flags) {
         if (!command.flags.contains(flag))
-            return usageError(err, QStringLiteral("%1 has no option --%2").arg(args.command, flag));
+            return context.usageError(QStringLiteral("%1 has no option --%2").arg(args.command, flag));
     }
     for (auto it = args.values.cbegin(); it != args.values.cend(); ++it) {
         if (!command.valueOptions.contains(it.key()))
-            return usageError(err, QStringLiteral("%1 has no option --%2").arg(args.command, it.key()));
+            return context.usageError(QStringLiteral("%1 has no option --%2").arg(args.command, it.key()));
     }
 
     if (args.now)
         Clock::setFixed(*args.now);
-    return command.run(args, out, err);
+    const int code = command.run(context);
+    out.flush();
+    err.flush();
+    return code;
 }

@@ -3,9 +3,6 @@
 #include <QStringList>
 #include <QTextStream>
 
-// Exit codes of tallowick-cli.
-enum CliExit { CliOk = 0, CliRefused = 1, CliUsage = 2 };
-
 // Runs one tallowick-cli command line (without the program name). Results go to `out`;
 // errors and usage messages go to `err`. Diagnostics use Qt's logging (standard error).
 int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err);

@@ -79,8 +79,13 @@ QString CalendarHelper::getDayCount(const QString &ddate, std::optional<bool> co
 
 QDateTime CalendarHelper::toDate(const QString &text)
 {
+    return parse(text).value_or(Clock::now());
+}
+
+std::optional<QDateTime> CalendarHelper::parse(const QString &text)
+{
     const auto parsed = DateContext::current().parseByLength(text);
-    return parsed ? fromUDate(*parsed) : Clock::now();
+    return parsed ? std::optional(fromUDate(*parsed)) : std::nullopt;
 }
 
 QDateTime CalendarHelper::toDayDate(const QString &text)

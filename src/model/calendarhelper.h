@@ -19,6 +19,8 @@ public:
     // Parses a stored date text in any form events carry ("yyyy-MM-dd", a full timestamp,
     // or a short long-style local date); the current instant when it does not parse.
     static QDateTime toDate(const QString &text);
+    // The same parse without the fallback: nothing when the text is no date.
+    static std::optional<QDateTime> parse(const QString &text);
     // Parses "yyyy-MM-dd" only; the current instant when it does not parse.
     static QDateTime toDayDate(const QString &text);
 

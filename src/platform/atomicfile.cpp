@@ -3,10 +3,14 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <atomic>
+
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
+
+std::atomic<quint64> writes{0};
 
 // Makes the rename itself durable: the directory entry lives in the folder's own data.
 void syncDirectory(const QString &dirPath)
@@ -35,7 +39,13 @@ bool write(const QString &path, const QByteArray &bytes)
     if (!file.commit())
         return false;
     syncDirectory(QFileInfo(path).absolutePath());
+    writes.fetch_add(1, std::memory_order_relaxed);
     return true;
+}
+
+quint64 writeCount()
+{
+    return writes.load(std::memory_order_relaxed);
 }
 
 } // namespace AtomicFile

@@ -11,4 +11,8 @@ namespace AtomicFile {
 // Returns false, leaving any previous file untouched, when something fails.
 bool write(const QString &path, const QByteArray &bytes);
 
+// How many files this process has written so far, for checking how often an operation
+// reaches the disk.
+quint64 writeCount();
+
 } // namespace AtomicFile

@@ -1,5 +1,9 @@
 #include <support/testenvironment.h>
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -81,5 +85,182 @@ TEST_F(Cli, UsageErrorsExitTwoWithOneLine)
         EXPECT_EQ(run.exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(run.out.isEmpty());
         EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
+    }
+}
+
+namespace {
+
+QJsonArray listJson()
+{
+    return QJsonDocument::fromJson(runCli({QStringLiteral("list"), QStringLiteral("--json")}).out.toUtf8()).array();
+}
+
+QStringList listedTitles()
+{
+    QStringList titles;
+    for (const QJsonValue &event : listJson())
+        titles.append(event.toObject().value(QStringLiteral("dateTitle")).toString());
+    return titles;
+}
+
+QByteArray settingsBytes(const TemporaryHome &home)
+{
+    QFile file(home.configHome() + QStringLiteral("/tallowick/settings.plist"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const QString kNow = QStringLiteral("--now=2026-12-08T09:00:00");
+
+} // namespace
+
+TEST_F(Cli, KeepsEventsFromAddToDelete)
+{
+    // A first run shows the packaged events.
+    const QJsonArray defaults = listJson();
+    ASSERT_GE(defaults.size(), 2);
+    EXPECT_TRUE(defaults.at(0).toObject().contains(QStringLiteral("count")));
+    EXPECT_EQ(defaults.at(0).toObject().value(QStringLiteral("index")).toInt(), 0);
+
+    CliRun run = runCli({kNow, QStringLiteral("add"), QStringLiteral("Trip"), QStringLiteral("2026-12-18")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    run = runCli({kNow, QStringLiteral("list")});
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral("0\t10\t2026-12-18\tTrip\n"))) << run.out.toStdString();
+
+    const QJsonObject trip = listJson().at(0).toObject();
+    EXPECT_EQ(trip.value(QStringLiteral("colorIndex")).toInt(), 1003);
+    EXPECT_FALSE(trip.contains(QStringLiteral("repeatNotification")));
+
+    ASSERT_EQ(runCli({QStringLiteral("edit"), QStringLiteral("0"), QStringLiteral("--title"), QStringLiteral("Rome"),
+                      QStringLiteral("--count-up"), QStringLiteral("--theme"), QStringLiteral("1004")})
+                  .exitCode,
+              0);
+    const QJsonObject rome = listJson().at(0).toObject();
+    EXPECT_EQ(rome.value(QStringLiteral("dateTitle")).toString(), QStringLiteral("Rome"));
+    EXPECT_EQ(rome.value(QStringLiteral("ddate")).toString(), QStringLiteral("2026-12-18"));
+    EXPECT_FALSE(rome.value(QStringLiteral("countdown")).toBool());
+    EXPECT_EQ(rome.value(QStringLiteral("id")), trip.value(QStringLiteral("id")));
+
+    const int last = int(listJson().size()) - 1;
+    ASSERT_EQ(runCli({QStringLiteral("move"), QString::number(last), QStringLiteral("0")}).exitCode, 0);
+    EXPECT_EQ(listedTitles().at(1), QStringLiteral("Rome"));
+
+    while (listJson().size() > 1)
+        ASSERT_EQ(runCli({QStringLiteral("delete"), QStringLiteral("0")}).exitCode, 0);
+    run = runCli({QStringLiteral("delete"), QStringLiteral("0")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("You can't delete the last one")));
+    EXPECT_EQ(listJson().size(), 1);
+
+    // The widget's file follows every change.
+    QFile contents(home.dataHome() + QStringLiteral("/group.Ostra.Ruru.contents/contents.json"));
+    ASSERT_TRUE(contents.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QJsonDocument::fromJson(contents.readAll()).array().size(), 1);
+}
+
+TEST_F(Cli, BadInputChangesNothing)
+{
+    runCli({QStringLiteral("list")});
+    const QByteArray before = settingsBytes(home);
+    const QList<QStringList> bad = {
+        {QStringLiteral("delete"), QStringLiteral("7")},
+        {QStringLiteral("delete"), QStringLiteral("-1")},
+        {QStringLiteral("edit"), QStringLiteral("x"), QStringLiteral("--title"), QStringLiteral("A")},
+        {QStringLiteral("edit"), QStringLiteral("0"), QStringLiteral("--date"), QStringLiteral("2026-13-45")},
+        {QStringLiteral("edit"), QStringLiteral("0"), QStringLiteral("--count-up"), QStringLiteral("--count-down")},
+        {QStringLiteral("add"), QStringLiteral("T"), QStringLiteral("tomorrow")},
+        {QStringLiteral("add"), QStringLiteral("T"), QStringLiteral("2026-12-24"), QStringLiteral("--theme"), QStringLiteral("blue")},
+        {QStringLiteral("move"), QStringLiteral("0"), QStringLiteral("9")},
+        {QStringLiteral("remind"), QStringLiteral("0"), QStringLiteral("daily")},
+        {QStringLiteral("notifications"), QStringLiteral("maybe")},
+    };
+    for (const QStringList &args : bad) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
+    }
+    EXPECT_EQ(settingsBytes(home), before);
+}
+
+TEST_F(Cli, AddStopsAtThirtyEvents)
+{
+    while (listJson().size() < 30)
+        ASSERT_EQ(runCli({QStringLiteral("add"), QStringLiteral("Filler"), QStringLiteral("2027-01-01")}).exitCode, 0);
+    const CliRun run = runCli({QStringLiteral("add"), QStringLiteral("One too many"), QStringLiteral("2027-01-01")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Can't add a new event")));
+    EXPECT_TRUE(run.err.contains(QStringLiteral("You exceed the max number of events.")));
+    EXPECT_EQ(listJson().size(), 30);
+}
+
+TEST_F(Cli, OpensPageAndSharedEventLinks)
+{
+    EXPECT_EQ(runCli({QStringLiteral("open"), QStringLiteral("https://ruru.page.link/?pageNumber=1")}).out, QStringLiteral("1\n"));
+    EXPECT_EQ(runCli({QStringLiteral("open"), QStringLiteral("https://ruru.page.link/?pageNumber=400")}).out,
+              QStringLiteral("%1\n").arg(listJson().size() - 1));
+    const CliRun run = runCli({QStringLiteral("open"),
+                               QStringLiteral("https://ruru.page.link/?ddate=2027-02-14&countdown=true&dateTitle=Shared%20day&colorIndex=1001")});
+    EXPECT_EQ(run.out, QStringLiteral("0\n"));
+    EXPECT_EQ(listedTitles().at(0), QStringLiteral("Shared day"));
+}
+
+TEST_F(Cli, RemindersFollowThePermission)
+{
+    runCli({kNow, QStringLiteral("add"), QStringLiteral("Exam"), QStringLiteral("2026-12-20")});
+    EXPECT_EQ(runCli({QStringLiteral("notifications"), QStringLiteral("status")}).out, QStringLiteral("notDetermined\n"));
+
+    CliRun run = runCli({QStringLiteral("remind"), QStringLiteral("0"), QStringLiteral("three")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("notifications allow")));
+    EXPECT_EQ(listJson().at(0).toObject().value(QStringLiteral("repeatNotification")).toInt(), 2);
+    EXPECT_EQ(runCli({QStringLiteral("pending")}).out, QString());
+
+    runCli({QStringLiteral("notifications"), QStringLiteral("deny")});
+    run = runCli({QStringLiteral("remind"), QStringLiteral("0"), QStringLiteral("one")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Notifications are off")));
+
+    EXPECT_EQ(runCli({QStringLiteral("notifications"), QStringLiteral("allow")}).out, QStringLiteral("authorized\n"));
+    ASSERT_EQ(runCli({QStringLiteral("remind"), QStringLiteral("0"), QStringLiteral("three")}).exitCode, 0);
+    const QJsonArray pending = QJsonDocument::fromJson(runCli({QStringLiteral("pending"), QStringLiteral("--json")}).out.toUtf8()).array();
+    ASSERT_EQ(pending.size(), 4);
+    const QString id = listJson().at(0).toObject().value(QStringLiteral("id")).toString();
+    QStringList triggers;
+    for (const QJsonValue &request : pending) {
+        EXPECT_TRUE(request.toObject().value(QStringLiteral("identifier")).toString().startsWith(id));
+        EXPECT_EQ(request.toObject().value(QStringLiteral("title")).toString(), QStringLiteral("Exam"));
+        triggers.append(request.toObject().value(QStringLiteral("trigger")).toString());
+    }
+    triggers.sort();
+    EXPECT_EQ(triggers, (QStringList{QStringLiteral("2026-12-17 10:00"), QStringLiteral("2026-12-18 10:00"),
+                                     QStringLiteral("2026-12-19 10:00"), QStringLiteral("2026-12-20 10:00")}));
+
+    // Deleting the event takes its reminders with it.
+    runCli({QStringLiteral("delete"), QStringLiteral("0")});
+    EXPECT_EQ(runCli({QStringLiteral("pending")}).out, QString());
+}
+
+TEST_F(Cli, TwoProcessesAddingAtOnceLoseNothing)
+{
+    runCli({QStringLiteral("list")});
+    const int before = int(listJson().size());
+    QList<QProcess *> writers;
+    for (const char *who : {"a", "b"}) {
+        auto *process = new QProcess;
+        process->start(QStringLiteral("/bin/sh"),
+                       {QStringLiteral("-c"), QStringLiteral("for i in 1 2 3 4 5 6 7 8 9 10; do \"$0\" add %1$i 2027-01-01 || exit 1; done")
+                                                  .arg(QLatin1String(who)),
+                        QStringLiteral(TALLOWICK_CLI_PATH)});
+        writers.append(process);
+    }
+    for (QProcess *process : writers) {
+        ASSERT_TRUE(process->waitForFinished(120000));
+        EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
+        delete process;
+    }
+    const QStringList titles = listedTitles();
+    EXPECT_EQ(titles.size(), before + 20);
+    for (int i = 1; i <= 10; ++i) {
+        EXPECT_TRUE(titles.contains(QStringLiteral("a%1").arg(i)));
+        EXPECT_TRUE(titles.contains(QStringLiteral("b%1").arg(i)));
     }
 }

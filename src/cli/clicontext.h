@@ -1,0 +1,42 @@
+#pragma once
+
+#include "cliarguments.h"
+
+#include <QTextStream>
+#include <optional>
+
+// Exit codes of tallowick-cli.
+enum CliExit { CliOk = 0, CliRefused = 1, CliUsage = 2 };
+
+// What one command runs with: its arguments and the two output streams (results on `out`,
+// messages for the person on `err`).
+struct CliContext
+{
+    const CliArguments &args;
+    QTextStream &out;
+    QTextStream &err;
+
+    // Prints a one-line usage error and gives the usage exit code.
+    int usageError(const QString &message) const;
+    // Reads an integer argument; nothing (after a usage error message) when it is none.
+    std::optional<qint64> integer(const QString &text, const QString &what) const;
+};
+
+using CliCommandFunction = int (*)(const CliContext &);
+
+// Commands on date texts.
+int countCommand(const CliContext &context);
+int formatCommand(const CliContext &context);
+
+// Commands on the event list.
+int listCommand(const CliContext &context);
+int addCommand(const CliContext &context);
+int editCommand(const CliContext &context);
+int deleteCommand(const CliContext &context);
+int moveCommand(const CliContext &context);
+int openCommand(const CliContext &context);
+
+// Commands on reminders and their permission.
+int remindCommand(const CliContext &context);
+int notificationsCommand(const CliContext &context);
+int pendingCommand(const CliContext &context);

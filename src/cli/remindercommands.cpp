@@ -1,0 +1,108 @@
+#include "clicontext.h"
+
+#include <platform/notificationcenter.h>
+#include <reminders/notificationhelper.h>
+#include <store/eventactions.h>
+#include <store/userdata.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+QString statusName(AuthorizationStatus status)
+{
+    switch (status) {
+    case AuthorizationStatus::NotDetermined:
+        return QStringLiteral("notDetermined");
+    case AuthorizationStatus::Denied:
+        return QStringLiteral("denied");
+    case AuthorizationStatus::Authorized:
+        return QStringLiteral("authorized");
+    case AuthorizationStatus::Provisional:
+        return QStringLiteral("provisional");
+    case AuthorizationStatus::Ephemeral:
+        return QStringLiteral("ephemeral");
+    }
+    return QString();
+}
+
+QString triggerText(const NotificationTrigger &trigger)
+{
+    const auto fire = trigger.fireTime();
+    return fire ? fire->toString(QStringLiteral("yyyy-MM-dd HH:mm")) : trigger.description();
+}
+
+} // namespace
+
+int remindCommand(const CliContext &context)
+{
+    const auto option = notiDaysFromName(context.args.positional.at(1));
+    if (!option)
+        return context.usageError(QStringLiteral("the reminder is one of one, three, seven, off"));
+    UserData store;
+    const auto index = context.integer(context.args.positional.at(0), QStringLiteral("INDEX"));
+    if (!index)
+        return CliUsage;
+    if (*index < 0 || *index >= store.count())
+        return context.usageError(QStringLiteral("index %1 is outside the list (0 to %2)").arg(*index).arg(store.count() - 1));
+
+    // A fresh scheduler reads the permission as it is now, as the reminder screen does.
+    NotificationHelper helper;
+    switch (applyReminderChoice(store, int(*index), *option, helper)) {
+    case ReminderOutcome::Scheduled:
+    case ReminderOutcome::Cleared:
+        return CliOk;
+    case ReminderOutcome::PermissionDenied:
+        //% "Notifications are off"
+        context.err << qtTrId("Setting.permission") << ": "
+                    //% "Turn on notifications for Tallowick in Settings to get reminders."
+                    << qtTrId("Setting.permissionCopy") << '\n';
+        return CliRefused;
+    case ReminderOutcome::PermissionNotDetermined:
+        context.err << "Reminders are not allowed yet; the choice is saved. "
+                       "Allow them with: tallowick-cli notifications allow, then choose again.\n";
+        return CliRefused;
+    case ReminderOutcome::IgnoredForCountUp:
+        context.err << "A count-up event has no reminders; only \"off\" applies to it.\n";
+        return CliRefused;
+    }
+    return CliOk;
+}
+
+int notificationsCommand(const CliContext &context)
+{
+    const QString action = context.args.positional.at(0);
+    NotificationCenter center;
+    if (action == QLatin1String("allow"))
+        center.setAuthorizationStatus(AuthorizationStatus::Authorized);
+    else if (action == QLatin1String("deny"))
+        center.setAuthorizationStatus(AuthorizationStatus::Denied);
+    else if (action != QLatin1String("status"))
+        return context.usageError(QStringLiteral("notifications takes allow, deny or status"));
+    context.out << statusName(center.authorizationStatus()) << '\n';
+    return CliOk;
+}
+
+int pendingCommand(const CliContext &context)
+{
+    const QList<NotificationRequest> requests = NotificationCenter().pendingRequests();
+    if (context.args.has(QStringLiteral("json"))) {
+        QJsonArray array;
+        for (const NotificationRequest &request : requests) {
+            array.append(QJsonObject{
+                {QStringLiteral("identifier"), request.identifier},
+                {QStringLiteral("title"), request.title},
+                {QStringLiteral("body"), request.body},
+                {QStringLiteral("trigger"), triggerText(request.trigger)},
+            });
+        }
+        context.out << QJsonDocument(array).toJson(QJsonDocument::Indented);
+        return CliOk;
+    }
+    for (const NotificationRequest &request : requests)
+        context.out << triggerText(request.trigger) << '\t' << request.identifier << '\t' << request.title << '\t'
+                    << request.body << '\n';
+    return CliOk;
+}

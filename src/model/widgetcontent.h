@@ -1,0 +1,40 @@
+#pragma once
+
+#include "edate.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// One record of the contents file that the app publishes for its widget, "contents.json" in
+// the shared container. The widget uses it as its timeline entry, `date` being the entry's.
+struct WidgetContent
+{
+    QDateTime date;                    // when the record was written
+    QString ddate;
+    QString bgColor;
+    QString fontColor;
+    QString circleColor;               // holds the event's *line* colour: the file's format says so
+    QString dateTitle;
+    bool countdown = true;             // an event without a direction counts down
+    QString barType;
+    std::optional<qint64> pageNumber;  // the event's position in the app's list
+
+    friend bool operator==(const WidgetContent &, const WidgetContent &) = default;
+
+    // The record for `event` at list position `page`, written at `now`.
+    static WidgetContent fromEvent(const EDate &event, const QDateTime &now, qint64 page);
+};
+
+// The file's bytes: a compact UTF-8 JSON array with the nine keys per record; "date" counts
+// seconds (with fraction) since 2001-01-01 00:00:00 UTC.
+QByteArray encodeWidgetContents(const QList<WidgetContent> &records);
+
+// Reads the file's bytes. "pageNumber" may be missing or null; every other key is required
+// with its type, and one bad record fails the whole file.
+std::optional<QList<WidgetContent>> decodeWidgetContents(const QByteArray &json);
+
+// "contents.json" at the top of the shared container.
+QString widgetContentsPath();

@@ -1,0 +1,373 @@
+#include "notificationcenter.h"
+
+#include "atomicfile.h"
+#include "clock.h"
+#include "platformlog.h"
+#include "settingsstore.h"
+#include "userdirs.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+// The file is one JSON object:
+//
+//   {
+//     "authorization": 2,                 // AuthorizationStatus code 0..4; absent: 0
+//     "pending": [                        // in the order added; absent: empty
+//       {
+//         "identifier": "<id> 2026-12-21 3",
+//         "title": "Trip",
+//         "body": "3 days left",
+//         "trigger": {"year": 2026, "month": 12, "day": 21,   // all three, or none
+//                     "hour": 10, "minute": 0, "repeats": false},
+//         "sound": "default"              // or "none"
+//       }
+//     ]
+//   }
+//
+// Keys not listed are ignored. Anything else that differs (a wrong type, a value out of range,
+// an identifier twice) makes the whole file unreadable: it is moved aside, never overwritten.
+
+struct NotificationCenter::State
+{
+    AuthorizationStatus authorization = AuthorizationStatus::NotDetermined;
+    QList<NotificationRequest> pending;
+};
+
+namespace {
+
+const QString kAuthorization = QStringLiteral("authorization");
+const QString kPending = QStringLiteral("pending");
+const QString kIdentifier = QStringLiteral("identifier");
+const QString kTitle = QStringLiteral("title");
+const QString kBody = QStringLiteral("body");
+const QString kTrigger = QStringLiteral("trigger");
+const QString kSound = QStringLiteral("sound");
+const QString kYear = QStringLiteral("year");
+const QString kMonth = QStringLiteral("month");
+const QString kDay = QStringLiteral("day");
+const QString kHour = QStringLiteral("hour");
+const QString kMinute = QStringLiteral("minute");
+const QString kRepeats = QStringLiteral("repeats");
+const QString kDefaultSound = QStringLiteral("default");
+const QString kNoSound = QStringLiteral("none");
+
+// JSON numbers are doubles; only whole numbers inside [low, high] count as our integers.
+std::optional<int> intIn(const QJsonValue &value, int low, int high)
+{
+    if (!value.isDouble())
+        return std::nullopt;
+    const double number = value.toDouble();
+    if (std::floor(number) != number || number < low || number > high)
+        return std::nullopt;
+    return static_cast<int>(number);
+}
+
+QJsonObject triggerToJson(const NotificationTrigger &trigger)
+{
+    QJsonObject object{{kHour, trigger.hour}, {kMinute, trigger.minute}, {kRepeats, trigger.repeats}};
+    if (trigger.year && trigger.month && trigger.day) {
+        object.insert(kYear, *trigger.year);
+        object.insert(kMonth, *trigger.month);
+        object.insert(kDay, *trigger.day);
+    }
+    return object;
+}
+
+std::optional<NotificationTrigger> triggerFromJson(const QJsonValue &value)
+{
+    if (!value.isObject())
+        return std::nullopt;
+    const QJsonObject object = value.toObject();
+    NotificationTrigger trigger;
+    const auto hour = intIn(object.value(kHour), 0, 23);
+    const auto minute = intIn(object.value(kMinute), 0, 59);
+    const QJsonValue repeats = object.value(kRepeats);
+    if (!hour || !minute || !repeats.isBool())
+        return std::nullopt;
+    trigger.hour = *hour;
+    trigger.minute = *minute;
+    trigger.repeats = repeats.toBool();
+
+    const bool hasYear = object.contains(kYear);
+    if (hasYear != object.contains(kMonth) || hasYear != object.contains(kDay))
+        return std::nullopt;
+    if (hasYear) {
+        trigger.year = intIn(object.value(kYear), std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+        trigger.month = intIn(object.value(kMonth), 1, 12);
+        trigger.day = intIn(object.value(kDay), 1, 31);
+        if (!trigger.year || !trigger.month || !trigger.day)
+            return std::nullopt;
+    }
+    return trigger;
+}
+
+QJsonObject requestToJson(const NotificationRequest &request)
+{
+    return QJsonObject{{kIdentifier, request.identifier},
+                       {kTitle, request.title},
+                       {kBody, request.body},
+                       {kTrigger, triggerToJson(request.trigger)},
+                       {kSound, request.defaultSound ? kDefaultSound : kNoSound}};
+}
+
+std::optional<NotificationRequest> requestFromJson(const QJsonValue &value)
+{
+    if (!value.isObject())
+        return std::nullopt;
+    const QJsonObject object = value.toObject();
+    const QJsonValue identifier = object.value(kIdentifier);
+    const QJsonValue title = object.value(kTitle);
+    const QJsonValue body = object.value(kBody);
+    const QJsonValue sound = object.value(kSound);
+    const auto trigger = triggerFromJson(object.value(kTrigger));
+    if (!identifier.isString() || !title.isString() || !body.isString() || !trigger)
+        return std::nullopt;
+    if (sound.toString() != kDefaultSound && sound.toString() != kNoSound)
+        return std::nullopt;
+    return NotificationRequest{identifier.toString(), title.toString(), body.toString(), *trigger,
+                               sound.toString() == kDefaultSound};
+}
+
+template<typename State>
+std::optional<State> decode(const QByteArray &bytes)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    const QJsonObject root = document.object();
+
+    State state;
+    if (root.contains(kAuthorization)) {
+        const auto code = intIn(root.value(kAuthorization), 0, 4);
+        if (!code)
+            return std::nullopt;
+        state.authorization = static_cast<AuthorizationStatus>(*code);
+    }
+    if (root.contains(kPending)) {
+        const QJsonValue pending = root.value(kPending);
+        if (!pending.isArray())
+            return std::nullopt;
+        QSet<QString> seen;
+        for (const QJsonValue &item : pending.toArray()) {
+            auto request = requestFromJson(item);
+            if (!request || seen.contains(request->identifier))
+                return std::nullopt;
+            seen.insert(request->identifier);
+            state.pending.append(std::move(*request));
+        }
+    }
+    return state;
+}
+
+// Keeps what we could not read beside the file, under a name nobody else uses.
+void moveAside(const QString &path)
+{
+    const QString stem = path + QStringLiteral(".unreadable-")
+        + Clock::now().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    QString aside = stem;
+    for (int n = 2; QFile::exists(aside); ++n)
+        aside = stem + QLatin1Char('-') + QString::number(n);
+    if (QFile::rename(path, aside))
+        qCWarning(lcPlatform).noquote() << "Notification file is unreadable; kept it as" << aside;
+    else
+        qCWarning(lcPlatform).noquote() << "Notification file is unreadable and could not be moved aside:" << path;
+}
+
+void addOrReplace(QList<NotificationRequest> &pending, const NotificationRequest &request)
+{
+    const auto same = std::find_if(pending.begin(), pending.end(),
+                                   [&](const NotificationRequest &old) { return old.identifier == request.identifier; });
+    if (same != pending.end())
+        *same = request;
+    else
+        pending.append(request);
+}
+
+} // namespace
+
+std::optional<QDateTime> NotificationTrigger::fireTime() const
+{
+    if (!year || !month || !day)
+        return std::nullopt;
+    const QDate date(*year, *month, *day);
+    const QTime time(hour, minute);
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    const QDateTime local(date, time);
+    if (!local.isValid())
+        return std::nullopt;
+    return local;
+}
+
+QString NotificationTrigger::description() const
+{
+    QString text = (year && month && day)
+        ? QString::asprintf("%04d-%02d-%02d %02d:%02d", *year, *month, *day, hour, minute)
+        : QString::asprintf("%02d:%02d", hour, minute);
+    if (repeats)
+        text += QStringLiteral(" repeats");
+    return text;
+}
+
+NotificationCenter::NotificationCenter(QString path)
+    : m_path(std::move(path))
+{
+}
+
+QString NotificationCenter::defaultPath()
+{
+    return UserDirs::dataHome() + QStringLiteral("/tallowick/notifications.json");
+}
+
+AuthorizationStatus NotificationCenter::authorizationStatus() const
+{
+    const auto state = read();
+    return state ? state->authorization : AuthorizationStatus::NotDetermined;
+}
+
+void NotificationCenter::setAuthorizationStatus(AuthorizationStatus status)
+{
+    modify([&](State &state) {
+        const bool changed = state.authorization != status;
+        state.authorization = status;
+        return changed;
+    });
+}
+
+void NotificationCenter::add(const NotificationRequest &request)
+{
+    modify([&](State &state) {
+        addOrReplace(state.pending, request);
+        return true;
+    });
+}
+
+QList<NotificationRequest> NotificationCenter::pendingRequests() const
+{
+    const auto state = read();
+    return state ? state->pending : QList<NotificationRequest>();
+}
+
+void NotificationCenter::removePendingRequests(const QStringList &identifiers)
+{
+    modify([&](State &state) {
+        return state.pending.removeIf([&](const NotificationRequest &request) {
+            return identifiers.contains(request.identifier);
+        }) > 0;
+    });
+}
+
+void NotificationCenter::replaceContaining(const QString &fragment, const QList<NotificationRequest> &requests)
+{
+    modify([&](State &state) {
+        // Every identifier contains the empty text; an event without an id must not take
+        // everybody's reminders with it.
+        const qsizetype removed = fragment.isEmpty() ? 0 : state.pending.removeIf([&](const NotificationRequest &request) {
+            return request.identifier.contains(fragment);
+        });
+        for (const NotificationRequest &request : requests)
+            addOrReplace(state.pending, request);
+        return removed > 0 || !requests.isEmpty();
+    });
+}
+
+QList<NotificationRequest> NotificationCenter::due(const QDateTime &now) const
+{
+    // Instants, not local wall-clock values: two local times compare by their wall clocks.
+    const qint64 nowMs = now.toMSecsSinceEpoch();
+    QList<std::pair<qint64, NotificationRequest>> fired;
+    for (const NotificationRequest &request : pendingRequests()) {
+        const auto time = request.trigger.fireTime();
+        if (time && time->toMSecsSinceEpoch() <= nowMs)
+            fired.append({time->toMSecsSinceEpoch(), request});
+    }
+    std::stable_sort(fired.begin(), fired.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    QList<NotificationRequest> result;
+    result.reserve(fired.size());
+    for (const auto &entry : fired)
+        result.append(entry.second);
+    return result;
+}
+
+void NotificationCenter::markDelivered(const QStringList &identifiers)
+{
+    modify([&](State &state) {
+        return state.pending.removeIf([&](const NotificationRequest &request) {
+            // A repeating trigger that names a whole date matches that date only, so after its
+            // delivery it cannot fire again either.
+            return identifiers.contains(request.identifier)
+                && (!request.trigger.repeats || request.trigger.fireTime().has_value());
+        }) > 0;
+    });
+}
+
+std::optional<NotificationCenter::State> NotificationCenter::read() const
+{
+    QFile file(m_path);
+    if (!file.exists())
+        return State{};
+    if (file.open(QIODevice::ReadOnly)) {
+        if (auto state = decode<State>(file.readAll()))
+            return state;
+    }
+    // Moved aside only under the lock: unlocked, we could take away the good file another
+    // process has just put in place of the bad one.
+    const SettingsStore::Lock held(m_path + QStringLiteral(".lock"));
+    return readLocked();
+}
+
+std::optional<NotificationCenter::State> NotificationCenter::readLocked() const
+{
+    QFile file(m_path);
+    if (!file.exists())
+        return State{};
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcPlatform).noquote() << "Error: Can't read notifications" << m_path << file.errorString();
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+    if (auto state = decode<State>(bytes))
+        return state;
+    moveAside(m_path);
+    return State{};
+}
+
+bool NotificationCenter::write(const State &state) const
+{
+    QJsonArray pending;
+    for (const NotificationRequest &request : state.pending)
+        pending.append(requestToJson(request));
+    const QJsonObject root{{kAuthorization, static_cast<int>(state.authorization)}, {kPending, pending}};
+    if (!AtomicFile::write(m_path, QJsonDocument(root).toJson(QJsonDocument::Indented))) {
+        qCWarning(lcPlatform).noquote() << "Error: Can't write notifications" << m_path;
+        return false;
+    }
+    return true;
+}
+
+template<typename Change>
+void NotificationCenter::modify(Change change)
+{
+    if (!UserDirs::ensurePrivateDir(QFileInfo(m_path).absolutePath())) {
+        qCWarning(lcPlatform).noquote() << "Error: Can't create the folder of" << m_path;
+        return;
+    }
+    const SettingsStore::Lock held(m_path + QStringLiteral(".lock"));
+    auto state = readLocked();
+    // A file we cannot open now may still be a good one; writing would destroy it.
+    if (!state)
+        return;
+    if (change(*state))
+        write(*state);
+}

@@ -1,0 +1,107 @@
+#include "notificationhelper.h"
+
+#include <model/calendarhelper.h>
+#include <model/edate.h>
+
+Q_LOGGING_CATEGORY(lcReminders, "tallowick.reminders")
+
+namespace {
+
+const QString kDayPattern = QStringLiteral("yyyy-MM-dd");
+
+// One reminder at 10:00 on `day`; an invalid day leaves the trigger without a date.
+NotificationRequest reminderRequest(const QString &body, const QString &title, const QDate &day,
+                                    const QString &identifier)
+{
+    NotificationRequest request{identifier, title, body, NotificationTrigger{}, true};
+    request.trigger.hour = 10;
+    request.trigger.minute = 0;
+    if (day.isValid()) {
+        qCInfo(lcReminders).noquote() << QStringLiteral("day: %1, month: %2, year: %3")
+                                             .arg(day.day())
+                                             .arg(day.month())
+                                             .arg(day.year());
+        request.trigger.year = day.year();
+        request.trigger.month = day.month();
+        request.trigger.day = day.day();
+    }
+    return request;
+}
+
+} // namespace
+
+NotificationHelper::NotificationHelper(NotificationCenter center, QObject *parent)
+    : QObject(parent)
+    , m_center(std::move(center))
+    , m_status(m_center.authorizationStatus())
+{
+}
+
+int NotificationHelper::statusCode() const
+{
+    return m_status ? static_cast<int>(*m_status) : -1;
+}
+
+void NotificationHelper::addNotification(const EDate &event, NotiDays option)
+{
+    const QDate eventDay = CalendarHelper::toDayDate(event.ddate).toLocalTime().date();
+    const int count = reminderCount(option);
+    qCInfo(lcReminders).noquote() << QStringLiteral("[addNotification] for # of Days --- - ") + QString::number(count);
+
+    if (option == NotiDays::off) {
+        removeNotification(event);
+        m_center.removePendingRequests({event.id});
+        return;
+    }
+
+    QList<NotificationRequest> requests;
+    for (int k = 0; k < count; ++k) {
+        // Calendar days, not 24-hour steps: a day across a clock change is still one day.
+        const QDate day = eventDay.addDays(-k);
+        if (!day.isValid())
+            break;
+        const QString identifier = event.id + QLatin1Char(' ') + day.toString(kDayPattern) + QLatin1Char(' ')
+            + QString::number(k);
+        QString body;
+        if (k == 0) {
+            //% "Today is the day!"
+            body = qtTrId("Notification.today");
+        } else {
+            //% "days left"
+            body = QString::number(k) + QLatin1Char(' ') + qtTrId("Notification.daysleft");
+        }
+        qCInfo(lcReminders).noquote() << QStringLiteral("[addNotification, [date], [id], [copy]] ")
+                + day.toString(kDayPattern) + QLatin1Char(' ') + identifier + QLatin1Char(' ') + body;
+        requests.append(reminderRequest(body, event.dateTitle, day, identifier));
+    }
+    // One transaction: the old reminders share the id with the new ones, so removing them
+    // separately could take the new ones too.
+    m_center.replaceContaining(event.id, requests);
+}
+
+void NotificationHelper::scheduleNotification(const QString &body, const QString &title, const QDateTime &date,
+                                              const QString &identifier)
+{
+    m_center.add(reminderRequest(body, title, date.toLocalTime().date(), identifier));
+}
+
+void NotificationHelper::removeNotification(const EDate &event)
+{
+    m_center.replaceContaining(event.id, {});
+}
+
+void NotificationHelper::logPendingNotifications(const QList<NotificationRequest> &requests)
+{
+    qCInfo(lcReminders).noquote() << QStringLiteral("MY pending notifications ------ ") + QString::number(requests.size());
+    for (const NotificationRequest &request : requests) {
+        qCInfo(lcReminders).noquote() << request.title + QLatin1Char(' ') + request.identifier + QLatin1Char(' ')
+                + request.trigger.description();
+    }
+}
+
+void NotificationHelper::requestAuthorization()
+{
+    // Asks the centre afresh, as the answer to a request would, but leaves `status` alone.
+    if (m_center.authorizationStatus() == AuthorizationStatus::Authorized)
+        qCInfo(lcReminders).noquote() << "All set!";
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "notidays.h"
+
+#include <platform/notificationcenter.h>
+
+#include <QDateTime>
+#include <QList>
+#include <QLoggingCategory>
+#include <QObject>
+#include <optional>
+
+struct EDate;
+
+Q_DECLARE_LOGGING_CATEGORY(lcReminders)
+
+// Turns an event's reminder option into pending notifications (10:00 on the event's day and
+// on the days before it) and clears them again. It keeps nothing of its own: the pending
+// requests live in the notification centre.
+class NotificationHelper : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int status READ statusCode NOTIFY statusChanged)
+
+public:
+    explicit NotificationHelper(NotificationCenter center = NotificationCenter(), QObject *parent = nullptr);
+
+    // The authorization status as read at creation; it is not refreshed later.
+    std::optional<AuthorizationStatus> status() const { return m_status; }
+    // The status as its code, -1 when absent.
+    int statusCode() const;
+
+    NotificationCenter &center() { return m_center; }
+
+    // Replaces the event's pending reminders with those of `option`; `off` leaves none.
+    void addNotification(const EDate &event, NotiDays option);
+    // Adds one reminder at 10:00 on the local day of `date`.
+    void scheduleNotification(const QString &body, const QString &title, const QDateTime &date,
+                              const QString &identifier);
+    // Removes every pending reminder whose identifier contains the event's id.
+    void removeNotification(const EDate &event);
+
+    // Lists pending requests on the diagnostic log: a count line, then one line per request.
+    static void logPendingNotifications(const QList<NotificationRequest> &requests);
+
+    // Reports "All set!" when notifications are allowed. It cannot prompt: the app asks the
+    // person with its own dialog.
+    void requestAuthorization();
+
+signals:
+    void statusChanged();
+
+private:
+    NotificationCenter m_center;
+    std::optional<AuthorizationStatus> m_status;
+};

@@ -1,0 +1,21 @@
+#include "linkdispatch.h"
+
+#include "linkquery.h"
+#include "userdata.h"
+
+#include <QUrl>
+
+bool dispatchLink(UserData &store, const QString &link)
+{
+    const QUrl url(link, QUrl::StrictMode);
+    if (!url.isValid())
+        return false;
+    const auto items = queryItems(url);
+    if (!items || items->isEmpty())
+        return false;
+    if (items->size() == 1)
+        store.openPageFromLink(*items);
+    else
+        store.addEventFromLink(url, *items);
+    return true;
+}

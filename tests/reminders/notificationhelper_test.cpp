@@ -1,0 +1,298 @@
+#include <model/edate.h>
+#include <reminders/notificationhelper.h>
+#include <reminders/notidays.h>
+#include <support/testenvironment.h>
+
+#include <QTimeZone>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList capturedLines;
+
+void captureMessage(QtMsgType, const QMessageLogContext &context, const QString &message)
+{
+    capturedLines.append(QString::fromLatin1(context.category) + QStringLiteral(": ") + message);
+}
+
+// Collects the log lines written while it lives.
+class LogCapture
+{
+public:
+    LogCapture() : m_previous(qInstallMessageHandler(captureMessage)) { capturedLines.clear(); }
+    ~LogCapture() { qInstallMessageHandler(m_previous); }
+    const QStringList &lines() const { return capturedLines; }
+
+private:
+    QtMessageHandler m_previous;
+};
+
+const QString kTripId = QStringLiteral("0B9E4D7A-2C61-4F08-A3D2-5E8B7C6A9D02");
+
+EDate event(const QString &ddate, const QString &id = kTripId, const QString &title = QStringLiteral("Trip"))
+{
+    EDate date;
+    date.ddate = ddate;
+    date.dateTitle = title;
+    date.id = id;
+    return date;
+}
+
+QStringList identifiersOf(const QList<NotificationRequest> &requests)
+{
+    QStringList identifiers;
+    for (const NotificationRequest &request : requests)
+        identifiers.append(request.identifier);
+    return identifiers;
+}
+
+// What the user's notification centre holds, read as another process would.
+QList<NotificationRequest> stored()
+{
+    return NotificationCenter().pendingRequests();
+}
+
+QList<NotificationRequest> storedContaining(const QString &fragment)
+{
+    QList<NotificationRequest> matching;
+    for (const NotificationRequest &request : stored()) {
+        if (request.identifier.contains(fragment))
+            matching.append(request);
+    }
+    return matching;
+}
+
+class Reminders : public ::testing::Test
+{
+protected:
+    TemporaryHome home;
+    ScopedTimeZone zone{"Asia/Seoul"};
+    ScopedLocale locale{QStringLiteral("en_US")};
+};
+
+} // namespace
+
+TEST_F(Reminders, OneRemindsOnTheDayItselfAtTen)
+{
+    NotificationHelper helper;
+    helper.addNotification(event(QStringLiteral("2026-12-24")), NotiDays::one);
+
+    const QList<NotificationRequest> pending = stored();
+    ASSERT_EQ(pending.size(), 1);
+    const NotificationRequest &request = pending.first();
+    EXPECT_EQ(request.identifier, kTripId + QStringLiteral(" 2026-12-24 0"));
+    EXPECT_EQ(request.title, QStringLiteral("Trip"));
+    EXPECT_EQ(request.body, QStringLiteral("Today is the day!"));
+    EXPECT_TRUE(request.defaultSound);
+    EXPECT_FALSE(request.trigger.repeats);
+    EXPECT_EQ(request.trigger.fireTime(), localTime(2026, 12, 24, 10, 0));
+
+    ScopedLocale korean(QStringLiteral("ko_KR"));
+    helper.addNotification(event(QStringLiteral("2026-12-24")), NotiDays::one);
+    EXPECT_EQ(stored().first().body, QString::fromUtf8("오늘이 바로 그날이에요!"));
+}
+
+TEST_F(Reminders, SevenRemindsOnTheDayAndEachOfTheSevenDaysBefore)
+{
+    NotificationHelper helper;
+    helper.addNotification(event(QStringLiteral("2026-03-03")), NotiDays::seven);
+
+    const QList<NotificationRequest> pending = stored();
+    ASSERT_EQ(pending.size(), 8);
+    for (int k = 0; k < 8; ++k) {
+        const QDate day = QDate(2026, 3, 3).addDays(-k);
+        const NotificationRequest &request = pending[k];
+        EXPECT_EQ(request.identifier, kTripId + QLatin1Char(' ') + day.toString(Qt::ISODate) + QLatin1Char(' ')
+                      + QString::number(k));
+        EXPECT_EQ(request.trigger.fireTime(), QDateTime(day, QTime(10, 0))) << k;
+        EXPECT_EQ(request.body, k == 0 ? QStringLiteral("Today is the day!")
+                                       : QString::number(k) + QStringLiteral(" days left"));
+    }
+    EXPECT_EQ(pending[7].identifier, kTripId + QStringLiteral(" 2026-02-24 7"));
+    EXPECT_TRUE(pending[7].body.startsWith(QStringLiteral("7 ")));
+}
+
+TEST_F(Reminders, AnotherOptionReplacesTheEventsRemindersOnly)
+{
+    NotificationHelper helper;
+    const EDate other = event(QStringLiteral("2026-06-01"), QStringLiteral("OTHER-ID"));
+    helper.addNotification(other, NotiDays::one);
+    helper.addNotification(event(QStringLiteral("2026-12-24")), NotiDays::seven);
+    helper.addNotification(event(QStringLiteral("2026-12-24")), NotiDays::three);
+
+    EXPECT_EQ(identifiersOf(storedContaining(kTripId)),
+              (QStringList{kTripId + QStringLiteral(" 2026-12-24 0"), kTripId + QStringLiteral(" 2026-12-23 1"),
+                           kTripId + QStringLiteral(" 2026-12-22 2"), kTripId + QStringLiteral(" 2026-12-21 3")}));
+    EXPECT_EQ(storedContaining(QStringLiteral("OTHER-ID")).size(), 1);
+
+    // A new date for the same option moves the reminders rather than adding to them.
+    helper.addNotification(event(QStringLiteral("2027-01-10")), NotiDays::one);
+    EXPECT_EQ(identifiersOf(storedContaining(kTripId)), QStringList{kTripId + QStringLiteral(" 2027-01-10 0")});
+}
+
+TEST_F(Reminders, OffAndRemovalLeaveNothingOfTheEvent)
+{
+    NotificationHelper helper;
+    const EDate trip = event(QStringLiteral("2026-12-24"));
+    helper.addNotification(event(QStringLiteral("2026-06-01"), QStringLiteral("OTHER-ID")), NotiDays::three);
+    helper.addNotification(trip, NotiDays::seven);
+    helper.scheduleNotification(QStringLiteral("body"), QStringLiteral("Trip"), localTime(2026, 12, 24), kTripId);
+
+    LogCapture log;
+    helper.addNotification(trip, NotiDays::off);
+    EXPECT_TRUE(storedContaining(kTripId).isEmpty());
+    EXPECT_EQ(storedContaining(QStringLiteral("OTHER-ID")).size(), 4);
+    EXPECT_EQ(log.lines(), QStringList{QStringLiteral("tallowick.reminders: [addNotification] for # of Days --- - 0")});
+
+    helper.addNotification(trip, NotiDays::three);
+    helper.removeNotification(trip);
+    EXPECT_TRUE(storedContaining(kTripId).isEmpty());
+    EXPECT_EQ(stored().size(), 4);
+}
+
+// Reminders are found by their event's id as a substring, so an id inside another id takes
+// the other event's reminders with its own. Event ids are UUIDs, which never nest.
+TEST_F(Reminders, AnIdInsideAnotherIdClearsBoth)
+{
+    NotificationHelper helper;
+    const EDate shorter = event(QStringLiteral("2026-12-24"), QStringLiteral("ABC"));
+    const EDate longer = event(QStringLiteral("2026-12-25"), QStringLiteral("ABC-2"));
+    helper.addNotification(longer, NotiDays::three);
+    helper.addNotification(shorter, NotiDays::one);
+    EXPECT_EQ(identifiersOf(stored()), QStringList{QStringLiteral("ABC 2026-12-24 0")});
+
+    helper.addNotification(longer, NotiDays::three);
+    helper.removeNotification(longer);
+    EXPECT_EQ(identifiersOf(stored()), QStringList{QStringLiteral("ABC 2026-12-24 0")});
+    helper.addNotification(longer, NotiDays::one);
+    helper.removeNotification(shorter);
+    EXPECT_TRUE(stored().isEmpty());
+}
+
+TEST_F(Reminders, AnEmptyTitleGivesEmptyTitles)
+{
+    NotificationHelper helper;
+    helper.addNotification(event(QStringLiteral("2026-12-24"), kTripId, QString()), NotiDays::three);
+    const QList<NotificationRequest> pending = stored();
+    ASSERT_EQ(pending.size(), 4);
+    for (const NotificationRequest &request : pending)
+        EXPECT_TRUE(request.title.isEmpty());
+}
+
+TEST_F(Reminders, ADateThatDoesNotParseCountsFromNow)
+{
+    FixedClock clock(localTime(2025, 1, 15, 18, 30));
+    NotificationHelper helper;
+    helper.addNotification(event(QStringLiteral("someday")), NotiDays::three);
+    const QList<NotificationRequest> pending = stored();
+    ASSERT_EQ(pending.size(), 4);
+    EXPECT_EQ(pending[0].identifier, kTripId + QStringLiteral(" 2025-01-15 0"));
+    EXPECT_EQ(pending[0].trigger.fireTime(), localTime(2025, 1, 15, 10, 0));
+    EXPECT_EQ(pending[3].identifier, kTripId + QStringLiteral(" 2025-01-12 3"));
+}
+
+TEST_F(Reminders, DaysBeforeAClockChangeStayCalendarDaysAtTen)
+{
+    ScopedTimeZone newYork("America/New_York"); // clocks go forward on 2024-03-10
+    NotificationHelper helper;
+    helper.addNotification(event(QStringLiteral("2024-03-12")), NotiDays::seven);
+    const QList<NotificationRequest> pending = stored();
+    ASSERT_EQ(pending.size(), 8);
+    for (int k = 0; k < 8; ++k) {
+        const QDate day(2024, 3, 12 - k);
+        EXPECT_EQ(pending[k].identifier, kTripId + QLatin1Char(' ') + day.toString(Qt::ISODate) + QLatin1Char(' ')
+                      + QString::number(k));
+        const auto fire = pending[k].trigger.fireTime();
+        ASSERT_TRUE(fire) << k;
+        EXPECT_EQ(fire->date(), day);
+        EXPECT_EQ(fire->time(), QTime(10, 0));
+    }
+}
+
+TEST_F(Reminders, ScheduleUsesTheLocalDayOfTheInstantAndLogsIt)
+{
+    NotificationHelper helper;
+    LogCapture log;
+    // 20:00 UTC on 30 April is already 1 May in Seoul.
+    helper.scheduleNotification(QStringLiteral("3 days left"), QStringLiteral("Trip"),
+                                QDateTime(QDate(2026, 4, 30), QTime(20, 0), QTimeZone::utc()), QStringLiteral("id-1"));
+    EXPECT_EQ(log.lines(), QStringList{QStringLiteral("tallowick.reminders: day: 1, month: 5, year: 2026")});
+    const QList<NotificationRequest> pending = stored();
+    ASSERT_EQ(pending.size(), 1);
+    EXPECT_EQ(pending[0].identifier, QStringLiteral("id-1"));
+    EXPECT_EQ(pending[0].body, QStringLiteral("3 days left"));
+    EXPECT_EQ(pending[0].trigger.fireTime(), localTime(2026, 5, 1, 10, 0));
+}
+
+TEST_F(Reminders, DiagnosticLinesKeepTheirFixedTexts)
+{
+    NotificationHelper helper;
+    LogCapture log;
+    helper.addNotification(event(QStringLiteral("2026-12-24")), NotiDays::one);
+    EXPECT_EQ(log.lines(),
+              (QStringList{QStringLiteral("tallowick.reminders: [addNotification] for # of Days --- - 1"),
+                           QStringLiteral("tallowick.reminders: [addNotification, [date], [id], [copy]] 2026-12-24 ")
+                               + kTripId + QStringLiteral(" 2026-12-24 0 Today is the day!"),
+                           QStringLiteral("tallowick.reminders: day: 24, month: 12, year: 2026")}));
+
+    capturedLines.clear();
+    NotificationHelper::logPendingNotifications(stored());
+    EXPECT_EQ(log.lines(), (QStringList{QStringLiteral("tallowick.reminders: MY pending notifications ------ 1"),
+                                        QStringLiteral("tallowick.reminders: Trip ") + kTripId
+                                            + QStringLiteral(" 2026-12-24 0 2026-12-24 10:00")}));
+}
+
+TEST_F(Reminders, StatusIsReadOnceAtCreation)
+{
+    {
+        const NotificationHelper undecided;
+        EXPECT_EQ(undecided.status(), AuthorizationStatus::NotDetermined);
+        EXPECT_EQ(undecided.property("status").toInt(), 0);
+    }
+    NotificationCenter().setAuthorizationStatus(AuthorizationStatus::Authorized);
+    NotificationHelper helper;
+    EXPECT_EQ(helper.status(), AuthorizationStatus::Authorized);
+    EXPECT_EQ(helper.property("status").toInt(), 2);
+
+    NotificationCenter().setAuthorizationStatus(AuthorizationStatus::Denied);
+    EXPECT_EQ(helper.status(), AuthorizationStatus::Authorized);
+    EXPECT_EQ(NotificationHelper().status(), AuthorizationStatus::Denied);
+}
+
+TEST_F(Reminders, AuthorizationRequestOnlyReportsAnAllowedState)
+{
+    NotificationHelper helper;
+    {
+        LogCapture log;
+        helper.requestAuthorization();
+        EXPECT_TRUE(log.lines().isEmpty());
+    }
+    helper.center().setAuthorizationStatus(AuthorizationStatus::Authorized);
+    LogCapture log;
+    helper.requestAuthorization();
+    EXPECT_EQ(log.lines(), QStringList{QStringLiteral("tallowick.reminders: All set!")});
+    EXPECT_EQ(helper.status(), AuthorizationStatus::NotDetermined);
+}
+
+TEST(NotiDays, StoredCodesAndCountsAreFixed)
+{
+    const struct
+    {
+        NotiDays option;
+        qint64 code;
+        int count;
+        const char *name;
+    } table[] = {{NotiDays::one, 1, 1, "one"}, {NotiDays::three, 2, 4, "three"}, {NotiDays::seven, 3, 8, "seven"},
+                 {NotiDays::off, 0, 0, "off"}};
+    for (const auto &row : table) {
+        EXPECT_EQ(notiDaysCode(row.option), row.code) << row.name;
+        EXPECT_EQ(notiDaysFromCode(row.code), row.option) << row.name;
+        EXPECT_EQ(reminderCount(row.option), row.count) << row.name;
+        EXPECT_EQ(notiDaysName(row.option), QLatin1String(row.name));
+        EXPECT_EQ(notiDaysFromName(QLatin1String(row.name)), row.option);
+    }
+    for (qint64 unknown : {qint64(-1), qint64(4), qint64(100), std::numeric_limits<qint64>::min()})
+        EXPECT_EQ(notiDaysFromCode(unknown), NotiDays::off) << unknown;
+    EXPECT_FALSE(notiDaysFromName(QStringLiteral("two")));
+    EXPECT_FALSE(notiDaysFromName(QStringLiteral("One")));
+}
