@@ -2,8 +2,9 @@
 
 #include "atomicfile.h"
 #include "clock.h"
+#include "filelock.h"
+#include "keepaside.h"
 #include "platformlog.h"
-#include "settingsstore.h"
 #include "userdirs.h"
 
 #include <QFile>
@@ -169,20 +170,6 @@ std::optional<State> decode(const QByteArray &bytes)
     return state;
 }
 
-// Keeps what we could not read beside the file, under a name nobody else uses.
-void moveAside(const QString &path)
-{
-    const QString stem = path + QStringLiteral(".unreadable-")
-        + Clock::now().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
-    QString aside = stem;
-    for (int n = 2; QFile::exists(aside); ++n)
-        aside = stem + QLatin1Char('-') + QString::number(n);
-    if (QFile::rename(path, aside))
-        qCWarning(lcPlatform).noquote() << "Notification file is unreadable; kept it as" << aside;
-    else
-        qCWarning(lcPlatform).noquote() << "Notification file is unreadable and could not be moved aside:" << path;
-}
-
 void addOrReplace(QList<NotificationRequest> &pending, const NotificationRequest &request)
 {
     const auto same = std::find_if(pending.begin(), pending.end(),
@@ -322,7 +309,7 @@ std::optional<NotificationCenter::State> NotificationCenter::read() const
     }
     // Moved aside only under the lock: unlocked, we could take away the good file another
     // process has just put in place of the bad one.
-    const SettingsStore::Lock held(m_path + QStringLiteral(".lock"));
+    const FileLock held(m_path + QStringLiteral(".lock"));
     return readLocked();
 }
 
@@ -339,7 +326,7 @@ std::optional<NotificationCenter::State> NotificationCenter::readLocked() const
     file.close();
     if (auto state = decode<State>(bytes))
         return state;
-    moveAside(m_path);
+    keepAside(m_path, QStringLiteral("Notification file"));
     return State{};
 }
 
@@ -363,7 +350,7 @@ void NotificationCenter::modify(Change change)
         qCWarning(lcPlatform).noquote() << "Error: Can't create the folder of" << m_path;
         return;
     }
-    const SettingsStore::Lock held(m_path + QStringLiteral(".lock"));
+    const FileLock held(m_path + QStringLiteral(".lock"));
     auto state = readLocked();
     // A file we cannot open now may still be a good one; writing would destroy it.
     if (!state)

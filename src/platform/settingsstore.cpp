@@ -1,7 +1,7 @@
 #include "settingsstore.h"
 
 #include "atomicfile.h"
-#include "clock.h"
+#include "keepaside.h"
 #include "platformlog.h"
 #include "plistcodec.h"
 #include "userdirs.h"
@@ -9,10 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcPlatform, "tallowick.platform")
 
@@ -28,29 +24,27 @@ QString SettingsStore::defaultPath()
 
 QVariantMap SettingsStore::load() const
 {
-    QFile file(m_path);
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcPlatform) << "Error: Can't read settings" << m_path << file.errorString();
-        return {};
+    QByteArray bytes;
+    for (int attempt = 0;; ++attempt) {
+        QFile file(m_path);
+        if (!file.exists())
+            return {};
+        if (!file.open(QIODevice::ReadOnly)) {
+            qCWarning(lcPlatform) << "Error: Can't read settings" << m_path << file.errorString();
+            return {};
+        }
+        bytes = file.readAll();
+        const auto decoded = PlistCodec::fromBinary(bytes);
+        if (decoded && decoded->typeId() == QMetaType::QVariantMap)
+            return decoded->toMap();
+        // Another process may have just replaced the file with a good one; read again
+        // before concluding that what is there now is unreadable.
+        QFile again(m_path);
+        if (attempt >= 2 || !again.open(QIODevice::ReadOnly) || again.readAll() == bytes)
+            break;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
-    const auto decoded = PlistCodec::fromBinary(bytes);
-    if (decoded && decoded->typeId() == QMetaType::QVariantMap)
-        return decoded->toMap();
-
     // Keep what we could not read: a person's dates may still be recoverable from it.
-    const QString stem = m_path + QStringLiteral(".unreadable-")
-        + Clock::now().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
-    QString aside = stem;
-    for (int n = 2; QFile::exists(aside); ++n)
-        aside = stem + QLatin1Char('-') + QString::number(n);
-    if (QFile::rename(m_path, aside))
-        qCWarning(lcPlatform).noquote() << "Settings file is unreadable; kept it as" << aside;
-    else
-        qCWarning(lcPlatform).noquote() << "Settings file is unreadable and could not be moved aside:" << m_path;
+    keepAside(m_path, QStringLiteral("Settings file"));
     return {};
 }
 
@@ -101,27 +95,4 @@ SettingsStore::Lock SettingsStore::lock() const
 {
     UserDirs::ensurePrivateDir(QFileInfo(m_path).absolutePath());
     return Lock(m_path + QStringLiteral(".lock"));
-}
-
-SettingsStore::Lock::Lock(const QString &lockPath)
-{
-    m_fd = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (m_fd < 0) {
-        qCWarning(lcPlatform).noquote() << "Can't open the settings lock" << lockPath;
-        return;
-    }
-    while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
-    }
-}
-
-SettingsStore::Lock::Lock(Lock &&other) noexcept
-    : m_fd(other.m_fd)
-{
-    other.m_fd = -1;
-}
-
-SettingsStore::Lock::~Lock()
-{
-    if (m_fd >= 0)
-        ::close(m_fd); // closing releases the flock
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "filelock.h"
+
 #include <QString>
 #include <QVariant>
 #include <functional>
@@ -33,19 +35,7 @@ public:
 
     // Holds the store's inter-process lock while alive. Not re-entrant: do not call
     // `update`, `setValue` or `remove` while holding one.
-    class Lock
-    {
-    public:
-        explicit Lock(const QString &lockPath);
-        ~Lock();
-        Lock(const Lock &) = delete;
-        Lock &operator=(const Lock &) = delete;
-        Lock(Lock &&other) noexcept;
-        Lock &operator=(Lock &&) = delete;
-
-    private:
-        int m_fd = -1;
-    };
+    using Lock = FileLock;
     Lock lock() const;
 
 private:
