@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTimeZone>
+#include <support/logcapture.h>
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -12,24 +13,6 @@
 
 namespace {
 
-QStringList capturedLines;
-
-void captureMessage(QtMsgType, const QMessageLogContext &context, const QString &message)
-{
-    capturedLines.append(QString::fromLatin1(context.category) + QStringLiteral(": ") + message);
-}
-
-// Collects the log lines written while it lives.
-class LogCapture
-{
-public:
-    LogCapture() : m_previous(qInstallMessageHandler(captureMessage)) { capturedLines.clear(); }
-    ~LogCapture() { qInstallMessageHandler(m_previous); }
-    const QStringList &lines() const { return capturedLines; }
-
-private:
-    QtMessageHandler m_previous;
-};
 
 NotificationRequest reminder(const QString &identifier, int year, int month, int day, int hour = 10)
 {
@@ -52,19 +35,6 @@ QStringList identifiersOf(const QList<NotificationRequest> &requests)
     return identifiers;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class Notifications : public ::testing::Test
 {
@@ -117,7 +87,7 @@ TEST_F(Notifications, StatusAndRequestsSurviveInAnotherInstance)
 TEST_F(Notifications, AHandWrittenFileInTheDocumentedFormatIsRead)
 {
     const NotificationCenter center;
-    writeAll(center.path(), R"({"authorization": 3, "future": true, "pending": [
+    writeFile(center.path(), R"({"authorization": 3, "future": true, "pending": [
         {"identifier": "X 2026-12-21 3", "title": "Trip", "body": "3 days left", "sound": "none",
          "trigger": {"year": 2026, "month": 12, "day": 21, "hour": 10, "minute": 0, "repeats": false}},
         {"identifier": "Y", "title": "", "body": "", "sound": "default",
@@ -261,20 +231,20 @@ TEST_F(Notifications, AnUnreadableFileIsKeptAsideAndReadsAsEmpty)
     const QString folder = QFileInfo(center.path()).absolutePath();
     for (const QByteArray &bytes : junk) {
         QDir(folder).removeRecursively();
-        writeAll(center.path(), bytes);
+        writeFile(center.path(), bytes);
         LogCapture log;
         EXPECT_TRUE(center.pendingRequests().isEmpty()) << bytes.constData();
         EXPECT_FALSE(QFile::exists(center.path())) << bytes.constData();
         const QStringList aside = QDir(folder).entryList({QStringLiteral("notifications.json.unreadable-*")}, QDir::Files);
         ASSERT_EQ(aside.size(), 1) << bytes.constData();
-        EXPECT_EQ(readAll(folder + QLatin1Char('/') + aside.first()), bytes);
+        EXPECT_EQ(readFile(folder + QLatin1Char('/') + aside.first()), bytes);
         ASSERT_EQ(log.lines().size(), 1);
         EXPECT_TRUE(log.lines().first().startsWith(QStringLiteral("tallowick.platform: ")));
         EXPECT_TRUE(log.lines().first().contains(aside.first()));
     }
 
     // A change on an unreadable file starts afresh and keeps the old one aside too.
-    writeAll(center.path(), "garbage");
+    writeFile(center.path(), "garbage");
     center.add(reminder(QStringLiteral("fresh"), 2026, 1, 1));
     EXPECT_EQ(identifiersOf(NotificationCenter().pendingRequests()), QStringList{QStringLiteral("fresh")});
     EXPECT_EQ(QDir(folder).entryList({QStringLiteral("notifications.json.unreadable-*")}, QDir::Files).size(), 2);

@@ -19,19 +19,6 @@ protected:
     TemporaryHome home;
 };
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 } // namespace
 
@@ -55,7 +42,7 @@ TEST_F(Settings, ValuesSurviveInAnotherInstanceAsABinaryPropertyList)
     const SettingsStore reader;
     EXPECT_EQ(reader.value(QStringLiteral("magicDates")).toByteArray(), data);
     EXPECT_TRUE(reader.boolValue(QStringLiteral("appReview")));
-    EXPECT_TRUE(readAll(reader.path()).startsWith("bplist00"));
+    EXPECT_TRUE(readFile(reader.path()).startsWith("bplist00"));
 
     ASSERT_TRUE(reader.remove(QStringLiteral("magicDates")));
     EXPECT_FALSE(SettingsStore().value(QStringLiteral("magicDates")).isValid());
@@ -79,7 +66,7 @@ TEST_F(Settings, AnUnreadableFileIsKeptAsideAndReadsAsEmpty)
     const SettingsStore store;
     for (const QByteArray &junk : {QByteArray("garbage that is no plist"), PlistCodec::toBinary(QVariantList{1, 2}),
                                    QByteArray("bplist00\x01\x02", 10)}) {
-        writeAll(store.path(), junk);
+        writeFile(store.path(), junk);
         EXPECT_TRUE(store.load().isEmpty());
         EXPECT_FALSE(QFile::exists(store.path()));
         const QStringList aside = QDir(QFileInfo(store.path()).absolutePath())
@@ -87,7 +74,7 @@ TEST_F(Settings, AnUnreadableFileIsKeptAsideAndReadsAsEmpty)
         ASSERT_FALSE(aside.isEmpty());
         bool kept = false;
         for (const QString &name : aside)
-            kept = kept || readAll(QFileInfo(store.path()).absolutePath() + QLatin1Char('/') + name) == junk;
+            kept = kept || readFile(QFileInfo(store.path()).absolutePath() + QLatin1Char('/') + name) == junk;
         EXPECT_TRUE(kept);
     }
 }

@@ -4,28 +4,11 @@
 #include <support/testenvironment.h>
 
 #include <QTimeZone>
+#include <support/logcapture.h>
 #include <gtest/gtest.h>
 
 namespace {
 
-QStringList capturedLines;
-
-void captureMessage(QtMsgType, const QMessageLogContext &context, const QString &message)
-{
-    capturedLines.append(QString::fromLatin1(context.category) + QStringLiteral(": ") + message);
-}
-
-// Collects the log lines written while it lives.
-class LogCapture
-{
-public:
-    LogCapture() : m_previous(qInstallMessageHandler(captureMessage)) { capturedLines.clear(); }
-    ~LogCapture() { qInstallMessageHandler(m_previous); }
-    const QStringList &lines() const { return capturedLines; }
-
-private:
-    QtMessageHandler m_previous;
-};
 
 const QString kTripId = QStringLiteral("0B9E4D7A-2C61-4F08-A3D2-5E8B7C6A9D02");
 
@@ -235,9 +218,9 @@ TEST_F(Reminders, DiagnosticLinesKeepTheirFixedTexts)
                                + kTripId + QStringLiteral(" 2026-12-24 0 Today is the day!"),
                            QStringLiteral("tallowick.reminders: day: 24, month: 12, year: 2026")}));
 
-    capturedLines.clear();
+    LogCapture pendingLog;
     NotificationHelper::logPendingNotifications(stored());
-    EXPECT_EQ(log.lines(), (QStringList{QStringLiteral("tallowick.reminders: MY pending notifications ------ 1"),
+    EXPECT_EQ(pendingLog.lines(), (QStringList{QStringLiteral("tallowick.reminders: MY pending notifications ------ 1"),
                                         QStringLiteral("tallowick.reminders: Trip ") + kTripId
                                             + QStringLiteral(" 2026-12-24 0 2026-12-24 10:00")}));
 }

@@ -65,3 +65,8 @@ void PrintTo(const QString &text, std::ostream *os);
 
 // The permission bits (0777) of a file or folder; -1 when it does not exist.
 int permissionBits(const QString &path);
+
+// The whole content of a file; empty when it cannot be read.
+QByteArray readFile(const QString &path);
+// Writes a file as a test fixture (creating its folder), failing the test when it cannot.
+void writeFile(const QString &path, const QByteArray &bytes);
