@@ -4,7 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
 "$root/scripts/build.sh" >&2
-cli="${TALLOWICK_BUILD_DIR:-$root/build}/src/cli/tallowick-cli"
+cli="${TALLOWICK_BUILD_DIR:-$root/build}/bin/tallowick-cli"
 if [ $# -gt 0 ]; then
   exec "$cli" "$@"
 fi
