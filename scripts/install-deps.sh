@@ -9,6 +9,7 @@ packages=(
   qml6-module-qtquick-window qml6-module-qtquick-templates qml6-module-qtquick-shapes
   qml6-module-qtqml-workerscript
   libicu-dev libplist-dev libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-inter fonts-lato fonts-noto-cjk fontconfig
 )
 
 missing=()
