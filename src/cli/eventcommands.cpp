@@ -117,7 +117,7 @@ int editCommand(const CliContext &context)
     if (context.args.has(QStringLiteral("count-down")))
         countdown = true;
     const QString title = context.args.values.value(QStringLiteral("title"), event.dateTitle);
-    store.updateEvent(*index, dateText, title, countdown, *theme);
+    store.updateEventWithDateText(*index, dateText, title, countdown, *theme);
     return CliOk;
 }
 

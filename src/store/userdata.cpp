@@ -203,10 +203,10 @@ void UserData::addEvent(const QDateTime &date, const QString &title, bool countd
 
 void UserData::updateEvent(int index, const QDateTime &date, const QString &title, bool countdown, qint64 themeId)
 {
-    updateEvent(index, CalendarHelper::formatStoredDate(date), title, countdown, themeId);
+    updateEventWithDateText(index, CalendarHelper::formatStoredDate(date), title, countdown, themeId);
 }
 
-void UserData::updateEvent(int index, const QString &dateText, const QString &title, bool countdown, qint64 themeId)
+void UserData::updateEventWithDateText(int index, const QString &dateText, const QString &title, bool countdown, qint64 themeId)
 {
     if (index < 0 || index >= m_magicDates.size())
         return;

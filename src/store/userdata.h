@@ -65,15 +65,17 @@ public:
     void refresh();
 
     // New event at the front, shown at once (page 0).
-    void addEvent(const QDateTime &date, const QString &title, bool countdown, qint64 themeId);
+    Q_INVOKABLE void addEvent(const QDateTime &date, const QString &title, bool countdown, qint64 themeId);
     // Rewrites the event at `index`. A new date forgets its reminder option and clears its
     // pending reminders, which belong to the old date.
-    void updateEvent(int index, const QDateTime &date, const QString &title, bool countdown, qint64 themeId);
+    Q_INVOKABLE void updateEvent(int index, const QDateTime &date, const QString &title, bool countdown,
+                                 qint64 themeId);
     // The same with the date as stored text, for callers that keep an event's date unchanged.
-    void updateEvent(int index, const QString &dateText, const QString &title, bool countdown, qint64 themeId);
-    void deleteEvent(int index);
+    void updateEventWithDateText(int index, const QString &dateText, const QString &title, bool countdown,
+                                 qint64 themeId);
+    Q_INVOKABLE void deleteEvent(int index);
     // Moves one event to position `to` (the summary list's reorder).
-    void moveEvent(int from, int to);
+    Q_INVOKABLE void moveEvent(int from, int to);
     // Stores the reminder option code of one event (the reminder screen's choice).
     void setRepeatNotification(int index, std::optional<qint64> code);
 
@@ -84,7 +86,7 @@ public:
     void addEventFromLink(const QUrl &url, const QList<QueryItem> &items);
 
     // Rewrites "contents.json" from the list and asks the widget to reload.
-    void writeWidgetContents();
+    Q_INVOKABLE void writeWidgetContents();
 
 Q_SIGNALS:
     void currentPageChanged();

@@ -1,0 +1,122 @@
+import QtQuick
+
+// A phone-style alert over the whole window: a title, a message and one or two buttons.
+// Shown while `open` is true; any button closes it (after running its own signal).
+Item {
+    id: root
+    property bool open: false
+    property string title
+    property string message
+    property string primaryText: qsTrId("OK")
+    property string secondaryText        // empty: a single button
+    signal primaryClicked()
+    signal secondaryClicked()
+    signal closed()
+
+    anchors.fill: parent
+    visible: open
+    z: 1000
+
+    function close() {
+        open = false
+        closed()
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        color: "black"
+        opacity: 0.4
+        // Swallow taps on what lies behind the alert.
+        MouseArea { anchors.fill: parent }
+    }
+
+    Rectangle {
+        id: card
+        objectName: "alertCard"
+        anchors.centerIn: parent
+        width: 270
+        height: texts.height + 44 + 0.5
+        radius: 14
+        color: "#F2F2F2"
+        Accessible.role: Accessible.AlertMessage
+        Accessible.name: root.title
+        Accessible.description: root.message
+
+        Column {
+            id: texts
+            y: 19
+            x: 16
+            width: parent.width - 32
+            spacing: 4
+            bottomPadding: 19
+            Text {
+                objectName: "alertTitle"
+                width: parent.width
+                text: root.title
+                textFormat: Text.PlainText
+                wrapMode: Text.Wrap
+                horizontalAlignment: Text.AlignHCenter
+                font.pixelSize: 17
+                font.bold: true
+                color: "black"
+            }
+            Text {
+                objectName: "alertMessage"
+                width: parent.width
+                text: root.message
+                textFormat: Text.PlainText
+                wrapMode: Text.Wrap
+                horizontalAlignment: Text.AlignHCenter
+                font.pixelSize: 13
+                color: "black"
+                visible: text.length > 0
+            }
+        }
+
+        Rectangle { y: texts.height; width: parent.width; height: 0.5; color: "#3C3C43"; opacity: 0.36 }
+
+        Row {
+            y: texts.height + 0.5
+            width: parent.width
+            height: 44
+            AlertButton {
+                objectName: "alertSecondary"
+                visible: root.secondaryText.length > 0
+                width: parent.width / 2 - 0.25
+                label: root.secondaryText
+                onClicked: { root.secondaryClicked(); root.close() }
+            }
+            Rectangle {
+                visible: root.secondaryText.length > 0
+                width: 0.5; height: parent.height; color: "#3C3C43"; opacity: 0.36
+            }
+            AlertButton {
+                objectName: "alertPrimary"
+                width: root.secondaryText.length > 0 ? parent.width / 2 - 0.25 : parent.width
+                label: root.primaryText
+                bold: true
+                onClicked: { root.primaryClicked(); root.close() }
+            }
+        }
+    }
+
+    component AlertButton: Item {
+        id: button
+        property string label
+        property bool bold: false
+        signal clicked()
+        height: 44
+        Accessible.role: Accessible.Button
+        Accessible.name: label
+        Accessible.onPressAction: clicked()
+        Text {
+            anchors.centerIn: parent
+            text: button.label
+            textFormat: Text.PlainText
+            font.pixelSize: 17
+            font.bold: button.bold
+            color: "#007AFF"
+        }
+        MouseArea { anchors.fill: parent; onClicked: button.clicked() }
+    }
+}

@@ -1,0 +1,12 @@
+import QtQuick
+
+// The little bar at the top of a sheet that says it can be pulled down.
+Rectangle {
+    implicitWidth: 80
+    implicitHeight: 6
+    radius: 10
+    color: "black"
+    opacity: 0.1
+    Accessible.role: Accessible.Grip
+    Accessible.name: qsTr("Close")
+}
