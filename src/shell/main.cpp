@@ -1,0 +1,89 @@
+#include "appoptions.h"
+#include "linkrouter.h"
+#include "screenshot.h"
+#include "singleinstance.h"
+
+#include <platform/clock.h>
+#include <platform/localization.h>
+#include <store/userdata.h>
+
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
+#include <QtQml/qqmlextensionplugin.h>
+
+#include <cstdio>
+
+Q_IMPORT_QML_PLUGIN(TallowickPlugin)
+
+namespace {
+
+bool hasDisplay()
+{
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words.append(QString::fromLocal8Bit(argv[i]));
+    const AppOptions options = AppOptions::parse(words);
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "tallowick: %s (usage: tallowick [--screenshot FILE.png] [--now yyyy-MM-ddTHH:mm:ss] [URL])\n",
+                     qPrintable(options.error));
+        return 2;
+    }
+    if (options.screenshot()) {
+        // A picture needs no screen and no GPU.
+        if (!hasDisplay())
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    }
+
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Tallowick"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tallowick"));
+    Localization::installTranslations(app);
+    if (options.now)
+        Clock::setFixed(*options.now);
+
+    SingleInstance instance;
+    if (!options.screenshot()) {
+        if (instance.handOver(options.link))
+            return 0;
+        instance.listen();
+    }
+
+    UserData store;
+    LinkRouter router(store);
+    QQmlApplicationEngine engine;
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+    engine.setInitialProperties({
+        {QStringLiteral("userData"), QVariant::fromValue(&store)},
+        {QStringLiteral("screenshotMode"), options.screenshot()},
+    });
+    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tallowick/qml/app/AppWindow.qml")));
+    if (engine.rootObjects().isEmpty())
+        return 1;
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+
+    // A link that starts the app is applied too, so a tap on a widget always lands on its page.
+    if (!options.link.isEmpty())
+        router.open(options.link);
+    QObject::connect(&instance, &SingleInstance::activated, &app, [&](const QString &link) {
+        if (!link.isEmpty())
+            router.open(link);
+        if (window) {
+            window->show();
+            window->raise();
+            window->requestActivate();
+        }
+    });
+
+    if (options.screenshot())
+        return saveFirstSettledFrame(app, window, options.screenshotPath);
+    return app.exec();
+}

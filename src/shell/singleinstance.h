@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QObject>
+#include <QString>
+
+// Keeps one running app per user. The first start listens on a socket in the user's runtime
+// folder (reachable only by that user; a peer of another user is refused); a later start hands
+// its link (or nothing) to the running one and exits.
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SingleInstance(QString socketPath = defaultSocketPath(), QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    static QString defaultSocketPath();
+
+    // Hands `link` (may be empty: just show the window) to a running app. Returns true when
+    // one took it, and this process should exit.
+    bool handOver(const QString &link);
+    // Starts listening as the running app. Returns false when the socket cannot be made.
+    bool listen();
+
+Q_SIGNALS:
+    // A later start asked to be shown, with its link (empty when it had none).
+    void activated(const QString &link);
+
+private:
+    void acceptConnection();
+
+    QString m_socketPath;
+    QLocalServer m_server;
+};
