@@ -5,12 +5,19 @@
 #include <unicode/gregocal.h>
 #include <unicode/timezone.h>
 
-#include <atomic>
 #include <cstdlib>
 
 namespace {
 
-std::atomic<quint64> settingsGeneration{0};
+// A plug-in has its own copy of this code; a refresh asked for by its host reaches it through
+// the process environment.
+constexpr char kGenerationEnv[] = "TALLOWICK_SETTINGS_GENERATION";
+
+quint64 processGeneration()
+{
+    const char *value = std::getenv(kGenerationEnv);
+    return value ? std::strtoull(value, nullptr, 10) : 0;
+}
 constexpr qsizetype kDayStartCacheLimit = 256;
 
 
@@ -73,7 +80,7 @@ DateContext::DateContext()
     : m_tzEnv(std::getenv("TZ") ? std::getenv("TZ") : "")
     , m_tzSet(std::getenv("TZ") != nullptr)
     , m_localeName(icu::Locale::getDefault().getName())
-    , m_generation(settingsGeneration.load())
+    , m_generation(processGeneration())
     , m_locale(icu::Locale::getDefault())
 {
     // ICU caches the zone it detected first; ask again so a changed TZ is followed.
@@ -92,7 +99,7 @@ DateContext::~DateContext() = default;
 bool DateContext::matchesProcessSettings() const
 {
     const char *tz = std::getenv("TZ");
-    return m_generation == settingsGeneration.load(std::memory_order_relaxed)
+    return m_generation == processGeneration()
         && m_localeName == icu::Locale::getDefault().getName() && m_tzSet == (tz != nullptr)
         && (!tz || m_tzEnv == tz);
 }
@@ -107,7 +114,8 @@ DateContext &DateContext::current()
 
 void DateContext::invalidateAll()
 {
-    settingsGeneration.fetch_add(1);
+    const char *value = std::getenv(kGenerationEnv);
+    qputenv(kGenerationEnv, QByteArray::number((value ? std::strtoull(value, nullptr, 10) : 0) + 1));
 }
 
 std::optional<UDate> DateContext::parseByLength(const QString &text)

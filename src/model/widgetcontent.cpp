@@ -89,7 +89,9 @@ std::optional<QList<WidgetContent>> decodeWidgetContents(const QByteArray &json)
         }
         const auto text = [&](const char *key) { return object.value(QLatin1String(key)).toString(); };
         records.append(WidgetContent{
-            QDateTime::fromMSecsSinceEpoch(kReferenceEpochMs + qint64(std::llround(date.toDouble() * 1000.0))),
+            // UTC: the same instant, without a local-zone lookup per record.
+            QDateTime::fromMSecsSinceEpoch(kReferenceEpochMs + qint64(std::llround(date.toDouble() * 1000.0)),
+                                           QTimeZone::utc()),
             text("ddate"), text("bgColor"), text("fontColor"), text("circleColor"), text("dateTitle"),
             countdown.toBool(), text("barType"), page});
     }

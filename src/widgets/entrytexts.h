@@ -1,0 +1,19 @@
+#pragma once
+
+#include <model/widgetcontent.h>
+#include <platform/widgetextension.h>
+
+#include <QString>
+
+// The texts a widget shows for an entry, worked out at the moment of drawing so the count is
+// always today's.
+struct EntryTexts
+{
+    QString title;  // as the person typed it
+    QString count;
+    QString date;
+    QString label;  // "days left" or "days", in the words of the view's size
+};
+
+// The texts of `entry` in a widget of `family`.
+EntryTexts entryTexts(const WidgetContent &entry, WidgetFamily family);
