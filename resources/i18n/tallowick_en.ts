@@ -285,5 +285,9 @@
         <source>Save favourite recipes and plan your meals.</source>
         <translation>Save favourite recipes and plan your meals.</translation>
     </message>
+    <message id="Home.firstEvent">
+        <source>First event</source>
+        <translation>First event</translation>
+    </message>
 </context>
 </TS>

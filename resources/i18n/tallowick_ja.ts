@@ -283,5 +283,9 @@
         <source>Save favourite recipes and plan your meals.</source>
         <translation>お気に入りのレシピを保存して、献立を立てよう。</translation>
     </message>
+    <message id="Home.firstEvent">
+        <source>First event</source>
+        <translation>最初のイベント</translation>
+    </message>
 </context>
 </TS>

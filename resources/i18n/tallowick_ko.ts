@@ -283,5 +283,9 @@
         <source>Save favourite recipes and plan your meals.</source>
         <translation>좋아하는 레시피를 저장하고 식단을 짜 보세요.</translation>
     </message>
+    <message id="Home.firstEvent">
+        <source>First event</source>
+        <translation>첫 번째 이벤트</translation>
+    </message>
 </context>
 </TS>

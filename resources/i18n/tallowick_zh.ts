@@ -283,5 +283,9 @@
         <source>Save favourite recipes and plan your meals.</source>
         <translation>收藏喜欢的食谱，轻松安排一日三餐。</translation>
     </message>
+    <message id="Home.firstEvent">
+        <source>First event</source>
+        <translation>第一个事件</translation>
+    </message>
 </context>
 </TS>

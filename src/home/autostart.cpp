@@ -1,0 +1,79 @@
+#include "autostart.h"
+
+#include <platform/atomicfile.h>
+#include <platform/userdirs.h>
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace Autostart {
+
+QString entryPath()
+{
+    return UserDirs::configHome() + QStringLiteral("/autostart/tallowick-home.desktop");
+}
+
+QString execValue(const QString &program)
+{
+    // The desktop entry rules: an argument with a reserved character goes in double quotes,
+    // inside which " ` $ \ take a backslash; a % is doubled to stay clear of field codes; then
+    // the whole value escapes its backslashes once more, as every string value does.
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    QString argument = program;
+    argument.replace(QLatin1Char('%'), QStringLiteral("%%"));
+    const bool quote = std::any_of(argument.cbegin(), argument.cend(), [](QChar c) { return reserved.contains(c); });
+    if (quote) {
+        QString quoted;
+        for (QChar c : std::as_const(argument)) {
+            if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
+                quoted += QLatin1Char('\\');
+            quoted += c;
+        }
+        argument = QLatin1Char('"') + quoted + QLatin1Char('"');
+    }
+    QString value;
+    for (QChar c : std::as_const(argument)) {
+        if (c == QLatin1Char('\\'))
+            value += QStringLiteral("\\\\");
+        else if (c == QLatin1Char('\n'))
+            value += QStringLiteral("\\n");
+        else if (c == QLatin1Char('\t'))
+            value += QStringLiteral("\\t");
+        else if (c == QLatin1Char('\r'))
+            value += QStringLiteral("\\r");
+        else
+            value += c;
+    }
+    return value;
+}
+
+QByteArray entry(const QString &program)
+{
+    //% "Tallowick"
+    const QString name = qtTrId("Tallowick");
+    //% "Keep track of your upcoming events."
+    const QString comment = qtTrId("Keep track of your upcoming events.");
+    const QString text = QStringLiteral("[Desktop Entry]\n"
+                                        "Type=Application\n"
+                                        "Name=%1\n"
+                                        "Comment=%2\n"
+                                        "Exec=%3\n"
+                                        "Terminal=false\n"
+                                        "X-GNOME-Autostart-enabled=true\n")
+                             .arg(name, comment, execValue(program));
+    return text.toUtf8();
+}
+
+bool install(const QString &program)
+{
+    const QString path = entryPath();
+    const QString folder = QFileInfo(path).absolutePath();
+    // A folder the session already has is shared with other programs' entries: left as it is.
+    if (!QFileInfo(folder).isDir() && !UserDirs::ensurePrivateDir(folder))
+        return false;
+    return AtomicFile::write(path, entry(program));
+}
+
+} // namespace Autostart

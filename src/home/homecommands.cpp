@@ -1,0 +1,157 @@
+#include "homecommands.h"
+
+#include "autostart.h"
+#include "entrychoice.h"
+#include "extensionloader.h"
+#include "instancestore.h"
+#include "widgetpainter.h"
+
+#include <platform/atomicfile.h>
+#include <platform/clock.h>
+#include <platform/widgetreload.h>
+
+#include <QBuffer>
+#include <QCoreApplication>
+
+namespace {
+
+int refuse(const QString &message, QTextStream &err)
+{
+    err << "tallowick-home: " << message << '\n';
+    err.flush();
+    return HomeRefused;
+}
+
+// The option of the extension whose title is `title` (the first, when titles repeat).
+std::optional<WidgetConfigurationOption> optionTitled(WidgetExtension &extension, const QString &title)
+{
+    for (const WidgetConfigurationOption &option : extension.configurationOptions()) {
+        if (option.displayString == title)
+            return option;
+    }
+    return std::nullopt;
+}
+
+// Where a new widget goes when no --at says: down and to the right of the ones before it.
+QPoint cascadePosition(qsizetype existing)
+{
+    const int step = 32 * int(existing % 10);
+    return QPoint(40 + step, 40 + step);
+}
+
+int listCommand(QTextStream &out)
+{
+    for (const WidgetInstance &instance : InstanceStore().instances()) {
+        out << instance.id << '\t' << widgetFamilyName(instance.family) << '\t'
+            << (instance.configuration ? instance.configuration->displayString : QStringLiteral("-")) << '\t'
+            << instance.position.x() << ',' << instance.position.y() << '\n';
+    }
+    return HomeDone;
+}
+
+int addCommand(const HomeOptions &options, QTextStream &out, QTextStream &err)
+{
+    ExtensionLoader loader;
+    WidgetExtension *extension = loader.load();
+    if (!extension)
+        return refuse(loader.errorString(), err);
+    WidgetInstance instance;
+    instance.kind = extension->kind();
+    instance.family = options.family;
+    if (options.event) {
+        instance.configuration = optionTitled(*extension, *options.event);
+        if (!instance.configuration)
+            return refuse(QStringLiteral("no event titled \"%1\"").arg(*options.event), err);
+    }
+    InstanceStore store;
+    instance.position = options.at.value_or(cascadePosition(store.instances().size()));
+    const auto added = store.add(instance);
+    if (!added)
+        return refuse(QStringLiteral("can't write %1").arg(store.path()), err);
+    WidgetReload::reloadAllTimelines();
+    out << added->id << '\n';
+    return HomeDone;
+}
+
+int removeCommand(const HomeOptions &options, QTextStream &err)
+{
+    InstanceStore store;
+    if (!store.remove(options.id))
+        return refuse(QStringLiteral("no widget with id %1").arg(options.id), err);
+    WidgetReload::reloadAllTimelines();
+    return HomeDone;
+}
+
+int renderCommand(const HomeOptions &options, QTextStream &err)
+{
+    ExtensionLoader loader;
+    WidgetExtension *extension = loader.load();
+    if (!extension)
+        return refuse(loader.errorString(), err);
+    WidgetEntry entry;
+    if (options.placeholder) {
+        entry = extension->placeholder(options.family);
+    } else {
+        std::optional<WidgetConfigurationOption> configuration;
+        if (options.event) {
+            configuration = optionTitled(*extension, *options.event);
+            if (!configuration)
+                return refuse(QStringLiteral("no event titled \"%1\"").arg(*options.event), err);
+        }
+        const WidgetTimeline timeline = extension->timeline(configuration, options.family);
+        entry = EntryChoice::shown(*extension, timeline, options.family, Clock::now());
+    }
+    const QImage picture = WidgetPainter::render(*extension, entry, options.family, options.scale);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG") || !AtomicFile::write(options.out, png))
+        return refuse(QStringLiteral("can't write %1").arg(options.out), err);
+    return HomeDone;
+}
+
+int installAutostartCommand(QTextStream &out, QTextStream &err)
+{
+    const QString path = Autostart::entryPath();
+    if (!Autostart::install(QCoreApplication::applicationFilePath()))
+        return refuse(QStringLiteral("can't write %1").arg(path), err);
+    out << path << '\n';
+    return HomeDone;
+}
+
+} // namespace
+
+int homeUsageError(const QString &message, QTextStream &err)
+{
+    err << "tallowick-home: " << message << " (" << HomeOptions::usage() << ")\n";
+    err.flush();
+    return HomeUsage;
+}
+
+int runHomeCommand(const HomeOptions &options, QTextStream &out, QTextStream &err)
+{
+    if (!options.error.isEmpty())
+        return homeUsageError(options.error, err);
+    int code = HomeDone;
+    switch (options.mode) {
+    case HomeOptions::Mode::Add:
+        code = addCommand(options, out, err);
+        break;
+    case HomeOptions::Mode::List:
+        code = listCommand(out);
+        break;
+    case HomeOptions::Mode::Remove:
+        code = removeCommand(options, err);
+        break;
+    case HomeOptions::Mode::Render:
+        code = renderCommand(options, err);
+        break;
+    case HomeOptions::Mode::InstallAutostart:
+        code = installAutostartCommand(out, err);
+        break;
+    case HomeOptions::Mode::Run:
+        return homeUsageError(QStringLiteral("nothing to do"), err);
+    }
+    out.flush();
+    return code;
+}

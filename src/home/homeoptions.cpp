@@ -1,0 +1,152 @@
+#include "homeoptions.h"
+
+#include <platform/clock.h>
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+
+namespace {
+
+const QSet<QString> kValueOptions = {QStringLiteral("add"),    QStringLiteral("event"), QStringLiteral("at"),
+                                     QStringLiteral("remove"), QStringLiteral("render"), QStringLiteral("out"),
+                                     QStringLiteral("now"),    QStringLiteral("scale")};
+const QSet<QString> kFlags = {QStringLiteral("list"), QStringLiteral("placeholder"), QStringLiteral("install-autostart")};
+
+// The scale is a factor of the widget's size in points; past this the picture is huge.
+constexpr qreal kLargestScale = 16;
+
+HomeOptions failed(const QString &message)
+{
+    HomeOptions options;
+    options.error = message;
+    return options;
+}
+
+} // namespace
+
+QString HomeOptions::usage()
+{
+    return QStringLiteral(
+        "usage: tallowick-home [--now yyyy-MM-ddTHH:mm:ss] [--add small|medium|large [--event TITLE] [--at X,Y] | "
+        "--list | --remove ID | --render small|medium|large|extraLarge --out FILE.png [--event TITLE | --placeholder] "
+        "[--scale N] | --install-autostart]");
+}
+
+HomeOptions HomeOptions::parse(const QStringList &arguments)
+{
+    QHash<QString, QString> values;
+    QSet<QString> flags;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &word = arguments.at(i);
+        if (!word.startsWith(QLatin1String("--")) || word.size() == 2)
+            return failed(QStringLiteral("unexpected argument \"%1\"").arg(word));
+        QString name = word.mid(2);
+        std::optional<QString> value;
+        if (const qsizetype equals = name.indexOf(QLatin1Char('=')); equals >= 0) {
+            value = name.mid(equals + 1);
+            name.truncate(equals);
+        }
+        if (kFlags.contains(name)) {
+            if (value)
+                return failed(QStringLiteral("--%1 takes no value").arg(name));
+            if (flags.contains(name))
+                return failed(QStringLiteral("--%1 given twice").arg(name));
+            flags.insert(name);
+            continue;
+        }
+        if (!kValueOptions.contains(name))
+            return failed(QStringLiteral("unknown option --%1").arg(name));
+        if (!value) {
+            if (i + 1 >= arguments.size())
+                return failed(QStringLiteral("--%1 needs a value").arg(name));
+            value = arguments.at(++i);
+        }
+        if (values.contains(name))
+            return failed(QStringLiteral("--%1 given twice").arg(name));
+        values.insert(name, *value);
+    }
+
+    HomeOptions options;
+    QStringList modes;
+    const auto modeOption = [&](const QString &name, Mode mode) {
+        if (values.contains(name) || flags.contains(name)) {
+            modes.append(QStringLiteral("--") + name);
+            options.mode = mode;
+        }
+    };
+    modeOption(QStringLiteral("add"), Mode::Add);
+    modeOption(QStringLiteral("list"), Mode::List);
+    modeOption(QStringLiteral("remove"), Mode::Remove);
+    modeOption(QStringLiteral("render"), Mode::Render);
+    modeOption(QStringLiteral("install-autostart"), Mode::InstallAutostart);
+    if (modes.size() > 1)
+        return failed(QStringLiteral("%1 cannot be combined").arg(modes.join(QStringLiteral(" and "))));
+
+    // Every option that belongs to one mode only, with that mode.
+    const QList<std::pair<QString, QList<Mode>>> belongs = {
+        {QStringLiteral("event"), {Mode::Add, Mode::Render}}, {QStringLiteral("at"), {Mode::Add}},
+        {QStringLiteral("out"), {Mode::Render}},               {QStringLiteral("scale"), {Mode::Render}},
+        {QStringLiteral("placeholder"), {Mode::Render}},
+    };
+    for (const auto &[name, allowed] : belongs) {
+        if ((values.contains(name) || flags.contains(name)) && !allowed.contains(options.mode))
+            return failed(QStringLiteral("--%1 is not for this command").arg(name));
+    }
+
+    if (values.contains(QStringLiteral("now"))) {
+        options.now = Clock::parseLocalTimestamp(values.value(QStringLiteral("now")));
+        if (!options.now)
+            return failed(QStringLiteral("--now takes yyyy-MM-ddTHH:mm:ss"));
+    }
+
+    switch (options.mode) {
+    case Mode::Add: {
+        const QString name = values.value(QStringLiteral("add"));
+        const auto family = widgetFamilyFromName(name);
+        if (!family || *family == WidgetFamily::SystemExtraLarge)
+            return failed(QStringLiteral("--add takes small, medium or large, not \"%1\"").arg(name));
+        options.family = *family;
+        if (values.contains(QStringLiteral("at"))) {
+            static const QRegularExpression point(QStringLiteral("^(-?\\d{1,9}),(-?\\d{1,9})$"));
+            const auto match = point.match(values.value(QStringLiteral("at")));
+            if (!match.hasMatch())
+                return failed(QStringLiteral("--at takes X,Y in whole points"));
+            options.at = QPoint(match.captured(1).toInt(), match.captured(2).toInt());
+        }
+        break;
+    }
+    case Mode::Remove:
+        options.id = values.value(QStringLiteral("remove"));
+        if (options.id.isEmpty())
+            return failed(QStringLiteral("--remove needs a widget id"));
+        break;
+    case Mode::Render: {
+        const QString name = values.value(QStringLiteral("render"));
+        const auto family = widgetFamilyFromName(name);
+        if (!family)
+            return failed(QStringLiteral("--render takes small, medium, large or extraLarge, not \"%1\"").arg(name));
+        options.family = *family;
+        options.out = values.value(QStringLiteral("out"));
+        if (options.out.isEmpty())
+            return failed(QStringLiteral("--render needs --out FILE.png"));
+        options.placeholder = flags.contains(QStringLiteral("placeholder"));
+        if (options.placeholder && values.contains(QStringLiteral("event")))
+            return failed(QStringLiteral("--placeholder shows no event"));
+        if (values.contains(QStringLiteral("scale"))) {
+            bool ok = false;
+            options.scale = values.value(QStringLiteral("scale")).toDouble(&ok);
+            if (!ok || !(options.scale > 0) || options.scale > kLargestScale)
+                return failed(QStringLiteral("--scale takes a number above 0, at most %1").arg(kLargestScale));
+        }
+        break;
+    }
+    case Mode::Run:
+    case Mode::List:
+    case Mode::InstallAutostart:
+        break;
+    }
+    if (values.contains(QStringLiteral("event")))
+        options.event = values.value(QStringLiteral("event"));
+    return options;
+}

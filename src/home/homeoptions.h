@@ -1,0 +1,35 @@
+#pragma once
+
+#include <platform/widgetextension.h>
+
+#include <QDateTime>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The command line of tallowick-home. Without a command option it runs the home screen.
+struct HomeOptions
+{
+    enum class Mode { Run, Add, List, Remove, Render, InstallAutostart };
+
+    Mode mode = Mode::Run;
+    WidgetFamily family = WidgetFamily::SystemSmall; // --add, --render
+    std::optional<QString> event;                    // --event TITLE
+    std::optional<QPoint> at;                        // --at X,Y
+    QString id;                                      // --remove ID
+    QString out;                                     // --out FILE
+    qreal scale = 2;                                 // --scale N
+    bool placeholder = false;                        // --placeholder
+    std::optional<QDateTime> now;                    // --now yyyy-MM-ddTHH:mm:ss
+    QString error;                                   // set when the line cannot be read
+
+    // Reads the arguments after the program's name. Options take the form --name VALUE or
+    // --name=VALUE.
+    static HomeOptions parse(const QStringList &arguments);
+    // One line telling how to call the program.
+    static QString usage();
+
+    // Whether this mode puts windows on a screen.
+    bool showsWindows() const { return mode == Mode::Run; }
+};

@@ -1,0 +1,71 @@
+#include "desktopnotifier.h"
+#include "extensionloader.h"
+#include "homecommands.h"
+#include "homedesktop.h"
+#include "homeoptions.h"
+#include "homescreen.h"
+#include "instancestore.h"
+#include "reloadlistener.h"
+#include "reminderdelivery.h"
+
+#include <platform/clock.h>
+#include <platform/localization.h>
+#include <platform/notificationcenter.h>
+
+#include <QApplication>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const HomeOptions options = HomeOptions::parse(arguments);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (!options.error.isEmpty())
+        return homeUsageError(options.error, err);
+
+    // Only the running home screen shows windows; the commands draw into pictures at most,
+    // and the home screen without a display still delivers reminders.
+    const bool noDisplay = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && (!options.showsWindows() || noDisplay))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tallowick-home"));
+    // With its last widget removed the home screen still delivers reminders.
+    QApplication::setQuitOnLastWindowClosed(false);
+    Localization::installTranslations(app);
+    if (options.now)
+        Clock::setFixed(*options.now);
+
+    if (!options.showsWindows())
+        return runHomeCommand(options, out, err);
+
+    ReloadListener listener;
+    if (listener.listen() != ReloadListener::Status::Listening) {
+        err << "tallowick-home: " << listener.errorString() << '\n';
+        return HomeRefused;
+    }
+    ExtensionLoader loader;
+    WidgetExtension *extension = loader.load();
+    if (!extension) {
+        err << "tallowick-home: " << loader.errorString() << '\n';
+        return HomeRefused;
+    }
+
+    InstanceStore store;
+    HomeScreen home(*extension, store);
+    HomeDesktop desktop(home);
+    QObject::connect(&listener, &ReloadListener::reloadRequested, &home, &HomeScreen::reloadAll);
+
+    NotificationCenter center;
+    DesktopNotifier notifier;
+    ReminderDelivery delivery(center, [&notifier](const NotificationRequest &request) { notifier.show(request); });
+    QObject::connect(&home, &HomeScreen::minutePassed, &home, [&delivery] { delivery.deliverDue(Clock::now()); });
+
+    home.start();
+    delivery.deliverDue(Clock::now());
+    return app.exec();
+}

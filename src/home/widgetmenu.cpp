@@ -1,0 +1,81 @@
+#include "widgetmenu.h"
+
+#include <QActionGroup>
+
+namespace {
+
+QString familyText(WidgetFamily family)
+{
+    switch (family) {
+    case WidgetFamily::SystemSmall:
+        //% "Small"
+        return qtTrId("Home.small");
+    case WidgetFamily::SystemMedium:
+        //% "Medium"
+        return qtTrId("Home.medium");
+    case WidgetFamily::SystemLarge:
+        //% "Large"
+        return qtTrId("Home.large");
+    case WidgetFamily::SystemExtraLarge:
+        break;
+    }
+    return widgetFamilyName(family);
+}
+
+// The text of a key that the translation tables may not carry yet; English until they do.
+QString textOr(const char *key, const QString &english)
+{
+    const QString text = qtTrId(key);
+    return text == QLatin1String(key) ? english : text;
+}
+
+} // namespace
+
+const QList<WidgetFamily> &WidgetMenu::families()
+{
+    static const QList<WidgetFamily> list = {WidgetFamily::SystemSmall, WidgetFamily::SystemMedium,
+                                             WidgetFamily::SystemLarge};
+    return list;
+}
+
+WidgetMenu::WidgetMenu(const QList<WidgetConfigurationOption> &options, const WidgetInstance &instance,
+                       QWidget *parent)
+    : QMenu(parent)
+{
+    //% "Choose event"
+    QMenu *events = addMenu(qtTrId("Home.chooseEvent"));
+    auto *eventGroup = new QActionGroup(events);
+    //% "First event"
+    QAction *none = events->addAction(textOr("Home.firstEvent", QStringLiteral("First event")));
+    none->setCheckable(true);
+    none->setChecked(!instance.configuration);
+    eventGroup->addAction(none);
+    connect(none, &QAction::triggered, this, [this] { emit chosen(std::nullopt); });
+    events->addSeparator();
+    if (options.isEmpty()) {
+        //% "No events yet"
+        events->addAction(qtTrId("Home.noEvents"))->setEnabled(false);
+    }
+    for (const WidgetConfigurationOption &option : options) {
+        QAction *action = events->addAction(option.displayString);
+        action->setCheckable(true);
+        action->setChecked(instance.configuration == option);
+        eventGroup->addAction(action);
+        connect(action, &QAction::triggered, this, [this, option] { emit chosen(option); });
+    }
+
+    //% "Size"
+    QMenu *sizes = addMenu(qtTrId("Home.size"));
+    auto *sizeGroup = new QActionGroup(sizes);
+    for (WidgetFamily family : families()) {
+        QAction *action = sizes->addAction(familyText(family));
+        action->setCheckable(true);
+        action->setChecked(instance.family == family);
+        sizeGroup->addAction(action);
+        connect(action, &QAction::triggered, this, [this, family] { emit resized(family); });
+    }
+
+    addSeparator();
+    //% "Remove widget"
+    connect(addAction(qtTrId("Home.remove")), &QAction::triggered, this, &WidgetMenu::removeRequested);
+}

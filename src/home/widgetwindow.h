@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+
+class HomeScreen;
+
+// One widget on the desktop: a frameless window of its family's size showing the home
+// screen's picture of it. Dragging moves it, a click taps it, a right click opens its menu.
+class WidgetWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    WidgetWindow(HomeScreen &home, const QString &id);
+
+    const QString &instanceId() const { return m_id; }
+    // Takes the instance's size and position and draws it again.
+    void refresh();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    HomeScreen &m_home;
+    QString m_id;
+    QImage m_picture;
+    bool m_pressed = false;
+    bool m_dragging = false;
+    QPoint m_pressGlobal;
+    QPoint m_pressWindow;
+};

@@ -1,0 +1,260 @@
+// tallowick-home itself, run as a separate process in a temporary home with the fake widget
+// plug-in.
+
+#include "hometesting.h"
+
+#include <home/instancestore.h>
+
+#include <platform/notificationcenter.h>
+#include <platform/widgetreload.h>
+
+#include <support/testenvironment.h>
+
+#include <QFileInfo>
+#include <QImage>
+#include <QJsonDocument>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kProgram = QStringLiteral(TALLOWICK_HOME_PATH);
+
+struct ProgramRun
+{
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+class HomeProgramTest : public ::testing::Test
+{
+protected:
+    HomeProgramTest()
+    {
+        setUp(R"({
+            "options": [{"identifier": "0", "displayString": "Trip"}, {"identifier": "1", "displayString": "Exam"}],
+            "timelines": {
+                "": [{"date": "2024-05-01T00:00:00", "color": "#3366cc"},
+                     {"date": "2024-06-01T00:00:00", "color": "#33cc66"}],
+                "Trip": [{"date": "2024-05-01T00:00:00", "color": "#cc3333"}]
+            }
+        })");
+    }
+
+    void setUp(const QByteArray &json) { writeFile(setupFile(), json); }
+    QString setupFile() const { return home.root() + QStringLiteral("/fake.json"); }
+    QString logFile() const { return home.root() + QStringLiteral("/fake.log"); }
+
+    QProcessEnvironment environment() const
+    {
+        // The XDG folders are this test's (TemporaryHome set them in our environment).
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TALLOWICK_WIDGETS_PATH"), fakePluginDir());
+        env.insert(QStringLiteral("FAKE_WIDGETS_FILE"), setupFile());
+        env.insert(QStringLiteral("FAKE_WIDGETS_LOG"), logFile());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("TZ"), QStringLiteral("Asia/Seoul"));
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+        // No session bus: reminders are printed, and the person's own bus is never reached.
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=%1/no-bus").arg(home.root()));
+        return env;
+    }
+
+    ProgramRun run(const QStringList &arguments) const
+    {
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        process.start(kProgram, arguments);
+        process.waitForFinished(30000);
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    // Starts a home screen that runs until the test stops it.
+    std::unique_ptr<QProcess> start(const QStringList &arguments = {}) const
+    {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(environment());
+        process->start(kProgram, arguments);
+        process->waitForStarted(10000);
+        return process;
+    }
+
+    static void stop(QProcess &process)
+    {
+        process.terminate();
+        if (!process.waitForFinished(10000)) {
+            process.kill();
+            process.waitForFinished(10000);
+        }
+    }
+
+    QStringList logLines() const { return QString::fromUtf8(readFile(logFile())).split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+
+    QImage renderPicture(const QStringList &arguments, const QString &name = QStringLiteral("w.png")) const
+    {
+        const QString out = home.root() + QLatin1Char('/') + name;
+        const ProgramRun result = run(QStringList{QStringLiteral("--out"), out} + arguments);
+        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+        return QImage(out);
+    }
+
+    TemporaryHome home;
+};
+
+QColor centre(const QImage &picture)
+{
+    return picture.pixelColor(picture.width() / 2, picture.height() / 2);
+}
+
+} // namespace
+
+TEST_F(HomeProgramTest, AddListAndRemoveEditTheWidgetFile)
+{
+    ProgramRun added = run({QStringLiteral("--add"), QStringLiteral("small")});
+    EXPECT_EQ(added.exitCode, 0) << added.err.toStdString();
+    EXPECT_EQ(added.out, QStringLiteral("1\n"));
+    added = run({QStringLiteral("--add"), QStringLiteral("medium"), QStringLiteral("--event"), QStringLiteral("Exam"),
+                 QStringLiteral("--at"), QStringLiteral("100,-20")});
+    EXPECT_EQ(added.out, QStringLiteral("2\n"));
+
+    EXPECT_EQ(run({QStringLiteral("--list")}).out, QStringLiteral("1\tsmall\t-\t40,40\n2\tmedium\tExam\t100,-20\n"));
+    const QList<WidgetInstance> stored = InstanceStore().instances();
+    ASSERT_EQ(stored.size(), 2);
+    EXPECT_EQ(stored.at(1).configuration, (WidgetConfigurationOption{QStringLiteral("1"), QStringLiteral("Exam")}));
+    EXPECT_EQ(stored.at(1).kind, QStringLiteral("FakeWidgets"));
+
+    EXPECT_EQ(run({QStringLiteral("--remove"), QStringLiteral("1")}).exitCode, 0);
+    EXPECT_EQ(run({QStringLiteral("--list")}).out, QStringLiteral("2\tmedium\tExam\t100,-20\n"));
+
+    // Refusals: one line on standard error, exit code 1, nothing changed.
+    const ProgramRun unknownId = run({QStringLiteral("--remove"), QStringLiteral("1")});
+    EXPECT_EQ(unknownId.exitCode, 1);
+    EXPECT_EQ(unknownId.err.count(QLatin1Char('\n')), 1);
+    const ProgramRun unknownEvent = run({QStringLiteral("--add"), QStringLiteral("small"), QStringLiteral("--event"), QStringLiteral("Nope")});
+    EXPECT_EQ(unknownEvent.exitCode, 1);
+    EXPECT_TRUE(unknownEvent.err.contains(QStringLiteral("Nope")));
+    EXPECT_EQ(InstanceStore().instances().size(), 1);
+}
+
+TEST_F(HomeProgramTest, UsageErrorsExitTwoWithOneLineAndChangeNothing)
+{
+    const QList<QStringList> bad = {
+        {QStringLiteral("--add")},
+        {QStringLiteral("--add"), QStringLiteral("huge")},
+        {QStringLiteral("--list"), QStringLiteral("--remove"), QStringLiteral("1")},
+        {QStringLiteral("--render"), QStringLiteral("small")},
+        {QStringLiteral("--now"), QStringLiteral("noon"), QStringLiteral("--list")},
+        {QStringLiteral("extra")},
+    };
+    for (const QStringList &arguments : bad) {
+        const ProgramRun result = run(arguments);
+        EXPECT_EQ(result.exitCode, 2) << arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(result.err.count(QLatin1Char('\n')), 1) << result.err.toStdString();
+        EXPECT_TRUE(result.err.startsWith(QStringLiteral("tallowick-home: ")));
+        EXPECT_TRUE(result.out.isEmpty());
+    }
+    EXPECT_FALSE(QFileInfo::exists(InstanceStore::defaultPath()));
+}
+
+TEST_F(HomeProgramTest, RenderDrawsWhatTheWidgetWouldShowNow)
+{
+    const QStringList may = {QStringLiteral("--now"), QStringLiteral("2024-05-15T12:00:00")};
+    const QImage small = renderPicture(QStringList{QStringLiteral("--render"), QStringLiteral("small")} + may);
+    EXPECT_EQ(small.size(), QSize(340, 340));
+    EXPECT_EQ(centre(small), QColor(0x33, 0x66, 0xcc));
+    EXPECT_EQ(small.pixelColor(0, 0).alpha(), 0);
+    EXPECT_EQ(permissionBits(home.root() + QStringLiteral("/w.png")), 0600);
+
+    // A later now shows the later entry.
+    const QImage june = renderPicture({QStringLiteral("--render"), QStringLiteral("small"), QStringLiteral("--now"),
+                                       QStringLiteral("2024-06-02T08:00:00")});
+    EXPECT_EQ(centre(june), QColor(0x33, 0xcc, 0x66));
+
+    const QImage trip = renderPicture(QStringList{QStringLiteral("--render"), QStringLiteral("medium"), QStringLiteral("--event"),
+                                                  QStringLiteral("Trip"), QStringLiteral("--scale"), QStringLiteral("1")} + may);
+    EXPECT_EQ(trip.size(), QSize(364, 170));
+    EXPECT_EQ(centre(trip), QColor(0xcc, 0x33, 0x33));
+
+    // Exam's timeline is empty: the placeholder.
+    const QImage exam = renderPicture(QStringList{QStringLiteral("--render"), QStringLiteral("large"), QStringLiteral("--event"),
+                                                  QStringLiteral("Exam"), QStringLiteral("--scale"), QStringLiteral("3")} + may);
+    EXPECT_EQ(exam.size(), QSize(1092, 1146));
+    EXPECT_EQ(centre(exam), QColor(0x80, 0x80, 0x80));
+    // Before the first entry's date, the first entry.
+    const QImage april = renderPicture({QStringLiteral("--render"), QStringLiteral("extraLarge"), QStringLiteral("--now"),
+                                        QStringLiteral("2024-04-30T12:00:00")});
+    EXPECT_EQ(april.size(), QSize(1430, 764));
+    EXPECT_EQ(centre(april), QColor(0x33, 0x66, 0xcc));
+
+    const QImage placeholder =
+        renderPicture(QStringList{QStringLiteral("--render"), QStringLiteral("small"), QStringLiteral("--placeholder")} + may);
+    EXPECT_EQ(centre(placeholder), QColor(0x80, 0x80, 0x80));
+}
+
+TEST_F(HomeProgramTest, InstallAutostartNamesThisProgram)
+{
+    const ProgramRun result = run({QStringLiteral("--install-autostart")});
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QString entry = home.configHome() + QStringLiteral("/autostart/tallowick-home.desktop");
+    EXPECT_TRUE(QString::fromUtf8(readFile(entry)).contains(QStringLiteral("\nExec=") + QFileInfo(kProgram).absoluteFilePath() + QLatin1Char('\n')));
+    EXPECT_EQ(permissionBits(entry), 0600);
+}
+
+TEST_F(HomeProgramTest, ASecondHomeScreenRefusesWhileTheFirstRuns)
+{
+    run({QStringLiteral("--add"), QStringLiteral("small")});
+    auto first = start();
+    const QString socket = WidgetReload::socketPath();
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(socket); })) << first->readAllStandardError().toStdString();
+    EXPECT_EQ(permissionBits(socket), 0600);
+    EXPECT_EQ(permissionBits(QFileInfo(socket).absolutePath()), 0700);
+
+    const ProgramRun second = run({});
+    EXPECT_EQ(second.exitCode, 1);
+    EXPECT_TRUE(second.err.contains(QStringLiteral("another home screen is running"))) << second.err.toStdString();
+    EXPECT_EQ(first->state(), QProcess::Running);
+    stop(*first);
+}
+
+TEST_F(HomeProgramTest, TheRunningHomeScreenReloadsWhenAScriptAddsAWidget)
+{
+    run({QStringLiteral("--add"), QStringLiteral("small")});
+    auto running = start();
+    ASSERT_TRUE(waitUntil([&] { return logLines().contains(QStringLiteral("timeline small -")); }))
+        << running->readAllStandardError().toStdString();
+
+    const ProgramRun added = run({QStringLiteral("--add"), QStringLiteral("large"), QStringLiteral("--event"), QStringLiteral("Trip")});
+    EXPECT_EQ(added.exitCode, 0);
+    EXPECT_TRUE(waitUntil([&] { return logLines().contains(QStringLiteral("timeline large Trip")); }));
+    stop(*running);
+}
+
+TEST_F(HomeProgramTest, RemindersDueWhileItWasNotRunningAreDeliveredOnceAtStart)
+{
+    const QDateTime now = localTime(2024, 5, 2, 9);
+    const auto reminder = [](const QString &identifier, const QDate &day, const QString &body) {
+        NotificationTrigger trigger;
+        trigger.year = day.year();
+        trigger.month = day.month();
+        trigger.day = day.day();
+        return NotificationRequest{identifier, QStringLiteral("Trip"), body, trigger, true};
+    };
+    NotificationCenter center;
+    center.add(reminder(QStringLiteral("x 2024-05-01 1"), QDate(2024, 5, 1), QStringLiteral("1 days left"))); // 23 h late
+    center.add(reminder(QStringLiteral("x 2024-04-30 2"), QDate(2024, 4, 30), QStringLiteral("2 days left"))); // 47 h late
+    center.add(reminder(QStringLiteral("x 2024-05-03 0"), QDate(2024, 5, 3), QStringLiteral("Today")));
+
+    auto running = start({QStringLiteral("--now"), now.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"))});
+    QString out;
+    const bool delivered = waitUntil([&] {
+        out += QString::fromUtf8(running->readAllStandardOutput());
+        return center.pendingRequests().size() == 1;
+    });
+    stop(*running);
+    out += QString::fromUtf8(running->readAllStandardOutput());
+    ASSERT_TRUE(delivered) << running->readAllStandardError().toStdString();
+    EXPECT_EQ(out, QString::fromUtf8("Reminder: Trip \u2014 1 days left\n"));
+    EXPECT_EQ(center.pendingRequests().first().identifier, QStringLiteral("x 2024-05-03 0"));
+}
