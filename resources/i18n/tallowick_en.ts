@@ -289,5 +289,25 @@
         <source>First event</source>
         <translation>First event</translation>
     </message>
+    <message id="Delete">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="Reorder">
+        <source>Reorder</source>
+        <translation>Reorder</translation>
+    </message>
+    <message id="Close">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="All events">
+        <source>All events</source>
+        <translation>All events</translation>
+    </message>
+    <message id="Page %1 of %2">
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
 </context>
 </TS>

@@ -287,5 +287,25 @@
         <source>First event</source>
         <translation>最初のイベント</translation>
     </message>
+    <message id="Delete">
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message id="Reorder">
+        <source>Reorder</source>
+        <translation>並べ替え</translation>
+    </message>
+    <message id="Close">
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message id="All events">
+        <source>All events</source>
+        <translation>すべてのイベント</translation>
+    </message>
+    <message id="Page %1 of %2">
+        <source>Page %1 of %2</source>
+        <translation>%2ページ中%1ページ</translation>
+    </message>
 </context>
 </TS>

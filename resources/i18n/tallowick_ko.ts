@@ -287,5 +287,25 @@
         <source>First event</source>
         <translation>첫 번째 이벤트</translation>
     </message>
+    <message id="Delete">
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message id="Reorder">
+        <source>Reorder</source>
+        <translation>순서 바꾸기</translation>
+    </message>
+    <message id="Close">
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message id="All events">
+        <source>All events</source>
+        <translation>모든 이벤트</translation>
+    </message>
+    <message id="Page %1 of %2">
+        <source>Page %1 of %2</source>
+        <translation>%2페이지 중 %1페이지</translation>
+    </message>
 </context>
 </TS>

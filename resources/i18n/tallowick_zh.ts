@@ -287,5 +287,25 @@
         <source>First event</source>
         <translation>第一个事件</translation>
     </message>
+    <message id="Delete">
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message id="Reorder">
+        <source>Reorder</source>
+        <translation>调整顺序</translation>
+    </message>
+    <message id="Close">
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message id="All events">
+        <source>All events</source>
+        <translation>所有事件</translation>
+    </message>
+    <message id="Page %1 of %2">
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
 </context>
 </TS>

@@ -72,6 +72,14 @@ void UserData::setAlertMaxEvent(bool on)
     Q_EMIT alertChanged();
 }
 
+void UserData::raiseEventLimitAlert()
+{
+    m_alertMaxEvent = true;
+    m_alertTitle = QStringLiteral("Can't add a new event");
+    m_alertCopy = QStringLiteral("You exceed the max number of events. ");
+    Q_EMIT alertChanged();
+}
+
 void UserData::setAlertReview(bool on)
 {
     if (on == m_alertReview)
@@ -328,10 +336,7 @@ void UserData::addEventFromLink(const QUrl &url, const QList<QueryItem> &items)
         return;
     }
     if (m_magicDates.size() > kMaxEvents - 1) {
-        m_alertMaxEvent = true;
-        m_alertTitle = QStringLiteral("Can't add a new event");
-        m_alertCopy = QStringLiteral("You exceed the max number of events. ");
-        Q_EMIT alertChanged();
+        raiseEventLimitAlert();
         return;
     }
     addEvent(date, title, countdown, themeId);

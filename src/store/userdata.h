@@ -56,6 +56,8 @@ public:
     void setAlertReview(bool on);
     QString alertTitle() const { return m_alertTitle; }
     QString alertCopy() const { return m_alertCopy; }
+    // Raises the store's alert for a full list (the event limit), with its title and copy.
+    Q_INVOKABLE void raiseEventLimitAlert();
 
     // Re-reads the saved list, falling back to the packaged defaults when there is none or it
     // cannot be read (the unreadable bytes are kept beside the settings file), saves it back

@@ -14,6 +14,11 @@ QmlScene::QmlScene(const QString &type, const QVariantMap &properties, QSize siz
     m_window.setColor(Qt::black);
     QQmlComponent component(&m_engine);
     component.setData(QStringLiteral("import Tallowick\n%1 {}\n").arg(type).toUtf8(), QUrl());
+    // Creating a component that failed to load can crash; report it instead.
+    if (component.isError()) {
+        ADD_FAILURE() << "Cannot load " << type.toStdString() << ": " << component.errorString().toStdString();
+        return;
+    }
     QObject *object = component.createWithInitialProperties(properties);
     if (!object) {
         ADD_FAILURE() << "Cannot create " << type.toStdString() << ": " << component.errorString().toStdString();

@@ -16,10 +16,16 @@ Item {
     anchors.fill: parent
     visible: open
     z: 1000
+    // An alert covers the whole window, whichever screen asked for it.
+    onOpenChanged: if (open && Window.window && parent !== Window.window.contentItem)
+                       parent = Window.window.contentItem
 
+    // Owners that bind `open` to a flag clear the flag in onClosed; the binding then closes
+    // the alert and stays intact. Unbound alerts are closed here.
     function close() {
-        open = false
         closed()
+        if (open)
+            open = false
     }
 
     Rectangle {

@@ -8,5 +8,5 @@ Rectangle {
     color: "black"
     opacity: 0.1
     Accessible.role: Accessible.Grip
-    Accessible.name: qsTr("Close")
+    Accessible.name: qsTrId("Close")
 }

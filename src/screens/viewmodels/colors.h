@@ -6,7 +6,7 @@
 
 // Colours for the screens: the stored hex texts of events and themes, converted the one way
 // the whole app converts them.
-class Palette : public QObject
+class Colors : public QObject
 {
     Q_OBJECT
     QML_ELEMENT

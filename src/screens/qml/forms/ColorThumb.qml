@@ -1,0 +1,60 @@
+import QtQuick
+import Tallowick
+import Tallowick as T
+
+// A theme shown by its colours: a disc in the background colour with a dot in the circle
+// colour. The chosen one is larger and ringed in white.
+Item {
+    id: root
+    property string bgColor
+    property string bgCircle
+    property string bgBar
+    property int selectedId
+    property int themeId
+    property string accessibleName
+    readonly property bool selected: selectedId === themeId
+    signal picked(int themeId)
+
+    width: disc.width
+    height: 90
+    Accessible.role: Accessible.RadioButton
+    Accessible.name: accessibleName
+    Accessible.checkable: true
+    Accessible.checked: selected
+    Accessible.onPressAction: picked(themeId)
+
+    Rectangle {
+        id: disc
+        objectName: "thumbDisc"
+        anchors.centerIn: parent
+        width: root.selected ? 80 : 60
+        height: width
+        radius: width / 2
+        color: T.Colors.hex(root.bgColor)
+        Behavior on width { ThumbSpring { speed: 2 } }
+    }
+
+    Rectangle {
+        objectName: "thumbRing"
+        anchors.fill: disc
+        radius: Math.min(100, width / 2)
+        color: "transparent"
+        border.width: 6
+        border.color: root.selected ? "white" : Qt.rgba(1, 1, 1, 0)
+    }
+
+    Rectangle {
+        objectName: "thumbDot"
+        anchors.centerIn: disc
+        width: root.selected ? 30 : 25
+        height: width
+        radius: width / 2
+        color: T.Colors.hex(root.bgCircle)
+        Behavior on width { ThumbSpring { speed: 3 } }
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        onClicked: root.picked(root.themeId)
+    }
+}

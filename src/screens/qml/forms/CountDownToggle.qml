@@ -1,0 +1,79 @@
+import QtQuick
+import Tallowick
+
+// Chooses the count direction: a capsule with a darker knob that slides under the chosen
+// half, "count down" on the left and "count up" on the right.
+Item {
+    id: root
+    property bool countDown: true
+
+    implicitWidth: 300
+    implicitHeight: 44
+
+    Rectangle {
+        anchors.fill: parent
+        radius: 30
+        color: Qt.rgba(0, 0, 0, 0.1)
+    }
+
+    Rectangle {
+        id: knob
+        objectName: "countDownKnob"
+        x: root.countDown ? 0 : root.width / 2
+        width: root.width / 2
+        height: root.height
+        radius: 30
+        color: Qt.rgba(0, 0, 0, 0.3)
+        Behavior on x {
+            NumberAnimation { duration: 400; easing.type: Easing.InOutQuad }
+        }
+    }
+
+    Row {
+        anchors.fill: parent
+        Choice {
+            objectName: "countDownChoice"
+            label: qsTrId("add.countdown")
+            active: root.countDown
+            onChosen: root.countDown = true
+        }
+        Choice {
+            objectName: "countUpChoice"
+            label: qsTrId("add.countup")
+            active: !root.countDown
+            onChosen: root.countDown = false
+        }
+    }
+
+    component Choice: Item {
+        id: choice
+        property string label
+        property bool active
+        signal chosen()
+        width: root.width / 2
+        height: root.height
+        Accessible.role: Accessible.RadioButton
+        Accessible.name: label
+        Accessible.checkable: true
+        Accessible.checked: active
+        Accessible.onPressAction: chosen()
+
+        Text {
+            anchors.centerIn: parent
+            text: choice.label
+            textFormat: Text.PlainText
+            font.family: Fonts.gilroy
+            font.weight: Font.ExtraBold
+            font.pixelSize: 14
+            color: "white"
+            opacity: choice.active ? 1 : 0.5
+            Behavior on opacity {
+                NumberAnimation { duration: 400; easing.type: Easing.InOutQuad }
+            }
+        }
+        MouseArea {
+            anchors.fill: parent
+            onClicked: choice.chosen()
+        }
+    }
+}

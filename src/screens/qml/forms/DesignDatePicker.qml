@@ -1,0 +1,185 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Tallowick
+import Tallowick as T
+
+// A wheel of day, month and year (in the order of the user's language) on a dark panel.
+// The middle row is outlined; the rows above and below fade into `bgColor`, the colour of
+// what lies around the picker. Turning a wheel sets `selectedDate` (its time of day stays);
+// a day past the end of the chosen month becomes the month's last day.
+Item {
+    id: root
+    property date selectedDate
+    property string bgColor: "000000"
+    readonly property color fadeColor: T.Colors.hex(bgColor)
+    readonly property var order: wheel.columns
+
+    implicitWidth: 340
+    implicitHeight: 180
+    Accessible.role: Accessible.Grouping
+    Accessible.name: qsTrId("common.day")
+
+    FormDateWheel { id: wheel }
+
+    // Shares of the width: month names are the longest texts.
+    readonly property var shares: ({ "day": 0.26, "month": 0.44, "year": 0.30 })
+    readonly property real inset: 12
+
+    function columnWidth(name) {
+        return (width - 2 * inset) * shares[name]
+    }
+    function columnX(name) {
+        let x = inset
+        for (let i = 0; i < order.length && order[i] !== name; ++i)
+            x += columnWidth(order[i])
+        return x
+    }
+
+    // The wheels take part once they are all built; until then their indices mean nothing.
+    property bool ready: false
+    property bool syncing: false
+
+    // Shows `selectedDate` on the wheels.
+    function sync() {
+        const date = selectedDate
+        if (!ready || isNaN(date.getTime()))
+            return
+        syncing = true
+        const year = Math.max(wheel.firstYear, Math.min(wheel.lastYear, date.getFullYear()))
+        yearWheel.currentIndex = year - wheel.firstYear
+        monthWheel.currentIndex = date.getMonth()
+        const days = wheel.daysInMonth(year, date.getMonth() + 1)
+        if (dayWheel.model !== days)
+            dayWheel.model = days
+        dayWheel.currentIndex = date.getDate() - 1
+        // Setting the index alone scrolls the long year list slowly into place.
+        for (const w of [yearWheel, monthWheel, dayWheel])
+            w.positionViewAtIndex(w.currentIndex, Tumbler.Center)
+        syncing = false
+    }
+
+    // Takes the date the wheels show, once they rest.
+    function pick() {
+        if (!ready || syncing || yearWheel.currentIndex < 0 || monthWheel.currentIndex < 0 || dayWheel.currentIndex < 0)
+            return
+        const year = wheel.firstYear + yearWheel.currentIndex
+        const month = monthWheel.currentIndex
+        const day = Math.min(dayWheel.currentIndex + 1, wheel.daysInMonth(year, month + 1))
+        const old = isNaN(selectedDate.getTime()) ? new Date(year, month, day) : selectedDate
+        const picked = new Date(year, month, day, old.getHours(), old.getMinutes(), old.getSeconds())
+        if (picked.getTime() !== old.getTime())
+            selectedDate = picked
+        else
+            sync()
+    }
+
+    onSelectedDateChanged: sync()
+    Component.onCompleted: {
+        ready = true
+        sync()
+    }
+
+    Rectangle {
+        id: panel
+        objectName: "datePanel"
+        anchors.fill: parent
+        radius: 20
+        color: Qt.rgba(0, 0, 0, 0.2)
+    }
+
+    Tumbler {
+        id: dayWheel
+        objectName: "dayWheel"
+        x: root.columnX("day")
+        width: root.columnWidth("day")
+        height: root.height
+        visibleItemCount: 3
+        model: 31
+        delegate: WheelText { text: wheel.dayText(index + 1) }
+        onCurrentIndexChanged: if (!moving) root.pick()
+        onMovingChanged: if (!moving) root.pick()
+        Accessible.role: Accessible.SpinBox
+        Accessible.name: qsTrId("common.day") + ": " + wheel.dayText(currentIndex + 1)
+    }
+
+    Tumbler {
+        id: monthWheel
+        objectName: "monthWheel"
+        x: root.columnX("month")
+        width: root.columnWidth("month")
+        height: root.height
+        visibleItemCount: 3
+        model: wheel.monthNames
+        delegate: WheelText { text: wheel.monthNames[index] }
+        onCurrentIndexChanged: if (!moving) root.pick()
+        onMovingChanged: if (!moving) root.pick()
+        Accessible.role: Accessible.SpinBox
+        Accessible.name: qsTrId("common.day") + ": " + (wheel.monthNames[currentIndex] || "")
+    }
+
+    Tumbler {
+        id: yearWheel
+        objectName: "yearWheel"
+        x: root.columnX("year")
+        width: root.columnWidth("year")
+        height: root.height
+        visibleItemCount: 3
+        wrap: false
+        model: wheel.lastYear - wheel.firstYear + 1
+        delegate: WheelText { text: wheel.yearText(wheel.firstYear + index) }
+        onCurrentIndexChanged: if (!moving) root.pick()
+        onMovingChanged: if (!moving) root.pick()
+        Accessible.role: Accessible.SpinBox
+        Accessible.name: qsTrId("common.day") + ": " + wheel.yearText(wheel.firstYear + currentIndex)
+    }
+
+    // The chosen row.
+    Rectangle {
+        objectName: "dateOutline"
+        anchors.centerIn: parent
+        width: parent.width
+        height: 70
+        radius: 20
+        color: "transparent"
+        border.color: "white"
+        border.width: 2
+    }
+
+    // The rows above and below sink into the surrounding colour.
+    Item {
+        anchors.fill: parent
+        clip: true
+        Rectangle {
+            objectName: "topFade"
+            width: parent.width
+            height: 70
+            y: parent.height / 2 - 35 - 70
+            gradient: Gradient {
+                GradientStop { position: 0; color: root.fadeColor }
+                GradientStop { position: 1; color: Qt.rgba(root.fadeColor.r, root.fadeColor.g, root.fadeColor.b, 0.3) }
+            }
+        }
+        Rectangle {
+            objectName: "bottomFade"
+            width: parent.width
+            height: 70
+            y: parent.height / 2 - 35 + 70
+            gradient: Gradient {
+                GradientStop { position: 0; color: Qt.rgba(root.fadeColor.r, root.fadeColor.g, root.fadeColor.b, 0.3) }
+                GradientStop { position: 1; color: root.fadeColor }
+            }
+        }
+    }
+
+    component WheelText: Text {
+        required property int index
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        textFormat: Text.PlainText
+        font.pixelSize: 20
+        font.bold: true
+        color: "white"
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 12
+    }
+}

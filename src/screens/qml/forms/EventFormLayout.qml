@@ -1,0 +1,211 @@
+import QtQuick
+import Tallowick
+import Tallowick as T
+
+// The body both event forms share, dressed in the line colour of `event`: the direction
+// switch, the title with its counter, the date wheel, the theme strip and the save button.
+Item {
+    id: root
+    property EventForm form
+    property var event: ({})
+    property string heading
+    property string placeholder
+    // The edit form offers the title field only while it has an event to edit.
+    property bool titleFieldShown: true
+    // The add form's button is the app's primary button; the edit form's a plain white one.
+    property bool primaryButton: true
+
+    ThemeListModel { id: themes }
+    readonly property string lineColorText: event && event.lineColor
+        ? event.lineColor : (themes.get(form ? form.defaultThemeId : 0).lineColor || "000000")
+    readonly property color lineColor: T.Colors.hex(lineColorText)
+
+    Rectangle {
+        objectName: "formBackground"
+        anchors.fill: parent
+        color: root.lineColor
+        // A tap beside the controls puts the keyboard away.
+        MouseArea {
+            anchors.fill: parent
+            onClicked: root.forceActiveFocus()
+        }
+    }
+
+    Flickable {
+        id: flick
+        objectName: "formFlickable"
+        anchors.fill: parent
+        anchors.leftMargin: 25
+        anchors.rightMargin: 25
+        contentWidth: width
+        contentHeight: column.height
+        flickableDirection: Flickable.VerticalFlick
+
+        Column {
+            id: column
+            width: flick.width
+            spacing: 8
+
+            Item {
+                width: parent.width
+                height: 38
+                GrabHandle { anchors.centerIn: parent }
+            }
+
+            Item {
+                width: parent.width
+                height: headingText.height + 10
+                Text {
+                    id: headingText
+                    objectName: "formHeading"
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: root.heading
+                    textFormat: Text.PlainText
+                    color: "white"
+                    font.pixelSize: 24
+                    font.bold: true
+                    Accessible.role: Accessible.Heading
+                    Accessible.name: text
+                }
+            }
+
+            Item {
+                width: parent.width
+                height: toggle.height + 20
+                CountDownToggle {
+                    id: toggle
+                    objectName: "countDownToggle"
+                    width: parent.width
+                    onCountDownChanged: root.form.countDown = countDown
+                }
+                Binding { target: toggle; property: "countDown"; value: root.form.countDown }
+            }
+
+            SectionLabel { text: qsTrId("common.eventTitle") }
+
+            MultilineTextField {
+                id: titleField
+                objectName: "titleField"
+                width: parent.width
+                visible: root.titleFieldShown
+                placeholder: root.placeholder
+                accessibleName: qsTrId("common.eventTitle")
+                onTextChanged: root.form.eventName = text
+                onCommit: {}
+            }
+            Binding { target: titleField; property: "text"; value: root.form.eventName }
+
+            FullWidth {
+                width: parent.width
+                alignment: Qt.AlignRight
+                transform: Translate { x: -15; y: -3 }
+                Text {
+                    objectName: "titleCounter"
+                    text: root.form.counterText
+                    textFormat: Text.PlainText
+                    color: "white"
+                    opacity: 0.5
+                    font.family: Fonts.gilroy
+                    font.weight: Font.ExtraBold
+                    font.pixelSize: 14
+                }
+            }
+
+            Item { width: 1; height: 25 - column.spacing }
+
+            Item {
+                width: parent.width
+                height: picker.height
+                DesignDatePicker {
+                    id: picker
+                    objectName: "datePicker"
+                    width: parent.width
+                    bgColor: root.lineColorText
+                    onSelectedDateChanged: root.form.selectedDate = selectedDate
+                }
+                Binding { target: picker; property: "selectedDate"; value: root.form.selectedDate }
+                Text {
+                    objectName: "dayLabel"
+                    x: 10 + 3
+                    y: picker.height / 2 - 115 - height / 2
+                    text: qsTrId("common.day")
+                    textFormat: Text.PlainText
+                    color: "white"
+                    font.family: Fonts.gilroy
+                    font.weight: Font.ExtraBold
+                    font.pixelSize: 14
+                }
+            }
+
+            SectionLabel { text: qsTrId("common.color") }
+
+            ThemeSelectionView {
+                id: themeStrip
+                objectName: "themeStrip"
+                width: parent.width
+                height: 90
+                onSelectedIdChanged: root.form.selectedId = selectedId
+            }
+            Binding { target: themeStrip; property: "selectedId"; value: root.form.selectedId }
+
+            Item { width: 1; height: 10 - column.spacing }
+
+            Loader {
+                objectName: "saveButtonHolder"
+                width: parent.width
+                height: 60
+                sourceComponent: root.primaryButton ? primarySave : plainSave
+            }
+
+            Item { width: 1; height: 25 }
+        }
+    }
+
+    Component {
+        id: primarySave
+        PrimaryButton {
+            objectName: "saveButton"
+            text: qsTrId("button.save")
+            textColor: root.lineColor
+            opacity: root.form.canSave ? 1 : 0.5
+            onClicked: root.form.save()
+        }
+    }
+
+    Component {
+        id: plainSave
+        Item {
+            objectName: "saveButton"
+            Accessible.role: Accessible.Button
+            Accessible.name: qsTrId("button.save")
+            Accessible.onPressAction: root.form.save()
+            Rectangle {
+                anchors.fill: parent
+                radius: 30
+                color: "white"
+                opacity: root.form.canSave ? 1 : 0.7
+            }
+            Text {
+                anchors.centerIn: parent
+                text: qsTrId("button.save")
+                textFormat: Text.PlainText
+                color: root.lineColor
+                font.pixelSize: 17
+                font.bold: true
+            }
+            MouseArea {
+                anchors.fill: parent
+                onClicked: root.form.save()
+            }
+        }
+    }
+
+    component SectionLabel: Text {
+        x: 15
+        textFormat: Text.PlainText
+        color: "white"
+        font.family: Fonts.gilroy
+        font.weight: Font.ExtraBold
+        font.pixelSize: 14
+    }
+}

@@ -1,0 +1,59 @@
+import QtQuick
+import Tallowick
+import Tallowick as T
+
+// A theme shown by its bar picture on a disc in the background colour. The chosen one is
+// larger and ringed in white.
+Item {
+    id: root
+    property string bgColor
+    property string imageName
+    property string bgBar
+    property int selectedId
+    property int themeId
+    property string accessibleName
+    readonly property bool selected: selectedId === themeId
+    signal picked(int themeId)
+
+    width: disc.width
+    height: 90
+    Accessible.role: Accessible.RadioButton
+    Accessible.name: accessibleName
+    Accessible.checkable: true
+    Accessible.checked: selected
+    Accessible.onPressAction: picked(themeId)
+
+    Rectangle {
+        id: disc
+        objectName: "thumbDisc"
+        anchors.centerIn: parent
+        width: root.selected ? 80 : 60
+        height: width
+        radius: width / 2
+        color: T.Colors.hex(root.bgColor)
+        Behavior on width { ThumbSpring { speed: 2 } }
+    }
+
+    Rectangle {
+        objectName: "thumbRing"
+        anchors.fill: disc
+        radius: Math.min(100, width / 2)
+        color: "transparent"
+        border.width: 6
+        border.color: root.selected ? "white" : Qt.rgba(1, 1, 1, 0)
+    }
+
+    Image {
+        objectName: "thumbImage"
+        anchors.centerIn: disc
+        width: 60
+        height: 60
+        sourceSize: Qt.size(60, 60)
+        source: root.imageName.length > 0 ? "qrc:/tallowick/images/" + root.imageName + ".svg" : ""
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        onClicked: root.picked(root.themeId)
+    }
+}

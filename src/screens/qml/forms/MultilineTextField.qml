@@ -1,0 +1,89 @@
+import QtQuick
+import Tallowick
+
+// A title field: bold white text on a dark capsule that grows with its lines. It holds its
+// text to `maximumLength` characters however the text comes in (typed, pasted, set), and the
+// return key never breaks a line: it closes the keyboard and runs commit().
+Rectangle {
+    id: root
+    property string text
+    property string placeholder
+    property int maximumLength: TitleLimit.maximum
+    property string accessibleName
+    readonly property bool showingPlaceholder: text.length === 0
+    readonly property alias editor: editor
+    signal commit()
+
+    readonly property real horizontalPadding: 22
+    readonly property real verticalPadding: 18
+
+    implicitWidth: 300
+    implicitHeight: Math.max(55, editor.contentHeight + 2 * verticalPadding)
+    radius: 30
+    color: Qt.rgba(0, 0, 0, 0.2)
+
+    onTextChanged: {
+        if (editor.text !== text)
+            editor.text = TitleLimit.clamped(text, maximumLength)
+    }
+
+    Text {
+        objectName: "titlePlaceholder"
+        x: editor.x
+        y: editor.y
+        width: editor.width
+        visible: root.showingPlaceholder && root.placeholder.length > 0
+        text: root.placeholder
+        textFormat: Text.PlainText
+        wrapMode: Text.Wrap
+        font: editor.font
+        color: "white"
+        opacity: 0.5
+    }
+
+    TextEdit {
+        id: editor
+        objectName: "titleEditor"
+        x: root.horizontalPadding
+        y: root.verticalPadding
+        width: root.width - 2 * root.horizontalPadding
+        textFormat: TextEdit.PlainText
+        wrapMode: TextEdit.Wrap
+        selectByMouse: true
+        font.pixelSize: 15
+        font.bold: true
+        color: "white"
+        selectionColor: Qt.rgba(1, 1, 1, 0.35)
+        selectedTextColor: "white"
+        Accessible.role: Accessible.EditableText
+        Accessible.name: root.accessibleName
+        Accessible.description: root.placeholder
+
+        function giveUpKeyboard() {
+            editor.focus = false
+            Qt.inputMethod.hide()
+            root.commit()
+        }
+        Keys.onReturnPressed: (event) => { event.accepted = true; giveUpKeyboard() }
+        Keys.onEnterPressed: (event) => { event.accepted = true; giveUpKeyboard() }
+
+        onTextChanged: {
+            const fitted = TitleLimit.fitted(text, cursorPosition, root.maximumLength)
+            if (fitted.text !== text) {
+                // Whatever went past the limit is taken back where it went in.
+                text = fitted.text
+                cursorPosition = fitted.cursor
+                return
+            }
+            if (root.text !== text)
+                root.text = text
+        }
+    }
+
+    // A tap anywhere on the capsule starts editing, not only on the text line.
+    MouseArea {
+        anchors.fill: parent
+        z: -1
+        onPressed: (mouse) => { editor.forceActiveFocus(); mouse.accepted = false }
+    }
+}

@@ -1,0 +1,138 @@
+import Tallowick
+import QtQuick
+import QtQuick.Layouts
+
+// The event page's row of actions: add (a round button in the event's line colour), edit,
+// reminders and delete. Add, edit and reminders choose the page's sheet (`mode`) and present
+// it (`dismissModal`); delete removes the event on screen unless it is the last one.
+Item {
+    id: root
+    property UserData store
+    property int currentPage: 0
+    // The event on screen, as EventListModel.get() gives it.
+    property var oneDay: ({})
+    property string mode
+    property bool dismissModal: false
+    // Also announced for pages that follow the menu by signal rather than by binding.
+    signal requestSheet(string mode)
+
+    readonly property color fontColor: Colors.hex(oneDay && oneDay.fontColor ? oneDay.fontColor : "000000")
+    readonly property color lineColor: Colors.hex(oneDay && oneDay.lineColor ? oneDay.lineColor : "000000")
+    readonly property alias showAlertDelete: menu.showAlertDelete
+
+    implicitWidth: 346
+    implicitHeight: 68
+
+    function present(kind) {
+        mode = kind
+        dismissModal = true
+        requestSheet(kind)
+    }
+
+    BottomMenu {
+        id: menu
+        store: root.store
+        onShowAlertDeleteChanged: deleteAlert.open = showAlertDelete
+    }
+
+    RowLayout {
+        anchors.fill: parent
+        spacing: 8
+
+        Item {
+            objectName: "addButton"
+            Layout.preferredWidth: 68
+            Layout.preferredHeight: 68
+            Layout.rightMargin: 30
+            Layout.alignment: Qt.AlignVCenter
+            Accessible.role: Accessible.Button
+            Accessible.name: qsTrId("add.title")
+            Accessible.onPressAction: root.present("add")
+
+            Rectangle {
+                objectName: "addCircle"
+                x: -8
+                width: 68
+                height: 68
+                radius: 34
+                color: root.lineColor
+                TintedIcon {
+                    anchors.centerIn: parent
+                    width: 30
+                    height: 30
+                    source: "qrc:/tallowick/images/Add.svg"
+                    color: "white"
+                }
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: root.present("add")
+                }
+            }
+        }
+
+        Item { Layout.fillWidth: true }
+
+        MenuIcon {
+            objectName: "editButton"
+            source: "qrc:/tallowick/images/Edit.svg"
+            name: qsTrId("edit.title")
+            onClicked: root.present("edit")
+        }
+
+        Item { Layout.fillWidth: true }
+
+        MenuIcon {
+            objectName: "reminderButton"
+            source: "qrc:/tallowick/images/Notification.svg"
+            name: qsTrId("Setting.notification")
+            onClicked: root.present("noti")
+        }
+
+        Item { Layout.fillWidth: true }
+
+        MenuIcon {
+            objectName: "deleteButton"
+            Layout.rightMargin: 20
+            source: "qrc:/tallowick/images/Delete.svg"
+            name: qsTrId("Delete")
+            onClicked: menu.deleteEvent(root.currentPage)
+        }
+    }
+
+    Alert {
+        id: deleteAlert
+        objectName: "deleteAlert"
+        // Over the whole window, not just the menu's row.
+        parent: root.Window.window ? root.Window.window.contentItem : root
+        title: qsTrId("You can't delete the last one")
+        message: qsTrId("Please create a new one first")
+        primaryText: qsTrId("OK")
+        onClosed: menu.showAlertDelete = false
+    }
+
+    component MenuIcon: Item {
+        id: button
+        property url source
+        property string name
+        signal clicked()
+        Layout.preferredWidth: 30
+        Layout.preferredHeight: 30
+        Layout.alignment: Qt.AlignVCenter
+        Accessible.role: Accessible.Button
+        Accessible.name: name
+        Accessible.onPressAction: clicked()
+
+        TintedIcon {
+            objectName: button.objectName + "Icon"
+            anchors.fill: parent
+            source: button.source
+            color: root.fontColor
+        }
+        // A finger-sized target around the small glyph.
+        MouseArea {
+            anchors.fill: parent
+            anchors.margins: -10
+            onClicked: button.clicked()
+        }
+    }
+}

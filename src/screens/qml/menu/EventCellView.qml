@@ -1,0 +1,47 @@
+import Tallowick
+import QtQuick
+
+// One event in the summary: its title, its date and its day count, all in one colour.
+Column {
+    id: root
+    // The event, as EventListModel.get() gives it (dateTitle, ddate, countdown).
+    property var event: ({})
+    property color fontColor: "black"
+    spacing: 4
+
+    Text {
+        objectName: "cellTitle"
+        width: root.width
+        topPadding: 15
+        text: root.event.dateTitle || ""
+        textFormat: Text.PlainText
+        wrapMode: Text.Wrap
+        maximumLineCount: 2
+        elide: Text.ElideRight
+        font.family: Fonts.gilroy
+        font.weight: Font.ExtraBold
+        font.pixelSize: 22
+        color: root.fontColor
+    }
+    Text {
+        objectName: "cellDate"
+        width: root.width
+        text: CalendarHelper.getRightDateFormat(root.event.ddate || "")
+        textFormat: Text.PlainText
+        elide: Text.ElideRight
+        font.family: Fonts.gilroy
+        font.weight: Font.ExtraBold
+        font.pixelSize: 14
+        color: root.fontColor
+    }
+    Text {
+        objectName: "cellCount"
+        bottomPadding: 15
+        text: CalendarHelper.minute, CalendarHelper.getDayCount(root.event.ddate || "", root.event.countdown)
+        textFormat: Text.PlainText
+        font.family: Fonts.gilroy
+        font.weight: Font.ExtraBold
+        font.pixelSize: 35
+        color: root.fontColor
+    }
+}

@@ -1,0 +1,200 @@
+import Tallowick
+import QtQuick
+
+// The sheet that lists every event and lets the person put them in another order: each row
+// has a reorder handle; dragging it moves the row, and letting go saves the new order.
+Rectangle {
+    id: root
+    property UserData store
+    // The event whose page opened the sheet; every row is drawn in its text colour.
+    property var selectedDay: ({})
+
+    // The rows' colour: the event's text colour, unless it is too faint to read on white
+    // (light text themes); then the first of its darker theme colours that reads well.
+    readonly property color textColor: readableOnWhite([selectedDay.fontColor, selectedDay.bgColor,
+                                                         selectedDay.lineColor])
+
+    color: "white"
+
+    function luminance(c) {
+        function channel(v) { return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4) }
+        return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b)
+    }
+    function readableOnWhite(hexes) {
+        for (let i = 0; i < hexes.length; ++i) {
+            if (!hexes[i])
+                continue
+            const c = Colors.hex(hexes[i])
+            if (1.05 / (luminance(c) + 0.05) >= 3)
+                return c
+        }
+        return "#1C1C1E"
+    }
+
+    EventListModel {
+        id: events
+        store: root.store
+        onModelReset: rows.rebuild()
+        onDataChanged: rows.rebuild()
+    }
+
+    // The list as drawn. While a row is dragged it runs ahead of the store; letting go
+    // moves the event in the store, which then agrees with it again.
+    ListModel {
+        id: rows
+        function rowOf(i) {
+            const e = events.get(i)
+            return { eventId: e.id || "", dateTitle: e.dateTitle || "", ddate: e.ddate || "",
+                     countdown: e.countdown === undefined ? true : e.countdown }
+        }
+        function rebuild() {
+            if (count !== events.count) {
+                clear()
+                for (let i = 0; i < events.count; ++i)
+                    append(rowOf(i))
+                return
+            }
+            for (let j = 0; j < count; ++j)
+                set(j, rowOf(j))
+        }
+        Component.onCompleted: rebuild()
+    }
+
+    GrabHandle {
+        id: handle
+        y: 20
+        anchors.horizontalCenter: parent.horizontalCenter
+    }
+
+    ListView {
+        id: list
+        objectName: "summaryList"
+        anchors.fill: parent
+        anchors.topMargin: handle.y + handle.height + 8
+        clip: true
+        model: rows
+        boundsBehavior: Flickable.StopAtBounds
+        Accessible.role: Accessible.List
+        Accessible.name: qsTrId("Tallowick")
+
+        delegate: Rectangle {
+            id: row
+            objectName: "summaryRow" + index
+            required property int index
+            required property string dateTitle
+            required property string ddate
+            required property var countdown
+            property bool dragging: false
+
+            width: list.width
+            height: cell.height
+            z: dragging ? 1 : 0
+            color: dragging ? "#F2F2F7" : "white"
+            Accessible.role: Accessible.ListItem
+            Accessible.name: dateTitle
+
+            EventCellView {
+                id: cell
+                x: 30
+                width: parent.width - 60 - grip.width - 12
+                event: ({ dateTitle: row.dateTitle, ddate: row.ddate, countdown: row.countdown })
+                fontColor: root.textColor
+            }
+
+            // The reorder handle.
+            Item {
+                id: grip
+                objectName: "reorderHandle" + row.index
+                anchors.right: parent.right
+                anchors.rightMargin: 30 - 10
+                width: 44
+                height: parent.height
+                Accessible.role: Accessible.Button
+                Accessible.name: qsTrId("Reorder")
+                Accessible.description: row.dateTitle
+                // Assistive technologies move the row one place at a time.
+                Accessible.onPressAction: root.moveOne(row.index, -1)
+                Accessible.onDecreaseAction: root.moveOne(row.index, -1)
+                Accessible.onIncreaseAction: root.moveOne(row.index, 1)
+
+                Column {
+                    anchors.centerIn: parent
+                    spacing: 4
+                    Repeater {
+                        model: 3
+                        Rectangle { width: 20; height: 2; radius: 1; color: "#A3A3A8" }
+                    }
+                }
+
+                MouseArea {
+                    id: dragArea
+                    property int from: -1
+                    // The finger's height in the list's visible area.
+                    property real viewY: 0
+                    readonly property real edge: 48
+                    anchors.fill: parent
+                    preventStealing: true
+                    onPressed: (mouse) => {
+                        from = row.index
+                        viewY = mapToItem(list, mouse.x, mouse.y).y
+                        row.dragging = true
+                    }
+                    onPositionChanged: (mouse) => {
+                        viewY = mapToItem(list, mouse.x, mouse.y).y
+                        follow()
+                    }
+                    onReleased: finish()
+                    onCanceled: finish()
+
+                    // Puts the dragged row where the finger is.
+                    function follow() {
+                        const y = Math.max(list.originY,
+                                           Math.min(list.contentY + viewY, list.originY + list.contentHeight - 1))
+                        const to = list.indexAt(list.width / 2, y)
+                        if (to >= 0 && to !== row.index)
+                            rows.move(row.index, to, 1)
+                    }
+                    function finish() {
+                        row.dragging = false
+                        const to = row.index
+                        if (from >= 0 && from !== to && root.store)
+                            root.store.moveEvent(from, to)
+                        from = -1
+                    }
+
+                    // Near the top or bottom edge the list scrolls on, so a row can travel
+                    // further than one screen.
+                    Timer {
+                        interval: 16
+                        repeat: true
+                        running: dragArea.pressed
+                                 && (dragArea.viewY < dragArea.edge || dragArea.viewY > list.height - dragArea.edge)
+                        onTriggered: {
+                            const step = dragArea.viewY < dragArea.edge ? -12 : 12
+                            const last = Math.max(list.originY, list.originY + list.contentHeight - list.height)
+                            list.contentY = Math.max(list.originY, Math.min(list.contentY + step, last))
+                            dragArea.follow()
+                        }
+                    }
+                }
+            }
+
+            Rectangle {
+                anchors.bottom: parent.bottom
+                x: 30
+                width: parent.width - 30
+                height: 0.5
+                color: "#C6C6C8"
+                visible: row.index < rows.count - 1
+            }
+        }
+    }
+
+    function moveOne(index, step) {
+        const to = index + step
+        if (!store || to < 0 || to >= rows.count)
+            return
+        rows.move(index, to, 1)
+        store.moveEvent(index, to)
+    }
+}

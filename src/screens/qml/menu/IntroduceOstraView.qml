@@ -1,0 +1,93 @@
+import Tallowick
+import QtQuick
+
+// The maker's other apps, one row each (icon, name, what it is for); a tap opens the app's
+// store page. The order is drawn anew each time the block is shown.
+Column {
+    id: root
+    property int currentPage: 0
+    property color color: "white"
+    readonly property alias apps: about.apps
+    spacing: 8
+
+    AboutApps { id: about }
+    Component.onCompleted: about.shuffle()
+    onVisibleChanged: if (visible) about.shuffle()
+
+    Text {
+        objectName: "aboutTitle"
+        width: root.width
+        bottomPadding: 8
+        text: qsTrId("OstraApps")
+        textFormat: Text.PlainText
+        font.pixelSize: 24
+        font.bold: true
+        color: root.color
+    }
+
+    Repeater {
+        model: about.apps
+        delegate: Item {
+            id: appRow
+            required property int index
+            required property string modelData
+            objectName: "appRow" + index
+            width: root.width
+            height: Math.max(icon.height, texts.height) + 20
+            Accessible.role: Accessible.Button
+            Accessible.name: modelData + ", " + qsTrId(modelData + ".title")
+            Accessible.description: qsTrId(modelData + ".sub")
+            Accessible.onPressAction: about.open(modelData)
+
+            Image {
+                id: icon
+                objectName: "appIcon" + appRow.index
+                y: (parent.height - 20 - height) / 2
+                width: 64
+                height: 64
+                sourceSize: Qt.size(128, 128)
+                smooth: true
+                source: "qrc:/tallowick/images/" + about.iconName(appRow.modelData) + ".svg"
+            }
+            Column {
+                id: texts
+                x: icon.width + 20
+                y: (parent.height - 20 - height) / 2
+                width: parent.width - x
+                spacing: 5
+                Text {
+                    objectName: "appName" + appRow.index
+                    width: parent.width
+                    bottomPadding: 3
+                    text: appRow.modelData
+                    textFormat: Text.PlainText
+                    font.pixelSize: 17
+                    font.bold: true
+                    color: root.color
+                }
+                Text {
+                    width: parent.width
+                    text: qsTrId(appRow.modelData + ".title")
+                    textFormat: Text.PlainText
+                    wrapMode: Text.Wrap
+                    font.pixelSize: 17
+                    font.bold: true
+                    color: root.color
+                }
+                Text {
+                    width: parent.width
+                    text: qsTrId(appRow.modelData + ".sub")
+                    textFormat: Text.PlainText
+                    wrapMode: Text.Wrap
+                    font.pixelSize: 14
+                    color: root.color
+                }
+            }
+            MouseArea {
+                anchors.fill: parent
+                anchors.bottomMargin: 20
+                onClicked: about.open(appRow.modelData)
+            }
+        }
+    }
+}

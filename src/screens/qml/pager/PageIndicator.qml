@@ -1,0 +1,50 @@
+import QtQuick
+import Tallowick
+
+// Where the page stands among the others: nothing for one page, a dot per page up to 14,
+// "c / n" beyond.
+Item {
+    id: root
+    property int pageCount: 0
+    property int currentPage: 0
+    property color color: "black"
+    readonly property int form: PagerRules.indicatorForm(pageCount)
+
+    implicitWidth: form === PagerRules.Dots ? dots.implicitWidth : form === PagerRules.Counter ? counter.implicitWidth : 0
+    implicitHeight: 20
+    width: implicitWidth
+    height: implicitHeight
+    Accessible.role: Accessible.Indicator
+    Accessible.name: qsTrId("Page %1 of %2").arg(currentPage + 1).arg(pageCount)
+
+    Row {
+        id: dots
+        objectName: "indicatorDots"
+        visible: root.form === PagerRules.Dots
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 8
+        Repeater {
+            model: root.currentPage < root.pageCount ? root.pageCount : 0
+            Rectangle {
+                required property int index
+                width: 7
+                height: 7
+                radius: 3.5
+                color: root.color
+                opacity: index === root.currentPage ? 1.0 : 0.4
+            }
+        }
+    }
+
+    Row {
+        id: counter
+        objectName: "indicatorCounter"
+        visible: root.form === PagerRules.Counter
+        anchors.verticalCenter: parent.verticalCenter
+        anchors.verticalCenterOffset: -5
+        spacing: 5
+        Text { text: root.currentPage + 1; font.pixelSize: 17; font.bold: true; color: root.color }
+        Text { text: "/"; font.pixelSize: 17; color: root.color }
+        Text { text: root.pageCount; font.pixelSize: 17; font.bold: true; color: root.color }
+    }
+}

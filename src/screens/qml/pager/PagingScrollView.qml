@@ -1,0 +1,83 @@
+import QtQuick
+import Tallowick
+
+// The strip of tiles (each event's circle and bar) that the person drags between pages. It
+// follows the finger, then springs to the chosen page; the tiles' circles and bars move with
+// the same spring.
+Item {
+    id: root
+    required property UserData userData
+    required property EventListModel events
+    property bool animateEntrance: true
+    readonly property alias swipeDirection: scroll.swipeDirection
+
+    PagingScroll {
+        id: scroll
+        itemCount: root.events.count
+        tileWidth: root.width
+        tilePadding: 180
+        currentPage: root.userData.currentPage
+    }
+
+    // The offset drawn: equal to the strip's while the finger is down, springing to it after.
+    property real shownOffset: scroll.currentScrollOffset
+    onShownOffsetChanged: tiles.follow()
+    Behavior on shownOffset {
+        enabled: root.animateEntrance && !drag.active
+        // Mass 0.1, stiffness 20, damping 1.5: in Qt's terms a firm spring that settles in
+        // about half a second with a small overshoot.
+        SpringAnimation { spring: 6; damping: 0.45; mass: 1; epsilon: 0.25 }
+    }
+
+    ListView {
+        id: tiles
+        objectName: "tiles"
+        anchors.fill: parent
+        orientation: ListView.Horizontal
+        interactive: false
+        spacing: scroll.tilePadding
+        cacheBuffer: 0
+        model: root.events
+        // Set, not bound: the view's origin moves as tiles are made and would loop a binding.
+        function follow() { contentX = originX - root.shownOffset }
+        onOriginXChanged: follow()
+        onWidthChanged: follow()
+        Component.onCompleted: follow()
+        delegate: CircleAnimation {
+            required property int index
+            required property var model
+            width: scroll.tileWidth
+            height: tiles.height
+            tileIndex: index
+            currentPage: root.userData.currentPage
+            tileWidth: scroll.tileWidth
+            circleColor: model.circleColor
+            barType: model.barType
+            barColor: model.barColor
+            animateEntrance: root.animateEntrance
+        }
+    }
+
+    // Nearly transparent so that the whole strip, gaps included, takes the drag.
+    Rectangle {
+        anchors.fill: parent
+        color: "black"
+        opacity: 0.00001
+    }
+
+    DragHandler {
+        id: drag
+        target: null
+        xAxis.enabled: true
+        yAxis.enabled: false
+        onTranslationChanged: if (active) scroll.dragChanged(translation.x)
+        onActiveChanged: {
+            if (active)
+                return
+            // Where the drag would come to rest at its speed.
+            const predicted = translation.x + centroid.velocity.x * 0.2
+            const target = scroll.dragEnded(predicted)
+            root.userData.currentPage = target
+        }
+    }
+}

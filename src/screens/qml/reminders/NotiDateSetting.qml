@@ -1,0 +1,135 @@
+import Tallowick
+import QtQuick
+
+// The four reminder options of the event on the current page, in two rows, with the
+// permission prompt, the "notifications are off" alert and the notification settings page.
+Item {
+    id: root
+    property UserData store
+    property int currentPage: 0
+    readonly property alias choice: choice
+    implicitWidth: 340
+    implicitHeight: rows.height
+
+    // Made with the screen: reads the authorization once.
+    ReminderChoice {
+        id: choice
+        store: root.store
+        currentPage: root.currentPage
+        onShowAlertPermissionsChanged: permissionAlert.open = showAlertPermissions
+        onShowAuthorizationPromptChanged: permissionPrompt.open = showAuthorizationPrompt
+    }
+    Component.onCompleted: choice.appear()
+
+    Column {
+        id: rows
+        // The options at the end of the rows share one column, so their boxes line up.
+        readonly property real endColumnWidth: Math.max(option2.width, option4.width)
+        width: root.width
+        spacing: 10
+        Item {
+            width: rows.width
+            height: Math.max(option1.height, option2.height)
+            Option { id: option1; number: 1; label: qsTrId("Setting.notiDayOption1") }
+            // At the end of the row, but never over the first option.
+            Option {
+                id: option2
+                number: 2
+                label: qsTrId("Setting.notiDayOption2")
+                x: Math.max(option1.width + 8, parent.width - rows.endColumnWidth)
+            }
+        }
+        Item {
+            width: rows.width
+            height: Math.max(option3.height, option4.height)
+            Option { id: option3; number: 3; label: qsTrId("Setting.notiDayOption3"); fixedWidth: false }
+            Option {
+                id: option4
+                number: 4
+                label: qsTrId("Setting.notiDayOption4")
+                x: Math.max(option3.width + 8, parent.width - rows.endColumnWidth)
+            }
+        }
+    }
+
+    // Our own authorization prompt: the system has none here.
+    Alert {
+        id: permissionPrompt
+        objectName: "permissionPrompt"
+        parent: root.Window.window ? root.Window.window.contentItem : root
+        title: qsTrId("Permission.title")
+        message: qsTrId("Permission.message")
+        primaryText: qsTrId("Permission.allow")
+        secondaryText: qsTrId("Permission.deny")
+        onPrimaryClicked: choice.allowNotifications()
+        onSecondaryClicked: choice.denyNotifications()
+        onClosed: choice.showAuthorizationPrompt = false
+    }
+
+    Alert {
+        id: permissionAlert
+        objectName: "permissionAlert"
+        parent: root.Window.window ? root.Window.window.contentItem : root
+        title: qsTrId("Setting.permission")
+        message: qsTrId("Setting.permissionCopy")
+        primaryText: qsTrId("OK")
+        onPrimaryClicked: settingsPage.show()
+        onClosed: choice.showAlertPermissions = false
+    }
+
+    NotificationSettingsPage {
+        id: settingsPage
+        objectName: "notificationSettingsPage"
+        parent: root.Window.window ? root.Window.window.contentItem : root
+        onClosed: choice.refreshAuthorization()
+    }
+
+    component Option: Item {
+        id: option
+        property int number
+        property string label
+        // Options 1, 2 and 4 give their label the same width, so the boxes line up.
+        property bool fixedWidth: true
+        readonly property bool on: choice.selectedOption === number
+        // A count-up event takes "off" only; the others are shown faded.
+        readonly property bool available: number === 4 || !choice.countUp
+
+        objectName: "option" + number
+        width: content.width
+        height: content.height
+        opacity: available ? 1 : 0.45
+        Accessible.role: Accessible.RadioButton
+        Accessible.name: label
+        Accessible.checkable: true
+        Accessible.checked: on
+        Accessible.onPressAction: choice.choose(number)
+
+        Row {
+            id: content
+            padding: 5
+            spacing: 8
+            TintedIcon {
+                objectName: "checkbox" + option.number
+                anchors.verticalCenter: parent.verticalCenter
+                width: 24
+                height: 24
+                source: option.on ? "qrc:/tallowick/images/checkbox_active.svg"
+                                  : "qrc:/tallowick/images/checkbox_inactive.svg"
+                color: "white"
+            }
+            Text {
+                anchors.verticalCenter: parent.verticalCenter
+                width: option.fixedWidth ? Math.max(100, implicitWidth) : implicitWidth
+                text: option.label
+                textFormat: Text.PlainText
+                font.pixelSize: 15
+                font.bold: true
+                color: "white"
+            }
+        }
+        MouseArea {
+            anchors.fill: parent
+            onClicked: choice.choose(option.number)
+        }
+    }
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <store/userdata.h>
+
+#include <QDateTime>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QtQml/qqml.h>
+
+// The state and the rules of the add and edit forms: the count direction, the title (held
+// to the title limit), the date and the theme, filled from the page's event when editing.
+// Saving closes the form first and changes the store a moment later, so the pager rebuilds
+// after the sheet has started to close.
+class EventForm : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(UserData *store READ store WRITE setStore NOTIFY storeChanged)
+    Q_PROPERTY(Mode mode READ mode WRITE setMode NOTIFY modeChanged)
+    Q_PROPERTY(int currentPage READ currentPage WRITE setCurrentPage NOTIFY currentPageChanged)
+    Q_PROPERTY(bool countDown READ countDown WRITE setCountDown NOTIFY countDownChanged)
+    Q_PROPERTY(QString eventName READ eventName WRITE setEventName NOTIFY eventNameChanged)
+    Q_PROPERTY(QDateTime selectedDate READ selectedDate WRITE setSelectedDate NOTIFY selectedDateChanged)
+    Q_PROPERTY(qint64 selectedId READ selectedId WRITE setSelectedId NOTIFY selectedIdChanged)
+    Q_PROPERTY(bool canSave READ canSave NOTIFY eventNameChanged)
+    Q_PROPERTY(QString counterText READ counterText NOTIFY eventNameChanged)
+    Q_PROPERTY(bool hasEvent READ hasEvent NOTIFY hasEventChanged)
+    Q_PROPERTY(qint64 defaultThemeId READ defaultThemeId CONSTANT)
+
+public:
+    enum Mode { Add, Edit };
+    Q_ENUM(Mode)
+
+    static constexpr qint64 kDefaultThemeId = 1003;
+    static constexpr int kStoreDelayMs = 100;   // from the save tap to the store change
+    static constexpr int kReviewDelayMs = 3000; // from the save tap to the rating check
+    static constexpr int kReviewEventCount = 3; // the rating request follows the third event
+
+    explicit EventForm(QObject *parent = nullptr);
+
+    UserData *store() const { return m_store; }
+    void setStore(UserData *store);
+    Mode mode() const { return m_mode; }
+    void setMode(Mode mode);
+    int currentPage() const { return m_currentPage; }
+    void setCurrentPage(int page);
+    bool countDown() const { return m_countDown; }
+    void setCountDown(bool countDown);
+    QString eventName() const { return m_eventName; }
+    // Longer titles are cut to the title limit.
+    void setEventName(const QString &name);
+    QDateTime selectedDate() const { return m_selectedDate; }
+    void setSelectedDate(const QDateTime &date);
+    qint64 selectedId() const { return m_selectedId; }
+    void setSelectedId(qint64 id);
+
+    qint64 defaultThemeId() const { return kDefaultThemeId; }
+    bool canSave() const { return !m_eventName.isEmpty(); }
+    QString counterText() const;
+    // Whether `currentPage` names an event of the store (the edit form has one to change).
+    bool hasEvent() const;
+
+    // Fills the form from the event at `currentPage`: its title, direction (kept when the
+    // event has none), theme (1003 when it has none) and date. False when there is no such event.
+    Q_INVOKABLE bool load();
+    // Closes the form and, a moment later, adds or changes the event. Does nothing while the
+    // title is empty or after the form was saved once. A full list (30 events) refuses an add:
+    // the form stays open and the store raises its limit alert.
+    Q_INVOKABLE void save();
+
+Q_SIGNALS:
+    void storeChanged();
+    void modeChanged();
+    void currentPageChanged();
+    void countDownChanged();
+    void eventNameChanged();
+    void selectedDateChanged();
+    void selectedIdChanged();
+    void hasEventChanged();
+    // The form is done: the sheet holding it closes.
+    void dismissRequested();
+    // A save was refused because the list is full; the store's limit alert is raised.
+    void limitReached();
+
+private:
+    void updateHasEvent();
+
+    QPointer<UserData> m_store;
+    Mode m_mode = Add;
+    int m_currentPage = 0;
+    bool m_countDown = true;
+    QString m_eventName;
+    QDateTime m_selectedDate;
+    qint64 m_selectedId = kDefaultThemeId;
+    QString m_loadedEventId; // the edited event, found again by id when the change is made
+    bool m_hasEvent = false;
+    bool m_saved = false;
+};

@@ -1,0 +1,144 @@
+#include "reminderchoice.h"
+
+#include <reminders/notificationhelper.h>
+#include <store/eventactions.h>
+
+ReminderChoice::ReminderChoice(QObject *parent)
+    : ReminderChoice(NotificationCenter(), parent)
+{
+}
+
+ReminderChoice::ReminderChoice(NotificationCenter center, QObject *parent)
+    : QObject(parent)
+    , m_center(std::move(center))
+    , m_helper(std::make_unique<NotificationHelper>(m_center))
+{
+}
+
+ReminderChoice::~ReminderChoice() = default;
+
+void ReminderChoice::setStore(UserData *store)
+{
+    if (store == m_store)
+        return;
+    if (m_store)
+        disconnect(m_store, nullptr, this, nullptr);
+    m_store = store;
+    if (m_store)
+        connect(m_store, &UserData::magicDatesChanged, this, &ReminderChoice::eventChanged);
+    Q_EMIT storeChanged();
+    Q_EMIT eventChanged();
+}
+
+void ReminderChoice::setCurrentPage(int page)
+{
+    if (page == m_currentPage)
+        return;
+    m_currentPage = page;
+    Q_EMIT currentPageChanged();
+    Q_EMIT eventChanged();
+}
+
+bool ReminderChoice::countUp() const
+{
+    if (!m_store || m_currentPage < 0 || m_currentPage >= m_store->count())
+        return false;
+    return !m_store->magicDates().at(m_currentPage).countdown.value_or(true);
+}
+
+void ReminderChoice::setShowAlertPermissions(bool on)
+{
+    if (on == m_showAlertPermissions)
+        return;
+    m_showAlertPermissions = on;
+    Q_EMIT showAlertPermissionsChanged();
+}
+
+void ReminderChoice::setShowAuthorizationPrompt(bool on)
+{
+    if (on == m_showAuthorizationPrompt)
+        return;
+    m_showAuthorizationPrompt = on;
+    Q_EMIT showAuthorizationPromptChanged();
+}
+
+int ReminderChoice::authorizationStatus() const
+{
+    return m_helper->statusCode();
+}
+
+void ReminderChoice::setSelection(NotiDays option)
+{
+    if (option == m_selected)
+        return;
+    m_selected = option;
+    Q_EMIT selectedOptionChanged();
+}
+
+void ReminderChoice::renewHelper()
+{
+    const int before = m_helper->statusCode();
+    m_helper = std::make_unique<NotificationHelper>(m_center);
+    if (m_helper->statusCode() != before)
+        Q_EMIT authorizationStatusChanged();
+}
+
+void ReminderChoice::appear()
+{
+    if (!m_store || m_currentPage < 0 || m_currentPage >= m_store->count())
+        return;
+    const EDate event = m_store->magicDates().at(m_currentPage);
+    Q_EMIT eventChanged();
+    if (!event.repeatNotification)
+        return;
+    setSelection(notiDaysFromCode(*event.repeatNotification));
+    m_center.removePendingRequests({event.id});
+    NotificationHelper::logPendingNotifications(m_center.pendingRequests());
+}
+
+void ReminderChoice::choose(int option)
+{
+    if (!m_store || option < 1 || option > 4)
+        return;
+    const NotiDays choice = static_cast<NotiDays>(option - 1);
+    const ReminderOutcome outcome = applyReminderChoice(*m_store, m_currentPage, choice, *m_helper);
+    if (outcome == ReminderOutcome::IgnoredForCountUp)
+        return;
+    setSelection(choice);
+    if (outcome == ReminderOutcome::PermissionDenied)
+        setShowAlertPermissions(true);
+    else if (outcome == ReminderOutcome::PermissionNotDetermined)
+        setShowAuthorizationPrompt(true);
+}
+
+void ReminderChoice::applySelection()
+{
+    if (m_store && m_selected != NotiDays::off)
+        applyReminderChoice(*m_store, m_currentPage, m_selected, *m_helper);
+}
+
+void ReminderChoice::allowNotifications()
+{
+    setShowAuthorizationPrompt(false);
+    m_center.setAuthorizationStatus(AuthorizationStatus::Authorized);
+    renewHelper();
+    // The option already shows as on: its reminders must exist now, not after a later tap.
+    applySelection();
+}
+
+void ReminderChoice::denyNotifications()
+{
+    setShowAuthorizationPrompt(false);
+    m_center.setAuthorizationStatus(AuthorizationStatus::Denied);
+    renewHelper();
+    if (m_selected != NotiDays::off)
+        setShowAlertPermissions(true);
+}
+
+void ReminderChoice::refreshAuthorization()
+{
+    const bool wasAuthorized = m_helper->status() == AuthorizationStatus::Authorized;
+    renewHelper();
+    if (!wasAuthorized && m_helper->status() == AuthorizationStatus::Authorized)
+        applySelection();
+}

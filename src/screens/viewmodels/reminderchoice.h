@@ -1,0 +1,92 @@
+#pragma once
+
+#include <platform/notificationcenter.h>
+#include <reminders/notidays.h>
+#include <store/userdata.h>
+
+#include <QObject>
+#include <QPointer>
+#include <QtQml/qqml.h>
+#include <memory>
+
+class NotificationHelper;
+
+// The reminder options of the event on the current page, as the reminder screen offers them:
+// option 1 on the day, 2 three days before, 3 seven days before, 4 off.
+//
+// It owns a scheduler of its own, made with it, which reads the authorization once; a
+// decision taken in the app's own prompt or settings page replaces it with one that knows
+// the new decision.
+class ReminderChoice : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(UserData *store READ store WRITE setStore NOTIFY storeChanged)
+    Q_PROPERTY(int currentPage READ currentPage WRITE setCurrentPage NOTIFY currentPageChanged)
+    // The option whose check box is on, 1 to 4.
+    Q_PROPERTY(int selectedOption READ selectedOption NOTIFY selectedOptionChanged)
+    // A count-up event has no reminders: only "off" can be chosen.
+    Q_PROPERTY(bool countUp READ countUp NOTIFY eventChanged)
+    Q_PROPERTY(bool showAlertPermissions READ showAlertPermissions WRITE setShowAlertPermissions NOTIFY
+                   showAlertPermissionsChanged)
+    Q_PROPERTY(bool showAuthorizationPrompt READ showAuthorizationPrompt WRITE setShowAuthorizationPrompt NOTIFY
+                   showAuthorizationPromptChanged)
+    // The authorization as this screen's scheduler knows it (AuthorizationStatus code).
+    Q_PROPERTY(int authorizationStatus READ authorizationStatus NOTIFY authorizationStatusChanged)
+
+public:
+    explicit ReminderChoice(QObject *parent = nullptr);
+    explicit ReminderChoice(NotificationCenter center, QObject *parent = nullptr);
+    ~ReminderChoice() override;
+
+    UserData *store() const { return m_store; }
+    void setStore(UserData *store);
+    int currentPage() const { return m_currentPage; }
+    void setCurrentPage(int page);
+    int selectedOption() const { return optionNumber(m_selected); }
+    NotiDays selection() const { return m_selected; }
+    bool countUp() const;
+    bool showAlertPermissions() const { return m_showAlertPermissions; }
+    void setShowAlertPermissions(bool on);
+    bool showAuthorizationPrompt() const { return m_showAuthorizationPrompt; }
+    void setShowAuthorizationPrompt(bool on);
+    int authorizationStatus() const;
+
+    static int optionNumber(NotiDays option) { return int(option) + 1; }
+
+    // The screen appears: shows the event's stored option (none stored leaves the selection).
+    Q_INVOKABLE void appear();
+    // A tap on option 1 to 4: schedules or clears the event's reminders as the authorization
+    // allows, or asks for it, and stores the option on the event. Count-up events take "off"
+    // only.
+    Q_INVOKABLE void choose(int option);
+    // The answers of the app's authorization prompt. Allowing schedules the chosen option at
+    // once; denying leaves nothing scheduled and says how to turn notifications on.
+    Q_INVOKABLE void allowNotifications();
+    Q_INVOKABLE void denyNotifications();
+    // Reads the authorization again (after the settings page closed); reminders of the chosen
+    // option are scheduled when notifications have just become allowed.
+    Q_INVOKABLE void refreshAuthorization();
+
+Q_SIGNALS:
+    void storeChanged();
+    void currentPageChanged();
+    void selectedOptionChanged();
+    void eventChanged();
+    void showAlertPermissionsChanged();
+    void showAuthorizationPromptChanged();
+    void authorizationStatusChanged();
+
+private:
+    void setSelection(NotiDays option);
+    void renewHelper();
+    void applySelection();
+
+    NotificationCenter m_center;
+    std::unique_ptr<NotificationHelper> m_helper;
+    QPointer<UserData> m_store;
+    int m_currentPage = 0;
+    NotiDays m_selected = NotiDays::off;
+    bool m_showAlertPermissions = false;
+    bool m_showAuthorizationPrompt = false;
+};

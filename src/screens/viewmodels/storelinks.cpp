@@ -1,0 +1,76 @@
+#include "storelinks.h"
+
+#include <QDesktopServices>
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcStoreLinks, "tallowick.links")
+
+namespace {
+
+const QString kStorePrefix = QStringLiteral("https://apps.ostrastudio.example/app/");
+const QString kAppStoreId = QStringLiteral("id6447201583");
+
+struct AppEntry
+{
+    const char *name;
+    const char *storeId;
+};
+
+// The maker's other apps and their store pages.
+constexpr AppEntry kApps[] = {
+    {"Mossling", "id6447201511"}, {"Tidewell", "id6447201522"}, {"Quillo", "id6447201533"},
+    {"Fernlet", "id6447201544"},  {"Hushpot", "id6447201555"},  {"Cobblyn", "id6447201566"},
+    {"Wrennie", "id6447201577"},  {"Glimmo", "id6447201588"},   {"Plumtide", "id6447201599"},
+};
+
+StoreLinks::Opener &opener()
+{
+    static StoreLinks::Opener instance;
+    return instance;
+}
+
+} // namespace
+
+QString StoreLinks::reviewLink()
+{
+    return kStorePrefix + kAppStoreId + QStringLiteral("?action=write-review");
+}
+
+QString StoreLinks::studioLink()
+{
+    return QStringLiteral("https://photos.social.example/ostra.studio");
+}
+
+QString StoreLinks::appLink(const QString &name)
+{
+    for (const AppEntry &app : kApps) {
+        if (name == QLatin1String(app.name))
+            return kStorePrefix + QLatin1String(app.storeId);
+    }
+    return {};
+}
+
+QStringList StoreLinks::appNames()
+{
+    QStringList names;
+    for (const AppEntry &app : kApps)
+        names.append(QLatin1String(app.name));
+    return names;
+}
+
+bool StoreLinks::openLink(const QString &link)
+{
+    const QUrl url(link, QUrl::StrictMode);
+    const bool web = url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http");
+    if (link.isEmpty() || !url.isValid() || !web || url.host().isEmpty())
+        return false;
+    qCInfo(lcStoreLinks).noquote() << "open" << url.toString();
+    if (opener())
+        return opener()(url);
+    return QDesktopServices::openUrl(url);
+}
+
+void StoreLinks::setOpener(Opener opener)
+{
+    ::opener() = std::move(opener);
+}

@@ -1,0 +1,108 @@
+#include "svglayer.h"
+
+#include <QHash>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QtQml/qqmlfile.h>
+
+namespace {
+
+// Every layer of a picture reads the same file: parse it once while any layer uses it.
+std::shared_ptr<QSvgRenderer> sharedRenderer(const QUrl &source)
+{
+    static QHash<QUrl, std::weak_ptr<QSvgRenderer>> cache;
+    if (auto renderer = cache.value(source).lock())
+        return renderer;
+    auto renderer = std::make_shared<QSvgRenderer>(QQmlFile::urlToLocalFileOrQrc(source));
+    if (!renderer->isValid()) {
+        qWarning("SvgLayer: cannot read %s", qPrintable(source.toString()));
+        return nullptr;
+    }
+    cache.insert(source, renderer);
+    return renderer;
+}
+
+} // namespace
+
+SvgLayer::SvgLayer(QQuickItem *parent)
+    : QQuickPaintedItem(parent)
+{
+    setAntialiasing(true);
+    connect(this, &QQuickItem::widthChanged, this, &SvgLayer::drawingChanged);
+    connect(this, &QQuickItem::heightChanged, this, &SvgLayer::drawingChanged);
+}
+
+SvgLayer::~SvgLayer() = default;
+
+void SvgLayer::setSource(const QUrl &source)
+{
+    if (m_source == source)
+        return;
+    m_source = source;
+    m_renderer = source.isEmpty() ? nullptr : sharedRenderer(source);
+    if (m_renderer) {
+        const QRectF box = m_renderer->viewBoxF();
+        setImplicitSize(box.width(), box.height());
+    }
+    update();
+    emit sourceChanged();
+    emit drawingChanged();
+}
+
+void SvgLayer::setElementId(const QString &id)
+{
+    if (m_elementId == id)
+        return;
+    m_elementId = id;
+    if (m_renderer && !id.isEmpty() && !m_renderer->elementExists(id))
+        qWarning("SvgLayer: %s has no element %s", qPrintable(m_source.toString()), qPrintable(id));
+    update();
+    emit elementIdChanged();
+    emit drawingChanged();
+}
+
+QRectF SvgLayer::viewBox() const
+{
+    return m_renderer ? m_renderer->viewBoxF() : QRectF();
+}
+
+bool SvgLayer::isValid() const
+{
+    return m_renderer && (m_elementId.isEmpty() || m_renderer->elementExists(m_elementId));
+}
+
+QTransform SvgLayer::drawingToItem() const
+{
+    const QRectF box = viewBox();
+    if (box.isEmpty())
+        return {};
+    return QTransform::fromTranslate(-box.x(), -box.y()) * QTransform::fromScale(width() / box.width(), height() / box.height());
+}
+
+QRectF SvgLayer::elementBounds() const
+{
+    if (!isValid())
+        return {};
+    if (m_elementId.isEmpty())
+        return QRectF(0, 0, width(), height());
+    // The element's own bounds ignore the transforms of the groups around it; add them back.
+    const QTransform toDrawing = m_renderer->transformForElement(m_elementId);
+    return (toDrawing * drawingToItem()).mapRect(m_renderer->boundsOnElement(m_elementId));
+}
+
+void SvgLayer::paint(QPainter *painter)
+{
+    if (!isValid() || width() <= 0 || height() <= 0)
+        return;
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    if (m_elementId.isEmpty()) {
+        m_renderer->render(painter, QRectF(0, 0, width(), height()));
+        return;
+    }
+    // Rendering by id draws the element in its parent group's coordinates and leaves out the group
+    // transforms above it; set them on the painter so the element lands where the whole
+    // drawing would put it.
+    painter->setTransform(m_renderer->transformForElement(m_elementId) * drawingToItem(), true);
+    m_renderer->render(painter, m_elementId, m_renderer->boundsOnElement(m_elementId));
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QQuickPaintedItem>
+#include <QRectF>
+#include <QTransform>
+#include <QUrl>
+#include <QtQml/qqml.h>
+#include <memory>
+
+class QSvgRenderer;
+
+// One element of an SVG drawing (found by its id), painted where it sits in the whole drawing:
+// the item stands for the drawing's full view box scaled to the item's size, so several
+// layers of the same drawing stacked on one another line up into the complete picture.
+// Without an element id the whole drawing is painted.
+class SvgLayer : public QQuickPaintedItem
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QUrl source READ source WRITE setSource NOTIFY sourceChanged)
+    Q_PROPERTY(QString elementId READ elementId WRITE setElementId NOTIFY elementIdChanged)
+    // The drawing's view box, in drawing units.
+    Q_PROPERTY(QRectF viewBox READ viewBox NOTIFY drawingChanged)
+    // Where the element sits inside this item, in item coordinates.
+    Q_PROPERTY(QRectF elementBounds READ elementBounds NOTIFY drawingChanged)
+    // Whether the source was read and holds the element.
+    Q_PROPERTY(bool valid READ isValid NOTIFY drawingChanged)
+
+public:
+    explicit SvgLayer(QQuickItem *parent = nullptr);
+    ~SvgLayer() override;
+
+    QUrl source() const { return m_source; }
+    void setSource(const QUrl &source);
+    QString elementId() const { return m_elementId; }
+    void setElementId(const QString &id);
+    QRectF viewBox() const;
+    QRectF elementBounds() const;
+    bool isValid() const;
+
+    void paint(QPainter *painter) override;
+
+Q_SIGNALS:
+    void sourceChanged();
+    void elementIdChanged();
+    void drawingChanged();
+
+private:
+    // Drawing units to item coordinates.
+    QTransform drawingToItem() const;
+
+    QUrl m_source;
+    QString m_elementId;
+    std::shared_ptr<QSvgRenderer> m_renderer;
+};

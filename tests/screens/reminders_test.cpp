@@ -1,0 +1,378 @@
+#include <support/logcapture.h>
+#include <support/qmlscene.h>
+#include <support/testenvironment.h>
+
+#include <model/edate.h>
+#include <platform/notificationcenter.h>
+#include <platform/settingsstore.h>
+#include <screens/viewmodels/notificationsettings.h>
+#include <screens/viewmodels/reminderchoice.h>
+#include <screens/viewmodels/storelinks.h>
+#include <store/userdata.h>
+
+#include <QQuickItem>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A count-down event and a count-up event, both far ahead so every reminder lies ahead.
+EDate countDown()
+{
+    return EDate{QStringLiteral("2030-06-15"), 1002, QStringLiteral("CBEDFF"), QStringLiteral("014E7E"),
+                 QStringLiteral("014E7E"), QStringLiteral("FFFFFF"), QStringLiteral("Trip"), QStringLiteral("Home"),
+                 QStringLiteral("FF7580"), false, std::nullopt, true,
+                 QStringLiteral("A1B2C3D4-0000-4000-8000-000000000001")};
+}
+
+EDate countUp()
+{
+    EDate e = countDown();
+    e.dateTitle = QStringLiteral("Together");
+    e.ddate = QStringLiteral("2024-02-14");
+    e.countdown = false;
+    e.id = QStringLiteral("A1B2C3D4-0000-4000-8000-000000000002");
+    return e;
+}
+
+void seed(const QList<EDate> &list)
+{
+    ASSERT_TRUE(SettingsStore().setValue(UserData::kEventsKey, encodeEventList(list)));
+}
+
+QList<EDate> saved()
+{
+    return decodeEventList(SettingsStore().value(UserData::kEventsKey).toByteArray()).value_or(QList<EDate>());
+}
+
+QStringList pendingFor(const EDate &e)
+{
+    QStringList ids;
+    for (const NotificationRequest &request : NotificationCenter().pendingRequests()) {
+        if (request.identifier.contains(e.id))
+            ids.append(request.identifier);
+    }
+    return ids;
+}
+
+void authorize(AuthorizationStatus status)
+{
+    NotificationCenter().setAuthorizationStatus(status);
+}
+
+QVariant storeValue(UserData &store)
+{
+    return QVariant::fromValue(static_cast<QObject *>(&store));
+}
+
+// Any item drawn under `root` (list and repeater rows included) by its objectName.
+QQuickItem *findItem(QQuickItem *root, const QString &name)
+{
+    if (!root)
+        return nullptr;
+    for (QQuickItem *child : root->childItems()) {
+        if (child->objectName() == name)
+            return child;
+        if (QQuickItem *found = findItem(child, name))
+            return found;
+    }
+    return nullptr;
+}
+
+QPointF centreOf(QQuickItem *item)
+{
+    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+}
+
+void tap(QmlScene &scene, QQuickItem *item)
+{
+    ASSERT_TRUE(item);
+    QTest::mouseClick(&scene.window(), Qt::LeftButton, {}, centreOf(item).toPoint());
+    scene.settle(30);
+}
+
+class Reminders : public ::testing::Test
+{
+protected:
+    TemporaryHome home;
+    ScopedLocale locale{QStringLiteral("en_US")};
+
+    // The reminder options of the event on `page`, as the screen shows them on appearing.
+    std::unique_ptr<ReminderChoice> choiceFor(UserData &store, int page)
+    {
+        auto choice = std::make_unique<ReminderChoice>();
+        choice->setStore(&store);
+        choice->setCurrentPage(page);
+        choice->appear();
+        return choice;
+    }
+};
+
+} // namespace
+
+TEST_F(Reminders, WithNotificationsAllowedAnOptionSchedulesItsRemindersAndIsStored)
+{
+    authorize(AuthorizationStatus::Authorized);
+    seed({countDown(), countUp()});
+    UserData store;
+    auto choice = choiceFor(store, 0);
+
+    choice->choose(2);
+    EXPECT_EQ(choice->selectedOption(), 2);
+    EXPECT_EQ(pendingFor(countDown()).size(), 4);
+    EXPECT_EQ(saved().at(0).repeatNotification, 2);
+    EXPECT_FALSE(choice->showAlertPermissions());
+    EXPECT_FALSE(choice->showAuthorizationPrompt());
+
+    // Another option replaces them; "off" clears them and stores 0.
+    choice->choose(3);
+    EXPECT_EQ(pendingFor(countDown()).size(), 8);
+    EXPECT_EQ(saved().at(0).repeatNotification, 3);
+    choice->choose(4);
+    EXPECT_TRUE(pendingFor(countDown()).isEmpty());
+    EXPECT_EQ(saved().at(0).repeatNotification, 0);
+    EXPECT_EQ(choice->selectedOption(), 4);
+}
+
+TEST_F(Reminders, WithNotificationsDeniedTheAlertExplainsAndTheOptionIsStoredUnscheduled)
+{
+    authorize(AuthorizationStatus::Denied);
+    seed({countDown()});
+    UserData store;
+    auto choice = choiceFor(store, 0);
+
+    choice->choose(1);
+    EXPECT_TRUE(choice->showAlertPermissions());
+    EXPECT_FALSE(choice->showAuthorizationPrompt());
+    EXPECT_EQ(choice->selectedOption(), 1);
+    EXPECT_EQ(saved().at(0).repeatNotification, 1);
+    EXPECT_TRUE(pendingFor(countDown()).isEmpty());
+}
+
+TEST_F(Reminders, AllowingInTheAppsPromptSchedulesTheChosenOptionAtOnce)
+{
+    seed({countDown()});
+    UserData store;
+    auto choice = choiceFor(store, 0);
+    ASSERT_EQ(choice->authorizationStatus(), int(AuthorizationStatus::NotDetermined));
+
+    choice->choose(3);
+    EXPECT_TRUE(choice->showAuthorizationPrompt());
+    EXPECT_FALSE(choice->showAlertPermissions());
+    EXPECT_TRUE(pendingFor(countDown()).isEmpty());
+    EXPECT_EQ(saved().at(0).repeatNotification, 3);
+
+    choice->allowNotifications();
+    EXPECT_FALSE(choice->showAuthorizationPrompt());
+    EXPECT_EQ(NotificationCenter().authorizationStatus(), AuthorizationStatus::Authorized);
+    EXPECT_EQ(choice->authorizationStatus(), int(AuthorizationStatus::Authorized));
+    EXPECT_EQ(pendingFor(countDown()).size(), 8);
+    EXPECT_EQ(choice->selectedOption(), 3);
+}
+
+TEST_F(Reminders, DenyingInTheAppsPromptKeepsTheStoredOptionAndSaysHowToTurnNotificationsOn)
+{
+    seed({countDown()});
+    UserData store;
+    auto choice = choiceFor(store, 0);
+
+    choice->choose(1);
+    ASSERT_TRUE(choice->showAuthorizationPrompt());
+    choice->denyNotifications();
+    EXPECT_FALSE(choice->showAuthorizationPrompt());
+    EXPECT_TRUE(choice->showAlertPermissions());
+    EXPECT_EQ(NotificationCenter().authorizationStatus(), AuthorizationStatus::Denied);
+    EXPECT_EQ(saved().at(0).repeatNotification, 1);
+    EXPECT_TRUE(pendingFor(countDown()).isEmpty());
+
+    // Turning notifications on in the settings page schedules what is chosen.
+    choice->setShowAlertPermissions(false);
+    NotificationSettings settings;
+    EXPECT_FALSE(settings.allowed());
+    settings.setAllowed(true);
+    EXPECT_EQ(NotificationCenter().authorizationStatus(), AuthorizationStatus::Authorized);
+    choice->refreshAuthorization();
+    EXPECT_EQ(pendingFor(countDown()).size(), 1);
+    settings.setAllowed(false);
+    EXPECT_EQ(NotificationCenter().authorizationStatus(), AuthorizationStatus::Denied);
+    EXPECT_FALSE(NotificationSettings().allowed());
+}
+
+TEST_F(Reminders, ACountUpEventTakesOnlyOff)
+{
+    authorize(AuthorizationStatus::Authorized);
+    EDate up = countUp();
+    up.repeatNotification = 2;
+    seed({countDown(), up});
+    UserData store;
+    store.notificationHelper()->addNotification(countUp(), NotiDays::three);
+    auto choice = choiceFor(store, 1);
+    ASSERT_TRUE(choice->countUp());
+    ASSERT_EQ(choice->selectedOption(), 2);
+    const QByteArray before = SettingsStore().value(UserData::kEventsKey).toByteArray();
+
+    for (int option = 1; option <= 3; ++option) {
+        choice->choose(option);
+        EXPECT_EQ(choice->selectedOption(), 2) << option;
+        EXPECT_EQ(SettingsStore().value(UserData::kEventsKey).toByteArray(), before) << option;
+        EXPECT_EQ(pendingFor(countUp()).size(), 4) << option;
+        EXPECT_FALSE(choice->showAlertPermissions());
+        EXPECT_FALSE(choice->showAuthorizationPrompt());
+    }
+    choice->choose(4);
+    EXPECT_EQ(choice->selectedOption(), 4);
+    EXPECT_EQ(saved().at(1).repeatNotification, 0);
+    EXPECT_TRUE(pendingFor(countUp()).isEmpty());
+}
+
+TEST_F(Reminders, OnAppearingTheStoredCodeSelectsTheOption)
+{
+    const std::pair<std::optional<qint64>, int> cases[] = {
+        {0, 4}, {1, 1}, {2, 2}, {3, 3}, {7, 4}, {std::nullopt, 4}};
+    for (const auto &[code, option] : cases) {
+        EDate e = countDown();
+        e.repeatNotification = code;
+        seed({e});
+        UserData store;
+        EXPECT_EQ(choiceFor(store, 0)->selectedOption(), option) << (code ? *code : -1);
+    }
+}
+
+TEST_F(Reminders, OnAppearingTheRequestNamedExactlyByTheEventsIdIsRemovedAndThePendingListLogged)
+{
+    EDate e = countDown();
+    e.repeatNotification = 1;
+    seed({e});
+    UserData store;
+    store.notificationHelper()->addNotification(e, NotiDays::one);
+    NotificationCenter().add(NotificationRequest{e.id, e.dateTitle, QStringLiteral("body"), NotificationTrigger{}, true});
+    ASSERT_EQ(pendingFor(e).size(), 2);
+
+    LogCapture log;
+    auto choice = choiceFor(store, 0);
+    EXPECT_EQ(pendingFor(e), (QStringList{e.id + QStringLiteral(" 2030-06-15 0")}));
+    EXPECT_TRUE(log.lines().filter(QStringLiteral("MY pending notifications ------ 1")).size() == 1)
+        << log.lines().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(Reminders, TheSheetShowsTheStoredOptionChecked)
+{
+    EDate e = countDown();
+    e.repeatNotification = 3;
+    seed({e, countUp()});
+    UserData store;
+    QmlScene scene(QStringLiteral("SetNotification"),
+                   {{QStringLiteral("store"), storeValue(store)},
+                    {QStringLiteral("currentPage"), 0},
+                    {QStringLiteral("currentDate"), e.toKeyed()}});
+    ASSERT_TRUE(scene.item());
+    scene.settle(150);
+    const QImage image = scene.grab(QStringLiteral("set-notification"));
+
+    const QColor line(0x01, 0x4E, 0x7E);
+    EXPECT_TRUE(near(pixel(image, 5, 5), line));
+    for (int option = 1; option <= 4; ++option) {
+        QQuickItem *box = scene.find(QStringLiteral("checkbox%1").arg(option));
+        ASSERT_TRUE(box) << option;
+        const QPointF c = centreOf(box);
+        // An empty box shows the sheet through; a checked one is filled white around its tick.
+        const QColor middle = pixel(image, int(c.x() - 6), int(c.y() - 6));
+        if (option == 3)
+            EXPECT_TRUE(near(middle, Qt::white, 30)) << option;
+        else
+            EXPECT_TRUE(near(middle, line)) << option;
+        // The box's frame is white either way.
+        EXPECT_TRUE(near(pixel(image, int(c.x()), int(box->mapToScene(QPointF(0, 3)).y())), Qt::white, 40)) << option;
+    }
+}
+
+TEST_F(Reminders, TheAppsPromptAppearsOnATapAndAllowingSchedulesAtOnce)
+{
+    seed({countDown()});
+    UserData store;
+    QmlScene scene(QStringLiteral("SetNotification"),
+                   {{QStringLiteral("store"), storeValue(store)},
+                    {QStringLiteral("currentPage"), 0},
+                    {QStringLiteral("currentDate"), countDown().toKeyed()}});
+    ASSERT_TRUE(scene.item());
+    scene.settle(100);
+    QQuickItem *prompt = scene.find(QStringLiteral("permissionPrompt"));
+    ASSERT_TRUE(prompt);
+    EXPECT_FALSE(prompt->property("open").toBool());
+
+    tap(scene, scene.find(QStringLiteral("option2")));
+    EXPECT_TRUE(prompt->property("open").toBool());
+    EXPECT_TRUE(prompt->isVisible());
+    EXPECT_EQ(prompt->property("title").toString(), qtTrId("Permission.title"));
+    scene.settle(50);
+    const QImage image = scene.grab(QStringLiteral("permission-prompt"));
+    QQuickItem *card = prompt->findChild<QQuickItem *>(QStringLiteral("alertCard"));
+    ASSERT_TRUE(card);
+    EXPECT_TRUE(near(pixel(image, int(centreOf(card).x()), int(card->mapToScene(QPointF(0, 8)).y())), QColor(0xF2, 0xF2, 0xF2)));
+
+    tap(scene, prompt->findChild<QQuickItem *>(QStringLiteral("alertPrimary")));
+    EXPECT_FALSE(prompt->property("open").toBool());
+    EXPECT_EQ(pendingFor(countDown()).size(), 4);
+    EXPECT_EQ(saved().at(0).repeatNotification, 2);
+    EXPECT_EQ(scene.item()->property("choice").value<QObject *>()->property("selectedOption").toInt(), 2);
+}
+
+TEST_F(Reminders, TheDeniedAlertLeadsToTheAppsNotificationSettingsPage)
+{
+    authorize(AuthorizationStatus::Denied);
+    seed({countDown()});
+    UserData store;
+    QmlScene scene(QStringLiteral("SetNotification"),
+                   {{QStringLiteral("store"), storeValue(store)},
+                    {QStringLiteral("currentPage"), 0},
+                    {QStringLiteral("currentDate"), countDown().toKeyed()}});
+    ASSERT_TRUE(scene.item());
+    scene.settle(100);
+
+    tap(scene, scene.find(QStringLiteral("option1")));
+    EXPECT_EQ(saved().at(0).repeatNotification, 1);
+    QQuickItem *alert = scene.find(QStringLiteral("permissionAlert"));
+    ASSERT_TRUE(alert);
+    EXPECT_TRUE(alert->property("open").toBool());
+    EXPECT_EQ(alert->property("title").toString(), qtTrId("Setting.permission"));
+    tap(scene, alert->findChild<QQuickItem *>(QStringLiteral("alertPrimary")));
+    EXPECT_FALSE(alert->property("open").toBool());
+
+    QQuickItem *page = scene.find(QStringLiteral("notificationSettingsPage"));
+    ASSERT_TRUE(page);
+    EXPECT_TRUE(page->isVisible());
+    scene.settle(200);
+    scene.grab(QStringLiteral("notification-settings"));
+    tap(scene, page->findChild<QQuickItem *>(QStringLiteral("allowSwitch")));
+    EXPECT_EQ(NotificationCenter().authorizationStatus(), AuthorizationStatus::Authorized);
+    EXPECT_EQ(saved().at(0).repeatNotification, 1);
+    tap(scene, page->findChild<QQuickItem *>(QStringLiteral("settingsClose")));
+    EXPECT_FALSE(page->isVisible());
+    // Back on the sheet, the option shown as on has its reminder.
+    EXPECT_EQ(pendingFor(countDown()).size(), 1);
+}
+
+TEST_F(Reminders, TheStudioButtonOpensTheMakersProfile)
+{
+    QList<QUrl> opened;
+    StoreLinks::setOpener([&](const QUrl &url) {
+        opened.append(url);
+        return true;
+    });
+    seed({countDown()});
+    UserData store;
+    QmlScene scene(QStringLiteral("SetNotification"),
+                   {{QStringLiteral("store"), storeValue(store)},
+                    {QStringLiteral("currentPage"), 0},
+                    {QStringLiteral("currentDate"), countDown().toKeyed()}});
+    ASSERT_TRUE(scene.item());
+    auto *flick = scene.find(QStringLiteral("reminderScroll"));
+    ASSERT_TRUE(flick);
+    flick->setProperty("contentY", flick->property("contentHeight").toReal() - flick->height());
+    scene.settle(100);
+    scene.grab(QStringLiteral("set-notification-end"));
+    tap(scene, scene.find(QStringLiteral("studioButton")));
+    StoreLinks::setOpener({});
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.at(0).toString(), StoreLinks::studioLink());
+}
