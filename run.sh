@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
-# Builds what is needed and runs Tallowick. Until the app's window exists this runs the
-# command-line companion: with no arguments it shows a day count and a display date.
+# Builds what is needed and starts Tallowick. Without a display it draws the app once into a
+# PNG and says where it is. Arguments are passed to the app (a link to open, --now ...).
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
 "$root/scripts/build.sh" >&2
-cli="${TALLOWICK_BUILD_DIR:-$root/build}/bin/tallowick-cli"
-if [ $# -gt 0 ]; then
-  exec "$cli" "$@"
+app="${TALLOWICK_BUILD_DIR:-$root/build}/bin/tallowick"
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec "$app" "$@"
 fi
-day=$(date -d '+10 days' +%Y-%m-%d)
-echo "Days until $day: $("$cli" count "$day")"
-echo "Shown as: $("$cli" format "$day")"
+echo "No display: drawing Tallowick into a picture instead." >&2
+exec "$app" --screenshot "${TALLOWICK_SCREENSHOT:-$root/build/tallowick.png}" "$@"

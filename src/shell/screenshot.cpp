@@ -10,9 +10,8 @@
 
 namespace {
 
-// Long enough for images to load and the first layout passes to finish; entrance
-// animations are off in this mode, so nothing is still moving.
-constexpr int kSettleMs = 400;
+// A window that never draws (a broken scene) must not hang the caller.
+constexpr int kGiveUpMs = 10000;
 
 } // namespace
 
@@ -20,9 +19,12 @@ int saveFirstSettledFrame(QGuiApplication &app, QQuickWindow *window, const QStr
 {
     if (!window)
         return 1;
-    window->show();
     int result = 1;
-    QTimer::singleShot(kSettleMs, &app, [&] {
+    bool saved = false;
+    const auto save = [&] {
+        if (saved)
+            return;
+        saved = true;
         const QImage frame = window->grabWindow();
         if (!frame.isNull() && frame.save(path, "PNG")) {
             std::printf("Screenshot saved to %s\n", qPrintable(QFileInfo(path).absoluteFilePath()));
@@ -31,7 +33,14 @@ int saveFirstSettledFrame(QGuiApplication &app, QQuickWindow *window, const QStr
             std::fprintf(stderr, "tallowick: can't save the screenshot to %s\n", qPrintable(path));
         }
         app.quit();
-    });
+    };
+    // Entrance animations are off in this mode and images load as the scene is built, so the
+    // first frame drawn is the settled page; the grab runs once the loop is back from drawing it
+    // (links given on the command line have been applied by then).
+    QObject::connect(window, &QQuickWindow::frameSwapped, &app, [&] { QTimer::singleShot(0, &app, save); },
+                     Qt::SingleShotConnection);
+    QTimer::singleShot(kGiveUpMs, &app, save);
+    window->show();
     app.exec();
     return result;
 }

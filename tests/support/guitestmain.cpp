@@ -1,5 +1,7 @@
 #include "testenvironment.h"
 
+#include <platform/localization.h>
+
 #include <QGuiApplication>
 #include <QQuickWindow>
 #include <QtQml/qqmlextensionplugin.h>
@@ -15,6 +17,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     QGuiApplication app(argc, argv);
+    Localization::installTranslations(app);
     TemporaryHome home;
     return RUN_ALL_TESTS();
 }

@@ -27,6 +27,7 @@ Item {
 
     EventSheet {
         id: sheet
+        objectName: "eventSheet"
         userData: root.userData
         events: events
     }

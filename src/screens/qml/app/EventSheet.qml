@@ -17,51 +17,46 @@ Sheet {
         open = true
     }
 
-    onDismissed: formLoader.active = false
-    onOpenChanged: if (open) formLoader.active = true
+    // The forms are made only when a sheet opens: the app starts without building (or even
+    // loading the controls of) screens nobody has asked for yet.
+    readonly property var screens: ({
+        add: "../forms/AddEvent.qml",
+        edit: "../forms/EditEvent.qml",
+        noti: "../reminders/SetNotification.qml",
+        overview: "../menu/EventSummaryView.qml"
+    })
+
+    onOpenChanged: {
+        if (!open)
+            return
+        const screen = screens[mode]
+        if (!screen) {
+            formLoader.source = ""
+            return
+        }
+        const properties = { store: userData }
+        if (mode === "add")
+            properties.selectedDay = event
+        else if (mode === "edit")
+            properties.currentDate = event
+        else if (mode === "noti")
+            properties.currentDate = event
+        else
+            properties.selectedDay = event
+        if (mode !== "overview")
+            properties.currentPage = userData.currentPage
+        formLoader.setSource(Qt.resolvedUrl(screen), properties)
+    }
+    onDismissed: formLoader.source = ""
 
     Loader {
         id: formLoader
         anchors.fill: parent
-        active: false
-        sourceComponent: sheet.mode === "add" ? addForm
-                       : sheet.mode === "edit" ? editForm
-                       : sheet.mode === "noti" ? reminders
-                       : sheet.mode === "overview" ? summary
-                       : null
     }
 
-    Component {
-        id: addForm
-        AddEvent {
-            store: sheet.userData
-            currentPage: sheet.userData.currentPage
-            selectedDay: sheet.event
-            onDismissRequested: sheet.dismiss()
-        }
-    }
-    Component {
-        id: editForm
-        EditEvent {
-            store: sheet.userData
-            currentPage: sheet.userData.currentPage
-            currentDate: sheet.event
-            onDismissRequested: sheet.dismiss()
-        }
-    }
-    Component {
-        id: reminders
-        SetNotification {
-            store: sheet.userData
-            currentPage: sheet.userData.currentPage
-            currentDate: sheet.event
-        }
-    }
-    Component {
-        id: summary
-        EventSummaryView {
-            store: sheet.userData
-            selectedDay: sheet.event
-        }
+    Connections {
+        target: formLoader.item
+        ignoreUnknownSignals: true
+        function onDismissRequested() { sheet.dismiss() }
     }
 }

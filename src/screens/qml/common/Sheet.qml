@@ -17,8 +17,12 @@ Item {
         dismissed()
     }
 
+    // From opening until the closing slide has ended.
+    property bool presented: false
+    onOpenChanged: if (open) presented = true
+
     anchors.fill: parent
-    visible: open || panel.y < height
+    visible: presented
     z: 500
 
     Rectangle {
@@ -36,8 +40,13 @@ Item {
         y: root.open ? root.topInset + drag.offset : root.height
         clip: true
         Behavior on y {
-            enabled: !dragHandler.active
-            NumberAnimation { duration: 300; easing.type: Easing.OutCubic }
+            // Not while the finger moves it, nor when a closed sheet follows a resize.
+            enabled: (root.open || root.presented) && !dragHandler.active
+            NumberAnimation {
+                duration: 300
+                easing.type: Easing.OutCubic
+                onRunningChanged: if (!running && !root.open) root.presented = false
+            }
         }
 
         Item {
@@ -64,6 +73,8 @@ Item {
                     if (drag.offset > panel.height / 4 || fast)
                         root.dismiss()
                     drag.offset = 0
+                    if (!root.open && panel.y >= root.height)
+                        root.presented = false
                 }
             }
         }

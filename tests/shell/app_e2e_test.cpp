@@ -1,0 +1,102 @@
+#include <model/hexcolor.h>
+#include <model/resources.h>
+#include <support/testenvironment.h>
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct AppRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+AppRun runApp(const QStringList &arguments, int timeoutMs = 60000)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(TALLOWICK_APP_PATH), arguments);
+    process.waitForFinished(timeoutMs);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+class App : public ::testing::Test
+{
+protected:
+    TemporaryHome home;
+    const QString now = QStringLiteral("2026-12-08T09:00:00");
+
+    QImage screenshot(const QStringList &extra)
+    {
+        const QString path = home.root() + QStringLiteral("/shot.png");
+        const AppRun run = runApp(QStringList{QStringLiteral("--screenshot"), path, QStringLiteral("--now"), now} + extra);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_TRUE(run.out.contains(path)) << run.out.toStdString();
+        return QImage(path);
+    }
+};
+
+bool nearColour(const QColor &a, const QColor &b)
+{
+    return std::abs(a.red() - b.red()) <= 6 && std::abs(a.green() - b.green()) <= 6 && std::abs(a.blue() - b.blue()) <= 6;
+}
+
+} // namespace
+
+TEST_F(App, AScreenshotShowsTheFirstPageSettled)
+{
+    const QImage image = screenshot({});
+    ASSERT_EQ(image.size(), QSize(390, 844));
+    const EDate &first = defaultEvents().at(0);
+    // The page's background at a corner, its circle in the middle right.
+    EXPECT_TRUE(nearColour(image.pixelColor(5, 5), hexColor(first.bgColor)));
+    EXPECT_TRUE(nearColour(image.pixelColor(370, 300), hexColor(first.circleColor)));
+}
+
+TEST_F(App, ALinkGivenAtStartOpensItsPage)
+{
+    const QImage image = screenshot({QStringLiteral("https://tallowick.page.link?pageNumber=2")});
+    ASSERT_FALSE(image.isNull());
+    const EDate &third = defaultEvents().at(2);
+    EXPECT_TRUE(nearColour(image.pixelColor(5, 5), hexColor(third.bgColor)));
+    // The lower right of its circle, clear of its hearts.
+    EXPECT_TRUE(nearColour(image.pixelColor(380, 560), hexColor(third.circleColor)));
+}
+
+TEST_F(App, ASecondStartHandsItsLinkToTheRunningApp)
+{
+    QProcess running;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
+    running.setProcessEnvironment(env);
+    running.start(QStringLiteral(TALLOWICK_APP_PATH), {});
+    ASSERT_TRUE(running.waitForStarted());
+    // Wait for it to listen.
+    const QString socket = home.runtimeDir() + QStringLiteral("/tallowick/app.socket");
+    for (int i = 0; i < 300 && !QFile::exists(socket); ++i)
+        QThread::msleep(20);
+    ASSERT_TRUE(QFile::exists(socket)) << running.readAllStandardError().toStdString();
+
+    const AppRun second = runApp({QStringLiteral("tallowick://share?ddate=2027-03-01&countdown=true&dateTitle=Handed%20over")}, 10000);
+    EXPECT_EQ(second.exitCode, 0) << second.err.toStdString();
+
+    // The running app added the shared event and saved it.
+    QProcess list;
+    list.start(QStringLiteral(TALLOWICK_CLI_PATH), {QStringLiteral("list")});
+    ASSERT_TRUE(list.waitForFinished(10000));
+    EXPECT_TRUE(QString::fromUtf8(list.readAllStandardOutput()).contains(QStringLiteral("Handed over")));
+
+    running.terminate();
+    running.waitForFinished(5000);
+}
