@@ -70,7 +70,8 @@ void timelineQuiet(benchmark::State &state)
 }
 BENCHMARK(timelineQuiet)->Unit(benchmark::kMicrosecond);
 
-// With the diagnostic lines formatted (and thrown away).
+// With the default logging rules: the timeline's own lines are formatted (and thrown away),
+// the dumps of whole lists are debug lines and stay off.
 void timelineWithDiagnostics(benchmark::State &state)
 {
     timeline(state, true);

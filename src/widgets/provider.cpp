@@ -7,7 +7,9 @@
 #include <platform/clock.h>
 
 
-Q_LOGGING_CATEGORY(lcWidgets, "tallowick.widgets")
+// The dumps of whole timelines are debug lines, off unless asked for
+// (QT_LOGGING_RULES="tallowick.widgets.debug=true"): they come with every timeline.
+Q_LOGGING_CATEGORY(lcWidgets, "tallowick.widgets", QtInfoMsg)
 
 namespace {
 
@@ -64,7 +66,7 @@ Provider::Timeline Provider::getTimeline(const SelectEventIntent &configuration)
     qCInfo(lcWidgets).noquote() << title;
 
     const QList<WidgetContent> records = readPublishedContents(lcWidgets());
-    qCInfo(lcWidgets).noquote() << describeContents(records);
+    qCDebug(lcWidgets).noquote() << describeContents(records);
 
     Timeline timeline;
     if (title == kUnconfiguredTitle) {
@@ -79,6 +81,6 @@ Provider::Timeline Provider::getTimeline(const SelectEventIntent &configuration)
                 timeline.entries.append(record);
         }
     }
-    qCInfo(lcWidgets).noquote() << describeContents(timeline.entries);
+    qCDebug(lcWidgets).noquote() << describeContents(timeline.entries);
     return timeline;
 }

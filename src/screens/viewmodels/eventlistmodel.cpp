@@ -37,12 +37,14 @@ void EventListModel::reload()
         // Rows keep their delegates: only what changed is redrawn.
         m_events = events;
         Q_EMIT dataChanged(index(0), index(int(m_events.size()) - 1));
-        return;
+    } else {
+        beginResetModel();
+        m_events = events;
+        endResetModel();
+        Q_EMIT countChanged();
     }
-    beginResetModel();
-    m_events = events;
-    endResetModel();
-    Q_EMIT countChanged();
+    ++m_revision;
+    Q_EMIT revisionChanged();
 }
 
 int EventListModel::rowCount(const QModelIndex &parent) const

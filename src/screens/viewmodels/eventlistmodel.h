@@ -14,6 +14,8 @@ class EventListModel : public QAbstractListModel
     QML_ELEMENT
     Q_PROPERTY(UserData *store READ store WRITE setStore NOTIFY storeChanged)
     Q_PROPERTY(int count READ count NOTIFY countChanged)
+    // Grows with every change of the list, for bindings that read rows through get().
+    Q_PROPERTY(int revision READ revision NOTIFY revisionChanged)
 
 public:
     enum Role {
@@ -37,6 +39,7 @@ public:
     UserData *store() const { return m_store; }
     void setStore(UserData *store);
     int count() const { return rowCount(); }
+    int revision() const { return m_revision; }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -49,10 +52,12 @@ public:
 Q_SIGNALS:
     void storeChanged();
     void countChanged();
+    void revisionChanged();
 
 private:
     void reload();
 
     QPointer<UserData> m_store;
     QList<EDate> m_events;
+    int m_revision = 0;
 };

@@ -91,6 +91,6 @@ Item {
         y: 62
         pageCount: root.pageCount
         currentPage: root.currentPage
-        color: Colors.hex(root.events.get(root.currentPage).fontColor || "")
+        color: root.events.revision, Colors.hex(root.events.get(root.currentPage).fontColor || "")
     }
 }
