@@ -2,9 +2,7 @@
 
 #include "homelog.h"
 
-#include <platform/atomicfile.h>
-#include <platform/filelock.h>
-#include <platform/keepaside.h>
+#include <platform/sharedstatefile.h>
 #include <platform/userdirs.h>
 
 #include <QFile>
@@ -42,6 +40,8 @@ struct InstanceStore::State
 };
 
 namespace {
+
+const QString kWhat = QStringLiteral("Widget file");
 
 const QString kNextId = QStringLiteral("nextId");
 const QString kWidgets = QStringLiteral("widgets");
@@ -156,17 +156,7 @@ QString InstanceStore::defaultPath()
 
 QList<WidgetInstance> InstanceStore::instances() const
 {
-    QFile file(m_path);
-    if (!file.exists())
-        return {};
-    if (file.open(QIODevice::ReadOnly)) {
-        if (auto state = decode<State>(file.readAll()))
-            return state->widgets;
-    }
-    // Moved aside only under the lock: unlocked, we could take away the good file another
-    // process has just put in place of the bad one.
-    const FileLock held(m_path + QStringLiteral(".lock"));
-    const auto state = readLocked();
+    const auto state = SharedStateFile::read<State>(m_path, kWhat, decode<State>);
     return state ? state->widgets : QList<WidgetInstance>();
 }
 
@@ -200,34 +190,13 @@ bool InstanceStore::remove(const QString &id)
     });
 }
 
-std::optional<InstanceStore::State> InstanceStore::readLocked() const
-{
-    QFile file(m_path);
-    if (!file.exists())
-        return State{};
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcHome).noquote() << "Error: Can't read widgets" << m_path << file.errorString();
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    file.close();
-    if (auto state = decode<State>(bytes))
-        return state;
-    keepAside(m_path, QStringLiteral("Widget file"));
-    return State{};
-}
-
-bool InstanceStore::write(const State &state) const
+QByteArray InstanceStore::encode(const State &state)
 {
     QJsonArray widgets;
     for (const WidgetInstance &instance : state.widgets)
         widgets.append(toJson(instance));
     const QJsonObject root{{kNextId, state.nextId}, {kWidgets, widgets}};
-    if (!AtomicFile::write(m_path, QJsonDocument(root).toJson(QJsonDocument::Indented))) {
-        qCWarning(lcHome).noquote() << "Error: Can't write widgets" << m_path;
-        return false;
-    }
-    return true;
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
 // Runs `change` on the stored state under the lock and writes the result when it reports a
@@ -235,14 +204,5 @@ bool InstanceStore::write(const State &state) const
 template<typename Change>
 bool InstanceStore::modify(Change change)
 {
-    if (!UserDirs::ensurePrivateDir(QFileInfo(m_path).absolutePath())) {
-        qCWarning(lcHome).noquote() << "Error: Can't create the folder of" << m_path;
-        return false;
-    }
-    const FileLock held(m_path + QStringLiteral(".lock"));
-    auto state = readLocked();
-    // A file we cannot open now may still be a good one; writing would destroy it.
-    if (!state)
-        return false;
-    return change(*state) && write(*state);
+    return SharedStateFile::modify<State>(m_path, kWhat, decode<State>, encode, change);
 }

@@ -29,8 +29,7 @@ public:
 
 private:
     struct State;
-    std::optional<State> readLocked() const;
-    bool write(const State &state) const;
+    static QByteArray encode(const State &state);
     template<typename Change>
     bool modify(Change change);
 

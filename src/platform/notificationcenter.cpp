@@ -2,8 +2,7 @@
 
 #include "atomicfile.h"
 #include "clock.h"
-#include "filelock.h"
-#include "keepaside.h"
+#include "sharedstatefile.h"
 #include "platformlog.h"
 #include "userdirs.h"
 
@@ -298,63 +297,22 @@ void NotificationCenter::markDelivered(const QStringList &identifiers)
     });
 }
 
-std::optional<NotificationCenter::State> NotificationCenter::read() const
-{
-    QFile file(m_path);
-    if (!file.exists())
-        return State{};
-    if (file.open(QIODevice::ReadOnly)) {
-        if (auto state = decode<State>(file.readAll()))
-            return state;
-    }
-    // Moved aside only under the lock: unlocked, we could take away the good file another
-    // process has just put in place of the bad one.
-    const FileLock held(m_path + QStringLiteral(".lock"));
-    return readLocked();
-}
-
-std::optional<NotificationCenter::State> NotificationCenter::readLocked() const
-{
-    QFile file(m_path);
-    if (!file.exists())
-        return State{};
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcPlatform).noquote() << "Error: Can't read notifications" << m_path << file.errorString();
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    file.close();
-    if (auto state = decode<State>(bytes))
-        return state;
-    keepAside(m_path, QStringLiteral("Notification file"));
-    return State{};
-}
-
-bool NotificationCenter::write(const State &state) const
+QByteArray NotificationCenter::encode(const State &state)
 {
     QJsonArray pending;
     for (const NotificationRequest &request : state.pending)
         pending.append(requestToJson(request));
     const QJsonObject root{{kAuthorization, static_cast<int>(state.authorization)}, {kPending, pending}};
-    if (!AtomicFile::write(m_path, QJsonDocument(root).toJson(QJsonDocument::Indented))) {
-        qCWarning(lcPlatform).noquote() << "Error: Can't write notifications" << m_path;
-        return false;
-    }
-    return true;
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+std::optional<NotificationCenter::State> NotificationCenter::read() const
+{
+    return SharedStateFile::read<State>(m_path, QStringLiteral("Notification file"), decode<State>);
 }
 
 template<typename Change>
 void NotificationCenter::modify(Change change)
 {
-    if (!UserDirs::ensurePrivateDir(QFileInfo(m_path).absolutePath())) {
-        qCWarning(lcPlatform).noquote() << "Error: Can't create the folder of" << m_path;
-        return;
-    }
-    const FileLock held(m_path + QStringLiteral(".lock"));
-    auto state = readLocked();
-    // A file we cannot open now may still be a good one; writing would destroy it.
-    if (!state)
-        return;
-    if (change(*state))
-        write(*state);
+    SharedStateFile::modify<State>(m_path, QStringLiteral("Notification file"), decode<State>, encode, change);
 }

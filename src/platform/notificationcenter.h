@@ -73,8 +73,7 @@ public:
 private:
     struct State;
     std::optional<State> read() const;
-    std::optional<State> readLocked() const;
-    bool write(const State &state) const;
+    static QByteArray encode(const State &state);
     template<typename Change>
     void modify(Change change);
 

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "atomicfile.h"
+#include "filelock.h"
+#include "keepaside.h"
+#include "platformlog.h"
+#include "userdirs.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+#include <optional>
+
+// A small state that every process of the user shares through one file: read whole, changed
+// under an inter-process lock (flock on "<file>.lock"), replaced atomically. A file that does
+// not decode is moved aside, never written over. `what` names the file in log lines;
+// `decode` gives nothing for bytes it cannot read, `encode` gives the bytes of a state.
+namespace SharedStateFile {
+
+// The state under the lock: a default state when there is no file, nothing when the file
+// exists but cannot be opened (it may be good, so nobody may write over it).
+template<typename State, typename Decode>
+std::optional<State> readLocked(const QString &path, const QString &what, Decode decode)
+{
+    QFile file(path);
+    if (!file.exists())
+        return State{};
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcPlatform).noquote() << "Error: Can't read" << what << path << file.errorString();
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+    if (auto state = decode(bytes))
+        return state;
+    keepAside(path, what);
+    return State{};
+}
+
+// The state, read without the lock when the file is good. A bad file is moved aside only
+// under the lock: unlocked, this could take away the good file another process has just put
+// in place of the bad one.
+template<typename State, typename Decode>
+std::optional<State> read(const QString &path, const QString &what, Decode decode)
+{
+    QFile file(path);
+    if (!file.exists())
+        return State{};
+    if (file.open(QIODevice::ReadOnly)) {
+        if (auto state = decode(file.readAll()))
+            return state;
+    }
+    const FileLock held(path + QStringLiteral(".lock"));
+    return readLocked<State>(path, what, decode);
+}
+
+// Runs `change` on the stored state under the lock and writes the result when it reports a
+// change. True when it did and the write succeeded.
+template<typename State, typename Decode, typename Encode, typename Change>
+bool modify(const QString &path, const QString &what, Decode decode, Encode encode, Change change)
+{
+    if (!UserDirs::ensurePrivateDir(QFileInfo(path).absolutePath())) {
+        qCWarning(lcPlatform).noquote() << "Error: Can't create the folder of" << path;
+        return false;
+    }
+    const FileLock held(path + QStringLiteral(".lock"));
+    auto state = readLocked<State>(path, what, decode);
+    if (!state || !change(*state))
+        return false;
+    if (!AtomicFile::write(path, encode(*state))) {
+        qCWarning(lcPlatform).noquote() << "Error: Can't write" << what << path;
+        return false;
+    }
+    return true;
+}
+
+} // namespace SharedStateFile
