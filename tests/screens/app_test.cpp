@@ -4,6 +4,7 @@
 #include <support/testenvironment.h>
 
 #include <QQuickItem>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -64,4 +65,29 @@ TEST_F(RootScreen, EachMenuActionOpensItsSheetOverEverything)
         scene->settle(500);
         EXPECT_FALSE(scene->item()->findChild<QQuickItem *>(QStringLiteral("eventSheet"))->isVisible()) << mode;
     }
+}
+
+TEST_F(RootScreen, MakesPagesAndTilesOnlyNearTheScreen)
+{
+    while (store.count() < UserData::kMaxEvents)
+        store.addEvent(localTime(2027, 1, 1), QStringLiteral("Event %1").arg(store.count()), true, 1003);
+    store.setCurrentPage(15);
+    auto scene = show();
+    ASSERT_TRUE(scene->item());
+    scene->settle(300);
+    // One page on screen, maybe a neighbour: never all thirty.
+    QList<QQuickItem *> titles;
+    const std::function<void(QQuickItem *)> collect = [&](QQuickItem *item) {
+        if (item->objectName() == QLatin1String("eventTitle"))
+            titles.append(item);
+        for (QQuickItem *child : item->childItems())
+            collect(child);
+    };
+    collect(scene->item());
+    EXPECT_GE(titles.size(), 1);
+    EXPECT_LE(titles.size(), 3);
+    bool showsPage15 = false;
+    for (QQuickItem *title : titles)
+        showsPage15 = showsPage15 || title->property("text").toString() == store.magicDates().at(15).dateTitle;
+    EXPECT_TRUE(showsPage15);
 }

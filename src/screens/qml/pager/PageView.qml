@@ -27,7 +27,8 @@ Item {
         delegate: DateCircle {
             required property int index
             required property var model
-            width: pages.width
+            // Never zero wide: a view that has not been sized yet would otherwise make every page.
+            width: Math.max(pages.width, 1)
             height: pages.height
             userData: root.userData
             pageIndex: index

@@ -14,7 +14,8 @@ Item {
     PagingScroll {
         id: scroll
         itemCount: root.events.count
-        tileWidth: root.width
+        // Never zero wide: a strip that has not been sized yet would otherwise make every tile.
+        tileWidth: Math.max(root.width, 1)
         tilePadding: 180
         currentPage: root.userData.currentPage
     }
