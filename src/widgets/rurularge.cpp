@@ -2,7 +2,7 @@
 
 #include "bardecoration.h"
 #include "countfont.h"
-#include "widgetbackground.h"
+#include "viewpainting.h"
 #include "widgetfont.h"
 
 #include <model/hexcolor.h>
@@ -60,19 +60,7 @@ ViewLayout RuruLarge::layout() const
 
 void RuruLarge::paint(QPainter &painter) const
 {
-    const QRectF bounds(QPointF(0, 0), kSize);
-    painter.save();
-    painter.setClipRect(bounds);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    widgetBackground(painter, bounds, hexColor(m_entry.bgColor));
-    barDecoration(painter, m_entry.barType, hexColor(m_entry.circleColor), BarDecorationSize::Large, kSize);
-
-    const ViewLayout placed = layout();
-    painter.setPen(hexColor(m_entry.fontColor));
-    placed.title.draw(painter);
-    placed.date->draw(painter);
-    placed.count.draw(painter);
-    placed.label.draw(painter);
-    painter.restore();
+    paintWidgetView(painter, kSize, m_entry, layout(), [&](const QRectF &) {
+        barDecoration(painter, m_entry.barType, hexColor(m_entry.circleColor), BarDecorationSize::Large, kSize);
+    });
 }

@@ -1,7 +1,7 @@
 #include "rurusummary.h"
 
 #include "countfont.h"
-#include "widgetbackground.h"
+#include "viewpainting.h"
 #include "widgetfont.h"
 
 #include <model/hexcolor.h>
@@ -50,23 +50,11 @@ ViewLayout RuruSummary::layout() const
 
 void RuruSummary::paint(QPainter &painter) const
 {
-    const QRectF bounds(QPointF(0, 0), kSize);
-    painter.save();
-    painter.setClipRect(bounds);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    widgetBackground(painter, bounds, hexColor(m_entry.bgColor));
-
-    // Only the circle's left part shows, at the right edge.
-    const qreal radius = kCircleDiameter / 2;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(hexColor(m_entry.circleColor));
-    painter.drawEllipse(bounds.center() + QPointF(kCircleOffset, 0), radius, radius);
-
-    const ViewLayout placed = layout();
-    painter.setPen(hexColor(m_entry.fontColor));
-    placed.title.draw(painter);
-    placed.count.draw(painter);
-    placed.label.draw(painter);
-    painter.restore();
+    paintWidgetView(painter, kSize, m_entry, layout(), [&](const QRectF &bounds) {
+        // Only the circle's left part shows, at the right edge.
+        const qreal radius = kCircleDiameter / 2;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(hexColor(m_entry.circleColor));
+        painter.drawEllipse(bounds.center() + QPointF(kCircleOffset, 0), radius, radius);
+    });
 }
