@@ -106,6 +106,8 @@ void UserData::loadEvents()
             keepUnreadableEvents(stored.typeId() == QMetaType::QByteArray ? stored.toByteArray()
                                                                           : PlistCodec::toBinary(stored));
         m_magicDates = decoded ? *decoded : defaultEvents();
+        if (decoded)
+            m_lastSeenBytes = stored.toByteArray();
         saveLocked();
         writeWidgetContentsLocked();
     }
@@ -135,8 +137,10 @@ void UserData::refreshLocked()
         if (m_currentPage >= m_magicDates.size())
             setCurrentPage(std::max(0, int(m_magicDates.size()) - 1));
     } else {
-        // Someone saved a list we cannot read; ours is the last good one and replaces it.
+        // Someone saved a list we cannot read; ours is the last good one and replaces it at
+        // the next save, whatever that save changes.
         keepUnreadableEvents(bytes);
+        m_lastSeenBytes.clear();
     }
 }
 
@@ -148,6 +152,9 @@ void UserData::saveLocked()
         qCWarning(lcStore) << "Error: Can't encode events; the saved list is left as it was";
         return;
     }
+    // What is on disk already says this (a start, a change that changed nothing): no write.
+    if (bytes == m_lastSeenBytes)
+        return;
     QVariantMap values = m_settings.load();
     values.insert(kEventsKey, bytes);
     if (m_settings.save(values))
