@@ -305,8 +305,10 @@ TEST(SvgLayer, TheLayersOfEachPictureTogetherMakeTheWholeDrawing)
         QSvgRenderer(svgPath(kind)).render(&wholePainter, QRectF(QPointF(0, 0), size));
         wholePainter.end();
 
+        // Each layer the size of the whole drawing, and each only as large as its element.
         QImage layered(size, QImage::Format_RGB32);
         layered.fill(Qt::black);
+        QImage pieces = layered;
         for (const QString &id : ids) {
             SvgLayer layer;
             layer.setSource(QUrl(QStringLiteral("qrc") + svgPath(kind)));
@@ -316,8 +318,22 @@ TEST(SvgLayer, TheLayersOfEachPictureTogetherMakeTheWholeDrawing)
             EXPECT_TRUE(layer.elementBounds().intersects(QRectF(QPointF(0, 0), size))) << id.toStdString();
             QPainter painter(&layered);
             layer.paint(&painter);
+
+            SvgLayer piece;
+            piece.setSource(layer.source());
+            piece.setElementId(id);
+            piece.setCanvasSize(size);
+            const QRectF placed = piece.paintRect();
+            EXPECT_TRUE(placed.contains(layer.elementBounds())) << id.toStdString();
+            EXPECT_EQ(placed, QRectF(placed.toRect())) << "not on whole points: " << id.toStdString();
+            piece.setSize(placed.size());
+            QPainter piecePainter(&pieces);
+            piecePainter.translate(placed.topLeft());
+            piecePainter.setClipRect(QRectF(QPointF(0, 0), placed.size()));
+            piece.paint(&piecePainter);
         }
         EXPECT_LT(differingShare(whole, layered), 0.002) << kind.toStdString();
+        EXPECT_LT(differingShare(whole, pieces), 0.002) << kind.toStdString();
         whole.save(QStringLiteral(TALLOWICK_TEST_ARTIFACTS "/bars-svg-%1.png").arg(kind));
     }
 }

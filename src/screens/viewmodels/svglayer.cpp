@@ -28,8 +28,13 @@ SvgLayer::SvgLayer(QQuickItem *parent)
     : QQuickPaintedItem(parent)
 {
     setAntialiasing(true);
-    connect(this, &QQuickItem::widthChanged, this, &SvgLayer::drawingChanged);
-    connect(this, &QQuickItem::heightChanged, this, &SvgLayer::drawingChanged);
+    // Without a canvas the item's size is the drawing's; with one, the item follows paintRect.
+    const auto sizeChanged = [this] {
+        if (!hasCanvas())
+            emit drawingChanged();
+    };
+    connect(this, &QQuickItem::widthChanged, this, sizeChanged);
+    connect(this, &QQuickItem::heightChanged, this, sizeChanged);
 }
 
 SvgLayer::~SvgLayer() = default;
@@ -61,6 +66,15 @@ void SvgLayer::setElementId(const QString &id)
     emit drawingChanged();
 }
 
+void SvgLayer::setCanvasSize(const QSizeF &size)
+{
+    if (m_canvasSize == size)
+        return;
+    m_canvasSize = size;
+    update();
+    emit drawingChanged();
+}
+
 QRectF SvgLayer::viewBox() const
 {
     return m_renderer ? m_renderer->viewBoxF() : QRectF();
@@ -71,12 +85,14 @@ bool SvgLayer::isValid() const
     return m_renderer && (m_elementId.isEmpty() || m_renderer->elementExists(m_elementId));
 }
 
-QTransform SvgLayer::drawingToItem() const
+QTransform SvgLayer::drawingToCanvas() const
 {
     const QRectF box = viewBox();
+    const QSizeF canvas = hasCanvas() ? m_canvasSize : size();
     if (box.isEmpty())
         return {};
-    return QTransform::fromTranslate(-box.x(), -box.y()) * QTransform::fromScale(width() / box.width(), height() / box.height());
+    return QTransform::fromTranslate(-box.x(), -box.y())
+        * QTransform::fromScale(canvas.width() / box.width(), canvas.height() / box.height());
 }
 
 QRectF SvgLayer::elementBounds() const
@@ -84,10 +100,20 @@ QRectF SvgLayer::elementBounds() const
     if (!isValid())
         return {};
     if (m_elementId.isEmpty())
-        return QRectF(0, 0, width(), height());
+        return QRectF(QPointF(0, 0), hasCanvas() ? m_canvasSize : size());
     // The element's own bounds ignore the transforms of the groups around it; add them back.
     const QTransform toDrawing = m_renderer->transformForElement(m_elementId);
-    return (toDrawing * drawingToItem()).mapRect(m_renderer->boundsOnElement(m_elementId));
+    return (toDrawing * drawingToCanvas()).mapRect(m_renderer->boundsOnElement(m_elementId));
+}
+
+QRectF SvgLayer::paintRect() const
+{
+    const QRectF bounds = elementBounds();
+    if (bounds.isEmpty())
+        return {};
+    // Whole points, so the texture is not resampled half a pixel off; one more on each side
+    // for the antialiased edge.
+    return QRectF(bounds.toAlignedRect()).adjusted(-1, -1, 1, 1);
 }
 
 void SvgLayer::paint(QPainter *painter)
@@ -97,12 +123,18 @@ void SvgLayer::paint(QPainter *painter)
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
     if (m_elementId.isEmpty()) {
-        m_renderer->render(painter, QRectF(0, 0, width(), height()));
+        QRectF whole(QPointF(0, 0), hasCanvas() ? m_canvasSize : size());
+        if (hasCanvas())
+            whole.translate(-paintRect().topLeft());
+        m_renderer->render(painter, whole);
         return;
     }
     // Rendering by id draws the element in its parent group's coordinates and leaves out the group
     // transforms above it; set them on the painter so the element lands where the whole
     // drawing would put it.
-    painter->setTransform(m_renderer->transformForElement(m_elementId) * drawingToItem(), true);
+    QTransform canvasToItem;
+    if (hasCanvas())
+        canvasToItem.translate(-paintRect().x(), -paintRect().y());
+    painter->setTransform(m_renderer->transformForElement(m_elementId) * drawingToCanvas() * canvasToItem, true);
     m_renderer->render(painter, m_elementId, m_renderer->boundsOnElement(m_elementId));
 }

@@ -13,6 +13,10 @@ class QSvgRenderer;
 // the item stands for the drawing's full view box scaled to the item's size, so several
 // layers of the same drawing stacked on one another line up into the complete picture.
 // Without an element id the whole drawing is painted.
+//
+// A layer given a `canvasSize` stands for just its element instead: the drawing is that size,
+// and the item, placed at `paintRect` inside it, holds only the element's pixels. A picture of
+// many layers then keeps small textures rather than one canvas-sized texture per layer.
 class SvgLayer : public QQuickPaintedItem
 {
     Q_OBJECT
@@ -23,6 +27,10 @@ class SvgLayer : public QQuickPaintedItem
     Q_PROPERTY(QRectF viewBox READ viewBox NOTIFY drawingChanged)
     // Where the element sits inside this item, in item coordinates.
     Q_PROPERTY(QRectF elementBounds READ elementBounds NOTIFY drawingChanged)
+    // The full drawing's size in item units; empty: the drawing fills the item.
+    Q_PROPERTY(QSizeF canvasSize READ canvasSize WRITE setCanvasSize NOTIFY drawingChanged)
+    // With a canvas: where to place this item in it, the element's bounds grown to whole points.
+    Q_PROPERTY(QRectF paintRect READ paintRect NOTIFY drawingChanged)
     // Whether the source was read and holds the element.
     Q_PROPERTY(bool valid READ isValid NOTIFY drawingChanged)
 
@@ -36,6 +44,9 @@ public:
     void setElementId(const QString &id);
     QRectF viewBox() const;
     QRectF elementBounds() const;
+    QSizeF canvasSize() const { return m_canvasSize; }
+    void setCanvasSize(const QSizeF &size);
+    QRectF paintRect() const;
     bool isValid() const;
 
     void paint(QPainter *painter) override;
@@ -46,10 +57,12 @@ Q_SIGNALS:
     void drawingChanged();
 
 private:
-    // Drawing units to item coordinates.
-    QTransform drawingToItem() const;
+    bool hasCanvas() const { return !m_canvasSize.isEmpty(); }
+    // Drawing units to canvas coordinates (the item's own without a canvas).
+    QTransform drawingToCanvas() const;
 
     QUrl m_source;
     QString m_elementId;
+    QSizeF m_canvasSize;
     std::shared_ptr<QSvgRenderer> m_renderer;
 };

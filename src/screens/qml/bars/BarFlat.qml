@@ -1,4 +1,5 @@
 import QtQuick
+import Tallowick
 
 // Two gradient capsules, one above the other (20 apart), pushed left and down.
 // Drawn around this item's origin, which the bar circle puts at its centre.

@@ -44,8 +44,13 @@ Item {
                 delay: modelData ? modelData.delay || 0 : 0
                 animate: picture.animate
 
+                // Only as large as its element: a picture has up to a dozen layers.
                 T.SvgLayer {
-                    anchors.fill: parent
+                    canvasSize: Qt.size(layer.width, layer.height)
+                    x: paintRect.x
+                    y: paintRect.y
+                    width: paintRect.width
+                    height: paintRect.height
                     visible: !layer.octagon
                     source: layer.octagon ? "" : picture.source
                     elementId: layer.element

@@ -1,4 +1,5 @@
 import QtQuick
+import Tallowick
 
 // Two gradient capsules side by side, overlapping by 65, each tilted 45 degrees.
 // Drawn around this item's origin, which the bar circle puts at its centre.

@@ -1,4 +1,5 @@
 import QtQuick
+import Tallowick
 
 // Three gradient capsules tilted -45 degrees, stepping up and to the right along a diagonal.
 // Drawn around this item's origin, which the bar circle puts at its centre.

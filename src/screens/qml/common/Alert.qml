@@ -17,8 +17,13 @@ Item {
     visible: open
     z: 1000
     // An alert covers the whole window, whichever screen asked for it.
-    onOpenChanged: if (open && Window.window && parent !== Window.window.contentItem)
-                       parent = Window.window.contentItem
+    onOpenChanged: {
+        if (!open)
+            return
+        everOpened = true
+        if (Window.window && parent !== Window.window.contentItem)
+            parent = Window.window.contentItem
+    }
 
     // Owners that bind `open` to a flag clear the flag in onClosed; the binding then closes
     // the alert and stays intact. Unbound alerts are closed here.
@@ -28,80 +33,91 @@ Item {
             open = false
     }
 
-    Rectangle {
+    // Most alerts are never shown: their drawing is made the first time they open, and kept.
+    property bool everOpened: false
+
+    Loader {
         anchors.fill: parent
-        color: "black"
-        opacity: 0.4
-        // Swallow taps on what lies behind the alert.
-        MouseArea { anchors.fill: parent }
-    }
+        active: root.open || root.everOpened
+        sourceComponent: Component {
+            Item {
+                Rectangle {
+                    anchors.fill: parent
+                    color: "black"
+                    opacity: 0.4
+                    // Swallow taps on what lies behind the alert.
+                    MouseArea { anchors.fill: parent }
+                }
 
-    Rectangle {
-        id: card
-        objectName: "alertCard"
-        anchors.centerIn: parent
-        width: 270
-        height: texts.height + 44 + 0.5
-        radius: 14
-        color: "#F2F2F2"
-        Accessible.role: Accessible.AlertMessage
-        Accessible.name: root.title
-        Accessible.description: root.message
+                Rectangle {
+                    id: card
+                    objectName: "alertCard"
+                    anchors.centerIn: parent
+                    width: 270
+                    height: texts.height + 44 + 0.5
+                    radius: 14
+                    color: "#F2F2F2"
+                    Accessible.role: Accessible.AlertMessage
+                    Accessible.name: root.title
+                    Accessible.description: root.message
 
-        Column {
-            id: texts
-            y: 19
-            x: 16
-            width: parent.width - 32
-            spacing: 4
-            bottomPadding: 19
-            Text {
-                objectName: "alertTitle"
-                width: parent.width
-                text: root.title
-                textFormat: Text.PlainText
-                wrapMode: Text.Wrap
-                horizontalAlignment: Text.AlignHCenter
-                font.pixelSize: 17
-                font.bold: true
-                color: "black"
-            }
-            Text {
-                objectName: "alertMessage"
-                width: parent.width
-                text: root.message
-                textFormat: Text.PlainText
-                wrapMode: Text.Wrap
-                horizontalAlignment: Text.AlignHCenter
-                font.pixelSize: 13
-                color: "black"
-                visible: text.length > 0
-            }
-        }
+                    Column {
+                        id: texts
+                        y: 19
+                        x: 16
+                        width: parent.width - 32
+                        spacing: 4
+                        bottomPadding: 19
+                        Text {
+                            objectName: "alertTitle"
+                            width: parent.width
+                            text: root.title
+                            textFormat: Text.PlainText
+                            wrapMode: Text.Wrap
+                            horizontalAlignment: Text.AlignHCenter
+                            font.pixelSize: 17
+                            font.bold: true
+                            color: "black"
+                        }
+                        Text {
+                            objectName: "alertMessage"
+                            width: parent.width
+                            text: root.message
+                            textFormat: Text.PlainText
+                            wrapMode: Text.Wrap
+                            horizontalAlignment: Text.AlignHCenter
+                            font.pixelSize: 13
+                            color: "black"
+                            visible: text.length > 0
+                        }
+                    }
 
-        Rectangle { y: texts.height; width: parent.width; height: 0.5; color: "#3C3C43"; opacity: 0.36 }
+                    Rectangle { y: texts.height; width: parent.width; height: 0.5; color: "#3C3C43"; opacity: 0.36 }
 
-        Row {
-            y: texts.height + 0.5
-            width: parent.width
-            height: 44
-            AlertButton {
-                objectName: "alertSecondary"
-                visible: root.secondaryText.length > 0
-                width: parent.width / 2 - 0.25
-                label: root.secondaryText
-                onClicked: { root.secondaryClicked(); root.close() }
-            }
-            Rectangle {
-                visible: root.secondaryText.length > 0
-                width: 0.5; height: parent.height; color: "#3C3C43"; opacity: 0.36
-            }
-            AlertButton {
-                objectName: "alertPrimary"
-                width: root.secondaryText.length > 0 ? parent.width / 2 - 0.25 : parent.width
-                label: root.primaryText
-                bold: true
-                onClicked: { root.primaryClicked(); root.close() }
+                    Row {
+                        y: texts.height + 0.5
+                        width: parent.width
+                        height: 44
+                        AlertButton {
+                            objectName: "alertSecondary"
+                            visible: root.secondaryText.length > 0
+                            width: parent.width / 2 - 0.25
+                            label: root.secondaryText
+                            onClicked: { root.secondaryClicked(); root.close() }
+                        }
+                        Rectangle {
+                            visible: root.secondaryText.length > 0
+                            width: 0.5; height: parent.height; color: "#3C3C43"; opacity: 0.36
+                        }
+                        AlertButton {
+                            objectName: "alertPrimary"
+                            width: root.secondaryText.length > 0 ? parent.width / 2 - 0.25 : parent.width
+                            label: root.primaryText
+                            bold: true
+                            onClicked: { root.primaryClicked(); root.close() }
+                        }
+                    }
+                }
             }
         }
     }

@@ -1,6 +1,5 @@
 import Tallowick
 import QtQuick
-import QtQuick.Layouts
 
 // The event page's row of actions: add (a round button in the event's line colour), edit,
 // reminders and delete. Add, edit and reminders choose the page's sheet (`mode`) and present
@@ -35,68 +34,63 @@ Item {
         onShowAlertDeleteChanged: deleteAlert.open = showAlertDelete
     }
 
-    RowLayout {
-        anchors.fill: parent
-        spacing: 8
+    // Add at the left; edit, reminders and delete spread evenly over the rest of the row. Fixed:
+    // the 68-point add button and 30 points after it, three 30-point icons, 8 points between
+    // neighbours and 20 after the last: 256 points; the three gaps share what is left.
+    readonly property real gap: Math.max(0, (width - 256) / 3)
 
-        Item {
-            objectName: "addButton"
-            Layout.preferredWidth: 68
-            Layout.preferredHeight: 68
-            Layout.rightMargin: 30
-            Layout.alignment: Qt.AlignVCenter
-            Accessible.role: Accessible.Button
-            Accessible.name: qsTrId("add.title")
-            Accessible.onPressAction: root.present("add")
+    Item {
+        objectName: "addButton"
+        width: 68
+        height: 68
+        anchors.verticalCenter: parent.verticalCenter
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTrId("add.title")
+        Accessible.onPressAction: root.present("add")
 
-            Rectangle {
-                objectName: "addCircle"
-                x: -8
-                width: 68
-                height: 68
-                radius: 34
-                color: root.lineColor
-                TintedIcon {
-                    anchors.centerIn: parent
-                    width: 30
-                    height: 30
-                    source: "qrc:/tallowick/images/Add.svg"
-                    color: "white"
-                }
-                MouseArea {
-                    anchors.fill: parent
-                    onClicked: root.present("add")
-                }
+        Rectangle {
+            objectName: "addCircle"
+            x: -8
+            width: 68
+            height: 68
+            radius: 34
+            color: root.lineColor
+            TintedIcon {
+                anchors.centerIn: parent
+                width: 30
+                height: 30
+                source: "qrc:/tallowick/images/Add.svg"
+                color: "white"
+            }
+            MouseArea {
+                anchors.fill: parent
+                onClicked: root.present("add")
             }
         }
+    }
 
-        Item { Layout.fillWidth: true }
+    MenuIcon {
+        objectName: "editButton"
+        x: 114 + root.gap
+        source: "qrc:/tallowick/images/Edit.svg"
+        name: qsTrId("edit.title")
+        onClicked: root.present("edit")
+    }
 
-        MenuIcon {
-            objectName: "editButton"
-            source: "qrc:/tallowick/images/Edit.svg"
-            name: qsTrId("edit.title")
-            onClicked: root.present("edit")
-        }
+    MenuIcon {
+        objectName: "reminderButton"
+        x: 160 + 2 * root.gap
+        source: "qrc:/tallowick/images/Notification.svg"
+        name: qsTrId("Setting.notification")
+        onClicked: root.present("noti")
+    }
 
-        Item { Layout.fillWidth: true }
-
-        MenuIcon {
-            objectName: "reminderButton"
-            source: "qrc:/tallowick/images/Notification.svg"
-            name: qsTrId("Setting.notification")
-            onClicked: root.present("noti")
-        }
-
-        Item { Layout.fillWidth: true }
-
-        MenuIcon {
-            objectName: "deleteButton"
-            Layout.rightMargin: 20
-            source: "qrc:/tallowick/images/Delete.svg"
-            name: qsTrId("Delete")
-            onClicked: menu.deleteEvent(root.currentPage)
-        }
+    MenuIcon {
+        objectName: "deleteButton"
+        x: 206 + 3 * root.gap
+        source: "qrc:/tallowick/images/Delete.svg"
+        name: qsTrId("Delete")
+        onClicked: menu.deleteEvent(root.currentPage)
     }
 
     Alert {
@@ -115,9 +109,9 @@ Item {
         property url source
         property string name
         signal clicked()
-        Layout.preferredWidth: 30
-        Layout.preferredHeight: 30
-        Layout.alignment: Qt.AlignVCenter
+        width: 30
+        height: 30
+        anchors.verticalCenter: parent.verticalCenter
         Accessible.role: Accessible.Button
         Accessible.name: name
         Accessible.onPressAction: clicked()

@@ -1,6 +1,5 @@
 import QtQuick
 import Tallowick
-import QtQuick.Layouts
 
 // One event's full page behind the tile strip: its colours, title, date and day count, the
 // summary button at the top and the page's menu at the bottom. The big circle and the bar in
@@ -21,101 +20,95 @@ Item {
         color: Colors.hex(page.oneDay.bgColor || "")
     }
 
-    ColumnLayout {
-        anchors.fill: parent
-        spacing: 0
-
-        // The summary button.
-        Item {
-            objectName: "overviewButton"
-            Layout.leftMargin: 35
-            Layout.topMargin: 55
-            Layout.bottomMargin: 12
-            Layout.preferredWidth: 28
-            Layout.preferredHeight: 28
-            Accessible.role: Accessible.Button
-            Accessible.name: qsTrId("All events")
-            Accessible.onPressAction: page.sheetRequested("overview")
-            TintedIcon {
-                anchors.fill: parent
-                source: "qrc:/tallowick/images/overview.svg"
-                color: page.fontColor
-            }
-            MouseArea {
-                anchors.fill: parent
-                anchors.margins: -10
-                onClicked: page.sheetRequested("overview")
-            }
+    // The summary button.
+    Item {
+        objectName: "overviewButton"
+        x: 35
+        y: 55
+        width: 28
+        height: 28
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTrId("All events")
+        Accessible.onPressAction: page.sheetRequested("overview")
+        TintedIcon {
+            anchors.fill: parent
+            source: "qrc:/tallowick/images/overview.svg"
+            color: page.fontColor
         }
-
-        // Title and date.
-        Column {
-            Layout.leftMargin: 35
-            Layout.rightMargin: 35
-            Layout.topMargin: 14
-            Layout.fillWidth: true
-            spacing: 3
-            Text {
-                objectName: "eventTitle"
-                width: parent.width
-                text: page.oneDay.dateTitle || ""
-                textFormat: Text.PlainText
-                font.family: Fonts.gilroy
-                font.weight: Font.ExtraBold
-                font.pixelSize: 35
-                color: page.fontColor
-                wrapMode: Text.Wrap
-                maximumLineCount: 2
-                elide: Text.ElideRight
-            }
-            Text {
-                objectName: "eventDate"
-                text: CalendarHelper.minute, CalendarHelper.getRightDateFormat(page.oneDay.ddate || "")
-                textFormat: Text.PlainText
-                font.pixelSize: 17
-                font.bold: true
-                color: page.fontColor
-            }
+        MouseArea {
+            anchors.fill: parent
+            anchors.margins: -10
+            onClicked: page.sheetRequested("overview")
         }
+    }
 
-        // The circle in front takes the middle of the page.
-        Item { Layout.fillHeight: true }
-
-        // The count.
-        Column {
-            Layout.leftMargin: 35
-            Layout.rightMargin: 35
-            Layout.bottomMargin: 10
-            Text {
-                text: page.circleTitle
-                textFormat: Text.PlainText
-                font.family: Fonts.avenir
-                font.weight: Font.Bold
-                font.pixelSize: 15
-                color: page.fontColor
-                topPadding: 15
-            }
-            Text {
-                objectName: "dayCount"
-                text: CalendarHelper.minute, CalendarHelper.getDayCount(page.oneDay.ddate || "", page.oneDay.countdown)
-                textFormat: Text.PlainText
-                font.family: Fonts.gilroy
-                font.weight: Font.ExtraBold
-                font.pixelSize: 110
-                color: page.fontColor
-                Accessible.name: text
-            }
+    // Title and date, under the button.
+    Column {
+        x: 35
+        y: 55 + 28 + 12 + 14
+        width: parent.width - 70
+        spacing: 3
+        Text {
+            objectName: "eventTitle"
+            width: parent.width
+            text: page.oneDay.dateTitle || ""
+            textFormat: Text.PlainText
+            font.family: Fonts.gilroy
+            font.weight: Font.ExtraBold
+            font.pixelSize: 35
+            color: page.fontColor
+            wrapMode: Text.Wrap
+            maximumLineCount: 2
+            elide: Text.ElideRight
         }
-
-        BottomMenuView {
-            Layout.fillWidth: true
-            Layout.leftMargin: 30
-            Layout.rightMargin: 14
-            Layout.bottomMargin: 25
-            store: page.userData
-            currentPage: page.pageIndex
-            oneDay: page.oneDay
-            onRequestSheet: (mode) => page.sheetRequested(mode)
+        Text {
+            objectName: "eventDate"
+            text: CalendarHelper.minute, CalendarHelper.getRightDateFormat(page.oneDay.ddate || "")
+            textFormat: Text.PlainText
+            font.pixelSize: 17
+            font.bold: true
+            color: page.fontColor
         }
+    }
+
+    // The circle in front takes the middle of the page; the count sits above the menu.
+    Column {
+        x: 35
+        width: parent.width - 70
+        anchors.bottom: menu.top
+        anchors.bottomMargin: 10
+        Text {
+            text: page.circleTitle
+            textFormat: Text.PlainText
+            font.family: Fonts.avenir
+            font.weight: Font.Bold
+            font.pixelSize: 15
+            color: page.fontColor
+            topPadding: 15
+        }
+        Text {
+            objectName: "dayCount"
+            text: CalendarHelper.minute, CalendarHelper.getDayCount(page.oneDay.ddate || "", page.oneDay.countdown)
+            textFormat: Text.PlainText
+            font.family: Fonts.gilroy
+            font.weight: Font.ExtraBold
+            font.pixelSize: 110
+            color: page.fontColor
+            Accessible.name: text
+        }
+    }
+
+    BottomMenuView {
+        id: menu
+        anchors.left: parent.left
+        anchors.leftMargin: 30
+        anchors.right: parent.right
+        anchors.rightMargin: 14
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 25
+        store: page.userData
+        currentPage: page.pageIndex
+        oneDay: page.oneDay
+        onRequestSheet: (mode) => page.sheetRequested(mode)
     }
 }
