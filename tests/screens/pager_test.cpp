@@ -1,5 +1,8 @@
 #include <screens/viewmodels/pagerrules.h>
 #include <screens/viewmodels/pagingscroll.h>
+#include <support/qmlscene.h>
+
+#include <QQuickItem>
 
 #include <gtest/gtest.h>
 
@@ -89,4 +92,52 @@ TEST(PagerRules, BackLayerFollowsTheSwipeDirection)
     EXPECT_EQ(PagerRules::backLayerTransition(5, 2, QStringLiteral("no")), QStringLiteral("jump"));
     EXPECT_EQ(PagerRules::backLayerTransition(5, 5, QStringLiteral("right")), QStringLiteral("none"));
     EXPECT_EQ(PagerRules::backLayerTransition(0, 0, QStringLiteral("left")), QStringLiteral("none"));
+}
+
+namespace {
+
+QStringList textsUnder(QQuickItem *item)
+{
+    QStringList texts;
+    if (!item)
+        return texts;
+    if (item->inherits("QQuickText"))
+        texts << item->property("text").toString();
+    for (QQuickItem *child : item->childItems())
+        texts << textsUnder(child);
+    return texts;
+}
+
+int dotsUnder(QQuickItem *row)
+{
+    int dots = 0;
+    for (QQuickItem *child : row->childItems())
+        dots += child->inherits("QQuickRectangle");
+    return dots;
+}
+
+} // namespace
+
+TEST(PageIndicator, NothingForOnePageDotsUpToFourteenThenACounter)
+{
+    QmlScene one(QStringLiteral("PageIndicator"), {{QStringLiteral("pageCount"), 1}}, QSize(300, 40));
+    ASSERT_TRUE(one.item());
+    EXPECT_FALSE(one.find(QStringLiteral("indicatorDots"))->isVisible());
+    EXPECT_FALSE(one.find(QStringLiteral("indicatorCounter"))->isVisible());
+
+    QmlScene dots(QStringLiteral("PageIndicator"),
+                  {{QStringLiteral("pageCount"), 14}, {QStringLiteral("currentPage"), 2}}, QSize(300, 40));
+    ASSERT_TRUE(dots.item());
+    QQuickItem *row = dots.find(QStringLiteral("indicatorDots"));
+    EXPECT_TRUE(row->isVisible());
+    EXPECT_EQ(dotsUnder(row), 14);
+    EXPECT_TRUE(textsUnder(dots.find(QStringLiteral("indicatorCounter"))).isEmpty());
+
+    QmlScene counter(QStringLiteral("PageIndicator"),
+                     {{QStringLiteral("pageCount"), 15}, {QStringLiteral("currentPage"), 2}}, QSize(300, 40));
+    ASSERT_TRUE(counter.item());
+    EXPECT_FALSE(counter.find(QStringLiteral("indicatorDots"))->isVisible());
+    EXPECT_TRUE(counter.find(QStringLiteral("indicatorCounter"))->isVisible());
+    EXPECT_EQ(textsUnder(counter.find(QStringLiteral("indicatorCounter"))),
+              QStringList({QStringLiteral("3"), QStringLiteral("/"), QStringLiteral("15")}));
 }

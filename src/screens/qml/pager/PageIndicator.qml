@@ -36,15 +36,31 @@ Item {
         }
     }
 
-    Row {
+    // Made only for fifteen pages or more.
+    Loader {
         id: counter
         objectName: "indicatorCounter"
-        visible: root.form === PagerRules.Counter
+        active: root.form === PagerRules.Counter
+        visible: active
         anchors.verticalCenter: parent.verticalCenter
         anchors.verticalCenterOffset: -5
-        spacing: 5
-        Text { text: root.currentPage + 1; font.pixelSize: 17; font.bold: true; color: root.color }
-        Text { text: "/"; font.pixelSize: 17; color: root.color }
-        Text { text: root.pageCount; font.pixelSize: 17; font.bold: true; color: root.color }
+        sourceComponent: Row {
+            spacing: 5
+            Text {
+                text: root.currentPage + 1
+                textFormat: Text.PlainText
+                font.pixelSize: 17
+                font.bold: true
+                color: root.color
+            }
+            Text { text: "/"; textFormat: Text.PlainText; font.pixelSize: 17; color: root.color }
+            Text {
+                text: root.pageCount
+                textFormat: Text.PlainText
+                font.pixelSize: 17
+                font.bold: true
+                color: root.color
+            }
+        }
     }
 }
