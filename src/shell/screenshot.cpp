@@ -28,6 +28,8 @@ int saveFirstSettledFrame(QGuiApplication &app, QQuickWindow *window, const QStr
         const QImage frame = window->grabWindow();
         if (!frame.isNull() && frame.save(path, "PNG")) {
             std::printf("Screenshot saved to %s\n", qPrintable(QFileInfo(path).absoluteFilePath()));
+            // At once, also into a pipe: whoever waits for the picture may take it now.
+            std::fflush(stdout);
             result = 0;
         } else {
             std::fprintf(stderr, "tallowick: can't save the screenshot to %s\n", qPrintable(path));
