@@ -1,14 +1,22 @@
 #include "contentsfile.h"
 
-#include <QFile>
+#include <platform/regularfile.h>
+
 #include <QStringList>
 
 QList<WidgetContent> readPublishedContents(const QLoggingCategory &log)
 {
-    QFile file(widgetContentsPath());
-    if (!file.open(QIODevice::ReadOnly))
+    const QString path = widgetContentsPath();
+    const RegularFile::Result file = RegularFile::read(path);
+    if (file.outcome == RegularFile::Outcome::NotRegular || file.outcome == RegularFile::Outcome::TooLarge) {
+        // Never ours: the app only ever puts a plain file there, and a link could point the
+        // widget at any file, or at a pipe that never ends.
+        qCWarning(log).noquote() << "Error: Can't read contents:" << path << "is" << RegularFile::describe(file);
         return {};
-    const auto records = decodeWidgetContents(file.readAll());
+    }
+    if (!file.read())
+        return {};
+    const auto records = decodeWidgetContents(file.bytes);
     if (!records) {
         // Also what a reader meets while the file is being replaced; the next read sees it whole.
         qCWarning(log) << "Error: Can't decode contents";

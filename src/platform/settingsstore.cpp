@@ -4,11 +4,10 @@
 #include "keepaside.h"
 #include "platformlog.h"
 #include "plistcodec.h"
+#include "regularfile.h"
 #include "userdirs.h"
 
-#include <QFile>
 #include <QFileInfo>
-
 
 Q_LOGGING_CATEGORY(lcPlatform, "tallowick.platform")
 
@@ -24,26 +23,30 @@ QString SettingsStore::defaultPath()
 
 QVariantMap SettingsStore::load() const
 {
-    QByteArray bytes;
+    RegularFile::Result file = RegularFile::read(m_path);
     for (int attempt = 0;; ++attempt) {
-        QFile file(m_path);
-        if (!file.exists())
+        if (file.outcome == RegularFile::Outcome::Missing)
             return {};
-        if (!file.open(QIODevice::ReadOnly)) {
-            qCWarning(lcPlatform) << "Error: Can't read settings" << m_path << file.errorString();
+        if (file.outcome == RegularFile::Outcome::Failed) {
+            qCWarning(lcPlatform) << "Error: Can't read settings" << m_path << file.error;
             return {};
         }
-        bytes = file.readAll();
-        const auto decoded = PlistCodec::fromBinary(bytes);
-        if (decoded && decoded->typeId() == QMetaType::QVariantMap)
-            return decoded->toMap();
+        if (file.read()) {
+            const auto decoded = PlistCodec::fromBinary(file.bytes);
+            if (decoded && decoded->typeId() == QMetaType::QVariantMap)
+                return decoded->toMap();
+        }
         // Another process may have just replaced the file with a good one; read again
         // before concluding that what is there now is unreadable.
-        QFile again(m_path);
-        if (attempt >= 2 || !again.open(QIODevice::ReadOnly) || again.readAll() == bytes)
+        RegularFile::Result again = RegularFile::read(m_path);
+        if (attempt >= 2 || (again.outcome == file.outcome && again.bytes == file.bytes))
             break;
+        file = std::move(again);
     }
-    // Keep what we could not read: a person's dates may still be recoverable from it.
+    if (!file.read())
+        qCWarning(lcPlatform).noquote() << "Settings file" << m_path << "is" << RegularFile::describe(file);
+    // Keep what we could not read: a person's dates may still be recoverable from it. A link
+    // is moved aside as it is, and what it points to is left alone.
     keepAside(m_path, QStringLiteral("Settings file"));
     return {};
 }

@@ -19,7 +19,8 @@ public:
     const QString &path() const { return m_path; }
 
     // The whole dictionary. An absent file reads as empty. A file that is not a dictionary
-    // property list is moved aside (never deleted, its new name is logged) and reads as empty.
+    // property list, and anything at the path that is not a plain file (a symbolic link, a
+    // pipe, a folder), is moved aside (never deleted, its new name is logged) and reads as empty.
     QVariantMap load() const;
     bool save(const QVariantMap &values) const;
 

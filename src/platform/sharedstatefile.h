@@ -4,17 +4,18 @@
 #include "filelock.h"
 #include "keepaside.h"
 #include "platformlog.h"
+#include "regularfile.h"
 #include "userdirs.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <optional>
 
 // A small state that every process of the user shares through one file: read whole, changed
 // under an inter-process lock (flock on "<file>.lock"), replaced atomically. A file that does
-// not decode is moved aside, never written over. `what` names the file in log lines;
+// not decode, or anything at the path that is not a plain file (a symbolic link, a pipe), is
+// moved aside, never written over or through. `what` names the file in log lines;
 // `decode` gives nothing for bytes it cannot read, `encode` gives the bytes of a state.
 namespace SharedStateFile {
 
@@ -23,17 +24,19 @@ namespace SharedStateFile {
 template<typename State, typename Decode>
 std::optional<State> readLocked(const QString &path, const QString &what, Decode decode)
 {
-    QFile file(path);
-    if (!file.exists())
+    const RegularFile::Result file = RegularFile::read(path);
+    if (file.outcome == RegularFile::Outcome::Missing)
         return State{};
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcPlatform).noquote() << "Error: Can't read" << what << path << file.errorString();
+    if (file.outcome == RegularFile::Outcome::Failed) {
+        qCWarning(lcPlatform).noquote() << "Error: Can't read" << what << path << file.error;
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
-    if (auto state = decode(bytes))
-        return state;
+    if (file.read()) {
+        if (auto state = decode(file.bytes))
+            return state;
+    } else {
+        qCWarning(lcPlatform).noquote() << what << path << "is" << RegularFile::describe(file);
+    }
     keepAside(path, what);
     return State{};
 }
@@ -44,11 +47,11 @@ std::optional<State> readLocked(const QString &path, const QString &what, Decode
 template<typename State, typename Decode>
 std::optional<State> read(const QString &path, const QString &what, Decode decode)
 {
-    QFile file(path);
-    if (!file.exists())
+    const RegularFile::Result file = RegularFile::read(path);
+    if (file.outcome == RegularFile::Outcome::Missing)
         return State{};
-    if (file.open(QIODevice::ReadOnly)) {
-        if (auto state = decode(file.readAll()))
+    if (file.read()) {
+        if (auto state = decode(file.bytes))
             return state;
     }
     const FileLock held(path + QStringLiteral(".lock"));

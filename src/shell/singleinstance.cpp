@@ -19,6 +19,9 @@ namespace {
 constexpr int kHandOverTimeoutMs = 2000;
 // A link is one line; anything longer than this is not one of ours.
 constexpr qint64 kMaxMessage = 64 * 1024;
+// The running app's answers: the link is taken (and acted on), or refused (and dropped).
+const QByteArray kTaken = QByteArrayLiteral("ok");
+const QByteArray kRefused = QByteArrayLiteral("refused");
 
 bool peerIsThisUser(qintptr descriptor)
 {
@@ -52,11 +55,28 @@ bool SingleInstance::handOver(const QString &link)
     socket.connectToServer(m_socketPath);
     if (!socket.waitForConnected(kHandOverTimeoutMs))
         return false;
-    socket.write(link.toUtf8() + '\n');
+    // Links go only to our own user's app, never to a listener someone else put in its place.
+    if (!peerIsThisUser(socket.socketDescriptor())) {
+        qCWarning(lcShell).noquote() << "The socket" << m_socketPath << "belongs to another user; not handing over";
+        return false;
+    }
+    const QByteArray message = link.toUtf8();
+    if (message.size() > kMaxMessage || message.contains('\n')) {
+        // The running app would refuse it (see acceptConnection); this start must still not
+        // become a second app.
+        qCWarning(lcShell) << "The link is not one line of at most" << kMaxMessage << "bytes; not handed over";
+        return true;
+    }
+    socket.write(message + '\n');
     if (!socket.waitForBytesWritten(kHandOverTimeoutMs))
         return false;
     // The running app answers once it has the link, so this start never exits before then.
-    return socket.waitForReadyRead(kHandOverTimeoutMs) && socket.readLine().trimmed() == "ok";
+    if (!socket.waitForReadyRead(kHandOverTimeoutMs))
+        return false;
+    const QByteArray answer = socket.readLine().trimmed();
+    if (answer == kRefused)
+        qCWarning(lcShell) << "The running Tallowick refused the link";
+    return answer == kTaken || answer == kRefused;
 }
 
 bool SingleInstance::listen()
@@ -91,16 +111,26 @@ void SingleInstance::acceptConnection()
             continue;
         }
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            const auto answer = [socket](const QByteArray &word) {
+                socket->write(word + '\n');
+                socket->flush();
+                socket->disconnectFromServer();
+            };
             if (!socket->canReadLine()) {
                 if (socket->bytesAvailable() > kMaxMessage)
-                    socket->abort();
+                    answer(kRefused);
                 return;
             }
-            const QString link = QString::fromUtf8(socket->readLine(kMaxMessage)).trimmed();
-            socket->write("ok\n");
-            socket->flush();
-            socket->disconnectFromServer();
-            Q_EMIT activated(link);
+            // Room for a line of the longest length taken and its end: anything longer comes
+            // back without its line end and is refused whole, never acted on cut short.
+            const QByteArray line = socket->readLine(kMaxMessage + 2);
+            if (!line.endsWith('\n')) {
+                qCWarning(lcShell) << "Refused a link longer than" << kMaxMessage << "bytes";
+                answer(kRefused);
+                return;
+            }
+            answer(kTaken);
+            Q_EMIT activated(QString::fromUtf8(line).trimmed());
         });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     }

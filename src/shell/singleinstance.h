@@ -6,7 +6,8 @@
 
 // Keeps one running app per user. The first start listens on a socket in the user's runtime
 // folder (reachable only by that user; a peer of another user is refused); a later start hands
-// its link (or nothing) to the running one and exits.
+// its link (or nothing) to the running one and exits. Both ends check that the other runs as
+// the same user.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -18,7 +19,8 @@ public:
     static QString defaultSocketPath();
 
     // Hands `link` (may be empty: just show the window) to a running app. Returns true when
-    // one took it, and this process should exit.
+    // one answered, and this process should exit: it took the link, or refused one that is
+    // not a single line of at most 64 KiB (never acted on cut short; a warning says so).
     bool handOver(const QString &link);
     // Starts listening as the running app. Returns false when the socket cannot be made.
     bool listen();
