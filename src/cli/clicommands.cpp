@@ -64,6 +64,18 @@ std::optional<qint64> CliContext::integer(const QString &text, const QString &wh
     return number;
 }
 
+QString printableField(const QString &text)
+{
+    QString field = text;
+    for (QChar &c : field) {
+        if (c == u'\t' || c == u'\n' || c == u'\r')
+            c = u' ';
+        else if (c.category() == QChar::Other_Control)
+            c = QChar(QChar::ReplacementCharacter);
+    }
+    return field;
+}
+
 int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     QSet<QString> valueOptions;

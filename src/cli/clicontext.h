@@ -24,6 +24,11 @@ struct CliContext
 
 using CliCommandFunction = int (*)(const CliContext &);
 
+// A text from the store (a title from a link, say) as one field of a tab-separated line:
+// tabs and line breaks become spaces, other control characters U+FFFD, so that no title can
+// split a line or send escape sequences to the terminal.
+QString printableField(const QString &text);
+
 // Commands on date texts.
 int countCommand(const CliContext &context);
 int formatCommand(const CliContext &context);

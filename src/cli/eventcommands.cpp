@@ -65,8 +65,8 @@ int listCommand(const CliContext &context)
     }
     for (int i = 0; i < store.count(); ++i) {
         const EDate &event = store.magicDates().at(i);
-        context.out << i << '\t' << CalendarHelper::getDayCount(event.ddate, event.countdown) << '\t' << event.ddate
-                    << '\t' << event.dateTitle << '\n';
+        context.out << i << '\t' << printableField(CalendarHelper::getDayCount(event.ddate, event.countdown)) << '\t'
+                    << printableField(event.ddate) << '\t' << printableField(event.dateTitle) << '\n';
     }
     return CliOk;
 }
@@ -79,14 +79,15 @@ int addCommand(const CliContext &context)
     if (!date || !theme)
         return CliUsage;
     UserData store;
-    if (store.count() >= UserData::kMaxEvents) {
+    // Checked in the same locked step as the add: another process may be adding too.
+    if (store.addEventWithinLimit(*date, title, !context.args.has(QStringLiteral("count-up")), *theme, false)
+        == UserData::AddOutcome::ListFull) {
         //% "Can't add a new event"
         printAlert(context, qtTrId("Can't add a new event"),
                    //% "You exceed the max number of events. "
                    qtTrId("You exceed the max number of events. "));
         return CliRefused;
     }
-    store.addEvent(*date, title, !context.args.has(QStringLiteral("count-up")), *theme);
     context.out << store.magicDates().constFirst().id << '\n';
     return CliOk;
 }

@@ -67,6 +67,9 @@ int remindCommand(const CliContext &context)
     case ReminderOutcome::IgnoredForCountUp:
         context.err << "A count-up event has no reminders; only \"off\" applies to it.\n";
         return CliRefused;
+    case ReminderOutcome::EventGone:
+        context.err << "The event was deleted meanwhile; nothing was changed.\n";
+        return CliRefused;
     }
     return CliOk;
 }
@@ -102,7 +105,7 @@ int pendingCommand(const CliContext &context)
         return CliOk;
     }
     for (const NotificationRequest &request : requests)
-        context.out << triggerText(request.trigger) << '\t' << request.identifier << '\t' << request.title << '\t'
-                    << request.body << '\n';
+        context.out << triggerText(request.trigger) << '\t' << printableField(request.identifier) << '\t'
+                    << printableField(request.title) << '\t' << printableField(request.body) << '\n';
     return CliOk;
 }

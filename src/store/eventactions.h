@@ -10,8 +10,9 @@ class UserData;
 
 enum class DeleteOutcome { Deleted, RefusedLastEvent };
 
-// Deletes the event at `index` with its pending reminders, then shows the page before it.
-// The last remaining event is never deleted.
+// Deletes the event at `index` (the one the caller shows, found by its id should another
+// process have changed the list since) with its pending reminders, then shows the page before
+// it. The last remaining event is never deleted; one already deleted elsewhere stays deleted.
 DeleteOutcome deleteEventWithReminders(UserData &store, int index);
 
 enum class ReminderOutcome {
@@ -20,8 +21,10 @@ enum class ReminderOutcome {
     PermissionDenied,         // nothing scheduled; the person must allow notifications first
     PermissionNotDetermined,  // nothing scheduled; authorization has been asked for
     IgnoredForCountUp,        // a count-up event has no reminders but "off"; nothing changed
+    EventGone,                // another process deleted the event meanwhile; nothing changed
 };
 
-// Chooses the reminder option of the event at `index`: schedules or clears its reminders as
-// the authorization allows, and (unless ignored) stores the option's code on the event.
+// Chooses the reminder option of the event at `index` (the one the caller shows): schedules or
+// clears its reminders as the authorization allows, and (unless ignored) stores the option's
+// code on the event, in one step that no other process's change of the event can interleave.
 ReminderOutcome applyReminderChoice(UserData &store, int index, NotiDays option, NotificationHelper &helper);

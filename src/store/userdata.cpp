@@ -28,6 +28,15 @@ QString newEventId()
     return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
 }
 
+// The settings file keeps texts as C strings, so a title would be saved cut short at a NUL
+// character (and then no longer match itself when a link brings it again). Nobody types one;
+// a link can carry it (%00). It is kept visible as a replacement character.
+QString storableTitle(QString title)
+{
+    title.replace(QChar(u'\0'), QChar(QChar::ReplacementCharacter));
+    return title;
+}
+
 void applyTheme(EDate &event, const ColorProvider &theme, qint64 themeId)
 {
     event.bgColor = theme.bgColor;
@@ -200,20 +209,54 @@ const ColorProvider &UserData::themeFor(qint64 themeId)
     return themes.at(m_colorIndex);
 }
 
-void UserData::addEvent(const QDateTime &date, const QString &title, bool countdown, qint64 themeId)
+EDate UserData::newEvent(const QDateTime &date, const QString &title, bool countdown, qint64 themeId)
 {
-    setCurrentPage(0);
     const QString dateText = CalendarHelper::formatStoredDate(date);
     const ColorProvider &theme = themeFor(themeId);
     qCInfo(lcStore).noquote() << "datetime ====" << dateText;
-    EDate event{dateText, themeId, {}, {}, {}, {}, title, {}, {}, false, std::nullopt, countdown, newEventId()};
+    EDate event{dateText, themeId, {}, {}, {}, {}, storableTitle(title), {}, {}, false, std::nullopt, countdown, newEventId()};
     applyTheme(event, theme, themeId);
+    return event;
+}
+
+void UserData::addEvent(const QDateTime &date, const QString &title, bool countdown, qint64 themeId)
+{
+    setCurrentPage(0);
+    const EDate event = newEvent(date, title, countdown, themeId);
     mutate(
         [&](QList<EDate> &events) {
             events.prepend(event);
             return true;
         },
         true);
+}
+
+UserData::AddOutcome UserData::addEventWithinLimit(const QDateTime &date, const QString &title, bool countdown,
+                                                   qint64 themeId, bool uniqueTitle)
+{
+    const QString stored = storableTitle(title);
+    const int pageBefore = m_currentPage;
+    AddOutcome outcome = AddOutcome::Added;
+    mutate(
+        [&](QList<EDate> &events) {
+            if (uniqueTitle && std::any_of(events.cbegin(), events.cend(),
+                                           [&](const EDate &e) { return e.dateTitle == stored; })) {
+                outcome = AddOutcome::TitleTaken;
+                return false;
+            }
+            if (events.size() >= kMaxEvents) {
+                outcome = AddOutcome::ListFull;
+                return false;
+            }
+            // The new event is shown at once; observers hear of the page after the list.
+            m_currentPage = 0;
+            events.prepend(newEvent(date, stored, countdown, themeId));
+            return true;
+        },
+        true);
+    if (m_currentPage != pageBefore)
+        Q_EMIT currentPageChanged();
+    return outcome;
 }
 
 void UserData::updateEvent(int index, const QDateTime &date, const QString &title, bool countdown, qint64 themeId)
@@ -227,19 +270,15 @@ void UserData::updateEventWithDateText(int index, const QString &dateText, const
         return;
     const QString id = m_magicDates.at(index).id;
     const ColorProvider &theme = themeFor(themeId);
-    std::optional<EDate> movedDate;
-    mutate(
-        [&](QList<EDate> &events) {
-            // Another process may have moved or removed the event since the caller looked.
-            const auto found = std::find_if(events.begin(), events.end(), [&](const EDate &e) { return e.id == id; });
-            if (found == events.end()) {
-                qCWarning(lcStore) << "The event to update no longer exists";
-                return false;
-            }
-            EDate &event = *found;
-            event.dateTitle = title;
+    // Another process may have moved the event since the caller looked: it is found by its id.
+    const bool found = changeEvent(
+        id,
+        [&](EDate &event) {
+            event.dateTitle = storableTitle(title);
             if (event.ddate != dateText) {
-                movedDate = event;
+                // Reminders were made for the old date; none of them may fire now. Cleared under
+                // the lock, so a reminder chosen meanwhile for the new date is not taken too.
+                m_notificationHelper->removeNotification(event);
                 event.repeatNotification.reset();
             }
             event.ddate = dateText;
@@ -248,9 +287,44 @@ void UserData::updateEventWithDateText(int index, const QString &dateText, const
             return true;
         },
         true);
-    // Reminders were made for the old date; none of them may fire now.
-    if (movedDate)
-        m_notificationHelper->removeNotification(*movedDate);
+    if (!found)
+        qCWarning(lcStore) << "The event to update no longer exists";
+}
+
+bool UserData::changeEvent(const QString &id, const std::function<bool(EDate &)> &change, bool publish)
+{
+    bool found = false;
+    mutate(
+        [&](QList<EDate> &events) {
+            const auto event = std::find_if(events.begin(), events.end(), [&](const EDate &e) { return e.id == id; });
+            found = event != events.end();
+            return found && change(*event);
+        },
+        publish);
+    return found;
+}
+
+UserData::DeleteResult UserData::deleteEventWithId(const QString &id,
+                                                   const std::function<void(const EDate &)> &beforeDelete)
+{
+    DeleteResult result = DeleteResult::Gone;
+    mutate(
+        [&](QList<EDate> &events) {
+            const auto event = std::find_if(events.cbegin(), events.cend(), [&](const EDate &e) { return e.id == id; });
+            if (events.size() < 2) {
+                result = DeleteResult::LastEvent;
+                return false;
+            }
+            if (event == events.cend())
+                return false;
+            if (beforeDelete)
+                beforeDelete(*event);
+            events.erase(event);
+            result = DeleteResult::Deleted;
+            return true;
+        },
+        true);
+    return result;
 }
 
 void UserData::deleteEvent(int index)
@@ -287,17 +361,12 @@ void UserData::setRepeatNotification(int index, std::optional<qint64> code)
 {
     if (index < 0 || index >= m_magicDates.size())
         return;
-    const QString id = m_magicDates.at(index).id;
     // Nothing the widget shows changes, so its contents are not republished.
-    mutate(
-        [&](QList<EDate> &events) {
-            for (EDate &event : events) {
-                if (event.id == id) {
-                    event.repeatNotification = code;
-                    return true;
-                }
-            }
-            return false;
+    changeEvent(
+        m_magicDates.at(index).id,
+        [&](EDate &event) {
+            event.repeatNotification = code;
+            return true;
         },
         false);
 }
@@ -335,18 +404,17 @@ void UserData::addEventFromLink(const QUrl &url, const QList<QueryItem> &items)
     const qint64 themeId = parseLinkInteger(params.value(QStringLiteral("colorIndex"))).value_or(1);
     qCInfo(lcStore) << "colorIndex====" << themeId;
 
-    refresh();
-    const bool known = std::any_of(m_magicDates.cbegin(), m_magicDates.cend(),
-                                   [&](const EDate &e) { return e.dateTitle == title; });
-    if (known) {
+    // The same title is looked for before the limit: a known event raises no alert.
+    switch (addEventWithinLimit(date, title, countdown, themeId, true)) {
+    case AddOutcome::Added:
+        break;
+    case AddOutcome::TitleTaken:
         qCInfo(lcStore) << "you already have this event";
-        return;
-    }
-    if (m_magicDates.size() > kMaxEvents - 1) {
+        break;
+    case AddOutcome::ListFull:
         raiseEventLimitAlert();
-        return;
+        break;
     }
-    addEvent(date, title, countdown, themeId);
 }
 
 void UserData::writeWidgetContents()

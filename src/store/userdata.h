@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QUrl>
 
+#include <functional>
+
 // The event store of one scene (the app's window, or one command-line run): the ordered list
 // of events, the page on screen, the store's alert and the reminder scheduler.
 //
@@ -68,6 +70,13 @@ public:
 
     // New event at the front, shown at once (page 0).
     Q_INVOKABLE void addEvent(const QDateTime &date, const QString &title, bool countdown, qint64 themeId);
+
+    enum class AddOutcome { Added, ListFull, TitleTaken };
+    // addEvent, made only while the list as saved holds fewer than kMaxEvents events and, with
+    // `uniqueTitle`, none with this title. The check and the add are one step under the
+    // settings lock: two processes can never both take the last place, or both add one title.
+    AddOutcome addEventWithinLimit(const QDateTime &date, const QString &title, bool countdown, qint64 themeId,
+                                   bool uniqueTitle);
     // Rewrites the event at `index`. A new date forgets its reminder option and clears its
     // pending reminders, which belong to the old date.
     Q_INVOKABLE void updateEvent(int index, const QDateTime &date, const QString &title, bool countdown,
@@ -76,6 +85,16 @@ public:
     void updateEventWithDateText(int index, const QString &dateText, const QString &title, bool countdown,
                                  qint64 themeId);
     Q_INVOKABLE void deleteEvent(int index);
+
+    enum class DeleteResult { Deleted, Gone, LastEvent };
+    // Deletes the event with this id, unless it is the last one, running `beforeDelete` on it
+    // first; all of it one step under the settings lock, so that no other process can, say,
+    // give the event new reminders between their removal and its deletion.
+    DeleteResult deleteEventWithId(const QString &id, const std::function<void(const EDate &)> &beforeDelete);
+    // Runs `change` on the event with this id as the list is saved now, under the settings
+    // lock, and saves when it reports a change. False when there is no such event any more.
+    // `publish`: whether the change is one the widget shows.
+    bool changeEvent(const QString &id, const std::function<bool(EDate &)> &change, bool publish);
     // Moves one event to position `to` (the summary list's reorder).
     Q_INVOKABLE void moveEvent(int from, int to);
     // Stores the reminder option code of one event (the reminder screen's choice).
@@ -103,6 +122,7 @@ private:
     void saveLocked();
     void writeWidgetContentsLocked();
     const struct ColorProvider &themeFor(qint64 themeId);
+    EDate newEvent(const QDateTime &date, const QString &title, bool countdown, qint64 themeId);
     void keepUnreadableEvents(const QByteArray &bytes);
 
     SettingsStore m_settings;
