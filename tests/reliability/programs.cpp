@@ -1,0 +1,90 @@
+#include "programs.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QThread>
+
+namespace Programs {
+
+QString app() { return QStringLiteral(TALLOWICK_APP_PATH); }
+QString cli() { return QStringLiteral(TALLOWICK_CLI_PATH); }
+QString home() { return QStringLiteral(TALLOWICK_HOME_PATH); }
+QString saveLoop() { return QStringLiteral(TALLOWICK_SAVE_LOOP_PATH); }
+
+QProcessEnvironment environment(const QDateTime &now)
+{
+    // The XDG folders are the test's: TemporaryHome put them in this process's environment.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
+    // No session bus: reminders are printed, and nobody's real bus is reached.
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+               QStringLiteral("unix:path=%1/no-bus").arg(qEnvironmentVariable("XDG_RUNTIME_DIR")));
+    env.insert(QStringLiteral("TALLOWICK_FIXED_NOW_MS"), QString::number(now.toMSecsSinceEpoch()));
+    return env;
+}
+
+Run run(const QString &program, const QStringList &arguments, const QDateTime &now, int timeoutMs)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment(now));
+    process.start(program, arguments);
+    Run result;
+    result.finished = process.waitForFinished(timeoutMs);
+    if (!result.finished) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+Running::Running(const QString &program, const QStringList &arguments, const QDateTime &now)
+{
+    m_process.setProcessEnvironment(environment(now));
+    m_process.setProcessChannelMode(QProcess::MergedChannels);
+    m_process.start(program, arguments);
+    m_process.waitForStarted(10000);
+}
+
+Running::~Running()
+{
+    stop();
+}
+
+void Running::stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.terminate();
+    if (!m_process.waitForFinished(10000)) {
+        m_process.kill();
+        m_process.waitForFinished(10000);
+    }
+    m_output += m_process.readAll();
+}
+
+QByteArray Running::output()
+{
+    m_output += m_process.readAll();
+    return m_output;
+}
+
+} // namespace Programs
+
+bool waitUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+    return true;
+}
