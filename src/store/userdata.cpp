@@ -8,6 +8,7 @@
 #include <platform/atomicfile.h>
 #include <platform/clock.h>
 #include <platform/plistcodec.h>
+#include <platform/regularfile.h>
 #include <platform/sharedcontainer.h>
 #include <platform/widgetreload.h>
 
@@ -432,7 +433,18 @@ void UserData::writeWidgetContentsLocked()
     for (qsizetype page = 0; page < m_magicDates.size(); ++page)
         records.append(WidgetContent::fromEvent(m_magicDates.at(page), now, page));
     const QByteArray bytes = encodeWidgetContents(records);
-    if (SharedContainer::ensure().isEmpty() || !AtomicFile::write(widgetContentsPath(), bytes)) {
+    if (SharedContainer::ensure().isEmpty()) {
+        qCWarning(lcStore) << "Error: Can't write contents";
+        return;
+    }
+    // Every start and every return to the screen publishes; most of the time the file already
+    // says the same, and rewriting it would only cost two waits for the disk.
+    const RegularFile::Result current = RegularFile::read(widgetContentsPath());
+    if (current.read() && current.bytes == bytes) {
+        WidgetReload::reloadAllTimelines();
+        return;
+    }
+    if (!AtomicFile::write(widgetContentsPath(), bytes)) {
         qCWarning(lcStore) << "Error: Can't write contents";
         return;
     }

@@ -1,6 +1,7 @@
 #include "storetesting.h"
 
 #include <model/widgetcontent.h>
+#include <platform/atomicfile.h>
 #include <platform/clock.h>
 #include <support/testenvironment.h>
 
@@ -98,4 +99,32 @@ TEST_F(Contents, AnEmptyListPublishesAnEmptyArray)
     const UserData store;
     EXPECT_EQ(store.count(), 0);
     EXPECT_EQ(fileBytes(), QByteArray("[]"));
+}
+
+TEST_F(Contents, PublishingWhatTheFileAlreadySaysWritesNothingButAnythingElseIsReplaced)
+{
+    seedSavedEvents(numberedEvents(3));
+    UserData store;
+    const QByteArray published = fileBytes();
+    ASSERT_FALSE(published.isEmpty());
+
+    quint64 before = AtomicFile::writeCount();
+    store.writeWidgetContents();
+    EXPECT_EQ(AtomicFile::writeCount(), before);
+    EXPECT_EQ(fileBytes(), published);
+
+    // Someone else's bytes, or none: published again.
+    for (const QByteArray &other : {QByteArray("[]"), QByteArray("not json"), QByteArray()}) {
+        QFile file(widgetContentsPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(other);
+        file.close();
+        before = AtomicFile::writeCount();
+        store.writeWidgetContents();
+        EXPECT_EQ(AtomicFile::writeCount(), before + 1) << other.constData();
+        EXPECT_EQ(fileBytes(), published);
+    }
+    QFile::remove(widgetContentsPath());
+    store.writeWidgetContents();
+    EXPECT_EQ(fileBytes(), published);
 }
