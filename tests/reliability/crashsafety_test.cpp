@@ -5,6 +5,7 @@
 #include "programs.h"
 #include "storefiles.h"
 
+#include <store/userdata.h>
 #include <support/testenvironment.h>
 
 #include <QDir>
@@ -84,6 +85,7 @@ TEST_F(CrashSafety, AKillDuringALongSeriesOfSavesLeavesTheOldListOrTheNewOne)
 {
     const QStringList start{QStringLiteral("s0"), QStringLiteral("s1"), QStringLiteral("s2"), QStringLiteral("s3")};
     saveList(eventsTitled(start));
+    UserData().writeWidgetContents(); // both files there before the first kill
     QList<QStringList> history{start};
     qint64 next = 0; // the generation the next run begins with
     int roundsWithSaves = 0, killedBetweenSaveAndReport = 0;
@@ -147,6 +149,7 @@ TEST_F(CrashSafety, AKillDuringALongSeriesOfSavesLeavesTheOldListOrTheNewOne)
 TEST_F(CrashSafety, CommandLineEditsKilledAtAnyMomentKeepAWholeList)
 {
     saveList(eventsTitled({QStringLiteral("t0"), QStringLiteral("other"), QStringLiteral("third")}));
+    UserData().writeWidgetContents();
     QList<QStringList> history{titlesOf(*savedListOnDisk())};
     // The kills fall anywhere from the start-up to the end of a run.
     const qint64 wholeRunUs = runTimeUs(Programs::cli(), {QStringLiteral("edit"), QStringLiteral("0"),

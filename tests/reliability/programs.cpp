@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QThread>
 
 namespace Programs {
@@ -48,6 +49,7 @@ Running::Running(const QString &program, const QStringList &arguments, const QDa
 {
     m_process.setProcessEnvironment(environment(now));
     m_process.setProcessChannelMode(QProcess::MergedChannels);
+    m_process.setStandardOutputFile(m_logFolder.filePath(QStringLiteral("output")));
     m_process.start(program, arguments);
     m_process.waitForStarted(10000);
 }
@@ -66,13 +68,12 @@ void Running::stop()
         m_process.kill();
         m_process.waitForFinished(10000);
     }
-    m_output += m_process.readAll();
 }
 
 QByteArray Running::output()
 {
-    m_output += m_process.readAll();
-    return m_output;
+    QFile log(m_logFolder.filePath(QStringLiteral("output")));
+    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
 }
 
 } // namespace Programs

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
@@ -34,6 +35,7 @@ struct Run
 Run run(const QString &program, const QStringList &arguments, const QDateTime &now, int timeoutMs = 30000);
 
 // A program that runs until the test stops it (SIGTERM, then SIGKILL when it will not end).
+// What it prints goes to a file, so it never waits on a full pipe while the test is busy.
 class Running
 {
 public:
@@ -48,8 +50,8 @@ public:
     QByteArray output();
 
 private:
+    QTemporaryDir m_logFolder;
     QProcess m_process;
-    QByteArray m_output;
 };
 
 } // namespace Programs
