@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <limits>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -156,6 +157,77 @@ std::optional<QVariant> fromNode(plist_t node, int depth)
     }
 }
 
+// Big-endian unsigned integer of `width` bytes at `at`; nothing when it does not fit in `bytes`.
+std::optional<quint64> readBigEndian(const QByteArray &bytes, quint64 at, quint64 width)
+{
+    if (width == 0 || width > 8 || at > quint64(bytes.size()) || width > quint64(bytes.size()) - at)
+        return std::nullopt;
+    quint64 value = 0;
+    for (quint64 i = 0; i < width; ++i)
+        value = (value << 8) | static_cast<uchar>(bytes.at(qsizetype(at + i)));
+    return value;
+}
+
+// libplist 2.2 aborts the process (a failed assertion) when it is asked for a text that holds
+// U+0000: one read from a UTF-16 string of a binary list, as a value or as a dictionary key,
+// or one with a NUL byte written into XML. Neither is a file we wrote (our texts never hold
+// U+0000, and XML cannot), so such input is refused as unreadable before libplist sees it.
+// In binary lists only what can be located is checked; anything malformed is left to libplist
+// to refuse.
+bool holdsTextLibplistCannotRead(const QByteArray &bytes)
+{
+    // The test libplist itself uses to tell binary from XML.
+    if (!bytes.startsWith("bplist00"))
+        return bytes.contains('\0');
+    constexpr quint64 kTrailer = 32;
+    const quint64 size = quint64(bytes.size());
+    if (size < 8 + kTrailer)
+        return false;
+    const quint64 trailer = size - kTrailer;
+    const auto offsetSize = readBigEndian(bytes, trailer + 6, 1);
+    const auto objectCount = readBigEndian(bytes, trailer + 8, 8);
+    const auto tableStart = readBigEndian(bytes, trailer + 24, 8);
+    if (!offsetSize || !objectCount || !tableStart || *offsetSize == 0 || *offsetSize > 8 || *tableStart >= size)
+        return false;
+
+    // Where the next U+0000 unit starts, from each byte on, stepping in whole units: one pass,
+    // so that strings that overlap (as a crafted file's may) cost nothing more to check.
+    std::vector<quint64> nextNul;
+    const auto nulWithin = [&](quint64 start, quint64 units) {
+        if (nextNul.empty()) {
+            nextNul.assign(size + 2, size);
+            for (quint64 at = size - 1; at-- > 0;)
+                nextNul[at] = bytes.at(qsizetype(at)) == 0 && bytes.at(qsizetype(at + 1)) == 0 ? at : nextNul[at + 2];
+        }
+        return start < size && nextNul[start] < size && (nextNul[start] - start) / 2 < units;
+    };
+
+    const quint64 tableEntries = (size - *tableStart) / *offsetSize;
+    for (quint64 i = 0; i < *objectCount && i < tableEntries; ++i) {
+        const auto offset = readBigEndian(bytes, *tableStart + i * *offsetSize, *offsetSize);
+        const auto marker = offset ? readBigEndian(bytes, *offset, 1) : std::nullopt;
+        if (!marker || (*marker & 0xF0) != 0x60)
+            continue;
+        quint64 units = *marker & 0x0F;
+        quint64 start = *offset + 1;
+        if (units == 0x0F) {
+            // The length follows as an integer object: 0x1N, then 2^N bytes.
+            const auto lengthMarker = readBigEndian(bytes, start, 1);
+            if (!lengthMarker || (*lengthMarker & 0xF0) != 0x10 || (*lengthMarker & 0x0F) > 3)
+                continue;
+            const quint64 width = quint64(1) << (*lengthMarker & 0x0F);
+            const auto length = readBigEndian(bytes, start + 1, width);
+            if (!length)
+                continue;
+            units = *length;
+            start += 1 + width;
+        }
+        if (nulWithin(start, units))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 namespace PlistCodec {
@@ -175,7 +247,7 @@ QByteArray toBinary(const QVariant &value)
 
 std::optional<QVariant> fromBinary(const QByteArray &bytes)
 {
-    if (bytes.isEmpty() || bytes.size() > std::numeric_limits<uint32_t>::max())
+    if (bytes.isEmpty() || bytes.size() > std::numeric_limits<uint32_t>::max() || holdsTextLibplistCannotRead(bytes))
         return std::nullopt;
     plist_t raw = nullptr;
     plist_from_memory(bytes.constData(), static_cast<uint32_t>(bytes.size()), &raw);

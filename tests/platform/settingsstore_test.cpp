@@ -132,3 +132,41 @@ TEST(PlistCodec, RoundTripsEveryValueKind)
     EXPECT_FALSE(PlistCodec::fromBinary(QByteArray()));
     EXPECT_TRUE(PlistCodec::toBinary(QVariant::fromValue(QSize(1, 2))).isEmpty());
 }
+
+// Texts holding U+0000 (UTF-16 ones in binary lists, raw NUL bytes in XML) make libplist 2.2
+// abort the process when they are read; such files are refused as unreadable instead, whether
+// the text is a value or a key.
+TEST(PlistCodec, RefusesUtf16TextsHoldingNul)
+{
+    const QByteArray valueWithNul = QByteArray::fromHex(
+        "62706c6973743030d10102516b6200e90000080b0d00000000000001010000000000000003000000000000000000000000"
+        "00000012"); // {"k": "é\0"}
+    const QByteArray keyWithNul = QByteArray::fromHex(
+        "62706c6973743030d101026200e9000009080b1000000000000001010000000000000003000000000000000000000000"
+        "00000011"); // {"é\0": true}
+    const QByteArray xmlWithNul("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>k</key>"
+                                "<string>a\0b</string></dict></plist>", 95);
+    EXPECT_FALSE(PlistCodec::fromBinary(valueWithNul));
+    EXPECT_FALSE(PlistCodec::fromBinary(keyWithNul));
+    EXPECT_FALSE(PlistCodec::fromBinary(xmlWithNul));
+    EXPECT_TRUE(PlistCodec::fromBinary(QByteArray(xmlWithNul).replace('\0', 'x')));
+
+    const QVariantMap fine{{QStringLiteral("é"), QStringLiteral("ü and \u4E2D")}};
+    const auto decoded = PlistCodec::fromBinary(PlistCodec::toBinary(fine));
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_EQ(decoded->toMap(), fine);
+}
+
+TEST_F(Settings, AFileThatWouldAbortTheReaderIsKeptAside)
+{
+    const QByteArray keyWithNul = QByteArray::fromHex(
+        "62706c6973743030d101026200e9000009080b1000000000000001010000000000000003000000000000000000000000"
+        "00000011");
+    const SettingsStore store;
+    writeFile(store.path(), keyWithNul);
+    EXPECT_TRUE(store.load().isEmpty());
+    const QStringList aside = QDir(QFileInfo(store.path()).absolutePath())
+                                  .entryList({QStringLiteral("settings.plist.unreadable-*")}, QDir::Files);
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_EQ(readFile(QFileInfo(store.path()).absolutePath() + QLatin1Char('/') + aside.first()), keyWithNul);
+}
