@@ -294,10 +294,13 @@ void UserData::updateEventWithDateText(int index, const QString &dateText, const
 
 bool UserData::changeEvent(const QString &id, const std::function<bool(EDate &)> &change, bool publish)
 {
+    // A copy: callers pass the id of an event of this very list, which the refresh inside
+    // mutate() replaces (and frees) when another process saved since.
+    const QString wanted = id;
     bool found = false;
     mutate(
         [&](QList<EDate> &events) {
-            const auto event = std::find_if(events.begin(), events.end(), [&](const EDate &e) { return e.id == id; });
+            const auto event = std::find_if(events.begin(), events.end(), [&](const EDate &e) { return e.id == wanted; });
             found = event != events.end();
             return found && change(*event);
         },
@@ -308,10 +311,12 @@ bool UserData::changeEvent(const QString &id, const std::function<bool(EDate &)>
 UserData::DeleteResult UserData::deleteEventWithId(const QString &id,
                                                    const std::function<void(const EDate &)> &beforeDelete)
 {
+    // A copy, as in changeEvent(): the id may belong to an event of the list being replaced.
+    const QString wanted = id;
     DeleteResult result = DeleteResult::Gone;
     mutate(
         [&](QList<EDate> &events) {
-            const auto event = std::find_if(events.cbegin(), events.cend(), [&](const EDate &e) { return e.id == id; });
+            const auto event = std::find_if(events.cbegin(), events.cend(), [&](const EDate &e) { return e.id == wanted; });
             if (events.size() < 2) {
                 result = DeleteResult::LastEvent;
                 return false;

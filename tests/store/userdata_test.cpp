@@ -195,6 +195,28 @@ TEST_F(Store, ChangesFromAnotherStoreAreNeverLost)
                                                     QStringLiteral("From the command line"), QStringLiteral("E1")}));
 }
 
+// The id of an event on screen is an element of the very list that the operation first
+// replaces with what another process saved; the operation must still find (and only touch)
+// that event. (The sanitizer build of the tests catches a read of the replaced list.)
+TEST_F(Store, ActionsOnTheShownEventSurviveTheListBeingReplacedByAnotherProcess)
+{
+    seedSavedEvents(numberedEvents(3));
+    NotificationCenter().setAuthorizationStatus(AuthorizationStatus::Authorized);
+    UserData app;
+    UserData cli;
+    cli.addEvent(localTime(2027, 3, 1), QStringLiteral("Elsewhere"), true, 1);
+    EXPECT_EQ(applyReminderChoice(app, 1, NotiDays::three, *app.notificationHelper()), ReminderOutcome::Scheduled);
+    EXPECT_EQ(savedEvents().at(2).dateTitle, QStringLiteral("E1"));
+    EXPECT_EQ(savedEvents().at(2).repeatNotification, app.magicDates().at(2).repeatNotification);
+    EXPECT_TRUE(savedEvents().at(2).repeatNotification.has_value());
+
+    cli.addEvent(localTime(2027, 4, 1), QStringLiteral("Elsewhere again"), true, 1);
+    EXPECT_EQ(deleteEventWithReminders(app, 2), DeleteOutcome::Deleted);
+    EXPECT_EQ(titlesOf(savedEvents()), (QStringList{QStringLiteral("Elsewhere again"), QStringLiteral("Elsewhere"),
+                                                    QStringLiteral("E0"), QStringLiteral("E2")}));
+    EXPECT_TRUE(pendingIdentifiers().isEmpty());
+}
+
 TEST_F(Store, MoveReordersSavesAndRepublishes)
 {
     seedSavedEvents(numberedEvents(3));
