@@ -17,6 +17,9 @@ Q_LOGGING_CATEGORY(lcShell, "tallowick.shell")
 namespace {
 
 constexpr int kHandOverTimeoutMs = 2000;
+// A running app answers once its main thread is free, which a busy moment (a long redraw, a
+// loaded machine) can delay well beyond the time a connection takes.
+constexpr int kAnswerTimeoutMs = 10000;
 // A link is one line; anything longer than this is not one of ours.
 constexpr qint64 kMaxMessage = 64 * 1024;
 // The running app's answers: the link is taken (and acted on), or refused (and dropped).
@@ -71,8 +74,14 @@ bool SingleInstance::handOver(const QString &link)
     if (!socket.waitForBytesWritten(kHandOverTimeoutMs))
         return false;
     // The running app answers once it has the link, so this start never exits before then.
-    if (!socket.waitForReadyRead(kHandOverTimeoutMs))
-        return false;
+    if (!socket.waitForReadyRead(kAnswerTimeoutMs)) {
+        // Closed without a word: nobody took it. Still connected: the link waits in a busy
+        // app's queue, and this start must not become a second app.
+        if (socket.state() != QLocalSocket::ConnectedState)
+            return false;
+        qCWarning(lcShell) << "The running Tallowick has not answered yet; the link waits for it";
+        return true;
+    }
     const QByteArray answer = socket.readLine().trimmed();
     if (answer == kRefused)
         qCWarning(lcShell) << "The running Tallowick refused the link";

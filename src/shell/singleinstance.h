@@ -19,8 +19,9 @@ public:
     static QString defaultSocketPath();
 
     // Hands `link` (may be empty: just show the window) to a running app. Returns true when
-    // one answered, and this process should exit: it took the link, or refused one that is
-    // not a single line of at most 64 KiB (never acted on cut short; a warning says so).
+    // one is there, and this process should exit: it took the link, or refused one that is
+    // not a single line of at most 64 KiB (never acted on cut short; a warning says so), or
+    // has it waiting while it is too busy to answer.
     bool handOver(const QString &link);
     // Starts listening as the running app. Returns false when the socket cannot be made.
     bool listen();
