@@ -55,8 +55,10 @@ WidgetExtension *ExtensionLoader::load(const QStringList &paths)
 
 WidgetExtension *ExtensionLoader::loadFile(const QString &file, QStringList &problems)
 {
-    // Leaked on purpose: unloading a plug-in whose objects may still be referenced is never
-    // safe, and the extension lives as long as the process anyway.
+    // Never deleted: unloading a plug-in whose objects may still be referenced is never safe,
+    // and the extension lives as long as the process anyway. Held in a list that is never
+    // destroyed either, so the loader stays reachable to the end (and leak checkers agree).
+    static auto *const loaded = new QList<QPluginLoader *>;
     auto *loader = new QPluginLoader(file);
     // The metadata is read without loading the library: a foreign plug-in never runs code here.
     if (loader->metaData().value(QStringLiteral("IID")).toString() != QLatin1String(TallowickWidgetExtension_iid)) {
@@ -71,5 +73,6 @@ WidgetExtension *ExtensionLoader::loadFile(const QString &file, QStringList &pro
         delete loader;
         return nullptr;
     }
+    loaded->append(loader);
     return extension;
 }

@@ -11,7 +11,7 @@ TEST(FullWidth, PlacesItsContentAtTheStartTheEndOrTheMiddle)
         QmlScene scene(QStringLiteral("FullWidth"), {{QStringLiteral("alignment"), alignment}, {QStringLiteral("width"), 300}},
                        QSize(300, 40));
         ASSERT_TRUE(scene.item());
-        auto *content = new QQuickItem;
+        auto *content = new QQuickItem(scene.item()); // deleted with the scene's item
         content->setSize(QSizeF(40, 20));
         QQmlListReference(scene.item(), "content").append(content);
         scene.settle();
