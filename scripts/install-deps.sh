@@ -7,7 +7,7 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev qt6-declarative-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
-  qml6-module-qtquick-window qml6-module-qtquick-templates qml6-module-qtquick-shapes
+  qml6-module-qtquick-window qml6-module-qtquick-templates
   qml6-module-qtqml-workerscript
   libicu-dev libplist-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-inter fonts-lato fonts-noto-cjk fontconfig
