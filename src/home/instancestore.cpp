@@ -2,6 +2,7 @@
 
 #include "homelog.h"
 
+#include <platform/jsoninteger.h>
 #include <platform/sharedstatefile.h>
 #include <platform/userdirs.h>
 
@@ -12,7 +13,6 @@
 #include <QJsonObject>
 #include <QSet>
 
-#include <cmath>
 #include <limits>
 
 // The file is one JSON object:
@@ -54,17 +54,6 @@ const QString kDisplayString = QStringLiteral("displayString");
 const QString kX = QStringLiteral("x");
 const QString kY = QStringLiteral("y");
 
-// JSON numbers are doubles; only whole numbers inside [low, high] count as our integers.
-std::optional<qint64> integerIn(const QJsonValue &value, qint64 low, qint64 high)
-{
-    if (!value.isDouble())
-        return std::nullopt;
-    const double number = value.toDouble();
-    if (std::floor(number) != number || number < double(low) || number > double(high))
-        return std::nullopt;
-    return qint64(number);
-}
-
 QJsonObject toJson(const WidgetInstance &instance)
 {
     QJsonObject object{{kId, instance.id},
@@ -88,8 +77,8 @@ std::optional<WidgetInstance> fromJson(const QJsonValue &value)
     const QJsonValue kind = object.value(kKind);
     const auto family = widgetFamilyFromName(object.value(kFamily).toString());
     constexpr qint64 coordinateLimit = std::numeric_limits<int>::max() / 2;
-    const auto x = integerIn(object.value(kX), -coordinateLimit, coordinateLimit);
-    const auto y = integerIn(object.value(kY), -coordinateLimit, coordinateLimit);
+    const auto x = jsonIntegerIn<qint64>(object.value(kX), -coordinateLimit, coordinateLimit);
+    const auto y = jsonIntegerIn<qint64>(object.value(kY), -coordinateLimit, coordinateLimit);
     if (!id.isString() || id.toString().isEmpty() || !kind.isString() || !family || !x || !y)
         return std::nullopt;
 
@@ -132,7 +121,7 @@ std::optional<State> decode(const QByteArray &bytes)
         state.widgets.append(std::move(*instance));
     }
     if (root.contains(kNextId)) {
-        const auto nextId = integerIn(root.value(kNextId), 1, qint64(1) << 52);
+        const auto nextId = jsonIntegerIn<qint64>(root.value(kNextId), 1, qint64(1) << 52);
         if (!nextId)
             return std::nullopt;
         state.nextId = *nextId;

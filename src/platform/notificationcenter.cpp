@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 #include "clock.h"
+#include "jsoninteger.h"
 #include "sharedstatefile.h"
 #include "platformlog.h"
 #include "userdirs.h"
@@ -14,7 +15,6 @@
 #include <QSet>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 // The file is one JSON object:
@@ -60,17 +60,6 @@ const QString kRepeats = QStringLiteral("repeats");
 const QString kDefaultSound = QStringLiteral("default");
 const QString kNoSound = QStringLiteral("none");
 
-// JSON numbers are doubles; only whole numbers inside [low, high] count as our integers.
-std::optional<int> intIn(const QJsonValue &value, int low, int high)
-{
-    if (!value.isDouble())
-        return std::nullopt;
-    const double number = value.toDouble();
-    if (std::floor(number) != number || number < low || number > high)
-        return std::nullopt;
-    return static_cast<int>(number);
-}
-
 QJsonObject triggerToJson(const NotificationTrigger &trigger)
 {
     QJsonObject object{{kHour, trigger.hour}, {kMinute, trigger.minute}, {kRepeats, trigger.repeats}};
@@ -88,8 +77,8 @@ std::optional<NotificationTrigger> triggerFromJson(const QJsonValue &value)
         return std::nullopt;
     const QJsonObject object = value.toObject();
     NotificationTrigger trigger;
-    const auto hour = intIn(object.value(kHour), 0, 23);
-    const auto minute = intIn(object.value(kMinute), 0, 59);
+    const auto hour = jsonIntegerIn<int>(object.value(kHour), 0, 23);
+    const auto minute = jsonIntegerIn<int>(object.value(kMinute), 0, 59);
     const QJsonValue repeats = object.value(kRepeats);
     if (!hour || !minute || !repeats.isBool())
         return std::nullopt;
@@ -101,9 +90,9 @@ std::optional<NotificationTrigger> triggerFromJson(const QJsonValue &value)
     if (hasYear != object.contains(kMonth) || hasYear != object.contains(kDay))
         return std::nullopt;
     if (hasYear) {
-        trigger.year = intIn(object.value(kYear), std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-        trigger.month = intIn(object.value(kMonth), 1, 12);
-        trigger.day = intIn(object.value(kDay), 1, 31);
+        trigger.year = jsonIntegerIn<int>(object.value(kYear), std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+        trigger.month = jsonIntegerIn<int>(object.value(kMonth), 1, 12);
+        trigger.day = jsonIntegerIn<int>(object.value(kDay), 1, 31);
         if (!trigger.year || !trigger.month || !trigger.day)
             return std::nullopt;
     }
@@ -148,7 +137,7 @@ std::optional<State> decode(const QByteArray &bytes)
 
     State state;
     if (root.contains(kAuthorization)) {
-        const auto code = intIn(root.value(kAuthorization), 0, 4);
+        const auto code = jsonIntegerIn<int>(root.value(kAuthorization), 0, 4);
         if (!code)
             return std::nullopt;
         state.authorization = static_cast<AuthorizationStatus>(*code);

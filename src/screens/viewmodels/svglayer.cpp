@@ -122,19 +122,18 @@ void SvgLayer::paint(QPainter *painter)
         return;
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    // With a canvas this item sits at paintRect inside it.
+    const QPointF canvasOffset = hasCanvas() ? paintRect().topLeft() : QPointF();
     if (m_elementId.isEmpty()) {
         QRectF whole(QPointF(0, 0), hasCanvas() ? m_canvasSize : size());
-        if (hasCanvas())
-            whole.translate(-paintRect().topLeft());
+        whole.translate(-canvasOffset);
         m_renderer->render(painter, whole);
         return;
     }
     // Rendering by id draws the element in its parent group's coordinates and leaves out the group
     // transforms above it; set them on the painter so the element lands where the whole
     // drawing would put it.
-    QTransform canvasToItem;
-    if (hasCanvas())
-        canvasToItem.translate(-paintRect().x(), -paintRect().y());
+    const QTransform canvasToItem = QTransform::fromTranslate(-canvasOffset.x(), -canvasOffset.y());
     painter->setTransform(m_renderer->transformForElement(m_elementId) * drawingToCanvas() * canvasToItem, true);
     m_renderer->render(painter, m_elementId, m_renderer->boundsOnElement(m_elementId));
 }
