@@ -1,3 +1,4 @@
+#include "scenetaps.h"
 #include <support/qmlscene.h>
 #include <support/testenvironment.h>
 
@@ -72,37 +73,6 @@ int pendingFor(const EDate &e)
     for (const NotificationRequest &request : NotificationCenter().pendingRequests())
         n += request.identifier.contains(e.id) ? 1 : 0;
     return n;
-}
-
-QVariant storeValue(UserData &store)
-{
-    return QVariant::fromValue(static_cast<QObject *>(&store));
-}
-
-// Any item drawn under `root` (list and repeater rows included) by its objectName.
-QQuickItem *findItem(QQuickItem *root, const QString &name)
-{
-    if (!root)
-        return nullptr;
-    for (QQuickItem *child : root->childItems()) {
-        if (child->objectName() == name)
-            return child;
-        if (QQuickItem *found = findItem(child, name))
-            return found;
-    }
-    return nullptr;
-}
-
-QPointF centreOf(QQuickItem *item)
-{
-    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
-}
-
-void tap(QmlScene &scene, QQuickItem *item)
-{
-    ASSERT_TRUE(item);
-    QTest::mouseClick(&scene.window(), Qt::LeftButton, {}, centreOf(item).toPoint());
-    scene.settle(30);
 }
 
 // The share of an item's area drawn in (about) this colour.

@@ -1,4 +1,5 @@
 #include <support/logcapture.h>
+#include "scenetaps.h"
 #include <support/qmlscene.h>
 #include <support/testenvironment.h>
 
@@ -58,37 +59,6 @@ QStringList pendingFor(const EDate &e)
 void authorize(AuthorizationStatus status)
 {
     NotificationCenter().setAuthorizationStatus(status);
-}
-
-QVariant storeValue(UserData &store)
-{
-    return QVariant::fromValue(static_cast<QObject *>(&store));
-}
-
-// Any item drawn under `root` (list and repeater rows included) by its objectName.
-QQuickItem *findItem(QQuickItem *root, const QString &name)
-{
-    if (!root)
-        return nullptr;
-    for (QQuickItem *child : root->childItems()) {
-        if (child->objectName() == name)
-            return child;
-        if (QQuickItem *found = findItem(child, name))
-            return found;
-    }
-    return nullptr;
-}
-
-QPointF centreOf(QQuickItem *item)
-{
-    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
-}
-
-void tap(QmlScene &scene, QQuickItem *item)
-{
-    ASSERT_TRUE(item);
-    QTest::mouseClick(&scene.window(), Qt::LeftButton, {}, centreOf(item).toPoint());
-    scene.settle(30);
 }
 
 class Reminders : public ::testing::Test
