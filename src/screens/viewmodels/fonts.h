@@ -4,7 +4,7 @@
 #include <QString>
 #include <QtQml/qqml.h>
 
-// The app's two display faces, loaded from the program's resources on first use. Text in
+// The app's two display faces, loaded from the program's resources once per process. Text in
 // other scripts falls back to the system's fonts (Korean, Japanese and Chinese included).
 class Fonts : public QObject
 {
@@ -17,12 +17,13 @@ class Fonts : public QObject
 public:
     explicit Fonts(QObject *parent = nullptr);
 
-    // Family of the heavy face used for titles and counts.
-    QString gilroy() const { return m_gilroy; }
-    // Family of the bold face used for small labels.
-    QString avenir() const { return m_avenir; }
+    // Adds the faces to the font database unless that was done already. A program calls it
+    // before its first window: faces added later make every window lay out all its text again.
+    // Safe on any thread once the application object exists.
+    static void load();
 
-private:
-    QString m_gilroy;
-    QString m_avenir;
+    // Family of the heavy face used for titles and counts.
+    QString gilroy() const;
+    // Family of the bold face used for small labels.
+    QString avenir() const;
 };
