@@ -137,6 +137,8 @@ TEST(PageIndicator, NothingForOnePageDotsUpToFourteenThenACounter)
                      {{QStringLiteral("pageCount"), 15}, {QStringLiteral("currentPage"), 2}}, QSize(300, 40));
     ASSERT_TRUE(counter.item());
     EXPECT_FALSE(counter.find(QStringLiteral("indicatorDots"))->isVisible());
+    // Hidden dots would still be made, one per page, at every start.
+    EXPECT_EQ(dotsUnder(counter.find(QStringLiteral("indicatorDots"))), 0);
     EXPECT_TRUE(counter.find(QStringLiteral("indicatorCounter"))->isVisible());
     EXPECT_EQ(textsUnder(counter.find(QStringLiteral("indicatorCounter"))),
               QStringList({QStringLiteral("3"), QStringLiteral("/"), QStringLiteral("15")}));

@@ -24,7 +24,8 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         spacing: 8
         Repeater {
-            model: root.currentPage < root.pageCount ? root.pageCount : 0
+            // No dots are made for the counter's page counts.
+            model: root.form === PagerRules.Dots && root.currentPage < root.pageCount ? root.pageCount : 0
             Rectangle {
                 required property int index
                 width: 7
