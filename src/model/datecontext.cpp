@@ -87,7 +87,6 @@ DateContext::DateContext()
     icu::TimeZone::adoptDefault(icu::TimeZone::detectHostTimeZone());
     m_zone.reset(icu::TimeZone::createDefault());
     m_dayFormat = fixedFormat("yyyy-MM-dd", *m_zone);
-    m_timestampFormat = fixedFormat("yyyy-MM-dd'T'HH:mm:ssZ", *m_zone);
     UErrorCode status = U_ZERO_ERROR;
     m_calendar = std::make_unique<icu::GregorianCalendar>(*m_zone, m_locale, status);
     if (U_FAILURE(status))
@@ -121,8 +120,12 @@ void DateContext::invalidateAll()
 std::optional<UDate> DateContext::parseByLength(const QString &text)
 {
     const qsizetype length = characterCount(text);
-    if (length >= 11)
+    if (length >= 11) {
+        // Made on first use: most texts are days.
+        if (!m_timestampFormat)
+            m_timestampFormat = fixedFormat("yyyy-MM-dd'T'HH:mm:ssZ", *m_zone);
         return m_timestampFormat ? parseWhole(*m_timestampFormat, text) : std::nullopt;
+    }
     if (length == 10)
         return parseDay(text);
     if (!m_longFormat) {
