@@ -2,6 +2,7 @@
 #include "linkrouter.h"
 #include "screenshot.h"
 #include "singleinstance.h"
+#include "startupwarmup.h"
 
 #include <platform/clock.h>
 #include <platform/localization.h>
@@ -9,6 +10,7 @@
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
 #include <QQuickWindow>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -57,6 +59,7 @@ int main(int argc, char *argv[])
         instance.listen();
     }
 
+    StartupWarmUp warmUp;
     UserData store;
     LinkRouter router(store);
     QQmlApplicationEngine engine;
@@ -65,7 +68,12 @@ int main(int argc, char *argv[])
         {QStringLiteral("userData"), QVariant::fromValue(&store)},
         {QStringLiteral("screenshotMode"), options.screenshot()},
     });
-    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tallowick/qml/app/AppWindow.qml")));
+    const QUrl appWindow(QStringLiteral("qrc:/qt/qml/Tallowick/qml/app/AppWindow.qml"));
+    // Compiling the screens needs no fonts: it runs while the faces are being added. The window
+    // is made once they are in, from the compiled screens.
+    const QQmlComponent screens(&engine, appWindow);
+    warmUp.waitForFonts();
+    engine.load(appWindow);
     if (engine.rootObjects().isEmpty())
         return 1;
     auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
