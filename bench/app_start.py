@@ -9,12 +9,10 @@ is shown beside it. Everything happens in throw-away XDG homes.
 """
 import json
 import os
-import resource
 import statistics
 import subprocess
 import sys
 import tempfile
-import time
 
 build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.environ.get("TALLOWICK_BUILD_DIR", "build"))
 runs = int(sys.argv[2]) if len(sys.argv) > 2 else 10
