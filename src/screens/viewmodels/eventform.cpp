@@ -141,13 +141,10 @@ void EventForm::save()
     const qint64 themeId = m_selectedId;
     if (m_mode == Add) {
         QTimer::singleShot(kStoreDelayMs, store, [store, date, title, countDown, themeId] {
-            store->refresh();
-            // Another window or the command line may have filled the list meanwhile.
-            if (store->count() >= UserData::kMaxEvents) {
+            // Another window or the command line may have filled the list meanwhile: the check
+            // and the add are one step in the store.
+            if (store->addEventWithinLimit(date, title, countDown, themeId, false) == UserData::AddOutcome::ListFull)
                 store->raiseEventLimitAlert();
-                return;
-            }
-            store->addEvent(date, title, countDown, themeId);
         });
         QTimer::singleShot(kReviewDelayMs, store, [store] {
             store->refresh();
