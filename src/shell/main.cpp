@@ -56,7 +56,10 @@ int main(int argc, char *argv[])
     if (!options.screenshot()) {
         if (instance.handOver(options.link))
             return 0;
-        instance.listen();
+        // A start at the same moment may have become the running app in between: hand over
+        // to it rather than run beside it. Without a socket at all, this app runs alone.
+        if (!instance.listen() && instance.handOver(options.link))
+            return 0;
     }
 
     StartupWarmUp warmUp;

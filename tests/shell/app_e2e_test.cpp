@@ -2,11 +2,15 @@
 #include <model/resources.h>
 #include <support/testenvironment.h>
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QThread>
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -99,4 +103,60 @@ TEST_F(App, ASecondStartHandsItsLinkToTheRunningApp)
 
     running.terminate();
     running.waitForFinished(5000);
+}
+
+TEST_F(App, StartsAtTheSameMomentLeaveOneRunningAppWithEveryLink)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
+    constexpr int kStarts = 4;
+    std::vector<std::unique_ptr<QProcess>> starts;
+    for (int i = 0; i < kStarts; ++i) {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(env);
+        process->start(QStringLiteral(TALLOWICK_APP_PATH),
+                       {QStringLiteral("tallowick://share?ddate=2027-03-0%1&countdown=true&dateTitle=Start%20%1").arg(i + 1)});
+        starts.push_back(std::move(process));
+    }
+    for (const auto &process : starts)
+        ASSERT_TRUE(process->waitForStarted());
+
+    // All but one hand their link over and exit; a start that lost the race for the socket
+    // must not stay beside the running app.
+    const auto stillRunning = [&] {
+        std::vector<QProcess *> left;
+        for (const auto &process : starts) {
+            if (process->state() != QProcess::NotRunning && !process->waitForFinished(20))
+                left.push_back(process.get());
+        }
+        return left;
+    };
+    QElapsedTimer clock;
+    clock.start();
+    std::vector<QProcess *> left = stillRunning();
+    while (left.size() > 1 && clock.elapsed() < 15000)
+        left = stillRunning();
+    QThread::msleep(500);
+    left = stillRunning();
+    ASSERT_EQ(left.size(), 1u) << "apps left running: " << left.size();
+    QProcess *running = left.front();
+    int handedOver = 0;
+    for (const auto &process : starts) {
+        if (process.get() != running) {
+            EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
+            ++handedOver;
+        }
+    }
+    EXPECT_EQ(handedOver, kStarts - 1);
+
+    QProcess list;
+    list.start(QStringLiteral(TALLOWICK_CLI_PATH), {QStringLiteral("list")});
+    ASSERT_TRUE(list.waitForFinished(10000));
+    const QString listed = QString::fromUtf8(list.readAllStandardOutput());
+    for (int i = 1; i <= kStarts; ++i)
+        EXPECT_TRUE(listed.contains(QStringLiteral("Start %1").arg(i))) << listed.toStdString();
+
+    running->terminate();
+    running->waitForFinished(5000);
 }
