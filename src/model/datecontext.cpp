@@ -103,12 +103,28 @@ bool DateContext::matchesProcessSettings() const
         && (!tz || m_tzEnv == tz);
 }
 
+namespace {
+
+thread_local std::unique_ptr<DateContext> threadContext;
+
+} // namespace
+
 DateContext &DateContext::current()
 {
-    thread_local std::unique_ptr<DateContext> context;
-    if (!context || !context->matchesProcessSettings())
-        context = std::make_unique<DateContext>();
-    return *context;
+    if (!threadContext || !threadContext->matchesProcessSettings())
+        threadContext = std::make_unique<DateContext>();
+    return *threadContext;
+}
+
+std::unique_ptr<DateContext> DateContext::releaseCurrent()
+{
+    return std::move(threadContext);
+}
+
+void DateContext::adoptAsCurrent(std::unique_ptr<DateContext> context)
+{
+    // current() still checks it against the process's settings before use.
+    threadContext = std::move(context);
 }
 
 void DateContext::invalidateAll()

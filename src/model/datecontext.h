@@ -22,6 +22,11 @@ public:
 
     // The calling thread's context, up to date with the process's time zone and locale.
     static DateContext &current();
+    // Hands the calling thread's context (if it has one) to another thread, which adopts it
+    // as its own: ICU formatters may move between threads, though only one may use them at a
+    // time. A thread that will soon need dates can so have them made by a thread with time.
+    static std::unique_ptr<DateContext> releaseCurrent();
+    static void adoptAsCurrent(std::unique_ptr<DateContext> context);
     // Makes every thread rebuild its context on next use, re-reading the system time zone
     // (for a change of /etc/localtime that leaves TZ as it was).
     static void invalidateAll();

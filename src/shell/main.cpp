@@ -75,7 +75,7 @@ int main(int argc, char *argv[])
     // Compiling the screens needs no fonts: it runs while the faces are being added. The window
     // is made once they are in, from the compiled screens.
     const QQmlComponent screens(&engine, appWindow);
-    warmUp.waitForFonts();
+    warmUp.prepareFirstWindow();
     engine.load(appWindow);
     if (engine.rootObjects().isEmpty())
         return 1;

@@ -1,13 +1,14 @@
 #include "startupwarmup.h"
 
 #include <model/calendarhelper.h>
+#include <model/datecontext.h>
+#include <platform/clock.h>
 #include <screens/viewmodels/fonts.h>
 
 #include <QFontInfo>
 #include <QGuiApplication>
 
 StartupWarmUp::StartupWarmUp()
-    : m_fontsReady(m_fontsAdded.get_future())
 {
     m_thread = std::thread([this] {
         Fonts::load();
@@ -16,9 +17,12 @@ StartupWarmUp::StartupWarmUp()
         // The face is found once here.
         m_defaultFamily = QFontInfo(QGuiApplication::font()).family();
         m_fontsAdded.set_value();
-        // ICU keeps the data it loads for every thread; the formatters made here go with
-        // this thread.
-        CalendarHelper::getRightDateFormat(QStringLiteral("2000-01-01"));
+
+        // What the first page asks of the dates, made here for the main thread to take over.
+        const QString today = CalendarHelper::formatStoredDate(Clock::now());
+        CalendarHelper::getRightDateFormat(today);
+        CalendarHelper::getDayCount(today, std::nullopt);
+        m_datesMade.set_value(DateContext::releaseCurrent());
     });
 }
 
@@ -27,14 +31,14 @@ StartupWarmUp::~StartupWarmUp()
     m_thread.join();
 }
 
-void StartupWarmUp::waitForFonts()
+void StartupWarmUp::prepareFirstWindow()
 {
-    if (!m_fontsReady.valid())
-        return;
-    m_fontsReady.get();
+    m_fontsAdded.get_future().get();
     if (!m_defaultFamily.isEmpty()) {
         QFont font = QGuiApplication::font();
         font.setFamilies({m_defaultFamily});
         QGuiApplication::setFont(font);
     }
+    // Moments away if not made yet: they follow the faces.
+    DateContext::adoptAsCurrent(m_datesMade.get_future().get());
 }

@@ -1,7 +1,11 @@
 #include <model/calendarhelper.h>
+#include <model/datecontext.h>
 #include <support/testenvironment.h>
 
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <thread>
 
 namespace {
 
@@ -180,4 +184,26 @@ TEST(DateTexts, DisplayDateFollowsTheLanguage)
     ScopedLocale english(QStringLiteral("en_US"));
     EXPECT_EQ(CalendarHelper::getRightDateFormat(QStringLiteral("none")), QLatin1String("none"));
     EXPECT_EQ(CalendarHelper::getRightDateFormat(QStringLiteral("2024-09-03")), QLatin1String("3.Sep.24"));
+}
+
+// The app has the date formats of its first page made on another thread and takes them over.
+TEST_F(DayCount, AContextMadeOnAnotherThreadServesTheThreadThatAdoptsIt)
+{
+    FixedClock clock(localTime(2024, 5, 1, 10));
+    std::unique_ptr<DateContext> made;
+    DateContext *madeAt = nullptr;
+    std::thread([&] {
+        EXPECT_EQ(CalendarHelper::getDayCount(QStringLiteral("2024-05-03"), kDown), QLatin1String("2"));
+        madeAt = &DateContext::current();
+        made = DateContext::releaseCurrent();
+    }).join();
+    ASSERT_TRUE(made);
+    EXPECT_EQ(made.get(), madeAt);
+
+    std::thread([&] {
+        DateContext::adoptAsCurrent(std::move(made));
+        EXPECT_EQ(&DateContext::current(), madeAt);
+        EXPECT_EQ(CalendarHelper::getDayCount(QStringLiteral("2024-05-03"), kDown), QLatin1String("2"));
+        EXPECT_EQ(CalendarHelper::getRightDateFormat(QStringLiteral("2024-05-03")), QStringLiteral("3.May.24"));
+    }).join();
 }

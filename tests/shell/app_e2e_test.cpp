@@ -55,6 +55,16 @@ bool nearColour(const QColor &a, const QColor &b)
     return std::abs(a.red() - b.red()) <= 6 && std::abs(a.green() - b.green()) <= 6 && std::abs(a.blue() - b.blue()) <= 6;
 }
 
+int inkIn(const QImage &image, const QRect &area, const QColor &ink)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += nearColour(image.pixelColor(x, y), ink);
+    }
+    return count;
+}
+
 } // namespace
 
 TEST_F(App, AScreenshotShowsTheFirstPageSettled)
@@ -65,6 +75,11 @@ TEST_F(App, AScreenshotShowsTheFirstPageSettled)
     // The page's background at a corner, its circle in the middle right.
     EXPECT_TRUE(nearColour(image.pixelColor(5, 5), hexColor(first.bgColor)));
     EXPECT_TRUE(nearColour(image.pixelColor(370, 300), hexColor(first.circleColor)));
+    // Its title, date and count are drawn (the faces are in before the window is made).
+    const QColor ink = hexColor(first.fontColor);
+    EXPECT_GT(inkIn(image, QRect(35, 110, 250, 40), ink), 300); // title
+    EXPECT_GT(inkIn(image, QRect(35, 155, 200, 22), ink), 60);  // date
+    EXPECT_GT(inkIn(image, QRect(35, 620, 300, 100), ink), 2000); // count
 }
 
 TEST_F(App, ALinkGivenAtStartOpensItsPage)
