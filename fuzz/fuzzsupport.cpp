@@ -45,33 +45,6 @@ void fail(const char *file, int line, const char *condition, const QString &what
     std::abort();
 }
 
-void initialize(int *argc, char ***argv)
-{
-    qputenv("TZ", "Asia/Seoul");
-    tzset();
-    qputenv("LANG", "en_US.UTF-8");
-    qputenv("LC_ALL", "en_US.UTF-8");
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-
-    home = std::make_unique<QTemporaryDir>(temporaryRoot() + QStringLiteral("/tallowick-fuzz-XXXXXX"));
-    if (!home->isValid()) {
-        std::fprintf(stderr, "fuzz: cannot make a temporary home folder\n");
-        std::exit(1);
-    }
-    qputenv("HOME", home->path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home->path() + QStringLiteral("/config")).toUtf8());
-    qputenv("XDG_DATA_HOME", (home->path() + QStringLiteral("/data")).toUtf8());
-    qputenv("XDG_RUNTIME_DIR", (home->path() + QStringLiteral("/runtime")).toUtf8());
-    clearHome();
-
-    if (!qEnvironmentVariableIsSet("TALLOWICK_FUZZ_VERBOSE"))
-        qInstallMessageHandler(dropMessage);
-    // Kept for the life of the process, like any program's application object.
-    static QCoreApplication app(*argc, *argv);
-    Localization::setCurrentLocale(QStringLiteral("en_US"));
-    Clock::setFixed(QDateTime(QDate(2024, 5, 1), QTime(10, 0, 30)));
-}
-
 void clearHome()
 {
     for (const char *name : {"config", "data", "runtime"}) {
@@ -99,3 +72,32 @@ QByteArray readFile(const QString &path)
 }
 
 } // namespace fuzz
+
+// libFuzzer calls this once, before the first input, in every target.
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("TZ", "Asia/Seoul");
+    tzset();
+    qputenv("LANG", "en_US.UTF-8");
+    qputenv("LC_ALL", "en_US.UTF-8");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    home = std::make_unique<QTemporaryDir>(temporaryRoot() + QStringLiteral("/tallowick-fuzz-XXXXXX"));
+    if (!home->isValid()) {
+        std::fprintf(stderr, "fuzz: cannot make a temporary home folder\n");
+        std::exit(1);
+    }
+    qputenv("HOME", home->path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home->path() + QStringLiteral("/config")).toUtf8());
+    qputenv("XDG_DATA_HOME", (home->path() + QStringLiteral("/data")).toUtf8());
+    qputenv("XDG_RUNTIME_DIR", (home->path() + QStringLiteral("/runtime")).toUtf8());
+    fuzz::clearHome();
+
+    if (!qEnvironmentVariableIsSet("TALLOWICK_FUZZ_VERBOSE"))
+        qInstallMessageHandler(dropMessage);
+    // Kept for the life of the process, like any program's application object.
+    static QCoreApplication app(*argc, *argv);
+    Localization::setCurrentLocale(QStringLiteral("en_US"));
+    Clock::setFixed(QDateTime(QDate(2024, 5, 1), QTime(10, 0, 30)));
+    return 0;
+}

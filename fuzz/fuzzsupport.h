@@ -6,8 +6,11 @@
 #include <cstddef>
 #include <cstdint>
 
-// Shared set-up of the libFuzzer targets: a fixed zone, language and clock, Qt's logging kept
-// quiet, and every Tallowick file under a private temporary folder instead of the person's home.
+// Shared set-up of the libFuzzer targets, made once per run by the LLVMFuzzerInitialize that
+// fuzzsupport.cpp gives every target: TZ Asia/Seoul, en_US, the clock fixed at 2024-05-01
+// 10:00:30 local time, XDG folders (and HOME) in a fresh temporary folder instead of the
+// person's home, a Qt application object, and Qt's messages dropped unless
+// TALLOWICK_FUZZ_VERBOSE is set. A target gives only LLVMFuzzerTestOneInput.
 
 // A property the code under test promised and broke: prints `what` and aborts, so libFuzzer
 // keeps the input that did it.
@@ -20,11 +23,6 @@
 namespace fuzz {
 
 [[noreturn]] void fail(const char *file, int line, const char *condition, const QString &what);
-
-// Call first in LLVMFuzzerInitialize: TZ Asia/Seoul, en_US, the clock fixed at
-// 2024-05-01 10:00:30 local time, XDG folders (and HOME) in a fresh temporary folder, a Qt
-// application object, and Qt's messages dropped unless TALLOWICK_FUZZ_VERBOSE is set.
-void initialize(int *argc, char ***argv);
 
 // Removes every file the previous input left in the temporary XDG folders, so each input
 // starts from the same empty home.
