@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <support/testenvironment.h>
 #include <functional>
 
 // Sets (or, with a null value, unsets) an environment variable for the object's life.
@@ -19,9 +20,6 @@ private:
     QByteArray m_saved;
 };
 
-// Runs the event loop until `done` holds or `timeoutMs` passed; returns whether it holds.
-// The timeout is only an upper bound for a failing test, never a measure of speed.
-bool waitUntil(const std::function<bool()> &done, int timeoutMs = 10000);
 
 // The folder the fake widget plug-in is built into.
 QString fakePluginDir();

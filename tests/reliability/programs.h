@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <support/testenvironment.h>
 
 #include <functional>
 #include <memory>
@@ -56,5 +57,3 @@ private:
 
 } // namespace Programs
 
-// Waits (letting Qt events run) until `done` holds; false after `timeoutMs`.
-bool waitUntil(const std::function<bool()> &done, int timeoutMs = 10000);

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <ostream>
 
 // Points XDG_CONFIG_HOME, XDG_DATA_HOME and XDG_RUNTIME_DIR at a fresh temporary folder for
@@ -70,3 +71,7 @@ int permissionBits(const QString &path);
 QByteArray readFile(const QString &path);
 // Writes a file as a test fixture (creating its folder), failing the test when it cannot.
 void writeFile(const QString &path, const QByteArray &bytes);
+
+// Runs the event loop until `done` holds or `timeoutMs` passed; returns whether it holds.
+// The timeout is only an upper bound for a failing test, never a measure of speed.
+bool waitUntil(const std::function<bool()> &done, int timeoutMs = 10000);

@@ -58,8 +58,9 @@ TEST(PlainTitles, MarkupInATitleIsShownAsTypedOnThePageTheListTheFormAndTheRemin
         }
         const QList<QQuickItem *> shown = textItemsShowing(scene.window().contentItem(), kMarkup);
         // The reminder screen names no event; the others show the title.
-        if (QByteArray(mode) != "noti")
+        if (QByteArray(mode) != "noti") {
             EXPECT_FALSE(shown.isEmpty()) << (*mode ? mode : "page");
+        }
         std::printf("%s: %lld text items show the title\n", *mode ? mode : "page", static_cast<long long>(shown.size()));
         for (QQuickItem *item : shown) {
             EXPECT_TRUE(showsPlainText(item)) << (*mode ? mode : "page") << ": " << item->metaObject()->className()
