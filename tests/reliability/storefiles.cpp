@@ -40,22 +40,6 @@ std::optional<QList<WidgetContent>> contentsOnDisk()
     return decodeWidgetContents(readFile(widgetContentsPath()));
 }
 
-QStringList titlesOf(const QList<EDate> &events)
-{
-    QStringList titles;
-    for (const EDate &event : events)
-        titles.append(event.dateTitle);
-    return titles;
-}
-
-QStringList titlesOf(const QList<WidgetContent> &records)
-{
-    QStringList titles;
-    for (const WidgetContent &record : records)
-        titles.append(record.dateTitle);
-    return titles;
-}
-
 QStringList filesNamedLike(const QString &root, const QString &part)
 {
     QStringList found;
