@@ -442,8 +442,10 @@ void UserData::writeWidgetContentsLocked()
         qCWarning(lcStore) << "Error: Can't write contents";
         return;
     }
-    // Every start and every return to the screen publishes; most of the time the file already
-    // says the same, and rewriting it would only cost two waits for the disk.
+    // Every start and every return to the screen publishes. The records carry the time of
+    // publication, so the file says the same again only when the clock stands still (a fixed
+    // clock: screenshots, tests) or nothing happened within the millisecond; then rewriting it
+    // would only cost two waits for the disk.
     const RegularFile::Result current = RegularFile::read(widgetContentsPath());
     if (current.read() && current.bytes == bytes) {
         WidgetReload::reloadAllTimelines();

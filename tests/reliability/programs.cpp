@@ -1,7 +1,6 @@
 #include "programs.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace Programs {
 
@@ -69,8 +68,7 @@ void Running::stop()
 
 QByteArray Running::output()
 {
-    QFile log(m_logFolder.filePath(QStringLiteral("output")));
-    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+    return readFile(m_logFolder.filePath(QStringLiteral("output")));
 }
 
 } // namespace Programs

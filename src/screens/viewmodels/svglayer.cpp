@@ -88,11 +88,10 @@ bool SvgLayer::isValid() const
 QTransform SvgLayer::drawingToCanvas() const
 {
     const QRectF box = viewBox();
-    const QSizeF canvas = hasCanvas() ? m_canvasSize : size();
     if (box.isEmpty())
         return {};
     return QTransform::fromTranslate(-box.x(), -box.y())
-        * QTransform::fromScale(canvas.width() / box.width(), canvas.height() / box.height());
+        * QTransform::fromScale(canvas().width() / box.width(), canvas().height() / box.height());
 }
 
 QRectF SvgLayer::elementBounds() const
@@ -100,7 +99,7 @@ QRectF SvgLayer::elementBounds() const
     if (!isValid())
         return {};
     if (m_elementId.isEmpty())
-        return QRectF(QPointF(0, 0), hasCanvas() ? m_canvasSize : size());
+        return QRectF(QPointF(0, 0), canvas());
     // The element's own bounds ignore the transforms of the groups around it; add them back.
     const QTransform toDrawing = m_renderer->transformForElement(m_elementId);
     return (toDrawing * drawingToCanvas()).mapRect(m_renderer->boundsOnElement(m_elementId));
@@ -125,7 +124,7 @@ void SvgLayer::paint(QPainter *painter)
     // With a canvas this item sits at paintRect inside it.
     const QPointF canvasOffset = hasCanvas() ? paintRect().topLeft() : QPointF();
     if (m_elementId.isEmpty()) {
-        QRectF whole(QPointF(0, 0), hasCanvas() ? m_canvasSize : size());
+        QRectF whole(QPointF(0, 0), canvas());
         whole.translate(-canvasOffset);
         m_renderer->render(painter, whole);
         return;

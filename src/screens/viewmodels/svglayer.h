@@ -58,6 +58,8 @@ Q_SIGNALS:
 
 private:
     bool hasCanvas() const { return !m_canvasSize.isEmpty(); }
+    // The full drawing's size: the canvas's, or without one the item's own.
+    QSizeF canvas() const { return hasCanvas() ? m_canvasSize : size(); }
     // Drawing units to canvas coordinates (the item's own without a canvas).
     QTransform drawingToCanvas() const;
 
