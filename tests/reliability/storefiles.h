@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <support/testenvironment.h>
 #include <optional>
 
 // The store's files: lists written as a test's starting point, and what is on disk right now,
@@ -21,15 +22,6 @@ std::optional<QList<EDate>> savedListOnDisk();
 // The records of "contents.json"; nothing when it does not decode.
 std::optional<QList<WidgetContent>> contentsOnDisk();
 
-// The titles, in order, of events or of widget records.
-template <typename Record>
-QStringList titlesOf(const QList<Record> &records)
-{
-    QStringList titles;
-    for (const Record &record : records)
-        titles.append(record.dateTitle);
-    return titles;
-}
 
 // Every file or folder under `root` (at any depth, hidden ones too) whose name contains `part`.
 QStringList filesNamedLike(const QString &root, const QString &part);

@@ -24,11 +24,3 @@ QList<EDate> savedEvents()
 {
     return decodeEventList(SettingsStore().value(UserData::kEventsKey).toByteArray()).value_or(QList<EDate>());
 }
-
-QStringList titlesOf(const QList<EDate> &events)
-{
-    QStringList titles;
-    for (const EDate &event : events)
-        titles.append(event.dateTitle);
-    return titles;
-}

@@ -5,6 +5,7 @@
 #include <store/userdata.h>
 
 #include <QList>
+#include <support/testenvironment.h>
 
 // Events for store tests, titled "E0", "E1", ... with distinct dates and ids.
 QList<EDate> numberedEvents(int count);
@@ -15,5 +16,3 @@ void seedSavedEvents(const QList<EDate> &events);
 // The list as saved on disk right now.
 QList<EDate> savedEvents();
 
-// The titles of a list, in order.
-QStringList titlesOf(const QList<EDate> &events);

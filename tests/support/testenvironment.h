@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -75,3 +77,13 @@ void writeFile(const QString &path, const QByteArray &bytes);
 // Runs the event loop until `done` holds or `timeoutMs` passed; returns whether it holds.
 // The timeout is only an upper bound for a failing test, never a measure of speed.
 bool waitUntil(const std::function<bool()> &done, int timeoutMs = 10000);
+
+// The titles, in order, of events or of widget records.
+template <typename Record>
+QStringList titlesOf(const QList<Record> &records)
+{
+    QStringList titles;
+    for (const Record &record : records)
+        titles.append(record.dateTitle);
+    return titles;
+}

@@ -22,14 +22,6 @@ protected:
     }
 };
 
-QStringList titlesOf(const QList<WidgetContent> &entries)
-{
-    QStringList titles;
-    for (const WidgetContent &entry : entries)
-        titles.append(entry.dateTitle);
-    return titles;
-}
-
 } // namespace
 
 TEST_F(ProviderTest, UnconfiguredShowsTheFirstPublishedEvent)
