@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Measured run (not a test): time from start to the first saved frame, and peak memory, of
 `tallowick --screenshot` with 1 and with 30 events, next to a bare Qt Quick window drawing one
-rectangle, in the same run: the three programs take turns, round after round. The frame counts
+rectangle, in the same run: the programs take turns, round after round. The bare window with
+text (the same rectangle and four lines in the sizes of an event page's texts) is a second
+reference: what showing any text at all costs. The frame counts
 as saved when the program says so on standard output; the time to exit (tearing the scene down)
 is shown beside it. Everything happens in throw-away XDG homes.
 
@@ -69,6 +71,7 @@ with tempfile.TemporaryDirectory() as scratch:
     now = ["--now", "2026-12-08T09:00:00"]
     programs = {
         "bare window": ([bare, "--screenshot", shot], one),
+        "bare with text": ([bare, "--screenshot", shot, "--text"], one),
         "app, 1 event": ([app, "--screenshot", shot] + now, one),
         "app, 30 events": ([app, "--screenshot", shot] + now, thirty),
     }
@@ -83,11 +86,12 @@ results = {name: (statistics.median(r[0] for r in rs), statistics.median(r[1] fo
            for name, rs in runs_of.items()}
 
 
-def ratio_by_round(name):
-    return statistics.median(a[0] / b[0] for a, b in zip(runs_of[name], runs_of["bare window"]))
+def ratio_by_round(name, reference="bare window"):
+    return statistics.median(a[0] / b[0] for a, b in zip(runs_of[name], runs_of[reference]))
 
 
 bare_ms, _, bare_kb = results["bare window"]
+text_ms = results["bare with text"][0]
 one_ms, _, one_kb = results["app, 1 event"]
 thirty_ms, _, thirty_kb = results["app, 30 events"]
 print(f"{'run':<16}{'to saved frame (median ms)':>28}{'to exit (median ms)':>22}{'peak RSS (kB)':>16}")
@@ -96,4 +100,7 @@ for name, (frame_ms, exit_ms, kb) in results.items():
 print(f"start, 1 event / bare window: {one_ms / bare_ms:.2f}x; 30 events / bare window: {thirty_ms / bare_ms:.2f}x")
 print(f"  (median of the ratios within each round: {ratio_by_round('app, 1 event'):.2f}x and "
       f"{ratio_by_round('app, 30 events'):.2f}x)")
+print(f"start, 1 event / bare with text: {one_ms / text_ms:.2f}x; 30 events / bare with text: "
+      f"{thirty_ms / text_ms:.2f}x (per round: {ratio_by_round('app, 1 event', 'bare with text'):.2f}x and "
+      f"{ratio_by_round('app, 30 events', 'bare with text'):.2f}x)")
 print(f"memory, 30 events / 1 event: {thirty_kb / one_kb:.2f}x")
