@@ -15,7 +15,7 @@
 
 namespace {
 
-// The files in the settings folder whose names begin with `prefix`, other than the file itself.
+// The files beside the settings file whose names are its own followed by `suffix`.
 QStringList filesBeside(const QString &path, const QString &suffix)
 {
     const QFileInfo info(path);

@@ -1,6 +1,5 @@
 #include "hometesting.h"
 
-
 ScopedEnvironment::ScopedEnvironment(const char *name, const QByteArray &value)
     : m_name(name)
     , m_set(qEnvironmentVariableIsSet(name))

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 #include <support/testenvironment.h>
-#include <functional>
 
 // Sets (or, with a null value, unsets) an environment variable for the object's life.
 class ScopedEnvironment
@@ -19,7 +18,6 @@ private:
     bool m_set;
     QByteArray m_saved;
 };
-
 
 // The folder the fake widget plug-in is built into.
 QString fakePluginDir();

@@ -72,4 +72,3 @@ QByteArray Running::output()
 }
 
 } // namespace Programs
-

@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <support/testenvironment.h>
 
-#include <functional>
 #include <memory>
 
 // Tallowick's programs, run as separate processes on this test's files: the XDG folders of
@@ -56,4 +55,3 @@ private:
 };
 
 } // namespace Programs
-

@@ -22,6 +22,5 @@ std::optional<QList<EDate>> savedListOnDisk();
 // The records of "contents.json"; nothing when it does not decode.
 std::optional<QList<WidgetContent>> contentsOnDisk();
 
-
 // Every file or folder under `root` (at any depth, hidden ones too) whose name contains `part`.
 QStringList filesNamedLike(const QString &root, const QString &part);
