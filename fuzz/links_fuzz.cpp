@@ -1,13 +1,15 @@
 // Links arrive from anywhere on the web. The first input byte picks how many events the store
 // holds before the link (3, 30, 29 or 1); the rest is the link as the app receives it.
-// Checked: the query readers, the integer reader against the standard library, and what
-// dispatching does to the page, the list, the settings file and the contents file.
+// Checked: the query readers, the integer reader against the standard library, what the app's
+// dispatch does to the page and what it offers, and what adding the offer does to the list,
+// the settings file and the contents file.
 #include "fuzzsupport.h"
 
 #include <model/calendarhelper.h>
 #include <model/widgetcontent.h>
 #include <store/linkdispatch.h>
 #include <store/linkquery.h>
+#include <store/linkrequest.h>
 #include <store/userdata.h>
 
 #include <QDate>
@@ -68,8 +70,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzz::clearHome();
     const SettingsStore settings;
     FUZZ_REQUIRE(settings.setValue(UserData::kEventsKey, encodeEventList(initial)), QStringLiteral("seeding"));
-    UserData store(settings, NotificationCenter());
+    UserData store(EventRepository(settings, NotificationCenter()));
     FUZZ_REQUIRE(store.magicDates() == initial, QStringLiteral("the seeded list did not load"));
+    QList<EventDraft> offered;
+    QObject::connect(&store, &UserData::sharedEventOffered, [&](const EventDraft &draft) { offered.append(draft); });
 
     const QUrl url(link, QUrl::StrictMode);
     const auto items = queryItems(url);
@@ -83,56 +87,62 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QString &value : params)
         checkInteger(value);
 
+    // The app: a link selects a page or offers an event; it never changes the list itself.
     const bool acted = dispatchLink(store, link);
     const QString context = QStringLiteral("link \"%1\" on %2 events").arg(link).arg(initial.size());
     const bool itemsRead = url.isValid() && items && !items->isEmpty();
     FUZZ_REQUIRE(acted == itemsRead, context);
-
-    QList<EDate> expected = initial;
-    int expectedPage = 0;
-    if (acted && items->size() == 1) {
-        const QueryItem &item = items->first();
-        if (item.name == QLatin1String("pageNumber") && item.value) {
-            const qint64 requested = parseLinkInteger(*item.value).value_or(0);
-            expectedPage = int(std::clamp<qint64>(requested, 0, std::max<qint64>(0, initial.size() - 1)));
-        }
-    } else if (acted) {
-        const auto dateItem = std::find_if(items->cbegin(), items->cend(),
-                                           [](const QueryItem &i) { return i.name == QLatin1String("ddate"); });
-        const bool complete = dateItem != items->cend() && dateItem->value && params.contains(QStringLiteral("countdown"))
-            && params.contains(QStringLiteral("dateTitle"));
-        // The settings file cannot hold U+0000 in a text: the store keeps it visible as U+FFFD.
-        const QString title =
-            params.value(QStringLiteral("dateTitle")).replace(QChar(u'\0'), QChar(QChar::ReplacementCharacter));
-        const bool known = titlesOf(initial).contains(title);
-        if (complete && !known && initial.size() >= UserData::kMaxEvents)
-            FUZZ_REQUIRE(store.alertMaxEvent(), context + QStringLiteral(": a full list raises the alert"));
-        if (complete && !known && initial.size() < UserData::kMaxEvents) {
-            FUZZ_REQUIRE(store.count() == initial.size() + 1, context);
-            const EDate &added = store.magicDates().first();
-            FUZZ_REQUIRE(added.dateTitle == title, context + QStringLiteral(": title \"%1\", expected \"%2\"").arg(added.dateTitle, title));
-            FUZZ_REQUIRE(added.countdown == (params.value(QStringLiteral("countdown")) == QLatin1String("true")), context);
-            FUZZ_REQUIRE(added.colorIndex == parseLinkInteger(params.value(QStringLiteral("colorIndex"))).value_or(1),
-                         context);
-            FUZZ_REQUIRE(added.ddate == CalendarHelper::formatStoredDate(CalendarHelper::toDate(*dateItem->value)),
-                         context + QStringLiteral(": date ") + added.ddate);
-            expected.prepend(added);
-        }
-    }
-    FUZZ_REQUIRE(store.magicDates() == expected,
-                 context + QStringLiteral(": list ") + titlesOf(store.magicDates()).join(QLatin1Char('|')));
-    FUZZ_REQUIRE(store.currentPage() == expectedPage, context + QStringLiteral(": page %1").arg(store.currentPage()));
+    FUZZ_REQUIRE(store.magicDates() == initial, context + QStringLiteral(": the app changed the list"));
     FUZZ_REQUIRE(store.currentPage() >= 0 && store.currentPage() < std::max(1, store.count()), context);
+    const auto request = readLink(link);
+    FUZZ_REQUIRE(request.has_value() == (acted && (items->size() > 1 || pageRequest(*items))), context);
+    FUZZ_REQUIRE(offered.size() == (request && request->kind == LinkRequest::Kind::SharedEvent ? 1 : 0), context);
+    if (request && request->kind == LinkRequest::Kind::Page)
+        FUZZ_REQUIRE(store.currentPage() == request->page.pageIn(initial), context + QStringLiteral(": page"));
+    if (offered.isEmpty())
+        return 0;
 
-    // What was saved and published is what the store holds.
+    // What is offered keeps the rules: a day of the calendar, a known theme, a stored title of
+    // at most twenty characters taken from the link's title.
+    const EventDraft &draft = offered.first();
+    FUZZ_REQUIRE(EventRules::isStorableDay(draft.day), context + QStringLiteral(": day"));
+    FUZZ_REQUIRE(EventRules::isKnownTheme(draft.themeId), context + QStringLiteral(": theme"));
+    FUZZ_REQUIRE(draft.countdown == (params.value(QStringLiteral("countdown")) == QLatin1String("true")), context);
+    FUZZ_REQUIRE(EventRules::titleLength(draft.title) <= EventRules::kMaxTitleLength, context + QStringLiteral(": title length"));
+    FUZZ_REQUIRE(draft.title == EventRules::storableTitle(draft.title), context + QStringLiteral(": title not as stored"));
+    FUZZ_REQUIRE(EventRules::storableTitle(params.value(QStringLiteral("dateTitle"))).startsWith(draft.title),
+                 context + QStringLiteral(": title \"%1\"").arg(draft.title));
+
+    // Confirmed (or typed on the command line), it is added by the rules of the list.
+    const EventRepository::Result added = store.repository().add(draft, true);
+    const bool known = titlesOf(initial).contains(draft.title);
+    StoreOutcome expected = StoreOutcome::Done;
+    if (draft.title.isEmpty())
+        expected = StoreOutcome::EmptyTitle;
+    else if (known)
+        expected = StoreOutcome::TitleTaken;
+    else if (initial.size() >= UserData::kMaxEvents)
+        expected = StoreOutcome::ListFull;
+    FUZZ_REQUIRE(added.outcome == expected, context + QStringLiteral(": outcome %1").arg(int(added.outcome)));
+    QList<EDate> expectedList = initial;
+    if (expected == StoreOutcome::Done) {
+        const EDate &event = added.list.events.first();
+        FUZZ_REQUIRE(event.dateTitle == draft.title && event.colorIndex == draft.themeId
+                         && event.ddate == draft.day.toString(QStringLiteral("yyyy-MM-dd")),
+                     context + QStringLiteral(": added ") + event.dateTitle);
+        expectedList.prepend(event);
+    }
+    FUZZ_REQUIRE(added.list.events == expectedList, context + QStringLiteral(": list ") + titlesOf(added.list.events).join(QLatin1Char('|')));
+
+    // What was saved and published is what the step left.
     const auto saved = decodeEventList(settings.value(UserData::kEventsKey).toByteArray());
-    FUZZ_REQUIRE(saved && *saved == store.magicDates(),
+    FUZZ_REQUIRE(saved && *saved == expectedList,
                  context + QStringLiteral(": saved ") + titlesOf(saved.value_or(QList<EDate>())).join(QLatin1Char('|')));
     const auto published = decodeWidgetContents(fuzz::readFile(widgetContentsPath()));
-    FUZZ_REQUIRE(published && published->size() == store.count(), context + QStringLiteral(": contents file"));
+    FUZZ_REQUIRE(published && published->size() == expectedList.size(), context + QStringLiteral(": contents file"));
     for (qsizetype i = 0; i < published->size(); ++i) {
-        FUZZ_REQUIRE(published->at(i).dateTitle == store.magicDates().at(i).dateTitle
-                         && published->at(i).pageNumber == i,
+        FUZZ_REQUIRE(published->at(i).dateTitle == expectedList.at(i).dateTitle && published->at(i).pageNumber == i
+                         && published->at(i).eventId == expectedList.at(i).id,
                      context + QStringLiteral(": contents record %1").arg(i));
     }
     return 0;

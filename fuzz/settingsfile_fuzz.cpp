@@ -64,14 +64,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const auto root = PlistCodec::fromBinary(input);
     const bool isDictionary = root && root->typeId() == QMetaType::QVariantMap;
-    const QVariantMap values = settings.load();
+    // Readers leave the file as it is, whatever it holds.
+    const SettingsStore::Contents seen = settings.read();
+    FUZZ_REQUIRE(fuzz::readFile(settings.path()) == input, QStringLiteral("reading changed the file"));
+    FUZZ_REQUIRE(seen.unreadable == !isDictionary, QStringLiteral("read() misjudged the file"));
+    const QVariantMap values = settings.load().value_or(QVariantMap());
     if (isDictionary) {
         FUZZ_REQUIRE(sameValues(values, root->toMap()), QStringLiteral("the store read other values than the file holds"));
         // Whatever a file held, a save writes it back so that it reads the same.
         if (!values.isEmpty()) {
             const SettingsStore copy(settings.path() + QStringLiteral(".copy"));
             FUZZ_REQUIRE(copy.save(values), QStringLiteral("values read from a file cannot be saved"));
-            FUZZ_REQUIRE(sameValues(copy.load(), values), QStringLiteral("saved values read back different"));
+            FUZZ_REQUIRE(sameValues(copy.load().value_or(QVariantMap()), values), QStringLiteral("saved values read back different"));
         }
     } else {
         FUZZ_REQUIRE(values.isEmpty(), QStringLiteral("an unreadable file gave values"));
@@ -83,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fuzz::writeFile(settings.path(), input);
     }
 
-    UserData store(settings, NotificationCenter());
+    UserData store(EventRepository(settings, NotificationCenter()));
 
     const QVariant stored = values.value(UserData::kEventsKey);
     const auto decoded = stored.typeId() == QMetaType::QByteArray ? decodeEventList(stored.toByteArray())
@@ -99,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     // The file now holds the list the store shows, beside every other value it held.
-    const QVariantMap after = settings.load();
+    const QVariantMap after = settings.load().value_or(QVariantMap());
     const auto saved = decodeEventList(after.value(UserData::kEventsKey).toByteArray());
     FUZZ_REQUIRE(saved && *saved == store.magicDates(), QStringLiteral("the saved list differs from the store's"));
     QVariantMap othersBefore = values;
@@ -109,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_REQUIRE(sameValues(othersBefore, othersAfter), QStringLiteral("other settings were lost or changed"));
 
     // A second store on the same file (the next start) sees the same list.
-    UserData next(settings, NotificationCenter());
+    UserData next(EventRepository(settings, NotificationCenter()));
     FUZZ_REQUIRE(next.magicDates() == store.magicDates(), QStringLiteral("the next start shows another list"));
 
     const auto published = decodeWidgetContents(fuzz::readFile(widgetContentsPath()));

@@ -309,5 +309,21 @@
         <source>Page %1 of %2</source>
         <translation>Page %1 of %2</translation>
     </message>
+    <message id="notice.deletedElsewhere">
+        <source>This event was deleted in another window or program.</source>
+        <translation>This event was deleted in another window or program.</translation>
+    </message>
+    <message id="share.title">
+        <source>Add a shared event</source>
+        <translation>Add a shared event</translation>
+    </message>
+    <message id="share.takenTitle">
+        <source>Already in your list</source>
+        <translation>Already in your list</translation>
+    </message>
+    <message id="share.takenCopy">
+        <source>An event with this title is already in your list. Give this one another title to add it too.</source>
+        <translation>An event with this title is already in your list. Give this one another title to add it too.</translation>
+    </message>
 </context>
 </TS>

@@ -307,5 +307,21 @@
         <source>Page %1 of %2</source>
         <translation>%2ページ中%1ページ</translation>
     </message>
+    <message id="notice.deletedElsewhere">
+        <source>This event was deleted in another window or program.</source>
+        <translation>このイベントは別のウィンドウかプログラムで削除されました。</translation>
+    </message>
+    <message id="share.title">
+        <source>Add a shared event</source>
+        <translation>共有されたイベントを追加</translation>
+    </message>
+    <message id="share.takenTitle">
+        <source>Already in your list</source>
+        <translation>すでにリストにあります</translation>
+    </message>
+    <message id="share.takenCopy">
+        <source>An event with this title is already in your list. Give this one another title to add it too.</source>
+        <translation>同じタイトルのイベントがすでにリストにあります。追加するには別のタイトルを付けてください。</translation>
+    </message>
 </context>
 </TS>

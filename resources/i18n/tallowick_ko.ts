@@ -307,5 +307,21 @@
         <source>Page %1 of %2</source>
         <translation>%2페이지 중 %1페이지</translation>
     </message>
+    <message id="notice.deletedElsewhere">
+        <source>This event was deleted in another window or program.</source>
+        <translation>다른 창이나 프로그램에서 이 이벤트를 삭제했어요.</translation>
+    </message>
+    <message id="share.title">
+        <source>Add a shared event</source>
+        <translation>공유된 이벤트 추가</translation>
+    </message>
+    <message id="share.takenTitle">
+        <source>Already in your list</source>
+        <translation>이미 목록에 있어요</translation>
+    </message>
+    <message id="share.takenCopy">
+        <source>An event with this title is already in your list. Give this one another title to add it too.</source>
+        <translation>같은 제목의 이벤트가 이미 목록에 있어요. 이 이벤트도 추가하려면 다른 제목을 붙여 주세요.</translation>
+    </message>
 </context>
 </TS>

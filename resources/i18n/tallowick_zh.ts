@@ -307,5 +307,21 @@
         <source>Page %1 of %2</source>
         <translation>第 %1 页，共 %2 页</translation>
     </message>
+    <message id="notice.deletedElsewhere">
+        <source>This event was deleted in another window or program.</source>
+        <translation>此事件已在其他窗口或程序中删除。</translation>
+    </message>
+    <message id="share.title">
+        <source>Add a shared event</source>
+        <translation>添加共享的事件</translation>
+    </message>
+    <message id="share.takenTitle">
+        <source>Already in your list</source>
+        <translation>已在列表中</translation>
+    </message>
+    <message id="share.takenCopy">
+        <source>An event with this title is already in your list. Give this one another title to add it too.</source>
+        <translation>列表中已有同名的事件。如需添加，请换一个标题。</translation>
+    </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 
 #include <model/calendarhelper.h>
 #include <platform/clock.h>
+#include <store/eventrules.h>
 #include <store/linkquery.h>
 
 #include <map>
@@ -51,9 +52,43 @@ const std::map<QString, Command> &commands()
 
 int CliContext::usageError(const QString &message) const
 {
-    err << "tallowick-cli: " << message << " (" << kUsage << ")\n";
+    err << "tallowick-cli: " << message << " (try --help)\n";
     err.flush();
     return CliUsage;
+}
+
+int CliContext::refused(StoreOutcome outcome) const
+{
+    if (isInvalidInput(outcome))
+        return usageError(describeOutcome(outcome));
+    switch (outcome) {
+    case StoreOutcome::ListFull:
+        //% "Can't add a new event"
+        err << qtTrId("Can't add a new event") << ": "
+            //% "You exceed the max number of events. "
+            << qtTrId("You exceed the max number of events. ").trimmed() << '\n';
+        break;
+    case StoreOutcome::LastEvent:
+        //% "You can't delete the last one"
+        err << qtTrId("You can't delete the last one") << ": "
+            //% "Please create a new one first"
+            << qtTrId("Please create a new one first") << '\n';
+        break;
+    default:
+        err << "tallowick-cli: " << describeOutcome(outcome) << '\n';
+        break;
+    }
+    err.flush();
+    return CliRefused;
+}
+
+std::optional<QDate> parseDayArgument(const QString &text)
+{
+    const auto instant = CalendarHelper::parse(text);
+    if (!instant)
+        return std::nullopt;
+    const QDate day = instant->toLocalTime().date();
+    return EventRules::isStorableDay(day) ? std::optional(day) : std::nullopt;
 }
 
 std::optional<qint64> CliContext::integer(const QString &text, const QString &what) const

@@ -2,6 +2,10 @@
 
 #include "cliarguments.h"
 
+#include <store/storeoutcome.h>
+
+#include <QDate>
+
 #include <QTextStream>
 #include <optional>
 
@@ -20,7 +24,14 @@ struct CliContext
     int usageError(const QString &message) const;
     // Reads an integer argument; nothing (after a usage error message) when it is none.
     std::optional<qint64> integer(const QString &text, const QString &what) const;
+    // Says why the store refused a change, in one line, and gives the exit code: the usage
+    // code for input that breaks a rule, the refusal code for the rest.
+    int refused(StoreOutcome outcome) const;
 };
+
+// A DATE argument: "yyyy-MM-dd", a full timestamp or a short local long-style date, as the
+// local calendar day it names; nothing for a text that is no day an event can have.
+std::optional<QDate> parseDayArgument(const QString &text);
 
 using CliCommandFunction = int (*)(const CliContext &);
 

@@ -1,60 +1,50 @@
 #include "clicontext.h"
 
 #include <model/calendarhelper.h>
-#include <store/eventactions.h>
-#include <store/linkdispatch.h>
-#include <store/userdata.h>
+#include <store/eventrepository.h>
+#include <store/linkrequest.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 
 namespace {
 
-// The theme a new event starts with, as in the add form.
-constexpr qint64 kDefaultThemeId = 1003;
-
-std::optional<int> eventIndex(const CliContext &context, const UserData &store, const QString &text)
+// The event at INDEX in the list as saved now; nothing (after a usage error) when INDEX is
+// no whole number or outside the list.
+const EDate *eventAt(const CliContext &context, const QList<EDate> &events, const QString &text)
 {
     const auto number = context.integer(text, QStringLiteral("INDEX"));
     if (!number)
-        return std::nullopt;
-    if (*number < 0 || *number >= store.count()) {
-        context.usageError(QStringLiteral("index %1 is outside the list (0 to %2)").arg(*number).arg(store.count() - 1));
-        return std::nullopt;
+        return nullptr;
+    if (*number < 0 || *number >= events.size()) {
+        context.usageError(QStringLiteral("index %1 is outside the list (0 to %2)").arg(*number).arg(events.size() - 1));
+        return nullptr;
     }
-    return int(*number);
+    return &events.at(*number);
 }
 
-std::optional<QDateTime> dateArgument(const CliContext &context, const QString &text)
+std::optional<QDate> dayArgument(const CliContext &context, const QString &text)
 {
-    const auto date = CalendarHelper::parse(text);
-    if (!date)
+    const auto day = parseDayArgument(text);
+    if (!day)
         context.usageError(QStringLiteral("\"%1\" is not a date (use yyyy-MM-dd)").arg(text));
-    return date;
+    return day;
 }
 
-std::optional<qint64> themeArgument(const CliContext &context, qint64 fallback)
+std::optional<qint64> themeArgument(const CliContext &context)
 {
-    const QString theme = context.args.values.value(QStringLiteral("theme"));
-    if (!context.args.values.contains(QStringLiteral("theme")))
-        return fallback;
-    return context.integer(theme, QStringLiteral("--theme"));
-}
-
-void printAlert(const CliContext &context, const QString &title, const QString &copy)
-{
-    context.err << title << ": " << copy.trimmed() << '\n';
+    return context.integer(context.args.values.value(QStringLiteral("theme")), QStringLiteral("--theme"));
 }
 
 } // namespace
 
 int listCommand(const CliContext &context)
 {
-    const UserData store;
+    const QList<EDate> events = EventRepository().read().events;
     if (context.args.has(QStringLiteral("json"))) {
         QJsonArray array;
-        for (int i = 0; i < store.count(); ++i) {
-            const EDate &event = store.magicDates().at(i);
+        for (qsizetype i = 0; i < events.size(); ++i) {
+            const EDate &event = events.at(i);
             QJsonObject object = event.toJson();
             object.insert(QStringLiteral("index"), i);
             object.insert(QStringLiteral("count"), CalendarHelper::getDayCount(event.ddate, event.countdown));
@@ -63,8 +53,8 @@ int listCommand(const CliContext &context)
         context.out << QJsonDocument(array).toJson(QJsonDocument::Indented);
         return CliOk;
     }
-    for (int i = 0; i < store.count(); ++i) {
-        const EDate &event = store.magicDates().at(i);
+    for (qsizetype i = 0; i < events.size(); ++i) {
+        const EDate &event = events.at(i);
         context.out << i << '\t' << printableField(CalendarHelper::getDayCount(event.ddate, event.countdown)) << '\t'
                     << printableField(event.ddate) << '\t' << printableField(event.dateTitle) << '\n';
     }
@@ -73,22 +63,20 @@ int listCommand(const CliContext &context)
 
 int addCommand(const CliContext &context)
 {
-    const QString title = context.args.positional.at(0);
-    const auto date = dateArgument(context, context.args.positional.at(1));
-    const auto theme = themeArgument(context, kDefaultThemeId);
-    if (!date || !theme)
+    const auto day = dayArgument(context, context.args.positional.at(1));
+    if (!day)
         return CliUsage;
-    UserData store;
-    // Checked in the same locked step as the add: another process may be adding too.
-    if (store.addEventWithinLimit(*date, title, !context.args.has(QStringLiteral("count-up")), *theme, false)
-        == UserData::AddOutcome::ListFull) {
-        //% "Can't add a new event"
-        printAlert(context, qtTrId("Can't add a new event"),
-                   //% "You exceed the max number of events. "
-                   qtTrId("You exceed the max number of events. "));
-        return CliRefused;
+    EventDraft draft{context.args.positional.at(0), *day, !context.args.has(QStringLiteral("count-up"))};
+    if (context.args.values.contains(QStringLiteral("theme"))) {
+        const auto theme = themeArgument(context);
+        if (!theme)
+            return CliUsage;
+        draft.themeId = *theme;
     }
-    context.out << store.magicDates().constFirst().id << '\n';
+    const EventRepository::Result result = EventRepository().add(draft);
+    if (result.outcome != StoreOutcome::Done)
+        return context.refused(result.outcome);
+    context.out << result.id << '\n';
     return CliOk;
 }
 
@@ -96,71 +84,78 @@ int editCommand(const CliContext &context)
 {
     if (context.args.has(QStringLiteral("count-up")) && context.args.has(QStringLiteral("count-down")))
         return context.usageError(QStringLiteral("choose one of --count-up and --count-down"));
-    UserData store;
-    const auto index = eventIndex(context, store, context.args.positional.at(0));
-    if (!index)
+    EventRepository repository;
+    const QList<EDate> events = repository.read().events;
+    const EDate *event = eventAt(context, events, context.args.positional.at(0));
+    if (!event)
         return CliUsage;
-    const EDate event = store.magicDates().at(*index);
 
-    QString dateText = event.ddate;
+    // Only what the line names changes: another process may be changing the event's other
+    // fields at the same moment.
+    EventChange change;
+    if (context.args.values.contains(QStringLiteral("title")))
+        change.title = context.args.values.value(QStringLiteral("title"));
     if (context.args.values.contains(QStringLiteral("date"))) {
-        const auto date = dateArgument(context, context.args.values.value(QStringLiteral("date")));
-        if (!date)
+        change.day = dayArgument(context, context.args.values.value(QStringLiteral("date")));
+        if (!change.day)
             return CliUsage;
-        dateText = CalendarHelper::formatStoredDate(*date);
     }
-    const auto theme = themeArgument(context, event.colorIndex.value_or(kDefaultThemeId));
-    if (!theme)
-        return CliUsage;
-    bool countdown = event.countdown.value_or(true);
+    if (context.args.values.contains(QStringLiteral("theme"))) {
+        change.themeId = themeArgument(context);
+        if (!change.themeId)
+            return CliUsage;
+    }
     if (context.args.has(QStringLiteral("count-up")))
-        countdown = false;
+        change.countdown = false;
     if (context.args.has(QStringLiteral("count-down")))
-        countdown = true;
-    const QString title = context.args.values.value(QStringLiteral("title"), event.dateTitle);
-    store.updateEventWithDateText(*index, dateText, title, countdown, *theme);
-    return CliOk;
+        change.countdown = true;
+    const StoreOutcome outcome = repository.change(event->id, change).outcome;
+    return outcome == StoreOutcome::Done ? CliOk : context.refused(outcome);
 }
 
 int deleteCommand(const CliContext &context)
 {
-    UserData store;
-    const auto index = eventIndex(context, store, context.args.positional.at(0));
-    if (!index)
+    EventRepository repository;
+    const QList<EDate> events = repository.read().events;
+    const EDate *event = eventAt(context, events, context.args.positional.at(0));
+    if (!event)
         return CliUsage;
-    store.setCurrentPage(*index);
-    if (deleteEventWithReminders(store, *index) == DeleteOutcome::RefusedLastEvent) {
-        //% "You can't delete the last one"
-        printAlert(context, qtTrId("You can't delete the last one"),
-                   //% "Please create a new one first"
-                   qtTrId("Please create a new one first"));
-        return CliRefused;
-    }
-    return CliOk;
+    const StoreOutcome outcome = repository.remove(event->id).outcome;
+    return outcome == StoreOutcome::Done ? CliOk : context.refused(outcome);
 }
 
 int moveCommand(const CliContext &context)
 {
-    UserData store;
-    const auto from = eventIndex(context, store, context.args.positional.at(0));
-    if (!from)
+    EventRepository repository;
+    const QList<EDate> events = repository.read().events;
+    const EDate *event = eventAt(context, events, context.args.positional.at(0));
+    if (!event || !eventAt(context, events, context.args.positional.at(1)))
         return CliUsage;
-    const auto to = eventIndex(context, store, context.args.positional.at(1));
-    if (!to)
-        return CliUsage;
-    store.moveEvent(*from, *to);
-    return CliOk;
+    const StoreOutcome outcome = repository.move(event->id, context.args.positional.at(1).toInt()).outcome;
+    return outcome == StoreOutcome::Done ? CliOk : context.refused(outcome);
 }
 
 int openCommand(const CliContext &context)
 {
-    UserData store;
-    dispatchLink(store, context.args.positional.at(0));
-    if (store.alertMaxEvent()) {
-        printAlert(context, qtTrId(qPrintable(store.alertTitle())), qtTrId(qPrintable(store.alertCopy())));
-        context.out << store.currentPage() << '\n';
-        return CliRefused;
+    const auto request = readLink(context.args.positional.at(0));
+    if (!request)
+        return context.usageError(QStringLiteral("\"%1\" is not a Tallowick link").arg(context.args.positional.at(0)));
+    EventRepository repository;
+    switch (request->kind) {
+    case LinkRequest::Kind::Page:
+        // A page link only selects a page: nothing is written.
+        context.out << request->page.pageIn(repository.read().events) << '\n';
+        return CliOk;
+    case LinkRequest::Kind::Incomplete:
+        return context.usageError(QStringLiteral("the link lacks a date, a direction or a title, or its date is no date"));
+    case LinkRequest::Kind::SharedEvent:
+        break;
     }
-    context.out << store.currentPage() << '\n';
+    // The person typed the link: the event is added at once, as long as the list has no event
+    // of that title yet.
+    const EventRepository::Result result = repository.add(request->draft, true);
+    if (result.outcome != StoreOutcome::Done)
+        return context.refused(result.outcome);
+    context.out << EventRepository::indexOf(result.list.events, result.id) << '\n';
     return CliOk;
 }

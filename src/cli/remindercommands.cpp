@@ -2,8 +2,7 @@
 
 #include <platform/notificationcenter.h>
 #include <reminders/notificationhelper.h>
-#include <store/eventactions.h>
-#include <store/userdata.h>
+#include <store/eventrepository.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -41,16 +40,15 @@ int remindCommand(const CliContext &context)
     const auto option = notiDaysFromName(context.args.positional.at(1));
     if (!option)
         return context.usageError(QStringLiteral("the reminder is one of one, three, seven, off"));
-    UserData store;
     const auto index = context.integer(context.args.positional.at(0), QStringLiteral("INDEX"));
     if (!index)
         return CliUsage;
-    if (*index < 0 || *index >= store.count())
-        return context.usageError(QStringLiteral("index %1 is outside the list (0 to %2)").arg(*index).arg(store.count() - 1));
+    EventRepository repository;
+    const QList<EDate> events = repository.read().events;
+    if (*index < 0 || *index >= events.size())
+        return context.usageError(QStringLiteral("index %1 is outside the list (0 to %2)").arg(*index).arg(events.size() - 1));
 
-    // A fresh scheduler reads the permission as it is now, as the reminder screen does.
-    NotificationHelper helper;
-    switch (applyReminderChoice(store, int(*index), *option, helper)) {
+    switch (repository.chooseReminder(events.at(*index).id, *option).outcome) {
     case ReminderOutcome::Scheduled:
     case ReminderOutcome::Cleared:
         return CliOk;
@@ -61,15 +59,14 @@ int remindCommand(const CliContext &context)
                     << qtTrId("Setting.permissionCopy") << '\n';
         return CliRefused;
     case ReminderOutcome::PermissionNotDetermined:
-        context.err << "Reminders are not allowed yet; the choice is saved. "
-                       "Allow them with: tallowick-cli notifications allow, then choose again.\n";
+        context.err << "Reminders are not allowed yet; the choice is saved and takes effect once they are: "
+                       "tallowick-cli notifications allow\n";
         return CliRefused;
     case ReminderOutcome::IgnoredForCountUp:
         context.err << "A count-up event has no reminders; only \"off\" applies to it.\n";
         return CliRefused;
     case ReminderOutcome::EventGone:
-        context.err << "The event was deleted meanwhile; nothing was changed.\n";
-        return CliRefused;
+        return context.refused(StoreOutcome::Gone);
     }
     return CliOk;
 }
@@ -77,14 +74,14 @@ int remindCommand(const CliContext &context)
 int notificationsCommand(const CliContext &context)
 {
     const QString action = context.args.positional.at(0);
-    NotificationCenter center;
+    EventRepository repository;
     if (action == QLatin1String("allow"))
-        center.setAuthorizationStatus(AuthorizationStatus::Authorized);
+        repository.setNotificationsAllowed(true);
     else if (action == QLatin1String("deny"))
-        center.setAuthorizationStatus(AuthorizationStatus::Denied);
+        repository.setNotificationsAllowed(false);
     else if (action != QLatin1String("status"))
         return context.usageError(QStringLiteral("notifications takes allow, deny or status"));
-    context.out << statusName(center.authorizationStatus()) << '\n';
+    context.out << statusName(repository.center().authorizationStatus()) << '\n';
     return CliOk;
 }
 

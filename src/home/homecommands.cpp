@@ -55,6 +55,7 @@ int addCommand(const HomeOptions &options, QTextStream &out, QTextStream &err)
     WidgetExtension *extension = loader.load();
     if (!extension)
         return refuse(loader.errorString(), err);
+    extension->setFixedNow(options.now);
     WidgetInstance instance;
     instance.kind = extension->kind();
     instance.family = options.family;
@@ -88,6 +89,7 @@ int renderCommand(const HomeOptions &options, QTextStream &err)
     WidgetExtension *extension = loader.load();
     if (!extension)
         return refuse(loader.errorString(), err);
+    extension->setFixedNow(options.now);
     WidgetEntry entry;
     if (options.placeholder) {
         entry = extension->placeholder(options.family);

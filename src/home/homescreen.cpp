@@ -153,6 +153,7 @@ void HomeScreen::minuteTick()
     if (m_timeWatch.check()) {
         qCInfo(lcHome) << "The time zone or the clock changed";
         CalendarHelper::refreshSystemSettings();
+        m_extension.timeSettingsChanged();
     }
     // After a change the day may be another one, and the midnight to wait for certainly is.
     m_midnight.poll();
@@ -178,6 +179,12 @@ const HomeScreen::Shown *HomeScreen::find(const QString &id) const
 void HomeScreen::requestTimeline(Shown &shown)
 {
     shown.timeline = m_extension.timeline(shown.instance.configuration, shown.instance.family);
+    // The extension knows the configured item by another name now (a renamed event, one
+    // chosen before events had ids): kept, so the menu and later timelines agree with it.
+    if (shown.timeline.configuration && shown.timeline.configuration != shown.instance.configuration) {
+        shown.instance.configuration = shown.timeline.configuration;
+        save(shown);
+    }
     emit timelineRequested(shown.instance.id);
 }
 

@@ -43,6 +43,7 @@ int main(int argc, char *argv[])
     if (!options.showsWindows())
         return runHomeCommand(options, out, err);
 
+
     ReloadListener listener;
     if (listener.listen() != ReloadListener::Status::Listening) {
         err << "tallowick-home: " << listener.errorString() << '\n';
@@ -54,6 +55,7 @@ int main(int argc, char *argv[])
         err << "tallowick-home: " << loader.errorString() << '\n';
         return HomeRefused;
     }
+    extension->setFixedNow(options.now);
 
     InstanceStore store;
     HomeScreen home(*extension, store);

@@ -3,8 +3,8 @@
 #include <QString>
 #include <optional>
 
-// One event a person can pick when configuring a widget: the page number of the event as its
-// identifier and its title as the text shown.
+// One event a person can pick when configuring a widget: the event's id as its identifier (its
+// page number in contents written before events had ids) and its title as the text shown.
 class Event
 {
 public:

@@ -19,7 +19,7 @@ public:
     // The object that handles `intent`: this handler, for every intent.
     IntentHandler *handlerForIntent(const SelectEventIntent &intent);
 
-    // One option per published event, in the app's page order, handed to `completion` exactly
+    // One option per published event (identified by the event's id), in the app's page order, handed to `completion` exactly
     // once before returning. The error is always empty: no file simply means no options.
     void provideEventTitleOptionsCollectionForSelectEvent(const SelectEventIntent &intent,
                                                           const OptionsCompletion &completion);

@@ -5,18 +5,17 @@
 #include <unicode/gregocal.h>
 #include <unicode/timezone.h>
 
+#include <atomic>
 #include <cstdlib>
 
 namespace {
 
-// A plug-in has its own copy of this code; a refresh asked for by its host reaches it through
-// the process environment.
-constexpr char kGenerationEnv[] = "TALLOWICK_SETTINGS_GENERATION";
+// Grows with every invalidateAll(); each thread's context remembers the one it was made in.
+std::atomic<quint64> settingsGeneration{0};
 
 quint64 processGeneration()
 {
-    const char *value = std::getenv(kGenerationEnv);
-    return value ? std::strtoull(value, nullptr, 10) : 0;
+    return settingsGeneration.load(std::memory_order_relaxed);
 }
 constexpr qsizetype kDayStartCacheLimit = 256;
 
@@ -129,8 +128,7 @@ void DateContext::adoptAsCurrent(std::unique_ptr<DateContext> context)
 
 void DateContext::invalidateAll()
 {
-    const char *value = std::getenv(kGenerationEnv);
-    qputenv(kGenerationEnv, QByteArray::number((value ? std::strtoull(value, nullptr, 10) : 0) + 1));
+    settingsGeneration.fetch_add(1, std::memory_order_relaxed);
 }
 
 std::optional<UDate> DateContext::parseByLength(const QString &text)

@@ -35,7 +35,8 @@ WidgetContent WidgetContent::fromEvent(const EDate &event, const QDateTime &now,
                          event.dateTitle,
                          event.countdown.value_or(true),
                          event.barType,
-                         page};
+                         page,
+                         event.id};
 }
 
 QByteArray encodeWidgetContents(const QList<WidgetContent> &records)
@@ -54,6 +55,8 @@ QByteArray encodeWidgetContents(const QList<WidgetContent> &records)
         };
         if (record.pageNumber)
             object.insert(QStringLiteral("pageNumber"), *record.pageNumber);
+        if (!record.eventId.isEmpty())
+            object.insert(QStringLiteral("id"), record.eventId);
         array.append(object);
     }
     return QJsonDocument(array).toJson(QJsonDocument::Compact);
@@ -87,13 +90,16 @@ std::optional<QList<WidgetContent>> decodeWidgetContents(const QByteArray &json)
             if (!page)
                 return std::nullopt;
         }
+        const QJsonValue id = object.value(QStringLiteral("id"));
+        if (!id.isUndefined() && !id.isNull() && !id.isString())
+            return std::nullopt;
         const auto text = [&](const char *key) { return object.value(QLatin1String(key)).toString(); };
         records.append(WidgetContent{
             // UTC: the same instant, without a local-zone lookup per record.
             QDateTime::fromMSecsSinceEpoch(kReferenceEpochMs + qint64(std::llround(date.toDouble() * 1000.0)),
                                            QTimeZone::utc()),
             text("ddate"), text("bgColor"), text("fontColor"), text("circleColor"), text("dateTitle"),
-            countdown.toBool(), text("barType"), page});
+            countdown.toBool(), text("barType"), page, id.toString()});
     }
     return records;
 }

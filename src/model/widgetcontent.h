@@ -21,6 +21,7 @@ struct WidgetContent
     bool countdown = true;             // an event without a direction counts down
     QString barType;
     std::optional<qint64> pageNumber;  // the event's position in the app's list
+    QString eventId;                   // the event's id; empty in files written before ids were
 
     friend bool operator==(const WidgetContent &, const WidgetContent &) = default;
 
@@ -28,12 +29,13 @@ struct WidgetContent
     static WidgetContent fromEvent(const EDate &event, const QDateTime &now, qint64 page);
 };
 
-// The file's bytes: a compact UTF-8 JSON array with the nine keys per record; "date" counts
-// seconds (with fraction) since 2001-01-01 00:00:00 UTC.
+// The file's bytes: a compact UTF-8 JSON array with the nine keys per record, and the event's
+// "id" as a tenth (readers that do not know it skip it); "date" counts seconds (with fraction)
+// since 2001-01-01 00:00:00 UTC.
 QByteArray encodeWidgetContents(const QList<WidgetContent> &records);
 
-// Reads the file's bytes. "pageNumber" may be missing or null; every other key is required
-// with its type, and one bad record fails the whole file.
+// Reads the file's bytes. "pageNumber" and "id" may be missing or null; every other key is
+// required with its type, and one bad record fails the whole file.
 std::optional<QList<WidgetContent>> decodeWidgetContents(const QByteArray &json);
 
 // "contents.json" at the top of the shared container.

@@ -21,7 +21,7 @@ QString SettingsStore::defaultPath()
     return UserDirs::configHome() + QStringLiteral("/tallowick/settings.plist");
 }
 
-QVariantMap SettingsStore::load() const
+SettingsStore::Contents SettingsStore::read() const
 {
     RegularFile::Result file = RegularFile::read(m_path);
     for (int attempt = 0;; ++attempt) {
@@ -29,12 +29,12 @@ QVariantMap SettingsStore::load() const
             return {};
         if (file.outcome == RegularFile::Outcome::Failed) {
             qCWarning(lcPlatform) << "Error: Can't read settings" << m_path << file.error;
-            return {};
+            return {{}, false, true};
         }
         if (file.read()) {
             const auto decoded = PlistCodec::fromBinary(file.bytes);
             if (decoded && decoded->typeId() == QMetaType::QVariantMap)
-                return decoded->toMap();
+                return {decoded->toMap(), false};
         }
         // Another process may have just replaced the file with a good one; read again
         // before concluding that what is there now is unreadable.
@@ -43,12 +43,21 @@ QVariantMap SettingsStore::load() const
             break;
         file = std::move(again);
     }
-    if (!file.read())
-        qCWarning(lcPlatform).noquote() << "Settings file" << m_path << "is" << RegularFile::describe(file);
+    qCWarning(lcPlatform).noquote() << "Settings file" << m_path << "is"
+                                    << (file.read() ? QStringLiteral("not a settings file") : RegularFile::describe(file));
+    return {{}, true, false};
+}
+
+std::optional<QVariantMap> SettingsStore::load() const
+{
+    Contents contents = read();
+    if (contents.inaccessible)
+        return std::nullopt;
     // Keep what we could not read: a person's dates may still be recoverable from it. A link
     // is moved aside as it is, and what it points to is left alone.
-    keepAside(m_path, QStringLiteral("Settings file"));
-    return {};
+    if (contents.unreadable)
+        keepAside(m_path, QStringLiteral("Settings file"));
+    return std::move(contents.values);
 }
 
 bool SettingsStore::save(const QVariantMap &values) const
@@ -67,7 +76,7 @@ bool SettingsStore::save(const QVariantMap &values) const
 
 QVariant SettingsStore::value(const QString &key) const
 {
-    return load().value(key);
+    return read().values.value(key);
 }
 
 bool SettingsStore::boolValue(const QString &key) const
@@ -79,9 +88,11 @@ bool SettingsStore::boolValue(const QString &key) const
 bool SettingsStore::update(const std::function<void(QVariantMap &)> &change) const
 {
     const Lock held = lock();
-    QVariantMap values = load();
-    change(values);
-    return save(values);
+    std::optional<QVariantMap> values = load();
+    if (!values)
+        return false;
+    change(*values);
+    return save(*values);
 }
 
 bool SettingsStore::setValue(const QString &key, const QVariant &value) const

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 #include <functional>
+#include <optional>
 
 // The app's settings: one dictionary in a binary property-list file,
 // $XDG_CONFIG_HOME/tallowick/settings.plist. Every write replaces the file atomically and
@@ -18,13 +19,26 @@ public:
     static QString defaultPath();
     const QString &path() const { return m_path; }
 
-    // The whole dictionary. An absent file reads as empty. A file that is not a dictionary
-    // property list, and anything at the path that is not a plain file (a symbolic link, a
-    // pipe, a folder), is moved aside (never deleted, its new name is logged) and reads as empty.
-    QVariantMap load() const;
+    // The whole dictionary as it is on disk, for readers: nothing is written or moved. An
+    // absent file reads as empty; so does one that is no settings file (`unreadable`) or
+    // that cannot be opened at all (`inaccessible`), with a warning logged.
+    struct Contents
+    {
+        QVariantMap values;
+        bool unreadable = false;
+        bool inaccessible = false;
+    };
+    Contents read() const;
+
+    // The whole dictionary, for writers about to save it: as read(), but a file that is not a
+    // dictionary property list, and anything at the path that is not a plain file (a symbolic
+    // link, a pipe, a folder), is moved aside (never deleted, its new name is logged) first.
+    // Nothing when the file is there but cannot be opened: it may be good, so nobody may save
+    // over it.
+    std::optional<QVariantMap> load() const;
     bool save(const QVariantMap &values) const;
 
-    // One key, read fresh from the file; an invalid QVariant when absent.
+    // One key, read fresh from the file (never writing); an invalid QVariant when absent.
     QVariant value(const QString &key) const;
     // An absent or non-boolean value reads as false.
     bool boolValue(const QString &key) const;

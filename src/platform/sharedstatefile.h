@@ -15,7 +15,7 @@
 // A small state that every process of the user shares through one file: read whole, changed
 // under an inter-process lock (flock on "<file>.lock"), replaced atomically. A file that does
 // not decode, or anything at the path that is not a plain file (a symbolic link, a pipe), is
-// moved aside, never written over or through. `what` names the file in log lines;
+// moved aside by the next change, never written over or through; readers only report it. `what` names the file in log lines;
 // `decode` gives nothing for bytes it cannot read, `encode` gives the bytes of a state.
 namespace SharedStateFile {
 
@@ -41,21 +41,27 @@ std::optional<State> readLocked(const QString &path, const QString &what, Decode
     return State{};
 }
 
-// The state, read without the lock when the file is good. A bad file is moved aside only
-// under the lock: unlocked, this could take away the good file another process has just put
-// in place of the bad one.
+// The state, for readers: nothing is written or moved. A file that does not decode, or
+// anything at the path that is not a plain file, is reported and reads as the default state
+// (a writer moves it aside before replacing it); nothing when the file cannot be opened.
 template<typename State, typename Decode>
 std::optional<State> read(const QString &path, const QString &what, Decode decode)
 {
     const RegularFile::Result file = RegularFile::read(path);
     if (file.outcome == RegularFile::Outcome::Missing)
         return State{};
+    if (file.outcome == RegularFile::Outcome::Failed) {
+        qCWarning(lcPlatform).noquote() << "Error: Can't read" << what << path << file.error;
+        return std::nullopt;
+    }
     if (file.read()) {
         if (auto state = decode(file.bytes))
             return state;
+        qCWarning(lcPlatform).noquote() << what << path << "cannot be read";
+    } else {
+        qCWarning(lcPlatform).noquote() << what << path << "is" << RegularFile::describe(file);
     }
-    const FileLock held(path + QStringLiteral(".lock"));
-    return readLocked<State>(path, what, decode);
+    return State{};
 }
 
 // Runs `change` on the stored state under the lock and writes the result when it reports a

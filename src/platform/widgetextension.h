@@ -47,6 +47,9 @@ struct WidgetTimeline
     enum class ReloadPolicy { AtEnd, Never };
     QList<WidgetEntry> entries;
     ReloadPolicy policy = ReloadPolicy::AtEnd;
+    // The configuration as the extension now knows it, when that differs from the one it was
+    // asked with (say, the option's text changed): the host keeps this one from then on.
+    std::optional<WidgetConfigurationOption> configuration;
 };
 
 class WidgetExtension
@@ -75,7 +78,14 @@ public:
     virtual void render(const WidgetEntry &entry, WidgetFamily family, QPainter &painter) = 0;
     // The link a tap on the widget opens; an empty URL when tapping does nothing.
     virtual QUrl tapLink(const WidgetEntry &entry, WidgetFamily family) = 0;
+
+    // The extension carries its own copy of the code the host shares with it, so what the
+    // host sets up for itself is handed over through these.
+    // Fixes the extension's clock at `instant`; nothing: the system's time again.
+    virtual void setFixedNow(const std::optional<QDateTime> &instant) = 0;
+    // The system's time zone or clock changed: dates are to be worked out afresh.
+    virtual void timeSettingsChanged() = 0;
 };
 
-#define TallowickWidgetExtension_iid "org.tallowick.WidgetExtension/1.0"
+#define TallowickWidgetExtension_iid "org.tallowick.WidgetExtension/2.0"
 Q_DECLARE_INTERFACE(WidgetExtension, TallowickWidgetExtension_iid)

@@ -50,7 +50,6 @@ void NotificationHelper::addNotification(const EDate &event, NotiDays option)
 
     if (option == NotiDays::off) {
         removeNotification(event);
-        m_center.removePendingRequests({event.id});
         return;
     }
 

@@ -96,5 +96,7 @@ int main(int argc, char *argv[])
 
     if (options.screenshot())
         return saveFirstSettledFrame(app, window, options.screenshotPath);
+    // From here on the window follows what other programs change.
+    store.watchForChanges();
     return app.exec();
 }

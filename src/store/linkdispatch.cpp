@@ -1,6 +1,6 @@
 #include "linkdispatch.h"
 
-#include "linkquery.h"
+#include "linkrequest.h"
 #include "userdata.h"
 
 #include <QUrl>
@@ -13,7 +13,7 @@ bool dispatchLink(UserData &store, const QString &link)
     const auto items = queryItems(url);
     if (!items || items->isEmpty())
         return false;
-    if (items->size() == 1)
+    if (items->size() == 1 || pageRequest(*items))
         store.openPageFromLink(*items);
     else
         store.addEventFromLink(url, *items);

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "eventrepository.h"
 #include "linkquery.h"
 
 #include <model/edate.h>
-#include <platform/notificationcenter.h>
-#include <platform/settingsstore.h>
 #include <reminders/notificationhelper.h>
 
 #include <QDateTime>
@@ -12,16 +11,19 @@
 #include <QObject>
 #include <QUrl>
 
-#include <functional>
+#include <memory>
 
-// The event store of one scene (the app's window, or one command-line run): the ordered list
-// of events, the page on screen, the store's alert and the reminder scheduler.
+class QFileSystemWatcher;
+class QTimer;
+
+// The event store of the app's scene: the list of events as the screens observe it, the page
+// on screen, the store's alerts and the reminder scheduler. Every change goes through the
+// shared EventRepository (one locked step with the list's rules); the store keeps the list as
+// that step left it and tells the screens.
 //
-// The list lives in the settings file under "magicDates". Several processes of the user may
-// change it at once (the app, the command line), so every operation locks the settings file,
-// first takes in what another process saved since, then applies its change and saves once;
-// nothing one process saved is lost by a later save of another. After every change that the
-// widget shows, "contents.json" is republished and the widget asked to reload.
+// Other processes change the list too (the command line, the home screen, a link handed over
+// by a second start). Once watching, the store follows their changes within a moment: it
+// stays on the event it showed, wherever that moved, or shows its neighbour when it is gone.
 class UserData : public QObject
 {
     Q_OBJECT
@@ -33,24 +35,28 @@ class UserData : public QObject
     Q_PROPERTY(QString alertCopy READ alertCopy NOTIFY alertChanged)
 
 public:
-    static constexpr int kMaxEvents = 30;
-    static const QString kEventsKey;   // "magicDates"
-    static const QString kReviewKey;   // "appReview"
+    static constexpr int kMaxEvents = EventRules::kMaxEvents;
+    static inline const QString &kEventsKey = EventRepository::kEventsKey;
+    static inline const QString &kReviewKey = EventRepository::kReviewKey;
+    // How long a burst of changes by other processes may last before the store looks.
+    static constexpr int kSettleMs = 60;
 
-    // Loads the saved events (or the packaged defaults on a first start), saves them back and
+    // Opens the saved events (or the packaged defaults on a first start, saved at once) and
     // publishes the widget contents.
     explicit UserData(QObject *parent = nullptr);
-    UserData(SettingsStore settings, NotificationCenter center, QObject *parent = nullptr);
+    explicit UserData(EventRepository repository, QObject *parent = nullptr);
     ~UserData() override;
 
+    EventRepository &repository() { return m_repository; }
     const QList<EDate> &magicDates() const { return m_magicDates; }
     int count() const { return int(m_magicDates.size()); }
     int currentPage() const { return m_currentPage; }
     void setCurrentPage(int page);
+    // The id of the event on screen; empty while the list is empty.
+    QString currentEventId() const;
+    // Where the event with this id is in the list; -1 when it is not.
+    Q_INVOKABLE int indexOfEvent(const QString &id) const;
     NotificationHelper *notificationHelper() const { return m_notificationHelper; }
-    const SettingsStore &settings() const { return m_settings; }
-    // Position in the theme list of the theme last applied by add or update.
-    int colorIndex() const { return m_colorIndex; }
 
     bool alertMaxEvent() const { return m_alertMaxEvent; }
     void setAlertMaxEvent(bool on);
@@ -61,78 +67,65 @@ public:
     // Raises the store's alert for a full list (the event limit), with its title and copy.
     Q_INVOKABLE void raiseEventLimitAlert();
 
-    // Re-reads the saved list, falling back to the packaged defaults when there is none or it
-    // cannot be read (the unreadable bytes are kept beside the settings file), saves it back
-    // and publishes the widget contents.
-    void loadEvents();
-    // Takes in what another process saved since this store last read or wrote the list.
+    // Starts following the changes other processes make (a watch of the settings folder,
+    // which atomic replacements and bursts of writes do not escape), and takes in any made
+    // since the store opened.
+    void watchForChanges();
+    // Takes in what is saved now, if it differs from what the store shows.
     void refresh();
 
-    // New event at the front, shown at once (page 0).
-    Q_INVOKABLE void addEvent(const QDateTime &date, const QString &title, bool countdown, qint64 themeId);
+    // The operations of the screens, by event id; each reports how it went. A refused one
+    // changes nothing. An add shows the new event (page 0).
+    StoreOutcome addEvent(const EventDraft &draft, bool uniqueTitle = false);
+    StoreOutcome changeEvent(const QString &id, const EventChange &change);
+    // Deletes the event with its reminders; when it was on screen, the page before is shown.
+    StoreOutcome deleteEvent(const QString &id);
+    StoreOutcome moveEvent(const QString &id, int to);
+    ReminderOutcome chooseReminder(const QString &id, NotiDays option);
 
-    enum class AddOutcome { Added, ListFull, TitleTaken };
-    // addEvent, made only while the list as saved holds fewer than kMaxEvents events and, with
-    // `uniqueTitle`, none with this title. The check and the add are one step under the
-    // settings lock: two processes can never both take the last place, or both add one title.
-    AddOutcome addEventWithinLimit(const QDateTime &date, const QString &title, bool countdown, qint64 themeId,
-                                   bool uniqueTitle);
-    // Rewrites the event at `index`. A new date forgets its reminder option and clears its
-    // pending reminders, which belong to the old date.
+    // The same by position, for screens that know an event by its page: a new event at the
+    // front; the event at `index` rewritten (all four fields), deleted, or moved to `to`.
+    Q_INVOKABLE void addEvent(const QDateTime &date, const QString &title, bool countdown, qint64 themeId);
     Q_INVOKABLE void updateEvent(int index, const QDateTime &date, const QString &title, bool countdown,
                                  qint64 themeId);
-    // The same with the date as stored text, for callers that keep an event's date unchanged.
-    void updateEventWithDateText(int index, const QString &dateText, const QString &title, bool countdown,
-                                 qint64 themeId);
     Q_INVOKABLE void deleteEvent(int index);
-
-    enum class DeleteResult { Deleted, Gone, LastEvent };
-    // Deletes the event with this id, unless it is the last one, running `beforeDelete` on it
-    // first; all of it one step under the settings lock, so that no other process can, say,
-    // give the event new reminders between their removal and its deletion.
-    DeleteResult deleteEventWithId(const QString &id, const std::function<void(const EDate &)> &beforeDelete);
-    // Runs `change` on the event with this id as the list is saved now, under the settings
-    // lock, and saves when it reports a change. False when there is no such event any more.
-    // `publish`: whether the change is one the widget shows.
-    bool changeEvent(const QString &id, const std::function<bool(EDate &)> &change, bool publish);
-    // Moves one event to position `to` (the summary list's reorder).
     Q_INVOKABLE void moveEvent(int from, int to);
-    // Stores the reminder option code of one event (the reminder screen's choice).
-    void setRepeatNotification(int index, std::optional<qint64> code);
 
-    // A widget's link: selects the page its "pageNumber" names, kept within the list.
+    // A widget's link: selects the page of the event it names (by id, else by page number,
+    // kept within the list).
     void openPageFromLink(const QList<QueryItem> &items);
-    // A shared event's link: adds the event it describes unless one with that title exists
-    // or the list is full (which raises the store's alert).
+    // A shared event's link: offers the event it describes (sharedEventOffered) for the
+    // person to confirm; a link that lacks a part, or whose date is no date, offers nothing.
     void addEventFromLink(const QUrl &url, const QList<QueryItem> &items);
 
-    // Rewrites "contents.json" from the list and asks the widget to reload.
+    // Republishes "contents.json" when it no longer shows the list, and asks the widget to
+    // reload.
     Q_INVOKABLE void writeWidgetContents();
 
 Q_SIGNALS:
     void currentPageChanged();
     void magicDatesChanged();
     void alertChanged();
+    // A shared-event link brought this event; it is added only once the person confirms.
+    void sharedEventOffered(const EventDraft &draft);
 
 private:
-    // Runs `change` on the up-to-date list under the settings lock and saves the result once.
-    // `change` returns false when it changed nothing.
-    bool mutate(const std::function<bool(QList<EDate> &)> &change, bool publish);
-    void refreshLocked();
-    void saveLocked();
-    void writeWidgetContentsLocked();
-    const struct ColorProvider &themeFor(qint64 themeId);
-    EDate newEvent(const QDateTime &date, const QString &title, bool countdown, qint64 themeId);
-    void keepUnreadableEvents(const QByteArray &bytes);
+    // Makes the list the one `list` holds and shows the event `showId`; without one, keeps the
+    // event on screen (by id) or, when it is gone, its neighbour. Then tells the screens.
+    void adopt(const EventList &list, const QString &showId = QString());
+    void setAlertTexts(const QString &title, const QString &copy);
 
-    SettingsStore m_settings;
+    EventRepository m_repository;
     NotificationHelper *m_notificationHelper = nullptr;
     QList<EDate> m_magicDates;
-    QByteArray m_lastSeenBytes; // the saved list as this store last read or wrote it
+    QByteArray m_shownBytes; // the saved list as the store last took it in
     int m_currentPage = 0;
-    int m_colorIndex = 0;
     bool m_alertMaxEvent = false;
     bool m_alertReview = false;
     QString m_alertTitle;
     QString m_alertCopy;
+    std::unique_ptr<QFileSystemWatcher> m_watcher;
+    std::unique_ptr<QTimer> m_settle;
 };
+
+Q_DECLARE_METATYPE(EventDraft)

@@ -6,16 +6,16 @@
 #include <model/calendarhelper.h>
 #include <platform/clock.h>
 
+#include <QUuid>
+
+#include <algorithm>
+
 
 // The dumps of whole timelines are debug lines, off unless asked for
 // (QT_LOGGING_RULES="tallowick.widgets.debug=true"): they come with every timeline.
-Q_LOGGING_CATEGORY(lcWidgets, "tallowick.widgets", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcWidgets, "tallowick.widgets", QtWarningMsg)
 
 namespace {
-
-// The title a widget asks for before anyone configured it; an event that is really titled
-// "0" therefore shows like an unconfigured widget.
-const QString kUnconfiguredTitle = QStringLiteral("0");
 
 // Noon of `now`'s day one calendar month on, as an event stores its date ("2027-01-08"), so
 // the sample counts the month like any event (a long-style text would not parse, and the
@@ -27,12 +27,19 @@ QString dayOneMonthAfter(const QDateTime &now)
     return CalendarHelper::formatStoredDate(noon);
 }
 
+// Configurations made before events had ids carry a page number as their identifier.
+bool namesAnEventId(const QString &identifier)
+{
+    return !QUuid::fromString(identifier).isNull();
+}
+
 } // namespace
 
-const WidgetContent &Provider::defaultEntry()
+WidgetContent Provider::defaultEntry()
 {
-    static const WidgetContent entry = makeDefaultEntry(Clock::now());
-    return entry;
+    // Made afresh: a sample made once would count down, in a home screen that runs for weeks,
+    // to "YAY!" and below.
+    return makeDefaultEntry(Clock::now());
 }
 
 WidgetContent Provider::makeDefaultEntry(const QDateTime &now)
@@ -45,7 +52,8 @@ WidgetContent Provider::makeDefaultEntry(const QDateTime &now)
                          QStringLiteral("Your Event Title"),
                          true,
                          QStringLiteral("ThereelineBar"),
-                         0};
+                         0,
+                         QString()};
 }
 
 WidgetContent Provider::placeholder() const
@@ -60,27 +68,36 @@ WidgetContent Provider::getSnapshot() const
 
 Provider::Timeline Provider::getTimeline(const SelectEventIntent &configuration) const
 {
-    // The widget finds its event by title: the identifier (a page number) goes stale as soon
-    // as the app reorders its events.
-    const QString title = configuration.eventTitle ? configuration.eventTitle->displayString() : kUnconfiguredTitle;
-    qCInfo(lcWidgets).noquote() << title;
-
     const QList<WidgetContent> records = readPublishedContents(lcWidgets());
     qCDebug(lcWidgets).noquote() << describeContents(records);
 
+    const WidgetContent *shown = nullptr;
     Timeline timeline;
-    if (title == kUnconfiguredTitle) {
-        if (!records.isEmpty())
-            timeline.entries.append(records.first());
-        else
-            // Before the app first publishes, a sample beats a blank widget.
-            timeline.entries.append(defaultEntry());
-    } else {
-        for (const WidgetContent &record : records) {
-            if (record.dateTitle == title)
-                timeline.entries.append(record);
+    if (const auto &chosen = configuration.eventTitle) {
+        const QString identifier = chosen->identifier();
+        const auto byId = std::find_if(records.cbegin(), records.cend(),
+                                       [&](const WidgetContent &r) { return !r.eventId.isEmpty() && r.eventId == identifier; });
+        if (byId != records.cend()) {
+            shown = &*byId;
+        } else if (!namesAnEventId(identifier)) {
+            const auto byTitle = std::find_if(records.cbegin(), records.cend(),
+                                              [&](const WidgetContent &r) { return r.dateTitle == chosen->displayString(); });
+            if (byTitle != records.cend())
+                shown = &*byTitle;
         }
+        if (shown && !shown->eventId.isEmpty()
+            && (shown->eventId != identifier || shown->dateTitle != chosen->displayString()))
+            timeline.configuration = SelectEventIntent{Event(shown->eventId, shown->dateTitle)};
+        if (!shown)
+            qCDebug(lcWidgets).noquote() << "The event" << chosen->displayString() << "is gone; showing the first one";
     }
+    if (!shown && !records.isEmpty())
+        shown = &records.first();
+    if (shown)
+        timeline.entries.append(*shown);
+    else if (!configuration.eventTitle)
+        // Before the app first publishes, a sample beats a blank widget.
+        timeline.entries.append(defaultEntry());
     qCDebug(lcWidgets).noquote() << describeContents(timeline.entries);
     return timeline;
 }

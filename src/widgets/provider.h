@@ -9,8 +9,12 @@
 #include <QDateTime>
 #include <QList>
 
-// Gives the widget its entries: the records the app published, picked by the configured
-// event's title, and a sample entry for layout and the widget gallery.
+// Gives the widget its entries: the record the app published for the configured event, and a
+// sample entry for layout and the widget gallery.
+//
+// A widget follows its event by id, whatever its title, theme or place in the list become.
+// Configurations saved before events had ids name a page number and a title: such a one is
+// resolved by its title once, and kept by the id from then on.
 class Provider
 {
 public:
@@ -18,10 +22,13 @@ public:
     {
         QList<WidgetContent> entries;
         WidgetTimeline::ReloadPolicy policy = WidgetTimeline::ReloadPolicy::AtEnd;
+        // The configuration to keep from now on, when it differs from the one asked with:
+        // the event's id and its title as it is now.
+        std::optional<SelectEventIntent> configuration;
     };
 
-    // The sample entry, made on first use and kept for the life of the process.
-    static const WidgetContent &defaultEntry();
+    // The sample entry as of now (a date a month from today, so it never counts down).
+    static WidgetContent defaultEntry();
     // The sample entry as made at `now`: a date a month ahead, in the default look.
     static WidgetContent makeDefaultEntry(const QDateTime &now);
 
@@ -30,7 +37,8 @@ public:
     // What the widget gallery shows: the sample entry; the published file is not read.
     WidgetContent getSnapshot() const;
     // The entries for a widget configured with `configuration`, read afresh from the file:
-    // unconfigured, the first published event; configured, every event with that title.
+    // the configured event; unconfigured, or once the configured event is deleted, the first
+    // published event (the sample before the app ever published).
     Timeline getTimeline(const SelectEventIntent &configuration) const;
 
     GroupDateHelper groupDateHelper;

@@ -2,6 +2,9 @@
 
 #include "ruruextensionentryview.h"
 
+#include <model/calendarhelper.h>
+#include <platform/clock.h>
+
 #include <QCoreApplication>
 
 RuruExtension::RuruExtension(QObject *parent)
@@ -57,6 +60,10 @@ WidgetTimeline RuruExtension::timeline(const std::optional<WidgetConfigurationOp
     const Provider::Timeline made = m_provider.getTimeline(intent);
     WidgetTimeline timeline;
     timeline.policy = made.policy;
+    if (made.configuration && made.configuration->eventTitle) {
+        const Event &event = *made.configuration->eventTitle;
+        timeline.configuration = WidgetConfigurationOption{event.identifier(), event.displayString()};
+    }
     for (const WidgetContent &content : made.entries)
         timeline.entries.append(entryFor(content));
     return timeline;
@@ -70,6 +77,19 @@ void RuruExtension::render(const WidgetEntry &entry, WidgetFamily family, QPaint
 QUrl RuruExtension::tapLink(const WidgetEntry &entry, WidgetFamily family)
 {
     return RuruExtensionEntryView(family, contentOf(entry)).tapLink();
+}
+
+void RuruExtension::setFixedNow(const std::optional<QDateTime> &instant)
+{
+    if (instant)
+        Clock::setFixed(*instant);
+    else
+        Clock::useSystemTime();
+}
+
+void RuruExtension::timeSettingsChanged()
+{
+    CalendarHelper::refreshSystemSettings();
 }
 
 WidgetContent RuruExtension::contentOf(const WidgetEntry &entry)

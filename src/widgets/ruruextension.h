@@ -7,8 +7,8 @@
 
 #include <QObject>
 
-// The Tallowick widget as the home screen sees it: one event of the app, chosen by title,
-// in the small, medium and large sizes.
+// The Tallowick widget as the home screen sees it: one event of the app, in the small, medium
+// and large sizes.
 class RuruExtension : public QObject, public WidgetExtension
 {
     Q_OBJECT
@@ -27,6 +27,8 @@ public:
                             WidgetFamily family) override;
     void render(const WidgetEntry &entry, WidgetFamily family, QPainter &painter) override;
     QUrl tapLink(const WidgetEntry &entry, WidgetFamily family) override;
+    void setFixedNow(const std::optional<QDateTime> &instant) override;
+    void timeSettingsChanged() override;
 
     // The record an entry of this extension carries; the sample entry for anything else.
     static WidgetContent contentOf(const WidgetEntry &entry);

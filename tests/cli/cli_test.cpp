@@ -66,7 +66,19 @@ TEST_F(Cli, FormatFollowsTheProcessLanguage)
     EXPECT_EQ(runCli({QStringLiteral("format"), QStringLiteral("2024-05-01")}).out, QStringLiteral("1.May.24\n"));
     EXPECT_EQ(runCli({QStringLiteral("format"), QStringLiteral("2024-05-01")}, QStringLiteral("Asia/Seoul"), QStringLiteral("ko_KR.UTF-8")).out,
               QString::fromUtf8("2024년 5월 1일\n"));
-    EXPECT_EQ(runCli({QStringLiteral("format"), QStringLiteral("whenever")}).out, QStringLiteral("whenever\n"));
+}
+
+TEST_F(Cli, ADateThatIsNoDateIsRefusedNotCountedAsToday)
+{
+    for (const QString &command : {QStringLiteral("count"), QStringLiteral("format")}) {
+        for (const QString &date : {QStringLiteral("whenever"), QStringLiteral("2026-02-30"), QStringLiteral("tomorrow"), QString()}) {
+            const CliRun run = runCli({command, date});
+            EXPECT_EQ(run.exitCode, 2) << command.toStdString() << ' ' << date.toStdString();
+            EXPECT_TRUE(run.out.isEmpty());
+            EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
+            EXPECT_TRUE(run.err.contains(QStringLiteral("is not a date"))) << run.err.toStdString();
+        }
+    }
 }
 
 TEST_F(Cli, UsageErrorsExitTwoWithOneLine)

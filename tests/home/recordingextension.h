@@ -34,8 +34,12 @@ public:
                             WidgetFamily family) override;
     void render(const WidgetEntry &entry, WidgetFamily family, QPainter &painter) override;
     QUrl tapLink(const WidgetEntry &entry, WidgetFamily family) override;
+    void setFixedNow(const std::optional<QDateTime> &instant) override { fixedNow = instant; }
+    void timeSettingsChanged() override { ++timeSettingsChanges; }
 
     QList<WidgetConfigurationOption> options;
     QHash<QString, WidgetTimeline> timelines;
     QList<Request> requests;
+    std::optional<QDateTime> fixedNow;
+    int timeSettingsChanges = 0;
 };

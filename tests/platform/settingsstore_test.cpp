@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 
 class Settings : public ::testing::Test
@@ -26,7 +28,7 @@ TEST_F(Settings, LivesUnderTheConfigHomeAndStartsEmpty)
 {
     const SettingsStore store;
     EXPECT_EQ(store.path(), home.configHome() + QStringLiteral("/tallowick/settings.plist"));
-    EXPECT_TRUE(store.load().isEmpty());
+    EXPECT_TRUE(store.load().value().isEmpty());
     EXPECT_FALSE(store.value(QStringLiteral("magicDates")).isValid());
     EXPECT_FALSE(store.boolValue(QStringLiteral("appReview")));
 }
@@ -67,7 +69,13 @@ TEST_F(Settings, AnUnreadableFileIsKeptAsideAndReadsAsEmpty)
     for (const QByteArray &junk : {QByteArray("garbage that is no plist"), PlistCodec::toBinary(QVariantList{1, 2}),
                                    QByteArray("bplist00\x01\x02", 10)}) {
         writeFile(store.path(), junk);
-        EXPECT_TRUE(store.load().isEmpty());
+        // Readers only report it; the file stays where it is until a writer loads it.
+        const SettingsStore::Contents seen = store.read();
+        EXPECT_TRUE(seen.unreadable);
+        EXPECT_TRUE(seen.values.isEmpty());
+        EXPECT_FALSE(store.value(QStringLiteral("appReview")).isValid());
+        EXPECT_EQ(readFile(store.path()), junk);
+        EXPECT_TRUE(store.load().value().isEmpty());
         EXPECT_FALSE(QFile::exists(store.path()));
         const QStringList aside = QDir(QFileInfo(store.path()).absolutePath())
                                       .entryList({QStringLiteral("settings.plist.unreadable-*")}, QDir::Files);
@@ -79,13 +87,28 @@ TEST_F(Settings, AnUnreadableFileIsKeptAsideAndReadsAsEmpty)
     }
 }
 
+TEST_F(Settings, AFileThatCannotBeOpenedIsNeverWrittenOver)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root opens any file";
+    const SettingsStore store;
+    ASSERT_TRUE(store.setValue(QStringLiteral("appReview"), true));
+    const QByteArray before = readFile(store.path());
+    ASSERT_TRUE(QFile::setPermissions(store.path(), QFileDevice::WriteOwner));
+    EXPECT_TRUE(store.read().inaccessible);
+    EXPECT_FALSE(store.load().has_value());
+    EXPECT_FALSE(store.setValue(QStringLiteral("appReview"), false));
+    ASSERT_TRUE(QFile::setPermissions(store.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    EXPECT_EQ(readFile(store.path()), before);
+}
+
 TEST_F(Settings, UpdatesFromTwoStoresOnOneFileBothLand)
 {
     const SettingsStore first;
     const SettingsStore second;
     ASSERT_TRUE(first.setValue(QStringLiteral("a"), 1));
     ASSERT_TRUE(second.setValue(QStringLiteral("b"), 2));
-    const QVariantMap values = SettingsStore().load();
+    const QVariantMap values = SettingsStore().load().value();
     EXPECT_EQ(values.value(QStringLiteral("a")).toLongLong(), 1);
     EXPECT_EQ(values.value(QStringLiteral("b")).toLongLong(), 2);
 }
@@ -164,7 +187,7 @@ TEST_F(Settings, AFileThatWouldAbortTheReaderIsKeptAside)
         "00000011");
     const SettingsStore store;
     writeFile(store.path(), keyWithNul);
-    EXPECT_TRUE(store.load().isEmpty());
+    EXPECT_TRUE(store.load().value().isEmpty());
     const QStringList aside = QDir(QFileInfo(store.path()).absolutePath())
                                   .entryList({QStringLiteral("settings.plist.unreadable-*")}, QDir::Files);
     ASSERT_EQ(aside.size(), 1);

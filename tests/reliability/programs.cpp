@@ -9,7 +9,7 @@ QString cli() { return QStringLiteral(TALLOWICK_CLI_PATH); }
 QString home() { return QStringLiteral(TALLOWICK_HOME_PATH); }
 QString saveLoop() { return QStringLiteral(TALLOWICK_SAVE_LOOP_PATH); }
 
-QProcessEnvironment environment(const QDateTime &now)
+QProcessEnvironment environment()
 {
     // The XDG folders are the test's: TemporaryHome put them in this process's environment.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -20,15 +20,22 @@ QProcessEnvironment environment(const QDateTime &now)
     // No session bus: reminders are printed, and nobody's real bus is reached.
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
                QStringLiteral("unix:path=%1/no-bus").arg(qEnvironmentVariable("XDG_RUNTIME_DIR")));
-    env.insert(QStringLiteral("TALLOWICK_FIXED_NOW_MS"), QString::number(now.toMSecsSinceEpoch()));
     return env;
+}
+
+QStringList withClock(const QString &program, const QStringList &arguments, const QDateTime &now)
+{
+    // Every program of ours but the test's own save loop takes the clock on its command line.
+    if (program == saveLoop())
+        return arguments;
+    return arguments + QStringList{QStringLiteral("--now"), now.toLocalTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"))};
 }
 
 Run run(const QString &program, const QStringList &arguments, const QDateTime &now, int timeoutMs)
 {
     QProcess process;
-    process.setProcessEnvironment(environment(now));
-    process.start(program, arguments);
+    process.setProcessEnvironment(environment());
+    process.start(program, withClock(program, arguments, now));
     Run result;
     result.finished = process.waitForFinished(timeoutMs);
     if (!result.finished) {
@@ -43,10 +50,10 @@ Run run(const QString &program, const QStringList &arguments, const QDateTime &n
 
 Running::Running(const QString &program, const QStringList &arguments, const QDateTime &now)
 {
-    m_process.setProcessEnvironment(environment(now));
+    m_process.setProcessEnvironment(environment());
     m_process.setProcessChannelMode(QProcess::MergedChannels);
     m_process.setStandardOutputFile(m_logFolder.filePath(QStringLiteral("output")));
-    m_process.start(program, arguments);
+    m_process.start(program, withClock(program, arguments, now));
     m_process.waitForStarted(10000);
 }
 

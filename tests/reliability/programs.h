@@ -20,8 +20,10 @@ QString cli();      // tallowick-cli
 QString home();     // tallowick-home
 QString saveLoop(); // the tests' own program that saves until it is killed
 
-// The environment every program of a test runs in; the clock is fixed at `now`.
-QProcessEnvironment environment(const QDateTime &now);
+// The environment every program of a test runs in.
+QProcessEnvironment environment();
+// The arguments with the clock fixed at `now` (--now), for every program but the save loop.
+QStringList withClock(const QString &program, const QStringList &arguments, const QDateTime &now);
 
 struct Run
 {

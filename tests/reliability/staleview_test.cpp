@@ -1,11 +1,10 @@
-// A process acts on the list as it last saw it while another has changed it since (the app
-// does not watch the settings file; the command line reads it once at its start). Actions by
-// index must reach the event the caller showed, or nothing.
+// A process acts on the list as it last saw it while another has changed it since (before the
+// app's watch has noticed; the command line reads it once at its start). Actions must reach
+// the event the caller showed, or nothing.
 
 #include "storefiles.h"
 
 #include <platform/notificationcenter.h>
-#include <store/eventactions.h>
 #include <store/userdata.h>
 #include <support/testenvironment.h>
 
@@ -45,7 +44,7 @@ TEST_F(StaleView, DeleteTakesTheEventOnScreenAfterAnotherProcessAddedOneInFront)
     UserData commandLine;
     commandLine.addEvent(localTime(2027, 1, 1), QStringLiteral("W"), true, 1003); // now W, X, Y, Z
 
-    EXPECT_EQ(deleteEventWithReminders(app, 1), DeleteOutcome::Deleted);
+    app.deleteEvent(1);
     EXPECT_EQ(titlesOf(savedListOnDisk().value()), (QStringList{QStringLiteral("W"), QStringLiteral("X"), QStringLiteral("Z")}));
     EXPECT_EQ(titlesOf(contentsOnDisk().value()), titlesOf(savedListOnDisk().value()));
 }
@@ -54,8 +53,10 @@ TEST_F(StaleView, DeletingAnEventSomebodyElseDeletedTakesNoOtherOne)
 {
     UserData app;
     UserData commandLine;
-    EXPECT_EQ(deleteEventWithReminders(commandLine, 0), DeleteOutcome::Deleted); // X goes
-    EXPECT_EQ(deleteEventWithReminders(app, 0), DeleteOutcome::Deleted);         // X again: gone already
+    const QString x = app.magicDates().at(0).id;
+    EXPECT_EQ(commandLine.deleteEvent(x), StoreOutcome::Done); // X goes
+    // X again: gone already, which is said as such (not as "the last one").
+    EXPECT_EQ(app.deleteEvent(x), StoreOutcome::Gone);
     EXPECT_EQ(titlesOf(savedListOnDisk().value()), (QStringList{QStringLiteral("Y"), QStringLiteral("Z")}));
 }
 
@@ -65,23 +66,21 @@ TEST_F(StaleView, AReminderIsChosenForTheEventOnScreenOrForNone)
     const EDate x = app.magicDates().at(0);
     const EDate y = app.magicDates().at(1);
     UserData commandLine;
-    NotificationHelper helper;
 
     // Another process moved Y to the front: the choice made on X's page is still X's.
     commandLine.moveEvent(1, 0);
-    EXPECT_EQ(applyReminderChoice(app, 0, NotiDays::three, helper), ReminderOutcome::Scheduled);
+    EXPECT_EQ(app.chooseReminder(x.id, NotiDays::three), ReminderOutcome::Scheduled);
     EXPECT_EQ(pendingFor(x).size(), 4);
     EXPECT_TRUE(pendingFor(y).isEmpty());
     EXPECT_FALSE(savedListOnDisk()->at(0).repeatNotification.has_value()); // Y, untouched
 
     // Another process deleted X (with its reminders): choosing for it again schedules nothing,
     // for X or for whatever took its place.
-    const qsizetype onScreen = titlesOf(app.magicDates()).indexOf(QStringLiteral("X"));
-    ASSERT_GE(onScreen, 0);
-    EXPECT_EQ(deleteEventWithReminders(commandLine, 1), DeleteOutcome::Deleted); // it sees Y, X, Z
+    EXPECT_EQ(commandLine.deleteEvent(x.id), StoreOutcome::Done);
     ASSERT_EQ(titlesOf(savedListOnDisk().value()), (QStringList{QStringLiteral("Y"), QStringLiteral("Z")}));
     EXPECT_TRUE(pendingFor(x).isEmpty());
-    EXPECT_EQ(applyReminderChoice(app, int(onScreen), NotiDays::seven, helper), ReminderOutcome::EventGone);
+    // Said as gone, not as a count-up event.
+    EXPECT_EQ(UserData().chooseReminder(x.id, NotiDays::seven), ReminderOutcome::EventGone);
     EXPECT_EQ(NotificationCenter().pendingRequests().size(), 0);
     EXPECT_FALSE(savedListOnDisk()->at(0).repeatNotification.has_value());
 }
@@ -96,10 +95,8 @@ TEST_F(StaleView, TheLimitIsCheckedOnTheListAsSavedNotAsLastSeen)
     UserData app;
     app.addEvent(localTime(2027, 1, 1), QStringLiteral("Thirtieth"), true, 1003);
 
-    EXPECT_EQ(commandLine.addEventWithinLimit(localTime(2027, 1, 1), QStringLiteral("One too many"), true, 1003, false),
-              UserData::AddOutcome::ListFull);
+    EXPECT_EQ(commandLine.addEvent(EventDraft{QStringLiteral("One too many"), QDate(2027, 1, 1)}), StoreOutcome::ListFull);
     EXPECT_EQ(savedListOnDisk()->size(), 30);
     // A known title is told apart from a full list, and looked for first.
-    EXPECT_EQ(commandLine.addEventWithinLimit(localTime(2027, 1, 1), QStringLiteral("Thirtieth"), true, 1003, true),
-              UserData::AddOutcome::TitleTaken);
+    EXPECT_EQ(commandLine.addEvent(EventDraft{QStringLiteral("Thirtieth"), QDate(2027, 1, 1)}, true), StoreOutcome::TitleTaken);
 }

@@ -1,3 +1,5 @@
+#include "eventrows.h"
+
 #include <support/qmlscene.h>
 #include <support/testenvironment.h>
 
@@ -483,7 +485,7 @@ TEST_F(Forms, TheAddFormWearsThePagesLineColourAndRingsTheChosenTheme)
     auto store = storeWith(list);
     QmlScene scene(QStringLiteral("AddEvent"),
                    {{QStringLiteral("store"), QVariant::fromValue(store.get())},
-                    {QStringLiteral("selectedDay"), store->magicDates().at(0).toKeyed()}});
+                    {QStringLiteral("event"), rowOf(store->magicDates().at(0), *store, 0)}});
     ASSERT_TRUE(scene.item());
     scene.settle(900);
     const QImage image = scene.grab(QStringLiteral("form-add"));
@@ -519,7 +521,7 @@ TEST_F(Forms, TheAddFormSavesWhatWasChosenOnScreen)
     auto store = storeWith(events(3));
     QmlScene scene(QStringLiteral("AddEvent"),
                    {{QStringLiteral("store"), QVariant::fromValue(store.get())},
-                    {QStringLiteral("selectedDay"), store->magicDates().at(0).toKeyed()}});
+                    {QStringLiteral("event"), rowOf(store->magicDates().at(0), *store, 0)}});
     ASSERT_TRUE(scene.item());
     scene.settle(300);
     auto *form = scene.item()->property("form").value<EventForm *>();
@@ -554,7 +556,7 @@ TEST_F(Forms, TheTitleFieldHoldsTwentyCharactersAndReturnOnlyClosesTheKeyboard)
     auto store = storeWith(events(3));
     QmlScene scene(QStringLiteral("AddEvent"),
                    {{QStringLiteral("store"), QVariant::fromValue(store.get())},
-                    {QStringLiteral("selectedDay"), store->magicDates().at(0).toKeyed()}});
+                    {QStringLiteral("event"), rowOf(store->magicDates().at(0), *store, 0)}});
     ASSERT_TRUE(scene.item());
     auto *form = scene.item()->property("form").value<EventForm *>();
     QQuickItem *editor = scene.find(QStringLiteral("titleEditor"));
@@ -601,7 +603,7 @@ TEST_F(Forms, AFullListShowsTheLimitAlertInTheAddForm)
     auto store = storeWith(events(UserData::kMaxEvents));
     QmlScene scene(QStringLiteral("AddEvent"),
                    {{QStringLiteral("store"), QVariant::fromValue(store.get())},
-                    {QStringLiteral("selectedDay"), store->magicDates().at(0).toKeyed()}});
+                    {QStringLiteral("event"), rowOf(store->magicDates().at(0), *store, 0)}});
     ASSERT_TRUE(scene.item());
     auto *form = scene.item()->property("form").value<EventForm *>();
     form->setEventName(QStringLiteral("One more"));
@@ -641,7 +643,7 @@ TEST_F(Forms, TheEditFormShowsTheEventItChanges)
     store->setCurrentPage(1);
     QmlScene scene(QStringLiteral("EditEvent"),
                    {{QStringLiteral("store"), QVariant::fromValue(store.get())},
-                    {QStringLiteral("currentDate"), store->magicDates().at(1).toKeyed()}});
+                    {QStringLiteral("event"), rowOf(store->magicDates().at(1), *store, 1)}});
     ASSERT_TRUE(scene.item());
     scene.settle(900);
     const QImage image = scene.grab(QStringLiteral("form-edit"));
@@ -684,7 +686,7 @@ TEST_F(Forms, TheEditFormFillsItselfWhenItsStoreArrivesLate)
 {
     auto store = storeWith(events(3));
     QmlScene scene(QStringLiteral("EditEvent"),
-                   {{QStringLiteral("currentPage"), 2}, {QStringLiteral("currentDate"), store->magicDates().at(2).toKeyed()}});
+                   {{QStringLiteral("currentPage"), 2}, {QStringLiteral("event"), rowOf(store->magicDates().at(2), *store, 2)}});
     ASSERT_TRUE(scene.item());
     EXPECT_FALSE(scene.find(QStringLiteral("titleField"))->isVisible());
     scene.item()->setProperty("store", QVariant::fromValue(store.get()));

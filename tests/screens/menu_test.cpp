@@ -89,6 +89,13 @@ double shareOf(const QImage &image, QQuickItem *item, const QColor &colour)
     return all ? double(hits) / all : 0;
 }
 
+// The title of the event a summary row shows.
+QString rowTitle(QQuickItem *row)
+{
+    auto *event = row ? row->property("event").value<EventRow *>() : nullptr;
+    return event ? event->dateTitle() : QString();
+}
+
 // Records the addresses the app would open in the browser.
 struct OpenedLinks
 {
@@ -120,7 +127,7 @@ TEST_F(Menu, DeletingTheOnlyEventIsRefusedAndTheAlertComesBackAfterEachDismissal
     const QByteArray before = SettingsStore().value(UserData::kEventsKey).toByteArray();
 
     QmlScene scene(QStringLiteral("BottomMenuView"),
-                   {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("oneDay"), event(0).toKeyed()}});
+                   {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), rowOf(event(0), store)}});
     ASSERT_TRUE(scene.item());
     auto *alert = scene.find(QStringLiteral("deleteAlert"));
     ASSERT_TRUE(alert);
@@ -185,7 +192,7 @@ TEST_F(Menu, AddEditAndRemindersChooseAndPresentThePageSheet)
         {"addButton", "add"}, {"editButton", "edit"}, {"reminderButton", "noti"}};
     for (const auto &[button, mode] : buttons) {
         QmlScene scene(QStringLiteral("BottomMenuView"),
-                       {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("oneDay"), event(0).toKeyed()}});
+                       {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), rowOf(event(0), store)}});
         ASSERT_TRUE(scene.item());
         QSignalSpy requests(scene.item(), SIGNAL(requestSheet(QString)));
         tap(scene, scene.find(QString::fromLatin1(button)));
@@ -203,7 +210,7 @@ TEST_F(Menu, TheBottomMenuDrawsTheAddCircleInTheLineColourAndTheIconsInTheTextCo
     UserData store;
     const EDate shown = event(0);
     QmlScene scene(QStringLiteral("BottomMenuView"),
-                   {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("oneDay"), shown.toKeyed()}});
+                   {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), rowOf(shown, store)}});
     ASSERT_TRUE(scene.item());
     // Where the event page puts it: padded 30 leading, 14 trailing and 25 at the bottom.
     scene.window().setColor(QColor(QStringLiteral("#") + shown.bgColor));
@@ -241,7 +248,7 @@ TEST_F(Menu, DraggingTheLastRowOfTheSummaryToTheTopSavesAndRepublishesTheNewOrde
     UserData store;
     ASSERT_EQ(publishedTitles(), (QStringList{"E0", "E1", "E2"}));
     QmlScene scene(QStringLiteral("EventSummaryView"),
-                   {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("selectedDay"), event(1).toKeyed()}});
+                   {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), rowOf(event(1), store)}, {QStringLiteral("events"), rowsOf(store)}});
     ASSERT_TRUE(scene.item());
     scene.settle(100);
 
@@ -257,7 +264,7 @@ TEST_F(Menu, DraggingTheLastRowOfTheSummaryToTheTopSavesAndRepublishesTheNewOrde
         scene.settle(10);
     }
     // Rows follow the finger before it lets go; the store does not yet.
-    EXPECT_EQ(findItem(scene.item(), QStringLiteral("summaryRow0"))->property("dateTitle").toString(), QStringLiteral("E2"));
+    EXPECT_EQ(rowTitle(findItem(scene.item(), QStringLiteral("summaryRow0"))), QStringLiteral("E2"));
     EXPECT_EQ(titles(store.magicDates()), (QStringList{"E0", "E1", "E2"}));
     QTest::mouseRelease(&scene.window(), Qt::LeftButton, {}, to);
     scene.settle(50);
@@ -265,8 +272,8 @@ TEST_F(Menu, DraggingTheLastRowOfTheSummaryToTheTopSavesAndRepublishesTheNewOrde
     EXPECT_EQ(titles(store.magicDates()), (QStringList{"E2", "E0", "E1"}));
     EXPECT_EQ(titles(saved()), (QStringList{"E2", "E0", "E1"}));
     EXPECT_EQ(publishedTitles(), (QStringList{"E2", "E0", "E1"}));
-    EXPECT_EQ(findItem(scene.item(), QStringLiteral("summaryRow0"))->property("dateTitle").toString(), QStringLiteral("E2"));
-    EXPECT_EQ(findItem(scene.item(), QStringLiteral("summaryRow2"))->property("dateTitle").toString(), QStringLiteral("E1"));
+    EXPECT_EQ(rowTitle(findItem(scene.item(), QStringLiteral("summaryRow0"))), QStringLiteral("E2"));
+    EXPECT_EQ(rowTitle(findItem(scene.item(), QStringLiteral("summaryRow2"))), QStringLiteral("E1"));
 }
 
 TEST_F(Menu, HoldingADraggedRowAtTheSummarysEdgeScrollsTheListOn)
@@ -274,7 +281,7 @@ TEST_F(Menu, HoldingADraggedRowAtTheSummarysEdgeScrollsTheListOn)
     seed(events(20));
     UserData store;
     QmlScene scene(QStringLiteral("EventSummaryView"),
-                   {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("selectedDay"), event(0).toKeyed()}});
+                   {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), rowOf(event(0), store)}, {QStringLiteral("events"), rowsOf(store)}});
     ASSERT_TRUE(scene.item());
     scene.settle(100);
     QQuickItem *list = scene.find(QStringLiteral("summaryList"));
@@ -291,8 +298,7 @@ TEST_F(Menu, HoldingADraggedRowAtTheSummarysEdgeScrollsTheListOn)
     // Held at the edge until the list has reached its end.
     for (int i = 0; i < 100 && titles(store.magicDates()).constFirst() == QLatin1String("E0"); ++i) {
         scene.settle(40);
-        if (findItem(scene.item(), QStringLiteral("summaryRow19"))
-            && findItem(scene.item(), QStringLiteral("summaryRow19"))->property("dateTitle").toString() == QLatin1String("E0"))
+        if (rowTitle(findItem(scene.item(), QStringLiteral("summaryRow19"))) == QLatin1String("E0"))
             break;
     }
     QTest::mouseRelease(&scene.window(), Qt::LeftButton, {}, bottom);
@@ -311,7 +317,7 @@ TEST_F(Menu, TheSummaryDrawsEveryRowInTheOpeningEventsTextColourOnWhite)
     seed(list);
     UserData store;
     QmlScene scene(QStringLiteral("EventSummaryView"),
-                   {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("selectedDay"), event(0).toKeyed()}});
+                   {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), rowOf(event(0), store)}, {QStringLiteral("events"), rowsOf(store)}});
     ASSERT_TRUE(scene.item());
     scene.settle(100);
     const QImage image = scene.grab(QStringLiteral("summary"));
@@ -321,7 +327,7 @@ TEST_F(Menu, TheSummaryDrawsEveryRowInTheOpeningEventsTextColourOnWhite)
         QQuickItem *rowItem = findItem(scene.item(), QStringLiteral("summaryRow%1").arg(row));
         ASSERT_TRUE(rowItem);
         EXPECT_GT(shareOf(image, rowItem, QColor(0x8C, 0x1C, 0x3A)), 0.004) << row;
-        EXPECT_EQ(rowItem->property("dateTitle").toString(), list[row].dateTitle);
+        EXPECT_EQ(rowTitle(rowItem), list[row].dateTitle);
     }
     // Titles are text, never markup.
     auto *title = findItem(findItem(scene.item(), QStringLiteral("summaryRow1")), QStringLiteral("cellTitle"));
@@ -338,7 +344,7 @@ TEST_F(Menu, TheSummaryOfALightTextThemeStaysReadableOnWhite)
     seed({light, event(1)});
     UserData store;
     QmlScene scene(QStringLiteral("EventSummaryView"),
-                   {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("selectedDay"), light.toKeyed()}});
+                   {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), rowOf(light, store)}, {QStringLiteral("events"), rowsOf(store)}});
     ASSERT_TRUE(scene.item());
     scene.settle(100);
     const QImage image = scene.grab(QStringLiteral("summary-light-theme"));

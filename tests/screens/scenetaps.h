@@ -2,6 +2,8 @@
 
 #include <support/qmlscene.h>
 
+#include "eventrows.h"
+
 #include <QQuickItem>
 #include <QTest>
 #include <QVariant>

@@ -31,7 +31,6 @@ TEST_F(Links, AWidgetLinkSelectsItsPage)
     LinkRouter router(store);
     router.open(QStringLiteral("https://tallowick.page.link?pageNumber=2"));
     EXPECT_EQ(store.currentPage(), 2);
-    EXPECT_TRUE(log.lines().contains(QStringLiteral("tallowick.store: self.currentPage 2")));
 
     router.open(QStringLiteral("tallowick://open?pageNumber=abc"));
     EXPECT_EQ(store.currentPage(), 0);
@@ -40,12 +39,17 @@ TEST_F(Links, AWidgetLinkSelectsItsPage)
     EXPECT_EQ(store.currentPage(), 3);
 }
 
-TEST_F(Links, ASharedEventLinkAddsTheEvent)
+TEST_F(Links, ASharedEventLinkOffersTheEventForThePersonToConfirm)
 {
     LinkRouter router(store);
+    QList<EventDraft> offered;
+    QObject::connect(&store, &UserData::sharedEventOffered, [&](const EventDraft &draft) { offered.append(draft); });
+    const int before = store.count();
     router.open(QStringLiteral("https://tallowick.page.link/?ddate=2027-02-14&countdown=true&dateTitle=Valentine&colorIndex=1003"));
-    EXPECT_EQ(store.magicDates().at(0).dateTitle, QStringLiteral("Valentine"));
-    EXPECT_EQ(store.currentPage(), 0);
+    ASSERT_EQ(offered.size(), 1);
+    EXPECT_EQ(offered.at(0).title, QStringLiteral("Valentine"));
+    EXPECT_EQ(offered.at(0).themeId, 1003);
+    EXPECT_EQ(store.count(), before);
 }
 
 TEST_F(Links, WebLinksElsewhereAndWeakMatchesDoNothing)

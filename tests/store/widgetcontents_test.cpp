@@ -30,7 +30,7 @@ protected:
 
 } // namespace
 
-TEST_F(Contents, TheFileHoldsNineKeysPerEventInListOrder)
+TEST_F(Contents, TheFileHoldsTheNineKeysAndTheIdPerEventInListOrder)
 {
     QList<EDate> events = numberedEvents(3);
     events[1].countdown.reset();
@@ -48,7 +48,8 @@ TEST_F(Contents, TheFileHoldsNineKeysPerEventInListOrder)
     for (int i = 0; i < 3; ++i) {
         const QJsonObject object = array.at(i).toObject();
         EXPECT_EQ(object.keys(), (QStringList{"barType", "bgColor", "circleColor", "countdown", "date", "dateTitle",
-                                              "ddate", "fontColor", "pageNumber"}));
+                                              "ddate", "fontColor", "id", "pageNumber"}));
+        EXPECT_EQ(object.value(QStringLiteral("id")).toString(), events[i].id);
         EXPECT_EQ(object.value(QStringLiteral("pageNumber")).toInt(), i);
         EXPECT_EQ(object.value(QStringLiteral("dateTitle")).toString(), events[i].dateTitle);
         // Seconds since 2001-01-01 00:00:00 UTC, with the fraction.
@@ -86,6 +87,9 @@ TEST_F(Contents, ReadersAcceptMissingPagesAndRefuseIncompleteRecords)
     ASSERT_TRUE(decoded.has_value());
     EXPECT_FALSE(decoded->at(0).pageNumber);
     EXPECT_FALSE(decoded->at(1).pageNumber);
+    // Files written before events had ids have none; an id that is not text is no id.
+    EXPECT_TRUE(decoded->at(0).eventId.isEmpty());
+    EXPECT_FALSE(decodeWidgetContents(QByteArray(noPages).replace(R"("dateTitle":"T")", R"("dateTitle":"T","id":7)")));
 
     EXPECT_FALSE(decodeWidgetContents(QByteArray(noPages).replace(R"(,"barType":"Box")", "")));
     EXPECT_FALSE(decodeWidgetContents(QByteArray(noPages).replace(R"("countdown":true)", R"("countdown":"yes")")));

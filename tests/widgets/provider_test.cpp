@@ -14,6 +14,8 @@ class ProviderTest : public ::testing::Test
 {
 protected:
     TemporaryHome home;
+    // The sample is made at the time of asking: one instant for every ask of a test.
+    FixedClock clock{localTime(2026, 12, 8, 9, 30)};
     Provider provider;
 
     QList<WidgetContent> timelineFor(const std::optional<Event> &chosen) const
@@ -49,28 +51,91 @@ TEST_F(ProviderTest, TheTitleDecidesNotTheIdentifier)
     EXPECT_EQ(timelineFor(Event("1", "B")).at(0).pageNumber, std::optional<qint64>(0));
 }
 
-TEST_F(ProviderTest, RepeatedTitlesGiveOneEntryEachInFileOrder)
+TEST_F(ProviderTest, ARepeatedTitleShowsTheFirstEventWithIt)
 {
     QList<WidgetContent> records = publishedRecords({"T", "U", "T"});
     records[2].ddate = QStringLiteral("2030-01-01");
     publishContents(records);
-    EXPECT_EQ(timelineFor(Event("0", "T")), (QList<WidgetContent>{records.at(0), records.at(2)}));
+    EXPECT_EQ(timelineFor(Event("0", "T")), QList<WidgetContent>{records.at(0)});
 }
 
-TEST_F(ProviderTest, ARetitledOrDeletedEventLeavesTheTimelineEmpty)
+TEST_F(ProviderTest, AnOldConfigurationWhoseTitleIsGoneShowsTheFirstEvent)
 {
-    publishContents(publishedRecords({"A", "D", "C"}));
-    EXPECT_TRUE(timelineFor(Event("1", "B")).isEmpty());
+    const QList<WidgetContent> records = publishedRecords({"A", "D", "C"});
+    publishContents(records);
+    EXPECT_EQ(timelineFor(Event("1", "B")), QList<WidgetContent>{records.at(0)});
     // Titles match whole and with their case.
-    EXPECT_TRUE(timelineFor(Event("1", "a")).isEmpty());
-    EXPECT_TRUE(timelineFor(Event("1", "A ")).isEmpty());
+    EXPECT_EQ(titlesOf(timelineFor(Event("1", "a"))), QStringList{"A"});
+    EXPECT_EQ(titlesOf(timelineFor(Event("1", "D "))), QStringList{"A"});
 }
 
-TEST_F(ProviderTest, AnEventTitledZeroShowsLikeAnUnconfiguredWidget)
+TEST_F(ProviderTest, AnEventTitledZeroChosenShowsItself)
 {
     const QList<WidgetContent> records = publishedRecords({"First", "0"});
     publishContents(records);
-    EXPECT_EQ(timelineFor(Event("1", "0")), QList<WidgetContent>{records.at(0)});
+    EXPECT_EQ(timelineFor(Event("1", "0")), QList<WidgetContent>{records.at(1)});
+}
+
+namespace {
+
+QList<WidgetContent> withIds(QList<WidgetContent> records)
+{
+    for (qsizetype i = 0; i < records.size(); ++i)
+        records[i].eventId = QStringLiteral("00000000-0000-4000-8000-%1").arg(i, 12, 10, QLatin1Char('0'));
+    return records;
+}
+
+} // namespace
+
+TEST_F(ProviderTest, AWidgetFollowsItsEventThroughRenameMoveAndThemeChange)
+{
+    QList<WidgetContent> records = withIds(publishedRecords({"A", "B", "C"}));
+    publishContents(records);
+    const Event b(records.at(1).eventId, QStringLiteral("B"));
+    EXPECT_EQ(titlesOf(timelineFor(b)), QStringList{"B"});
+
+    // Renamed, moved to the front and given another theme in the app.
+    WidgetContent changed = records.at(1);
+    changed.dateTitle = QStringLiteral("Us two");
+    changed.bgColor = QStringLiteral("123456");
+    changed.pageNumber = 0;
+    publishContents({changed, records.at(0), records.at(2)});
+    const Provider::Timeline timeline = provider.getTimeline(SelectEventIntent{b});
+    EXPECT_EQ(timeline.entries, QList<WidgetContent>{changed});
+    // The configuration takes the new title, so the menu shows the event by its name.
+    ASSERT_TRUE(timeline.configuration && timeline.configuration->eventTitle);
+    EXPECT_EQ(*timeline.configuration->eventTitle, Event(changed.eventId, QStringLiteral("Us two")));
+    // Nothing to take over once it is up to date.
+    EXPECT_FALSE(provider.getTimeline(SelectEventIntent{Event(changed.eventId, QStringLiteral("Us two"))}).configuration);
+}
+
+TEST_F(ProviderTest, ADeletedEventFallsBackToTheFirstAndIsNeverLookedForByTitle)
+{
+    const QList<WidgetContent> records = withIds(publishedRecords({"A", "B"}));
+    publishContents(records);
+    // Its id names no event any more; another event with its old title is not it either.
+    const Event gone(QStringLiteral("11111111-2222-4333-8444-555555555555"), QStringLiteral("B"));
+    const Provider::Timeline timeline = provider.getTimeline(SelectEventIntent{gone});
+    EXPECT_EQ(timeline.entries, QList<WidgetContent>{records.at(0)});
+    // The configuration stays: should the event come back, the widget shows it again.
+    EXPECT_FALSE(timeline.configuration);
+}
+
+TEST_F(ProviderTest, AConfigurationSavedByTitleIsResolvedOnceAndThenKeptById)
+{
+    const QList<WidgetContent> records = withIds(publishedRecords({"A", "B"}));
+    publishContents(records);
+    // Saved before events had ids: the page number, and the title.
+    const Provider::Timeline first = provider.getTimeline(SelectEventIntent{Event("0", "B")});
+    EXPECT_EQ(titlesOf(first.entries), QStringList{"B"});
+    ASSERT_TRUE(first.configuration && first.configuration->eventTitle);
+    EXPECT_EQ(first.configuration->eventTitle->identifier(), records.at(1).eventId);
+
+    // From then on the id decides: a rename does not lose the widget its event.
+    WidgetContent renamed = records.at(1);
+    renamed.dateTitle = QStringLiteral("Exam");
+    publishContents({records.at(0), renamed});
+    EXPECT_EQ(titlesOf(timelineFor(*first.configuration->eventTitle)), QStringList{"Exam"});
 }
 
 TEST_F(ProviderTest, UnconfiguredWithNothingPublishedShowsTheSample)
@@ -134,8 +199,16 @@ TEST_F(ProviderTest, PlaceholderAndSnapshotShowTheSampleWithoutReadingTheFile)
 
     publishContents(publishedRecords({"A"}));
     EXPECT_EQ(provider.getSnapshot(), Provider::defaultEntry());
-    // Made once: later requests give the very same entry, instant included.
-    EXPECT_EQ(&Provider::defaultEntry(), &Provider::defaultEntry());
+}
+
+// A home screen runs for weeks: a sample made once would count down to "YAY!" and below.
+TEST_F(ProviderTest, TheSampleStaysAMonthAheadWhileTheHomeScreenRuns)
+{
+    const QDateTime start = localTime(2026, 12, 8, 9, 30);
+    EXPECT_EQ(CalendarHelper::getDayCount(provider.placeholder().ddate, true), QStringLiteral("31"));
+    clock.set(start.addDays(40));
+    EXPECT_EQ(provider.placeholder().ddate, QStringLiteral("2027-02-17"));
+    EXPECT_EQ(CalendarHelper::getDayCount(provider.getSnapshot().ddate, true), QStringLiteral("31"));
 }
 
 TEST(DefaultEntry, IsAnEventAMonthAheadInTheSampleLook)

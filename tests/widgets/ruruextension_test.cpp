@@ -53,11 +53,15 @@ TEST_F(RuruExtensionTest, TimelinesCarryThePublishedRecords)
     ASSERT_EQ(unconfigured.entries.size(), 1);
     EXPECT_EQ(RuruExtension::contentOf(unconfigured.entries.at(0)), records.at(0));
 
-    EXPECT_TRUE(extension.timeline(WidgetConfigurationOption{"0", "Gone"}, WidgetFamily::SystemSmall).entries.isEmpty());
+    // An event chosen by a title that is gone: the first event stands in.
+    const WidgetTimeline gone = extension.timeline(WidgetConfigurationOption{"0", "Gone"}, WidgetFamily::SystemSmall);
+    ASSERT_EQ(gone.entries.size(), 1);
+    EXPECT_EQ(RuruExtension::contentOf(gone.entries.at(0)), records.at(0));
 }
 
 TEST_F(RuruExtensionTest, PlaceholderAndSnapshotAreTheSample)
 {
+    const FixedClock clock{localTime(2026, 12, 8, 9)};
     EXPECT_EQ(RuruExtension::contentOf(extension.placeholder(WidgetFamily::SystemSmall)), Provider::defaultEntry());
     EXPECT_EQ(RuruExtension::contentOf(extension.snapshot(WidgetFamily::SystemMedium)), Provider::defaultEntry());
     EXPECT_EQ(extension.snapshot(WidgetFamily::SystemMedium).date, Provider::defaultEntry().date);

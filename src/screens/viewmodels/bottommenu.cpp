@@ -1,6 +1,5 @@
 #include "bottommenu.h"
 
-#include <store/eventactions.h>
 
 BottomMenu::BottomMenu(QObject *parent)
     : QObject(parent)
@@ -25,8 +24,16 @@ void BottomMenu::setShowAlertDelete(bool on)
 
 void BottomMenu::deleteEvent(int page)
 {
+    if (!m_store || page < 0 || page >= m_store->count())
+        return;
+    deleteEventWithId(m_store->magicDates().at(page).id);
+}
+
+void BottomMenu::deleteEventWithId(const QString &id)
+{
     if (!m_store)
         return;
-    if (deleteEventWithReminders(*m_store, page) == DeleteOutcome::RefusedLastEvent)
+    // Its reminders go in the same step; when it was on screen the page before is shown.
+    if (m_store->deleteEvent(id) == StoreOutcome::LastEvent)
         setShowAlertDelete(!m_showAlertDelete);
 }

@@ -8,7 +8,9 @@
 #include <QLoggingCategory>
 #include <QTimer>
 
-Q_LOGGING_CATEGORY(lcEventForm, "tallowick.forms")
+#include <algorithm>
+
+Q_LOGGING_CATEGORY(lcEventForm, "tallowick.forms", QtWarningMsg)
 
 EventForm::EventForm(QObject *parent)
     : QObject(parent)
@@ -44,6 +46,19 @@ void EventForm::setCurrentPage(int page)
     m_currentPage = page;
     Q_EMIT currentPageChanged();
     updateHasEvent();
+}
+
+void EventForm::setUniqueTitle(bool unique)
+{
+    if (unique == m_uniqueTitle)
+        return;
+    m_uniqueTitle = unique;
+    Q_EMIT uniqueTitleChanged();
+}
+
+bool EventForm::canSave() const
+{
+    return EventRules::checkTitle(EventRules::storableTitle(m_eventName)) == EventRules::TitleCheck::Fine;
 }
 
 void EventForm::setCountDown(bool countDown)
@@ -95,7 +110,9 @@ bool EventForm::hasEvent() const
 
 void EventForm::updateHasEvent()
 {
-    const bool has = m_store && m_currentPage >= 0 && m_currentPage < m_store->count();
+    // Once filled, the form edits that event wherever it moves, until it is deleted.
+    const bool has = m_store && m_currentPage >= 0 && m_currentPage < m_store->count()
+        && (m_loadedEventId.isEmpty() || m_store->indexOfEvent(m_loadedEventId) >= 0);
     if (has == m_hasEvent)
         return;
     m_hasEvent = has;
@@ -113,7 +130,22 @@ bool EventForm::load()
         setCountDown(*event.countdown);
     setSelectedId(event.colorIndex.value_or(kDefaultThemeId));
     setSelectedDate(CalendarHelper::toDate(event.ddate));
+    m_loaded = EventChange{m_eventName, m_selectedDate.toLocalTime().date(), m_countDown, m_selectedId};
     return true;
+}
+
+void EventForm::fill(const EventDraft &draft)
+{
+    setEventName(draft.title);
+    setCountDown(draft.countdown);
+    setSelectedId(draft.themeId);
+    setSelectedDate(QDateTime(draft.day, QTime(12, 0)));
+}
+
+void EventForm::fillFromOffer(const QVariant &draft)
+{
+    if (draft.canConvert<EventDraft>())
+        fill(draft.value<EventDraft>());
 }
 
 void EventForm::save()
@@ -123,6 +155,14 @@ void EventForm::save()
     const QPointer<UserData> store = m_store;
     if (m_mode == Add) {
         store->refresh();
+        if (m_uniqueTitle) {
+            const QString stored = EventRules::storableTitle(m_eventName);
+            const QList<EDate> &events = store->magicDates();
+            if (std::any_of(events.cbegin(), events.cend(), [&](const EDate &e) { return e.dateTitle == stored; })) {
+                Q_EMIT titleTaken();
+                return;
+            }
+        }
         if (store->count() >= UserData::kMaxEvents) {
             // Closing the form would lose what the user typed without telling why.
             store->raiseEventLimitAlert();
@@ -135,42 +175,42 @@ void EventForm::save()
 
     // The form may be gone by the time these run: they hold copies of what was chosen and
     // live as long as the store.
-    const QDateTime date = m_selectedDate;
-    const QString title = m_eventName;
-    const bool countDown = m_countDown;
-    const qint64 themeId = m_selectedId;
     if (m_mode == Add) {
-        QTimer::singleShot(kStoreDelayMs, store, [store, date, title, countDown, themeId] {
+        const EventDraft draft{m_eventName, m_selectedDate.toLocalTime().date(), m_countDown, m_selectedId};
+        const bool unique = m_uniqueTitle;
+        QTimer::singleShot(kStoreDelayMs, store, [store, draft, unique] {
             // Another window or the command line may have filled the list meanwhile: the check
             // and the add are one step in the store.
-            if (store->addEventWithinLimit(date, title, countDown, themeId, false) == UserData::AddOutcome::ListFull)
+            const StoreOutcome outcome = store->addEvent(draft, unique);
+            if (outcome == StoreOutcome::ListFull)
                 store->raiseEventLimitAlert();
+            else if (outcome != StoreOutcome::Done)
+                qCWarning(lcEventForm).noquote() << "The event was not added:" << describeOutcome(outcome);
         });
         QTimer::singleShot(kReviewDelayMs, store, [store] {
             store->refresh();
-            if (store->count() == kReviewEventCount && !store->settings().boolValue(UserData::kReviewKey))
+            if (store->count() == kReviewEventCount && !store->repository().settings().boolValue(UserData::kReviewKey))
                 store->setAlertReview(true);
         });
         return;
     }
+    EventChange change;
+    if (m_eventName != m_loaded.title)
+        change.title = m_eventName;
+    if (m_selectedDate.toLocalTime().date() != m_loaded.day)
+        change.day = m_selectedDate.toLocalTime().date();
+    if (m_countDown != m_loaded.countdown)
+        change.countdown = m_countDown;
+    if (m_selectedId != m_loaded.themeId)
+        change.themeId = m_selectedId;
     const QString eventId = m_loadedEventId;
-    const int page = m_currentPage;
-    QTimer::singleShot(kStoreDelayMs, store, [store, eventId, page, date, title, countDown, themeId] {
-        store->refresh();
-        int index = page;
-        if (!eventId.isEmpty()) {
-            // The list may have been reordered since the form was filled: change that event.
-            const QList<EDate> &events = store->magicDates();
-            index = -1;
-            for (int i = 0; i < events.size(); ++i) {
-                if (events.at(i).id == eventId)
-                    index = i;
-            }
-            if (index < 0) {
-                qCWarning(lcEventForm) << "The edited event was deleted meanwhile; nothing is changed";
-                return;
-            }
-        }
-        store->updateEvent(index, date, title, countDown, themeId);
+    if (eventId.isEmpty() || change.isEmpty())
+        return;
+    QTimer::singleShot(kStoreDelayMs, store, [store, eventId, change] {
+        const StoreOutcome outcome = store->changeEvent(eventId, change);
+        if (outcome == StoreOutcome::Gone)
+            qCWarning(lcEventForm) << "The edited event was deleted meanwhile; nothing is changed";
+        else if (outcome != StoreOutcome::Done)
+            qCWarning(lcEventForm).noquote() << "The event was not changed:" << describeOutcome(outcome);
     });
 }

@@ -27,12 +27,14 @@ class EventForm : public QObject
     Q_PROPERTY(QString counterText READ counterText NOTIFY eventNameChanged)
     Q_PROPERTY(bool hasEvent READ hasEvent NOTIFY hasEventChanged)
     Q_PROPERTY(qint64 defaultThemeId READ defaultThemeId CONSTANT)
+    // An add refuses a title the list already has (a shared event the person has had before).
+    Q_PROPERTY(bool uniqueTitle READ uniqueTitle WRITE setUniqueTitle NOTIFY uniqueTitleChanged)
 
 public:
     enum Mode { Add, Edit };
     Q_ENUM(Mode)
 
-    static constexpr qint64 kDefaultThemeId = 1003;
+    static constexpr qint64 kDefaultThemeId = EventRules::kDefaultThemeId;
     static constexpr int kStoreDelayMs = 100;   // from the save tap to the store change
     static constexpr int kReviewDelayMs = 3000; // from the save tap to the rating check
     static constexpr int kReviewEventCount = 3; // the rating request follows the third event
@@ -56,7 +58,10 @@ public:
     void setSelectedId(qint64 id);
 
     qint64 defaultThemeId() const { return kDefaultThemeId; }
-    bool canSave() const { return !m_eventName.isEmpty(); }
+    bool uniqueTitle() const { return m_uniqueTitle; }
+    void setUniqueTitle(bool unique);
+    // A title of white space alone is no title.
+    bool canSave() const;
     QString counterText() const;
     // Whether `currentPage` names an event of the store (the edit form has one to change).
     bool hasEvent() const;
@@ -64,9 +69,14 @@ public:
     // Fills the form from the event at `currentPage`: its title, direction (kept when the
     // event has none), theme (1003 when it has none) and date. False when there is no such event.
     Q_INVOKABLE bool load();
+    // Fills the add form with an event to add (a shared event's, for the person to confirm).
+    void fill(const EventDraft &draft);
+    Q_INVOKABLE void fillFromOffer(const QVariant &draft);
     // Closes the form and, a moment later, adds or changes the event. Does nothing while the
     // title is empty or after the form was saved once. A full list (30 events) refuses an add:
-    // the form stays open and the store raises its limit alert.
+    // the form stays open and the store raises its limit alert; so does a title the list has,
+    // with `uniqueTitle`. An edit changes only the fields the person changed, so that what
+    // another program changed meanwhile in the others stays.
     Q_INVOKABLE void save();
 
 Q_SIGNALS:
@@ -82,6 +92,9 @@ Q_SIGNALS:
     void dismissRequested();
     // A save was refused because the list is full; the store's limit alert is raised.
     void limitReached();
+    // A save was refused because an event with this title is already in the list.
+    void titleTaken();
+    void uniqueTitleChanged();
 
 private:
     void updateHasEvent();
@@ -94,6 +107,8 @@ private:
     QDateTime m_selectedDate;
     qint64 m_selectedId = kDefaultThemeId;
     QString m_loadedEventId; // the edited event, found again by id when the change is made
+    EventChange m_loaded;    // its fields as the form was filled with them
     bool m_hasEvent = false;
     bool m_saved = false;
+    bool m_uniqueTitle = false;
 };

@@ -1,5 +1,7 @@
 #include "notificationsettings.h"
 
+#include <store/eventrepository.h>
+
 NotificationSettings::NotificationSettings(QObject *parent)
     : NotificationSettings(NotificationCenter(), parent)
 {
@@ -19,7 +21,8 @@ bool NotificationSettings::allowed() const
 
 void NotificationSettings::setAllowed(bool allowed)
 {
-    m_center.setAuthorizationStatus(allowed ? AuthorizationStatus::Authorized : AuthorizationStatus::Denied);
+    // Allowing schedules every event's stored reminder choice.
+    EventRepository(SettingsStore(), m_center).setNotificationsAllowed(allowed);
     reload();
 }
 

@@ -1,7 +1,6 @@
 #include "reminderchoice.h"
 
 #include <reminders/notificationhelper.h>
-#include <store/eventactions.h>
 
 ReminderChoice::ReminderChoice(QObject *parent)
     : ReminderChoice(NotificationCenter(), parent)
@@ -83,16 +82,26 @@ void ReminderChoice::renewHelper()
         Q_EMIT authorizationStatusChanged();
 }
 
+QString ReminderChoice::eventId() const
+{
+    if (!m_eventId.isEmpty())
+        return m_eventId;
+    if (!m_store || m_currentPage < 0 || m_currentPage >= m_store->count())
+        return {};
+    return m_store->magicDates().at(m_currentPage).id;
+}
+
 void ReminderChoice::appear()
 {
     if (!m_store || m_currentPage < 0 || m_currentPage >= m_store->count())
         return;
     const EDate event = m_store->magicDates().at(m_currentPage);
+    // The screen stays with this event wherever another program moves it.
+    m_eventId = event.id;
     Q_EMIT eventChanged();
     if (!event.repeatNotification)
         return;
     setSelection(notiDaysFromCode(*event.repeatNotification));
-    m_center.removePendingRequests({event.id});
     NotificationHelper::logPendingNotifications(m_center.pendingRequests());
 }
 
@@ -101,8 +110,8 @@ void ReminderChoice::choose(int option)
     if (!m_store || option < 1 || option > 4)
         return;
     const NotiDays choice = static_cast<NotiDays>(option - 1);
-    const ReminderOutcome outcome = applyReminderChoice(*m_store, m_currentPage, choice, *m_helper);
-    if (outcome == ReminderOutcome::IgnoredForCountUp)
+    const ReminderOutcome outcome = m_store->chooseReminder(eventId(), choice);
+    if (outcome == ReminderOutcome::IgnoredForCountUp || outcome == ReminderOutcome::EventGone)
         return;
     setSelection(choice);
     if (outcome == ReminderOutcome::PermissionDenied)
@@ -111,34 +120,31 @@ void ReminderChoice::choose(int option)
         setShowAuthorizationPrompt(true);
 }
 
-void ReminderChoice::applySelection()
+void ReminderChoice::setAllowed(bool allowed)
 {
-    if (m_store && m_selected != NotiDays::off)
-        applyReminderChoice(*m_store, m_currentPage, m_selected, *m_helper);
+    // Allowing schedules the stored choice of every event, this one's among them: the option
+    // already shows as on, so its reminders must exist now, not after a later tap.
+    EventRepository(m_store ? m_store->repository().settings() : SettingsStore(), m_center)
+        .setNotificationsAllowed(allowed);
+    renewHelper();
 }
 
 void ReminderChoice::allowNotifications()
 {
     setShowAuthorizationPrompt(false);
-    m_center.setAuthorizationStatus(AuthorizationStatus::Authorized);
-    renewHelper();
-    // The option already shows as on: its reminders must exist now, not after a later tap.
-    applySelection();
+    setAllowed(true);
 }
 
 void ReminderChoice::denyNotifications()
 {
     setShowAuthorizationPrompt(false);
-    m_center.setAuthorizationStatus(AuthorizationStatus::Denied);
-    renewHelper();
+    setAllowed(false);
     if (m_selected != NotiDays::off)
         setShowAlertPermissions(true);
 }
 
 void ReminderChoice::refreshAuthorization()
 {
-    const bool wasAuthorized = m_helper->status() == AuthorizationStatus::Authorized;
+    // The settings page scheduled what was waiting when it allowed reminders.
     renewHelper();
-    if (!wasAuthorized && m_helper->status() == AuthorizationStatus::Authorized)
-        applySelection();
 }

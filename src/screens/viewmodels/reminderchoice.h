@@ -80,12 +80,15 @@ Q_SIGNALS:
 private:
     void setSelection(NotiDays option);
     void renewHelper();
-    void applySelection();
+    void setAllowed(bool allowed);
+    // The event the screen shows: the one it appeared with, found by id.
+    QString eventId() const;
 
     NotificationCenter m_center;
     std::unique_ptr<NotificationHelper> m_helper;
     QPointer<UserData> m_store;
     int m_currentPage = 0;
+    QString m_eventId;
     NotiDays m_selected = NotiDays::off;
     bool m_showAlertPermissions = false;
     bool m_showAuthorizationPrompt = false;

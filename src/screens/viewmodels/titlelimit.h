@@ -1,13 +1,15 @@
 #pragma once
 
+#include <store/eventrules.h>
+
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
 #include <QtQml/qqml.h>
 
-// The length rule of event titles: at most 20 characters, counted as a reader sees them
-// (an emoji, a Korean syllable or a letter with its accents is one character), whatever
-// way the text arrives: typed, pasted or set by code.
+// The length rule of event titles for the screens: at most 20 characters, counted as a reader
+// sees them (an emoji, a Korean syllable or a letter with its accents is one character),
+// whatever way the text arrives: typed, pasted or set by code. The rule itself is the store's.
 class TitleLimit : public QObject
 {
     Q_OBJECT
@@ -16,26 +18,19 @@ class TitleLimit : public QObject
     Q_PROPERTY(int maximum READ maximum CONSTANT)
 
 public:
-    static constexpr int kMaximum = 20;
-
-    // A text cut back to the limit, and where the cursor goes afterwards.
-    struct Fitted
-    {
-        QString text;
-        int cursor = 0;
-    };
+    static constexpr int kMaximum = EventRules::kMaxTitleLength;
+    using Fitted = EventRules::FittedTitle;
 
     using QObject::QObject;
 
     int maximum() const { return kMaximum; }
 
-    // The number of user-perceived characters (grapheme clusters) of `text`.
-    static int length(const QString &text);
-    // The first `limit` characters of `text`.
-    static QString clamp(const QString &text, int limit = kMaximum);
-    // Cuts `text` back to `limit` characters by removing those just before `cursor`, where
-    // the last typing or paste put them; what is still too long then loses its end.
-    static Fitted fit(const QString &text, int cursor, int limit = kMaximum);
+    static int length(const QString &text) { return EventRules::titleLength(text); }
+    static QString clamp(const QString &text, int limit = kMaximum) { return EventRules::clampTitle(text, limit); }
+    static Fitted fit(const QString &text, int cursor, int limit = kMaximum)
+    {
+        return EventRules::fitTitle(text, cursor, limit);
+    }
     // The counter under the title field: "7 / 20".
     static QString counter(const QString &text, int limit = kMaximum);
 

@@ -10,7 +10,8 @@
 //     "placeholder": "#808080"            // absent: #808080
 //   }
 //
-// With FAKE_WIDGETS_LOG set, each timeline request appends "timeline FAMILY TITLE" to it.
+// With FAKE_WIDGETS_LOG set, each timeline request appends "timeline FAMILY TITLE" to it, and
+// the host's clock handed over "clock yyyy-MM-ddTHH:mm:ss" (or "clock system").
 
 #include <platform/widgetextension.h>
 
@@ -117,6 +118,13 @@ public:
     {
         return QUrl(entry.content.toMap().value(QStringLiteral("link")).toString());
     }
+
+    void setFixedNow(const std::optional<QDateTime> &instant) override
+    {
+        log(QStringLiteral("clock %1").arg(instant ? instant->toString(Qt::ISODate) : QStringLiteral("system")));
+    }
+
+    void timeSettingsChanged() override { log(QStringLiteral("time settings changed")); }
 };
 
 #include "fakewidgets.moc"

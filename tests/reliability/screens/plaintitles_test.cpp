@@ -1,6 +1,7 @@
 // Titles arrive from links and from files other programs can write: every screen of the app
 // shows them as the characters they are, never as markup.
 
+#include <model/resources.h>
 #include <store/userdata.h>
 #include <support/qmlscene.h>
 #include <support/testenvironment.h>
@@ -42,8 +43,11 @@ TEST(PlainTitles, MarkupInATitleIsShownAsTypedOnThePageTheListTheFormAndTheRemin
 {
     TemporaryHome home;
     FixedClock clock{localTime(2026, 12, 8, 9)};
+    // Longer than a title typed here may be: as another program might have saved it.
+    QList<EDate> events = defaultEvents();
+    events[0].dateTitle = kMarkup;
+    ASSERT_TRUE(SettingsStore().setValue(UserData::kEventsKey, encodeEventList(events)));
     UserData store;
-    store.addEvent(localTime(2027, 1, 1), kMarkup, true, 1003);
     QmlScene scene(QStringLiteral("ContentView"), QVariantMap{{QStringLiteral("userData"), QVariant::fromValue(&store)},
                                                               {QStringLiteral("animateEntrance"), false}});
     ASSERT_TRUE(scene.item());

@@ -30,6 +30,31 @@ Item {
         objectName: "eventSheet"
         userData: root.userData
         events: events
+        //% "This event was deleted in another window or program."
+        onEventDeletedElsewhere: notice.show(qsTrId("notice.deletedElsewhere"))
+        onDismissed: if (root.pendingOffers.length > 0) Qt.callLater(root.presentPendingOffer)
+    }
+
+    // Shared events wait, in the order they came, for the sheet the person is busy with.
+    property var pendingOffers: []
+    function presentPendingOffer() {
+        if (pendingOffers.length === 0 || sheet.open)
+            return
+        const offers = pendingOffers.slice()
+        const offer = offers.shift()
+        pendingOffers = offers
+        sheet.presentOffer(offer)
+    }
+    Connections {
+        target: root.userData
+        function onSharedEventOffered(draft) {
+            root.pendingOffers = root.pendingOffers.concat([draft])
+            root.presentPendingOffer()
+        }
+    }
+
+    Notice {
+        id: notice
     }
 
     // Asks for a review after the third event (the add form raises the flag).

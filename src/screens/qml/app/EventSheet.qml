@@ -2,18 +2,30 @@ import QtQuick
 import Tallowick
 
 // The one sheet of the scene, over pages and tiles alike: the add or edit form, the reminder
-// settings or the summary, for the event on screen when it was opened.
+// settings, the summary, or a shared event to confirm, for the event on screen when it was
+// opened. A sheet about one event (edit, reminders) closes when another program deletes it.
 Sheet {
     id: sheet
     required property UserData userData
     required property EventListModel events
     property string mode
     // The event whose page opened the sheet, fixed while the sheet is open.
-    property var event: ({})
+    property EventRow event: null
+    // The shared event offered for adding, in the "share" mode.
+    property var offer: null
+    // The sheet's event was deleted by another program while it was shown.
+    signal eventDeletedElsewhere()
 
     function present(newMode) {
         mode = newMode
-        event = events.get(userData.currentPage)
+        event = events.at(userData.currentPage)
+        offer = null
+        open = true
+    }
+    function presentOffer(draft) {
+        mode = "share"
+        event = null
+        offer = draft
         open = true
     }
 
@@ -21,6 +33,7 @@ Sheet {
     // loading the controls of) screens nobody has asked for yet.
     readonly property var screens: ({
         add: "../forms/AddEvent.qml",
+        share: "../forms/AddEvent.qml",
         edit: "../forms/EditEvent.qml",
         noti: "../reminders/SetNotification.qml",
         overview: "../menu/EventSummaryView.qml"
@@ -34,16 +47,12 @@ Sheet {
             formLoader.source = ""
             return
         }
-        const properties = { store: userData }
-        if (mode === "add")
-            properties.selectedDay = event
-        else if (mode === "edit")
-            properties.currentDate = event
-        else if (mode === "noti")
-            properties.currentDate = event
+        const properties = { store: userData, event: event }
+        if (mode === "share")
+            properties.offer = offer
+        if (mode === "overview")
+            properties.events = events
         else
-            properties.selectedDay = event
-        if (mode !== "overview")
             properties.currentPage = userData.currentPage
         formLoader.setSource(Qt.resolvedUrl(screen), properties)
     }
@@ -58,5 +67,15 @@ Sheet {
         target: formLoader.item
         ignoreUnknownSignals: true
         function onDismissRequested() { sheet.dismiss() }
+    }
+
+    Connections {
+        target: sheet.event
+        function onGoneChanged() {
+            if (sheet.open && sheet.event.gone && (sheet.mode === "edit" || sheet.mode === "noti")) {
+                sheet.dismiss()
+                sheet.eventDeletedElsewhere()
+            }
+        }
     }
 }

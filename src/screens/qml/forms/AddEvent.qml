@@ -2,12 +2,14 @@ import QtQuick
 import Tallowick
 
 // The sheet that creates an event, dressed in the colours of the page it was opened from
-// (`selectedDay`, an event as EventListModel.get() gives it).
+// (`event`). Given an `offer` (the event a shared link describes) it is filled with that for
+// the person to look over, change and confirm, and refuses a title the list already has.
 Item {
     id: root
     property UserData store
     property int currentPage: store ? store.currentPage : 0
-    property var selectedDay: ({})
+    property EventRow event: null
+    property var offer: null
     readonly property alias form: eventForm
     signal dismissRequested()
 
@@ -16,16 +18,20 @@ Item {
         store: root.store
         mode: EventForm.Add
         currentPage: root.currentPage
+        uniqueTitle: root.offer !== null
         onDismissRequested: root.dismissRequested()
         // A full list keeps the form open and says why nothing was saved.
         onLimitReached: limitAlert.open = true
+        onTitleTaken: takenAlert.open = true
     }
+    Component.onCompleted: if (offer !== null) eventForm.fillFromOffer(offer)
 
     EventFormLayout {
         anchors.fill: parent
         form: eventForm
-        event: root.selectedDay
-        heading: qsTrId("add.title")
+        event: root.event
+        //% "Add a shared event"
+        heading: root.offer !== null ? qsTrId("share.title") : qsTrId("add.title")
         primaryButton: true
     }
 
@@ -35,6 +41,16 @@ Item {
         title: root.store ? qsTrId(root.store.alertTitle) : ""
         message: root.store ? qsTrId(root.store.alertCopy) : ""
         onClosed: if (root.store) root.store.alertMaxEvent = false
+    }
+
+    Alert {
+        id: takenAlert
+        objectName: "titleTakenAlert"
+        //% "Already in your list"
+        title: qsTrId("share.takenTitle")
+        //% "An event with this title is already in your list. Give this one another title to add it too."
+        message: qsTrId("share.takenCopy")
+        primaryText: qsTrId("OK")
     }
 
     // Answered elsewhere (the window shows the store's alert too): this one goes with it.

@@ -1,13 +1,13 @@
 import QtQuick
 import Tallowick
 
-// The sheet that changes the event on the current page, filled from that event when it
-// opens and dressed in its colours (`currentDate`, an event as EventListModel.get() gives it).
+// The sheet that changes the event on the current page (`event`), filled from that event when
+// it opens and dressed in its colours.
 Item {
     id: root
     property UserData store
     property int currentPage: store ? store.currentPage : 0
-    property var currentDate: ({})
+    property EventRow event: null
     readonly property alias form: eventForm
     signal dismissRequested()
 
@@ -23,9 +23,9 @@ Item {
     EventFormLayout {
         anchors.fill: parent
         form: eventForm
-        event: root.currentDate
+        event: root.event
         heading: qsTrId("edit.title")
-        placeholder: root.currentDate && root.currentDate.dateTitle ? root.currentDate.dateTitle : ""
+        placeholder: root.event ? root.event.dateTitle : ""
         titleFieldShown: eventForm.hasEvent
         primaryButton: false
     }

@@ -2,12 +2,13 @@ import QtQuick
 import Tallowick
 import Tallowick as T
 
-// The body both event forms share, dressed in the line colour of `event`: the direction
-// switch, the title with its counter, the date wheel, the theme strip and the save button.
+// The body both event forms share, dressed in the line colour of `event` (without one, of the
+// theme chosen): the direction switch, the title with its counter, the date wheel, the theme
+// strip and the save button.
 Item {
     id: root
     property EventForm form
-    property var event: ({})
+    property EventRow event: null
     property string heading
     property string placeholder
     // The edit form offers the title field only while it has an event to edit.
@@ -17,7 +18,7 @@ Item {
 
     ThemeListModel { id: themes }
     readonly property string lineColorText: event && event.lineColor
-        ? event.lineColor : (themes.get(form ? form.defaultThemeId : 0).lineColor || "000000")
+        ? event.lineColor : (themes.get(form ? form.selectedId : 0).lineColor || "000000")
     readonly property color lineColor: T.Colors.hex(lineColorText)
 
     Rectangle {

@@ -8,15 +8,15 @@ Item {
     id: root
     property UserData store
     property int currentPage: 0
-    // The event on screen, as EventListModel.get() gives it.
-    property var oneDay: ({})
+    // The event of the page.
+    property EventRow event
     property string mode
     property bool dismissModal: false
     // Also announced for pages that follow the menu by signal rather than by binding.
     signal requestSheet(string mode)
 
-    readonly property color fontColor: Colors.hex(oneDay && oneDay.fontColor ? oneDay.fontColor : "000000")
-    readonly property color lineColor: Colors.hex(oneDay && oneDay.lineColor ? oneDay.lineColor : "000000")
+    readonly property color fontColor: Colors.hex(event ? event.fontColor : "000000")
+    readonly property color lineColor: Colors.hex(event ? event.lineColor : "000000")
     readonly property alias showAlertDelete: menu.showAlertDelete
 
     implicitWidth: 346
@@ -90,7 +90,7 @@ Item {
         x: 206 + 3 * root.gap
         source: "qrc:/tallowick/images/Delete.svg"
         name: qsTrId("Delete")
-        onClicked: menu.deleteEvent(root.currentPage)
+        onClicked: if (root.event) menu.deleteEventWithId(root.event.eventId)
     }
 
     Alert {

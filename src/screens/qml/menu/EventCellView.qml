@@ -4,8 +4,7 @@ import QtQuick
 // One event in the summary: its title, its date and its day count, all in one colour.
 Column {
     id: root
-    // The event, as EventListModel.get() gives it (dateTitle, ddate, countdown).
-    property var event: ({})
+    property EventRow event: null
     property color fontColor: "black"
     spacing: 4
 
@@ -13,7 +12,7 @@ Column {
         objectName: "cellTitle"
         width: root.width
         topPadding: 15
-        text: root.event.dateTitle || ""
+        text: root.event ? root.event.dateTitle : ""
         textFormat: Text.PlainText
         wrapMode: Text.Wrap
         maximumLineCount: 2
@@ -26,7 +25,7 @@ Column {
     Text {
         objectName: "cellDate"
         width: root.width
-        text: CalendarHelper.getRightDateFormat(root.event.ddate || "")
+        text: CalendarHelper.getRightDateFormat(root.event ? root.event.ddate : "")
         textFormat: Text.PlainText
         elide: Text.ElideRight
         font.family: Fonts.gilroy
@@ -37,7 +36,7 @@ Column {
     Text {
         objectName: "cellCount"
         bottomPadding: 15
-        text: CalendarHelper.minute, CalendarHelper.getDayCount(root.event.ddate || "", root.event.countdown)
+        text: CalendarHelper.minute, CalendarHelper.getDayCount(root.event ? root.event.ddate : "", root.event ? root.event.countdown : true)
         textFormat: Text.PlainText
         font.family: Fonts.gilroy
         font.weight: Font.ExtraBold

@@ -2,17 +2,20 @@ import Tallowick
 import QtQuick
 
 // The sheet that lists every event and lets the person put them in another order: each row
-// has a reorder handle; dragging it moves the row, and letting go saves the new order.
+// has a reorder handle; dragging it moves the row (ahead of the store), and letting go saves
+// the new order.
 Rectangle {
     id: root
     property UserData store
+    // The pager's rows: the list shows the very events the pages do.
+    property EventListModel events
     // The event whose page opened the sheet; every row is drawn in its text colour.
-    property var selectedDay: ({})
+    property EventRow event: null
 
     // The rows' colour: the event's text colour, unless it is too faint to read on white
     // (light text themes); then the first of its darker theme colours that reads well.
-    readonly property color textColor: readableOnWhite([selectedDay.fontColor, selectedDay.bgColor,
-                                                         selectedDay.lineColor])
+    readonly property color textColor: event ? readableOnWhite([event.fontColor, event.bgColor, event.lineColor])
+                                             : "#1C1C1E"
 
     color: "white"
 
@@ -31,35 +34,6 @@ Rectangle {
         return "#1C1C1E"
     }
 
-    EventListModel {
-        id: events
-        store: root.store
-        onModelReset: rows.rebuild()
-        onDataChanged: rows.rebuild()
-    }
-
-    // The list as drawn. While a row is dragged it runs ahead of the store; letting go
-    // moves the event in the store, which then agrees with it again.
-    ListModel {
-        id: rows
-        function rowOf(i) {
-            const e = events.get(i)
-            return { eventId: e.id || "", dateTitle: e.dateTitle || "", ddate: e.ddate || "",
-                     countdown: e.countdown === undefined ? true : e.countdown }
-        }
-        function rebuild() {
-            if (count !== events.count) {
-                clear()
-                for (let i = 0; i < events.count; ++i)
-                    append(rowOf(i))
-                return
-            }
-            for (let j = 0; j < count; ++j)
-                set(j, rowOf(j))
-        }
-        Component.onCompleted: rebuild()
-    }
-
     GrabHandle {
         id: handle
         y: 20
@@ -72,7 +46,7 @@ Rectangle {
         anchors.fill: parent
         anchors.topMargin: handle.y + handle.height + 8
         clip: true
-        model: rows
+        model: root.events
         boundsBehavior: Flickable.StopAtBounds
         Accessible.role: Accessible.List
         Accessible.name: qsTrId("Tallowick")
@@ -81,9 +55,7 @@ Rectangle {
             id: row
             objectName: "summaryRow" + index
             required property int index
-            required property string dateTitle
-            required property string ddate
-            required property var countdown
+            required property EventRow event
             property bool dragging: false
 
             width: list.width
@@ -91,13 +63,13 @@ Rectangle {
             z: dragging ? 1 : 0
             color: dragging ? "#F2F2F7" : "white"
             Accessible.role: Accessible.ListItem
-            Accessible.name: dateTitle
+            Accessible.name: event.dateTitle
 
             EventCellView {
                 id: cell
                 x: 30
                 width: parent.width - 60 - grip.width - 12
-                event: ({ dateTitle: row.dateTitle, ddate: row.ddate, countdown: row.countdown })
+                event: row.event
                 fontColor: root.textColor
             }
 
@@ -111,7 +83,7 @@ Rectangle {
                 height: parent.height
                 Accessible.role: Accessible.Button
                 Accessible.name: qsTrId("Reorder")
-                Accessible.description: row.dateTitle
+                Accessible.description: row.event.dateTitle
                 // Assistive technologies move the row one place at a time.
                 Accessible.onPressAction: root.moveOne(row.index, -1)
                 Accessible.onDecreaseAction: root.moveOne(row.index, -1)
@@ -152,13 +124,13 @@ Rectangle {
                                            Math.min(list.contentY + viewY, list.originY + list.contentHeight - 1))
                         const to = list.indexAt(list.width / 2, y)
                         if (to >= 0 && to !== row.index)
-                            rows.move(row.index, to, 1)
+                            root.events.moveRow(row.index, to)
                     }
                     function finish() {
                         row.dragging = false
                         const to = row.index
                         if (from >= 0 && from !== to && root.store)
-                            root.store.moveEvent(from, to)
+                            root.store.moveEvent(root.store.indexOfEvent(row.event.eventId), to)
                         from = -1
                     }
 
@@ -185,16 +157,17 @@ Rectangle {
                 width: parent.width - 30
                 height: 0.5
                 color: "#C6C6C8"
-                visible: row.index < rows.count - 1
+                visible: row.index < root.events.count - 1
             }
         }
     }
 
     function moveOne(index, step) {
         const to = index + step
-        if (!store || to < 0 || to >= rows.count)
+        const moved = events ? events.at(index) : null
+        if (!store || !moved || to < 0 || to >= events.count)
             return
-        rows.move(index, to, 1)
-        store.moveEvent(index, to)
+        events.moveRow(index, to)
+        store.moveEvent(store.indexOfEvent(moved.eventId), to)
     }
 }

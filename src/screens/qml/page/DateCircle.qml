@@ -7,17 +7,16 @@ import Tallowick
 Item {
     id: page
     required property UserData userData
-    // The event as EventListModel gives it.
-    required property var oneDay
+    required property EventRow event
     required property int pageIndex
     property string circleTitle: "D-DAY"
     signal sheetRequested(string mode)
 
-    readonly property color fontColor: Colors.hex(oneDay.fontColor || "")
+    readonly property color fontColor: Colors.hex(event.fontColor || "")
 
     Rectangle {
         anchors.fill: parent
-        color: Colors.hex(page.oneDay.bgColor || "")
+        color: Colors.hex(page.event.bgColor || "")
     }
 
     // The summary button.
@@ -51,7 +50,7 @@ Item {
         Text {
             objectName: "eventTitle"
             width: parent.width
-            text: page.oneDay.dateTitle || ""
+            text: page.event.dateTitle || ""
             textFormat: Text.PlainText
             font.family: Fonts.gilroy
             font.weight: Font.ExtraBold
@@ -63,7 +62,7 @@ Item {
         }
         Text {
             objectName: "eventDate"
-            text: CalendarHelper.minute, CalendarHelper.getRightDateFormat(page.oneDay.ddate || "")
+            text: CalendarHelper.minute, CalendarHelper.getRightDateFormat(page.event.ddate || "")
             textFormat: Text.PlainText
             font.pixelSize: 17
             font.bold: true
@@ -88,7 +87,7 @@ Item {
         }
         Text {
             objectName: "dayCount"
-            text: CalendarHelper.minute, CalendarHelper.getDayCount(page.oneDay.ddate || "", page.oneDay.countdown)
+            text: CalendarHelper.minute, CalendarHelper.getDayCount(page.event.ddate || "", page.event.countdown)
             textFormat: Text.PlainText
             font.family: Fonts.gilroy
             font.weight: Font.ExtraBold
@@ -108,7 +107,7 @@ Item {
         anchors.bottomMargin: 25
         store: page.userData
         currentPage: page.pageIndex
-        oneDay: page.oneDay
+        event: page.event
         onRequestSheet: (mode) => page.sheetRequested(mode)
     }
 }

@@ -26,19 +26,11 @@ Item {
         model: root.events
         delegate: DateCircle {
             required property int index
-            required property var model
             // Never zero wide: a view that has not been sized yet would otherwise make every page.
             width: Math.max(pages.width, 1)
             height: pages.height
             userData: root.userData
             pageIndex: index
-            oneDay: ({
-                ddate: model.ddate, colorIndex: model.colorIndex, bgColor: model.bgColor,
-                fontColor: model.fontColor, lineColor: model.lineColor, circleColor: model.circleColor,
-                dateTitle: model.dateTitle, barType: model.barType, barColor: model.barColor,
-                notification: model.notification, repeatNotification: model.repeatNotification,
-                countdown: model.countdown, id: model.eventId, index: index
-            })
             onSheetRequested: (mode) => root.sheetRequested(mode)
         }
 
@@ -72,6 +64,11 @@ Item {
         Component.onCompleted: follow()
     }
     onCurrentPageChanged: pages.follow()
+    // Rows that moved (a reorder, here or in another program) leave the shown page in place.
+    Connections {
+        target: root.events
+        function onRevisionChanged() { pages.follow() }
+    }
 
     // Front layer: the tiles, and the drag that moves between pages.
     PagingScrollView {
@@ -92,6 +89,7 @@ Item {
         y: 62
         pageCount: root.pageCount
         currentPage: root.currentPage
-        color: root.events.revision, Colors.hex(root.events.get(root.currentPage).fontColor || "")
+        readonly property EventRow shown: root.events.revision, root.events.at(root.currentPage)
+        color: Colors.hex(shown ? shown.fontColor : "")
     }
 }

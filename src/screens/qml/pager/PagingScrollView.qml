@@ -1,5 +1,6 @@
 import QtQuick
 import Tallowick
+import Tallowick as T
 
 // The strip of tiles (each event's circle and bar) that the person drags between pages. It
 // follows the finger, then springs to the chosen page; the tiles' circles and bars move with
@@ -25,9 +26,8 @@ Item {
     onShownOffsetChanged: tiles.follow()
     Behavior on shownOffset {
         enabled: root.animateEntrance && !drag.active
-        // Mass 0.1, stiffness 20, damping 1.5: in Qt's terms a firm spring that settles in
-        // about half a second with a small overshoot.
-        SpringAnimation { spring: 6; damping: 0.45; mass: 1; epsilon: 0.25 }
+        // The pager's one spring, which the tiles' circles and bars share (see BarSpring).
+        SpringAnimation { spring: T.BarSpring.pagerSpring; damping: T.BarSpring.pagerDamping; epsilon: T.BarSpring.epsilon }
     }
 
     ListView {
@@ -46,15 +46,15 @@ Item {
         Component.onCompleted: follow()
         delegate: CircleAnimation {
             required property int index
-            required property var model
+            required property EventRow event
             width: scroll.tileWidth
             height: tiles.height
             tileIndex: index
             currentPage: root.userData.currentPage
             tileWidth: scroll.tileWidth
-            circleColor: model.circleColor
-            barType: model.barType
-            barColor: model.barColor
+            circleColor: event.circleColor
+            barType: event.barType
+            barColor: event.barColor
             animateEntrance: root.animateEntrance
         }
     }

@@ -8,11 +8,11 @@ Rectangle {
     id: root
     property UserData store
     property int currentPage: 0
-    // The event on screen, as EventListModel.get() gives it.
-    property var currentDate: ({})
+    // The event of the page the sheet was opened from.
+    property EventRow event: null
     readonly property alias choice: options.choice
 
-    color: Colors.hex(currentDate && currentDate.lineColor ? currentDate.lineColor : "000000")
+    color: Colors.hex(event ? event.lineColor : "000000")
 
     Flickable {
         id: scroll

@@ -1,0 +1,389 @@
+#include "eventrepository.h"
+
+#include "storelog.h"
+
+#include <model/resources.h>
+#include <model/widgetcontent.h>
+#include <platform/atomicfile.h>
+#include <platform/clock.h>
+#include <platform/plistcodec.h>
+#include <platform/regularfile.h>
+#include <platform/sharedcontainer.h>
+#include <platform/widgetreload.h>
+#include <reminders/notificationhelper.h>
+
+#include <QUuid>
+
+#include <algorithm>
+
+// Every line of the store but its warnings is for whoever debugs it, off unless asked for.
+Q_LOGGING_CATEGORY(lcStore, "tallowick.store", QtWarningMsg)
+
+const QString EventRepository::kEventsKey = QStringLiteral("magicDates");
+const QString EventRepository::kReviewKey = QStringLiteral("appReview");
+
+namespace {
+
+QString newEventId()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+}
+
+QString storedDay(const QDate &day)
+{
+    return day.toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+// The theme with this id; the last one when ids repeat.
+const ColorProvider *themeWithId(qint64 themeId)
+{
+    const QList<ColorProvider> &themes = colorSets();
+    const auto found = std::find_if(themes.crbegin(), themes.crend(),
+                                    [&](const ColorProvider &theme) { return theme.id == themeId; });
+    return found == themes.crend() ? nullptr : &*found;
+}
+
+void applyTheme(EDate &event, const ColorProvider &theme)
+{
+    event.bgColor = theme.bgColor;
+    event.colorIndex = theme.id;
+    event.fontColor = theme.fontColor;
+    event.lineColor = theme.lineColor;
+    event.circleColor = theme.circleColor;
+    event.barType = theme.barType;
+    event.barColor = theme.barColor;
+}
+
+std::optional<StoreOutcome> titleRefusal(const QString &storedTitle)
+{
+    switch (EventRules::checkTitle(storedTitle)) {
+    case EventRules::TitleCheck::Fine:
+        return std::nullopt;
+    case EventRules::TitleCheck::Empty:
+        return StoreOutcome::EmptyTitle;
+    case EventRules::TitleCheck::TooLong:
+        return StoreOutcome::TitleTooLong;
+    }
+    return std::nullopt;
+}
+
+// The records the widget shows, without the time they were written.
+bool sameRecords(QList<WidgetContent> a, QList<WidgetContent> b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        b[i].date = a.at(i).date;
+    return a == b;
+}
+
+} // namespace
+
+// What a step did, for the transaction around it.
+struct EventRepository::Step
+{
+    StoreOutcome outcome = StoreOutcome::Done;
+    QString id;
+    bool changed = false; // the list must be saved (and the widget contents published)
+};
+
+EventRepository::EventRepository(SettingsStore settings, NotificationCenter center)
+    : m_settings(std::move(settings))
+    , m_center(std::move(center))
+{
+}
+
+const EDate *EventRepository::find(const QList<EDate> &events, const QString &id)
+{
+    const qsizetype at = indexOf(events, id);
+    return at < 0 ? nullptr : &events.at(at);
+}
+
+qsizetype EventRepository::indexOf(const QList<EDate> &events, const QString &id)
+{
+    const auto found = std::find_if(events.cbegin(), events.cend(), [&](const EDate &e) { return e.id == id; });
+    return found == events.cend() ? -1 : found - events.cbegin();
+}
+
+EventList EventRepository::read() const
+{
+    const SettingsStore::Contents contents = m_settings.read();
+    const QVariant stored = contents.values.value(kEventsKey);
+    if (contents.unreadable || contents.inaccessible || (stored.isValid() && stored.typeId() != QMetaType::QByteArray))
+        return {m_lastGood.value_or(defaultEvents()), EventList::Source::Unreadable, {}};
+    if (!stored.isValid())
+        return {defaultEvents(), EventList::Source::Defaults, {}};
+    const QByteArray bytes = stored.toByteArray();
+    auto decoded = decodeEventList(bytes);
+    if (!decoded) {
+        qCWarning(lcStore).noquote() << "Saved events in" << m_settings.path() << "cannot be read";
+        return {m_lastGood.value_or(defaultEvents()), EventList::Source::Unreadable, {}};
+    }
+    EventList list{std::move(*decoded), EventList::Source::Saved, bytes};
+    remember(list);
+    return list;
+}
+
+void EventRepository::remember(const EventList &list) const
+{
+    if (list.source == EventList::Source::Saved)
+        m_lastGood = list.events;
+}
+
+EventList EventRepository::open()
+{
+    EventList list;
+    bool published = false;
+    {
+        const SettingsStore::Lock lock = m_settings.lock();
+        list = read();
+        // A first start saves the packaged events at once; an unreadable list is kept aside
+        // and replaced, so that nobody meets it again.
+        if (list.source != EventList::Source::Saved)
+            saveLocked(list.events, list);
+        published = publishContentsLocked(list.events);
+    }
+    if (published)
+        WidgetReload::reloadAllTimelines();
+    return list;
+}
+
+bool EventRepository::saveLocked(const QList<EDate> &events, EventList &list)
+{
+    const QByteArray bytes = encodeEventList(events);
+    if (bytes.isEmpty()) {
+        // The last saved list stays: better an older list than none at the next start.
+        qCWarning(lcStore) << "Error: Can't encode events; the saved list is left as it was";
+        return false;
+    }
+    if (list.source == EventList::Source::Saved && bytes == list.savedBytes)
+        return true;
+    std::optional<QVariantMap> values = m_settings.load();
+    if (!values) {
+        qCWarning(lcStore).noquote() << "Error: Can't read" << m_settings.path() << "to save the events into it";
+        return false;
+    }
+    const QVariant unreadable = values->value(kEventsKey);
+    if (list.source == EventList::Source::Unreadable && unreadable.isValid()) {
+        // What someone saved there may still hold a person's dates: kept beside the file.
+        const QString aside = m_settings.path() + QStringLiteral(".magicDates-unreadable-")
+            + Clock::now().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+        const QByteArray kept = unreadable.typeId() == QMetaType::QByteArray ? unreadable.toByteArray()
+                                                                            : PlistCodec::toBinary(unreadable);
+        if (!AtomicFile::write(aside, kept)) {
+            qCWarning(lcStore).noquote() << "Saved events could not be read, nor kept aside in" << aside;
+            return false;
+        }
+        qCWarning(lcStore).noquote() << "Saved events could not be read; their bytes are kept in" << aside;
+    }
+    values->insert(kEventsKey, bytes);
+    if (!m_settings.save(*values))
+        return false;
+    list = {events, EventList::Source::Saved, bytes};
+    remember(list);
+    return true;
+}
+
+template<typename Apply>
+EventRepository::Result EventRepository::transact(Apply apply)
+{
+    Result result;
+    bool published = false;
+    {
+        const SettingsStore::Lock lock = m_settings.lock();
+        result.list = read();
+        QList<EDate> events = result.list.events;
+        const Step step = apply(events);
+        result.outcome = step.outcome;
+        result.id = step.id;
+        if (step.outcome == StoreOutcome::Done && step.changed) {
+            if (saveLocked(events, result.list))
+                published = publishContentsLocked(events);
+            else
+                result.outcome = StoreOutcome::NotSaved;
+        }
+    }
+    if (published)
+        WidgetReload::reloadAllTimelines();
+    return result;
+}
+
+EventRepository::Result EventRepository::add(const EventDraft &draft, bool uniqueTitle)
+{
+    const QString title = EventRules::storableTitle(draft.title);
+    return transact([&](QList<EDate> &events) -> Step {
+        if (const auto refused = titleRefusal(title))
+            return {*refused};
+        if (!EventRules::isStorableDay(draft.day))
+            return {StoreOutcome::NotADate};
+        const ColorProvider *theme = themeWithId(draft.themeId);
+        if (!theme)
+            return {StoreOutcome::UnknownTheme};
+        // A known event is not reported as a full list.
+        if (uniqueTitle && std::any_of(events.cbegin(), events.cend(), [&](const EDate &e) { return e.dateTitle == title; }))
+            return {StoreOutcome::TitleTaken};
+        if (events.size() >= EventRules::kMaxEvents)
+            return {StoreOutcome::ListFull};
+        EDate event{storedDay(draft.day), draft.themeId, {}, {}, {}, {}, title, {}, {}, false, std::nullopt,
+                    draft.countdown, newEventId()};
+        applyTheme(event, *theme);
+        qCDebug(lcStore).noquote() << "datetime ====" << event.ddate;
+        events.prepend(event);
+        return {StoreOutcome::Done, event.id, true};
+    });
+}
+
+EventRepository::Result EventRepository::change(const QString &id, const EventChange &change)
+{
+    const std::optional<QString> title = change.title ? std::optional(EventRules::storableTitle(*change.title)) : std::nullopt;
+    return transact([&](QList<EDate> &events) -> Step {
+        const qsizetype at = indexOf(events, id);
+        if (at < 0)
+            return {StoreOutcome::Gone, id};
+        if (title) {
+            if (const auto refused = titleRefusal(*title))
+                return {*refused, id};
+        }
+        if (change.day && !EventRules::isStorableDay(*change.day))
+            return {StoreOutcome::NotADate, id};
+        const ColorProvider *theme = change.themeId ? themeWithId(*change.themeId) : nullptr;
+        if (change.themeId && !theme)
+            return {StoreOutcome::UnknownTheme, id};
+
+        EDate &event = events[at];
+        const EDate before = event;
+        if (title)
+            event.dateTitle = *title;
+        if (change.day && storedDay(*change.day) != event.ddate) {
+            // Reminders were made for the old day; none of them may fire now. Removed in this
+            // step, so a reminder chosen meanwhile for the new day is not taken too.
+            NotificationHelper(m_center).removeNotification(event);
+            event.repeatNotification.reset();
+            event.ddate = storedDay(*change.day);
+        }
+        if (change.countdown)
+            event.countdown = *change.countdown;
+        if (theme)
+            applyTheme(event, *theme);
+        return {StoreOutcome::Done, id, event != before};
+    });
+}
+
+EventRepository::Result EventRepository::remove(const QString &id)
+{
+    return transact([&](QList<EDate> &events) -> Step {
+        const qsizetype at = indexOf(events, id);
+        if (at < 0)
+            return {StoreOutcome::Gone, id};
+        if (events.size() < 2)
+            return {StoreOutcome::LastEvent, id};
+        // In the same step, so that no reminder can be added for the event in between.
+        NotificationHelper(m_center).removeNotification(events.at(at));
+        events.removeAt(at);
+        return {StoreOutcome::Done, id, true};
+    });
+}
+
+EventRepository::Result EventRepository::move(const QString &id, int to)
+{
+    return transact([&](QList<EDate> &events) -> Step {
+        const qsizetype at = indexOf(events, id);
+        if (at < 0)
+            return {StoreOutcome::Gone, id};
+        const qsizetype target = std::clamp<qsizetype>(to, 0, events.size() - 1);
+        if (target == at)
+            return {StoreOutcome::Done, id};
+        // The widget numbers its pages by position: a reorder republishes its contents.
+        events.move(at, target);
+        return {StoreOutcome::Done, id, true};
+    });
+}
+
+EventRepository::ReminderResult EventRepository::chooseReminder(const QString &id, NotiDays option)
+{
+    ReminderOutcome outcome = ReminderOutcome::EventGone;
+    const Result result = transact([&](QList<EDate> &events) -> Step {
+        const qsizetype at = indexOf(events, id);
+        if (at < 0)
+            return {StoreOutcome::Gone, id};
+        EDate &event = events[at];
+        if (option != NotiDays::off && !event.countdown.value_or(true)) {
+            outcome = ReminderOutcome::IgnoredForCountUp;
+            return {StoreOutcome::Done, id};
+        }
+        NotificationHelper helper(m_center);
+        if (option == NotiDays::off) {
+            helper.removeNotification(event);
+            outcome = ReminderOutcome::Cleared;
+        } else if (helper.status() == AuthorizationStatus::Authorized) {
+            helper.addNotification(event, option);
+            outcome = ReminderOutcome::Scheduled;
+        } else if (helper.status() == AuthorizationStatus::Denied) {
+            outcome = ReminderOutcome::PermissionDenied;
+        } else {
+            outcome = ReminderOutcome::PermissionNotDetermined;
+        }
+        // Kept even while nothing may be scheduled: allowing reminders later schedules it.
+        const std::optional<qint64> code = notiDaysCode(option);
+        const bool changed = event.repeatNotification != code;
+        event.repeatNotification = code;
+        return {StoreOutcome::Done, id, changed};
+    });
+    if (result.outcome == StoreOutcome::NotSaved)
+        qCWarning(lcStore) << "The reminder choice could not be saved";
+    return {outcome, result.list};
+}
+
+void EventRepository::setNotificationsAllowed(bool allowed)
+{
+    const SettingsStore::Lock lock = m_settings.lock();
+    m_center.setAuthorizationStatus(allowed ? AuthorizationStatus::Authorized : AuthorizationStatus::Denied);
+    if (!allowed)
+        return;
+    // Under the settings lock: no event can change between reading its choice and scheduling.
+    NotificationHelper helper(m_center);
+    for (const EDate &event : read().events) {
+        if (!event.repeatNotification || !event.countdown.value_or(true))
+            continue;
+        const NotiDays option = notiDaysFromCode(*event.repeatNotification);
+        if (option != NotiDays::off)
+            helper.addNotification(event, option);
+    }
+}
+
+void EventRepository::publish()
+{
+    bool published = false;
+    {
+        const SettingsStore::Lock lock = m_settings.lock();
+        published = publishContentsLocked(read().events);
+    }
+    if (published)
+        WidgetReload::reloadAllTimelines();
+}
+
+bool EventRepository::publishContentsLocked(const QList<EDate> &events) const
+{
+    const QDateTime now = Clock::now();
+    QList<WidgetContent> records;
+    records.reserve(events.size());
+    for (qsizetype page = 0; page < events.size(); ++page)
+        records.append(WidgetContent::fromEvent(events.at(page), now, page));
+    if (SharedContainer::ensure().isEmpty()) {
+        qCWarning(lcStore) << "Error: Can't write contents";
+        return false;
+    }
+    // The file already says this (a start, a return to the window): rewriting it would only
+    // cost two waits for the disk, and the widget has nothing new to show.
+    const RegularFile::Result current = RegularFile::read(widgetContentsPath());
+    if (current.read()) {
+        const auto shown = decodeWidgetContents(current.bytes);
+        if (shown && sameRecords(*shown, records))
+            return false;
+    }
+    if (!AtomicFile::write(widgetContentsPath(), encodeWidgetContents(records))) {
+        qCWarning(lcStore) << "Error: Can't write contents";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,145 @@
+#pragma once
+
+#include "eventrules.h"
+#include "storeoutcome.h"
+
+#include <model/edate.h>
+#include <platform/notificationcenter.h>
+#include <platform/settingsstore.h>
+#include <reminders/notidays.h>
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// A new event as a person (or a link) describes it.
+struct EventDraft
+{
+    QString title;
+    QDate day;
+    bool countdown = true;
+    qint64 themeId = EventRules::kDefaultThemeId;
+};
+
+// The fields one change sets; the others stay as they are saved, whoever saved them.
+struct EventChange
+{
+    std::optional<QString> title;
+    std::optional<QDate> day;
+    std::optional<bool> countdown;
+    std::optional<qint64> themeId;
+
+    bool isEmpty() const { return !title && !day && !countdown && !themeId; }
+};
+
+// The event list as it was read or left by one step.
+struct EventList
+{
+    enum class Source {
+        Saved,       // the list under "magicDates"
+        Defaults,    // nothing saved yet: the packaged first-start events
+        Unreadable,  // something is saved that is no event list; the packaged events stand in
+    };
+
+    QList<EDate> events;
+    Source source = Source::Defaults;
+    QByteArray savedBytes; // what is saved under "magicDates" (Saved only)
+};
+
+// How a reminder choice went.
+enum class ReminderOutcome {
+    Scheduled,                // authorized: the option's reminders are pending
+    Cleared,                  // "off": the event's reminders are gone
+    PermissionDenied,         // nothing scheduled; the choice is kept for when they are allowed
+    PermissionNotDetermined,  // nothing scheduled; the choice is kept, the person must be asked
+    IgnoredForCountUp,        // a count-up event has no reminders but "off"; nothing changed
+    EventGone,                // no such event (any more); nothing changed
+};
+
+// The event list of the user, by event id, as every Tallowick program shares it: the app, the
+// command line, the home screen and the link dispatch.
+//
+// The list lives in the settings file under "magicDates". Every change is one transaction
+// under the settings file's lock: it reads what is saved now, applies the rules of
+// EventRules, saves once and, when the widget shows what changed, republishes
+// "contents.json" and asks the home screen to reload. So no process's change is lost to
+// another's, and no rule can be skipped. Reading never writes: a damaged file is reported,
+// and only a change keeps it aside before replacing it.
+//
+// It holds no screen state, and making one reads and writes nothing.
+class EventRepository
+{
+public:
+    static const QString kEventsKey; // "magicDates"
+    static const QString kReviewKey; // "appReview"
+
+    explicit EventRepository(SettingsStore settings = SettingsStore(), NotificationCenter center = NotificationCenter());
+
+    const SettingsStore &settings() const { return m_settings; }
+    NotificationCenter &center() { return m_center; }
+
+    // The list as saved now (the packaged events while none is). Writes nothing.
+    EventList read() const;
+    // The list for a program that shows and keeps it (the app at its start): as read(), but a
+    // first start saves the packaged events, an unreadable list is kept aside and replaced,
+    // and the widget contents are published when they differ from the file.
+    EventList open();
+
+    struct Result
+    {
+        StoreOutcome outcome = StoreOutcome::Done;
+        QString id;      // the event added, changed, deleted or moved
+        EventList list;  // the list as it stands after the step
+    };
+
+    // A new event at the front of the list. `uniqueTitle`: refused when the title is taken.
+    Result add(const EventDraft &draft, bool uniqueTitle = false);
+    // Sets the fields `change` names on the event. A new day forgets the event's reminder
+    // choice and removes its pending reminders, which belong to the old day.
+    Result change(const QString &id, const EventChange &change);
+    // Deletes the event with its pending reminders, unless it is the last one.
+    Result remove(const QString &id);
+    // Moves the event to position `to` (clamped to the list).
+    Result move(const QString &id, int to);
+
+    struct ReminderResult
+    {
+        ReminderOutcome outcome = ReminderOutcome::EventGone;
+        EventList list;
+    };
+    // Chooses the event's reminder option: schedules or clears its reminders as the
+    // permission allows and stores the option on the event. A count-up event takes "off" only.
+    ReminderResult chooseReminder(const QString &id, NotiDays option);
+
+    // Records whether Tallowick may send reminders. Allowing schedules the stored reminder
+    // choice of every event, so that no option stays on with nothing behind it.
+    void setNotificationsAllowed(bool allowed);
+
+    // Rewrites "contents.json" from the saved list when it says something else, and asks the
+    // widget to reload.
+    void publish();
+
+    // The event with this id in `events`; nullptr when there is none.
+    static const EDate *find(const QList<EDate> &events, const QString &id);
+    static qsizetype indexOf(const QList<EDate> &events, const QString &id);
+
+private:
+    // What a transaction step may do with the list it is given.
+    struct Step;
+    template<typename Apply>
+    Result transact(Apply apply);
+    // Saves `events` over what `list` read (keeping an unreadable list aside first) and makes
+    // `list` say what is saved now. False, and nothing saved, when that fails.
+    bool saveLocked(const QList<EDate> &events, EventList &list);
+    // Writes "contents.json" for `events` unless it already shows them; true when written.
+    bool publishContentsLocked(const QList<EDate> &events) const;
+    void remember(const EventList &list) const;
+
+    SettingsStore m_settings;
+    NotificationCenter m_center;
+    // The last list this repository read whole: what replaces a list another process saved
+    // unreadably (which is kept aside first), so that a good list is not lost to the defaults.
+    mutable std::optional<QList<EDate>> m_lastGood;
+};

@@ -1,0 +1,95 @@
+#include "eventrules.h"
+
+#include <model/resources.h>
+
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
+
+namespace {
+
+// Offsets (in UTF-16 units) where each character starts, plus the text's end.
+QList<int> characterBoundaries(const QString &text)
+{
+    QList<int> boundaries{0};
+    if (text.isEmpty())
+        return boundaries;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    while (finder.toNextBoundary() != -1)
+        boundaries.append(int(finder.position()));
+    if (boundaries.constLast() != text.size())
+        boundaries.append(int(text.size()));
+    return boundaries;
+}
+
+} // namespace
+
+namespace EventRules {
+
+int titleLength(const QString &text)
+{
+    return int(characterBoundaries(text).size()) - 1;
+}
+
+QString clampTitle(const QString &text, int limit)
+{
+    const QList<int> boundaries = characterBoundaries(text);
+    if (boundaries.size() - 1 <= limit)
+        return text;
+    return text.left(boundaries.at(std::max(0, limit)));
+}
+
+FittedTitle fitTitle(const QString &text, int cursor, int limit)
+{
+    const QList<int> boundaries = characterBoundaries(text);
+    const int characters = int(boundaries.size()) - 1;
+    cursor = std::clamp(cursor, 0, int(text.size()));
+    if (characters <= limit)
+        return {text, cursor};
+    limit = std::max(0, limit);
+    int excess = characters - limit;
+    // The character the cursor stands in front of (a cursor inside a cluster counts as after it).
+    const int at = int(std::upper_bound(boundaries.cbegin(), boundaries.cend(), cursor) - boundaries.cbegin()) - 1;
+    const int before = std::min(excess, at);
+    QString result = text;
+    result.remove(boundaries.at(at - before), boundaries.at(at) - boundaries.at(at - before));
+    const int newCursor = boundaries.at(at - before);
+    excess -= before;
+    if (excess > 0)
+        result = clampTitle(result, limit);
+    return {result, std::min(newCursor, int(result.size()))};
+}
+
+QString storableTitle(const QString &title)
+{
+    QString stored = title;
+    for (QChar &c : stored) {
+        if (c == u'\0')
+            c = QChar(QChar::ReplacementCharacter);
+        else if (c == u'\t' || c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = u' ';
+    }
+    return stored.trimmed();
+}
+
+TitleCheck checkTitle(const QString &storedTitle)
+{
+    if (storedTitle.isEmpty())
+        return TitleCheck::Empty;
+    if (titleLength(storedTitle) > kMaxTitleLength)
+        return TitleCheck::TooLong;
+    return TitleCheck::Fine;
+}
+
+bool isKnownTheme(qint64 themeId)
+{
+    const QList<ColorProvider> &themes = colorSets();
+    return std::any_of(themes.cbegin(), themes.cend(), [&](const ColorProvider &theme) { return theme.id == themeId; });
+}
+
+bool isStorableDay(const QDate &day)
+{
+    return day.isValid() && day.year() >= 1 && day.year() <= 9999;
+}
+
+} // namespace EventRules

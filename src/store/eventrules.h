@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QtGlobal>
+
+// The rules every way into the event list applies (the forms, the command line, links and the
+// home screen), written once here and applied by EventRepository.
+namespace EventRules {
+
+// The list holds at most this many events, and never fewer than one once it has any.
+inline constexpr int kMaxEvents = 30;
+// A title has at most this many user-perceived characters.
+inline constexpr int kMaxTitleLength = 20;
+// The theme a new event starts with in the forms and on the command line.
+inline constexpr qint64 kDefaultThemeId = 1003;
+// The theme of a shared event whose link names none, or none that exists.
+inline constexpr qint64 kSharedEventThemeId = 1;
+
+// The number of user-perceived characters (grapheme clusters): an emoji, a Korean syllable or
+// a letter with its accents is one.
+int titleLength(const QString &text);
+// The first `limit` characters of `text`.
+QString clampTitle(const QString &text, int limit = kMaxTitleLength);
+
+// A text cut back to a limit, and where the cursor goes afterwards.
+struct FittedTitle
+{
+    QString text;
+    int cursor = 0;
+};
+// Cuts `text` back to `limit` characters by removing those just before `cursor`, where the
+// last typing or paste put them; what is still too long then loses its end.
+FittedTitle fitTitle(const QString &text, int cursor, int limit = kMaxTitleLength);
+
+// The title as it is stored: white space trimmed at both ends, line breaks and tabs (which a
+// one-line title cannot show) as spaces, and NUL, which the settings file cannot keep, as
+// U+FFFD.
+QString storableTitle(const QString &title);
+
+enum class TitleCheck { Fine, Empty, TooLong };
+// Whether a title as stored (storableTitle) may be saved.
+TitleCheck checkTitle(const QString &storedTitle);
+
+// Whether a theme with this id exists.
+bool isKnownTheme(qint64 themeId);
+// Whether an event may carry this day: a real date whose year has four digits, so that it is
+// stored as "yyyy-MM-dd" and read back the same.
+bool isStorableDay(const QDate &day);
+
+} // namespace EventRules
