@@ -47,6 +47,22 @@ void openStore(benchmark::State &state)
 }
 BENCHMARK(openStore)->Unit(benchmark::kMicrosecond);
 
+void startWatching(benchmark::State &state)
+{
+    Fixture fixture;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto store = std::make_unique<UserData>();
+        state.ResumeTiming();
+        store->watchForChanges();
+        state.PauseTiming();
+        store.reset();
+        state.ResumeTiming();
+    }
+    state.SetLabel("what following other programs adds to an app's start");
+}
+BENCHMARK(startWatching)->Unit(benchmark::kMicrosecond);
+
 void readList(benchmark::State &state)
 {
     Fixture fixture;
@@ -100,7 +116,7 @@ BENCHMARK(moveEvent)->Unit(benchmark::kMicrosecond);
 void chooseReminder(benchmark::State &state)
 {
     Fixture fixture;
-    const QString id = fixture.store->magicDates().at(5).id;
+    const QString id = fixture.store->magicDates().at(3).id; // counts down
     const NotiDays options[] = {NotiDays::one, NotiDays::three, NotiDays::seven, NotiDays::off};
     int i = 0;
     for (auto _ : state)

@@ -40,13 +40,16 @@ ReloadListener::~ReloadListener()
 ReloadListener::Status ReloadListener::listen()
 {
     const QByteArray path = QFile::encodeName(m_path);
+    // Bound under a name of its own first, and renamed into place once its bits say 0600: a
+    // sender never meets the socket with other bits.
+    const QByteArray binding = path + ".binding";
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    if (path.size() >= qsizetype(sizeof(address.sun_path))) {
+    if (binding.size() >= qsizetype(sizeof(address.sun_path))) {
         m_error = QStringLiteral("the socket path is too long: %1").arg(m_path);
         return Status::Failed;
     }
-    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    std::memcpy(address.sun_path, binding.constData(), size_t(binding.size()));
 
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!UserDirs::ensurePrivateDir(folder)) {
@@ -82,6 +85,7 @@ ReloadListener::Status ReloadListener::listen()
             return fail(QStringLiteral("can't remove the stale %1").arg(m_path));
     }
 
+    ::unlink(binding.constData()); // left by a home screen that died while binding
     m_socketFd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (m_socketFd < 0)
         return fail(QStringLiteral("can't create a socket"));
@@ -93,7 +97,12 @@ ReloadListener::Status ReloadListener::listen()
         return fail(QStringLiteral("can't bind %1").arg(m_path));
     }
     // The folder already keeps others out; the socket's own bits say so as well.
-    ::chmod(path.constData(), 0600);
+    if (::chmod(binding.constData(), 0600) != 0 || ::rename(binding.constData(), path.constData()) != 0) {
+        const int error = errno;
+        ::unlink(binding.constData());
+        errno = error;
+        return fail(QStringLiteral("can't put the socket in place at %1").arg(m_path));
+    }
 
     m_notifier = new QSocketNotifier(m_socketFd, QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &ReloadListener::readPending);

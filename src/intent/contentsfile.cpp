@@ -32,11 +32,11 @@ QString describeContents(const QList<WidgetContent> &records)
     for (const WidgetContent &record : records) {
         parts.append(QStringLiteral("WidgetContent(date: %1, ddate: \"%2\", bgColor: \"%3\", fontColor: \"%4\", "
                                     "circleColor: \"%5\", dateTitle: \"%6\", countdown: %7, barType: \"%8\", "
-                                    "pageNumber: %9)")
+                                    "pageNumber: %9, id: \"%10\")")
                          .arg(record.date.toString(Qt::ISODateWithMs), record.ddate, record.bgColor,
                               record.fontColor, record.circleColor, record.dateTitle,
                               record.countdown ? QStringLiteral("true") : QStringLiteral("false"), record.barType,
-                              record.pageNumber ? QString::number(*record.pageNumber) : QStringLiteral("nil")));
+                              record.pageNumber ? QString::number(*record.pageNumber) : QStringLiteral("nil"), record.eventId));
     }
     return QLatin1Char('[') + parts.join(QStringLiteral(", ")) + QLatin1Char(']');
 }

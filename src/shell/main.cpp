@@ -96,7 +96,12 @@ int main(int argc, char *argv[])
 
     if (options.screenshot())
         return saveFirstSettledFrame(app, window, options.screenshotPath);
-    // From here on the window follows what other programs change.
-    store.watchForChanges();
+    // Once the first frame is shown, the window follows what other programs change (nothing of
+    // it stands between a start and its first frame).
+    if (window)
+        QObject::connect(window, &QQuickWindow::frameSwapped, &store, [&store] { store.watchForChanges(); },
+                         Qt::SingleShotConnection);
+    else
+        store.watchForChanges();
     return app.exec();
 }

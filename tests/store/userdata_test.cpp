@@ -125,6 +125,23 @@ TEST_F(Store, RefreshFollowsAnotherProcessAndKeepsTheShownEvent)
     EXPECT_EQ(listChanged.size(), announced);
 }
 
+// The store tells its screens only once the settings file's lock is released: a screen that
+// answers a change with another change of the list must not wait for itself for ever.
+TEST_F(Store, ScreensMayChangeTheListWhileHearingOfAChange)
+{
+    seedSavedEvents(numberedEvents(3));
+    UserData store;
+    int heard = 0;
+    QObject::connect(&store, &UserData::magicDatesChanged, &store, [&] {
+        if (++heard == 1)
+            store.moveEvent(id(2), 0);
+    });
+    QObject::connect(&store, &UserData::currentPageChanged, &store, [&] { store.writeWidgetContents(); });
+    EXPECT_EQ(store.addEvent(EventDraft{QStringLiteral("Trip"), QDate(2027, 1, 1)}), StoreOutcome::Done);
+    EXPECT_EQ(titlesOf(savedEvents()), (QStringList{QStringLiteral("E2"), QStringLiteral("Trip"), QStringLiteral("E0"),
+                                                    QStringLiteral("E1")}));
+}
+
 TEST_F(Store, TheWatchTakesInOtherProgramsChangesByItself)
 {
     seedSavedEvents(numberedEvents(3));

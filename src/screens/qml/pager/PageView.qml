@@ -42,7 +42,22 @@ Item {
             easing.type: Easing.OutCubic
         }
 
+        // Rows came, went or moved (here or in another program): the page is put in place once
+        // the list has settled, without a slide nobody asked for.
+        property bool listChanging: false
+        function listChanged() {
+            listChanging = true
+            Qt.callLater(settleAfterChange)
+        }
+        function settleAfterChange() {
+            listChanging = false
+            slide.stop()
+            jumpToCurrent()
+        }
+
         function follow() {
+            if (listChanging)
+                return
             const transition = PagerRules.backLayerTransition(root.pageCount, root.currentPage, root.swipeDirection)
             if (transition === "none" || root.currentPage >= root.pageCount)
                 return
@@ -60,14 +75,12 @@ Item {
                 positionViewAtIndex(root.currentPage, ListView.Beginning)
         }
         onWidthChanged: follow()
-        onCountChanged: follow()
         Component.onCompleted: follow()
     }
     onCurrentPageChanged: pages.follow()
-    // Rows that moved (a reorder, here or in another program) leave the shown page in place.
     Connections {
         target: root.events
-        function onRevisionChanged() { pages.follow() }
+        function onRevisionChanged() { pages.listChanged() }
     }
 
     // Front layer: the tiles, and the drag that moves between pages.
