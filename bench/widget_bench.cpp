@@ -31,7 +31,8 @@ WidgetContent event(int page)
                          QStringLiteral("Event %1").arg(page),
                          page % 3 != 0,
                          page % 2 ? QStringLiteral("RainBar") : QStringLiteral("Birthday"),
-                         page};
+                         page,
+                         QStringLiteral("00000000-0000-4000-8000-%1").arg(page, 12, 10, QLatin1Char('0'))};
 }
 
 void publishEvents()

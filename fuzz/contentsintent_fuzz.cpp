@@ -56,7 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QString page = QString::number(expected.at(i).pageNumber.value_or(0));
         FUZZ_REQUIRE(details.at(i).pageNumber == page && details.at(i).eventTitle == expected.at(i).dateTitle,
                      QStringLiteral("detail %1").arg(i));
-        FUZZ_REQUIRE(options.at(i).identifier() == page && options.at(i).displayString() == expected.at(i).dateTitle,
+        // Identified by the event's id; by the page in contents written before events had ids.
+        const QString identifier = expected.at(i).eventId.isEmpty() ? page : expected.at(i).eventId;
+        FUZZ_REQUIRE(details.at(i).eventId == expected.at(i).eventId, QStringLiteral("detail %1's id").arg(i));
+        FUZZ_REQUIRE(options.at(i).identifier() == identifier && options.at(i).displayString() == expected.at(i).dateTitle,
                      QStringLiteral("option %1").arg(i));
     }
     if (records)

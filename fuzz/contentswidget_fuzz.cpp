@@ -1,9 +1,11 @@
-// The contents file as the widget reads it: the timeline for an unconfigured widget and for
-// one configured with a title, and the texts and colours the views would draw for each entry.
+// The contents file as the widget reads it: the timeline for an unconfigured widget, for one
+// configured by title (as before events had ids) and for one configured by an event's id, and
+// the texts and colours the views would draw for each entry.
 #include "fuzzsupport.h"
 
 #include <model/hexcolor.h>
 #include <model/widgetcontent.h>
+#include <platform/clock.h>
 #include <widgets/entrytexts.h>
 #include <widgets/provider.h>
 
@@ -31,6 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzz::writeFile(widgetContentsPath(), input);
     const QList<WidgetContent> records = decodeWidgetContents(input).value_or(QList<WidgetContent>());
     const Provider provider;
+    // One instant for the sample entries compared below.
+    Clock::setFixed(QDateTime(QDate(2026, 12, 8), QTime(9, 0)));
 
     // Unconfigured: the first record, or the sample entry before anything readable is published.
     const Provider::Timeline first = provider.getTimeline(SelectEventIntent{});
@@ -39,23 +43,38 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                  QStringLiteral("the unconfigured entry is not the first record"));
     checkDrawable(first.entries.first());
 
-    // Configured: every record of that title, in file order.
+    // Configured as before events had ids (a page number and a title): the first record of
+    // that title, taken over by its id when it has one; the first record when none has it.
     QStringList titles;
     if (!records.isEmpty())
         titles << records.first().dateTitle << records.last().dateTitle;
     titles << QStringLiteral("no event has this title");
     for (const QString &title : titles) {
         const Provider::Timeline timeline = provider.getTimeline(chosen(title));
-        QList<WidgetContent> matches;
-        if (title == QLatin1String("0"))
-            matches = first.entries;
-        else
-            std::copy_if(records.cbegin(), records.cend(), std::back_inserter(matches),
-                         [&](const WidgetContent &r) { return r.dateTitle == title; });
-        FUZZ_REQUIRE(timeline.entries == matches,
-                     QStringLiteral("title \"%1\": %2 entries for %3 matches").arg(title).arg(timeline.entries.size()).arg(matches.size()));
+        const auto match = std::find_if(records.cbegin(), records.cend(), [&](const WidgetContent &r) { return r.dateTitle == title; });
+        QList<WidgetContent> expected;
+        if (match != records.cend())
+            expected = {*match};
+        else if (!records.isEmpty())
+            expected = {records.first()};
+        FUZZ_REQUIRE(timeline.entries == expected,
+                     QStringLiteral("title \"%1\": %2 entries").arg(title).arg(timeline.entries.size()));
+        const bool takenOver = match != records.cend() && !match->eventId.isEmpty();
+        FUZZ_REQUIRE(bool(timeline.configuration) == takenOver, QStringLiteral("title \"%1\": configuration").arg(title));
+        if (takenOver)
+            FUZZ_REQUIRE(timeline.configuration->eventTitle->identifier() == match->eventId, QStringLiteral("taken-over id"));
         for (const WidgetContent &entry : timeline.entries)
             checkDrawable(entry);
     }
+
+    // Configured by id: the record with that id, whatever its title; none with it, the first.
+    for (const WidgetContent &record : records) {
+        if (record.eventId.isEmpty())
+            continue;
+        const Provider::Timeline timeline = provider.getTimeline(SelectEventIntent{Event(record.eventId, QStringLiteral("old title"))});
+        const auto byId = std::find_if(records.cbegin(), records.cend(), [&](const WidgetContent &r) { return r.eventId == record.eventId; });
+        FUZZ_REQUIRE(timeline.entries == QList<WidgetContent>{*byId}, QStringLiteral("by id ") + record.eventId);
+    }
+    Clock::useSystemTime();
     return 0;
 }

@@ -83,7 +83,7 @@ bool sameRecords(QList<WidgetContent> a, QList<WidgetContent> b)
 struct EventRepository::Step
 {
     StoreOutcome outcome = StoreOutcome::Done;
-    QString id;
+    QString id = QString();
     bool changed = false; // the list must be saved (and the widget contents published)
 };
 

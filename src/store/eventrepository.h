@@ -26,10 +26,10 @@ struct EventDraft
 // The fields one change sets; the others stay as they are saved, whoever saved them.
 struct EventChange
 {
-    std::optional<QString> title;
-    std::optional<QDate> day;
-    std::optional<bool> countdown;
-    std::optional<qint64> themeId;
+    std::optional<QString> title = std::nullopt;
+    std::optional<QDate> day = std::nullopt;
+    std::optional<bool> countdown = std::nullopt;
+    std::optional<qint64> themeId = std::nullopt;
 
     bool isEmpty() const { return !title && !day && !countdown && !themeId; }
 };

@@ -14,7 +14,8 @@ WidgetContent publishedRecord(const QString &title, qint64 page, const QString &
                          title,
                          true,
                          QStringLiteral("RainBar"),
-                         page};
+                         page,
+                         QString()};
 }
 
 QList<WidgetContent> publishedRecords(const QStringList &titles)
