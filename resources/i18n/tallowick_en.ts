@@ -9,9 +9,12 @@
         <source>Today is the day!</source>
         <translation>Today is the day!</translation>
     </message>
-    <message id="Notification.daysleft">
-        <source>days left</source>
-        <translation>days left</translation>
+    <message id="Notification.daysleft" numerus="yes">
+        <source>%n day(s) left</source>
+        <translation>
+            <numerusform>%n day left</numerusform>
+            <numerusform>%n days left</numerusform>
+        </translation>
     </message>
     <message id="Setting.notification">
         <source>Reminders</source>
@@ -324,6 +327,10 @@
     <message id="share.takenCopy">
         <source>An event with this title is already in your list. Give this one another title to add it too.</source>
         <translation>An event with this title is already in your list. Give this one another title to add it too.</translation>
+    </message>
+    <message id="Notification.open">
+        <source>Open</source>
+        <translation>Open</translation>
     </message>
 </context>
 </TS>

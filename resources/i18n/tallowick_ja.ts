@@ -7,9 +7,11 @@
         <source>Today is the day!</source>
         <translation>今日がその日です！</translation>
     </message>
-    <message id="Notification.daysleft">
-        <source>days left</source>
-        <translation>日後です</translation>
+    <message id="Notification.daysleft" numerus="yes">
+        <source>%n day(s) left</source>
+        <translation>
+            <numerusform>あと%n日です</numerusform>
+        </translation>
     </message>
     <message id="Setting.notification">
         <source>Reminders</source>
@@ -322,6 +324,10 @@
     <message id="share.takenCopy">
         <source>An event with this title is already in your list. Give this one another title to add it too.</source>
         <translation>同じタイトルのイベントがすでにリストにあります。追加するには別のタイトルを付けてください。</translation>
+    </message>
+    <message id="Notification.open">
+        <source>Open</source>
+        <translation>開く</translation>
     </message>
 </context>
 </TS>

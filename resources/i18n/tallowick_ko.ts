@@ -7,9 +7,11 @@
         <source>Today is the day!</source>
         <translation>오늘이 바로 그날이에요!</translation>
     </message>
-    <message id="Notification.daysleft">
-        <source>days left</source>
-        <translation>일 남았어요</translation>
+    <message id="Notification.daysleft" numerus="yes">
+        <source>%n day(s) left</source>
+        <translation>
+            <numerusform>%n일 남았어요</numerusform>
+        </translation>
     </message>
     <message id="Setting.notification">
         <source>Reminders</source>
@@ -322,6 +324,10 @@
     <message id="share.takenCopy">
         <source>An event with this title is already in your list. Give this one another title to add it too.</source>
         <translation>같은 제목의 이벤트가 이미 목록에 있어요. 이 이벤트도 추가하려면 다른 제목을 붙여 주세요.</translation>
+    </message>
+    <message id="Notification.open">
+        <source>Open</source>
+        <translation>열기</translation>
     </message>
 </context>
 </TS>

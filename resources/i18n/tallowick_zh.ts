@@ -7,9 +7,11 @@
         <source>Today is the day!</source>
         <translation>就是今天！</translation>
     </message>
-    <message id="Notification.daysleft">
-        <source>days left</source>
-        <translation>天后</translation>
+    <message id="Notification.daysleft" numerus="yes">
+        <source>%n day(s) left</source>
+        <translation>
+            <numerusform>还有%n天</numerusform>
+        </translation>
     </message>
     <message id="Setting.notification">
         <source>Reminders</source>
@@ -322,6 +324,10 @@
     <message id="share.takenCopy">
         <source>An event with this title is already in your list. Give this one another title to add it too.</source>
         <translation>列表中已有同名的事件。如需添加，请换一个标题。</translation>
+    </message>
+    <message id="Notification.open">
+        <source>Open</source>
+        <translation>打开</translation>
     </message>
 </context>
 </TS>

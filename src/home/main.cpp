@@ -11,6 +11,7 @@
 #include <platform/clock.h>
 #include <platform/localization.h>
 #include <platform/notificationcenter.h>
+#include <store/eventrepository.h>
 
 #include <QApplication>
 #include <QTextStream>
@@ -63,8 +64,9 @@ int main(int argc, char *argv[])
     QObject::connect(&listener, &ReloadListener::reloadRequested, &home, &HomeScreen::reloadAll);
 
     NotificationCenter center;
+    EventRepository events;
     DesktopNotifier notifier;
-    ReminderDelivery delivery(center, [&notifier](const NotificationRequest &request) { notifier.show(request); });
+    ReminderDelivery delivery(center, events, [&notifier](const DueReminder &reminder) { notifier.show(reminder); });
     QObject::connect(&home, &HomeScreen::minutePassed, &home, [&delivery] { delivery.deliverDue(Clock::now()); });
 
     home.start();

@@ -3,26 +3,43 @@
 #include <platform/notificationcenter.h>
 
 #include <QDateTime>
+#include <QString>
 #include <functional>
 
-// Hands the reminders that fell due to whoever shows them, once each. A reminder less than
-// a day late is still worth showing (the home screen was not running at its time); one a day
-// late or more is dropped unseen. Either way it leaves the pending list.
+class EventRepository;
+
+// One reminder to show: its event as it is now, and what to say of it.
+struct DueReminder
+{
+    QString eventId;
+    QString title;    // the event's title now
+    QString body;     // its count now: "Today is the day!", "3 days left"
+    int pageNumber = 0;
+
+    friend bool operator==(const DueReminder &, const DueReminder &) = default;
+};
+
+// Hands the reminders that fell due to whoever shows them. What a reminder says is made when
+// it is shown, from its event's count at that moment: a reminder that waited (the home screen
+// was not running at its time) never tells a stale count. However many fell due for one event
+// meanwhile, it is shown once; the reminders of an event whose day is over, or that is gone,
+// are dropped (and logged). Either way they leave the pending list.
 class ReminderDelivery
 {
 public:
-    using Sender = std::function<void(const NotificationRequest &)>;
+    using Sender = std::function<void(const DueReminder &)>;
 
-    // How late a reminder may be and still be shown.
-    static constexpr qint64 kLatestMs = 24 * 60 * 60 * 1000;
+    ReminderDelivery(NotificationCenter &center, EventRepository &events, Sender sender);
 
-    ReminderDelivery(NotificationCenter &center, Sender sender);
-
-    // Sends what is due at `now` and not too late, oldest first, and takes every due request
-    // off the pending list. Returns how many were sent.
+    // Sends what is due at `now`, one reminder per event in the order their first reminder
+    // fell due, and takes every due request off the pending list. Returns how many were sent.
     int deliverDue(const QDateTime &now);
+
+    // The event a reminder's identifier belongs to ("<event id> <day> <offset>").
+    static QString eventIdOf(const QString &identifier);
 
 private:
     NotificationCenter &m_center;
+    EventRepository &m_events;
     Sender m_sender;
 };

@@ -49,7 +49,7 @@ struct WidgetTimeline
     ReloadPolicy policy = ReloadPolicy::AtEnd;
     // The configuration as the extension now knows it, when that differs from the one it was
     // asked with (say, the option's text changed): the host keeps this one from then on.
-    std::optional<WidgetConfigurationOption> configuration;
+    std::optional<WidgetConfigurationOption> configuration = std::nullopt;
 };
 
 class WidgetExtension

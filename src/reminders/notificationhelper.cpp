@@ -3,6 +3,8 @@
 #include <model/calendarhelper.h>
 #include <model/edate.h>
 
+#include "remindertext.h"
+
 Q_LOGGING_CATEGORY(lcReminders, "tallowick.reminders")
 
 namespace {
@@ -61,14 +63,8 @@ void NotificationHelper::addNotification(const EDate &event, NotiDays option)
             break;
         const QString identifier = event.id + QLatin1Char(' ') + day.toString(kDayPattern) + QLatin1Char(' ')
             + QString::number(k);
-        QString body;
-        if (k == 0) {
-            //% "Today is the day!"
-            body = qtTrId("Notification.today");
-        } else {
-            //% "days left"
-            body = QString::number(k) + QLatin1Char(' ') + qtTrId("Notification.daysleft");
-        }
+        // What it says when it is shown is worked out anew then; this is for listings.
+        const QString body = ReminderText::body(k);
         qCInfo(lcReminders).noquote() << QStringLiteral("[addNotification, [date], [id], [copy]] ")
                 + day.toString(kDayPattern) + QLatin1Char(' ') + identifier + QLatin1Char(' ') + body;
         requests.append(reminderRequest(body, event.dateTitle, day, identifier));

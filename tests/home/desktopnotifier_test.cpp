@@ -7,6 +7,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QFileInfo>
+#include <QTest>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -27,24 +28,31 @@ public:
     struct Shown
     {
         QString appName;
+        uint replacesId;
+        QString icon;
         QString summary;
         QString body;
+        QStringList actions;
         QVariantMap hints;
+        int timeout;
     };
     QList<Shown> shown;
+    QStringList capabilities{QStringLiteral("body"), QStringLiteral("actions")};
 
 public slots:
-    uint Notify(const QString &appName, uint, const QString &, const QString &summary, const QString &body,
-                const QStringList &, const QVariantMap &hints, int)
+    QStringList GetCapabilities() { return capabilities; }
+    uint Notify(const QString &appName, uint replacesId, const QString &icon, const QString &summary, const QString &body,
+                const QStringList &actions, const QVariantMap &hints, int timeout)
     {
-        shown.append({appName, summary, body, hints});
-        return uint(shown.size());
+        shown.append({appName, replacesId, icon, summary, body, actions, hints, timeout});
+        return replacesId ? replacesId : uint(100 + shown.size());
     }
 };
 
-NotificationRequest request(const QString &title, const QString &body, bool sound = true)
+DueReminder reminder(const QString &title, const QString &body, const QString &eventId = QStringLiteral("EVENT-A"),
+                     int page = 2)
 {
-    return NotificationRequest{QStringLiteral("id"), title, body, NotificationTrigger{}, sound};
+    return DueReminder{eventId, title, body, page};
 }
 
 QString consoleText(std::FILE *console)
@@ -102,7 +110,7 @@ protected:
 
 } // namespace
 
-TEST_F(PrivateBusTest, ShowsTheReminderThroughTheNotificationService)
+TEST_F(PrivateBusTest, ShowsTheReminderAsTallowicksOneNotificationPerEvent)
 {
     NotificationService service;
     QDBusConnection serviceBus = connect(QStringLiteral("service"));
@@ -111,32 +119,96 @@ TEST_F(PrivateBusTest, ShowsTheReminderThroughTheNotificationService)
     ASSERT_TRUE(serviceBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
 
     DesktopNotifier notifier(connect(QStringLiteral("client")), console);
-    notifier.show(request(QStringLiteral("Trip"), QStringLiteral("3 days left")));
-    notifier.show(request(QStringLiteral("Exam"), QStringLiteral("Today"), false));
-    ASSERT_TRUE(waitUntil([&] { return service.shown.size() == 2; }));
+    notifier.show(reminder(QStringLiteral("Trip"), QStringLiteral("3 days left")));
+    ASSERT_TRUE(waitUntil([&] { return service.shown.size() == 1; }));
+    const NotificationService::Shown first = service.shown.at(0);
+    EXPECT_EQ(first.appName, QStringLiteral("Tallowick"));
+    EXPECT_EQ(first.replacesId, 0u);
+    EXPECT_EQ(first.icon, QStringLiteral("org.tallowick.Tallowick"));
+    EXPECT_EQ(first.summary, QStringLiteral("Trip"));
+    EXPECT_EQ(first.body, QStringLiteral("3 days left"));
+    EXPECT_EQ(first.actions, (QStringList{QStringLiteral("default"), QStringLiteral("Open"), QStringLiteral("open"),
+                                          QStringLiteral("Open")}));
+    EXPECT_EQ(first.hints.value(QStringLiteral("desktop-entry")).toString(), QStringLiteral("org.tallowick.Tallowick"));
+    EXPECT_EQ(first.hints.value(QStringLiteral("urgency")).value<uchar>(), 1);
+    EXPECT_EQ(first.timeout, -1);
 
-    EXPECT_EQ(service.shown.at(0).appName, QStringLiteral("Tallowick"));
-    EXPECT_EQ(service.shown.at(0).summary, QStringLiteral("Trip"));
-    EXPECT_EQ(service.shown.at(0).body, QStringLiteral("3 days left"));
-    EXPECT_FALSE(service.shown.at(0).hints.contains(QStringLiteral("suppress-sound")));
-    EXPECT_EQ(service.shown.at(1).hints.value(QStringLiteral("suppress-sound")), QVariant(true));
+    // The same event's next reminder takes the place of the one still shown; another event's
+    // comes beside it.
+    notifier.show(reminder(QStringLiteral("Trip"), QStringLiteral("2 days left")));
+    notifier.show(reminder(QStringLiteral("Exam"), QStringLiteral("Today is the day!"), QStringLiteral("EVENT-B")));
+    ASSERT_TRUE(waitUntil([&] { return service.shown.size() == 3; }));
+    EXPECT_EQ(service.shown.at(1).replacesId, 101u);
+    EXPECT_EQ(service.shown.at(2).replacesId, 0u);
     EXPECT_TRUE(consoleText(console).isEmpty());
 }
 
-TEST_F(PrivateBusTest, PrintsTheReminderWhenNoServiceAnswers)
+TEST_F(PrivateBusTest, AClickOpensTheAppAtTheEventsPage)
+{
+    NotificationService service;
+    QDBusConnection serviceBus = connect(QStringLiteral("service"));
+    ASSERT_TRUE(serviceBus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &service,
+                                          QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(serviceBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+    DesktopNotifier notifier(connect(QStringLiteral("client")), console);
+    QList<QUrl> opened;
+    notifier.setLinkHandler([&](const QUrl &link) { opened.append(link); });
+    notifier.show(reminder(QStringLiteral("Trip"), QStringLiteral("3 days left")));
+    ASSERT_TRUE(waitUntil([&] { return service.shown.size() == 1; }));
+
+    const auto invoke = [&](uint id, const QString &action) {
+        QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
+                                                        QStringLiteral("org.freedesktop.Notifications"),
+                                                        QStringLiteral("ActionInvoked"));
+        signal << id << action;
+        serviceBus.send(signal);
+    };
+    invoke(999, QStringLiteral("default")); // not ours
+    invoke(101, QStringLiteral("default"));
+    ASSERT_TRUE(waitUntil([&] { return opened.size() == 1; }));
+    EXPECT_EQ(opened.at(0), QUrl(QStringLiteral("tallowick://open?pageNumber=2&eventId=EVENT-A")));
+    invoke(101, QStringLiteral("open"));
+    EXPECT_TRUE(waitUntil([&] { return opened.size() == 2; }));
+}
+
+TEST_F(PrivateBusTest, WithoutActionsTheNotificationOffersNone)
+{
+    NotificationService service;
+    service.capabilities = {QStringLiteral("body")};
+    QDBusConnection serviceBus = connect(QStringLiteral("service"));
+    ASSERT_TRUE(serviceBus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &service,
+                                          QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(serviceBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+    DesktopNotifier notifier(connect(QStringLiteral("client")), console);
+    notifier.show(reminder(QStringLiteral("Trip"), QStringLiteral("3 days left")));
+    ASSERT_TRUE(waitUntil([&] { return service.shown.size() == 1; }));
+    EXPECT_TRUE(service.shown.at(0).actions.isEmpty());
+}
+
+// Early in a login the service may come after the home screen: its reminders wait for it.
+TEST_F(PrivateBusTest, AServiceThatComesLateIsWaitedFor)
 {
     DesktopNotifier notifier(connect(QStringLiteral("client")), console);
-    notifier.show(request(QStringLiteral("Trip"), QStringLiteral("3 days left")));
-    EXPECT_TRUE(waitUntil([&] { return !consoleText(console).isEmpty(); }));
-    EXPECT_EQ(consoleText(console), QString::fromUtf8("Reminder: Trip \u2014 3 days left\n"));
+    notifier.show(reminder(QStringLiteral("Trip"), QStringLiteral("3 days left")));
+    QTest::qWait(300);
+    EXPECT_TRUE(consoleText(console).isEmpty());
+
+    NotificationService service;
+    QDBusConnection serviceBus = connect(QStringLiteral("service"));
+    ASSERT_TRUE(serviceBus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &service,
+                                          QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(serviceBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+    ASSERT_TRUE(waitUntil([&] { return service.shown.size() == 1; }));
+    EXPECT_EQ(service.shown.at(0).summary, QStringLiteral("Trip"));
+    EXPECT_TRUE(consoleText(console).isEmpty());
 }
 
 TEST(DesktopNotifier, PrintsTheReminderWithoutASessionBus)
 {
     std::FILE *console = std::tmpfile();
     DesktopNotifier notifier(QDBusConnection(QStringLiteral("not connected")), console);
-    notifier.show(request(QStringLiteral("Trip"), QStringLiteral("Today")));
-    EXPECT_EQ(consoleText(console), QString::fromUtf8("Reminder: Trip \u2014 Today\n"));
+    notifier.show(reminder(QStringLiteral("Trip"), QStringLiteral("Today is the day!")));
+    EXPECT_EQ(consoleText(console), QString::fromUtf8("Reminder: Trip \u2014 Today is the day!\n"));
     std::fclose(console);
 }
 

@@ -6,6 +6,8 @@
 #include <home/instancestore.h>
 
 #include <platform/notificationcenter.h>
+#include <reminders/notificationhelper.h>
+#include <store/eventrepository.h>
 #include <platform/widgetreload.h>
 
 #include <support/testenvironment.h>
@@ -234,27 +236,24 @@ TEST_F(HomeProgramTest, TheRunningHomeScreenReloadsWhenAScriptAddsAWidget)
 TEST_F(HomeProgramTest, RemindersDueWhileItWasNotRunningAreDeliveredOnceAtStart)
 {
     const QDateTime now = localTime(2024, 5, 2, 9);
-    const auto reminder = [](const QString &identifier, const QDate &day, const QString &body) {
-        NotificationTrigger trigger;
-        trigger.year = day.year();
-        trigger.month = day.month();
-        trigger.day = day.day();
-        return NotificationRequest{identifier, QStringLiteral("Trip"), body, trigger, true};
-    };
+    // "three days before" for a trip on the 4th: the first fell due on the 1st, 23 hours ago.
+    EventRepository events;
+    const EventRepository::Result added = events.add(EventDraft{QStringLiteral("Trip"), QDate(2024, 5, 4)});
+    ASSERT_EQ(added.outcome, StoreOutcome::Done);
     NotificationCenter center;
-    center.add(reminder(QStringLiteral("x 2024-05-01 1"), QDate(2024, 5, 1), QStringLiteral("1 days left"))); // 23 h late
-    center.add(reminder(QStringLiteral("x 2024-04-30 2"), QDate(2024, 4, 30), QStringLiteral("2 days left"))); // 47 h late
-    center.add(reminder(QStringLiteral("x 2024-05-03 0"), QDate(2024, 5, 3), QStringLiteral("Today")));
+    NotificationHelper(center).addNotification(*EventRepository::find(added.list.events, added.id), NotiDays::three);
 
     auto running = start({QStringLiteral("--now"), now.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"))});
     QString out;
     const bool delivered = waitUntil([&] {
         out += QString::fromUtf8(running->readAllStandardOutput());
-        return center.pendingRequests().size() == 1;
+        return center.pendingRequests().size() == 3;
     });
     stop(*running);
     out += QString::fromUtf8(running->readAllStandardOutput());
     ASSERT_TRUE(delivered) << running->readAllStandardError().toStdString();
-    EXPECT_EQ(out, QString::fromUtf8("Reminder: Trip \u2014 1 days left\n"));
-    EXPECT_EQ(center.pendingRequests().first().identifier, QStringLiteral("x 2024-05-03 0"));
+    // Said as of now: two days are left.
+    EXPECT_EQ(out, QString::fromUtf8("Reminder: Trip \u2014 2 days left\n"));
+    // The plug-in was handed the home screen's clock.
+    EXPECT_TRUE(logLines().contains(QStringLiteral("clock 2024-05-02T09:00:00"))) << logLines().join('\n').toStdString();
 }

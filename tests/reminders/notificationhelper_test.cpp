@@ -89,7 +89,8 @@ TEST_F(Reminders, SevenRemindsOnTheDayAndEachOfTheSevenDaysBefore)
                       + QString::number(k));
         EXPECT_EQ(request.trigger.fireTime(), QDateTime(day, QTime(10, 0))) << k;
         EXPECT_EQ(request.body, k == 0 ? QStringLiteral("Today is the day!")
-                                       : QString::number(k) + QStringLiteral(" days left"));
+                                : k == 1 ? QStringLiteral("1 day left")
+                                         : QString::number(k) + QStringLiteral(" days left"));
     }
     EXPECT_EQ(pending[7].identifier, kTripId + QStringLiteral(" 2026-02-24 7"));
     EXPECT_TRUE(pending[7].body.startsWith(QStringLiteral("7 ")));

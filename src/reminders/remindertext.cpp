@@ -1,0 +1,32 @@
+#include "remindertext.h"
+
+#include <model/calendarhelper.h>
+
+#include <QCoreApplication>
+
+namespace ReminderText {
+
+std::optional<qint64> daysLeft(const EDate &event)
+{
+    if (!event.countdown.value_or(true))
+        return std::nullopt;
+    const QString count = CalendarHelper::getDayCount(event.ddate, true);
+    if (count == QLatin1String("YAY!"))
+        return 0;
+    bool number = false;
+    const qint64 days = count.toLongLong(&number);
+    if (!number || days < 0)
+        return std::nullopt;
+    return days;
+}
+
+QString body(qint64 daysLeft)
+{
+    if (daysLeft == 0)
+        //% "Today is the day!"
+        return qtTrId("Notification.today");
+    //% "%n day(s) left"
+    return qtTrId("Notification.daysleft", int(std::min<qint64>(daysLeft, std::numeric_limits<int>::max())));
+}
+
+} // namespace ReminderText
