@@ -4,11 +4,12 @@
 # entry naming the installed app and its link scheme, and the icon.
 set -euo pipefail
 build=$1
+libdir=$2   # CMAKE_INSTALL_LIBDIR
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-for file in bin/tallowick bin/tallowick-home bin/tallowick-cli lib/tallowick/widgets/libTallowickWidgets.so \
+for file in bin/tallowick bin/tallowick-home bin/tallowick-cli "$libdir/tallowick/widgets/libTallowickWidgets.so" \
             share/applications/tallowick.desktop share/icons/hicolor/scalable/apps/tallowick.svg; do
   [ -e "$prefix/$file" ] || { echo "missing: $file"; exit 1; }
 done
