@@ -8,11 +8,13 @@
 #include "reloadlistener.h"
 #include "reminderdelivery.h"
 
+#include <platform/appinfo.h>
 #include <platform/clock.h>
 #include <platform/localization.h>
 #include <platform/notificationcenter.h>
 
 #include <QApplication>
+#include <QIcon>
 #include <QTextStream>
 
 int main(int argc, char *argv[])
@@ -33,7 +35,12 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tallowick-home"));
+    // As for the app: the desktop file name and WM_CLASS's class tie the widget windows to the
+    // home screen's desktop entry.
+    QApplication::setApplicationName(QLatin1String(AppInfo::kHomeId));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tallowick"));
+    QApplication::setDesktopFileName(QLatin1String(AppInfo::kHomeId));
+    QApplication::setWindowIcon(QIcon(QLatin1String(AppInfo::kWindowIcon)));
     // With its last widget removed the home screen still delivers reminders.
     QApplication::setQuitOnLastWindowClosed(false);
     Localization::installTranslations(app);

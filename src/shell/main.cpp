@@ -4,11 +4,13 @@
 #include "singleinstance.h"
 #include "startupwarmup.h"
 
+#include <platform/appinfo.h>
 #include <platform/clock.h>
 #include <platform/localization.h>
 #include <store/userdata.h>
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQuickWindow>
@@ -46,8 +48,13 @@ int main(int argc, char *argv[])
     }
 
     QGuiApplication app(argc, argv);
-    QGuiApplication::setApplicationName(QStringLiteral("Tallowick"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("tallowick"));
+    // The desktop ties the windows to the desktop entry by these: the desktop file name (the
+    // app id on Wayland) and, on X11, the class of WM_CLASS, which is the application name and
+    // the entry's StartupWMClass. People see the display name.
+    QGuiApplication::setApplicationName(QLatin1String(AppInfo::kAppId));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Tallowick"));
+    QGuiApplication::setDesktopFileName(QLatin1String(AppInfo::kAppId));
+    QGuiApplication::setWindowIcon(QIcon(QLatin1String(AppInfo::kWindowIcon)));
     Localization::installTranslations(app);
     if (options.now)
         Clock::setFixed(*options.now);
