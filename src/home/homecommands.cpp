@@ -119,6 +119,23 @@ int installAutostartCommand(QTextStream &out, QTextStream &err)
     return HomeDone;
 }
 
+int removeAutostartCommand(QTextStream &out, QTextStream &err)
+{
+    const QString path = Autostart::entryPath();
+    switch (Autostart::remove()) {
+    case Autostart::Removal::Removed:
+        out << path << '\n';
+        return HomeDone;
+    case Autostart::Removal::NotThere:
+        // Nothing starts the home screen with the session: what was asked for holds.
+        err << "tallowick-home: no autostart entry at " << path << '\n';
+        return HomeDone;
+    case Autostart::Removal::Failed:
+        break;
+    }
+    return refuse(QStringLiteral("can't remove %1").arg(path), err);
+}
+
 } // namespace
 
 int homeUsageError(const QString &message, QTextStream &err)
@@ -148,6 +165,9 @@ int runHomeCommand(const HomeOptions &options, QTextStream &out, QTextStream &er
         break;
     case HomeOptions::Mode::InstallAutostart:
         code = installAutostartCommand(out, err);
+        break;
+    case HomeOptions::Mode::RemoveAutostart:
+        code = removeAutostartCommand(out, err);
         break;
     case HomeOptions::Mode::Run:
         return homeUsageError(QStringLiteral("nothing to do"), err);

@@ -11,7 +11,8 @@ namespace {
 const QSet<QString> kValueOptions = {QStringLiteral("add"),    QStringLiteral("event"), QStringLiteral("at"),
                                      QStringLiteral("remove"), QStringLiteral("render"), QStringLiteral("out"),
                                      QStringLiteral("now"),    QStringLiteral("scale")};
-const QSet<QString> kFlags = {QStringLiteral("list"), QStringLiteral("placeholder"), QStringLiteral("install-autostart")};
+const QSet<QString> kFlags = {QStringLiteral("list"), QStringLiteral("placeholder"), QStringLiteral("install-autostart"),
+                              QStringLiteral("remove-autostart")};
 
 // The scale is a factor of the widget's size in points; past this the picture is huge.
 constexpr qreal kLargestScale = 16;
@@ -30,7 +31,7 @@ QString HomeOptions::usage()
     return QStringLiteral(
         "usage: tallowick-home [--now yyyy-MM-ddTHH:mm:ss] [--add small|medium|large [--event TITLE] [--at X,Y] | "
         "--list | --remove ID | --render small|medium|large|extraLarge --out FILE.png [--event TITLE | --placeholder] "
-        "[--scale N] | --install-autostart]");
+        "[--scale N] | --install-autostart | --remove-autostart]");
 }
 
 HomeOptions HomeOptions::parse(const QStringList &arguments)
@@ -80,6 +81,7 @@ HomeOptions HomeOptions::parse(const QStringList &arguments)
     modeOption(QStringLiteral("remove"), Mode::Remove);
     modeOption(QStringLiteral("render"), Mode::Render);
     modeOption(QStringLiteral("install-autostart"), Mode::InstallAutostart);
+    modeOption(QStringLiteral("remove-autostart"), Mode::RemoveAutostart);
     if (modes.size() > 1)
         return failed(QStringLiteral("%1 cannot be combined").arg(modes.join(QStringLiteral(" and "))));
 
@@ -144,6 +146,7 @@ HomeOptions HomeOptions::parse(const QStringList &arguments)
     case Mode::Run:
     case Mode::List:
     case Mode::InstallAutostart:
+    case Mode::RemoveAutostart:
         break;
     }
     if (values.contains(QStringLiteral("event")))

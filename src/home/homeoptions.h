@@ -11,7 +11,7 @@
 // The command line of tallowick-home. Without a command option it runs the home screen.
 struct HomeOptions
 {
-    enum class Mode { Run, Add, List, Remove, Render, InstallAutostart };
+    enum class Mode { Run, Add, List, Remove, Render, InstallAutostart, RemoveAutostart };
 
     Mode mode = Mode::Run;
     WidgetFamily family = WidgetFamily::SystemSmall; // --add, --render

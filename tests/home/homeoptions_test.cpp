@@ -32,6 +32,7 @@ TEST(HomeOptions, ReadsEachCommandWithItsValues)
     EXPECT_EQ(parse("--list").mode, HomeOptions::Mode::List);
     EXPECT_EQ(parse("--remove 12").id, QStringLiteral("12"));
     EXPECT_EQ(parse("--install-autostart").mode, HomeOptions::Mode::InstallAutostart);
+    EXPECT_EQ(parse("--remove-autostart").mode, HomeOptions::Mode::RemoveAutostart);
 
     const HomeOptions render = parse("--render extraLarge --out /tmp/w.png --now 2024-05-01T09:30:00");
     EXPECT_EQ(render.mode, HomeOptions::Mode::Render);
@@ -60,6 +61,7 @@ TEST(HomeOptions, RefusesWhatItCannotRead)
         "--add small --at 10",                     // not X,Y
         "--add small --at 10,y",
         "--add small --list",                      // two commands
+        "--install-autostart --remove-autostart",
         "--list --list",                           // twice
         "--list=yes",                              // a flag with a value
         "--remove",                                // missing id

@@ -193,13 +193,26 @@ TEST_F(HomeProgramTest, RenderDrawsWhatTheWidgetWouldShowNow)
     EXPECT_EQ(centre(placeholder), QColor(0x80, 0x80, 0x80));
 }
 
-TEST_F(HomeProgramTest, InstallAutostartNamesThisProgram)
+TEST_F(HomeProgramTest, InstallAutostartNamesThisProgramAndRemoveAutostartUndoesIt)
 {
     const ProgramRun result = run({QStringLiteral("--install-autostart")});
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     const QString entry = home.configHome() + QStringLiteral("/autostart/tallowick-home.desktop");
+    EXPECT_EQ(result.out, entry + QLatin1Char('\n'));
     EXPECT_TRUE(QString::fromUtf8(readFile(entry)).contains(QStringLiteral("\nExec=") + QFileInfo(kProgram).absoluteFilePath() + QLatin1Char('\n')));
     EXPECT_EQ(permissionBits(entry), 0600);
+
+    const ProgramRun removed = run({QStringLiteral("--remove-autostart")});
+    EXPECT_EQ(removed.exitCode, 0) << removed.err.toStdString();
+    EXPECT_EQ(removed.out, entry + QLatin1Char('\n'));
+    EXPECT_FALSE(QFileInfo::exists(entry));
+    EXPECT_TRUE(QFileInfo(home.configHome() + QStringLiteral("/autostart")).isDir());
+
+    // Nothing left to remove: what was asked for holds, and a line says there was none.
+    const ProgramRun again = run({QStringLiteral("--remove-autostart")});
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_TRUE(again.out.isEmpty());
+    EXPECT_EQ(again.err, QStringLiteral("tallowick-home: no autostart entry at %1\n").arg(entry));
 }
 
 TEST_F(HomeProgramTest, ASecondHomeScreenRefusesWhileTheFirstRuns)
