@@ -6,6 +6,7 @@
 #include "instancestore.h"
 #include "widgetpainter.h"
 
+#include <platform/appinfo.h>
 #include <platform/atomicfile.h>
 #include <platform/clock.h>
 #include <platform/widgetreload.h>
@@ -140,7 +141,7 @@ int removeAutostartCommand(QTextStream &out, QTextStream &err)
 
 int homeUsageError(const QString &message, QTextStream &err)
 {
-    err << "tallowick-home: " << message << " (" << HomeOptions::usage() << ")\n";
+    err << "tallowick-home: " << message << " (try --help)\n";
     err.flush();
     return HomeUsage;
 }
@@ -168,6 +169,12 @@ int runHomeCommand(const HomeOptions &options, QTextStream &out, QTextStream &er
         break;
     case HomeOptions::Mode::RemoveAutostart:
         code = removeAutostartCommand(out, err);
+        break;
+    case HomeOptions::Mode::Help:
+        out << HomeOptions::helpText();
+        break;
+    case HomeOptions::Mode::Version:
+        out << "tallowick-home " << AppInfo::kVersion << '\n';
         break;
     case HomeOptions::Mode::Run:
         return homeUsageError(QStringLiteral("nothing to do"), err);

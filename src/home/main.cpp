@@ -10,6 +10,7 @@
 
 #include <platform/appinfo.h>
 #include <platform/clock.h>
+#include <platform/diagnostics.h>
 #include <platform/localization.h>
 #include <platform/notificationcenter.h>
 
@@ -27,6 +28,8 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
     if (!options.error.isEmpty())
         return homeUsageError(options.error, err);
+    if (options.onlyPrints())
+        return runHomeCommand(options, out, err);
 
     // Only the running home screen shows windows; the commands draw into pictures at most,
     // and the home screen without a display still delivers reminders.
@@ -43,6 +46,8 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QLatin1String(AppInfo::kWindowIcon)));
     // With its last widget removed the home screen still delivers reminders.
     QApplication::setQuitOnLastWindowClosed(false);
+    if (options.verbose)
+        Diagnostics::setVerbose(true);
     Localization::installTranslations(app);
     if (options.now)
         Clock::setFixed(*options.now);

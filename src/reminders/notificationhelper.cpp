@@ -3,7 +3,7 @@
 #include <model/calendarhelper.h>
 #include <model/edate.h>
 
-Q_LOGGING_CATEGORY(lcReminders, "tallowick.reminders")
+Q_LOGGING_CATEGORY(lcReminders, "tallowick.reminders", QtWarningMsg)
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include <platform/appinfo.h>
 #include <platform/clock.h>
+#include <platform/diagnostics.h>
 #include <platform/localization.h>
 #include <store/userdata.h>
 
@@ -36,9 +37,16 @@ int main(int argc, char *argv[])
         words.append(QString::fromLocal8Bit(argv[i]));
     const AppOptions options = AppOptions::parse(words);
     if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "tallowick: %s (usage: tallowick [--screenshot FILE.png] [--now yyyy-MM-ddTHH:mm:ss] [URL])\n",
-                     qPrintable(options.error));
+        std::fprintf(stderr, "tallowick: %s (try --help)\n", options.error.toLocal8Bit().constData());
         return 2;
+    }
+    if (options.help) {
+        std::fputs(AppOptions::helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("tallowick %s\n", AppInfo::kVersion);
+        return 0;
     }
     if (options.screenshot()) {
         // A picture needs no screen and no GPU.
@@ -55,6 +63,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tallowick"));
     QGuiApplication::setDesktopFileName(QLatin1String(AppInfo::kAppId));
     QGuiApplication::setWindowIcon(QIcon(QLatin1String(AppInfo::kWindowIcon)));
+    if (options.verbose)
+        Diagnostics::setVerbose(true);
     Localization::installTranslations(app);
     if (options.now)
         Clock::setFixed(*options.now);

@@ -9,7 +9,7 @@
 
 // The dumps of whole timelines are debug lines, off unless asked for
 // (QT_LOGGING_RULES="tallowick.widgets.debug=true"): they come with every timeline.
-Q_LOGGING_CATEGORY(lcWidgets, "tallowick.widgets", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcWidgets, "tallowick.widgets", QtWarningMsg)
 
 namespace {
 

@@ -45,9 +45,30 @@ TEST(HomeOptions, ReadsEachCommandWithItsValues)
     EXPECT_EQ(parse("--render small --out a.png --scale 1.5 --placeholder").scale, 1.5);
     EXPECT_TRUE(parse("--render small --out a.png --placeholder").placeholder);
 
-    // --now belongs to every mode.
+    // --now and --verbose belong to every mode.
     EXPECT_EQ(parse("--now 2024-05-01T00:00:00").now, localTime(2024, 5, 1));
     EXPECT_TRUE(parse("--list --now 2024-05-01T00:00:00").error.isEmpty());
+    EXPECT_FALSE(parse("--list").verbose);
+    EXPECT_TRUE(parse("--verbose").verbose);
+    EXPECT_EQ(parse("--verbose").mode, HomeOptions::Mode::Run);
+    const HomeOptions verboseAdd = parse("--add small --verbose");
+    EXPECT_TRUE(verboseAdd.verbose);
+    EXPECT_EQ(verboseAdd.mode, HomeOptions::Mode::Add);
+}
+
+TEST(HomeOptions, HelpAndVersionEndTheReading)
+{
+    for (const char *line : {"-h", "--help", "--list -h", "--help --frobnicate", "--add huge --help"}) {
+        const HomeOptions options = parse(line);
+        EXPECT_EQ(options.mode, HomeOptions::Mode::Help) << line;
+        EXPECT_TRUE(options.error.isEmpty()) << line;
+        EXPECT_FALSE(options.showsWindows()) << line;
+    }
+    EXPECT_EQ(parse("--version --frobnicate").mode, HomeOptions::Mode::Version);
+    // An event may be titled "--help": it is --event's value.
+    const HomeOptions titled = HomeOptions::parse({QStringLiteral("--add"), QStringLiteral("small"), QStringLiteral("--event"), QStringLiteral("--help")});
+    EXPECT_EQ(titled.mode, HomeOptions::Mode::Add);
+    EXPECT_EQ(titled.event, QStringLiteral("--help"));
 }
 
 TEST(HomeOptions, RefusesWhatItCannotRead)
@@ -55,6 +76,11 @@ TEST(HomeOptions, RefusesWhatItCannotRead)
     const char *const bad[] = {
         "list",                                    // a word, not an option
         "--frobnicate",                            // unknown
+        "-x",
+        "-",
+        "--",
+        "--help=yes",                              // takes no value
+        "--verbose=1",
         "--add",                                   // missing value
         "--add huge",                              // no such family
         "--add extraLarge",                        // no window of that size

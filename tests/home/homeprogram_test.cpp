@@ -153,8 +153,36 @@ TEST_F(HomeProgramTest, UsageErrorsExitTwoWithOneLineAndChangeNothing)
         EXPECT_EQ(result.exitCode, 2) << arguments.join(QLatin1Char(' ')).toStdString();
         EXPECT_EQ(result.err.count(QLatin1Char('\n')), 1) << result.err.toStdString();
         EXPECT_TRUE(result.err.startsWith(QStringLiteral("tallowick-home: ")));
+        EXPECT_TRUE(result.err.endsWith(QStringLiteral(" (try --help)\n"))) << result.err.toStdString();
         EXPECT_TRUE(result.out.isEmpty());
     }
+    EXPECT_FALSE(QFileInfo::exists(InstanceStore::defaultPath()));
+}
+
+TEST_F(HomeProgramTest, HelpVersionAndUnknownOptions)
+{
+    for (const QString &help : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+        const ProgramRun result = run({help});
+        EXPECT_EQ(result.exitCode, 0) << help.toStdString();
+        EXPECT_TRUE(result.out.startsWith(QStringLiteral("Usage: tallowick-home [OPTION]...\n"))) << result.out.toStdString();
+        for (const QString &option : {QStringLiteral("--add small|medium|large"), QStringLiteral("--list"), QStringLiteral("--remove ID"),
+                                      QStringLiteral("--render"), QStringLiteral("--install-autostart"), QStringLiteral("--remove-autostart"),
+                                      QStringLiteral("--now"), QStringLiteral("--verbose"), QStringLiteral("--version")})
+            EXPECT_TRUE(result.out.contains(option)) << option.toStdString();
+        EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+    }
+    const ProgramRun version = run({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, QStringLiteral("tallowick-home " TALLOWICK_VERSION "\n"));
+
+    for (const QString &unknown : {QStringLiteral("-x"), QStringLiteral("--frobnicate")}) {
+        const ProgramRun result = run({unknown});
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_TRUE(result.out.isEmpty());
+        EXPECT_EQ(result.err, QStringLiteral("tallowick-home: unknown option %1 (try --help)\n").arg(unknown));
+    }
+    // Neither a home screen nor a widget file came of any of it.
+    EXPECT_FALSE(QFileInfo::exists(WidgetReload::socketPath()));
     EXPECT_FALSE(QFileInfo::exists(InstanceStore::defaultPath()));
 }
 

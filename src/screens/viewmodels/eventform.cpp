@@ -8,7 +8,7 @@
 #include <QLoggingCategory>
 #include <QTimer>
 
-Q_LOGGING_CATEGORY(lcEventForm, "tallowick.forms")
+Q_LOGGING_CATEGORY(lcEventForm, "tallowick.forms", QtWarningMsg)
 
 EventForm::EventForm(QObject *parent)
     : QObject(parent)
