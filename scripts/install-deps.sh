@@ -17,13 +17,13 @@ app_packages=(
   librsvg2-bin
 )
 # The tests, the sanitizer and fuzz builds, the benchmarks, the Debian package and the checks
-# of the desktop files, the package and the manual pages.
+# of the desktop files, the package, the manual pages and the shell completion.
 test_packages=(
   python3
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   appstream desktop-file-utils
-  dpkg-dev fakeroot file lintian man-db
+  dpkg-dev fakeroot file lintian man-db zsh
 )
 
 case "${1:-all}" in

@@ -2,7 +2,7 @@
 # Installs the build under a throw-away prefix, and again with DESTDIR, and checks that what a
 # desktop needs is there and works from there: the programs, the widget plug-in found by the
 # home screen, the desktop entries naming the installed programs (the app's with its link
-# scheme), the metainfo and the icon in every size.
+# scheme), the metainfo, the icon in every size, the manual pages and the shell completion.
 #   check_install.sh BUILD LIBDIR APP_ID HOME_ID
 set -euo pipefail
 build=$1 libdir=$2 app_id=$3 home_id=$4
@@ -13,7 +13,9 @@ fail() { echo "$*"; echo "0 passed, 1 failed"; exit 1; }
 icon_sizes=(16 22 24 32 48 64 128 256 512)
 expected=(bin/tallowick bin/tallowick-home bin/tallowick-cli "$libdir/tallowick/widgets/libTallowickWidgets.so"
           "share/applications/$app_id.desktop" "share/applications/$home_id.desktop"
-          "share/metainfo/$app_id.metainfo.xml" "share/icons/hicolor/scalable/apps/$app_id.svg")
+          "share/metainfo/$app_id.metainfo.xml" "share/icons/hicolor/scalable/apps/$app_id.svg"
+          share/man/man1/tallowick.1.gz share/man/man1/tallowick-home.1.gz share/man/man1/tallowick-cli.1.gz
+          share/bash-completion/completions/tallowick-cli share/zsh/vendor-completions/_tallowick-cli)
 for size in "${icon_sizes[@]}"; do
   expected+=("share/icons/hicolor/${size}x$size/apps/$app_id.png")
 done
@@ -47,10 +49,14 @@ DESTDIR="$root/stage" cmake --install "$build" --prefix /opt/tallowick >/dev/nul
 check_tree "$root/stage/opt/tallowick" /opt/tallowick
 [ -z "$(find "$root/stage" -mindepth 1 -maxdepth 1 ! -name opt)" ] || fail "DESTDIR install wrote outside its prefix"
 
-# The installed home screen finds the installed plug-in and draws a widget.
+# The installed home screen finds the installed plug-in and draws a widget, saying nothing on
+# standard error unless asked to.
 export XDG_CONFIG_HOME="$root/home/config" XDG_DATA_HOME="$root/home/data" XDG_RUNTIME_DIR="$root/home/run"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-unset TALLOWICK_WIDGETS_PATH
-"$prefix/bin/tallowick-home" --render small --out "$root/widget.png" >/dev/null
+unset TALLOWICK_WIDGETS_PATH QT_LOGGING_RULES
+"$prefix/bin/tallowick-home" --render small --out "$root/widget.png" >/dev/null 2>"$root/quiet.err"
 [ -s "$root/widget.png" ] || fail "no widget drawn"
+[ ! -s "$root/quiet.err" ] || fail "diagnostics without --verbose: $(cat "$root/quiet.err")"
+"$prefix/bin/tallowick-home" --verbose --render small --out "$root/widget.png" >/dev/null 2>"$root/verbose.err"
+grep -q '^tallowick\.widgets: ' "$root/verbose.err" || fail "no diagnostics of the widget with --verbose"
 echo "1 passed, 0 failed"
