@@ -28,7 +28,8 @@ mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
 # The real plug-in when it is built; otherwise the tests' stand-in, which draws solid colours.
-if ! ls "$build/lib/tallowick/widgets/"*.so >/dev/null 2>&1; then
+# (lib/tallowick/widgets/, or lib/<triplet>/tallowick/widgets/ on a multiarch system).
+if [ -z "$(find "$build/lib" -path '*/tallowick/widgets/*.so' 2>/dev/null)" ]; then
   export TALLOWICK_WIDGETS_PATH="$build/tests/home/fakeplugin"
   export FAKE_WIDGETS_FILE="$scratch/fake.json"
   echo '{"options": [{"identifier": "0", "displayString": "Trip"}],

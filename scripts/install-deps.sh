@@ -1,17 +1,36 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tallowick builds and tests with, when any is missing.
+#   scripts/install-deps.sh        everything: the build, the tests, the package and its checks
+#   scripts/install-deps.sh app    only what building and running the app needs (./run.sh)
 set -euo pipefail
 
-packages=(
-  cmake ninja-build g++ pkg-config python3
-  clang libclang-rt-14-dev
+# Building the programs, and what they need at run time that the build does not pull in.
+app_packages=(
+  cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-declarative-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
   qml6-module-qtquick-window qml6-module-qtquick-templates
   qml6-module-qtqml-workerscript
-  libicu-dev libplist-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libicu-dev libplist-dev
   fonts-inter fonts-lato fonts-noto-cjk fontconfig
+  # the icon's PNG sizes are drawn from its SVG at build time
+  librsvg2-bin
 )
+# The tests, the sanitizer and fuzz builds, the benchmarks, the Debian package and the checks
+# of the desktop files, the package, the manual pages and the shell completion.
+test_packages=(
+  python3
+  clang libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  appstream desktop-file-utils
+  dpkg-dev fakeroot file lintian man-db zsh
+)
+
+case "${1:-all}" in
+  app) packages=("${app_packages[@]}") ;;
+  all) packages=("${app_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 [app]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

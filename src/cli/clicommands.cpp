@@ -3,20 +3,54 @@
 #include "clicontext.h"
 
 #include <model/calendarhelper.h>
+#include <platform/appinfo.h>
 #include <platform/clock.h>
 #include <store/eventrules.h>
+#include <platform/diagnostics.h>
 #include <store/linkquery.h>
 
 #include <map>
 
 namespace {
 
-const char kUsage[] = "usage: tallowick-cli [--now yyyy-MM-ddTHH:mm:ss] COMMAND; commands: "
-                      "count DATE [--count-up] | format DATE | list [--json] | "
-                      "add TITLE DATE [--count-up] [--theme ID] | "
-                      "edit INDEX [--title T] [--date D] [--count-up|--count-down] [--theme ID] | "
-                      "delete INDEX | move FROM TO | open URL | remind INDEX one|three|seven|off | "
-                      "notifications allow|deny|status | pending [--json]";
+const char kHelp[] =
+    "Usage: tallowick-cli [OPTION]... COMMAND [ARGUMENT]...\n"
+    "The command-line companion of Tallowick: works on the same events, reminders and files as the\n"
+    "app, and can run beside it.\n"
+    "\n"
+    "Commands:\n"
+    "  count DATE [--count-up]       the day-count text of a date (\"YAY!\", 10, -3)\n"
+    "  format DATE                   the display date in your language (18.Dec.26)\n"
+    "  list [--json]                 index, count, date and title of every event\n"
+    "  add TITLE DATE [--count-up] [--theme ID]\n"
+    "                                add an event at the front\n"
+    "  edit INDEX [--title T] [--date D] [--count-up | --count-down] [--theme ID]\n"
+    "                                change an event\n"
+    "  delete INDEX                  delete an event (never the last one) and its reminders\n"
+    "  move FROM TO                  move an event to another place in the list\n"
+    "  open URL                      open a widget's or a shared event's link; prints the page\n"
+    "  remind INDEX one|three|seven|off\n"
+    "                                reminders at 10:00 on the day (one), and on the 3 or 7 days\n"
+    "                                before (three, seven), or none (off)\n"
+    "  notifications allow|deny|status\n"
+    "                                whether Tallowick may send reminders\n"
+    "  pending [--json]              reminders waiting to be delivered\n"
+    "\n"
+    "Options, for every command:\n"
+    "      --now yyyy-MM-ddTHH:mm:ss fix the clock at this local time\n"
+    "      --verbose                 print diagnostics on standard error\n"
+    "  -h, --help                    print this help and exit\n"
+    "      --version                 print the version and exit\n"
+    "      --                        every word after it is an argument, even one starting with -\n"
+    "\n"
+    "DATE is 2026-12-25, a full timestamp 2026-12-25T09:00:00+0900, or a short local long-style\n"
+    "date. INDEX counts from 0, as list shows. ID is a colour theme's number: 1 to 5 (plain\n"
+    "bars) or 1001 to 1009 (bars with a picture); a new event has 1003 unless told.\n"
+    "\n"
+    "Exit status: 0 done, 1 refused (the limit of 30 events, the last event, reminders not\n"
+    "allowed), 2 the command line could not be read (nothing is changed).\n"
+    "\n"
+    "See tallowick-cli(1).\n";
 
 struct Command
 {
@@ -114,12 +148,27 @@ QString printableField(const QString &text)
 int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     QSet<QString> valueOptions;
-    for (const auto &[name, command] : commands())
+    QSet<QString> flagOptions;
+    for (const auto &[name, command] : commands()) {
         valueOptions.unite(command.valueOptions);
-    const CliArguments args = CliArguments::parse(arguments, valueOptions);
+        flagOptions.unite(command.flags);
+    }
+    const CliArguments args = CliArguments::parse(arguments, valueOptions, flagOptions);
     const CliContext context{args, out, err};
     if (!args.error.isEmpty())
         return context.usageError(args.error);
+    if (args.help) {
+        out << kHelp;
+        out.flush();
+        return CliOk;
+    }
+    if (args.version) {
+        out << "tallowick-cli " << AppInfo::kVersion << '\n';
+        out.flush();
+        return CliOk;
+    }
+    if (args.verbose)
+        Diagnostics::setVerbose(true);
     if (args.command.isEmpty())
         return context.usageError(QStringLiteral("no command given"));
 
@@ -129,7 +178,11 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
     const Command &command = found->second;
     if (args.positional.size() != command.positionalCount)
         return context.usageError(
-            QStringLiteral("%1 takes %2 argument(s)").arg(args.command).arg(command.positionalCount));
+            QStringLiteral("%1 takes %2 argument%3, not %4")
+                .arg(args.command)
+                .arg(command.positionalCount)
+                .arg(command.positionalCount == 1 ? QString() : QStringLiteral("s"))
+                .arg(args.positional.size()));
     for (const QString &flag : args.flags) {
         if (!command.flags.contains(flag))
             return context.usageError(QStringLiteral("%1 has no option --%2").arg(args.command, flag));

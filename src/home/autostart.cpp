@@ -1,9 +1,11 @@
 #include "autostart.h"
 
+#include <platform/appinfo.h>
 #include <platform/atomicfile.h>
 #include <platform/userdirs.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -60,9 +62,10 @@ QByteArray entry(const QString &program)
                                         "Name=%1\n"
                                         "Comment=%2\n"
                                         "Exec=%3\n"
+                                        "Icon=%4\n"
                                         "Terminal=false\n"
                                         "X-GNOME-Autostart-enabled=true\n")
-                             .arg(name, comment, execValue(program));
+                             .arg(name, comment, execValue(program), QLatin1String(AppInfo::kAppId));
     return text.toUtf8();
 }
 
@@ -74,6 +77,18 @@ bool install(const QString &program)
     if (!QFileInfo(folder).isDir() && !UserDirs::ensurePrivateDir(folder))
         return false;
     return AtomicFile::write(path, entry(program));
+}
+
+Removal remove()
+{
+    const QString path = entryPath();
+    const QFileInfo info(path);
+    // A link named like the entry goes (never what it points to); a folder is none of ours.
+    if (!info.exists() && !info.isSymLink())
+        return Removal::NotThere;
+    if (info.isDir() && !info.isSymLink())
+        return Removal::Failed;
+    return QFile::remove(path) ? Removal::Removed : Removal::Failed;
 }
 
 } // namespace Autostart

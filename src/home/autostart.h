@@ -17,4 +17,8 @@ QString execValue(const QString &program);
 // Writes the entry (0600; a new autostart folder is 0700). False when it cannot.
 bool install(const QString &program);
 
+enum class Removal { Removed, NotThere, Failed };
+// Removes the entry, so the session no longer starts the home screen.
+Removal remove();
+
 } // namespace Autostart

@@ -4,6 +4,7 @@
 #include "linkopener.h"
 
 #include <model/applinks.h>
+#include <platform/appinfo.h>
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
@@ -118,12 +119,12 @@ void DesktopNotifier::send(const DueReminder &reminder)
         actions = {kDefaultAction, open, kOpenAction, open};
     }
     const QVariantMap hints{
-        {QStringLiteral("desktop-entry"), QLatin1String(AppLinks::kAppId)},
+        {QStringLiteral("desktop-entry"), QLatin1String(AppInfo::kAppId)},
         {QStringLiteral("urgency"), QVariant::fromValue(kNormalUrgency)},
     };
     // app_name, replaces_id, app_icon, summary, body, actions, hints, expire_timeout
     // (-1: the server's default).
-    call << kAppName << m_shownFor.value(reminder.eventId, 0) << QString::fromLatin1(AppLinks::kAppId) << reminder.title
+    call << kAppName << m_shownFor.value(reminder.eventId, 0) << QString::fromLatin1(AppInfo::kAppId) << reminder.title
          << reminder.body << actions << hints << qint32(-1);
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, kCallTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, reminder] {

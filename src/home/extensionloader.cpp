@@ -1,5 +1,7 @@
 #include "extensionloader.h"
 
+#include <platform/appinfo.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -13,7 +15,7 @@ QStringList ExtensionLoader::searchPaths(const QString &applicationDir)
     const QString fromEnvironment = qEnvironmentVariable("TALLOWICK_WIDGETS_PATH");
     if (!fromEnvironment.isEmpty())
         paths.append(fromEnvironment);
-    paths.append(QDir::cleanPath(applicationDir + QStringLiteral("/../lib/tallowick/widgets")));
+    paths.append(QDir::cleanPath(applicationDir + QLatin1Char('/') + QLatin1String(AppInfo::kWidgetsFromPrograms)));
     return paths;
 }
 

@@ -8,8 +8,8 @@
 class QPluginLoader;
 
 // Finds and loads the widget extension plug-in: from $TALLOWICK_WIDGETS_PATH (a plug-in file
-// or a folder of them) if set, then from ../lib/tallowick/widgets/ beside the program, which
-// is where both the build tree and an installation put it. The plug-in stays loaded for the
+// or a folder of them) if set, then from ../LIBDIR/tallowick/widgets/ beside the program
+// (AppInfo::kWidgetsFromPrograms), which is where both the build tree and an installation put it. The plug-in stays loaded for the
 // life of the process.
 class ExtensionLoader
 {

@@ -6,6 +6,7 @@
 #include "instancestore.h"
 #include "widgetpainter.h"
 
+#include <platform/appinfo.h>
 #include <platform/atomicfile.h>
 #include <platform/clock.h>
 #include <platform/widgetreload.h>
@@ -121,11 +122,28 @@ int installAutostartCommand(QTextStream &out, QTextStream &err)
     return HomeDone;
 }
 
+int removeAutostartCommand(QTextStream &out, QTextStream &err)
+{
+    const QString path = Autostart::entryPath();
+    switch (Autostart::remove()) {
+    case Autostart::Removal::Removed:
+        out << path << '\n';
+        return HomeDone;
+    case Autostart::Removal::NotThere:
+        // Nothing starts the home screen with the session: what was asked for holds.
+        err << "tallowick-home: no autostart entry at " << path << '\n';
+        return HomeDone;
+    case Autostart::Removal::Failed:
+        break;
+    }
+    return refuse(QStringLiteral("can't remove %1").arg(path), err);
+}
+
 } // namespace
 
 int homeUsageError(const QString &message, QTextStream &err)
 {
-    err << "tallowick-home: " << message << " (" << HomeOptions::usage() << ")\n";
+    err << "tallowick-home: " << message << " (try --help)\n";
     err.flush();
     return HomeUsage;
 }
@@ -150,6 +168,15 @@ int runHomeCommand(const HomeOptions &options, QTextStream &out, QTextStream &er
         break;
     case HomeOptions::Mode::InstallAutostart:
         code = installAutostartCommand(out, err);
+        break;
+    case HomeOptions::Mode::RemoveAutostart:
+        code = removeAutostartCommand(out, err);
+        break;
+    case HomeOptions::Mode::Help:
+        out << HomeOptions::helpText();
+        break;
+    case HomeOptions::Mode::Version:
+        out << "tallowick-home " << AppInfo::kVersion << '\n';
         break;
     case HomeOptions::Mode::Run:
         return homeUsageError(QStringLiteral("nothing to do"), err);

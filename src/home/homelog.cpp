@@ -1,3 +1,3 @@
 #include "homelog.h"
 
-Q_LOGGING_CATEGORY(lcHome, "tallowick.home")
+Q_LOGGING_CATEGORY(lcHome, "tallowick.home", QtWarningMsg)

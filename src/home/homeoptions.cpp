@@ -11,7 +11,8 @@ namespace {
 const QSet<QString> kValueOptions = {QStringLiteral("add"),    QStringLiteral("event"), QStringLiteral("at"),
                                      QStringLiteral("remove"), QStringLiteral("render"), QStringLiteral("out"),
                                      QStringLiteral("now"),    QStringLiteral("scale")};
-const QSet<QString> kFlags = {QStringLiteral("list"), QStringLiteral("placeholder"), QStringLiteral("install-autostart")};
+const QSet<QString> kFlags = {QStringLiteral("list"), QStringLiteral("placeholder"), QStringLiteral("install-autostart"),
+                              QStringLiteral("remove-autostart"), QStringLiteral("verbose")};
 
 // The scale is a factor of the widget's size in points; past this the picture is huge.
 constexpr qreal kLargestScale = 16;
@@ -25,12 +26,40 @@ HomeOptions failed(const QString &message)
 
 } // namespace
 
-QString HomeOptions::usage()
+QString HomeOptions::helpText()
 {
     return QStringLiteral(
-        "usage: tallowick-home [--now yyyy-MM-ddTHH:mm:ss] [--add small|medium|large [--event TITLE] [--at X,Y] | "
-        "--list | --remove ID | --render small|medium|large|extraLarge --out FILE.png [--event TITLE | --placeholder] "
-        "[--scale N] | --install-autostart]");
+        "Usage: tallowick-home [OPTION]...\n"
+        "The Tallowick home screen: shows your widgets on the desktop, redraws them at midnight and\n"
+        "whenever Tallowick changes something, and delivers reminders as desktop notifications.\n"
+        "Without a command it runs the home screen; a command does its work and exits.\n"
+        "\n"
+        "Commands:\n"
+        "      --add small|medium|large [--event TITLE] [--at X,Y]\n"
+        "                        add a widget (showing the event titled TITLE, at X,Y) and print\n"
+        "                        its id\n"
+        "      --list            print every widget: id, size, event and position\n"
+        "      --remove ID       remove a widget\n"
+        "      --render small|medium|large|extraLarge --out FILE.png [--event TITLE | --placeholder]\n"
+        "               [--scale N]\n"
+        "                        draw what a widget shows now into FILE.png (N times its size in\n"
+        "                        points, 2 unless told; at most 16)\n"
+        "      --install-autostart\n"
+        "                        start the home screen with the session\n"
+        "      --remove-autostart\n"
+        "                        no longer start it with the session\n"
+        "\n"
+        "Options:\n"
+        "      --now yyyy-MM-ddTHH:mm:ss\n"
+        "                        fix the clock at this local time\n"
+        "      --verbose         print diagnostics on standard error\n"
+        "  -h, --help            print this help and exit\n"
+        "      --version         print the version and exit\n"
+        "\n"
+        "Exit status: 0 done, 1 refused (no such widget or event, a file that cannot be written,\n"
+        "another home screen running, no widget plug-in), 2 the command line could not be read.\n"
+        "\n"
+        "See tallowick-home(1).\n");
 }
 
 HomeOptions HomeOptions::parse(const QStringList &arguments)
@@ -39,14 +68,23 @@ HomeOptions HomeOptions::parse(const QStringList &arguments)
     QSet<QString> flags;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &word = arguments.at(i);
-        if (!word.startsWith(QLatin1String("--")) || word.size() == 2)
+        if (word == QLatin1String("-h") || word == QLatin1String("--help") || word == QLatin1String("--version")) {
+            HomeOptions options;
+            options.mode = word == QLatin1String("--version") ? Mode::Version : Mode::Help;
+            return options;
+        }
+        if (!word.startsWith(QLatin1Char('-')))
             return failed(QStringLiteral("unexpected argument \"%1\"").arg(word));
+        if (!word.startsWith(QLatin1String("--")) || word.size() == 2)
+            return failed(QStringLiteral("unknown option %1").arg(word));
         QString name = word.mid(2);
         std::optional<QString> value;
         if (const qsizetype equals = name.indexOf(QLatin1Char('=')); equals >= 0) {
             value = name.mid(equals + 1);
             name.truncate(equals);
         }
+        if (name == QLatin1String("help") || name == QLatin1String("version"))
+            return failed(QStringLiteral("--%1 takes no value").arg(name));
         if (kFlags.contains(name)) {
             if (value)
                 return failed(QStringLiteral("--%1 takes no value").arg(name));
@@ -68,6 +106,7 @@ HomeOptions HomeOptions::parse(const QStringList &arguments)
     }
 
     HomeOptions options;
+    options.verbose = flags.contains(QStringLiteral("verbose"));
     QStringList modes;
     const auto modeOption = [&](const QString &name, Mode mode) {
         if (values.contains(name) || flags.contains(name)) {
@@ -80,6 +119,7 @@ HomeOptions HomeOptions::parse(const QStringList &arguments)
     modeOption(QStringLiteral("remove"), Mode::Remove);
     modeOption(QStringLiteral("render"), Mode::Render);
     modeOption(QStringLiteral("install-autostart"), Mode::InstallAutostart);
+    modeOption(QStringLiteral("remove-autostart"), Mode::RemoveAutostart);
     if (modes.size() > 1)
         return failed(QStringLiteral("%1 cannot be combined").arg(modes.join(QStringLiteral(" and "))));
 
@@ -144,6 +184,9 @@ HomeOptions HomeOptions::parse(const QStringList &arguments)
     case Mode::Run:
     case Mode::List:
     case Mode::InstallAutostart:
+    case Mode::RemoveAutostart:
+    case Mode::Help:
+    case Mode::Version:
         break;
     }
     if (values.contains(QStringLiteral("event")))

@@ -11,7 +11,7 @@
 // The command line of tallowick-home. Without a command option it runs the home screen.
 struct HomeOptions
 {
-    enum class Mode { Run, Add, List, Remove, Render, InstallAutostart };
+    enum class Mode { Run, Add, List, Remove, Render, InstallAutostart, RemoveAutostart, Help, Version };
 
     Mode mode = Mode::Run;
     WidgetFamily family = WidgetFamily::SystemSmall; // --add, --render
@@ -22,14 +22,17 @@ struct HomeOptions
     qreal scale = 2;                                 // --scale N
     bool placeholder = false;                        // --placeholder
     std::optional<QDateTime> now;                    // --now yyyy-MM-ddTHH:mm:ss
+    bool verbose = false;                            // --verbose
     QString error;                                   // set when the line cannot be read
 
     // Reads the arguments after the program's name. Options take the form --name VALUE or
-    // --name=VALUE.
+    // --name=VALUE. --help (-h) and --version end the reading: what follows is not looked at.
     static HomeOptions parse(const QStringList &arguments);
-    // One line telling how to call the program.
-    static QString usage();
+    // The page --help prints.
+    static QString helpText();
 
     // Whether this mode puts windows on a screen.
     bool showsWindows() const { return mode == Mode::Run; }
+    // Whether this mode needs no application object at all.
+    bool onlyPrints() const { return mode == Mode::Help || mode == Mode::Version; }
 };

@@ -8,12 +8,15 @@
 #include "reloadlistener.h"
 #include "reminderdelivery.h"
 
+#include <platform/appinfo.h>
 #include <platform/clock.h>
+#include <platform/diagnostics.h>
 #include <platform/localization.h>
 #include <platform/notificationcenter.h>
 #include <store/eventrepository.h>
 
 #include <QApplication>
+#include <QIcon>
 #include <QTextStream>
 
 int main(int argc, char *argv[])
@@ -26,6 +29,8 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
     if (!options.error.isEmpty())
         return homeUsageError(options.error, err);
+    if (options.onlyPrints())
+        return runHomeCommand(options, out, err);
 
     // Only the running home screen shows windows; the commands draw into pictures at most,
     // and the home screen without a display still delivers reminders.
@@ -34,9 +39,16 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tallowick-home"));
+    // As for the app: the desktop file name and WM_CLASS's class tie the widget windows to the
+    // home screen's desktop entry.
+    QApplication::setApplicationName(QLatin1String(AppInfo::kHomeId));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tallowick"));
+    QApplication::setDesktopFileName(QLatin1String(AppInfo::kHomeId));
+    QApplication::setWindowIcon(QIcon(QLatin1String(AppInfo::kWindowIcon)));
     // With its last widget removed the home screen still delivers reminders.
     QApplication::setQuitOnLastWindowClosed(false);
+    if (options.verbose)
+        Diagnostics::setVerbose(true);
     Localization::installTranslations(app);
     if (options.now)
         Clock::setFixed(*options.now);

@@ -3,7 +3,7 @@
 #include "contentsfile.h"
 #include "intentlog.h"
 
-Q_LOGGING_CATEGORY(lcIntent, "tallowick.intent")
+Q_LOGGING_CATEGORY(lcIntent, "tallowick.intent", QtWarningMsg)
 
 QList<EventDetails> EvenProvider::readContents()
 {

@@ -5,8 +5,6 @@
 namespace AppLinks {
 
 inline constexpr char kScheme[] = "tallowick";
-// The app's id on the desktop: its desktop entry's name, its icon's, its notifications'.
-inline constexpr char kAppId[] = "org.tallowick.Tallowick";
 inline constexpr char kWebDomain[] = "tallowick.page.link";
 
 } // namespace AppLinks

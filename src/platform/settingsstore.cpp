@@ -9,7 +9,7 @@
 
 #include <QFileInfo>
 
-Q_LOGGING_CATEGORY(lcPlatform, "tallowick.platform")
+Q_LOGGING_CATEGORY(lcPlatform, "tallowick.platform", QtWarningMsg)
 
 SettingsStore::SettingsStore(QString path)
     : m_path(std::move(path))

@@ -5,7 +5,7 @@
 
 #include "remindertext.h"
 
-Q_LOGGING_CATEGORY(lcReminders, "tallowick.reminders")
+Q_LOGGING_CATEGORY(lcReminders, "tallowick.reminders", QtWarningMsg)
 
 namespace {
 

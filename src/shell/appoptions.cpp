@@ -5,31 +5,79 @@
 AppOptions AppOptions::parse(const QStringList &arguments)
 {
     AppOptions options;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
+    for (qsizetype i = 0; i < arguments.size() && options.error.isEmpty(); ++i) {
         const QString &word = arguments.at(i);
+        if (!word.startsWith(QLatin1Char('-'))) {
+            if (options.link.isEmpty())
+                options.link = word;
+            else
+                options.error = QStringLiteral("only one link can be opened at a time");
+            continue;
+        }
+        QString name = word;
+        std::optional<QString> inlineValue;
+        if (const qsizetype equals = word.indexOf(QLatin1Char('=')); word.startsWith(QLatin1String("--")) && equals > 2) {
+            inlineValue = word.mid(equals + 1);
+            name.truncate(equals);
+        }
         const auto value = [&]() -> QString {
+            if (inlineValue)
+                return *inlineValue;
             if (i + 1 >= arguments.size()) {
-                options.error = QStringLiteral("%1 needs a value").arg(word);
+                options.error = QStringLiteral("%1 needs a value").arg(name);
                 return {};
             }
             return arguments.at(++i);
         };
-        if (word == QLatin1String("--screenshot")) {
+        const bool isFlag = name == QLatin1String("-h") || name == QLatin1String("--help")
+            || name == QLatin1String("--version") || name == QLatin1String("--verbose");
+        if (isFlag && inlineValue) {
+            options.error = QStringLiteral("%1 takes no value").arg(name);
+        } else if (name == QLatin1String("-h") || name == QLatin1String("--help")) {
+            options.help = true;
+            break;
+        } else if (name == QLatin1String("--version")) {
+            options.version = true;
+            break;
+        } else if (name == QLatin1String("--verbose")) {
+            options.verbose = true;
+        } else if (name == QLatin1String("--screenshot")) {
             options.screenshotPath = value();
-        } else if (word == QLatin1String("--now")) {
+            if (options.screenshotPath.isEmpty() && options.error.isEmpty())
+                options.error = QStringLiteral("--screenshot needs a file name");
+        } else if (name == QLatin1String("--now")) {
             const QString text = value();
             options.now = Clock::parseLocalTimestamp(text);
             if (!options.now && options.error.isEmpty())
                 options.error = QStringLiteral("--now wants yyyy-MM-ddTHH:mm:ss, not \"%1\"").arg(text);
-        } else if (word.startsWith(QLatin1String("--"))) {
-            options.error = QStringLiteral("unknown option %1").arg(word);
-        } else if (options.link.isEmpty()) {
-            options.link = word;
         } else {
-            options.error = QStringLiteral("only one link can be opened at a time");
+            options.error = QStringLiteral("unknown option %1").arg(name);
         }
-        if (!options.error.isEmpty())
-            break;
     }
     return options;
+}
+
+QString AppOptions::helpText()
+{
+    return QStringLiteral(
+        "Usage: tallowick [OPTION]... [LINK]\n"
+        "Tallowick, a personal day counter: a page for each of your events, with the days left\n"
+        "until its date or the days since it.\n"
+        "\n"
+        "  LINK                  open this link: tallowick://open?pageNumber=N or\n"
+        "                        https://tallowick.page.link?pageNumber=N opens a page; a link\n"
+        "                        with ddate, countdown, dateTitle and colorIndex adds a shared\n"
+        "                        event. A Tallowick already running is handed the link instead.\n"
+        "      --screenshot FILE draw the settled page once, save it in FILE as PNG and exit\n"
+        "                        (no display needed)\n"
+        "      --now yyyy-MM-ddTHH:mm:ss\n"
+        "                        fix the clock at this local time\n"
+        "      --verbose         print diagnostics on standard error\n"
+        "  -h, --help            print this help and exit\n"
+        "      --version         print the version and exit\n"
+        "\n"
+        "Exit status: 0 done (or the link handed to the running Tallowick), 1 the window could not\n"
+        "be made or the screenshot not saved, 2 the command line could not be read.\n"
+        "\n"
+        "See tallowick(1), tallowick-home(1) and tallowick-cli(1).\n");
 }

@@ -4,11 +4,14 @@
 #include "singleinstance.h"
 #include "startupwarmup.h"
 
+#include <platform/appinfo.h>
 #include <platform/clock.h>
+#include <platform/diagnostics.h>
 #include <platform/localization.h>
 #include <store/userdata.h>
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQuickWindow>
@@ -34,9 +37,16 @@ int main(int argc, char *argv[])
         words.append(QString::fromLocal8Bit(argv[i]));
     const AppOptions options = AppOptions::parse(words);
     if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "tallowick: %s (usage: tallowick [--screenshot FILE.png] [--now yyyy-MM-ddTHH:mm:ss] [URL])\n",
-                     qPrintable(options.error));
+        std::fprintf(stderr, "tallowick: %s (try --help)\n", options.error.toLocal8Bit().constData());
         return 2;
+    }
+    if (options.help) {
+        std::fputs(AppOptions::helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("tallowick %s\n", AppInfo::kVersion);
+        return 0;
     }
     if (options.screenshot()) {
         // A picture needs no screen and no GPU.
@@ -46,8 +56,15 @@ int main(int argc, char *argv[])
     }
 
     QGuiApplication app(argc, argv);
-    QGuiApplication::setApplicationName(QStringLiteral("Tallowick"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("tallowick"));
+    // The desktop ties the windows to the desktop entry by these: the desktop file name (the
+    // app id on Wayland) and, on X11, the class of WM_CLASS, which is the application name and
+    // the entry's StartupWMClass. People see the display name.
+    QGuiApplication::setApplicationName(QLatin1String(AppInfo::kAppId));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Tallowick"));
+    QGuiApplication::setDesktopFileName(QLatin1String(AppInfo::kAppId));
+    QGuiApplication::setWindowIcon(QIcon(QLatin1String(AppInfo::kWindowIcon)));
+    if (options.verbose)
+        Diagnostics::setVerbose(true);
     Localization::installTranslations(app);
     if (options.now)
         Clock::setFixed(*options.now);

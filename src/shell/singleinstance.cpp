@@ -12,7 +12,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-Q_LOGGING_CATEGORY(lcShell, "tallowick.shell")
+Q_LOGGING_CATEGORY(lcShell, "tallowick.shell", QtWarningMsg)
 
 namespace {
 

@@ -97,7 +97,54 @@ TEST_F(Cli, UsageErrorsExitTwoWithOneLine)
         EXPECT_EQ(run.exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(run.out.isEmpty());
         EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
+        // The line names what is wrong and where to read more, with no usage dump.
+        EXPECT_TRUE(run.err.startsWith(QStringLiteral("tallowick-cli: "))) << run.err.toStdString();
+        EXPECT_TRUE(run.err.endsWith(QStringLiteral(" (try --help)\n"))) << run.err.toStdString();
+        EXPECT_LT(run.err.size(), 120) << run.err.toStdString();
     }
+}
+
+TEST_F(Cli, UnknownOptionsAreNamed)
+{
+    const struct
+    {
+        QStringList args;
+        const char *line;
+    } cases[] = {
+        {{QStringLiteral("--foo")}, "tallowick-cli: unknown option --foo (try --help)\n"},
+        {{QStringLiteral("list"), QStringLiteral("--foo=1")}, "tallowick-cli: unknown option --foo (try --help)\n"},
+        {{QStringLiteral("list"), QStringLiteral("-x")}, "tallowick-cli: unknown option -x (try --help)\n"},
+        {{QStringLiteral("list"), QStringLiteral("--count-up")}, "tallowick-cli: list has no option --count-up (try --help)\n"},
+        {{QStringLiteral("list"), QStringLiteral("--json=yes")}, "tallowick-cli: --json takes no value (try --help)\n"},
+        {{QStringLiteral("add"), QStringLiteral("T"), QStringLiteral("--theme")}, "tallowick-cli: --theme needs a value (try --help)\n"},
+        {{QStringLiteral("move"), QStringLiteral("1")}, "tallowick-cli: move takes 2 arguments, not 1 (try --help)\n"},
+    };
+    for (const auto &c : cases) {
+        const CliRun run = runCli(c.args);
+        EXPECT_EQ(run.exitCode, 2) << c.args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(run.err, QString::fromUtf8(c.line));
+    }
+}
+
+TEST_F(Cli, HelpAndVersion)
+{
+    for (const QStringList &args : QList<QStringList>{{QStringLiteral("--help")},
+                                                      {QStringLiteral("-h")},
+                                                      {QStringLiteral("list"), QStringLiteral("--help")},
+                                                      {QStringLiteral("frobnicate"), QStringLiteral("-h")}}) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.exitCode, 0) << args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+        EXPECT_TRUE(run.out.startsWith(QStringLiteral("Usage: tallowick-cli [OPTION]... COMMAND [ARGUMENT]...\n")));
+        for (const char *command : {"count DATE", "format DATE", "list [--json]", "add TITLE DATE", "edit INDEX", "delete INDEX",
+                                    "move FROM TO", "open URL", "remind INDEX one|three|seven|off",
+                                    "notifications allow|deny|status", "pending [--json]", "--now", "--verbose", "--version"})
+            EXPECT_TRUE(run.out.contains(QLatin1String(command))) << command;
+    }
+    const CliRun version = runCli({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, QStringLiteral("tallowick-cli " TALLOWICK_VERSION "\n"));
+    EXPECT_TRUE(version.err.isEmpty());
 }
 
 namespace {
@@ -191,6 +238,33 @@ TEST_F(Cli, BadInputChangesNothing)
         EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
     }
     EXPECT_EQ(settingsBytes(home), before);
+}
+
+TEST_F(Cli, WordsAfterADoubleDashAreArguments)
+{
+    const CliRun run = runCli({kNow, QStringLiteral("add"), QStringLiteral("--"), QStringLiteral("-5 kg by summer"), QStringLiteral("2027-06-01")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(listedTitles().at(0), QStringLiteral("-5 kg by summer"));
+    const CliRun dashed = runCli({QStringLiteral("add"), QStringLiteral("--"), QStringLiteral("-h"), QStringLiteral("2027-06-01")});
+    EXPECT_EQ(dashed.exitCode, 0) << dashed.err.toStdString();
+    EXPECT_EQ(listedTitles().at(0), QStringLiteral("-h"));
+}
+
+TEST_F(Cli, DiagnosticsShowOnlyWhenAskedFor)
+{
+    runCli({kNow, QStringLiteral("add"), QStringLiteral("Exam"), QStringLiteral("2026-12-20")});
+    ASSERT_EQ(runCli({QStringLiteral("notifications"), QStringLiteral("allow")}).exitCode, 0);
+
+    const CliRun quiet = runCli({kNow, QStringLiteral("remind"), QStringLiteral("0"), QStringLiteral("three")});
+    EXPECT_EQ(quiet.exitCode, 0);
+    EXPECT_FALSE(quiet.err.contains(QStringLiteral("tallowick.reminders:"))) << quiet.err.toStdString();
+
+    const CliRun verbose = runCli({kNow, QStringLiteral("--verbose"), QStringLiteral("remind"), QStringLiteral("0"), QStringLiteral("one")});
+    EXPECT_EQ(verbose.exitCode, 0);
+    EXPECT_TRUE(verbose.err.contains(QStringLiteral("tallowick.reminders: [addNotification] for # of Days --- - 1")))
+        << verbose.err.toStdString();
+    // The results on standard output are the same either way.
+    EXPECT_EQ(verbose.out, quiet.out);
 }
 
 TEST_F(Cli, AddStopsAtThirtyEvents)

@@ -2,6 +2,9 @@
 
 #include <support/testenvironment.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 TEST(Autostart, QuotesAndEscapesTheProgramAsTheExecKeyRequires)
@@ -25,4 +28,34 @@ TEST(Autostart, TheEntryStartsTheProgramFromTheConfigFolder)
     EXPECT_TRUE(text.contains(QStringLiteral("\nExec=/opt/tallowick/bin/tallowick-home\n")));
     EXPECT_EQ(permissionBits(Autostart::entryPath()), 0600);
     EXPECT_EQ(permissionBits(home.configHome() + QStringLiteral("/autostart")), 0700);
+}
+
+TEST(Autostart, RemovingTakesTheEntryAwayAndNothingElse)
+{
+    TemporaryHome home;
+    EXPECT_EQ(Autostart::remove(), Autostart::Removal::NotThere);
+
+    ASSERT_TRUE(Autostart::install(QStringLiteral("/usr/bin/tallowick-home")));
+    const QString other = home.configHome() + QStringLiteral("/autostart/other-app.desktop");
+    writeFile(other, "[Desktop Entry]\n");
+    EXPECT_EQ(Autostart::remove(), Autostart::Removal::Removed);
+    EXPECT_FALSE(QFile::exists(Autostart::entryPath()));
+    EXPECT_TRUE(QFile::exists(other));
+    EXPECT_EQ(Autostart::remove(), Autostart::Removal::NotThere);
+
+    // A link in the entry's place goes; what it points to stays.
+    const QString target = home.root() + QStringLiteral("/kept.desktop");
+    writeFile(target, "[Desktop Entry]\n");
+    ASSERT_TRUE(QFile::link(target, Autostart::entryPath()));
+    EXPECT_EQ(Autostart::remove(), Autostart::Removal::Removed);
+    EXPECT_TRUE(QFile::exists(target));
+    // A dangling one as well.
+    ASSERT_TRUE(QFile::link(home.root() + QStringLiteral("/gone"), Autostart::entryPath()));
+    EXPECT_EQ(Autostart::remove(), Autostart::Removal::Removed);
+    EXPECT_FALSE(QFileInfo(Autostart::entryPath()).isSymLink());
+
+    // A folder by that name is not an entry: refused, and left alone.
+    ASSERT_TRUE(QDir().mkpath(Autostart::entryPath()));
+    EXPECT_EQ(Autostart::remove(), Autostart::Removal::Failed);
+    EXPECT_TRUE(QFileInfo(Autostart::entryPath()).isDir());
 }

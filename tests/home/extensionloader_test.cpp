@@ -10,6 +10,8 @@
 namespace {
 
 const QString kFakePlugins = fakePluginDir();
+// The plug-in's folder in an installation under /opt/tallowick (lib/<triplet>/... on Debian).
+const QString kInstalledPlugins = QStringLiteral("/opt/tallowick/%1/tallowick/widgets").arg(QStringLiteral(TALLOWICK_INSTALL_LIBDIR));
 
 } // namespace
 
@@ -18,11 +20,11 @@ TEST(ExtensionLoader, LooksInTheEnvironmentsPathThenBesideTheProgram)
     {
         ScopedEnvironment unset("TALLOWICK_WIDGETS_PATH", QByteArray());
         EXPECT_EQ(ExtensionLoader::searchPaths(QStringLiteral("/opt/tallowick/bin")),
-                  QStringList{QStringLiteral("/opt/tallowick/lib/tallowick/widgets")});
+                  QStringList{kInstalledPlugins});
     }
     ScopedEnvironment set("TALLOWICK_WIDGETS_PATH", "/somewhere/plugins");
     EXPECT_EQ(ExtensionLoader::searchPaths(QStringLiteral("/opt/tallowick/bin")),
-              (QStringList{QStringLiteral("/somewhere/plugins"), QStringLiteral("/opt/tallowick/lib/tallowick/widgets")}));
+              (QStringList{QStringLiteral("/somewhere/plugins"), kInstalledPlugins}));
 }
 
 TEST(ExtensionLoader, LoadsThePluginNamedByTheEnvironment)

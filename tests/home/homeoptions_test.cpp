@@ -32,6 +32,7 @@ TEST(HomeOptions, ReadsEachCommandWithItsValues)
     EXPECT_EQ(parse("--list").mode, HomeOptions::Mode::List);
     EXPECT_EQ(parse("--remove 12").id, QStringLiteral("12"));
     EXPECT_EQ(parse("--install-autostart").mode, HomeOptions::Mode::InstallAutostart);
+    EXPECT_EQ(parse("--remove-autostart").mode, HomeOptions::Mode::RemoveAutostart);
 
     const HomeOptions render = parse("--render extraLarge --out /tmp/w.png --now 2024-05-01T09:30:00");
     EXPECT_EQ(render.mode, HomeOptions::Mode::Render);
@@ -44,9 +45,30 @@ TEST(HomeOptions, ReadsEachCommandWithItsValues)
     EXPECT_EQ(parse("--render small --out a.png --scale 1.5 --placeholder").scale, 1.5);
     EXPECT_TRUE(parse("--render small --out a.png --placeholder").placeholder);
 
-    // --now belongs to every mode.
+    // --now and --verbose belong to every mode.
     EXPECT_EQ(parse("--now 2024-05-01T00:00:00").now, localTime(2024, 5, 1));
     EXPECT_TRUE(parse("--list --now 2024-05-01T00:00:00").error.isEmpty());
+    EXPECT_FALSE(parse("--list").verbose);
+    EXPECT_TRUE(parse("--verbose").verbose);
+    EXPECT_EQ(parse("--verbose").mode, HomeOptions::Mode::Run);
+    const HomeOptions verboseAdd = parse("--add small --verbose");
+    EXPECT_TRUE(verboseAdd.verbose);
+    EXPECT_EQ(verboseAdd.mode, HomeOptions::Mode::Add);
+}
+
+TEST(HomeOptions, HelpAndVersionEndTheReading)
+{
+    for (const char *line : {"-h", "--help", "--list -h", "--help --frobnicate", "--add huge --help"}) {
+        const HomeOptions options = parse(line);
+        EXPECT_EQ(options.mode, HomeOptions::Mode::Help) << line;
+        EXPECT_TRUE(options.error.isEmpty()) << line;
+        EXPECT_FALSE(options.showsWindows()) << line;
+    }
+    EXPECT_EQ(parse("--version --frobnicate").mode, HomeOptions::Mode::Version);
+    // An event may be titled "--help": it is --event's value.
+    const HomeOptions titled = HomeOptions::parse({QStringLiteral("--add"), QStringLiteral("small"), QStringLiteral("--event"), QStringLiteral("--help")});
+    EXPECT_EQ(titled.mode, HomeOptions::Mode::Add);
+    EXPECT_EQ(titled.event, QStringLiteral("--help"));
 }
 
 TEST(HomeOptions, RefusesWhatItCannotRead)
@@ -54,12 +76,18 @@ TEST(HomeOptions, RefusesWhatItCannotRead)
     const char *const bad[] = {
         "list",                                    // a word, not an option
         "--frobnicate",                            // unknown
+        "-x",
+        "-",
+        "--",
+        "--help=yes",                              // takes no value
+        "--verbose=1",
         "--add",                                   // missing value
         "--add huge",                              // no such family
         "--add extraLarge",                        // no window of that size
         "--add small --at 10",                     // not X,Y
         "--add small --at 10,y",
         "--add small --list",                      // two commands
+        "--install-autostart --remove-autostart",
         "--list --list",                           // twice
         "--list=yes",                              // a flag with a value
         "--remove",                                // missing id

@@ -155,8 +155,36 @@ TEST_F(HomeProgramTest, UsageErrorsExitTwoWithOneLineAndChangeNothing)
         EXPECT_EQ(result.exitCode, 2) << arguments.join(QLatin1Char(' ')).toStdString();
         EXPECT_EQ(result.err.count(QLatin1Char('\n')), 1) << result.err.toStdString();
         EXPECT_TRUE(result.err.startsWith(QStringLiteral("tallowick-home: ")));
+        EXPECT_TRUE(result.err.endsWith(QStringLiteral(" (try --help)\n"))) << result.err.toStdString();
         EXPECT_TRUE(result.out.isEmpty());
     }
+    EXPECT_FALSE(QFileInfo::exists(InstanceStore::defaultPath()));
+}
+
+TEST_F(HomeProgramTest, HelpVersionAndUnknownOptions)
+{
+    for (const QString &help : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+        const ProgramRun result = run({help});
+        EXPECT_EQ(result.exitCode, 0) << help.toStdString();
+        EXPECT_TRUE(result.out.startsWith(QStringLiteral("Usage: tallowick-home [OPTION]...\n"))) << result.out.toStdString();
+        for (const QString &option : {QStringLiteral("--add small|medium|large"), QStringLiteral("--list"), QStringLiteral("--remove ID"),
+                                      QStringLiteral("--render"), QStringLiteral("--install-autostart"), QStringLiteral("--remove-autostart"),
+                                      QStringLiteral("--now"), QStringLiteral("--verbose"), QStringLiteral("--version")})
+            EXPECT_TRUE(result.out.contains(option)) << option.toStdString();
+        EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+    }
+    const ProgramRun version = run({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, QStringLiteral("tallowick-home " TALLOWICK_VERSION "\n"));
+
+    for (const QString &unknown : {QStringLiteral("-x"), QStringLiteral("--frobnicate")}) {
+        const ProgramRun result = run({unknown});
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_TRUE(result.out.isEmpty());
+        EXPECT_EQ(result.err, QStringLiteral("tallowick-home: unknown option %1 (try --help)\n").arg(unknown));
+    }
+    // Neither a home screen nor a widget file came of any of it.
+    EXPECT_FALSE(QFileInfo::exists(WidgetReload::socketPath()));
     EXPECT_FALSE(QFileInfo::exists(InstanceStore::defaultPath()));
 }
 
@@ -195,13 +223,26 @@ TEST_F(HomeProgramTest, RenderDrawsWhatTheWidgetWouldShowNow)
     EXPECT_EQ(centre(placeholder), QColor(0x80, 0x80, 0x80));
 }
 
-TEST_F(HomeProgramTest, InstallAutostartNamesThisProgram)
+TEST_F(HomeProgramTest, InstallAutostartNamesThisProgramAndRemoveAutostartUndoesIt)
 {
     const ProgramRun result = run({QStringLiteral("--install-autostart")});
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     const QString entry = home.configHome() + QStringLiteral("/autostart/tallowick-home.desktop");
+    EXPECT_EQ(result.out, entry + QLatin1Char('\n'));
     EXPECT_TRUE(QString::fromUtf8(readFile(entry)).contains(QStringLiteral("\nExec=") + QFileInfo(kProgram).absoluteFilePath() + QLatin1Char('\n')));
     EXPECT_EQ(permissionBits(entry), 0600);
+
+    const ProgramRun removed = run({QStringLiteral("--remove-autostart")});
+    EXPECT_EQ(removed.exitCode, 0) << removed.err.toStdString();
+    EXPECT_EQ(removed.out, entry + QLatin1Char('\n'));
+    EXPECT_FALSE(QFileInfo::exists(entry));
+    EXPECT_TRUE(QFileInfo(home.configHome() + QStringLiteral("/autostart")).isDir());
+
+    // Nothing left to remove: what was asked for holds, and a line says there was none.
+    const ProgramRun again = run({QStringLiteral("--remove-autostart")});
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_TRUE(again.out.isEmpty());
+    EXPECT_EQ(again.err, QStringLiteral("tallowick-home: no autostart entry at %1\n").arg(entry));
 }
 
 TEST_F(HomeProgramTest, ASecondHomeScreenRefusesWhileTheFirstRuns)

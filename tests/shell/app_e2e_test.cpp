@@ -82,6 +82,45 @@ TEST_F(App, AScreenshotShowsTheFirstPageSettled)
     EXPECT_GT(inkIn(image, QRect(35, 620, 300, 100), ink), 2000); // count
 }
 
+TEST_F(App, HelpVersionAndUnknownOptionsAnswerWithoutAWindow)
+{
+    for (const QString &help : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+        const AppRun run = runApp({help}, 10000);
+        EXPECT_EQ(run.exitCode, 0) << help.toStdString();
+        EXPECT_TRUE(run.out.startsWith(QStringLiteral("Usage: tallowick [OPTION]... [LINK]\n"))) << run.out.toStdString();
+        for (const QString &option : {QStringLiteral("--screenshot FILE"), QStringLiteral("--now"), QStringLiteral("--verbose"),
+                                      QStringLiteral("--version"), QStringLiteral("Exit status")})
+            EXPECT_TRUE(run.out.contains(option)) << option.toStdString();
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    }
+    const AppRun version = runApp({QStringLiteral("--version")}, 10000);
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, QStringLiteral("tallowick " TALLOWICK_VERSION "\n"));
+
+    // Nothing is drawn, nothing handed to a running app: one line, and the usage exit code.
+    for (const QString &unknown : {QStringLiteral("-x"), QStringLiteral("--fullscreen")}) {
+        const AppRun run = runApp({unknown}, 10000);
+        EXPECT_EQ(run.exitCode, 2) << unknown.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_EQ(run.err, QStringLiteral("tallowick: unknown option %1 (try --help)\n").arg(unknown));
+    }
+    EXPECT_FALSE(QFile::exists(home.runtimeDir() + QStringLiteral("/tallowick/app.socket")));
+}
+
+TEST_F(App, DiagnosticsShowOnlyWhenAskedFor)
+{
+    // A link the app cannot resolve is a diagnostic, not a warning.
+    const QString link = QStringLiteral("https://example.com/?pageNumber=1");
+    const QString path = home.root() + QStringLiteral("/shot.png");
+    const AppRun quiet = runApp({QStringLiteral("--screenshot"), path, link});
+    EXPECT_EQ(quiet.exitCode, 0) << quiet.err.toStdString();
+    EXPECT_FALSE(quiet.err.contains(QStringLiteral("tallowick.shell:"))) << quiet.err.toStdString();
+
+    const AppRun verbose = runApp({QStringLiteral("--verbose"), QStringLiteral("--screenshot"), path, link});
+    EXPECT_EQ(verbose.exitCode, 0) << verbose.err.toStdString();
+    EXPECT_TRUE(verbose.err.contains(QStringLiteral("tallowick.shell: found an error"))) << verbose.err.toStdString();
+}
+
 TEST_F(App, ALinkGivenAtStartOpensItsPage)
 {
     const QImage image = screenshot({QStringLiteral("https://tallowick.page.link?pageNumber=2")});

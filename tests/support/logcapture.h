@@ -3,7 +3,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
-// Collects the log lines ("category: message") written while it lives.
+// Collects the log lines ("category: message") written while it lives, the diagnostics that
+// are off by default included.
 class LogCapture
 {
 public:

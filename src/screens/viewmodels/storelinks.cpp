@@ -3,7 +3,7 @@
 #include <QDesktopServices>
 #include <QLoggingCategory>
 
-Q_LOGGING_CATEGORY(lcStoreLinks, "tallowick.links")
+Q_LOGGING_CATEGORY(lcStoreLinks, "tallowick.links", QtWarningMsg)
 
 namespace {
 
