@@ -89,9 +89,15 @@ void DesktopNotifier::flush()
         askCapabilities();
         return;
     }
+    // A reminder of an event whose last one is still on its way waits for the answer: it is
+    // to replace that one.
     const QList<DueReminder> waiting = std::exchange(m_waiting, {});
-    for (const DueReminder &reminder : waiting)
-        send(reminder);
+    for (const DueReminder &reminder : waiting) {
+        if (m_sending.contains(reminder.eventId))
+            m_waiting.append(reminder);
+        else
+            send(reminder);
+    }
 }
 
 void DesktopNotifier::askCapabilities()
@@ -126,23 +132,25 @@ void DesktopNotifier::send(const DueReminder &reminder)
     // (-1: the server's default).
     call << kAppName << m_shownFor.value(reminder.eventId, 0) << QString::fromLatin1(AppInfo::kAppId) << reminder.title
          << reminder.body << actions << hints << qint32(-1);
+    m_sending.insert(reminder.eventId);
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, kCallTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, reminder] {
         const QDBusPendingReply<quint32> reply = *watcher;
         watcher->deleteLater();
+        m_sending.remove(reminder.eventId);
         if (!reply.isError()) {
             m_shown.remove(m_shownFor.value(reminder.eventId, 0));
             m_shownFor.insert(reminder.eventId, reply.value());
             m_shown.insert(reply.value(), reminder);
-            return;
-        }
-        if (reply.error().type() == QDBusError::ServiceUnknown) {
+        } else if (reply.error().type() == QDBusError::ServiceUnknown) {
             // Gone between the check and the call: it is waited for again.
-            m_waiting.append(reminder);
+            m_waiting.prepend(reminder);
             return;
+        } else {
+            qCWarning(lcHome).noquote() << "The notification service refused a reminder:" << reply.error().message();
+            print(reminder);
         }
-        qCWarning(lcHome).noquote() << "The notification service refused a reminder:" << reply.error().message();
-        print(reminder);
+        flush();
     });
 }
 

@@ -6,6 +6,7 @@
 #include <QDBusServiceWatcher>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QUrl>
 
 #include <cstdio>
@@ -59,6 +60,7 @@ private:
     QList<DueReminder> m_waiting;       // for the service to be there, or to answer
     std::optional<bool> m_takesActions; // the service lists "actions"; nothing while unasked
     bool m_asking = false;
+    QSet<QString> m_sending;            // event ids whose Notify awaits its answer
     QHash<QString, uint> m_shownFor;    // event id -> the notification that shows it
     QHash<uint, DueReminder> m_shown;   // notification id -> what it shows
 };

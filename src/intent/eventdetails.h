@@ -7,7 +7,7 @@ struct EventDetails
 {
     QString pageNumber;  // decimal
     QString eventTitle;
-    QString eventId;     // empty in contents written before events had ids
+    QString eventId = QString(); // empty in contents written before events had ids
 
     friend bool operator==(const EventDetails &, const EventDetails &) = default;
 };

@@ -138,8 +138,8 @@ TEST_F(PrivateBusTest, ShowsTheReminderAsTallowicksOneNotificationPerEvent)
     notifier.show(reminder(QStringLiteral("Trip"), QStringLiteral("2 days left")));
     notifier.show(reminder(QStringLiteral("Exam"), QStringLiteral("Today is the day!"), QStringLiteral("EVENT-B")));
     ASSERT_TRUE(waitUntil([&] { return service.shown.size() == 3; }));
-    EXPECT_EQ(service.shown.at(1).replacesId, 101u);
-    EXPECT_EQ(service.shown.at(2).replacesId, 0u);
+    for (const NotificationService::Shown &shown : service.shown.mid(1))
+        EXPECT_EQ(shown.replacesId, shown.summary == QStringLiteral("Trip") ? 101u : 0u) << shown.summary.toStdString();
     EXPECT_TRUE(consoleText(console).isEmpty());
 }
 
