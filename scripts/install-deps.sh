@@ -24,6 +24,8 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   appstream desktop-file-utils
   dpkg-dev fakeroot file lintian man-db zsh
+  # a private session bus with a notification daemon that records what it is sent
+  dbus-daemon python3-dbusmock python3-dbus
 )
 
 case "${1:-all}" in

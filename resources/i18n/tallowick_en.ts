@@ -45,8 +45,8 @@
         <translation>Notifications are off</translation>
     </message>
     <message id="Setting.permissionCopy">
-        <source>Turn on notifications for Tallowick in Settings to get reminders.</source>
-        <translation>Turn on notifications for Tallowick in Settings to get reminders.</translation>
+        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick&apos;s notification settings.</source>
+        <translation>Reminders from Tallowick are turned off. Turn them on in Tallowick&apos;s notification settings.</translation>
     </message>
     <message id="OK">
         <source>OK</source>
@@ -331,6 +331,14 @@
     <message id="Notification.open">
         <source>Open</source>
         <translation>Open</translation>
+    </message>
+    <message id="Setting.openNotificationSettings">
+        <source>Notification settings</source>
+        <translation>Notification settings</translation>
+    </message>
+    <message id="Setting.waitingForPermission">
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
+        <translation>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</translation>
     </message>
 </context>
 </TS>

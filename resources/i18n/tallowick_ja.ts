@@ -42,8 +42,8 @@
         <translation>通知がオフになっています</translation>
     </message>
     <message id="Setting.permissionCopy">
-        <source>Turn on notifications for Tallowick in Settings to get reminders.</source>
-        <translation>リマインダーを受け取るには、設定でTallowickの通知をオンにしてください。</translation>
+        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick&apos;s notification settings.</source>
+        <translation>Tallowickの通知がオフになっています。Tallowickの通知設定でオンにしてください。</translation>
     </message>
     <message id="OK">
         <source>OK</source>
@@ -328,6 +328,14 @@
     <message id="Notification.open">
         <source>Open</source>
         <translation>開く</translation>
+    </message>
+    <message id="Setting.openNotificationSettings">
+        <source>Notification settings</source>
+        <translation>通知設定</translation>
+    </message>
+    <message id="Setting.waitingForPermission">
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
+        <translation>許可待ち：通知を許可すると、このリマインダーが始まります。タップして許可してください。</translation>
     </message>
 </context>
 </TS>

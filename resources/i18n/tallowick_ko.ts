@@ -42,8 +42,8 @@
         <translation>알림이 꺼져 있어요</translation>
     </message>
     <message id="Setting.permissionCopy">
-        <source>Turn on notifications for Tallowick in Settings to get reminders.</source>
-        <translation>알림을 받으려면 설정에서 Tallowick 알림을 켜 주세요.</translation>
+        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick&apos;s notification settings.</source>
+        <translation>Tallowick의 알림이 꺼져 있어요. Tallowick 알림 설정에서 켜 주세요.</translation>
     </message>
     <message id="OK">
         <source>OK</source>
@@ -328,6 +328,14 @@
     <message id="Notification.open">
         <source>Open</source>
         <translation>열기</translation>
+    </message>
+    <message id="Setting.openNotificationSettings">
+        <source>Notification settings</source>
+        <translation>알림 설정</translation>
+    </message>
+    <message id="Setting.waitingForPermission">
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
+        <translation>권한을 기다리는 중: 알림을 허용하면 이 알림이 시작돼요. 눌러서 허용하세요.</translation>
     </message>
 </context>
 </TS>

@@ -42,8 +42,8 @@
         <translation>通知已关闭</translation>
     </message>
     <message id="Setting.permissionCopy">
-        <source>Turn on notifications for Tallowick in Settings to get reminders.</source>
-        <translation>如需接收提醒，请在设置中开启 Tallowick 的通知。</translation>
+        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick&apos;s notification settings.</source>
+        <translation>Tallowick 的提醒已关闭。请在 Tallowick 的通知设置中打开。</translation>
     </message>
     <message id="OK">
         <source>OK</source>
@@ -328,6 +328,14 @@
     <message id="Notification.open">
         <source>Open</source>
         <translation>打开</translation>
+    </message>
+    <message id="Setting.openNotificationSettings">
+        <source>Notification settings</source>
+        <translation>通知设置</translation>
+    </message>
+    <message id="Setting.waitingForPermission">
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
+        <translation>等待许可：允许通知后，此提醒才会开始。轻点以允许。</translation>
     </message>
 </context>
 </TS>

@@ -55,8 +55,9 @@ int remindCommand(const CliContext &context)
     case ReminderOutcome::PermissionDenied:
         //% "Notifications are off"
         context.err << qtTrId("Setting.permission") << ": "
-                    //% "Turn on notifications for Tallowick in Settings to get reminders."
-                    << qtTrId("Setting.permissionCopy") << '\n';
+                    //% "Reminders from Tallowick are turned off. Turn them on in Tallowick's notification settings."
+                    << qtTrId("Setting.permissionCopy")
+                    << " The choice is saved; tallowick-cli notifications allow turns reminders on.\n";
         return CliRefused;
     case ReminderOutcome::PermissionNotDetermined:
         context.err << "Reminders are not allowed yet; the choice is saved and takes effect once they are: "

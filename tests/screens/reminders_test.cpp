@@ -231,6 +231,7 @@ TEST_F(Reminders, OnAppearingThePendingListIsLoggedAndNothingIsRemoved)
 
 TEST_F(Reminders, TheSheetShowsTheStoredOptionChecked)
 {
+    authorize(AuthorizationStatus::Authorized);
     EDate e = countDown();
     e.repeatNotification = 3;
     seed({e, countUp()});
@@ -246,17 +247,18 @@ TEST_F(Reminders, TheSheetShowsTheStoredOptionChecked)
     const QColor line(0x01, 0x4E, 0x7E);
     EXPECT_TRUE(near(pixel(image, 5, 5), line));
     for (int option = 1; option <= 4; ++option) {
-        QQuickItem *box = scene.find(QStringLiteral("checkbox%1").arg(option));
-        ASSERT_TRUE(box) << option;
-        const QPointF c = centreOf(box);
-        // An empty box shows the sheet through; a checked one is filled white around its tick.
-        const QColor middle = pixel(image, int(c.x() - 6), int(c.y() - 6));
+        QQuickItem *radio = scene.find(QStringLiteral("radio%1").arg(option));
+        ASSERT_TRUE(radio) << option;
+        const QPointF c = centreOf(radio);
+        // One choice of four: the chosen button is filled in its middle, the others show the
+        // sheet through.
+        const QColor middle = pixel(image, int(c.x()), int(c.y()));
         if (option == 3)
             EXPECT_TRUE(near(middle, Qt::white, 30)) << option;
         else
             EXPECT_TRUE(near(middle, line)) << option;
-        // The box's frame is white either way.
-        EXPECT_TRUE(near(pixel(image, int(c.x()), int(box->mapToScene(QPointF(0, 3)).y())), Qt::white, 40)) << option;
+        // The ring is white either way.
+        EXPECT_TRUE(near(pixel(image, int(c.x()), int(radio->mapToScene(QPointF(0, 1)).y())), Qt::white, 60)) << option;
     }
 }
 
@@ -309,6 +311,13 @@ TEST_F(Reminders, TheDeniedAlertLeadsToTheAppsNotificationSettingsPage)
     ASSERT_TRUE(alert);
     EXPECT_TRUE(alert->property("open").toBool());
     EXPECT_EQ(alert->property("title").toString(), qtTrId("Setting.permission"));
+    // It says where to go, and its button goes there: the app's own settings page.
+    EXPECT_TRUE(alert->property("message").toString().contains(QStringLiteral("notification settings")));
+    EXPECT_EQ(alert->property("primaryText").toString(), QStringLiteral("Notification settings"));
+    // Meanwhile the choice shows as waiting for the permission, not as on.
+    QQuickItem *waiting = scene.find(QStringLiteral("waitingForPermission"));
+    ASSERT_TRUE(waiting);
+    EXPECT_TRUE(waiting->isVisible());
     tap(scene, alert->findChild<QQuickItem *>(QStringLiteral("alertPrimary")));
     EXPECT_FALSE(alert->property("open").toBool());
 
@@ -322,8 +331,9 @@ TEST_F(Reminders, TheDeniedAlertLeadsToTheAppsNotificationSettingsPage)
     EXPECT_EQ(saved().at(0).repeatNotification, 1);
     tap(scene, page->findChild<QQuickItem *>(QStringLiteral("settingsClose")));
     EXPECT_FALSE(page->isVisible());
-    // Back on the sheet, the option shown as on has its reminder.
+    // Back on the sheet, the option shown as on has its reminder, and waits no more.
     EXPECT_EQ(pendingFor(countDown()).size(), 1);
+    EXPECT_FALSE(waiting->isVisible());
 }
 
 TEST_F(Reminders, TheStudioButtonOpensTheMakersProfile)

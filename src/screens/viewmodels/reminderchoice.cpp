@@ -12,6 +12,8 @@ ReminderChoice::ReminderChoice(NotificationCenter center, QObject *parent)
     , m_center(std::move(center))
     , m_helper(std::make_unique<NotificationHelper>(m_center))
 {
+    // A count-up event waits for nothing.
+    connect(this, &ReminderChoice::eventChanged, this, &ReminderChoice::waitingForPermissionChanged);
 }
 
 ReminderChoice::~ReminderChoice() = default;
@@ -66,20 +68,36 @@ int ReminderChoice::authorizationStatus() const
     return m_helper->statusCode();
 }
 
+bool ReminderChoice::waitingForPermission() const
+{
+    return m_selected != NotiDays::off && !countUp() && m_helper->status() != AuthorizationStatus::Authorized;
+}
+
+void ReminderChoice::askForPermission()
+{
+    if (m_helper->status() == AuthorizationStatus::Denied)
+        setShowAlertPermissions(true);
+    else if (m_helper->status() != AuthorizationStatus::Authorized)
+        setShowAuthorizationPrompt(true);
+}
+
 void ReminderChoice::setSelection(NotiDays option)
 {
     if (option == m_selected)
         return;
     m_selected = option;
     Q_EMIT selectedOptionChanged();
+    Q_EMIT waitingForPermissionChanged();
 }
 
 void ReminderChoice::renewHelper()
 {
     const int before = m_helper->statusCode();
     m_helper = std::make_unique<NotificationHelper>(m_center);
-    if (m_helper->statusCode() != before)
+    if (m_helper->statusCode() != before) {
         Q_EMIT authorizationStatusChanged();
+        Q_EMIT waitingForPermissionChanged();
+    }
 }
 
 QString ReminderChoice::eventId() const

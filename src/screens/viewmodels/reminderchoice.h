@@ -33,6 +33,8 @@ class ReminderChoice : public QObject
                    showAuthorizationPromptChanged)
     // The authorization as this screen's scheduler knows it (AuthorizationStatus code).
     Q_PROPERTY(int authorizationStatus READ authorizationStatus NOTIFY authorizationStatusChanged)
+    // A reminder is chosen but reminders are not allowed: it waits for the permission.
+    Q_PROPERTY(bool waitingForPermission READ waitingForPermission NOTIFY waitingForPermissionChanged)
 
 public:
     explicit ReminderChoice(QObject *parent = nullptr);
@@ -51,6 +53,7 @@ public:
     bool showAuthorizationPrompt() const { return m_showAuthorizationPrompt; }
     void setShowAuthorizationPrompt(bool on);
     int authorizationStatus() const;
+    bool waitingForPermission() const;
 
     static int optionNumber(NotiDays option) { return int(option) + 1; }
 
@@ -60,6 +63,9 @@ public:
     // allows, or asks for it, and stores the option on the event. Count-up events take "off"
     // only.
     Q_INVOKABLE void choose(int option);
+    // Where a person goes from the waiting note: the prompt when nobody was asked yet, the
+    // notification settings page (showAlertPermissions) when reminders were turned off.
+    Q_INVOKABLE void askForPermission();
     // The answers of the app's authorization prompt. Allowing schedules the chosen option at
     // once; denying leaves nothing scheduled and says how to turn notifications on.
     Q_INVOKABLE void allowNotifications();
@@ -76,6 +82,7 @@ Q_SIGNALS:
     void showAlertPermissionsChanged();
     void showAuthorizationPromptChanged();
     void authorizationStatusChanged();
+    void waitingForPermissionChanged();
 
 private:
     void setSelection(NotiDays option);

@@ -1,15 +1,16 @@
 import Tallowick
 import QtQuick
 
-// The four reminder options of the event on the current page, in two rows, with the
-// permission prompt, the "notifications are off" alert and the notification settings page.
+// The four reminder options of the event on the current page, one choice of four, in two
+// rows; a chosen reminder that waits for the permission says so, and leads to it. With them
+// the permission prompt, the "notifications are off" alert and the notification settings page.
 Item {
     id: root
     property UserData store
     property int currentPage: 0
     readonly property alias choice: choice
     implicitWidth: 340
-    implicitHeight: rows.height
+    implicitHeight: rows.height + (waiting.visible ? waiting.height + 12 : 0)
 
     // Made with the screen: reads the authorization once.
     ReminderChoice {
@@ -52,6 +53,42 @@ Item {
         }
     }
 
+    // Chosen, but not allowed yet: said, with the way to allow it.
+    Item {
+        id: waiting
+        objectName: "waitingForPermission"
+        visible: choice.waitingForPermission
+        y: rows.height + 12
+        width: root.width
+        height: waitingText.height + 16
+        Accessible.role: Accessible.Button
+        Accessible.name: waitingText.text
+        Accessible.onPressAction: choice.askForPermission()
+        Rectangle {
+            anchors.fill: parent
+            radius: 12
+            color: "white"
+            opacity: 0.18
+        }
+        Text {
+            id: waitingText
+            x: 12
+            y: 8
+            width: parent.width - 24
+            //% "Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them."
+            text: qsTrId("Setting.waitingForPermission")
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font.pixelSize: 14
+            font.bold: true
+            color: "white"
+        }
+        MouseArea {
+            anchors.fill: parent
+            onClicked: choice.askForPermission()
+        }
+    }
+
     // Our own authorization prompt: the system has none here.
     Alert {
         id: permissionPrompt
@@ -72,7 +109,9 @@ Item {
         parent: root.Window.window ? root.Window.window.contentItem : root
         title: qsTrId("Setting.permission")
         message: qsTrId("Setting.permissionCopy")
-        primaryText: qsTrId("OK")
+        //% "Notification settings"
+        primaryText: qsTrId("Setting.openNotificationSettings")
+        secondaryText: qsTrId("button.cancel")
         onPrimaryClicked: settingsPage.show()
         onClosed: choice.showAlertPermissions = false
     }
@@ -108,14 +147,26 @@ Item {
             id: content
             padding: 5
             spacing: 8
-            TintedIcon {
-                objectName: "checkbox" + option.number
+            // One choice of four: a round button, filled while on (faded while it waits for
+            // the permission).
+            Rectangle {
+                objectName: "radio" + option.number
                 anchors.verticalCenter: parent.verticalCenter
                 width: 24
                 height: 24
-                source: option.on ? "qrc:/tallowick/images/checkbox_active.svg"
-                                  : "qrc:/tallowick/images/checkbox_inactive.svg"
-                color: "white"
+                radius: 12
+                color: "transparent"
+                border.color: "white"
+                border.width: 2.5
+                Rectangle {
+                    anchors.centerIn: parent
+                    width: 12
+                    height: 12
+                    radius: 6
+                    color: "white"
+                    visible: option.on
+                    opacity: choice.waitingForPermission ? 0.5 : 1
+                }
             }
             Text {
                 anchors.verticalCenter: parent.verticalCenter
