@@ -340,5 +340,124 @@
         <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
         <translation>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</translation>
     </message>
+    <message id="a11y.countUp">
+        <source>%1, day %2 since %3</source>
+        <translation>%1, day %2 since %3</translation>
+    </message>
+    <message id="a11y.countDown">
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message id="a11y.today">
+        <source>today</source>
+        <translation>today</translation>
+    </message>
+    <message id="notice.deleted">
+        <source>“%1” deleted</source>
+        <translation>“%1” deleted</translation>
+    </message>
+    <message id="notice.undo">
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message id="a11y.eventOf">
+        <source>Event %1 of %2</source>
+        <translation>Event %1 of %2</translation>
+    </message>
+    <message id="a11y.close">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="a11y.openEvent">
+        <source>Show this event</source>
+        <translation>Show this event</translation>
+    </message>
+    <message id="a11y.daysAgo" numerus="yes">
+        <source>%n day(s) ago</source>
+        <translation>
+            <numerusform>%n day ago</numerusform>
+            <numerusform>%n days ago</numerusform>
+        </translation>
+    </message>
+    <message id="theme.1">
+        <source>Peach</source>
+        <translation>Peach</translation>
+    </message>
+    <message id="theme.2">
+        <source>Sky</source>
+        <translation>Sky</translation>
+    </message>
+    <message id="theme.3">
+        <source>Night</source>
+        <translation>Night</translation>
+    </message>
+    <message id="theme.4">
+        <source>Mint</source>
+        <translation>Mint</translation>
+    </message>
+    <message id="theme.5">
+        <source>Lavender</source>
+        <translation>Lavender</translation>
+    </message>
+    <message id="theme.1001">
+        <source>Birthday</source>
+        <translation>Birthday</translation>
+    </message>
+    <message id="theme.1002">
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message id="theme.1003">
+        <source>Love</source>
+        <translation>Love</translation>
+    </message>
+    <message id="theme.1004">
+        <source>Vacation</source>
+        <translation>Vacation</translation>
+    </message>
+    <message id="theme.1005">
+        <source>Celebration</source>
+        <translation>Celebration</translation>
+    </message>
+    <message id="theme.1006">
+        <source>Quitting smoking</source>
+        <translation>Quitting smoking</translation>
+    </message>
+    <message id="theme.1007">
+        <source>Get well</source>
+        <translation>Get well</translation>
+    </message>
+    <message id="theme.1008">
+        <source>Exam</source>
+        <translation>Exam</translation>
+    </message>
+    <message id="theme.1009">
+        <source>Moving house</source>
+        <translation>Moving house</translation>
+    </message>
+    <message id="theme.other">
+        <source>Theme %1</source>
+        <translation>Theme %1</translation>
+    </message>
+    <message id="a11y.day">
+        <source>Day</source>
+        <translation>Day</translation>
+    </message>
+    <message id="a11y.month">
+        <source>Month</source>
+        <translation>Month</translation>
+    </message>
+    <message id="a11y.year">
+        <source>Year</source>
+        <translation>Year</translation>
+    </message>
+    <message id="a11y.direction">
+        <source>Count direction</source>
+        <translation>Count direction</translation>
+    </message>
+    <message id="a11y.theme">
+        <source>Theme</source>
+        <translation>Theme</translation>
+    </message>
 </context>
 </TS>

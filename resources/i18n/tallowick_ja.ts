@@ -337,5 +337,123 @@
         <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
         <translation>許可待ち：通知を許可すると、このリマインダーが始まります。タップして許可してください。</translation>
     </message>
+    <message id="a11y.countUp">
+        <source>%1, day %2 since %3</source>
+        <translation>%1、%3から%2日目</translation>
+    </message>
+    <message id="a11y.countDown">
+        <source>%1, %2, %3</source>
+        <translation>%1、%2、%3</translation>
+    </message>
+    <message id="a11y.today">
+        <source>today</source>
+        <translation>今日</translation>
+    </message>
+    <message id="notice.deleted">
+        <source>“%1” deleted</source>
+        <translation>「%1」を削除しました</translation>
+    </message>
+    <message id="notice.undo">
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message id="a11y.eventOf">
+        <source>Event %1 of %2</source>
+        <translation>イベント %1/%2</translation>
+    </message>
+    <message id="a11y.close">
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message id="a11y.openEvent">
+        <source>Show this event</source>
+        <translation>このイベントを表示</translation>
+    </message>
+    <message id="a11y.daysAgo" numerus="yes">
+        <source>%n day(s) ago</source>
+        <translation>
+            <numerusform>%n日前</numerusform>
+        </translation>
+    </message>
+    <message id="theme.1">
+        <source>Peach</source>
+        <translation>ピーチ</translation>
+    </message>
+    <message id="theme.2">
+        <source>Sky</source>
+        <translation>空</translation>
+    </message>
+    <message id="theme.3">
+        <source>Night</source>
+        <translation>夜</translation>
+    </message>
+    <message id="theme.4">
+        <source>Mint</source>
+        <translation>ミント</translation>
+    </message>
+    <message id="theme.5">
+        <source>Lavender</source>
+        <translation>ラベンダー</translation>
+    </message>
+    <message id="theme.1001">
+        <source>Birthday</source>
+        <translation>誕生日</translation>
+    </message>
+    <message id="theme.1002">
+        <source>Home</source>
+        <translation>家</translation>
+    </message>
+    <message id="theme.1003">
+        <source>Love</source>
+        <translation>恋</translation>
+    </message>
+    <message id="theme.1004">
+        <source>Vacation</source>
+        <translation>休暇</translation>
+    </message>
+    <message id="theme.1005">
+        <source>Celebration</source>
+        <translation>お祝い</translation>
+    </message>
+    <message id="theme.1006">
+        <source>Quitting smoking</source>
+        <translation>禁煙</translation>
+    </message>
+    <message id="theme.1007">
+        <source>Get well</source>
+        <translation>お大事に</translation>
+    </message>
+    <message id="theme.1008">
+        <source>Exam</source>
+        <translation>試験</translation>
+    </message>
+    <message id="theme.1009">
+        <source>Moving house</source>
+        <translation>引っ越し</translation>
+    </message>
+    <message id="theme.other">
+        <source>Theme %1</source>
+        <translation>テーマ %1</translation>
+    </message>
+    <message id="a11y.day">
+        <source>Day</source>
+        <translation>日</translation>
+    </message>
+    <message id="a11y.month">
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message id="a11y.year">
+        <source>Year</source>
+        <translation>年</translation>
+    </message>
+    <message id="a11y.direction">
+        <source>Count direction</source>
+        <translation>数え方</translation>
+    </message>
+    <message id="a11y.theme">
+        <source>Theme</source>
+        <translation>テーマ</translation>
+    </message>
 </context>
 </TS>

@@ -337,5 +337,123 @@
         <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
         <translation>권한을 기다리는 중: 알림을 허용하면 이 알림이 시작돼요. 눌러서 허용하세요.</translation>
     </message>
+    <message id="a11y.countUp">
+        <source>%1, day %2 since %3</source>
+        <translation>%1, %3부터 %2일째</translation>
+    </message>
+    <message id="a11y.countDown">
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message id="a11y.today">
+        <source>today</source>
+        <translation>오늘</translation>
+    </message>
+    <message id="notice.deleted">
+        <source>“%1” deleted</source>
+        <translation>“%1” 삭제됨</translation>
+    </message>
+    <message id="notice.undo">
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message id="a11y.eventOf">
+        <source>Event %1 of %2</source>
+        <translation>이벤트 %2개 중 %1번째</translation>
+    </message>
+    <message id="a11y.close">
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message id="a11y.openEvent">
+        <source>Show this event</source>
+        <translation>이 이벤트 보기</translation>
+    </message>
+    <message id="a11y.daysAgo" numerus="yes">
+        <source>%n day(s) ago</source>
+        <translation>
+            <numerusform>%n일 전</numerusform>
+        </translation>
+    </message>
+    <message id="theme.1">
+        <source>Peach</source>
+        <translation>복숭아</translation>
+    </message>
+    <message id="theme.2">
+        <source>Sky</source>
+        <translation>하늘</translation>
+    </message>
+    <message id="theme.3">
+        <source>Night</source>
+        <translation>밤</translation>
+    </message>
+    <message id="theme.4">
+        <source>Mint</source>
+        <translation>민트</translation>
+    </message>
+    <message id="theme.5">
+        <source>Lavender</source>
+        <translation>라벤더</translation>
+    </message>
+    <message id="theme.1001">
+        <source>Birthday</source>
+        <translation>생일</translation>
+    </message>
+    <message id="theme.1002">
+        <source>Home</source>
+        <translation>집</translation>
+    </message>
+    <message id="theme.1003">
+        <source>Love</source>
+        <translation>사랑</translation>
+    </message>
+    <message id="theme.1004">
+        <source>Vacation</source>
+        <translation>휴가</translation>
+    </message>
+    <message id="theme.1005">
+        <source>Celebration</source>
+        <translation>축하</translation>
+    </message>
+    <message id="theme.1006">
+        <source>Quitting smoking</source>
+        <translation>금연</translation>
+    </message>
+    <message id="theme.1007">
+        <source>Get well</source>
+        <translation>쾌유</translation>
+    </message>
+    <message id="theme.1008">
+        <source>Exam</source>
+        <translation>시험</translation>
+    </message>
+    <message id="theme.1009">
+        <source>Moving house</source>
+        <translation>이사</translation>
+    </message>
+    <message id="theme.other">
+        <source>Theme %1</source>
+        <translation>테마 %1</translation>
+    </message>
+    <message id="a11y.day">
+        <source>Day</source>
+        <translation>일</translation>
+    </message>
+    <message id="a11y.month">
+        <source>Month</source>
+        <translation>월</translation>
+    </message>
+    <message id="a11y.year">
+        <source>Year</source>
+        <translation>연도</translation>
+    </message>
+    <message id="a11y.direction">
+        <source>Count direction</source>
+        <translation>세는 방향</translation>
+    </message>
+    <message id="a11y.theme">
+        <source>Theme</source>
+        <translation>테마</translation>
+    </message>
 </context>
 </TS>

@@ -337,5 +337,123 @@
         <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
         <translation>等待许可：允许通知后，此提醒才会开始。轻点以允许。</translation>
     </message>
+    <message id="a11y.countUp">
+        <source>%1, day %2 since %3</source>
+        <translation>%1，自%3起第%2天</translation>
+    </message>
+    <message id="a11y.countDown">
+        <source>%1, %2, %3</source>
+        <translation>%1，%2，%3</translation>
+    </message>
+    <message id="a11y.today">
+        <source>today</source>
+        <translation>今天</translation>
+    </message>
+    <message id="notice.deleted">
+        <source>“%1” deleted</source>
+        <translation>已删除“%1”</translation>
+    </message>
+    <message id="notice.undo">
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message id="a11y.eventOf">
+        <source>Event %1 of %2</source>
+        <translation>第 %1 个事件，共 %2 个</translation>
+    </message>
+    <message id="a11y.close">
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message id="a11y.openEvent">
+        <source>Show this event</source>
+        <translation>显示此事件</translation>
+    </message>
+    <message id="a11y.daysAgo" numerus="yes">
+        <source>%n day(s) ago</source>
+        <translation>
+            <numerusform>%n天前</numerusform>
+        </translation>
+    </message>
+    <message id="theme.1">
+        <source>Peach</source>
+        <translation>桃色</translation>
+    </message>
+    <message id="theme.2">
+        <source>Sky</source>
+        <translation>天空</translation>
+    </message>
+    <message id="theme.3">
+        <source>Night</source>
+        <translation>夜晚</translation>
+    </message>
+    <message id="theme.4">
+        <source>Mint</source>
+        <translation>薄荷</translation>
+    </message>
+    <message id="theme.5">
+        <source>Lavender</source>
+        <translation>薰衣草</translation>
+    </message>
+    <message id="theme.1001">
+        <source>Birthday</source>
+        <translation>生日</translation>
+    </message>
+    <message id="theme.1002">
+        <source>Home</source>
+        <translation>家</translation>
+    </message>
+    <message id="theme.1003">
+        <source>Love</source>
+        <translation>爱情</translation>
+    </message>
+    <message id="theme.1004">
+        <source>Vacation</source>
+        <translation>假期</translation>
+    </message>
+    <message id="theme.1005">
+        <source>Celebration</source>
+        <translation>庆祝</translation>
+    </message>
+    <message id="theme.1006">
+        <source>Quitting smoking</source>
+        <translation>戒烟</translation>
+    </message>
+    <message id="theme.1007">
+        <source>Get well</source>
+        <translation>早日康复</translation>
+    </message>
+    <message id="theme.1008">
+        <source>Exam</source>
+        <translation>考试</translation>
+    </message>
+    <message id="theme.1009">
+        <source>Moving house</source>
+        <translation>搬家</translation>
+    </message>
+    <message id="theme.other">
+        <source>Theme %1</source>
+        <translation>主题 %1</translation>
+    </message>
+    <message id="a11y.day">
+        <source>Day</source>
+        <translation>日</translation>
+    </message>
+    <message id="a11y.month">
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message id="a11y.year">
+        <source>Year</source>
+        <translation>年</translation>
+    </message>
+    <message id="a11y.direction">
+        <source>Count direction</source>
+        <translation>计数方向</translation>
+    </message>
+    <message id="a11y.theme">
+        <source>Theme</source>
+        <translation>主题</translation>
+    </message>
 </context>
 </TS>

@@ -128,7 +128,7 @@ TEST_F(App, ALinkGivenAtStartOpensItsPage)
     const EDate &third = defaultEvents().at(2);
     EXPECT_TRUE(nearColour(image.pixelColor(5, 5), hexColor(third.bgColor)));
     // The lower right of its circle, clear of its hearts.
-    EXPECT_TRUE(nearColour(image.pixelColor(380, 560), hexColor(third.circleColor)));
+    EXPECT_TRUE(nearColour(image.pixelColor(355, 510), hexColor(third.circleColor)));
 }
 
 TEST_F(App, ASecondStartHandsItsLinkToTheRunningApp)
