@@ -66,6 +66,9 @@ TEST_F(Cli, FormatFollowsTheProcessLanguage)
     EXPECT_EQ(runCli({QStringLiteral("format"), QStringLiteral("2024-05-01")}).out, QStringLiteral("1.May.24\n"));
     EXPECT_EQ(runCli({QStringLiteral("format"), QStringLiteral("2024-05-01")}, QStringLiteral("Asia/Seoul"), QStringLiteral("ko_KR.UTF-8")).out,
               QString::fromUtf8("2024년 5월 1일\n"));
+    // One stop after the German month's own, not two.
+    EXPECT_EQ(runCli({QStringLiteral("format"), QStringLiteral("2026-12-18")}, QStringLiteral("Asia/Seoul"), QStringLiteral("de_DE.UTF-8")).out,
+              QStringLiteral("18. Dez. 26\n"));
 }
 
 TEST_F(Cli, ADateThatIsNoDateIsRefusedNotCountedAsToday)

@@ -51,3 +51,43 @@ TEST(Localization, EveryLanguageHasEveryKey)
         }
     }
 }
+
+namespace {
+
+Localization::Settings settings(const char *language, const char *lcAll, const char *lcMessages, const char *lang,
+                                const char *lcTime = "")
+{
+    return {QString::fromLatin1(language), QString::fromLatin1(lcAll), QString::fromLatin1(lcMessages),
+            QString::fromLatin1(lcTime), QString::fromLatin1(lang)};
+}
+
+} // namespace
+
+TEST(Localization, TheLanguageFollowsThePersonsSettingsAsDesktopProgramsDo)
+{
+    using Localization::languageFor;
+    // LANGUAGE's list comes first, in its order, skipping languages without a table.
+    EXPECT_EQ(languageFor(settings("ja:ko", "", "", "en_US.UTF-8")), QLatin1String("ja"));
+    EXPECT_EQ(languageFor(settings("eo:sv_SE:ko_KR", "", "", "en_US.UTF-8")), QLatin1String("ko"));
+    EXPECT_EQ(languageFor(settings("en_GB:ko", "", "", "ja_JP.UTF-8")), QLatin1String("en"));
+    // Then the messages locale: LC_ALL over LC_MESSAGES over LANG.
+    EXPECT_EQ(languageFor(settings("", "ja_JP.UTF-8", "ko_KR.UTF-8", "zh_CN.UTF-8")), QLatin1String("ja"));
+    EXPECT_EQ(languageFor(settings("", "", "ko_KR.UTF-8", "zh_CN.UTF-8")), QLatin1String("ko"));
+    EXPECT_EQ(languageFor(settings("", "", "", "zh_TW.UTF-8")), QLatin1String("zh"));
+    EXPECT_EQ(languageFor(settings("eo", "", "", "ko_KR@euro")), QLatin1String("ko"));
+    // A language without a table reads English.
+    EXPECT_EQ(languageFor(settings("", "", "", "sv_SE.UTF-8")), QLatin1String("en"));
+    // A C messages locale means untranslated texts, whatever LANGUAGE says (as in gettext).
+    EXPECT_EQ(languageFor(settings("ko", "C", "", "ja_JP.UTF-8")), QLatin1String("en"));
+    EXPECT_EQ(languageFor(settings("ko", "", "POSIX", "ja_JP.UTF-8")), QLatin1String("en"));
+    EXPECT_EQ(languageFor(settings("ko", "", "", "")), QLatin1String("en"));
+}
+
+TEST(Localization, DatesFollowTheTimeLocale)
+{
+    using Localization::formatLocaleFor;
+    EXPECT_EQ(formatLocaleFor(settings("ko", "", "ja_JP.UTF-8", "en_US.UTF-8")), QLatin1String("en_US"));
+    EXPECT_EQ(formatLocaleFor(settings("", "", "", "en_US.UTF-8", "ko_KR.UTF-8")), QLatin1String("ko_KR"));
+    EXPECT_EQ(formatLocaleFor(settings("", "zh_TW.UTF-8", "", "en_US.UTF-8", "ko_KR.UTF-8")), QLatin1String("zh_TW"));
+    EXPECT_EQ(formatLocaleFor(settings("ko", "", "", "C")), QString());
+}
