@@ -177,10 +177,42 @@ TEST_F(Views, TheMediumSizeHasLabelsOfItsOwn)
     EXPECT_EQ(RuruSummary(entry).texts().label, QStringLiteral("[days]"));
     EXPECT_EQ(RuruMedium(entry).texts().label, QStringLiteral("[Event.days]"));
     EXPECT_EQ(RuruLarge(entry).texts().label, QStringLiteral("[days]"));
+    entry.countdown = true;
+    entry.ddate = QStringLiteral("2026-12-01");
+    EXPECT_EQ(RuruSummary(entry).texts().label, QStringLiteral("[days ago]"));
+    EXPECT_EQ(RuruMedium(entry).texts().label, QStringLiteral("[Event.daysAgo]"));
     EXPECT_EQ(RuruNotAvailable().text(), QStringLiteral("[Sorry]"));
     // The title is the person's own text, never a key.
     EXPECT_EQ(RuruMedium(entry).texts().title, QStringLiteral("Trip to Jeju"));
     QCoreApplication::removeTranslator(&keys);
+}
+
+// The label takes the count's plural, and says what the count is: days left, days since a
+// count-down's day went by, the day number of a count-up, or the day itself.
+TEST_F(Views, TheLabelFitsTheCount)
+{
+    const auto labelOf = [](const char *ddate, bool countdown) {
+        WidgetContent entry = trip();
+        entry.ddate = QLatin1String(ddate);
+        entry.countdown = countdown;
+        const EntryTexts texts = entryTexts(entry, WidgetFamily::SystemSmall);
+        EXPECT_EQ(texts.label, entryTexts(entry, WidgetFamily::SystemMedium).label) << ddate;
+        return texts.count + QLatin1Char(' ') + texts.label;
+    };
+    EXPECT_EQ(labelOf("2026-12-18", true), QStringLiteral("10 days left"));
+    EXPECT_EQ(labelOf("2026-12-09", true), QStringLiteral("1 day left"));
+    EXPECT_EQ(labelOf("2026-12-08", true), QStringLiteral("YAY! today"));
+    EXPECT_EQ(labelOf("2026-12-07", true), QStringLiteral("-1 day ago"));
+    EXPECT_EQ(labelOf("1950-05-01", true), QStringLiteral("-27980 days ago"));
+    EXPECT_EQ(labelOf("2026-12-08", false), QStringLiteral("1 day"));
+    EXPECT_EQ(labelOf("2024-02-14", false), QStringLiteral("1029 days"));
+
+    ScopedLocale russian{QStringLiteral("ru_RU")};
+    EXPECT_EQ(labelOf("2026-12-09", true), QStringLiteral("1 день остался"));
+    EXPECT_EQ(labelOf("2026-12-11", true), QStringLiteral("3 дня осталось"));
+    EXPECT_EQ(labelOf("2026-12-18", true), QStringLiteral("10 дней осталось"));
+    EXPECT_EQ(labelOf("2026-11-17", true), QStringLiteral("-21 день назад"));
+    EXPECT_EQ(labelOf("2026-12-08", true), QStringLiteral("YAY! сегодня"));
 }
 
 TEST_F(Views, TheDateIsTheAppsDisplayDate)
