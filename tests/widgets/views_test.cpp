@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QPainterPath>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
@@ -60,6 +61,16 @@ void expectTidy(const ViewLayout &layout, const QSizeF &widget, const char *what
             EXPECT_FALSE(rects.at(i).intersects(rects.at(j))) << what << " texts " << i << " and " << j << " overlap";
         }
     }
+    // Nothing to be read reaches into a rounded corner: every text keeps 6 points from the outline.
+    QPainterPath outline;
+    outline.addRoundedRect(bounds.adjusted(6, 6, -6, -6), kWidgetCornerRadius - 6, kWidgetCornerRadius - 6);
+    for (qsizetype i = 0; i < rects.size(); ++i)
+        EXPECT_TRUE(outline.contains(rects.at(i))) << what << " text " << i << " reaches into a corner";
+    if (layout.label.textRect().top() < layout.count.textRect().top()) {
+        // A label over its count (the large size) keeps clear of it.
+        EXPECT_FALSE(rects.at(1).intersects(rects.at(2))) << what << " label runs into the count";
+        return;
+    }
     // The label may tuck into the room under the count's baseline, never into its figures.
     const QFontMetricsF countMetrics(layout.count.block.font());
     const QFontMetricsF labelMetrics(layout.label.block.font());
@@ -100,9 +111,9 @@ TEST_F(Views, TheSmallSampleShowsTitleCountAndCircleInTheSampleColours)
 TEST_F(Views, TheSmallLayoutKeepsToItsColumn)
 {
     const ViewLayout layout = RuruSummary(trip()).layout();
-    EXPECT_EQ(layout.title.frame, QRectF(30, 10, 110, 50));
+    EXPECT_EQ(layout.title.frame, QRectF(30, 12, 110, 50));
     EXPECT_FALSE(layout.date.has_value());
-    EXPECT_DOUBLE_EQ(layout.label.frame.bottom(), 150);  // 20 above the bottom edge
+    EXPECT_DOUBLE_EQ(layout.label.frame.bottom(), 152);  // 18 above the bottom edge
     EXPECT_DOUBLE_EQ(layout.count.frame.left(), 30);
     EXPECT_DOUBLE_EQ(layout.count.frame.width(), 110);
     expectTidy(layout, QSizeF(170, 170), "small");
@@ -111,7 +122,7 @@ TEST_F(Views, TheSmallLayoutKeepsToItsColumn)
 TEST_F(Views, ALongTitleIsCutToItsFrame)
 {
     WidgetContent entry = trip();
-    entry.dateTitle = QStringLiteral("The annual family reunion at the lake house by the old mill");
+    entry.dateTitle = QStringLiteral("The annual family reunion at the lake house by the old mill on the hill");
 
     const ViewLayout small = RuruSummary(entry).layout();
     EXPECT_TRUE(small.title.block.isElided());
@@ -267,25 +278,30 @@ TEST_F(Views, AKindWithoutAPictureDrawsNoDecoration)
     }
 }
 
-TEST_F(Views, TheLargeSizeDrawsTheBiggerDecoration)
+TEST_F(Views, TheLargeSizeIsASmallPage)
 {
     const QImage image = renderWidget(trip(QStringLiteral("ThereelineBar")), WidgetFamily::SystemLarge);
     saveArtifact(renderWidget(trip(QStringLiteral("ThereelineBar")), WidgetFamily::SystemLarge, 2),
                  QStringLiteral("large-thereelinebar"));
     const QColor circle = hexColor(QStringLiteral("2E86DE"));
-    // Circle 240 wide centred at (154, 331); bar 270 × 120 centred at (222, 331).
-    EXPECT_EQ(colorAt(image, 60, 340).rgb(), circle.rgb());
-    EXPECT_EQ(colorAt(image, 154, 220).rgb(), circle.rgb());
-    EXPECT_EQ(colorAt(image, 292, 261).rgb(), QColor(Qt::white).rgb());
-    EXPECT_EQ(colorAt(image, 20, 200).rgb(), hexColor(QStringLiteral("FFF480")).rgb());
-    expectTidy(RuruLarge(trip()).layout(), QSizeF(364, 382), "large");
+    // In the middle: the circle, 168 wide about (180, 200), and the bar, 189 × 84 about (228, 200).
+    EXPECT_EQ(colorAt(image, 100, 200).rgb(), circle.rgb());
+    EXPECT_EQ(colorAt(image, 180, 125).rgb(), circle.rgb());
+    EXPECT_EQ(colorAt(image, 290, 140).rgb(), QColor(Qt::white).rgb());
+    EXPECT_EQ(colorAt(image, 300, 130).rgb(), hexColor(QStringLiteral("FFF480")).rgb());
+    // Title and date at the top, label and count at the bottom, clear of the decoration's middle.
+    const ViewLayout layout = RuruLarge(trip()).layout();
+    EXPECT_LT(layout.date->textRect().bottom(), 110);
+    EXPECT_GT(layout.label.textRect().top(), 270);
+    EXPECT_LT(layout.label.textRect().bottom(), layout.count.textRect().top() + 1);
+    expectTidy(layout, QSizeF(364, 382), "large");
 
     const QImage picture = renderWidget(trip(QStringLiteral("Vacation")), WidgetFamily::SystemLarge);
     saveArtifact(renderWidget(trip(QStringLiteral("Vacation")), WidgetFamily::SystemLarge, 2),
                  QStringLiteral("large-vacation"));
-    // At its own size, 300 × 200 about (182, 301).
-    EXPECT_GT(pixelsOtherThan(picture, QRect(32, 201, 300, 181), hexColor(QStringLiteral("FFF480"))), 5000);
-    EXPECT_EQ(pixelsOtherThan(picture, QRect(0, 201, 30, 181), hexColor(QStringLiteral("FFF480"))), 0);
+    // At 0.85 of its own size, 255 × 170 about (182, 200).
+    EXPECT_GT(pixelsOtherThan(picture, QRect(56, 116, 252, 168), hexColor(QStringLiteral("FFF480"))), 5000);
+    EXPECT_EQ(pixelsOtherThan(picture, QRect(0, 116, 50, 150), hexColor(QStringLiteral("FFF480"))), 0);
 }
 
 TEST_F(Views, ColoursFollowTheEntry)
