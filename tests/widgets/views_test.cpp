@@ -2,6 +2,8 @@
 #include "widgetrendering.h"
 
 #include <model/hexcolor.h>
+#include <model/resources.h>
+#include <platform/localization.h>
 #include <platform/clock.h>
 #include <support/testenvironment.h>
 #include <widgets/entrytexts.h>
@@ -13,7 +15,9 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QPainter>
 #include <QPainterPath>
+#include <QVector3D>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
@@ -333,4 +337,86 @@ TEST_F(Views, DrawingScalesWithThePainter)
     ASSERT_EQ(two.size(), QSize(728, 340));
     for (const QPoint &p : {QPoint(5, 165), QPoint(110, 150), QPoint(249, 133)})
         EXPECT_EQ(colorAt(two, p.x(), p.y(), 2).rgb(), one.pixelColor(p).rgb()) << p.x() << "," << p.y();
+}
+
+namespace {
+
+// How many pixels of `area` lie away from every blend of `ink` and `paper`: a glyph of one
+// colour gives none, a colour emoji many.
+int colouredPixels(const QImage &image, const QRect &area, const QColor &ink, const QColor &paper)
+{
+    int count = 0;
+    const QVector3D a(ink.red(), ink.green(), ink.blue());
+    const QVector3D b(paper.red(), paper.green(), paper.blue());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const QVector3D p(c.red(), c.green(), c.blue());
+            if (p.distanceToLine(b, (a - b).normalized()) > 60)
+                ++count;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+// Every size in every language, and titles in every script, long titles and long counts:
+// the texts stay in their boxes and clear of each other and of the corners. All of it on one
+// contact sheet in test-artifacts for a person to look at.
+TEST_F(Views, EveryLanguageAndScriptStaysInItsBoxes)
+{
+    const QStringList titles{QStringLiteral("WWWWWWWWWWWWWWWWWWWW"), QStringLiteral("Party 🎉🎂"),
+                             QStringLiteral("夏休みの旅行"), QStringLiteral("여름 여행"), QStringLiteral("暑假旅行"),
+                             QStringLiteral("Летняя поездка"), QStringLiteral("Καλοκαίρι"), QStringLiteral("رحلة الصيف"),
+                             QStringLiteral("חופשת קיץ"), QStringLiteral("गर्मी की छुट्टी"), QStringLiteral("เที่ยวหน้าร้อน")};
+    const QStringList dates{QStringLiteral("2026-12-18"), QStringLiteral("1950-01-01"), QStringLiteral("9999-12-31")};
+    QList<QImage> sheet;
+    const auto check = [&](const WidgetContent &entry, const std::string &what) {
+        for (const WidgetFamily family : {WidgetFamily::SystemSmall, WidgetFamily::SystemMedium, WidgetFamily::SystemLarge}) {
+            const QSizeF size = widgetFamilySize(family);
+            const ViewLayout layout = family == WidgetFamily::SystemSmall    ? RuruSummary(entry).layout()
+                                    : family == WidgetFamily::SystemMedium ? RuruMedium(entry).layout()
+                                                                           : RuruLarge(entry).layout();
+            expectTidy(layout, size, (what + " " + widgetFamilyName(family).toStdString()).c_str());
+            sheet.append(renderWidget(entry, family));
+        }
+    };
+    for (const QString &language : Localization::shippedLanguages()) {
+        ScopedLocale scoped{language};
+        for (const QString &date : dates) {
+            WidgetContent entry = trip();
+            entry.dateTitle = defaultEvents().at(1).dateTitle;
+            entry.ddate = date;
+            check(entry, language.toStdString() + " " + date.toStdString());
+        }
+    }
+    for (const QString &title : titles) {
+        WidgetContent entry = trip();
+        entry.dateTitle = title;
+        check(entry, title.toStdString());
+    }
+    // The emoji draws in colour, not as a box or a glyph of the text's colour.
+    WidgetContent party = trip();
+    party.dateTitle = QStringLiteral("🎉🎂");
+    const QImage image = renderWidget(party, WidgetFamily::SystemLarge);
+    const QRect titleBox = RuruLarge(party).layout().title.textRect().toAlignedRect();
+    EXPECT_GT(colouredPixels(image, titleBox, hexColor(party.fontColor), hexColor(party.bgColor)), 200);
+    WidgetContent plain = trip();
+    plain.dateTitle = QStringLiteral("Trip");
+    EXPECT_LT(colouredPixels(renderWidget(plain, WidgetFamily::SystemLarge), RuruLarge(plain).layout().title.textRect().toAlignedRect(),
+                             hexColor(plain.fontColor), hexColor(plain.bgColor)),
+              5);
+
+    // One sheet: rows of small, medium and large.
+    const int columns = 9;
+    const QSize cell(364 + 8, 382 + 8);
+    const int rows = int((sheet.size() + columns - 1) / columns);
+    QImage contact(cell.width() * columns, cell.height() * rows, QImage::Format_ARGB32_Premultiplied);
+    contact.fill(Qt::white);
+    QPainter painter(&contact);
+    for (qsizetype i = 0; i < sheet.size(); ++i)
+        painter.drawImage(QPoint(int(i % columns) * cell.width() + 4, int(i / columns) * cell.height() + 4), sheet.at(i));
+    painter.end();
+    saveArtifact(contact, QStringLiteral("contact-sheet"));
 }
