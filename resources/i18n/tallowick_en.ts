@@ -45,8 +45,8 @@
         <translation>Notifications are off</translation>
     </message>
     <message id="Setting.permissionCopy">
-        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick&apos;s notification settings.</source>
-        <translation>Reminders from Tallowick are turned off. Turn them on in Tallowick&apos;s notification settings.</translation>
+        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick's notification settings.</source>
+        <translation>Reminders from Tallowick are turned off. Turn them on in Tallowick's notification settings.</translation>
     </message>
     <message id="OK">
         <source>OK</source>
@@ -164,21 +164,33 @@
         <source>Keep track of your upcoming events.</source>
         <translation>Keep track of your upcoming events.</translation>
     </message>
-    <message id="days">
+    <message id="days" numerus="yes">
         <source>days</source>
-        <translation>days</translation>
+        <translation>
+            <numerusform>day</numerusform>
+            <numerusform>days</numerusform>
+        </translation>
     </message>
-    <message id="days left">
+    <message id="days left" numerus="yes">
         <source>days left</source>
-        <translation>days left</translation>
+        <translation>
+            <numerusform>day left</numerusform>
+            <numerusform>days left</numerusform>
+        </translation>
     </message>
-    <message id="Event.days">
+    <message id="Event.days" numerus="yes">
         <source>days</source>
-        <translation>days</translation>
+        <translation>
+            <numerusform>day</numerusform>
+            <numerusform>days</numerusform>
+        </translation>
     </message>
-    <message id="Event.daysLeft">
+    <message id="Event.daysLeft" numerus="yes">
         <source>days left</source>
-        <translation>days left</translation>
+        <translation>
+            <numerusform>day left</numerusform>
+            <numerusform>days left</numerusform>
+        </translation>
     </message>
     <message id="Sorry">
         <source>Sorry, this size isn't available</source>
@@ -340,18 +352,6 @@
         <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
         <translation>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</translation>
     </message>
-    <message id="a11y.countUp">
-        <source>%1, day %2 since %3</source>
-        <translation>%1, day %2 since %3</translation>
-    </message>
-    <message id="a11y.countDown">
-        <source>%1, %2, %3</source>
-        <translation>%1, %2, %3</translation>
-    </message>
-    <message id="a11y.today">
-        <source>today</source>
-        <translation>today</translation>
-    </message>
     <message id="notice.deleted">
         <source>“%1” deleted</source>
         <translation>“%1” deleted</translation>
@@ -371,13 +371,6 @@
     <message id="a11y.openEvent">
         <source>Show this event</source>
         <translation>Show this event</translation>
-    </message>
-    <message id="a11y.daysAgo" numerus="yes">
-        <source>%n day(s) ago</source>
-        <translation>
-            <numerusform>%n day ago</numerusform>
-            <numerusform>%n days ago</numerusform>
-        </translation>
     </message>
     <message id="theme.1">
         <source>Peach</source>
@@ -458,6 +451,62 @@
     <message id="a11y.theme">
         <source>Theme</source>
         <translation>Theme</translation>
+    </message>
+    <message id="days ago" numerus="yes">
+        <source>days ago</source>
+        <translation>
+            <numerusform>day ago</numerusform>
+            <numerusform>days ago</numerusform>
+        </translation>
+    </message>
+    <message id="Event.daysAgo" numerus="yes">
+        <source>days ago</source>
+        <translation>
+            <numerusform>day ago</numerusform>
+            <numerusform>days ago</numerusform>
+        </translation>
+    </message>
+    <message id="Event.today">
+        <source>today</source>
+        <translation>today</translation>
+    </message>
+    <message id="Widget.sampleTitle">
+        <source>Your Event Title</source>
+        <translation>Your Event Title</translation>
+    </message>
+    <message id="DateData.newYear">
+        <source>New Year</source>
+        <translation>New Year</translation>
+    </message>
+    <message id="DateData.summerTrip">
+        <source>Summer trip</source>
+        <translation>Summer trip</translation>
+    </message>
+    <message id="DateData.together">
+        <source>Together</source>
+        <translation>Together</translation>
+    </message>
+    <message id="page.countdown" numerus="yes">
+        <source>%1, %2, %Ln day(s) left</source>
+        <translation>
+            <numerusform>%1, %2, %Ln day left</numerusform>
+            <numerusform>%1, %2, %Ln days left</numerusform>
+        </translation>
+    </message>
+    <message id="page.countdownPast" numerus="yes">
+        <source>%1, %2, %Ln day(s) ago</source>
+        <translation>
+            <numerusform>%1, %2, %Ln day ago</numerusform>
+            <numerusform>%1, %2, %Ln days ago</numerusform>
+        </translation>
+    </message>
+    <message id="page.countdownToday">
+        <source>%1, %2, today</source>
+        <translation>%1, %2, today</translation>
+    </message>
+    <message id="page.countup">
+        <source>%1, day %3 since %2</source>
+        <translation>%1, day %3 since %2</translation>
     </message>
 </context>
 </TS>

@@ -42,7 +42,7 @@
         <translation>通知がオフになっています</translation>
     </message>
     <message id="Setting.permissionCopy">
-        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick&apos;s notification settings.</source>
+        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick's notification settings.</source>
         <translation>Tallowickの通知がオフになっています。Tallowickの通知設定でオンにしてください。</translation>
     </message>
     <message id="OK">
@@ -161,21 +161,29 @@
         <source>Keep track of your upcoming events.</source>
         <translation>大切な日までの日数をひと目でチェック。</translation>
     </message>
-    <message id="days">
+    <message id="days" numerus="yes">
         <source>days</source>
-        <translation>日目</translation>
+        <translation>
+            <numerusform>日目</numerusform>
+        </translation>
     </message>
-    <message id="days left">
+    <message id="days left" numerus="yes">
         <source>days left</source>
-        <translation>日後</translation>
+        <translation>
+            <numerusform>日後</numerusform>
+        </translation>
     </message>
-    <message id="Event.days">
+    <message id="Event.days" numerus="yes">
         <source>days</source>
-        <translation>日目</translation>
+        <translation>
+            <numerusform>日目</numerusform>
+        </translation>
     </message>
-    <message id="Event.daysLeft">
+    <message id="Event.daysLeft" numerus="yes">
         <source>days left</source>
-        <translation>日後</translation>
+        <translation>
+            <numerusform>日後</numerusform>
+        </translation>
     </message>
     <message id="Sorry">
         <source>Sorry, this size isn't available</source>
@@ -337,18 +345,6 @@
         <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
         <translation>許可待ち：通知を許可すると、このリマインダーが始まります。タップして許可してください。</translation>
     </message>
-    <message id="a11y.countUp">
-        <source>%1, day %2 since %3</source>
-        <translation>%1、%3から%2日目</translation>
-    </message>
-    <message id="a11y.countDown">
-        <source>%1, %2, %3</source>
-        <translation>%1、%2、%3</translation>
-    </message>
-    <message id="a11y.today">
-        <source>today</source>
-        <translation>今日</translation>
-    </message>
     <message id="notice.deleted">
         <source>“%1” deleted</source>
         <translation>「%1」を削除しました</translation>
@@ -368,12 +364,6 @@
     <message id="a11y.openEvent">
         <source>Show this event</source>
         <translation>このイベントを表示</translation>
-    </message>
-    <message id="a11y.daysAgo" numerus="yes">
-        <source>%n day(s) ago</source>
-        <translation>
-            <numerusform>%n日前</numerusform>
-        </translation>
     </message>
     <message id="theme.1">
         <source>Peach</source>
@@ -454,6 +444,58 @@
     <message id="a11y.theme">
         <source>Theme</source>
         <translation>テーマ</translation>
+    </message>
+    <message id="days ago" numerus="yes">
+        <source>days ago</source>
+        <translation>
+            <numerusform>日前</numerusform>
+        </translation>
+    </message>
+    <message id="Event.daysAgo" numerus="yes">
+        <source>days ago</source>
+        <translation>
+            <numerusform>日前</numerusform>
+        </translation>
+    </message>
+    <message id="Event.today">
+        <source>today</source>
+        <translation>今日</translation>
+    </message>
+    <message id="Widget.sampleTitle">
+        <source>Your Event Title</source>
+        <translation>イベントのタイトル</translation>
+    </message>
+    <message id="DateData.newYear">
+        <source>New Year</source>
+        <translation>お正月</translation>
+    </message>
+    <message id="DateData.summerTrip">
+        <source>Summer trip</source>
+        <translation>夏の旅行</translation>
+    </message>
+    <message id="DateData.together">
+        <source>Together</source>
+        <translation>いっしょに</translation>
+    </message>
+    <message id="page.countdown" numerus="yes">
+        <source>%1, %2, %Ln day(s) left</source>
+        <translation>
+            <numerusform>%1、%2、あと%Ln日</numerusform>
+        </translation>
+    </message>
+    <message id="page.countdownPast" numerus="yes">
+        <source>%1, %2, %Ln day(s) ago</source>
+        <translation>
+            <numerusform>%1、%2、%Ln日前</numerusform>
+        </translation>
+    </message>
+    <message id="page.countdownToday">
+        <source>%1, %2, today</source>
+        <translation>%1、%2、今日</translation>
+    </message>
+    <message id="page.countup">
+        <source>%1, day %3 since %2</source>
+        <translation>%1、%2から%3日目</translation>
     </message>
 </context>
 </TS>

@@ -42,7 +42,7 @@
         <translation>알림이 꺼져 있어요</translation>
     </message>
     <message id="Setting.permissionCopy">
-        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick&apos;s notification settings.</source>
+        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick's notification settings.</source>
         <translation>Tallowick의 알림이 꺼져 있어요. Tallowick 알림 설정에서 켜 주세요.</translation>
     </message>
     <message id="OK">
@@ -161,21 +161,29 @@
         <source>Keep track of your upcoming events.</source>
         <translation>다가오는 날들을 한눈에 확인하세요.</translation>
     </message>
-    <message id="days">
+    <message id="days" numerus="yes">
         <source>days</source>
-        <translation>일째</translation>
+        <translation>
+            <numerusform>일째</numerusform>
+        </translation>
     </message>
-    <message id="days left">
+    <message id="days left" numerus="yes">
         <source>days left</source>
-        <translation>일 남음</translation>
+        <translation>
+            <numerusform>일 남음</numerusform>
+        </translation>
     </message>
-    <message id="Event.days">
+    <message id="Event.days" numerus="yes">
         <source>days</source>
-        <translation>일째</translation>
+        <translation>
+            <numerusform>일째</numerusform>
+        </translation>
     </message>
-    <message id="Event.daysLeft">
+    <message id="Event.daysLeft" numerus="yes">
         <source>days left</source>
-        <translation>일 남음</translation>
+        <translation>
+            <numerusform>일 남음</numerusform>
+        </translation>
     </message>
     <message id="Sorry">
         <source>Sorry, this size isn't available</source>
@@ -337,18 +345,6 @@
         <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
         <translation>권한을 기다리는 중: 알림을 허용하면 이 알림이 시작돼요. 눌러서 허용하세요.</translation>
     </message>
-    <message id="a11y.countUp">
-        <source>%1, day %2 since %3</source>
-        <translation>%1, %3부터 %2일째</translation>
-    </message>
-    <message id="a11y.countDown">
-        <source>%1, %2, %3</source>
-        <translation>%1, %2, %3</translation>
-    </message>
-    <message id="a11y.today">
-        <source>today</source>
-        <translation>오늘</translation>
-    </message>
     <message id="notice.deleted">
         <source>“%1” deleted</source>
         <translation>“%1” 삭제됨</translation>
@@ -368,12 +364,6 @@
     <message id="a11y.openEvent">
         <source>Show this event</source>
         <translation>이 이벤트 보기</translation>
-    </message>
-    <message id="a11y.daysAgo" numerus="yes">
-        <source>%n day(s) ago</source>
-        <translation>
-            <numerusform>%n일 전</numerusform>
-        </translation>
     </message>
     <message id="theme.1">
         <source>Peach</source>
@@ -454,6 +444,58 @@
     <message id="a11y.theme">
         <source>Theme</source>
         <translation>테마</translation>
+    </message>
+    <message id="days ago" numerus="yes">
+        <source>days ago</source>
+        <translation>
+            <numerusform>일 지남</numerusform>
+        </translation>
+    </message>
+    <message id="Event.daysAgo" numerus="yes">
+        <source>days ago</source>
+        <translation>
+            <numerusform>일 지남</numerusform>
+        </translation>
+    </message>
+    <message id="Event.today">
+        <source>today</source>
+        <translation>오늘</translation>
+    </message>
+    <message id="Widget.sampleTitle">
+        <source>Your Event Title</source>
+        <translation>이벤트 제목</translation>
+    </message>
+    <message id="DateData.newYear">
+        <source>New Year</source>
+        <translation>새해</translation>
+    </message>
+    <message id="DateData.summerTrip">
+        <source>Summer trip</source>
+        <translation>여름 여행</translation>
+    </message>
+    <message id="DateData.together">
+        <source>Together</source>
+        <translation>함께한 날</translation>
+    </message>
+    <message id="page.countdown" numerus="yes">
+        <source>%1, %2, %Ln day(s) left</source>
+        <translation>
+            <numerusform>%1, %2, %Ln일 남음</numerusform>
+        </translation>
+    </message>
+    <message id="page.countdownPast" numerus="yes">
+        <source>%1, %2, %Ln day(s) ago</source>
+        <translation>
+            <numerusform>%1, %2, %Ln일 지남</numerusform>
+        </translation>
+    </message>
+    <message id="page.countdownToday">
+        <source>%1, %2, today</source>
+        <translation>%1, %2, 오늘</translation>
+    </message>
+    <message id="page.countup">
+        <source>%1, day %3 since %2</source>
+        <translation>%1, %2부터 %3일째</translation>
     </message>
 </context>
 </TS>

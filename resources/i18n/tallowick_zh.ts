@@ -42,7 +42,7 @@
         <translation>通知已关闭</translation>
     </message>
     <message id="Setting.permissionCopy">
-        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick&apos;s notification settings.</source>
+        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick's notification settings.</source>
         <translation>Tallowick 的提醒已关闭。请在 Tallowick 的通知设置中打开。</translation>
     </message>
     <message id="OK">
@@ -161,21 +161,29 @@
         <source>Keep track of your upcoming events.</source>
         <translation>随时掌握即将到来的日子。</translation>
     </message>
-    <message id="days">
+    <message id="days" numerus="yes">
         <source>days</source>
-        <translation>天</translation>
+        <translation>
+            <numerusform>天</numerusform>
+        </translation>
     </message>
-    <message id="days left">
+    <message id="days left" numerus="yes">
         <source>days left</source>
-        <translation>天后</translation>
+        <translation>
+            <numerusform>天后</numerusform>
+        </translation>
     </message>
-    <message id="Event.days">
+    <message id="Event.days" numerus="yes">
         <source>days</source>
-        <translation>天</translation>
+        <translation>
+            <numerusform>天</numerusform>
+        </translation>
     </message>
-    <message id="Event.daysLeft">
+    <message id="Event.daysLeft" numerus="yes">
         <source>days left</source>
-        <translation>天后</translation>
+        <translation>
+            <numerusform>天后</numerusform>
+        </translation>
     </message>
     <message id="Sorry">
         <source>Sorry, this size isn't available</source>
@@ -337,18 +345,6 @@
         <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
         <translation>等待许可：允许通知后，此提醒才会开始。轻点以允许。</translation>
     </message>
-    <message id="a11y.countUp">
-        <source>%1, day %2 since %3</source>
-        <translation>%1，自%3起第%2天</translation>
-    </message>
-    <message id="a11y.countDown">
-        <source>%1, %2, %3</source>
-        <translation>%1，%2，%3</translation>
-    </message>
-    <message id="a11y.today">
-        <source>today</source>
-        <translation>今天</translation>
-    </message>
     <message id="notice.deleted">
         <source>“%1” deleted</source>
         <translation>已删除“%1”</translation>
@@ -368,12 +364,6 @@
     <message id="a11y.openEvent">
         <source>Show this event</source>
         <translation>显示此事件</translation>
-    </message>
-    <message id="a11y.daysAgo" numerus="yes">
-        <source>%n day(s) ago</source>
-        <translation>
-            <numerusform>%n天前</numerusform>
-        </translation>
     </message>
     <message id="theme.1">
         <source>Peach</source>
@@ -454,6 +444,58 @@
     <message id="a11y.theme">
         <source>Theme</source>
         <translation>主题</translation>
+    </message>
+    <message id="days ago" numerus="yes">
+        <source>days ago</source>
+        <translation>
+            <numerusform>天前</numerusform>
+        </translation>
+    </message>
+    <message id="Event.daysAgo" numerus="yes">
+        <source>days ago</source>
+        <translation>
+            <numerusform>天前</numerusform>
+        </translation>
+    </message>
+    <message id="Event.today">
+        <source>today</source>
+        <translation>今天</translation>
+    </message>
+    <message id="Widget.sampleTitle">
+        <source>Your Event Title</source>
+        <translation>你的事件标题</translation>
+    </message>
+    <message id="DateData.newYear">
+        <source>New Year</source>
+        <translation>新年</translation>
+    </message>
+    <message id="DateData.summerTrip">
+        <source>Summer trip</source>
+        <translation>夏日旅行</translation>
+    </message>
+    <message id="DateData.together">
+        <source>Together</source>
+        <translation>在一起</translation>
+    </message>
+    <message id="page.countdown" numerus="yes">
+        <source>%1, %2, %Ln day(s) left</source>
+        <translation>
+            <numerusform>%1，%2，还有 %Ln 天</numerusform>
+        </translation>
+    </message>
+    <message id="page.countdownPast" numerus="yes">
+        <source>%1, %2, %Ln day(s) ago</source>
+        <translation>
+            <numerusform>%1，%2，%Ln 天前</numerusform>
+        </translation>
+    </message>
+    <message id="page.countdownToday">
+        <source>%1, %2, today</source>
+        <translation>%1，%2，就是今天</translation>
+    </message>
+    <message id="page.countup">
+        <source>%1, day %3 since %2</source>
+        <translation>%1，自%2起第 %3 天</translation>
     </message>
 </context>
 </TS>

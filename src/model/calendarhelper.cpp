@@ -3,22 +3,12 @@
 #include "datecontext.h"
 
 #include <platform/clock.h>
-#include <platform/localization.h>
 
 namespace {
 
 QDateTime fromUDate(UDate instant)
 {
     return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(instant));
-}
-
-const char *displayPatternFor(const QString &language)
-{
-    if (language == QLatin1String("ko"))
-        return "yyyy년 M월 d일";
-    if (language == QLatin1String("ja") || language == QLatin1String("zh"))
-        return "yyyy年 M月 d日";
-    return "d.MMM.yy";
 }
 
 } // namespace
@@ -100,7 +90,14 @@ QString CalendarHelper::getRightDateFormat(const QString &text)
     const auto parsed = context.parseByLength(text);
     if (!parsed)
         return text;
-    return context.formatDisplay(*parsed, displayPatternFor(Localization::languageCode()));
+    return context.formatDisplay(*parsed);
+}
+
+QString CalendarHelper::longDate(const QString &text)
+{
+    DateContext &context = DateContext::current();
+    const auto parsed = context.parseByLength(text);
+    return parsed ? context.formatLong(*parsed) : text;
 }
 
 QString CalendarHelper::formatStoredDate(const QDateTime &instant)

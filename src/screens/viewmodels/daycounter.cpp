@@ -1,11 +1,8 @@
 #include "daycounter.h"
 
 #include <model/calendarhelper.h>
+#include <model/countwords.h>
 #include <platform/clock.h>
-
-#include <unicode/datefmt.h>
-
-#include <memory>
 
 DayCounter::DayCounter(QObject *parent)
     : QObject(parent)
@@ -35,43 +32,9 @@ QString DayCounter::getRightDateFormat(const QString &ddate) const
     return CalendarHelper::getRightDateFormat(ddate);
 }
 
-namespace {
-
-// The whole date, its year in four digits, as the language writes it in full.
-QString wholeDate(const QString &ddate)
-{
-    const auto parsed = CalendarHelper::parse(ddate);
-    if (!parsed)
-        return ddate;
-    std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateInstance(icu::DateFormat::kLong));
-    if (!format)
-        return ddate;
-    icu::UnicodeString out;
-    format->format(static_cast<UDate>(parsed->toMSecsSinceEpoch()), out);
-    return QString(reinterpret_cast<const QChar *>(out.getBuffer()), out.length());
-}
-
-} // namespace
-
 QString DayCounter::spokenPage(const QString &title, const QString &ddate, bool countdown) const
 {
-    const QString count = CalendarHelper::getDayCount(ddate, countdown);
-    bool isNumber = false;
-    const int days = count.toInt(&isNumber);
-    if (!countdown)
-        //% "%1, day %2 since %3"
-        return qtTrId("a11y.countUp").arg(title, count, wholeDate(ddate));
-    QString words;
-    if (!isNumber)
-        //% "today"
-        words = qtTrId("a11y.today");
-    else if (days >= 0)
-        words = qtTrId("Notification.daysleft", days);
-    else
-        //% "%n day(s) ago"
-        words = qtTrId("a11y.daysAgo", -days);
-    //% "%1, %2, %3"
-    return qtTrId("a11y.countDown").arg(title, wholeDate(ddate), words);
+    return CountWords::pageText(title, ddate, countdown);
 }
 
 void DayCounter::scheduleNextTick()
