@@ -70,9 +70,10 @@ FocusScope {
         primaryText: qsTrId("OK")
         onClosed: menu.showAlertDelete = false
     }
+    // Undone first: the notice forgets the deleted event as it goes.
     function undoDelete() {
-        notice.dismiss()
         root.userData.undoDelete()
+        notice.dismiss()
     }
     Connections {
         target: root.userData

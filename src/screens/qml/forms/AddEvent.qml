@@ -12,6 +12,8 @@ Item {
     property var offer: null
     readonly property alias form: eventForm
     signal dismissRequested()
+    // The sheet gives the keys to the form's first control when it opens.
+    readonly property Item initialFocus: layout.initialFocus
 
     EventForm {
         id: eventForm
@@ -27,6 +29,7 @@ Item {
     Component.onCompleted: if (offer !== null) eventForm.fillFromOffer(offer)
 
     EventFormLayout {
+        id: layout
         anchors.fill: parent
         form: eventForm
         event: root.event

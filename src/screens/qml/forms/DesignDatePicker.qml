@@ -104,6 +104,9 @@ Item {
     Tumbler {
         id: dayWheel
         objectName: "dayWheel"
+        // Its WheelTurning is the column's one stop of the Tab key.
+        focusPolicy: Qt.NoFocus
+        activeFocusOnTab: false
         x: root.columnX("day")
         width: root.columnWidth("day")
         height: root.height
@@ -122,6 +125,8 @@ Item {
     Tumbler {
         id: monthWheel
         objectName: "monthWheel"
+        focusPolicy: Qt.NoFocus
+        activeFocusOnTab: false
         x: root.columnX("month")
         width: root.columnWidth("month")
         height: root.height
@@ -140,6 +145,8 @@ Item {
     Tumbler {
         id: yearWheel
         objectName: "yearWheel"
+        focusPolicy: Qt.NoFocus
+        activeFocusOnTab: false
         x: root.columnX("year")
         width: root.columnWidth("year")
         height: root.height
@@ -200,6 +207,8 @@ Item {
         id: turning
         required property Tumbler target
         anchors.fill: parent
+        // Over the wheel's own list, which would take the mouse wheel first.
+        z: 1
         activeFocusOnTab: true
         Keys.onUpPressed: root.turn(target, -1)
         Keys.onDownPressed: root.turn(target, 1)
@@ -213,12 +222,16 @@ Item {
         readonly property int stepSize: 1
         function accessibleIncreaseAction() { root.turn(target, 1) }
         function accessibleDecreaseAction() { root.turn(target, -1) }
-        WheelHandler {
-            target: null
+        // A mouse area, not a wheel handler: it takes the wheel for itself, so the year's
+        // list under it does not scroll on its own and undo the step.
+        MouseArea {
+            anchors.fill: parent
+            acceptedButtons: Qt.NoButton
             onWheel: (event) => {
                 const delta = event.angleDelta.y !== 0 ? event.angleDelta.y : event.angleDelta.x
                 if (delta !== 0)
                     root.turn(turning.target, delta < 0 ? 1 : -1)
+                event.accepted = true
             }
         }
         FocusRing { target: turning; radius: 20 }

@@ -10,6 +10,8 @@ Item {
     property EventRow event: null
     readonly property alias form: eventForm
     signal dismissRequested()
+    // The sheet gives the keys to the form's first control when it opens.
+    readonly property Item initialFocus: layout.initialFocus
 
     EventForm {
         id: eventForm
@@ -21,6 +23,7 @@ Item {
     }
 
     EventFormLayout {
+        id: layout
         anchors.fill: parent
         form: eventForm
         event: root.event

@@ -115,6 +115,7 @@ Item {
     // Between the button row and the menu, so that both stay within reach of a click.
     PagingScrollView {
         id: strip
+        covered: root.hiddenFromAccessibility
         y: 90
         width: parent.width
         height: Math.max(1, root.menuTop - 5 - y)

@@ -14,6 +14,9 @@ Item {
     property real pictureScale: 1
     property point pictureCentre: Qt.point(width / 2, height / 2)
     readonly property alias swipeDirection: scroll.swipeDirection
+    // A sheet lies over the strip: a drag on the sheet (across its theme strip, say) is the
+    // sheet's, and must not turn the pages under it.
+    property bool covered: false
 
     PagingScroll {
         id: scroll
@@ -72,6 +75,7 @@ Item {
 
     DragHandler {
         id: drag
+        enabled: !root.covered
         target: null
         xAxis.enabled: true
         yAxis.enabled: false

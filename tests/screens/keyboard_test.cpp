@@ -1,0 +1,187 @@
+#include "appscene.h"
+
+#include <QKeyEvent>
+
+// A person who never touches the mouse: every step goes in as key presses on the real scene,
+// and what counts is the list saved on disk afterwards.
+
+namespace {
+
+class Keyboard : public AppScene
+{
+protected:
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(&scene->window(), k, modifiers);
+        scene->settle(40);
+    }
+    void type(const QString &text)
+    {
+        // QTest types into widgets only; a window takes the characters one key event at a time.
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(&scene->window(), &press);
+            QCoreApplication::sendEvent(&scene->window(), &release);
+        }
+        scene->settle(40);
+    }
+    QQuickItem *focused() { return scene->window().activeFocusItem(); }
+};
+
+} // namespace
+
+TEST_F(Keyboard, AddEditChooseAReminderDeleteAndUndoWithKeysAlone)
+{
+    const int before = store.count();
+    ASSERT_GE(before, 2);
+
+    // Ctrl+N: the add form, with the keys in its title. Tab leaves the title and types nothing.
+    key(Qt::Key_N, Qt::ControlModifier);
+    waitForSheet();
+    ASSERT_TRUE(focused());
+    EXPECT_EQ(focused()->objectName(), QStringLiteral("titleEditor"));
+    type(QStringLiteral("Keyboard trip"));
+    key(Qt::Key_Tab);
+    EXPECT_NE(focused()->objectName(), QStringLiteral("titleEditor"));
+    key(Qt::Key_Backtab);
+    EXPECT_EQ(focused()->objectName(), QStringLiteral("titleEditor"));
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    // Return saves: the new event is stored (a moment after the sheet closes) and shown.
+    key(Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return !sheetOpen() && saved().size() == before + 1; }, 3000));
+    QList<EDate> list = saved();
+    ASSERT_EQ(list.size(), before + 1);
+    const auto added = std::find_if(list.begin(), list.end(),
+                                    [](const EDate &e) { return e.dateTitle.startsWith(QLatin1String("Keyboard")); });
+    ASSERT_NE(added, list.end());
+    EXPECT_EQ(added->dateTitle, QStringLiteral("Keyboard trip"));
+    const QString addedId = added->id;
+    EXPECT_EQ(store.magicDates().at(store.currentPage()).id, addedId);
+
+    // Ctrl+E edits that event: the title takes its new words, Return saves.
+    key(Qt::Key_E, Qt::ControlModifier);
+    waitForSheet();
+    ASSERT_EQ(focused()->objectName(), QStringLiteral("titleEditor"));
+    key(Qt::Key_A, Qt::ControlModifier);
+    type(QStringLiteral("Exam day"));
+    key(Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return !sheetOpen() && saved().at(store.indexOfEvent(addedId)).dateTitle != QLatin1String("Keyboard trip"); }, 3000));
+    list = saved();
+    ASSERT_EQ(list.at(store.indexOfEvent(addedId)).dateTitle, QStringLiteral("Exam day"));
+
+    // Escape discards an edit in progress.
+    key(Qt::Key_F2);
+    waitForSheet();
+    type(QStringLiteral(" never"));
+    key(Qt::Key_Escape);
+    ASSERT_TRUE(waitForSheetClosed());
+    EXPECT_EQ(saved().at(store.indexOfEvent(addedId)).dateTitle, QStringLiteral("Exam day"));
+
+    // Ctrl+R: the reminder options, the chosen one focused; an arrow chooses the next.
+    key(Qt::Key_R, Qt::ControlModifier);
+    waitForSheet();
+    ASSERT_TRUE(focused());
+    EXPECT_EQ(focused()->objectName(), QStringLiteral("option4"));
+    key(Qt::Key_Right);
+    EXPECT_EQ(focused()->objectName(), QStringLiteral("option1"));
+    key(Qt::Key_Escape);
+    ASSERT_TRUE(waitForSheetClosed());
+    const EDate withReminder = saved().at(store.indexOfEvent(addedId));
+    EXPECT_NE(withReminder.repeatNotification.value_or(0), 0);
+    const auto remindersOf = [&] {
+        int n = 0;
+        for (const NotificationRequest &request : NotificationCenter().pendingRequests())
+            n += request.identifier.contains(addedId) ? 1 : 0;
+        return n;
+    };
+    const int reminders = remindersOf();
+    EXPECT_GT(reminders, 0);
+
+    // Delete takes it away with its reminders; Ctrl+Z brings both back, in their place.
+    const int position = store.indexOfEvent(addedId);
+    key(Qt::Key_Delete);
+    EXPECT_EQ(saved().size(), before);
+    EXPECT_EQ(store.indexOfEvent(addedId), -1);
+    EXPECT_EQ(remindersOf(), 0);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    list = saved();
+    ASSERT_EQ(list.size(), before + 1);
+    EXPECT_EQ(list.at(position).id, addedId);
+    EXPECT_EQ(list.at(position).dateTitle, QStringLiteral("Exam day"));
+    EXPECT_EQ(remindersOf(), reminders);
+}
+
+TEST_F(Keyboard, ArrowsAndHomeEndMoveBetweenEventsAndEscapeClosesTheList)
+{
+    ASSERT_GE(store.count(), 3);
+    store.setCurrentPage(0);
+    scene->settle(100);
+    key(Qt::Key_Right);
+    EXPECT_EQ(store.currentPage(), 1);
+    key(Qt::Key_End);
+    EXPECT_EQ(store.currentPage(), store.count() - 1);
+    key(Qt::Key_Right);
+    EXPECT_EQ(store.currentPage(), store.count() - 1);
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(store.currentPage(), store.count() - 2);
+    key(Qt::Key_Home);
+    EXPECT_EQ(store.currentPage(), 0);
+
+    // Ctrl+L lists; the keys are in the list, not on the page behind it.
+    key(Qt::Key_L, Qt::ControlModifier);
+    waitForSheet();
+    key(Qt::Key_Right);
+    EXPECT_EQ(store.currentPage(), 0);
+    key(Qt::Key_Escape);
+    ASSERT_TRUE(waitForSheetClosed());
+    // The page has the keys again.
+    key(Qt::Key_Right);
+    EXPECT_EQ(store.currentPage(), 1);
+}
+
+TEST_F(Keyboard, TheListMovesItsFocusedRowAndReturnOpensIt)
+{
+    ASSERT_GE(store.count(), 3);
+    const QString first = store.magicDates().at(0).id;
+    const QString second = store.magicDates().at(1).id;
+    key(Qt::Key_L, Qt::ControlModifier);
+    waitForSheet();
+    QObject *list = scene->find(QStringLiteral("summaryList"));
+    ASSERT_TRUE(list);
+    list->setProperty("currentIndex", 0);
+    key(Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(saved().at(0).id, second);
+    EXPECT_EQ(saved().at(1).id, first);
+    // The moved row keeps the focus; Down goes to the next and Return shows its event.
+    EXPECT_EQ(list->property("currentIndex").toInt(), 1);
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    ASSERT_TRUE(waitForSheetClosed());
+    EXPECT_EQ(store.currentPage(), 2);
+}
+
+TEST_F(Keyboard, TabVisitsEveryControlOfTheFormOnceAndComesBackToTheTitle)
+{
+    key(Qt::Key_N, Qt::ControlModifier);
+    waitForSheet();
+    ASSERT_EQ(focused()->objectName(), QStringLiteral("titleEditor"));
+    QList<QQuickItem *> visited{focused()};
+    for (int i = 0; i < 40; ++i) {
+        key(Qt::Key_Tab);
+        if (focused() == visited.first())
+            break;
+        EXPECT_FALSE(visited.contains(focused())) << "visited twice: " << focused()->objectName().toStdString();
+        visited.append(focused());
+    }
+    ASSERT_EQ(focused(), visited.first()) << "Tab never came back to the title";
+    QStringList names;
+    for (QQuickItem *item : visited)
+        names.append(item->objectName());
+    for (const char *control : {"countDownToggle", "dayWheelControl", "monthWheelControl", "yearWheelControl",
+                                "saveButton", "sheetClose"})
+        EXPECT_TRUE(names.contains(QLatin1String(control))) << control << " in " << names.join(u' ').toStdString();
+    // Every theme can be reached from its strip's one stop with the arrows, not with Tab.
+    EXPECT_LE(names.filter(QStringLiteral("theme-")).size(), 1);
+}

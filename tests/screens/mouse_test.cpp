@@ -1,0 +1,152 @@
+#include "appscene.h"
+#include "scenetaps.h"
+
+#include <QWheelEvent>
+#include <functional>
+
+// The mouse on the real scene: wheels turn what they are over, clicks outside a sheet close
+// it, a click on a summary row shows its event, and the notice's Undo brings a delete back.
+
+namespace {
+
+class Mouse : public AppScene
+{
+protected:
+    // One notch of a mouse wheel, down (negative) or up, over the middle of `item`.
+    void wheel(QQuickItem *item, int notches)
+    {
+        ASSERT_TRUE(item);
+        const QPointF at = centreOf(item);
+        // The pointer comes to the item before its wheel turns, as a hand moves it.
+        QTest::mouseMove(&scene->window(), at.toPoint());
+        QWheelEvent event(at, scene->window().mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&scene->window(), &event);
+        scene->settle(60);
+    }
+    // A press on `from`, a move in steps and a release `by` away from it.
+    void drag(QQuickItem *from, QPointF by)
+    {
+        ASSERT_TRUE(from);
+        const QPoint start = centreOf(from).toPoint();
+        QTest::mousePress(&scene->window(), Qt::LeftButton, {}, start);
+        for (int step = 1; step <= 8; ++step)
+            QTest::mouseMove(&scene->window(), start + (by * step / 8).toPoint(), 16);
+        QTest::mouseRelease(&scene->window(), Qt::LeftButton, {}, start + by.toPoint(), 16);
+        scene->settle(300);
+    }
+    int indexOf(const char *wheelName) { return scene->find(QLatin1String(wheelName))->property("currentIndex").toInt(); }
+};
+
+} // namespace
+
+TEST_F(Mouse, TheWheelTurnsTheDateColumnItIsOver)
+{
+    present("add");
+    for (const char *column : {"dayWheel", "monthWheel", "yearWheel"}) {
+        const int before = indexOf(column);
+        wheel(scene->find(QLatin1String(column)), -1);
+        EXPECT_EQ(indexOf(column), (before + 1) % scene->find(QLatin1String(column))->property("count").toInt())
+            << column;
+        wheel(scene->find(QLatin1String(column)), 1);
+        EXPECT_EQ(indexOf(column), before) << column;
+    }
+    // Only the column under the wheel turned.
+    const int month = indexOf("monthWheel");
+    wheel(scene->find(QStringLiteral("dayWheel")), -2);
+    EXPECT_EQ(indexOf("monthWheel"), month);
+}
+
+TEST_F(Mouse, TheThemeStripScrollsWithAVerticalWheelAndADragThatStartsOnAThumb)
+{
+    present("add");
+    QQuickItem *strip = scene->find(QStringLiteral("themeStrip"));
+    ASSERT_TRUE(strip);
+    const qint64 chosen = strip->property("selectedId").toLongLong();
+    ASSERT_GT(strip->property("contentWidth").toReal(), strip->width());
+
+    wheel(strip, -2);
+    const qreal scrolled = strip->property("contentX").toReal();
+    EXPECT_GT(scrolled, 0);
+    wheel(strip, 2);
+    EXPECT_LT(strip->property("contentX").toReal(), scrolled);
+
+    // A drag from a thumb moves the strip and picks nothing.
+    strip->setProperty("contentX", 0);
+    scene->settle(50);
+    const auto thumbsInSight = [&] {
+        QList<QQuickItem *> thumbs;
+        const std::function<void(QQuickItem *)> collect = [&](QQuickItem *item) {
+            if (item->objectName().startsWith(QLatin1String("theme-"))) {
+                const qreal x = centreOf(item).x();
+                if (x > 20 && x < scene->window().width() - 20)
+                    thumbs.append(item);
+            }
+            for (QQuickItem *child : item->childItems())
+                collect(child);
+        };
+        collect(strip);
+        return thumbs;
+    };
+    ASSERT_GE(thumbsInSight().size(), 3);
+    const int page = store.currentPage();
+    drag(thumbsInSight().at(2), QPointF(-150, 0));
+    EXPECT_GT(strip->property("contentX").toReal(), 50);
+    EXPECT_EQ(strip->property("selectedId").toLongLong(), chosen);
+    // The pages under the sheet stayed where they were.
+    EXPECT_EQ(store.currentPage(), page);
+
+    // A click without movement picks the thumb it is on, once the strip is still.
+    ASSERT_TRUE(waitUntil([&] { return !strip->property("moving").toBool(); }, 3000));
+    QQuickItem *other = nullptr;
+    for (QQuickItem *thumb : thumbsInSight()) {
+        if (thumb->objectName() != QStringLiteral("theme-%1").arg(chosen))
+            other = thumb;
+    }
+    ASSERT_TRUE(other);
+    tap(*scene, other);
+    EXPECT_EQ(QStringLiteral("theme-%1").arg(strip->property("selectedId").toLongLong()), other->objectName());
+}
+
+TEST_F(Mouse, AClickOnTheDimmedAreaOrTheCloseControlClosesTheSheetWithoutSaving)
+{
+    const QList<EDate> before = saved();
+    present("edit");
+    QQuickItem *panel = scene->find(QStringLiteral("sheetPanel"));
+    ASSERT_TRUE(panel);
+    ASSERT_GT(panel->y(), 10);
+    // Above the panel lies the dimmed page.
+    QTest::mouseClick(&scene->window(), Qt::LeftButton, {}, QPoint(195, int(panel->y() / 2)));
+    EXPECT_TRUE(waitForSheetClosed());
+
+    present("noti");
+    tap(*scene, scene->find(QStringLiteral("sheetClose")));
+    EXPECT_TRUE(waitForSheetClosed());
+    EXPECT_EQ(saved(), before);
+}
+
+TEST_F(Mouse, AClickOnASummaryRowShowsThatEventAndClosesTheList)
+{
+    ASSERT_GE(store.count(), 3);
+    store.setCurrentPage(0);
+    present("overview");
+    // Rows are drawn items, not children of the scene's objects: found among the items.
+    tap(*scene, findItem(scene->item(), QStringLiteral("summaryRow2")));
+    EXPECT_TRUE(waitForSheetClosed());
+    EXPECT_EQ(store.currentPage(), 2);
+}
+
+TEST_F(Mouse, TheNoticesUndoBringsTheDeletedEventBackInItsPlace)
+{
+    const QList<EDate> before = saved();
+    ASSERT_GE(before.size(), 2);
+    store.setCurrentPage(1);
+    scene->settle(100);
+    QMetaObject::invokeMethod(scene->item(), "deleteShown");
+    scene->settle(300);
+    ASSERT_EQ(saved().size(), before.size() - 1);
+    QQuickItem *undo = scene->find(QStringLiteral("noticeAction"));
+    ASSERT_TRUE(undo && undo->isVisible());
+    tap(*scene, undo);
+    EXPECT_EQ(saved(), before);
+}
