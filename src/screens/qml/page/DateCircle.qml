@@ -75,8 +75,12 @@ Item {
             id: title
             objectName: "eventTitle"
             width: parent.width
-            // Two lines of the full size at the most; a longer or wider title shrinks.
+            // Two lines of the full size at the most; a longer or wider title shrinks. Each line
+            // is one fixed height whatever the size, so the box holds two lines and never three:
+            // shrinking stops once the title fits in two (a limit of lines would cut it instead).
             height: Math.ceil(35 * 1.25) * 2
+            lineHeightMode: Text.FixedHeight
+            lineHeight: Math.ceil(35 * 1.25)
             verticalAlignment: Text.AlignTop
             text: page.event ? page.event.dateTitle : ""
             textFormat: Text.PlainText
@@ -87,7 +91,6 @@ Item {
             minimumPixelSize: 14
             color: page.fontColor
             wrapMode: Text.Wrap
-            maximumLineCount: 2
             elide: Text.ElideRight
             Accessible.ignored: true
         }
