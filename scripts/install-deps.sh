@@ -29,6 +29,8 @@ test_packages=(
   dpkg-dev fakeroot file lintian man-db zsh
   # a private session bus with a notification daemon that records what it is sent
   dbus-daemon python3-dbusmock python3-dbus
+  # the app on an X server of its own, read by a screen reader's bus and driven by keys
+  xvfb at-spi2-core python3-pyatspi xdotool
 )
 
 case "${1:-all}" in

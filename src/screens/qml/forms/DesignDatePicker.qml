@@ -159,6 +159,7 @@ Item {
         WheelTurning {
             target: yearWheel
             objectName: "yearWheelControl"
+            firstValue: wheel.firstYear
             Accessible.name: qsTrId("a11y.year") + ": " + wheel.yearText(wheel.firstYear + yearWheel.currentIndex)
         }
     }
@@ -215,10 +216,12 @@ Item {
         Component.onCompleted: target.Accessible.ignored = true
         Accessible.role: Accessible.SpinBox
         Accessible.focusable: true
-        // The value interface of a spin button.
-        readonly property int value: target.currentIndex
-        readonly property int from: 0
-        readonly property int to: Math.max(0, target.count - 1)
+        // The value interface of a spin button, as the column reads: the day or month number,
+        // or the year (`firstValue` is the value of the first row).
+        property int firstValue: 1
+        readonly property int value: firstValue + target.currentIndex
+        readonly property int minimumValue: firstValue
+        readonly property int maximumValue: firstValue + Math.max(0, target.count - 1)
         readonly property int stepSize: 1
         function accessibleIncreaseAction() { root.turn(target, 1) }
         function accessibleDecreaseAction() { root.turn(target, -1) }
