@@ -15,6 +15,12 @@
 // the title, the date and the count lie inside the window, fit their boxes, and the picture
 // never covers them; counts of one to seven digits and a title of twenty wide letters.
 
+// Sizes as a person says them, in the test names and messages.
+void PrintTo(const QSize &size, std::ostream *os)
+{
+    *os << size.width() << "x" << size.height();
+}
+
 namespace {
 
 EDate event(const QString &title, const QDate &date, bool countdown = true)
