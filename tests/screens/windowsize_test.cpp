@@ -137,3 +137,26 @@ INSTANTIATE_TEST_SUITE_P(FromSmallestToFullScreen, WindowSizes,
                          [](const ::testing::TestParamInfo<QSize> &info) {
                              return QStringLiteral("W%1xH%2").arg(info.param.width()).arg(info.param.height()).toStdString();
                          });
+
+TEST_P(WindowSizes, EveryFormKeepsItsSaveButtonInSight)
+{
+    const QSize size = GetParam();
+    QmlScene scene(QStringLiteral("ContentView"),
+                   QVariantMap{{QStringLiteral("userData"), QVariant::fromValue(&*store)},
+                               {QStringLiteral("animateEntrance"), false}},
+                   size);
+    ASSERT_TRUE(scene.item());
+    QObject *sheet = scene.find(QStringLiteral("eventSheet"));
+    const QRectF window(0, 0, size.width(), size.height());
+    for (const char *mode : {"add", "edit"}) {
+        QMetaObject::invokeMethod(sheet, "present", Q_ARG(QVariant, QString::fromLatin1(mode)));
+        scene.settle(450);
+        QQuickItem *save = findItem(scene.item(), QStringLiteral("saveButton"));
+        ASSERT_TRUE(save) << mode;
+        const QRectF box = sceneBox(save, save->width(), save->height());
+        EXPECT_TRUE(window.contains(box)) << mode << " save button at " << box.y() << " in a window "
+                                          << size.height() << " high";
+        QMetaObject::invokeMethod(sheet, "dismiss");
+        scene.settle(400);
+    }
+}
