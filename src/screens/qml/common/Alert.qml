@@ -18,6 +18,9 @@ FocusScope {
     anchors.fill: parent
     visible: open
     z: 1000
+    // Over the window's own content, outside the app's mirrored root: it mirrors by itself.
+    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
     // An alert covers the whole window, whichever screen asked for it.
     onOpenChanged: {
         if (!open) {
