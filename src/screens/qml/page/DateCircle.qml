@@ -88,7 +88,7 @@ Item {
             verticalAlignment: Text.AlignTop
             text: page.event ? page.event.dateTitle : ""
             textFormat: Text.PlainText
-            font.family: Fonts.gilroy
+            font.family: Fonts.gilroyFor(text)
             font.weight: Font.ExtraBold
             font.pixelSize: 35
             fontSizeMode: Text.Fit
