@@ -1,4 +1,5 @@
 import QtQuick
+import Tallowick
 
 // A phone-style alert over the whole window: a title, a message and one or two buttons.
 // Shown while `open` is true; any button closes it (after running its own signal). While it
@@ -100,6 +101,10 @@ FocusScope {
                         bottomPadding: 19
                         Text {
                             objectName: "alertTitle"
+                            // Lines of even length: no word left alone on the last one.
+                            readonly property real slack: width - LineBreaks.balancedWidth(text, font, width)
+                            leftPadding: slack / 2
+                            rightPadding: slack / 2
                             width: parent.width
                             text: root.title
                             textFormat: Text.PlainText
@@ -111,6 +116,10 @@ FocusScope {
                         }
                         Text {
                             objectName: "alertMessage"
+                            // Lines of even length: no word left alone on the last one.
+                            readonly property real slack: width - LineBreaks.balancedWidth(text, font, width)
+                            leftPadding: slack / 2
+                            rightPadding: slack / 2
                             width: parent.width
                             text: root.message
                             textFormat: Text.PlainText

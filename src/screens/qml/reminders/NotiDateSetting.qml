@@ -79,6 +79,10 @@ Item {
         }
         Text {
             id: waitingText
+            // Lines of even length: no word left alone on the last one.
+            readonly property real slack: width - LineBreaks.balancedWidth(text, font, width)
+            leftPadding: LayoutMirroring.enabled ? slack : 0
+            rightPadding: LayoutMirroring.enabled ? 0 : slack
             x: 12
             y: 8
             width: parent.width - 24
