@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QQuickItem>
 
+#include <functional>
+
 namespace {
 
 // Any item under `root`, list rows and items moved over the window included.
@@ -33,7 +35,7 @@ LanguageScene::LanguageScene(const QString &locale, QSize size)
                                          QVariantMap{{QStringLiteral("userData"), QVariant::fromValue(m_store.get())},
                                                      {QStringLiteral("animateEntrance"), false}},
                                          size);
-    m_scene->settle(150);
+    m_scene->settle(60);
 }
 
 LanguageScene::~LanguageScene()
@@ -51,11 +53,35 @@ QQuickItem *LanguageScene::find(const QString &objectName) const
 void LanguageScene::present(const QString &mode)
 {
     QMetaObject::invokeMethod(find(QStringLiteral("eventSheet")), "present", Q_ARG(QVariant, mode));
-    m_scene->settle(450);
+    // Until the sheet has slid up to its place.
+    QQuickItem *panel = find(QStringLiteral("sheetPanel"));
+    waitUntil([&] {
+        m_scene->settle(10);
+        return panel && panel->y() <= 44.5;
+    }, 2000);
+    m_scene->settle(30);
 }
 
 void LanguageScene::dismiss()
 {
     QMetaObject::invokeMethod(find(QStringLiteral("eventSheet")), "dismiss");
-    m_scene->settle(450);
+    QQuickItem *sheet = find(QStringLiteral("eventSheet"));
+    waitUntil([&] {
+        m_scene->settle(10);
+        return sheet && !sheet->isVisible();
+    }, 2000);
+}
+
+QList<QQuickItem *> LanguageScene::findAll(const QString &objectName) const
+{
+    QList<QQuickItem *> found;
+    const std::function<void(QQuickItem *)> walk = [&](QQuickItem *item) {
+        for (QQuickItem *child : item->childItems()) {
+            if (child->objectName() == objectName)
+                found.append(child);
+            walk(child);
+        }
+    };
+    walk(m_scene->window().contentItem());
+    return found;
 }

@@ -18,6 +18,8 @@ public:
     QmlScene &scene() { return *m_scene; }
     UserData &store() { return *m_store; }
     QQuickItem *find(const QString &objectName) const;
+    // Every item of that name, list rows and items moved over the window included.
+    QList<QQuickItem *> findAll(const QString &objectName) const;
     // Opens the root's sheet in `mode` ("add", "edit", "noti", "overview") and lets it settle.
     void present(const QString &mode);
     void dismiss();

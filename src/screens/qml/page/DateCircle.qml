@@ -94,9 +94,10 @@ Item {
             fontSizeMode: Text.Fit
             minimumPixelSize: 14
             color: page.fontColor
+            // Its two lines' height holds it: a line count or an ellipsis would have the text
+            // cut rather than shrunk (twenty wide letters were cut at the full size). Titles
+            // have twenty characters at the most, which fit two lines at the smallest size.
             wrapMode: Text.Wrap
-            maximumLineCount: 2
-            elide: Text.ElideRight
             Accessible.ignored: true
         }
         Text {
