@@ -33,7 +33,9 @@ Item {
         function place(left, itemWidth) {
             return LayoutMirroring.enabled ? width - left - itemWidth : left
         }
-        width: root.width
+        // Room at either end for an option's focus ring, which the sheet would cut.
+        x: 4
+        width: root.width - 8
         spacing: 10
         Item {
             width: rows.width
