@@ -4,6 +4,8 @@
 
 #include <QQuickItem>
 #include <QTest>
+#include <QGlyphRun>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 namespace {
@@ -107,4 +109,39 @@ TEST_F(Mirroring, ThePagerMovesTheNaturalWayOfTheLanguage)
         scene.scene().settle(450);
         EXPECT_EQ(scene.store().currentPage(), 0) << locale;
     }
+}
+
+// A Latin title with digits and a stop keeps its own order inside the Arabic notice: the
+// stop stays after its digits rather than moving to the far side of the title.
+TEST_F(Mirroring, ALatinTitleKeepsItsOrderInsideAnArabicSentence)
+{
+    LanguageScene arabic(QStringLiteral("ar_EG"));
+    const QString title = QStringLiteral("Trip 2027!");
+    arabic.store().addEvent(localTime(2027, 7, 1), title, true, 1003);
+    arabic.scene().settle(60);
+    arabic.store().deleteEvent(arabic.store().indexOfEvent(arabic.store().magicDates().at(0).id));
+    arabic.scene().settle(100);
+    QQuickItem *notice = arabic.find(QStringLiteral("noticeText"));
+    ASSERT_TRUE(notice);
+    const QString shown = notice->property("text").toString();
+    arabic.scene().grab(QStringLiteral("mirroring-ar-notice"));
+
+    QTextLayout layout(shown, notice->property("font").value<QFont>());
+    layout.beginLayout();
+    layout.createLine().setLineWidth(1000);
+    layout.endLayout();
+    const qsizetype start = shown.indexOf(title);
+    ASSERT_GE(start, 0) << shown.toStdString();
+    // Where a character of the title is drawn.
+    const auto xOf = [&](QChar c) {
+        const QList<QGlyphRun> runs = layout.glyphRuns(int(start + title.indexOf(c)), 1);
+        return runs.isEmpty() ? -1.0 : runs.constFirst().boundingRect().center().x();
+    };
+    // Left to right inside the title: "T" before "2027", the stop right after the "7".
+    const qreal t = xOf(QLatin1Char('T'));
+    const qreal seven = xOf(QLatin1Char('7'));
+    const qreal stop = xOf(QLatin1Char('!'));
+    EXPECT_LT(t, seven);
+    EXPECT_GT(stop, seven);
+    EXPECT_LT(stop - seven, 30);
 }
