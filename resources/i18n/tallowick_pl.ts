@@ -29,11 +29,11 @@
     </message>
     <message id="Setting.notiDayOption2">
         <source>3 days before</source>
-        <translation>3 dni wcześniej</translation>
+        <translation>3 dni przed</translation>
     </message>
     <message id="Setting.notiDayOption3">
         <source>7 days before</source>
-        <translation>7 dni wcześniej</translation>
+        <translation>7 dni przed</translation>
     </message>
     <message id="Setting.notiDayOption4">
         <source>Off</source>

@@ -3,6 +3,9 @@
 #include <platform/localization.h>
 
 #include <QFontDatabase>
+#include <QHash>
+#include <QMutex>
+#include <QRegularExpression>
 #include <QResource>
 
 namespace {
@@ -31,8 +34,12 @@ const Families &families()
         // The installed fonts are read first: faces added to a database that holds them join
         // it, while faces added before have the whole database read again at the first text.
         QFontDatabase::families();
-        return Families{loadFamily(QStringLiteral(":/tallowick/faces/Display.otf"), QStringLiteral("sans-serif")),
-                        loadFamily(QStringLiteral(":/tallowick/faces/Label.ttf"), QStringLiteral("sans-serif"))};
+        const Families loaded{loadFamily(QStringLiteral(":/tallowick/faces/Display.otf"), QStringLiteral("sans-serif")),
+                              loadFamily(QStringLiteral(":/tallowick/faces/Label.ttf"), QStringLiteral("sans-serif"))};
+        // A text that names only the face (a QML text) still finds every script.
+        Faces::addFallbacks(loaded.display);
+        Faces::addFallbacks(loaded.label);
+        return loaded;
     }();
     return loaded;
 }
@@ -77,6 +84,33 @@ QStringList cjkFaces(const QString &text)
     return faces;
 }
 
+QStringList fallbacksAfter(const QString &first, const QString &text)
+{
+    QStringList list{first, QStringLiteral("Noto Sans"), QStringLiteral("Noto Sans Arabic"),
+                     QStringLiteral("Noto Sans Hebrew"), QStringLiteral("Noto Sans Devanagari"),
+                     QStringLiteral("Noto Sans Thai")};
+    list += cjkFaces(text);
+    list += {QStringLiteral("Noto Color Emoji"), QStringLiteral("DejaVu Sans")};
+    return list;
+}
+
+// A family name that no font has, so that the font engine takes its substitutes in order:
+// the faces of `families`. Named by the face and the Han forms chosen ("Tallowick Inter
+// Display CJK JP"); made once per name.
+QString substitutedFamily(const QStringList &families)
+{
+    static QMutex mutex;
+    static QHash<QString, bool> made;
+    const QString cjk = families.value(families.indexOf(QRegularExpression(QStringLiteral("Noto Sans CJK .*"))));
+    const QString name = QStringLiteral("Tallowick %1 %2").arg(families.constFirst(), cjk);
+    const QMutexLocker locker(&mutex);
+    if (!made.contains(name)) {
+        QFont::insertSubstitutions(name, families);
+        made.insert(name, true);
+    }
+    return name;
+}
+
 } // namespace
 
 namespace Faces {
@@ -93,12 +127,29 @@ QString family(Role role)
 
 QStringList familiesFor(Role role, const QString &text)
 {
-    QStringList list{family(role), QStringLiteral("Noto Sans"), QStringLiteral("Noto Sans Arabic"),
-                     QStringLiteral("Noto Sans Hebrew"), QStringLiteral("Noto Sans Devanagari"),
-                     QStringLiteral("Noto Sans Thai")};
-    list += cjkFaces(text);
-    list += {QStringLiteral("Noto Color Emoji"), QStringLiteral("DejaVu Sans")};
+    QStringList list = fallbacksAfter(family(role), text);
+    // The font engine keeps one set of fallbacks per first face and size, for whichever text
+    // asked first. A text whose kana or hangul call for other Han forms than the language's
+    // starts with its own CJK face (which has Latin letters and digits as well), so that its
+    // set is its own.
+    const QString own = cjkFaces(text).constFirst();
+    if (own != cjkFaces(QString()).constFirst()) {
+        list.removeAll(own);
+        list.prepend(own);
+    }
     return list;
+}
+
+QString familyFor(Role role, const QString &text)
+{
+    return substitutedFamily(familiesFor(role, text));
+}
+
+void addFallbacks(const QString &family)
+{
+    QStringList fallbacks = fallbacksAfter(family, QString());
+    fallbacks.removeFirst();
+    QFont::insertSubstitutions(family, fallbacks);
 }
 
 QFont font(Role role, int pixelSize, const QString &text)

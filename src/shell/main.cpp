@@ -66,6 +66,9 @@ int main(int argc, char *argv[])
     if (options.verbose)
         Diagnostics::setVerbose(true);
     Localization::installTranslations(app);
+    // The screens mirror for a language written from right to left (LayoutMirroring follows
+    // the application's direction), and text without a strong direction of its own runs so.
+    QGuiApplication::setLayoutDirection(Localization::isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     if (options.now)
         Clock::setFixed(*options.now);
 

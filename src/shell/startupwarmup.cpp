@@ -2,6 +2,7 @@
 
 #include <model/calendarhelper.h>
 #include <model/datecontext.h>
+#include <model/faces.h>
 #include <platform/clock.h>
 #include <screens/viewmodels/fonts.h>
 
@@ -38,6 +39,7 @@ void StartupWarmUp::prepareFirstWindow()
         QFont font = QGuiApplication::font();
         font.setFamilies({m_defaultFamily});
         QGuiApplication::setFont(font);
+        Faces::addFallbacks(m_defaultFamily);
     }
     // Moments away if not made yet: they follow the faces.
     DateContext::adoptAsCurrent(m_datesMade.get_future().get());

@@ -34,7 +34,8 @@ ViewLayout RuruLarge::layout() const
     // before it grows smaller.
     const qreal width = kSize.width() - 2 * kSidePadding;
 
-    TextBlock title(m_texts.title, widgetFont(Faces::Role::Display, 26, m_texts.title), width, 2);
+    TextBlock title(m_texts.title, TextBlock::fittingWords(widgetFont(Faces::Role::Display, 26, m_texts.title), m_texts.title, width, 16),
+                    width, 2);
     TextBlock date(m_texts.date, widgetFont(Faces::Role::Label, 15, m_texts.date), width, 2);
     const QRectF titleFrame(kSidePadding, kTopPadding, width, title.size().height());
     const QRectF dateFrame(kSidePadding, titleFrame.bottom() + kDateSpacing, width, date.size().height());

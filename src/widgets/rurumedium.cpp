@@ -43,7 +43,9 @@ ViewLayout RuruMedium::layout() const
     const qreal rightHeight = count.size().height() + label.size().height() - kLabelShift;
 
     const qreal leftWidth = rowWidth - rightWidth - kColumnGap;
-    TextBlock title(m_texts.title, widgetFont(Faces::Role::Display, 20, m_texts.title), leftWidth, 2);
+    TextBlock title(m_texts.title,
+                    TextBlock::fittingWords(widgetFont(Faces::Role::Display, 20, m_texts.title), m_texts.title, leftWidth, 14),
+                    leftWidth, 2);
     // A second title line widens the frame rather than running into the date.
     const qreal titleHeight = std::max(kTitleHeight, title.size().height() + kTitleMargin);
     const qreal dateWidth = std::min(kDateWidth, leftWidth);

@@ -32,7 +32,8 @@ ViewLayout RuruSummary::layout() const
     const qreal left = (kSize.width() - kColumnWidth) / 2;
     const qreal bottom = kSize.height() - kBottomPadding;
 
-    const QFont titleFont = widgetFont(Faces::Role::Display, 18, m_texts.title);
+    const QFont titleFont = TextBlock::fittingWords(widgetFont(Faces::Role::Display, 18, m_texts.title), m_texts.title,
+                                                    kColumnWidth, 13);
     // The title keeps to its frame: as many lines as fit, the last one cut short.
     TextBlock title(m_texts.title, titleFont, kColumnWidth, TextBlock::linesFitting(titleFont, kTitleHeight));
 

@@ -2,7 +2,10 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -59,6 +62,28 @@ TextBlock::TextBlock(const QString &text, const QFont &font, qreal width, int ma
     for (const QString &line : std::as_const(m_lines))
         widest = std::max(widest, metrics.horizontalAdvance(line));
     m_size = QSizeF(std::min(widest, width), (m_lines.size() - 1) * metrics.lineSpacing() + metrics.height());
+}
+
+QFont TextBlock::fittingWords(const QFont &font, const QString &text, qreal width, int minimumPixelSize)
+{
+    // The pieces between the places a line may break.
+    QList<QString> pieces;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, text);
+    qsizetype start = 0;
+    for (qsizetype end = finder.toNextBoundary(); end > 0; end = finder.toNextBoundary()) {
+        pieces.append(text.mid(start, end - start).trimmed());
+        start = end;
+    }
+    QFont fitted = font;
+    while (fitted.pixelSize() > minimumPixelSize) {
+        const QFontMetricsF metrics(fitted);
+        const bool fits = std::all_of(pieces.cbegin(), pieces.cend(),
+                                      [&](const QString &piece) { return metrics.horizontalAdvance(piece) <= width; });
+        if (fits)
+            break;
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    }
+    return fitted;
 }
 
 int TextBlock::linesFitting(const QFont &font, qreal height)

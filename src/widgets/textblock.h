@@ -18,6 +18,10 @@ public:
 
     // The number of lines of `font` that fit in `height` (at least one).
     static int linesFitting(const QFont &font, qreal height);
+    // `font`, made smaller (down to `minimumPixelSize`) until every piece of `text` that may
+    // not be broken (a word; a single character of Chinese or Japanese) fits `width`, so that
+    // a long word ("Sommerurlaub") shrinks rather than breaks in two.
+    static QFont fittingWords(const QFont &font, const QString &text, qreal width, int minimumPixelSize);
 
     const QFont &font() const { return m_font; }
     const QStringList &lines() const { return m_lines; }

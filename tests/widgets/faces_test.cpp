@@ -1,6 +1,7 @@
 #include <model/faces.h>
 #include <support/testenvironment.h>
 
+#include <QFontInfo>
 #include <QRawFont>
 #include <QTextLayout>
 #include <gtest/gtest.h>
@@ -75,22 +76,79 @@ TEST(Faces, EveryScriptDrawsInAFaceOfItsOwn)
     EXPECT_EQ(runs.constLast().family, QStringLiteral("Noto Color Emoji"));
 }
 
-// Han characters take the forms of the language the title is in.
+// Han characters take the forms of the language the title is in: drawn in the CJK face of
+// its kana or hangul, else in that of the language texts are shown in. Each text is drawn,
+// as the font engine shares fallbacks between fonts that begin with the same face.
 TEST(Faces, HanFollowsTheTitlesOwnLanguage)
 {
-    ScopedLocale english{QStringLiteral("en_US")};
-    EXPECT_EQ(Faces::familiesFor(Faces::Role::Display, QStringLiteral("東京へ行く")).indexOf(QStringLiteral("Noto Sans CJK JP")),
-              Faces::familiesFor(Faces::Role::Display, QStringLiteral("東京へ行く")).indexOf(QStringLiteral("Noto Sans CJK SC")) - 1);
-    const auto firstCjk = [](const QString &text) {
-        for (const QString &family : Faces::familiesFor(Faces::Role::Display, text)) {
-            if (family.startsWith(QLatin1String("Noto Sans CJK")))
-                return family;
-        }
-        return QString();
+    const auto hanFace = [](const QString &title, int size) {
+        const QList<GlyphRunFace> runs = runsOf(title, Faces::font(Faces::Role::Display, size, title));
+        return runs.isEmpty() ? QString() : runs.constFirst().family.toLower();
     };
-    EXPECT_EQ(firstCjk(QStringLiteral("東京へ行く")), QStringLiteral("Noto Sans CJK JP"));
-    EXPECT_EQ(firstCjk(QStringLiteral("韓國 여행")), QStringLiteral("Noto Sans CJK KR"));
-    EXPECT_EQ(firstCjk(QStringLiteral("東京")), QStringLiteral("Noto Sans CJK SC"));
+    {
+        ScopedLocale english{QStringLiteral("en_US")};
+        EXPECT_EQ(hanFace(QStringLiteral("東京へ行く"), 27), QStringLiteral("noto sans cjk jp"));
+        EXPECT_EQ(hanFace(QStringLiteral("東京 여행"), 27), QStringLiteral("noto sans cjk kr"));
+        EXPECT_EQ(hanFace(QStringLiteral("東京"), 27), QStringLiteral("noto sans cjk sc"));
+        // Latin letters beside the Han of the language's forms keep the app's face.
+        EXPECT_EQ(runsOf(QStringLiteral("Tokyo 東京"), Faces::font(Faces::Role::Display, 27, QStringLiteral("Tokyo 東京")))
+                      .constFirst()
+                      .family,
+                  Faces::family(Faces::Role::Display));
+    }
+    // (Another size: the engine keeps the fallbacks it made for a face and size.)
     ScopedLocale japanese{QStringLiteral("ja_JP")};
-    EXPECT_EQ(firstCjk(QStringLiteral("東京")), QStringLiteral("Noto Sans CJK JP"));
+    EXPECT_EQ(hanFace(QStringLiteral("東京"), 29), QStringLiteral("noto sans cjk jp"));
+    EXPECT_EQ(hanFace(QStringLiteral("東京 여행"), 29), QStringLiteral("noto sans cjk kr"));
+}
+
+// A screen's text names one family (a QML text's font.family): the face's own name, or the
+// name familyFor gives a person's title. Either draws every script as the widgets do, and a
+// title's Han characters in the forms of its own kana or hangul.
+TEST(Faces, OneFamilyNameDrawsLikeTheWholeList)
+{
+    ScopedLocale english{QStringLiteral("en_US")};
+    Faces::load();
+    const QStringList titles{QStringLiteral("Summer trip"), QStringLiteral("رحلة الصيف"), QStringLiteral("חופשת קיץ"),
+                             QStringLiteral("गर्मी की छुट्टी"), QStringLiteral("เที่ยวหน้าร้อน"),
+                             QStringLiteral("夏休みの旅行"), QStringLiteral("여름 여행"), QStringLiteral("Party 🎉")};
+    const auto familiesOf = [](const QList<GlyphRunFace> &runs) {
+        QStringList families;
+        for (const GlyphRunFace &run : runs) {
+            EXPECT_FALSE(run.missingGlyph) << run.family.toStdString();
+            // Faces found through a substitute are named in lower case.
+            families.append(run.family.toLower());
+        }
+        return families;
+    };
+    for (const QString &title : titles) {
+        const QStringList expected = familiesOf(runsOf(title, Faces::font(Faces::Role::Display, 26, title)));
+        QFont named(Faces::familyFor(Faces::Role::Display, title));
+        named.setPixelSize(26);
+        named.setWeight(QFont::ExtraBold);
+        EXPECT_EQ(familiesOf(runsOf(title, named)), expected) << title.toStdString();
+        // The face's own name, as the screens' labels and counts name it.
+        QFont face(Faces::family(Faces::Role::Display));
+        face.setPixelSize(26);
+        face.setWeight(QFont::ExtraBold);
+        // (Han characters there take the forms of the language texts are shown in.)
+        const QChar::Script script = title.at(0).script();
+        if (script != QChar::Script_Han && script != QChar::Script_Hangul) {
+            EXPECT_EQ(familiesOf(runsOf(title, face)), expected) << title.toStdString();
+        }
+    }
+    // Han beside kana in the Japanese forms, beside hangul in the Korean ones.
+    const QString tokyo = QStringLiteral("東京へ"), seoul = QStringLiteral("東京 여행");
+    EXPECT_NE(Faces::familyFor(Faces::Role::Display, tokyo), Faces::familyFor(Faces::Role::Display, seoul));
+    QFont japanese(Faces::familyFor(Faces::Role::Display, tokyo));
+    QFont korean(Faces::familyFor(Faces::Role::Display, seoul));
+    EXPECT_EQ(runsOf(QStringLiteral("東京"), japanese).constFirst().family.toLower(), QStringLiteral("noto sans cjk jp"));
+    EXPECT_EQ(runsOf(QStringLiteral("東京"), korean).constFirst().family.toLower(), QStringLiteral("noto sans cjk kr"));
+
+    // The plain texts' face takes the same fallbacks: Arabic in Noto's Arabic face, not in the
+    // Arabic letters of a Latin face.
+    const QString plain = QFontInfo(QFont()).family();
+    Faces::addFallbacks(plain);
+    QFont system(plain);
+    EXPECT_EQ(runsOf(QStringLiteral("رحلة"), system).constFirst().family.toLower(), QStringLiteral("noto sans arabic"));
 }

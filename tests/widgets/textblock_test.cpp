@@ -63,3 +63,19 @@ TEST(TextBlock, CountsTheLinesThatFitAHeight)
     EXPECT_EQ(TextBlock::linesFitting(font, metrics.height() + metrics.lineSpacing()), 2);
     EXPECT_EQ(TextBlock::linesFitting(font, 1), 1);
 }
+
+// A word wider than the column shrinks the font until it fits rather than breaking in two;
+// Chinese and Japanese, which break between any characters, keep their size; the font never
+// goes below its minimum.
+TEST(TextBlock, ALongWordShrinksTheFontBeforeItBreaks)
+{
+    const QFont font = widgetFont(Faces::Role::Display, 18, QString());
+    const QFont german = TextBlock::fittingWords(font, QStringLiteral("Sommerurlaub"), 110, 13);
+    EXPECT_LT(german.pixelSize(), 18);
+    EXPECT_GE(german.pixelSize(), 13);
+    EXPECT_EQ(TextBlock(QStringLiteral("Sommerurlaub"), german, 110, 2).lines(), QStringList{QStringLiteral("Sommerurlaub")});
+    // Words that fit keep the size, whatever the whole title's length.
+    EXPECT_EQ(TextBlock::fittingWords(font, QStringLiteral("Summer trip to the sea"), 110, 13).pixelSize(), 18);
+    EXPECT_EQ(TextBlock::fittingWords(font, QStringLiteral("夏休みの旅行に行こう"), 110, 13).pixelSize(), 18);
+    EXPECT_EQ(TextBlock::fittingWords(font, QStringLiteral("WWWWWWWWWWWWWWWWWWWW"), 110, 13).pixelSize(), 13);
+}

@@ -4,8 +4,9 @@
 #include <QString>
 #include <QtQml/qqml.h>
 
-// The app's two display faces, loaded from the program's resources once per process. Text in
-// other scripts falls back to the system's fonts (Korean, Japanese and Chinese included).
+// The app's two display faces for the screens: the faces library's (the ones the widgets draw
+// with), loaded once per process. Text in scripts they lack falls back to faces of those
+// scripts, and colour emoji.
 class Fonts : public QObject
 {
     Q_OBJECT
@@ -26,4 +27,8 @@ public:
     QString gilroy() const;
     // Family of the bold face used for small labels.
     QString avenir() const;
+
+    // The heavy face for a person's own text (a title): one family name whose fallbacks let
+    // the text's own script win, its Han characters in the forms its kana or hangul call for.
+    Q_INVOKABLE QString gilroyFor(const QString &text) const;
 };

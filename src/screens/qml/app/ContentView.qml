@@ -15,6 +15,13 @@ FocusScope {
     property bool animateEntrance: true
     focus: true
 
+    // A language written from right to left mirrors the whole app: anchors, rows, lists and
+    // the alignment of texts follow, and what is placed by x asks LayoutMirroring.enabled.
+    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
+    // The next event lies to the left when pages run from right to left.
+    readonly property int forward: LayoutMirroring.enabled ? -1 : 1
+
     // The page has the keys unless a sheet or an alert is open.
     readonly property bool pageHasKeys: !sheet.open && activeFocus
 
@@ -35,8 +42,10 @@ FocusScope {
         if (sheet.open)
             return
         switch (event.key) {
-        case Qt.Key_Left: case Qt.Key_PageUp: showPage(userData.currentPage - 1); break
-        case Qt.Key_Right: case Qt.Key_PageDown: showPage(userData.currentPage + 1); break
+        case Qt.Key_Left: showPage(userData.currentPage - forward); break
+        case Qt.Key_Right: showPage(userData.currentPage + forward); break
+        case Qt.Key_PageUp: showPage(userData.currentPage - 1); break
+        case Qt.Key_PageDown: showPage(userData.currentPage + 1); break
         case Qt.Key_Home: showPage(0); break
         case Qt.Key_End: showPage(events.count - 1); break
         case Qt.Key_Delete: deleteShown(); break
@@ -79,7 +88,9 @@ FocusScope {
         target: root.userData
         function onEventDeleted(title) {
             //% "“%1” deleted"
-            notice.show(qsTrId("notice.deleted").arg(title), qsTrId("notice.undo"))
+            // The title is isolated from the sentence around it, so that a Latin title and its
+            // digits keep their order inside a right-to-left sentence, and the other way round.
+            notice.show(qsTrId("notice.deleted").arg("\u2068" + title + "\u2069"), qsTrId("notice.undo"))
         }
     }
 

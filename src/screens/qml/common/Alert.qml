@@ -1,4 +1,5 @@
 import QtQuick
+import Tallowick
 
 // A phone-style alert over the whole window: a title, a message and one or two buttons.
 // Shown while `open` is true; any button closes it (after running its own signal). While it
@@ -18,6 +19,9 @@ FocusScope {
     anchors.fill: parent
     visible: open
     z: 1000
+    // Over the window's own content, outside the app's mirrored root: it mirrors by itself.
+    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
     // An alert covers the whole window, whichever screen asked for it.
     onOpenChanged: {
         if (!open) {
@@ -97,6 +101,10 @@ FocusScope {
                         bottomPadding: 19
                         Text {
                             objectName: "alertTitle"
+                            // Lines of even length: no word left alone on the last one.
+                            readonly property real slack: width - LineBreaks.balancedWidth(text, font, width)
+                            leftPadding: slack / 2
+                            rightPadding: slack / 2
                             width: parent.width
                             text: root.title
                             textFormat: Text.PlainText
@@ -108,6 +116,10 @@ FocusScope {
                         }
                         Text {
                             objectName: "alertMessage"
+                            // Lines of even length: no word left alone on the last one.
+                            readonly property real slack: width - LineBreaks.balancedWidth(text, font, width)
+                            leftPadding: slack / 2
+                            rightPadding: slack / 2
                             width: parent.width
                             text: root.message
                             textFormat: Text.PlainText

@@ -12,8 +12,11 @@ Item {
         id: holder
         width: childrenRect.width
         height: childrenRect.height
-        x: root.alignment === Qt.AlignLeft ? 0
-           : root.alignment === Qt.AlignRight ? root.width - width
+        // The start and the end swap when the layout is mirrored.
+        readonly property int start: root.LayoutMirroring.enabled ? Qt.AlignRight : Qt.AlignLeft
+        readonly property int end: root.LayoutMirroring.enabled ? Qt.AlignLeft : Qt.AlignRight
+        x: root.alignment === start ? 0
+           : root.alignment === end ? root.width - width
            : (root.width - width) / 2
     }
 }

@@ -46,7 +46,8 @@ Item {
         let x = inset
         for (let i = 0; i < order.length && order[i] !== name; ++i)
             x += columnWidth(order[i])
-        return x
+        // Mirrored, the columns are read from the right.
+        return LayoutMirroring.enabled ? width - x - columnWidth(name) : x
     }
 
     // The wheels take part once they are all built; until then their indices mean nothing.

@@ -124,9 +124,10 @@ FocusScope {
             Binding { target: titleField; property: "text"; value: root.form.eventName }
 
             FullWidth {
+                id: counterRow
                 width: parent.width
                 alignment: Qt.AlignRight
-                transform: Translate { x: -15; y: -3 }
+                transform: Translate { x: counterRow.LayoutMirroring.enabled ? 15 : -15; y: -3 }
                 Text {
                     objectName: "titleCounter"
                     text: root.form.counterText
@@ -154,7 +155,7 @@ FocusScope {
                 Binding { target: picker; property: "selectedDate"; value: root.form.selectedDate }
                 Text {
                     objectName: "dayLabel"
-                    x: 10 + 3
+                    x: LayoutMirroring.enabled ? parent.width - width - 13 : 13
                     y: picker.height / 2 - 115 - height / 2
                     text: qsTrId("common.day")
                     textFormat: Text.PlainText
@@ -233,7 +234,7 @@ FocusScope {
     }
 
     component SectionLabel: Text {
-        x: 15
+        x: LayoutMirroring.enabled ? parent.width - width - 15 : 15
         textFormat: Text.PlainText
         color: "white"
         font.family: Fonts.gilroy

@@ -40,9 +40,14 @@ Item {
     // the 68-point add button and 30 points after it, three 30-point icons, 8 points between
     // neighbours and 20 after the last: 256 points; the three gaps share what is left.
     readonly property real gap: Math.max(0, (width - 256) / 3)
+    // Mirrored, the row runs from the right: add at the right edge, delete nearest the left.
+    function place(left, itemWidth) {
+        return LayoutMirroring.enabled ? width - left - itemWidth : left
+    }
 
     Pressable {
         objectName: "addButton"
+        x: root.place(0, width)
         width: 68
         height: 68
         anchors.verticalCenter: parent.verticalCenter
@@ -54,7 +59,7 @@ Item {
 
         Rectangle {
             objectName: "addCircle"
-            x: -8
+            x: LayoutMirroring.enabled ? 8 : -8
             width: 68
             height: 68
             radius: 34
@@ -71,7 +76,7 @@ Item {
 
     MenuIcon {
         objectName: "editButton"
-        x: 114 + root.gap
+        x: root.place(114 + root.gap, width)
         source: "qrc:/tallowick/images/Edit.svg"
         name: qsTrId("edit.title")
         onClicked: root.present("edit")
@@ -79,7 +84,7 @@ Item {
 
     MenuIcon {
         objectName: "reminderButton"
-        x: 160 + 2 * root.gap
+        x: root.place(160 + 2 * root.gap, width)
         source: "qrc:/tallowick/images/Notification.svg"
         name: qsTrId("Setting.notification")
         onClicked: root.present("noti")
@@ -87,7 +92,7 @@ Item {
 
     MenuIcon {
         objectName: "deleteButton"
-        x: 206 + 3 * root.gap
+        x: root.place(206 + 3 * root.gap, width)
         source: "qrc:/tallowick/images/Delete.svg"
         name: qsTrId("Delete")
         onClicked: if (root.event) menu.deleteEventWithId(root.event.eventId)

@@ -17,7 +17,7 @@ Column {
         wrapMode: Text.Wrap
         maximumLineCount: 2
         elide: Text.ElideRight
-        font.family: Fonts.gilroy
+        font.family: Fonts.gilroyFor(text)
         font.weight: Font.ExtraBold
         font.pixelSize: 22
         color: root.fontColor

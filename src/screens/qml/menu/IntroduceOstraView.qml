@@ -42,6 +42,7 @@ Column {
             Image {
                 id: icon
                 objectName: "appIcon" + appRow.index
+                x: LayoutMirroring.enabled ? parent.width - width : 0
                 y: (parent.height - 20 - height) / 2
                 width: 64
                 height: 64
@@ -51,13 +52,15 @@ Column {
             }
             Column {
                 id: texts
-                x: icon.width + 20
+                x: LayoutMirroring.enabled ? 0 : icon.width + 20
                 y: (parent.height - 20 - height) / 2
-                width: parent.width - x
+                width: parent.width - icon.width - 20
                 spacing: 5
                 Text {
                     objectName: "appName" + appRow.index
                     width: parent.width
+                    // The leading edge, like the texts below it (a Latin name in Arabic too).
+                    horizontalAlignment: Text.AlignLeft
                     bottomPadding: 3
                     text: appRow.modelData
                     textFormat: Text.PlainText
@@ -68,6 +71,10 @@ Column {
                 Text {
                     width: parent.width
                     text: qsTrId(appRow.modelData + ".title")
+                    // Lines of even length: no word left alone on the last one.
+                    readonly property real slack: width - LineBreaks.balancedWidth(text, font, width)
+                    leftPadding: LayoutMirroring.enabled ? slack : 0
+                    rightPadding: LayoutMirroring.enabled ? 0 : slack
                     textFormat: Text.PlainText
                     wrapMode: Text.Wrap
                     font.pixelSize: 17
@@ -77,6 +84,10 @@ Column {
                 Text {
                     width: parent.width
                     text: qsTrId(appRow.modelData + ".sub")
+                    // Lines of even length: no word left alone on the last one.
+                    readonly property real slack: width - LineBreaks.balancedWidth(text, font, width)
+                    leftPadding: LayoutMirroring.enabled ? slack : 0
+                    rightPadding: LayoutMirroring.enabled ? 0 : slack
                     textFormat: Text.PlainText
                     wrapMode: Text.Wrap
                     font.pixelSize: 14

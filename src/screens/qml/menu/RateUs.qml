@@ -23,6 +23,10 @@ Column {
         }
         Text {
             objectName: "rateCopy"
+            // Lines of even length: no word left alone on the last one.
+            readonly property real slack: width - LineBreaks.balancedWidth(text, font, width)
+            leftPadding: LayoutMirroring.enabled ? slack : 0
+            rightPadding: LayoutMirroring.enabled ? 0 : slack
             width: parent.width
             text: qsTrId("Setting.reviewCopy")
             textFormat: Text.PlainText

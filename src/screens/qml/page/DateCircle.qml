@@ -25,6 +25,12 @@ Item {
     readonly property real textsBottom: texts.y + texts.height
     readonly property real countTop: countColumn.y
 
+    // The x of an item `itemWidth` wide that stands `margin` from the page's leading edge: the
+    // left one, or the right one when the layout is mirrored.
+    function leadingX(margin, itemWidth) {
+        return LayoutMirroring.enabled ? width - margin - itemWidth : margin
+    }
+
     Rectangle {
         anchors.fill: parent
         color: Colors.hex(page.event ? page.event.bgColor : "")
@@ -34,7 +40,7 @@ Item {
     Pressable {
         id: overview
         objectName: "overviewButton"
-        x: 35
+        x: page.leadingX(35, width)
         y: 55
         width: 28
         height: 28
@@ -54,7 +60,7 @@ Item {
     // The page as one text, for assistive technology: title, whole date and count.
     Item {
         objectName: "pageText"
-        x: 35
+        x: page.leadingX(35, width)
         y: texts.y
         width: page.textsWidth
         height: countColumn.y + countColumn.height - y
@@ -67,13 +73,15 @@ Item {
     // Title and date, under the button; the date right under the title's lines.
     Item {
         id: texts
-        x: 35
+        x: page.leadingX(35, width)
         y: 55 + 28 + 12 + 14
         width: page.textsWidth
         height: date.y + date.height
         Text {
             id: title
             objectName: "eventTitle"
+            // The column's leading edge, whatever the text's own direction.
+            horizontalAlignment: Text.AlignLeft
             width: parent.width
             // Two lines of the full size at the most; a longer or wider title shrinks. Each line
             // is one fixed height whatever the size, so the box holds two lines and never three:
@@ -84,19 +92,23 @@ Item {
             verticalAlignment: Text.AlignTop
             text: page.event ? page.event.dateTitle : ""
             textFormat: Text.PlainText
-            font.family: Fonts.gilroy
+            font.family: Fonts.gilroyFor(text)
             font.weight: Font.ExtraBold
             font.pixelSize: 35
             fontSizeMode: Text.Fit
             minimumPixelSize: 14
             color: page.fontColor
+            // Its two lines' height holds it: a line count or an ellipsis would have the text
+            // cut rather than shrunk (twenty wide letters were cut at the full size). Titles
+            // have twenty characters at the most, which fit two lines at the smallest size.
             wrapMode: Text.Wrap
-            elide: Text.ElideRight
             Accessible.ignored: true
         }
         Text {
             id: date
             objectName: "eventDate"
+            // The column's leading edge, whatever the text's own direction.
+            horizontalAlignment: Text.AlignLeft
             y: Math.ceil(title.contentHeight) + 3
             width: parent.width
             text: CalendarHelper.minute, CalendarHelper.getRightDateFormat(page.event ? page.event.ddate : "")
@@ -112,12 +124,14 @@ Item {
     // The count sits above the menu.
     Column {
         id: countColumn
-        x: 35
+        x: page.leadingX(35, width)
         width: page.textsWidth
         anchors.bottom: menu.top
         anchors.bottomMargin: 10
         Text {
             text: page.circleTitle
+            width: parent.width
+            horizontalAlignment: Text.AlignLeft
             textFormat: Text.PlainText
             font.family: Fonts.avenir
             font.weight: Font.Bold
@@ -128,6 +142,8 @@ Item {
         }
         Text {
             objectName: "dayCount"
+            // The column's leading edge, whatever the text's own direction.
+            horizontalAlignment: Text.AlignLeft
             width: parent.width
             height: Math.ceil(page.countSize * 1.2)
             verticalAlignment: Text.AlignVCenter

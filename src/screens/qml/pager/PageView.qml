@@ -94,9 +94,15 @@ Item {
                 // After the pending layout, which would otherwise undo the move.
                 Qt.callLater(pages.jumpToCurrent)
             } else {
-                slide.to = originX + root.currentPage * width
+                slide.to = pageX(root.currentPage)
                 slide.start()
             }
+        }
+        // Where page `page` starts: from the left edge rightwards, or, mirrored, from the right
+        // edge leftwards.
+        function pageX(page) {
+            return effectiveLayoutDirection === Qt.RightToLeft ? originX + contentWidth - (page + 1) * width
+                                                               : originX + page * width
         }
         function jumpToCurrent() {
             if (root.currentPage < count)

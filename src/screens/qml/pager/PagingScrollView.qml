@@ -46,8 +46,13 @@ Item {
         cacheBuffer: 0
         model: root.events
         // Set, not bound: the view's origin moves as tiles are made and would loop a binding.
-        function follow() { contentX = originX - root.shownOffset }
+        // Mirrored, the tiles run leftwards from the right edge: the strip moves the other way.
+        function follow() {
+            contentX = effectiveLayoutDirection === Qt.RightToLeft ? originX + contentWidth - width + root.shownOffset
+                                                                   : originX - root.shownOffset
+        }
         onOriginXChanged: follow()
+        onContentWidthChanged: if (effectiveLayoutDirection === Qt.RightToLeft) follow()
         onWidthChanged: follow()
         Component.onCompleted: follow()
         delegate: CircleAnimation {
@@ -79,12 +84,14 @@ Item {
         target: null
         xAxis.enabled: true
         yAxis.enabled: false
-        onTranslationChanged: if (active) scroll.dragChanged(translation.x)
+        // A drag to the right brings the next event in when the pages run from right to left.
+        readonly property real forward: tiles.effectiveLayoutDirection === Qt.RightToLeft ? -1 : 1
+        onTranslationChanged: if (active) scroll.dragChanged(forward * translation.x)
         onActiveChanged: {
             if (active)
                 return
             // Where the drag would come to rest at its speed.
-            const predicted = translation.x + centroid.velocity.x * 0.2
+            const predicted = forward * (translation.x + centroid.velocity.x * 0.2)
             const target = scroll.dragEnded(predicted)
             root.userData.currentPage = target
         }

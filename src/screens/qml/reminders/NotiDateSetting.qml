@@ -28,29 +28,36 @@ Item {
         id: rows
         // The options at the end of the rows share one column, so their boxes line up.
         readonly property real endColumnWidth: Math.max(option2.width, option4.width)
-        width: root.width
+        // The x of an option that starts `left` from the row's leading edge (the right one when
+        // the layout is mirrored).
+        function place(left, itemWidth) {
+            return LayoutMirroring.enabled ? width - left - itemWidth : left
+        }
+        // Room at either end for an option's focus ring, which the sheet would cut.
+        x: 4
+        width: root.width - 8
         spacing: 10
         Item {
             width: rows.width
             height: Math.max(option1.height, option2.height)
-            Option { id: option1; number: 1; label: qsTrId("Setting.notiDayOption1") }
+            Option { id: option1; number: 1; label: qsTrId("Setting.notiDayOption1"); x: rows.place(0, width) }
             // At the end of the row, but never over the first option.
             Option {
                 id: option2
                 number: 2
                 label: qsTrId("Setting.notiDayOption2")
-                x: Math.max(option1.width + 8, parent.width - rows.endColumnWidth)
+                x: rows.place(Math.max(option1.width + 8, parent.width - rows.endColumnWidth), width)
             }
         }
         Item {
             width: rows.width
             height: Math.max(option3.height, option4.height)
-            Option { id: option3; number: 3; label: qsTrId("Setting.notiDayOption3"); fixedWidth: false }
+            Option { id: option3; number: 3; label: qsTrId("Setting.notiDayOption3"); fixedWidth: false; x: rows.place(0, width) }
             Option {
                 id: option4
                 number: 4
                 label: qsTrId("Setting.notiDayOption4")
-                x: Math.max(option3.width + 8, parent.width - rows.endColumnWidth)
+                x: rows.place(Math.max(option3.width + 8, parent.width - rows.endColumnWidth), width)
             }
         }
     }
@@ -79,6 +86,10 @@ Item {
         }
         Text {
             id: waitingText
+            // Lines of even length: no word left alone on the last one.
+            readonly property real slack: width - LineBreaks.balancedWidth(text, font, width)
+            leftPadding: LayoutMirroring.enabled ? slack : 0
+            rightPadding: LayoutMirroring.enabled ? 0 : slack
             x: 12
             y: 8
             width: parent.width - 24

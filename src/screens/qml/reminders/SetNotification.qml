@@ -54,6 +54,10 @@ Rectangle {
                 Text {
                     width: parent.width
                     text: qsTrId("Setting.notiTime")
+                    // Lines of even length: no word left alone on the last one.
+                    readonly property real slack: width - LineBreaks.balancedWidth(text, font, width)
+                    leftPadding: LayoutMirroring.enabled ? slack : 0
+                    rightPadding: LayoutMirroring.enabled ? 0 : slack
                     textFormat: Text.PlainText
                     wrapMode: Text.Wrap
                     font.pixelSize: 15
