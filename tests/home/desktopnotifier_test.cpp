@@ -83,9 +83,15 @@ protected:
                                          "</policy></busconfig>")
                               .arg(socket)
                               .toUtf8());
-        daemonProcess.start(daemon, {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork")});
+        // The daemon prints its address once it takes connections; its socket file shows up
+        // earlier, when a connection may still be refused.
+        daemonProcess.start(daemon, {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
+                                     QStringLiteral("--print-address=1")});
         ASSERT_TRUE(daemonProcess.waitForStarted(10000));
-        ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(socket); }));
+        ASSERT_TRUE(waitUntil([&] {
+            daemonProcess.waitForReadyRead(50);
+            return daemonProcess.canReadLine();
+        }));
         address = QStringLiteral("unix:path=") + socket;
         console = std::tmpfile();
     }
