@@ -116,9 +116,13 @@ Item {
         }
         // Pages are as wide as the view: a new width moves every page but the first (and,
         // mirrored, that one too, as the pages run from the right edge).
+        // (The first width is the start's, which follow() places.)
+        property real lastWidth: 0
         onWidthChanged: {
             follow()
-            Qt.callLater(pages.jumpAfterResize)
+            if (lastWidth > 1)
+                Qt.callLater(pages.jumpAfterResize)
+            lastWidth = width
         }
         function jumpAfterResize() {
             // The pages take their new places first.
