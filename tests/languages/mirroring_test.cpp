@@ -108,6 +108,20 @@ TEST_F(Mirroring, ThePagerMovesTheNaturalWayOfTheLanguage)
         QTest::keyClick(&scene.scene().window(), rtl ? Qt::Key_Right : Qt::Key_Left);
         scene.scene().settle(450);
         EXPECT_EQ(scene.store().currentPage(), 0) << locale;
+
+        // A window made narrower still shows the whole page, edge to edge.
+        for (const int page : {1, 0}) {
+            scene.store().setCurrentPage(page);
+            scene.scene().settle(450);
+            scene.scene().item()->setWidth(320);
+            scene.scene().settle(100);
+            const QImage narrow = scene.scene().grab();
+            const QColor background = hexColor(scene.store().magicDates().at(page).bgColor);
+            EXPECT_TRUE(near(pixel(narrow, 3, 20), background)) << locale << " page " << page;
+            EXPECT_TRUE(near(pixel(narrow, 317, 20), background)) << locale << " page " << page;
+            scene.scene().item()->setWidth(390);
+            scene.scene().settle(100);
+        }
     }
 }
 

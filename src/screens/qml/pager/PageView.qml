@@ -98,17 +98,37 @@ Item {
                 slide.start()
             }
         }
-        // Where page `page` starts: from the left edge rightwards, or, mirrored, from the right
-        // edge leftwards.
+        // Where page `page` starts: from the left edge rightwards. Mirrored, the pages run
+        // leftwards and the view's own estimates of its origin and width (it makes only the
+        // pages near the screen) place them: the view is asked.
         function pageX(page) {
-            return effectiveLayoutDirection === Qt.RightToLeft ? originX + contentWidth - (page + 1) * width
-                                                               : originX + page * width
+            if (effectiveLayoutDirection !== Qt.RightToLeft)
+                return originX + page * width
+            const shown = contentX
+            positionViewAtIndex(page, ListView.Beginning)
+            const target = contentX
+            contentX = shown
+            return target
         }
         function jumpToCurrent() {
             if (root.currentPage < count)
                 positionViewAtIndex(root.currentPage, ListView.Beginning)
         }
-        onWidthChanged: follow()
+        // Pages are as wide as the view: a new width moves every page but the first (and,
+        // mirrored, that one too, as the pages run from the right edge).
+        // (The first width is the start's, which follow() places.)
+        property real lastWidth: 0
+        onWidthChanged: {
+            follow()
+            if (lastWidth > 1)
+                Qt.callLater(pages.jumpAfterResize)
+            lastWidth = width
+        }
+        function jumpAfterResize() {
+            // The pages take their new places first.
+            forceLayout()
+            jumpToCurrent()
+        }
         Component.onCompleted: follow()
     }
     onCurrentPageChanged: pages.follow()
