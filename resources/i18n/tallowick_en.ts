@@ -340,5 +340,13 @@
         <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
         <translation>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</translation>
     </message>
+    <message id="Repeat.yearly">
+        <source>Every year</source>
+        <translation>Every year</translation>
+    </message>
+    <message id="Occurrence.year">
+        <source>%1 year</source>
+        <translation>%1 year</translation>
+    </message>
 </context>
 </TS>

@@ -337,5 +337,13 @@
         <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
         <translation>許可待ち：通知を許可すると、このリマインダーが始まります。タップして許可してください。</translation>
     </message>
+    <message id="Repeat.yearly">
+        <source>Every year</source>
+        <translation>毎年くり返す</translation>
+    </message>
+    <message id="Occurrence.year">
+        <source>%1 year</source>
+        <translation>%1年</translation>
+    </message>
 </context>
 </TS>

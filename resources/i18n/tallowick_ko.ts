@@ -337,5 +337,13 @@
         <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
         <translation>권한을 기다리는 중: 알림을 허용하면 이 알림이 시작돼요. 눌러서 허용하세요.</translation>
     </message>
+    <message id="Repeat.yearly">
+        <source>Every year</source>
+        <translation>매년 반복</translation>
+    </message>
+    <message id="Occurrence.year">
+        <source>%1 year</source>
+        <translation>%1 해</translation>
+    </message>
 </context>
 </TS>

@@ -337,5 +337,13 @@
         <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
         <translation>等待许可：允许通知后，此提醒才会开始。轻点以允许。</translation>
     </message>
+    <message id="Repeat.yearly">
+        <source>Every year</source>
+        <translation>每年重复</translation>
+    </message>
+    <message id="Occurrence.year">
+        <source>%1 year</source>
+        <translation>%1年</translation>
+    </message>
 </context>
 </TS>
