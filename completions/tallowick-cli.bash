@@ -38,8 +38,8 @@ _tallowick_cli()
         case $command in
             count) options='--count-up' ;;
             list | pending) options='--json' ;;
-            add) options='--count-up --theme' ;;
-            edit) options='--title --date --count-up --count-down --theme' ;;
+            add) options='--count-up --yearly --theme' ;;
+            edit) options='--title --date --count-up --count-down --yearly --once --theme' ;;
         esac
         COMPREPLY=($(compgen -W "$options $globals" -- "$cur"))
         return

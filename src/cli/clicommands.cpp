@@ -22,10 +22,11 @@ const char kHelp[] =
     "  count DATE [--count-up]       the day-count text of a date (\"YAY!\", 10, -3)\n"
     "  format DATE                   the display date in your language (18.Dec.26)\n"
     "  list [--json]                 index, count, date and title of every event\n"
-    "  add TITLE DATE [--count-up] [--theme ID]\n"
-    "                                add an event at the front\n"
-    "  edit INDEX [--title T] [--date D] [--count-up | --count-down] [--theme ID]\n"
-    "                                change an event\n"
+    "  add TITLE DATE [--count-up] [--yearly] [--theme ID]\n"
+    "                                add an event at the front; --yearly: it comes back every\n"
+    "                                year and counts down to its next occurrence\n"
+    "  edit INDEX [--title T] [--date D] [--count-up | --count-down] [--yearly | --once]\n"
+    "             [--theme ID]       change an event\n"
     "  delete INDEX                  delete an event (never the last one) and its reminders\n"
     "  move FROM TO                  move an event to another place in the list\n"
     "  open URL                      open a widget's or a shared event's link; prints the page\n"
@@ -65,13 +66,15 @@ const std::map<QString, Command> &commands()
     const QString countUp = QStringLiteral("count-up");
     const QString json = QStringLiteral("json");
     const QString theme = QStringLiteral("theme");
+    const QString yearly = QStringLiteral("yearly");
     static const std::map<QString, Command> table = {
         {QStringLiteral("count"), {1, {countUp}, {}, countCommand}},
         {QStringLiteral("format"), {1, {}, {}, formatCommand}},
         {QStringLiteral("list"), {0, {json}, {}, listCommand}},
-        {QStringLiteral("add"), {2, {countUp}, {theme}, addCommand}},
+        {QStringLiteral("add"), {2, {countUp, yearly}, {theme}, addCommand}},
         {QStringLiteral("edit"),
-         {1, {countUp, QStringLiteral("count-down")}, {QStringLiteral("title"), QStringLiteral("date"), theme}, editCommand}},
+         {1, {countUp, QStringLiteral("count-down"), yearly, QStringLiteral("once")},
+          {QStringLiteral("title"), QStringLiteral("date"), theme}, editCommand}},
         {QStringLiteral("delete"), {1, {}, {}, deleteCommand}},
         {QStringLiteral("move"), {2, {}, {}, moveCommand}},
         {QStringLiteral("open"), {1, {}, {}, openCommand}},

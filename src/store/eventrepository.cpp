@@ -2,6 +2,7 @@
 
 #include "storelog.h"
 
+#include <model/calendarhelper.h>
 #include <model/resources.h>
 #include <model/widgetcontent.h>
 #include <platform/atomicfile.h>
@@ -65,6 +66,17 @@ std::optional<StoreOutcome> titleRefusal(const QString &storedTitle)
         return StoreOutcome::TitleTooLong;
     }
     return std::nullopt;
+}
+
+// The day an event's reminders are for: its next occurrence when it repeats, else its date.
+QDate reminderDay(const EDate &event)
+{
+    return CalendarHelper::toDayDate(CalendarHelper::countedDate(event)).toLocalTime().date();
+}
+
+std::optional<QString> repeatFor(bool yearly)
+{
+    return yearly ? std::optional(QString::fromLatin1(EDate::kRepeatYearly)) : std::nullopt;
 }
 
 // The records the widget shows, without the time they were written.
@@ -142,6 +154,8 @@ EventList EventRepository::open()
         if (list.source != EventList::Source::Saved)
             saveLocked(list.events, list);
         published = publishContentsLocked(list.events);
+        // An app that was not running when a yearly event's day passed renews its reminders.
+        renewYearlyRemindersLocked(list.events);
     }
     if (published)
         WidgetReload::reloadAllTimelines();
@@ -222,10 +236,12 @@ EventRepository::Result EventRepository::add(const EventDraft &draft, bool uniqu
         // A known event is not reported as a full list.
         if (uniqueTitle && std::any_of(events.cbegin(), events.cend(), [&](const EDate &e) { return e.dateTitle == title; }))
             return {StoreOutcome::TitleTaken};
+        if (draft.yearly && !draft.countdown)
+            return {StoreOutcome::YearlyCountsUp};
         if (events.size() >= EventRules::kMaxEvents)
             return {StoreOutcome::ListFull};
         EDate event{storedDay(draft.day), draft.themeId, {}, {}, {}, {}, title, {}, {}, false, std::nullopt,
-                    draft.countdown, newEventId()};
+                    draft.countdown, newEventId(), repeatFor(draft.yearly)};
         applyTheme(event, *theme);
         qCDebug(lcStore).noquote() << "datetime ====" << event.ddate;
         events.prepend(event);
@@ -251,18 +267,26 @@ EventRepository::Result EventRepository::change(const QString &id, const EventCh
             return {StoreOutcome::UnknownTheme, id};
 
         EDate &event = events[at];
+        if (change.yearly.value_or(false) && !change.countdown.value_or(event.countdown.value_or(true)))
+            return {StoreOutcome::YearlyCountsUp, id};
         const EDate before = event;
         if (title)
             event.dateTitle = *title;
-        if (change.day && storedDay(*change.day) != event.ddate) {
+        const bool newDay = change.day && storedDay(*change.day) != event.ddate;
+        if (newDay)
+            event.ddate = storedDay(*change.day);
+        if (change.countdown)
+            event.countdown = *change.countdown;
+        if (change.yearly)
+            event.repeat = repeatFor(*change.yearly);
+        else if (!event.countdown.value_or(true) && before.repeatsYearly())
+            event.repeat.reset();
+        if (newDay || reminderDay(event) != reminderDay(before)) {
             // Reminders were made for the old day; none of them may fire now. Removed in this
             // step, so a reminder chosen meanwhile for the new day is not taken too.
             NotificationHelper(m_center).removeNotification(event);
             event.repeatNotification.reset();
-            event.ddate = storedDay(*change.day);
         }
-        if (change.countdown)
-            event.countdown = *change.countdown;
         if (theme)
             applyTheme(event, *theme);
         return {StoreOutcome::Done, id, event != before};
@@ -349,6 +373,44 @@ void EventRepository::setNotificationsAllowed(bool allowed)
         if (option != NotiDays::off)
             helper.addNotification(event, option);
     }
+}
+
+int EventRepository::renewYearlyReminders()
+{
+    const SettingsStore::Lock lock = m_settings.lock();
+    return renewYearlyRemindersLocked(read().events);
+}
+
+int EventRepository::renewYearlyRemindersLocked(const QList<EDate> &events)
+{
+    QList<const EDate *> yearly;
+    for (const EDate &event : events) {
+        if (event.repeatsYearly() && event.repeatNotification && notiDaysFromCode(*event.repeatNotification) != NotiDays::off)
+            yearly.append(&event);
+    }
+    if (yearly.isEmpty() || m_center.authorizationStatus() != AuthorizationStatus::Authorized)
+        return 0;
+    const QDate today = Clock::now().toLocalTime().date();
+    const QList<NotificationRequest> pending = m_center.pendingRequests();
+    NotificationHelper helper(m_center);
+    int renewed = 0;
+    for (const EDate *event : yearly) {
+        const auto next = CalendarHelper::nextOccurrence(*event);
+        // On the day itself its reminders were made before (and may have been shown already):
+        // the next ones come once the day is over.
+        if (!next || next->day == today)
+            continue;
+        const bool armed = std::any_of(pending.cbegin(), pending.cend(), [&](const NotificationRequest &request) {
+            return NotificationHelper::eventIdOf(request.identifier) == event->id
+                && NotificationHelper::eventDayOf(request.identifier) == next->day;
+        });
+        if (armed)
+            continue;
+        qCInfo(lcStore).noquote() << "Reminders of" << event->dateTitle << "renewed for" << next->day.toString(Qt::ISODate);
+        helper.addNotification(*event, notiDaysFromCode(*event->repeatNotification));
+        ++renewed;
+    }
+    return renewed;
 }
 
 void EventRepository::publish()

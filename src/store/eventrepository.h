@@ -21,6 +21,7 @@ struct EventDraft
     QDate day;
     bool countdown = true;
     qint64 themeId = EventRules::kDefaultThemeId;
+    bool yearly = false; // comes back every year; only a count-down event may
 };
 
 // The fields one change sets; the others stay as they are saved, whoever saved them.
@@ -30,8 +31,10 @@ struct EventChange
     std::optional<QDate> day = std::nullopt;
     std::optional<bool> countdown = std::nullopt;
     std::optional<qint64> themeId = std::nullopt;
+    // Every year, or once. An event turned to count up without naming this stops repeating.
+    std::optional<bool> yearly = std::nullopt;
 
-    bool isEmpty() const { return !title && !day && !countdown && !themeId; }
+    bool isEmpty() const { return !title && !day && !countdown && !themeId && !yearly; }
 };
 
 // The event list as it was read or left by one step.
@@ -95,9 +98,11 @@ public:
     };
 
     // A new event at the front of the list. `uniqueTitle`: refused when the title is taken.
+    // A yearly draft must count down.
     Result add(const EventDraft &draft, bool uniqueTitle = false);
-    // Sets the fields `change` names on the event. A new day forgets the event's reminder
-    // choice and removes its pending reminders, which belong to the old day.
+    // Sets the fields `change` names on the event. A new day, or a change of repeating that
+    // moves the day its reminders are for, forgets the event's reminder choice and removes
+    // its pending reminders, which belong to the old day.
     Result change(const QString &id, const EventChange &change);
     // Deletes the event with its pending reminders, unless it is the last one.
     Result remove(const QString &id);
@@ -117,8 +122,16 @@ public:
     // choice of every event, so that no option stays on with nothing behind it.
     void setNotificationsAllowed(bool allowed);
 
-    // Rewrites "contents.json" from the saved list when it says something else, and asks the
-    // widget to reload.
+    // Schedules the reminders of the next occurrence of each yearly event that has a reminder
+    // choice, once its last occurrence is over, so that they never run out. Idempotent: an
+    // occurrence whose reminders are pending (or whose day is today) is left alone, so the
+    // home screen at midnight and the app at its start may both call it. Nothing happens
+    // while reminders are not allowed; without such events it reads no reminder at all.
+    // Returns how many events got new reminders.
+    int renewYearlyReminders();
+
+    // Rewrites "contents.json" from the saved list when it says something else (a yearly
+    // event's next occurrence moved on, say), and asks the widget to reload.
     void publish();
 
     // The event with this id in `events`; nullptr when there is none.
@@ -135,6 +148,7 @@ private:
     bool saveLocked(const QList<EDate> &events, EventList &list);
     // Writes "contents.json" for `events` unless it already shows them; true when written.
     bool publishContentsLocked(const QList<EDate> &events) const;
+    int renewYearlyRemindersLocked(const QList<EDate> &events);
     void remember(const EventList &list) const;
 
     SettingsStore m_settings;

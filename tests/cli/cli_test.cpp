@@ -216,6 +216,32 @@ TEST_F(Cli, KeepsEventsFromAddToDelete)
     EXPECT_EQ(QJsonDocument::fromJson(contents.readAll()).array().size(), 1);
 }
 
+TEST_F(Cli, YearlyEventsListTheirNextOccurrence)
+{
+    const QString now = QStringLiteral("--now=2026-05-02T09:00:00");
+    ASSERT_EQ(runCli({now, QStringLiteral("add"), QStringLiteral("Mum"), QStringLiteral("2016-05-01"), QStringLiteral("--yearly")}).exitCode, 0);
+    CliRun run = runCli({now, QStringLiteral("list")});
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral("0\t364\t2027-05-01\tMum\n"))) << run.out.toStdString();
+    run = runCli({QStringLiteral("--now=2027-05-01T09:00:00"), QStringLiteral("list"), QStringLiteral("--json")});
+    const QJsonObject mum = QJsonDocument::fromJson(run.out.toUtf8()).array().at(0).toObject();
+    EXPECT_EQ(mum.value(QStringLiteral("count")).toString(), QStringLiteral("YAY!"));
+    EXPECT_EQ(mum.value(QStringLiteral("ddate")).toString(), QStringLiteral("2016-05-01"));
+    EXPECT_EQ(mum.value(QStringLiteral("repeat")).toString(), QStringLiteral("yearly"));
+    EXPECT_EQ(mum.value(QStringLiteral("next")).toString(), QStringLiteral("2027-05-01"));
+    EXPECT_EQ(mum.value(QStringLiteral("occurrence")).toInt(), 11);
+
+    ASSERT_EQ(runCli({now, QStringLiteral("edit"), QStringLiteral("0"), QStringLiteral("--once")}).exitCode, 0);
+    run = runCli({now, QStringLiteral("list")});
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral("0\t-3653\t2016-05-01\tMum\n"))) << run.out.toStdString();
+    ASSERT_EQ(runCli({now, QStringLiteral("edit"), QStringLiteral("0"), QStringLiteral("--yearly")}).exitCode, 0);
+    // A shared event's link may carry the repeat too.
+    run = runCli({now, QStringLiteral("open"),
+                  QStringLiteral("tallowick://add?ddate=2020-02-29&countdown=true&dateTitle=Leap&repeat=yearly")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    run = runCli({now, QStringLiteral("list")});
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral("0\t302\t2027-02-28\tLeap\n1\t364\t2027-05-01\tMum\n"))) << run.out.toStdString();
+}
+
 TEST_F(Cli, BadInputChangesNothing)
 {
     runCli({QStringLiteral("list")});
@@ -226,6 +252,9 @@ TEST_F(Cli, BadInputChangesNothing)
         {QStringLiteral("edit"), QStringLiteral("x"), QStringLiteral("--title"), QStringLiteral("A")},
         {QStringLiteral("edit"), QStringLiteral("0"), QStringLiteral("--date"), QStringLiteral("2026-13-45")},
         {QStringLiteral("edit"), QStringLiteral("0"), QStringLiteral("--count-up"), QStringLiteral("--count-down")},
+        {QStringLiteral("edit"), QStringLiteral("0"), QStringLiteral("--yearly"), QStringLiteral("--once")},
+        {QStringLiteral("edit"), QStringLiteral("0"), QStringLiteral("--yearly"), QStringLiteral("--count-up")},
+        {QStringLiteral("add"), QStringLiteral("T"), QStringLiteral("2026-12-24"), QStringLiteral("--yearly"), QStringLiteral("--count-up")},
         {QStringLiteral("add"), QStringLiteral("T"), QStringLiteral("tomorrow")},
         {QStringLiteral("add"), QStringLiteral("T"), QStringLiteral("2026-12-24"), QStringLiteral("--theme"), QStringLiteral("blue")},
         {QStringLiteral("move"), QStringLiteral("0"), QStringLiteral("9")},
