@@ -13,6 +13,7 @@ _tallowick_cli()
         --now) COMPREPLY=($(compgen -W "$(date +%Y-%m-%dT%H:%M:%S)" -- "$cur")); return ;;
         --theme) COMPREPLY=($(compgen -W "$themes" -- "$cur")); return ;;
         --title | --date) COMPREPLY=(); return ;;
+        --ics) COMPREPLY=($(compgen -f -X '!*.ics' -- "$cur") $(compgen -d -- "$cur")); return ;;
     esac
 
     # The command and the arguments before the word being completed; "--" ends the options.
@@ -22,7 +23,7 @@ _tallowick_cli()
         if [ -z "$ended" ]; then
             case $word in
                 --) ended=1; continue ;;
-                --now | --theme | --title | --date) ((i++)); continue ;;
+                --now | --theme | --title | --date | --ics) ((i++)); continue ;;
                 -?*) continue ;;
             esac
         fi
@@ -40,13 +41,14 @@ _tallowick_cli()
             list | pending) options='--json' ;;
             add) options='--count-up --yearly --theme' ;;
             edit) options='--title --date --count-up --count-down --yearly --once --theme' ;;
+            export) options='--ics' ;;
         esac
         COMPREPLY=($(compgen -W "$options $globals" -- "$cur"))
         return
     fi
 
     if [ -z "$command" ]; then
-        COMPREPLY=($(compgen -W 'count format list add edit delete move open remind notifications pending' -- "$cur"))
+        COMPREPLY=($(compgen -W 'count format list add edit delete move open remind notifications pending export' -- "$cur"))
         return
     fi
     case $command:$arguments in

@@ -11,7 +11,7 @@ app_packages=(
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
   qml6-module-qtquick-window qml6-module-qtquick-templates
   qml6-module-qtqml-workerscript
-  libicu-dev libplist-dev
+  libicu-dev libplist-dev libical-dev
   fonts-inter fonts-lato fonts-noto-cjk fontconfig
   # the icon's PNG sizes are drawn from its SVG at build time
   librsvg2-bin
@@ -26,6 +26,8 @@ test_packages=(
   dpkg-dev fakeroot file lintian man-db zsh
   # a private session bus with a notification daemon that records what it is sent
   dbus-daemon python3-dbusmock python3-dbus
+  # an independent reader of the calendars Tallowick writes, with its repeating rules
+  python3-icalendar python3-recurring-ical-events
 )
 
 case "${1:-all}" in

@@ -348,5 +348,25 @@
         <source>%1 year</source>
         <translation>%1 year</translation>
     </message>
+    <message id="Transfer.exportCalendar">
+        <source>Export to a calendar file</source>
+        <translation>Export to a calendar file</translation>
+    </message>
+    <message id="Transfer.importCalendar">
+        <source>Import from a calendar file</source>
+        <translation>Import from a calendar file</translation>
+    </message>
+    <message id="Transfer.backUp">
+        <source>Back up events</source>
+        <translation>Back up events</translation>
+    </message>
+    <message id="Transfer.restore">
+        <source>Restore events</source>
+        <translation>Restore events</translation>
+    </message>
+    <message id="Transfer.fileNotWritten">
+        <source>The file could not be written</source>
+        <translation>The file could not be written</translation>
+    </message>
 </context>
 </TS>

@@ -345,5 +345,25 @@
         <source>%1 year</source>
         <translation>%1年</translation>
     </message>
+    <message id="Transfer.exportCalendar">
+        <source>Export to a calendar file</source>
+        <translation>カレンダーファイルに書き出す</translation>
+    </message>
+    <message id="Transfer.importCalendar">
+        <source>Import from a calendar file</source>
+        <translation>カレンダーファイルから読み込む</translation>
+    </message>
+    <message id="Transfer.backUp">
+        <source>Back up events</source>
+        <translation>イベントをバックアップ</translation>
+    </message>
+    <message id="Transfer.restore">
+        <source>Restore events</source>
+        <translation>イベントを復元</translation>
+    </message>
+    <message id="Transfer.fileNotWritten">
+        <source>The file could not be written</source>
+        <translation>ファイルを書き込めませんでした</translation>
+    </message>
 </context>
 </TS>

@@ -345,5 +345,25 @@
         <source>%1 year</source>
         <translation>%1 해</translation>
     </message>
+    <message id="Transfer.exportCalendar">
+        <source>Export to a calendar file</source>
+        <translation>캘린더 파일로 내보내기</translation>
+    </message>
+    <message id="Transfer.importCalendar">
+        <source>Import from a calendar file</source>
+        <translation>캘린더 파일에서 가져오기</translation>
+    </message>
+    <message id="Transfer.backUp">
+        <source>Back up events</source>
+        <translation>이벤트 백업</translation>
+    </message>
+    <message id="Transfer.restore">
+        <source>Restore events</source>
+        <translation>이벤트 복원</translation>
+    </message>
+    <message id="Transfer.fileNotWritten">
+        <source>The file could not be written</source>
+        <translation>파일을 쓸 수 없어요</translation>
+    </message>
 </context>
 </TS>

@@ -36,6 +36,8 @@ const char kHelp[] =
     "  notifications allow|deny|status\n"
     "                                whether Tallowick may send reminders\n"
     "  pending [--json]              reminders waiting to be delivered\n"
+    "  export --ics FILE             write the events as an iCalendar file for calendar programs\n"
+    "                                (FILE - for standard output)\n"
     "\n"
     "Options, for every command:\n"
     "      --now yyyy-MM-ddTHH:mm:ss fix the clock at this local time\n"
@@ -81,6 +83,7 @@ const std::map<QString, Command> &commands()
         {QStringLiteral("remind"), {2, {}, {}, remindCommand}},
         {QStringLiteral("notifications"), {1, {}, {}, notificationsCommand}},
         {QStringLiteral("pending"), {0, {json}, {}, pendingCommand}},
+        {QStringLiteral("export"), {0, {}, {QStringLiteral("ics")}, exportCommand}},
     };
     return table;
 }
@@ -150,13 +153,22 @@ QString printableField(const QString &text)
 
 int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
+    // The command's own options decide how the line reads: "--json" is a flag of list and a
+    // file of export. A first reading, with every option any command knows, finds the command.
     QSet<QString> valueOptions;
     QSet<QString> flagOptions;
     for (const auto &[name, command] : commands()) {
         valueOptions.unite(command.valueOptions);
         flagOptions.unite(command.flags);
     }
-    const CliArguments args = CliArguments::parse(arguments, valueOptions, flagOptions);
+    valueOptions.subtract(flagOptions);
+    CliArguments args = CliArguments::parse(arguments, valueOptions, flagOptions);
+    if (const auto known = commands().find(args.command); known != commands().end() && !args.help && !args.version) {
+        // Read again as this command reads its options; the others' still parse, to be named.
+        const Command &command = known->second;
+        args = CliArguments::parse(arguments, (valueOptions - command.flags).unite(command.valueOptions),
+                                   (flagOptions - command.valueOptions).unite(command.flags));
+    }
     const CliContext context{args, out, err};
     if (!args.error.isEmpty())
         return context.usageError(args.error);

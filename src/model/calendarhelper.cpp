@@ -179,6 +179,11 @@ std::optional<QDateTime> CalendarHelper::parse(const QString &text)
     return parsed ? std::optional(fromUDate(*parsed)) : std::nullopt;
 }
 
+std::optional<QDate> CalendarHelper::dayOf(const QString &ddate)
+{
+    return eventDay(DateContext::current(), ddate);
+}
+
 QDateTime CalendarHelper::toDayDate(const QString &text)
 {
     const auto parsed = DateContext::current().parseDay(text);

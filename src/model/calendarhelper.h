@@ -42,6 +42,9 @@ public:
     static QDateTime toDate(const QString &text);
     // The same parse without the fallback: nothing when the text is no date.
     static std::optional<QDateTime> parse(const QString &text);
+    // The local calendar day a stored date text names ("yyyy-MM-dd" read as written); nothing
+    // when the text is no date.
+    static std::optional<QDate> dayOf(const QString &ddate);
     // Parses "yyyy-MM-dd" only; the current instant when it does not parse.
     static QDateTime toDayDate(const QString &text);
 
