@@ -2,6 +2,7 @@
 
 #include "storelog.h"
 
+#include <calendar/calendarfeed.h>
 #include <model/calendarhelper.h>
 #include <model/resources.h>
 #include <model/widgetcontent.h>
@@ -154,6 +155,7 @@ EventList EventRepository::open()
         if (list.source != EventList::Source::Saved)
             saveLocked(list.events, list);
         published = publishContentsLocked(list.events);
+        CalendarFeed::update(list.events, Clock::now());
         // An app that was not running when a yearly event's day passed renews its reminders.
         renewYearlyRemindersLocked(list.events);
     }
@@ -211,9 +213,10 @@ EventRepository::Result EventRepository::transact(Apply apply)
         result.outcome = step.outcome;
         result.id = step.id;
         if (step.outcome == StoreOutcome::Done && step.changed) {
-            if (saveLocked(events, result.list))
+            if (saveLocked(events, result.list)) {
                 published = publishContentsLocked(events);
-            else
+                CalendarFeed::update(events, Clock::now());
+            } else
                 result.outcome = StoreOutcome::NotSaved;
         }
     }
@@ -418,7 +421,9 @@ void EventRepository::publish()
     bool published = false;
     {
         const SettingsStore::Lock lock = m_settings.lock();
-        published = publishContentsLocked(read().events);
+        const QList<EDate> events = read().events;
+        published = publishContentsLocked(events);
+        CalendarFeed::update(events, Clock::now());
     }
     if (published)
         WidgetReload::reloadAllTimelines();

@@ -67,7 +67,8 @@ enum class ReminderOutcome {
 // The list lives in the settings file under "magicDates". Every change is one transaction
 // under the settings file's lock: it reads what is saved now, applies the rules of
 // EventRules, saves once and, when the widget shows what changed, republishes
-// "contents.json" and asks the home screen to reload. So no process's change is lost to
+// "contents.json" and asks the home screen to reload; the calendar feed (CalendarFeed) is
+// rewritten when its calendar changed. So no process's change is lost to
 // another's, and no rule can be skipped. Reading never writes: a damaged file is reported,
 // and only a change keeps it aside before replacing it.
 //
@@ -87,7 +88,8 @@ public:
     EventList read() const;
     // The list for a program that shows and keeps it (the app at its start): as read(), but a
     // first start saves the packaged events, an unreadable list is kept aside and replaced,
-    // and the widget contents are published when they differ from the file.
+    // the widget contents and the calendar feed are published when they differ from their
+    // files, and the reminders of yearly events are renewed (renewYearlyReminders).
     EventList open();
 
     struct Result
@@ -131,7 +133,8 @@ public:
     int renewYearlyReminders();
 
     // Rewrites "contents.json" from the saved list when it says something else (a yearly
-    // event's next occurrence moved on, say), and asks the widget to reload.
+    // event's next occurrence moved on, say), and asks the widget to reload; the calendar
+    // feed likewise.
     void publish();
 
     // The event with this id in `events`; nullptr when there is none.

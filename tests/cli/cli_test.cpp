@@ -242,6 +242,23 @@ TEST_F(Cli, YearlyEventsListTheirNextOccurrence)
     EXPECT_TRUE(run.out.startsWith(QStringLiteral("0\t302\t2027-02-28\tLeap\n1\t364\t2027-05-01\tMum\n"))) << run.out.toStdString();
 }
 
+TEST_F(Cli, TheCalendarFeedFollowsEveryChange)
+{
+    const QString feed = home.dataHome() + QStringLiteral("/tallowick/events.ics");
+    runCli({kNow, QStringLiteral("list")});
+    EXPECT_FALSE(QFile::exists(feed)); // reading writes nothing, the feed neither
+    ASSERT_EQ(runCli({kNow, QStringLiteral("add"), QStringLiteral("Trip"), QStringLiteral("2026-12-18")}).exitCode, 0);
+    EXPECT_TRUE(readFile(feed).contains("SUMMARY:Trip\r\n"));
+    ASSERT_EQ(runCli({kNow, QStringLiteral("open"),
+                      QStringLiteral("https://tallowick.page.link?ddate=2016-05-01&countdown=true&dateTitle=Mum&repeat=yearly")})
+                  .exitCode,
+              0);
+    EXPECT_TRUE(readFile(feed).contains("SUMMARY:Mum\r\nTRANSP:TRANSPARENT\r\nRRULE:FREQ=YEARLY\r\n"));
+    ASSERT_EQ(runCli({kNow, QStringLiteral("delete"), QStringLiteral("1")}).exitCode, 0);
+    EXPECT_FALSE(readFile(feed).contains("SUMMARY:Trip"));
+    EXPECT_EQ(readFile(feed).count("BEGIN:VEVENT"), listJson().size());
+}
+
 TEST_F(Cli, BadInputChangesNothing)
 {
     runCli({QStringLiteral("list")});

@@ -178,21 +178,26 @@ TEST_F(Repository, AChangeSetsOnlyTheFieldsItNames)
     EXPECT_EQ(repository.change(QStringLiteral("gone"), EventChange{QStringLiteral("X")}).outcome, StoreOutcome::Gone);
 }
 
-TEST_F(Repository, EachChangeWritesTheSettingsAndTheContentsOnceAndNoChangeNothing)
+TEST_F(Repository, EachChangeWritesTheSettingsAndWhatShowsItOnceAndNoChangeNothing)
 {
     seedSavedEvents(numberedEvents(3));
     repository.open();
     const QString id = numberedEvents(3).at(0).id;
+    // The settings, the widget's contents and the calendar feed.
     quint64 before = AtomicFile::writeCount();
     repository.change(id, EventChange{QStringLiteral("New"), QDate(2031, 1, 1), true, 1004});
-    EXPECT_EQ(AtomicFile::writeCount() - before, 2u);
+    EXPECT_EQ(AtomicFile::writeCount() - before, 3u);
     before = AtomicFile::writeCount();
     repository.add({QStringLiteral("Added"), QDate(2031, 1, 1), true, 1});
+    EXPECT_EQ(AtomicFile::writeCount() - before, 3u);
+    // A new theme is nothing the calendar shows.
+    before = AtomicFile::writeCount();
+    repository.change(id, EventChange{{}, {}, {}, 1003});
     EXPECT_EQ(AtomicFile::writeCount() - before, 2u);
-    // A reminder choice is nothing the widget shows: the settings alone.
+    // A reminder choice is nothing the widget shows: the settings and the feed's alarms.
     before = AtomicFile::writeCount();
     repository.chooseReminder(id, NotiDays::one);
-    EXPECT_EQ(AtomicFile::writeCount() - before, 1u);
+    EXPECT_EQ(AtomicFile::writeCount() - before, 2u);
     before = AtomicFile::writeCount();
     repository.change(id, EventChange{QStringLiteral("New")});
     repository.move(id, EventRepository::indexOf(savedEvents(), id));
