@@ -48,11 +48,12 @@ _tallowick_cli()
     fi
 
     if [ -z "$command" ]; then
-        COMPREPLY=($(compgen -W 'count format list add edit delete move open remind notifications pending export' -- "$cur"))
+        COMPREPLY=($(compgen -W 'count format list add edit delete move open remind notifications pending export import' -- "$cur"))
         return
     fi
     case $command:$arguments in
         remind:1) COMPREPLY=($(compgen -W 'one three seven off' -- "$cur")) ;;
+        import:0) COMPREPLY=($(compgen -f -X '!*.ics' -- "$cur") $(compgen -d -- "$cur")) ;;
         notifications:0) COMPREPLY=($(compgen -W 'allow deny status' -- "$cur")) ;;
         *) COMPREPLY=() ;;
     esac

@@ -368,5 +368,73 @@
         <source>The file could not be written</source>
         <translation>The file could not be written</translation>
     </message>
+    <message id="Transfer.summary">
+        <source>%1 added, %2 skipped, %3 refused</source>
+        <translation>%1 added, %2 skipped, %3 refused</translation>
+    </message>
+    <message id="Transfer.sameEvent">
+        <source>already in the list</source>
+        <translation>already in the list</translation>
+    </message>
+    <message id="Transfer.sameTitleAndDate">
+        <source>an event of that title and date is in the list</source>
+        <translation>an event of that title and date is in the list</translation>
+    </message>
+    <message id="Transfer.listFull">
+        <source>the list already holds %1 events</source>
+        <translation>the list already holds %1 events</translation>
+    </message>
+    <message id="Transfer.noTitle">
+        <source>it has no title</source>
+        <translation>it has no title</translation>
+    </message>
+    <message id="Transfer.noDate">
+        <source>it has no date Tallowick can count</source>
+        <translation>it has no date Tallowick can count</translation>
+    </message>
+    <message id="Transfer.otherRepeat">
+        <source>it repeats in a way Tallowick cannot follow</source>
+        <translation>it repeats in a way Tallowick cannot follow</translation>
+    </message>
+    <message id="Transfer.cancelled">
+        <source>it is cancelled</source>
+        <translation>it is cancelled</translation>
+    </message>
+    <message id="Transfer.oneOccurrence">
+        <source>it changes one occurrence of a series</source>
+        <translation>it changes one occurrence of a series</translation>
+    </message>
+    <message id="Transfer.notAnEvent">
+        <source>it is not a complete event</source>
+        <translation>it is not a complete event</translation>
+    </message>
+    <message id="Transfer.remindersWaiting">
+        <source>Reminders start once notifications are allowed</source>
+        <translation>Reminders start once notifications are allowed</translation>
+    </message>
+    <message id="Transfer.fileUnreadable">
+        <source>The file cannot be read</source>
+        <translation>The file cannot be read</translation>
+    </message>
+    <message id="Transfer.fileTooLarge">
+        <source>The file is too large</source>
+        <translation>The file is too large</translation>
+    </message>
+    <message id="Transfer.fileNotCalendar">
+        <source>The file is no calendar, or it is damaged</source>
+        <translation>The file is no calendar, or it is damaged</translation>
+    </message>
+    <message id="Transfer.fileNotBackup">
+        <source>The file is no Tallowick backup, or it is damaged</source>
+        <translation>The file is no Tallowick backup, or it is damaged</translation>
+    </message>
+    <message id="Transfer.fileNewer">
+        <source>The backup was made by a newer Tallowick</source>
+        <translation>The backup was made by a newer Tallowick</translation>
+    </message>
+    <message id="Transfer.notSaved">
+        <source>The events could not be saved</source>
+        <translation>The events could not be saved</translation>
+    </message>
 </context>
 </TS>

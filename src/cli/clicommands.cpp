@@ -38,6 +38,8 @@ const char kHelp[] =
     "  pending [--json]              reminders waiting to be delivered\n"
     "  export --ics FILE             write the events as an iCalendar file for calendar programs\n"
     "                                (FILE - for standard output)\n"
+    "  import FILE                   add the events of an iCalendar file; prints what was added,\n"
+    "                                skipped and refused, and why\n"
     "\n"
     "Options, for every command:\n"
     "      --now yyyy-MM-ddTHH:mm:ss fix the clock at this local time\n"
@@ -51,7 +53,7 @@ const char kHelp[] =
     "bars) or 1001 to 1009 (bars with a picture); a new event has 1003 unless told.\n"
     "\n"
     "Exit status: 0 done, 1 refused (the limit of 30 events, the last event, reminders not\n"
-    "allowed), 2 the command line could not be read (nothing is changed).\n"
+    "allowed), 2 the command line or the file to import could not be read (nothing is changed).\n"
     "\n"
     "See tallowick-cli(1).\n";
 
@@ -84,6 +86,7 @@ const std::map<QString, Command> &commands()
         {QStringLiteral("notifications"), {1, {}, {}, notificationsCommand}},
         {QStringLiteral("pending"), {0, {json}, {}, pendingCommand}},
         {QStringLiteral("export"), {0, {}, {QStringLiteral("ics")}, exportCommand}},
+        {QStringLiteral("import"), {1, {}, {}, importCommand}},
     };
     return table;
 }

@@ -59,3 +59,4 @@ int pendingCommand(const CliContext &context);
 
 // Commands that move the events into and out of files.
 int exportCommand(const CliContext &context);
+int importCommand(const CliContext &context);

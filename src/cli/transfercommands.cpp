@@ -28,7 +28,43 @@ std::optional<FileChoice> exportTarget(const CliContext &context)
     return FileChoice{format, path};
 }
 
+void printItems(const CliContext &context, const char *what, const QList<TransferItem> &items, bool withReason)
+{
+    for (const TransferItem &item : items) {
+        context.out << what << '\t' << printableField(item.date) << '\t' << printableField(item.title);
+        if (withReason)
+            context.out << '\t' << describeReason(item.reason);
+        context.out << '\n';
+    }
+}
+
+// The summary: a headline, then one tab-separated line per event of the file: what became of
+// it, its date and title, and why when it was not added.
+int report(const CliContext &context, const TransferSummary &summary, const QString &path)
+{
+    if (!summary.fileRead()) {
+        context.err << "tallowick-cli: " << summary.problemText() << ": " << path << '\n';
+        return summary.problem == TransferSummary::Problem::NotSaved ? CliRefused : CliUsage;
+    }
+    context.out << summary.headline() << '\n';
+    printItems(context, "added", summary.added, false);
+    printItems(context, "skipped", summary.skipped, true);
+    printItems(context, "refused", summary.refused, true);
+    if (summary.remindersWaiting > 0) {
+        //% "Reminders start once notifications are allowed"
+        context.err << qtTrId("Transfer.remindersWaiting") << ": tallowick-cli notifications allow\n";
+    }
+    return CliOk;
+}
+
 } // namespace
+
+int importCommand(const CliContext &context)
+{
+    const QString path = context.args.positional.at(0);
+    EventRepository repository;
+    return report(context, EventTransfer::importCalendar(repository, path), path);
+}
 
 int exportCommand(const CliContext &context)
 {

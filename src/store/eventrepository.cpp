@@ -1,5 +1,6 @@
 #include "eventrepository.h"
 
+#include "eventmerge.h"
 #include "storelog.h"
 
 #include <calendar/calendarfeed.h>
@@ -14,7 +15,6 @@
 #include <platform/widgetreload.h>
 #include <reminders/notificationhelper.h>
 
-#include <QUuid>
 
 #include <algorithm>
 
@@ -26,35 +26,10 @@ const QString EventRepository::kReviewKey = QStringLiteral("appReview");
 
 namespace {
 
-QString newEventId()
-{
-    return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-}
-
-QString storedDay(const QDate &day)
-{
-    return day.toString(QStringLiteral("yyyy-MM-dd"));
-}
-
-// The theme with this id; the last one when ids repeat.
-const ColorProvider *themeWithId(qint64 themeId)
-{
-    const QList<ColorProvider> &themes = colorSets();
-    const auto found = std::find_if(themes.crbegin(), themes.crend(),
-                                    [&](const ColorProvider &theme) { return theme.id == themeId; });
-    return found == themes.crend() ? nullptr : &*found;
-}
-
-void applyTheme(EDate &event, const ColorProvider &theme)
-{
-    event.bgColor = theme.bgColor;
-    event.colorIndex = theme.id;
-    event.fontColor = theme.fontColor;
-    event.lineColor = theme.lineColor;
-    event.circleColor = theme.circleColor;
-    event.barType = theme.barType;
-    event.barColor = theme.barColor;
-}
+using EventRules::applyTheme;
+using EventRules::newEventId;
+using EventRules::storedDay;
+using EventRules::themeWithId;
 
 std::optional<StoreOutcome> titleRefusal(const QString &storedTitle)
 {
@@ -203,6 +178,12 @@ bool EventRepository::saveLocked(const QList<EDate> &events, EventList &list)
 template<typename Apply>
 EventRepository::Result EventRepository::transact(Apply apply)
 {
+    return transact(apply, [](const QList<EDate> &) {});
+}
+
+template<typename Apply, typename AfterSave>
+EventRepository::Result EventRepository::transact(Apply apply, AfterSave afterSave)
+{
     Result result;
     bool published = false;
     {
@@ -216,6 +197,7 @@ EventRepository::Result EventRepository::transact(Apply apply)
             if (saveLocked(events, result.list)) {
                 published = publishContentsLocked(events);
                 CalendarFeed::update(events, Clock::now());
+                afterSave(events);
             } else
                 result.outcome = StoreOutcome::NotSaved;
         }
@@ -359,6 +341,45 @@ EventRepository::ReminderResult EventRepository::chooseReminder(const QString &i
     if (result.outcome == StoreOutcome::NotSaved)
         qCWarning(lcStore) << "The reminder choice could not be saved";
     return {outcome, result.list};
+}
+
+EventRepository::TransferResult EventRepository::importCalendar(const QList<ICalendarImport::Entry> &entries)
+{
+    TransferSummary summary;
+    QStringList added;
+    const Result result = transact(
+        [&](QList<EDate> &events) -> Step {
+            summary = TransferSummary();
+            added = EventMerge::addCalendarEvents(events, entries, summary);
+            return {StoreOutcome::Done, QString(), !added.isEmpty()};
+        },
+        [&](const QList<EDate> &events) { scheduleChosenReminders(events, added, summary); });
+    if (result.outcome == StoreOutcome::NotSaved) {
+        summary = TransferSummary();
+        summary.problem = TransferSummary::Problem::NotSaved;
+    }
+    return {summary, result.list};
+}
+
+void EventRepository::scheduleChosenReminders(const QList<EDate> &events, const QStringList &ids, TransferSummary &summary)
+{
+    NotificationHelper helper(m_center);
+    const bool allowed = helper.status() == AuthorizationStatus::Authorized;
+    for (const QString &id : ids) {
+        const EDate *event = find(events, id);
+        if (!event || !event->repeatNotification || !event->countdown.value_or(true))
+            continue;
+        const NotiDays option = notiDaysFromCode(*event->repeatNotification);
+        if (option == NotiDays::off)
+            continue;
+        // Not allowed: the choice is kept, and allowing reminders schedules it.
+        if (!allowed) {
+            ++summary.remindersWaiting;
+            continue;
+        }
+        helper.addNotification(*event, option);
+        ++summary.remindersScheduled;
+    }
 }
 
 void EventRepository::setNotificationsAllowed(bool allowed)

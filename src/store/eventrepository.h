@@ -2,7 +2,9 @@
 
 #include "eventrules.h"
 #include "storeoutcome.h"
+#include "transfersummary.h"
 
+#include <calendar/icalendarimport.h>
 #include <model/edate.h>
 #include <platform/notificationcenter.h>
 #include <platform/settingsstore.h>
@@ -120,6 +122,15 @@ public:
     // permission allows and stores the option on the event. A count-up event takes "off" only.
     ReminderResult chooseReminder(const QString &id, NotiDays option);
 
+    struct TransferResult
+    {
+        TransferSummary summary;
+        EventList list;
+    };
+    // Adds the events another calendar holds, in one step (EventMerge::addCalendarEvents).
+    // The reminders their alarms choose are scheduled as the permission allows.
+    TransferResult importCalendar(const QList<ICalendarImport::Entry> &entries);
+
     // Records whether Tallowick may send reminders. Allowing schedules the stored reminder
     // choice of every event, so that no option stays on with nothing behind it.
     void setNotificationsAllowed(bool allowed);
@@ -144,8 +155,14 @@ public:
 private:
     // What a transaction step may do with the list it is given.
     struct Step;
+    // One step under the lock; `afterSave` runs, still under it, once the list is saved.
+    template<typename Apply, typename AfterSave>
+    Result transact(Apply apply, AfterSave afterSave);
     template<typename Apply>
     Result transact(Apply apply);
+    // Schedules the stored reminder choices of these events as the permission allows, and
+    // counts them in `summary`.
+    void scheduleChosenReminders(const QList<EDate> &events, const QStringList &ids, TransferSummary &summary);
     // Saves `events` over what `list` read (keeping an unreadable list aside first) and makes
     // `list` say what is saved now. False, and nothing saved, when that fails.
     bool saveLocked(const QList<EDate> &events, EventList &list);

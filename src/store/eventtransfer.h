@@ -1,6 +1,7 @@
 #pragma once
 
 #include "eventrepository.h"
+#include "transfersummary.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,5 +23,23 @@ struct ExportResult
 QByteArray calendarText(const EventRepository &repository);
 // Writes that text to `path`, replacing the file there atomically. Reads the list only.
 ExportResult exportCalendar(const EventRepository &repository, const QString &path);
+
+// Adds the events of the iCalendar file at `path` (all-day and timed events, by the list's
+// rules: EventMerge::addCalendarEvents) in one step of the repository. A file that cannot be
+// read, is too large, or is no calendar (damaged, cut short, hostile) changes nothing; the
+// summary says why.
+TransferSummary importCalendar(EventRepository &repository, const QString &path);
+// The same for a calendar's text.
+TransferSummary importCalendarText(EventRepository &repository, const QByteArray &text);
+
+// A file the person chose, read whole: it may be a link to it, but no pipe or device (which
+// could block or never end), nor more than `maxBytes`.
+struct ChosenFile
+{
+    enum class Outcome { Read, Unreadable, TooLarge };
+    Outcome outcome = Outcome::Unreadable;
+    QByteArray bytes;
+};
+ChosenFile readChosenFile(const QString &path, qsizetype maxBytes);
 
 } // namespace EventTransfer

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "eventrepository.h"
+#include "eventtransfer.h"
 #include "linkquery.h"
 
 #include <model/edate.h>
@@ -97,6 +98,12 @@ public:
     // A shared event's link: offers the event it describes (sharedEventOffered) for the
     // person to confirm; a link that lacks a part, or whose date is no date, offers nothing.
     void addEventFromLink(const QUrl &url, const QList<QueryItem> &items);
+
+    // The calendar actions of the screens, on the file a save or open dialog chose: the list
+    // written as iCalendar, and another calendar's events added (the store then shows the
+    // list as the import left it, on the event it showed). See EventTransfer.
+    EventTransfer::ExportResult exportCalendar(const QString &path) const;
+    TransferSummary importCalendar(const QString &path);
 
     // Republishes "contents.json" when it no longer shows the list, and asks the widget to
     // reload.

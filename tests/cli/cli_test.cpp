@@ -259,6 +259,29 @@ TEST_F(Cli, TheCalendarFeedFollowsEveryChange)
     EXPECT_EQ(readFile(feed).count("BEGIN:VEVENT"), listJson().size());
 }
 
+TEST_F(Cli, ImportSaysWhatBecameOfEachEventAndRefusesAFileThatIsNoCalendar)
+{
+    const QString birthdays = QStringLiteral(TALLOWICK_CALENDAR_FILES "/birthdays-google.ics");
+    CliRun run = runCli({kNow, QStringLiteral("import"), birthdays});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 7) << run.out.toStdString();
+    EXPECT_EQ(lines.at(0), QStringLiteral("3 added, 1 skipped, 2 refused"));
+    EXPECT_EQ(lines.at(1), QStringLiteral("added\t1990-05-15\tMum's birthday"));
+    EXPECT_EQ(lines.at(4), QStringLiteral("skipped\t1990-05-15\tMum's birthday (party)\tit changes one occurrence of a series"));
+    EXPECT_EQ(lines.at(5), QStringLiteral("refused\t2010-05-09\tMother's Day\tit repeats in a way Tallowick cannot follow"));
+    EXPECT_EQ(listedTitles().mid(0, 3), (QStringList{"Mum's birthday", "Dad", "Leap baby"}));
+
+    const QByteArray before = settingsBytes(home);
+    const QString damaged = home.root() + QStringLiteral("/cut.ics");
+    writeFile(damaged, readFile(birthdays).left(300));
+    run = runCli({kNow, QStringLiteral("import"), damaged});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, QStringLiteral("tallowick-cli: The file is no calendar, or it is damaged: %1\n").arg(damaged));
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(settingsBytes(home), before);
+}
+
 TEST_F(Cli, BadInputChangesNothing)
 {
     runCli({QStringLiteral("list")});
