@@ -15,6 +15,11 @@ _tallowick_cli()
         --title | --date) COMPREPLY=(); return ;;
         --ics) COMPREPLY=($(compgen -f -X '!*.ics' -- "$cur") $(compgen -d -- "$cur")); return ;;
     esac
+    # export --json names the backup file (list and pending take --json alone).
+    if [ "$prev" = --json ] && [[ " ${COMP_WORDS[*]:1:COMP_CWORD-1} " == *" export "* ]]; then
+        COMPREPLY=($(compgen -f -X '!*.json' -- "$cur") $(compgen -d -- "$cur"))
+        return
+    fi
 
     # The command and the arguments before the word being completed; "--" ends the options.
     local command= arguments=0 ended= i word
@@ -24,6 +29,7 @@ _tallowick_cli()
             case $word in
                 --) ended=1; continue ;;
                 --now | --theme | --title | --date | --ics) ((i++)); continue ;;
+                --json) [ "$command" = export ] && ((i++)); continue ;;
                 -?*) continue ;;
             esac
         fi
@@ -41,7 +47,7 @@ _tallowick_cli()
             list | pending) options='--json' ;;
             add) options='--count-up --yearly --theme' ;;
             edit) options='--title --date --count-up --count-down --yearly --once --theme' ;;
-            export) options='--ics' ;;
+            export) options='--ics --json' ;;
         esac
         COMPREPLY=($(compgen -W "$options $globals" -- "$cur"))
         return
@@ -53,7 +59,7 @@ _tallowick_cli()
     fi
     case $command:$arguments in
         remind:1) COMPREPLY=($(compgen -W 'one three seven off' -- "$cur")) ;;
-        import:0) COMPREPLY=($(compgen -f -X '!*.ics' -- "$cur") $(compgen -d -- "$cur")) ;;
+        import:0) COMPREPLY=($(compgen -f -X '!*.ics' -- "$cur") $(compgen -f -X '!*.json' -- "$cur") $(compgen -d -- "$cur")) ;;
         notifications:0) COMPREPLY=($(compgen -W 'allow deny status' -- "$cur")) ;;
         *) COMPREPLY=() ;;
     esac

@@ -36,10 +36,13 @@ const char kHelp[] =
     "  notifications allow|deny|status\n"
     "                                whether Tallowick may send reminders\n"
     "  pending [--json]              reminders waiting to be delivered\n"
-    "  export --ics FILE             write the events as an iCalendar file for calendar programs\n"
-    "                                (FILE - for standard output)\n"
-    "  import FILE                   add the events of an iCalendar file; prints what was added,\n"
-    "                                skipped and refused, and why\n"
+    "  export --ics FILE | --json FILE\n"
+    "                                write the events as an iCalendar file for calendar programs,\n"
+    "                                or as a backup of everything they hold (FILE - for standard\n"
+    "                                output)\n"
+    "  import FILE                   add the events of an iCalendar file, or bring back those of a\n"
+    "                                backup that the list lacks; prints what was added, skipped\n"
+    "                                and refused, and why\n"
     "\n"
     "Options, for every command:\n"
     "      --now yyyy-MM-ddTHH:mm:ss fix the clock at this local time\n"
@@ -85,7 +88,7 @@ const std::map<QString, Command> &commands()
         {QStringLiteral("remind"), {2, {}, {}, remindCommand}},
         {QStringLiteral("notifications"), {1, {}, {}, notificationsCommand}},
         {QStringLiteral("pending"), {0, {json}, {}, pendingCommand}},
-        {QStringLiteral("export"), {0, {}, {QStringLiteral("ics")}, exportCommand}},
+        {QStringLiteral("export"), {0, {}, {QStringLiteral("ics"), json}, exportCommand}},
         {QStringLiteral("import"), {1, {}, {}, importCommand}},
     };
     return table;

@@ -63,7 +63,8 @@ int importCommand(const CliContext &context)
 {
     const QString path = context.args.positional.at(0);
     EventRepository repository;
-    return report(context, EventTransfer::importCalendar(repository, path), path);
+    // A backup (JSON) or a calendar, by what the file holds.
+    return report(context, EventTransfer::importFile(repository, path), path);
 }
 
 int exportCommand(const CliContext &context)
@@ -72,13 +73,13 @@ int exportCommand(const CliContext &context)
     if (!target)
         return CliUsage;
     const EventRepository repository;
-    if (target->format == QLatin1String("json"))
-        return context.usageError(QStringLiteral("--json is not known yet"));
+    const bool backup = target->format == QLatin1String("json");
     if (target->path == QLatin1String("-")) {
-        context.out << QString::fromUtf8(EventTransfer::calendarText(repository));
+        context.out << QString::fromUtf8(backup ? EventTransfer::backupText(repository) : EventTransfer::calendarText(repository));
         return CliOk;
     }
-    const EventTransfer::ExportResult result = EventTransfer::exportCalendar(repository, target->path);
+    const EventTransfer::ExportResult result = backup ? EventTransfer::exportBackup(repository, target->path)
+                                                      : EventTransfer::exportCalendar(repository, target->path);
     if (!result.written) {
         context.err << "tallowick-cli: " << result.error << ": " << target->path << '\n';
         return CliRefused;

@@ -1,8 +1,10 @@
 #include "eventmerge.h"
 
+#include "eventrepository.h"
 #include "eventrules.h"
 
 #include <model/calendarhelper.h>
+#include <model/resources.h>
 
 #include <algorithm>
 
@@ -75,6 +77,54 @@ QStringList addCalendarEvents(QList<EDate> &events, const QList<ICalendarImport:
             summary.added.append(item);
         }
     }
+    return added;
+}
+
+QStringList restoreBackup(QList<EDate> &events, const QList<EventBackup::Record> &records, TransferSummary &summary)
+{
+    QList<EDate> restored = events == defaultEvents() ? QList<EDate>() : events;
+    QStringList added;
+    qsizetype next = 0; // after the backup's event before this one
+    for (const EventBackup::Record &record : records) {
+        TransferItem item{EventRules::storableTitle(record.title), record.date};
+        const auto refuse = [&](TransferReason reason) {
+            item.reason = reason;
+            summary.refused.append(item);
+        };
+        if (!record.event) {
+            refuse(TransferReason::NotAnEvent);
+            continue;
+        }
+        EDate event = *record.event;
+        event.id = EventRules::eventIdFrom(event.id);
+        event.dateTitle = EventRules::fittedTitle(event.dateTitle);
+        const auto day = CalendarHelper::dayOf(event.ddate);
+        if (event.id.isEmpty()) {
+            refuse(TransferReason::NotAnEvent);
+            continue;
+        }
+        if (const qsizetype at = EventRepository::indexOf(restored, event.id); at >= 0) {
+            item.reason = TransferReason::SameEvent;
+            summary.skipped.append(item);
+            next = at + 1;
+            continue;
+        }
+        if (event.dateTitle.isEmpty()) {
+            refuse(TransferReason::NoTitle);
+        } else if (!day || !EventRules::isStorableDay(*day)) {
+            refuse(TransferReason::NoDate);
+        } else if (restored.size() >= EventRules::kMaxEvents) {
+            refuse(TransferReason::ListFull);
+        } else {
+            event.ddate = EventRules::storedDay(*day);
+            restored.insert(next++, event);
+            added.append(event.id);
+            summary.added.append(TransferItem{event.dateTitle, event.ddate});
+        }
+    }
+    // Nothing came back: the list stays as it was, the packaged events included.
+    if (!added.isEmpty())
+        events = restored;
     return added;
 }
 

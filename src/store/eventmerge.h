@@ -1,5 +1,6 @@
 #pragma once
 
+#include "eventbackup.h"
 #include "transfersummary.h"
 
 #include <calendar/icalendarimport.h>
@@ -22,5 +23,14 @@ namespace EventMerge {
 // same calendar again adds nothing. Returns the ids of the events added.
 QStringList addCalendarEvents(QList<EDate> &events, const QList<ICalendarImport::Entry> &entries,
                               TransferSummary &summary);
+
+// Brings back the backup's events that the list lacks, in the backup's order: each goes
+// after the backup's event before it, wherever that one stands in the list now, until the
+// list is full. An event the list has (by id) stays as it is: a restore brings back what is
+// missing and never undoes a later change. A list that is still exactly the packaged
+// first-start events is replaced by the backup (moving to a new machine), as long as the
+// backup brings any event. Refused: a record that is no event or lacks a usable id, title or
+// date, and whatever no longer fits. Returns the ids of the events added.
+QStringList restoreBackup(QList<EDate> &events, const QList<EventBackup::Record> &records, TransferSummary &summary);
 
 } // namespace EventMerge

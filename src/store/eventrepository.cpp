@@ -361,6 +361,24 @@ EventRepository::TransferResult EventRepository::importCalendar(const QList<ICal
     return {summary, result.list};
 }
 
+EventRepository::TransferResult EventRepository::restoreBackup(const QList<EventBackup::Record> &records)
+{
+    TransferSummary summary;
+    QStringList added;
+    const Result result = transact(
+        [&](QList<EDate> &events) -> Step {
+            summary = TransferSummary();
+            added = EventMerge::restoreBackup(events, records, summary);
+            return {StoreOutcome::Done, QString(), !added.isEmpty()};
+        },
+        [&](const QList<EDate> &events) { scheduleChosenReminders(events, added, summary); });
+    if (result.outcome == StoreOutcome::NotSaved) {
+        summary = TransferSummary();
+        summary.problem = TransferSummary::Problem::NotSaved;
+    }
+    return {summary, result.list};
+}
+
 void EventRepository::scheduleChosenReminders(const QList<EDate> &events, const QStringList &ids, TransferSummary &summary)
 {
     NotificationHelper helper(m_center);

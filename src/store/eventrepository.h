@@ -1,5 +1,6 @@
 #pragma once
 
+#include "eventbackup.h"
 #include "eventrules.h"
 #include "storeoutcome.h"
 #include "transfersummary.h"
@@ -130,6 +131,9 @@ public:
     // Adds the events another calendar holds, in one step (EventMerge::addCalendarEvents).
     // The reminders their alarms choose are scheduled as the permission allows.
     TransferResult importCalendar(const QList<ICalendarImport::Entry> &entries);
+    // Brings back a backup's events in one step (EventMerge::restoreBackup), and schedules
+    // their reminders as the permission allows.
+    TransferResult restoreBackup(const QList<EventBackup::Record> &records);
 
     // Records whether Tallowick may send reminders. Allowing schedules the stored reminder
     // choice of every event, so that no option stays on with nothing behind it.

@@ -1,5 +1,6 @@
 #include "eventtransfer.h"
 
+#include "eventbackup.h"
 #include "storelog.h"
 
 #include <calendar/icalendarexport.h>
@@ -33,6 +34,21 @@ ExportResult exportCalendar(const EventRepository &repository, const QString &pa
     return {true, int(events.size()), QString()};
 }
 
+QByteArray backupText(const EventRepository &repository)
+{
+    return EventBackup::encode(repository.read().events, Clock::now());
+}
+
+ExportResult exportBackup(const EventRepository &repository, const QString &path)
+{
+    const QList<EDate> events = repository.read().events;
+    if (!AtomicFile::write(path, EventBackup::encode(events, Clock::now()))) {
+        qCWarning(lcStore).noquote() << "Error: Can't write the backup" << path;
+        return {false, 0, qtTrId("Transfer.fileNotWritten")};
+    }
+    return {true, int(events.size()), QString()};
+}
+
 ChosenFile readChosenFile(const QString &path, qsizetype maxBytes)
 {
     // Non-blocking, so that a pipe put there cannot hold the open; refused once seen.
@@ -61,13 +77,15 @@ ChosenFile readChosenFile(const QString &path, qsizetype maxBytes)
     return result;
 }
 
-TransferSummary importCalendar(EventRepository &repository, const QString &path)
+namespace {
+
+// The file at `path` read for an import; a summary of the refusal when it cannot be.
+std::optional<QByteArray> importedBytes(const QString &path, qsizetype maxBytes, TransferSummary &refused)
 {
-    const ChosenFile file = readChosenFile(path, ICalendarImport::kMaxBytes);
-    TransferSummary refused;
+    const ChosenFile file = readChosenFile(path, maxBytes);
     switch (file.outcome) {
     case ChosenFile::Outcome::Read:
-        return importCalendarText(repository, file.bytes);
+        return file.bytes;
     case ChosenFile::Outcome::TooLarge:
         refused.problem = TransferSummary::Problem::TooLarge;
         break;
@@ -75,8 +93,64 @@ TransferSummary importCalendar(EventRepository &repository, const QString &path)
         refused.problem = TransferSummary::Problem::Unreadable;
         break;
     }
-    qCInfo(lcStore).noquote() << "Calendar" << path << "not imported:" << refused.problemText();
+    qCInfo(lcStore).noquote() << path << "not imported:" << refused.problemText();
+    return std::nullopt;
+}
+
+} // namespace
+
+TransferSummary importCalendar(EventRepository &repository, const QString &path)
+{
+    TransferSummary refused;
+    const auto bytes = importedBytes(path, ICalendarImport::kMaxBytes, refused);
+    return bytes ? importCalendarText(repository, *bytes) : refused;
+}
+
+TransferSummary importBackup(EventRepository &repository, const QString &path)
+{
+    TransferSummary refused;
+    const auto bytes = importedBytes(path, EventBackup::kMaxBytes, refused);
+    return bytes ? importBackupText(repository, *bytes) : refused;
+}
+
+TransferSummary importBackupText(EventRepository &repository, const QByteArray &text)
+{
+    TransferSummary refused;
+    if (text.size() > EventBackup::kMaxBytes) {
+        refused.problem = TransferSummary::Problem::TooLarge;
+        return refused;
+    }
+    const EventBackup::Reading reading = EventBackup::decode(text);
+    switch (reading.status) {
+    case EventBackup::Reading::Status::Read:
+        return repository.restoreBackup(reading.records).summary;
+    case EventBackup::Reading::Status::NotABackup:
+        refused.problem = TransferSummary::Problem::NotABackup;
+        break;
+    case EventBackup::Reading::Status::MadeByNewer:
+        refused.problem = TransferSummary::Problem::MadeByNewer;
+        break;
+    }
     return refused;
+}
+
+bool looksLikeBackup(const QByteArray &bytes)
+{
+    // Enough of the start to see past a byte order mark and blank lines.
+    QByteArray start = bytes.left(256);
+    if (start.startsWith("\xEF\xBB\xBF"))
+        start.remove(0, 3);
+    start = start.trimmed();
+    return start.startsWith('{') || start.startsWith('[');
+}
+
+TransferSummary importFile(EventRepository &repository, const QString &path)
+{
+    TransferSummary refused;
+    const auto bytes = importedBytes(path, std::max(ICalendarImport::kMaxBytes, EventBackup::kMaxBytes), refused);
+    if (!bytes)
+        return refused;
+    return looksLikeBackup(*bytes) ? importBackupText(repository, *bytes) : importCalendarText(repository, *bytes);
 }
 
 TransferSummary importCalendarText(EventRepository &repository, const QByteArray &text)

@@ -32,6 +32,22 @@ TransferSummary importCalendar(EventRepository &repository, const QString &path)
 // The same for a calendar's text.
 TransferSummary importCalendarText(EventRepository &repository, const QByteArray &text);
 
+// The list as saved now, as a backup (EventBackup::encode, written now), and that backup
+// written to `path`, atomically. Reads the list only.
+QByteArray backupText(const EventRepository &repository);
+ExportResult exportBackup(const EventRepository &repository, const QString &path);
+
+// Brings back the events of the backup at `path` (EventMerge::restoreBackup) in one step, and
+// schedules their reminders when reminders are allowed (else their choice waits for that). A
+// file that cannot be read, is too large or is no backup changes nothing.
+TransferSummary importBackup(EventRepository &repository, const QString &path);
+TransferSummary importBackupText(EventRepository &repository, const QByteArray &text);
+
+// Whether a file's bytes look like a backup (JSON) rather than a calendar.
+bool looksLikeBackup(const QByteArray &bytes);
+// Imports the file at `path` as what it holds: a backup or a calendar.
+TransferSummary importFile(EventRepository &repository, const QString &path);
+
 // A file the person chose, read whole: it may be a link to it, but no pipe or device (which
 // could block or never end), nor more than `maxBytes`.
 struct ChosenFile

@@ -221,6 +221,18 @@ TransferSummary UserData::importCalendar(const QString &path)
     return summary;
 }
 
+EventTransfer::ExportResult UserData::backUp(const QString &path) const
+{
+    return EventTransfer::exportBackup(m_repository, path);
+}
+
+TransferSummary UserData::restore(const QString &path)
+{
+    const TransferSummary summary = EventTransfer::importBackup(m_repository, path);
+    refresh();
+    return summary;
+}
+
 void UserData::writeWidgetContents()
 {
     m_repository.publish();

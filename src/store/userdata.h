@@ -104,6 +104,11 @@ public:
     // list as the import left it, on the event it showed). See EventTransfer.
     EventTransfer::ExportResult exportCalendar(const QString &path) const;
     TransferSummary importCalendar(const QString &path);
+    // The summary screen's backup and restore: every event with everything it holds, written
+    // to `path`; a backup's missing events brought back (EventMerge::restoreBackup), with
+    // their reminders scheduled when reminders are allowed.
+    EventTransfer::ExportResult backUp(const QString &path) const;
+    TransferSummary restore(const QString &path);
 
     // Republishes "contents.json" when it no longer shows the list, and asks the widget to
     // reload.

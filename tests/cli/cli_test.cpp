@@ -282,6 +282,46 @@ TEST_F(Cli, ImportSaysWhatBecameOfEachEventAndRefusesAFileThatIsNoCalendar)
     EXPECT_EQ(settingsBytes(home), before);
 }
 
+TEST_F(Cli, ABackupBringsBackALostEventWithItsPlaceAndReminders)
+{
+    ASSERT_EQ(runCli({kNow, QStringLiteral("add"), QStringLiteral("Trip"), QStringLiteral("2027-03-01")}).exitCode, 0);
+    ASSERT_EQ(runCli({kNow, QStringLiteral("add"), QStringLiteral("Mum"), QStringLiteral("2016-02-29"), QStringLiteral("--yearly")}).exitCode, 0);
+    runCli({QStringLiteral("notifications"), QStringLiteral("allow")});
+    ASSERT_EQ(runCli({kNow, QStringLiteral("remind"), QStringLiteral("0"), QStringLiteral("three")}).exitCode, 0);
+    runCli({kNow, QStringLiteral("move"), QStringLiteral("0"), QStringLiteral("1")});
+    const QJsonArray before = listJson();
+    const QString pending = runCli({QStringLiteral("pending"), QStringLiteral("--json")}).out;
+    const QString backup = home.root() + QStringLiteral("/backup.json");
+    CliRun run = runCli({kNow, QStringLiteral("export"), QStringLiteral("--json"), backup});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject document = QJsonDocument::fromJson(readFile(backup)).object();
+    EXPECT_EQ(document.value(QStringLiteral("format")).toString(), QStringLiteral("tallowick-backup"));
+    EXPECT_EQ(document.value(QStringLiteral("events")).toArray().size(), before.size());
+    EXPECT_EQ(QJsonDocument::fromJson(runCli({kNow, QStringLiteral("export"), QStringLiteral("--json"), QStringLiteral("-")}).out.toUtf8())
+                  .object().value(QStringLiteral("events")), document.value(QStringLiteral("events")));
+
+    ASSERT_EQ(runCli({kNow, QStringLiteral("delete"), QStringLiteral("1")}).exitCode, 0);
+    EXPECT_TRUE(runCli({QStringLiteral("pending")}).out.isEmpty());
+    run = runCli({kNow, QStringLiteral("import"), backup});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), before.size() + 1) << run.out.toStdString();
+    EXPECT_EQ(lines.at(0), QStringLiteral("1 added, %1 skipped, 0 refused").arg(before.size() - 1));
+    EXPECT_EQ(lines.at(1), QStringLiteral("added\t2016-02-29\tMum"));
+    EXPECT_EQ(listJson(), before); // in its place, yearly, with its reminder choice
+    EXPECT_EQ(runCli({QStringLiteral("pending"), QStringLiteral("--json")}).out, pending);
+
+    const QByteArray settings = settingsBytes(home);
+    writeFile(backup, readFile(backup).chopped(10));
+    run = runCli({kNow, QStringLiteral("import"), backup});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, QStringLiteral("tallowick-cli: The file is no Tallowick backup, or it is damaged: %1\n").arg(backup));
+    EXPECT_EQ(settingsBytes(home), settings);
+    EXPECT_EQ(runCli({QStringLiteral("export"), QStringLiteral("--json"), QStringLiteral("a"), QStringLiteral("--ics"), QStringLiteral("b")})
+                  .exitCode,
+              2);
+}
+
 TEST_F(Cli, BadInputChangesNothing)
 {
     runCli({QStringLiteral("list")});
