@@ -12,7 +12,10 @@ app_packages=(
   qml6-module-qtquick-window qml6-module-qtquick-templates
   qml6-module-qtqml-workerscript
   libicu-dev libplist-dev libical-dev
-  fonts-inter fonts-lato fonts-noto-cjk fontconfig
+  fonts-inter fonts-lato fontconfig
+  # titles in every script: Korean, Japanese and Chinese; Arabic, Hebrew, Devanagari, Thai
+  # and the rest of Noto's core scripts; emoji in colour
+  fonts-noto-cjk fonts-noto-core fonts-noto-color-emoji
   # the icon's PNG sizes are drawn from its SVG at build time
   librsvg2-bin
 )

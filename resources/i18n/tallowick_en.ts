@@ -45,8 +45,8 @@
         <translation>Notifications are off</translation>
     </message>
     <message id="Setting.permissionCopy">
-        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick&apos;s notification settings.</source>
-        <translation>Reminders from Tallowick are turned off. Turn them on in Tallowick&apos;s notification settings.</translation>
+        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick's notification settings.</source>
+        <translation>Reminders from Tallowick are turned off. Turn them on in Tallowick's notification settings.</translation>
     </message>
     <message id="OK">
         <source>OK</source>
@@ -164,21 +164,33 @@
         <source>Keep track of your upcoming events.</source>
         <translation>Keep track of your upcoming events.</translation>
     </message>
-    <message id="days">
+    <message id="days" numerus="yes">
         <source>days</source>
-        <translation>days</translation>
+        <translation>
+            <numerusform>day</numerusform>
+            <numerusform>days</numerusform>
+        </translation>
     </message>
-    <message id="days left">
+    <message id="days left" numerus="yes">
         <source>days left</source>
-        <translation>days left</translation>
+        <translation>
+            <numerusform>day left</numerusform>
+            <numerusform>days left</numerusform>
+        </translation>
     </message>
-    <message id="Event.days">
+    <message id="Event.days" numerus="yes">
         <source>days</source>
-        <translation>days</translation>
+        <translation>
+            <numerusform>day</numerusform>
+            <numerusform>days</numerusform>
+        </translation>
     </message>
-    <message id="Event.daysLeft">
+    <message id="Event.daysLeft" numerus="yes">
         <source>days left</source>
-        <translation>days left</translation>
+        <translation>
+            <numerusform>day left</numerusform>
+            <numerusform>days left</numerusform>
+        </translation>
     </message>
     <message id="Sorry">
         <source>Sorry, this size isn't available</source>
@@ -435,6 +447,162 @@
     <message id="Transfer.notSaved">
         <source>The events could not be saved</source>
         <translation>The events could not be saved</translation>
+    </message>
+    <message id="notice.deleted">
+        <source>“%1” deleted</source>
+        <translation>“%1” deleted</translation>
+    </message>
+    <message id="notice.undo">
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message id="a11y.eventOf">
+        <source>Event %1 of %2</source>
+        <translation>Event %1 of %2</translation>
+    </message>
+    <message id="a11y.close">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="a11y.openEvent">
+        <source>Show this event</source>
+        <translation>Show this event</translation>
+    </message>
+    <message id="theme.1">
+        <source>Peach</source>
+        <translation>Peach</translation>
+    </message>
+    <message id="theme.2">
+        <source>Sky</source>
+        <translation>Sky</translation>
+    </message>
+    <message id="theme.3">
+        <source>Night</source>
+        <translation>Night</translation>
+    </message>
+    <message id="theme.4">
+        <source>Mint</source>
+        <translation>Mint</translation>
+    </message>
+    <message id="theme.5">
+        <source>Lavender</source>
+        <translation>Lavender</translation>
+    </message>
+    <message id="theme.1001">
+        <source>Birthday</source>
+        <translation>Birthday</translation>
+    </message>
+    <message id="theme.1002">
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message id="theme.1003">
+        <source>Love</source>
+        <translation>Love</translation>
+    </message>
+    <message id="theme.1004">
+        <source>Vacation</source>
+        <translation>Vacation</translation>
+    </message>
+    <message id="theme.1005">
+        <source>Celebration</source>
+        <translation>Celebration</translation>
+    </message>
+    <message id="theme.1006">
+        <source>Quitting smoking</source>
+        <translation>Quitting smoking</translation>
+    </message>
+    <message id="theme.1007">
+        <source>Get well</source>
+        <translation>Get well</translation>
+    </message>
+    <message id="theme.1008">
+        <source>Exam</source>
+        <translation>Exam</translation>
+    </message>
+    <message id="theme.1009">
+        <source>Moving house</source>
+        <translation>Moving house</translation>
+    </message>
+    <message id="theme.other">
+        <source>Theme %1</source>
+        <translation>Theme %1</translation>
+    </message>
+    <message id="a11y.day">
+        <source>Day</source>
+        <translation>Day</translation>
+    </message>
+    <message id="a11y.month">
+        <source>Month</source>
+        <translation>Month</translation>
+    </message>
+    <message id="a11y.year">
+        <source>Year</source>
+        <translation>Year</translation>
+    </message>
+    <message id="a11y.direction">
+        <source>Count direction</source>
+        <translation>Count direction</translation>
+    </message>
+    <message id="a11y.theme">
+        <source>Theme</source>
+        <translation>Theme</translation>
+    </message>
+    <message id="days ago" numerus="yes">
+        <source>days ago</source>
+        <translation>
+            <numerusform>day ago</numerusform>
+            <numerusform>days ago</numerusform>
+        </translation>
+    </message>
+    <message id="Event.daysAgo" numerus="yes">
+        <source>days ago</source>
+        <translation>
+            <numerusform>day ago</numerusform>
+            <numerusform>days ago</numerusform>
+        </translation>
+    </message>
+    <message id="Event.today">
+        <source>today</source>
+        <translation>today</translation>
+    </message>
+    <message id="Widget.sampleTitle">
+        <source>Your Event Title</source>
+        <translation>Your Event Title</translation>
+    </message>
+    <message id="DateData.newYear">
+        <source>New Year</source>
+        <translation>New Year</translation>
+    </message>
+    <message id="DateData.summerTrip">
+        <source>Summer trip</source>
+        <translation>Summer trip</translation>
+    </message>
+    <message id="DateData.together">
+        <source>Together</source>
+        <translation>Together</translation>
+    </message>
+    <message id="page.countdown" numerus="yes">
+        <source>%1, %2, %Ln day(s) left</source>
+        <translation>
+            <numerusform>%1, %2, %Ln day left</numerusform>
+            <numerusform>%1, %2, %Ln days left</numerusform>
+        </translation>
+    </message>
+    <message id="page.countdownPast" numerus="yes">
+        <source>%1, %2, %Ln day(s) ago</source>
+        <translation>
+            <numerusform>%1, %2, %Ln day ago</numerusform>
+            <numerusform>%1, %2, %Ln days ago</numerusform>
+        </translation>
+    </message>
+    <message id="page.countdownToday">
+        <source>%1, %2, today</source>
+        <translation>%1, %2, today</translation>
+    </message>
+    <message id="page.countup">
+        <source>%1, day %3 since %2</source>
+        <translation>%1, day %3 since %2</translation>
     </message>
 </context>
 </TS>

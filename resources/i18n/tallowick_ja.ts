@@ -42,7 +42,7 @@
         <translation>通知がオフになっています</translation>
     </message>
     <message id="Setting.permissionCopy">
-        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick&apos;s notification settings.</source>
+        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick's notification settings.</source>
         <translation>Tallowickの通知がオフになっています。Tallowickの通知設定でオンにしてください。</translation>
     </message>
     <message id="OK">
@@ -161,21 +161,29 @@
         <source>Keep track of your upcoming events.</source>
         <translation>大切な日までの日数をひと目でチェック。</translation>
     </message>
-    <message id="days">
+    <message id="days" numerus="yes">
         <source>days</source>
-        <translation>日目</translation>
+        <translation>
+            <numerusform>日目</numerusform>
+        </translation>
     </message>
-    <message id="days left">
+    <message id="days left" numerus="yes">
         <source>days left</source>
-        <translation>日後</translation>
+        <translation>
+            <numerusform>日後</numerusform>
+        </translation>
     </message>
-    <message id="Event.days">
+    <message id="Event.days" numerus="yes">
         <source>days</source>
-        <translation>日目</translation>
+        <translation>
+            <numerusform>日目</numerusform>
+        </translation>
     </message>
-    <message id="Event.daysLeft">
+    <message id="Event.daysLeft" numerus="yes">
         <source>days left</source>
-        <translation>日後</translation>
+        <translation>
+            <numerusform>日後</numerusform>
+        </translation>
     </message>
     <message id="Sorry">
         <source>Sorry, this size isn't available</source>
@@ -432,6 +440,158 @@
     <message id="Transfer.notSaved">
         <source>The events could not be saved</source>
         <translation>イベントを保存できませんでした</translation>
+    </message>
+    <message id="notice.deleted">
+        <source>“%1” deleted</source>
+        <translation>「%1」を削除しました</translation>
+    </message>
+    <message id="notice.undo">
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message id="a11y.eventOf">
+        <source>Event %1 of %2</source>
+        <translation>イベント %1/%2</translation>
+    </message>
+    <message id="a11y.close">
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message id="a11y.openEvent">
+        <source>Show this event</source>
+        <translation>このイベントを表示</translation>
+    </message>
+    <message id="theme.1">
+        <source>Peach</source>
+        <translation>ピーチ</translation>
+    </message>
+    <message id="theme.2">
+        <source>Sky</source>
+        <translation>空</translation>
+    </message>
+    <message id="theme.3">
+        <source>Night</source>
+        <translation>夜</translation>
+    </message>
+    <message id="theme.4">
+        <source>Mint</source>
+        <translation>ミント</translation>
+    </message>
+    <message id="theme.5">
+        <source>Lavender</source>
+        <translation>ラベンダー</translation>
+    </message>
+    <message id="theme.1001">
+        <source>Birthday</source>
+        <translation>誕生日</translation>
+    </message>
+    <message id="theme.1002">
+        <source>Home</source>
+        <translation>家</translation>
+    </message>
+    <message id="theme.1003">
+        <source>Love</source>
+        <translation>恋</translation>
+    </message>
+    <message id="theme.1004">
+        <source>Vacation</source>
+        <translation>休暇</translation>
+    </message>
+    <message id="theme.1005">
+        <source>Celebration</source>
+        <translation>お祝い</translation>
+    </message>
+    <message id="theme.1006">
+        <source>Quitting smoking</source>
+        <translation>禁煙</translation>
+    </message>
+    <message id="theme.1007">
+        <source>Get well</source>
+        <translation>お大事に</translation>
+    </message>
+    <message id="theme.1008">
+        <source>Exam</source>
+        <translation>試験</translation>
+    </message>
+    <message id="theme.1009">
+        <source>Moving house</source>
+        <translation>引っ越し</translation>
+    </message>
+    <message id="theme.other">
+        <source>Theme %1</source>
+        <translation>テーマ %1</translation>
+    </message>
+    <message id="a11y.day">
+        <source>Day</source>
+        <translation>日</translation>
+    </message>
+    <message id="a11y.month">
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message id="a11y.year">
+        <source>Year</source>
+        <translation>年</translation>
+    </message>
+    <message id="a11y.direction">
+        <source>Count direction</source>
+        <translation>数え方</translation>
+    </message>
+    <message id="a11y.theme">
+        <source>Theme</source>
+        <translation>テーマ</translation>
+    </message>
+    <message id="days ago" numerus="yes">
+        <source>days ago</source>
+        <translation>
+            <numerusform>日前</numerusform>
+        </translation>
+    </message>
+    <message id="Event.daysAgo" numerus="yes">
+        <source>days ago</source>
+        <translation>
+            <numerusform>日前</numerusform>
+        </translation>
+    </message>
+    <message id="Event.today">
+        <source>today</source>
+        <translation>今日</translation>
+    </message>
+    <message id="Widget.sampleTitle">
+        <source>Your Event Title</source>
+        <translation>イベントのタイトル</translation>
+    </message>
+    <message id="DateData.newYear">
+        <source>New Year</source>
+        <translation>お正月</translation>
+    </message>
+    <message id="DateData.summerTrip">
+        <source>Summer trip</source>
+        <translation>夏の旅行</translation>
+    </message>
+    <message id="DateData.together">
+        <source>Together</source>
+        <translation>いっしょに</translation>
+    </message>
+    <message id="page.countdown" numerus="yes">
+        <source>%1, %2, %Ln day(s) left</source>
+        <translation>
+            <numerusform>%1、%2、あと%Ln日</numerusform>
+        </translation>
+    </message>
+    <message id="page.countdownPast" numerus="yes">
+        <source>%1, %2, %Ln day(s) ago</source>
+        <translation>
+            <numerusform>%1、%2、%Ln日前</numerusform>
+        </translation>
+    </message>
+    <message id="page.countdownToday">
+        <source>%1, %2, today</source>
+        <translation>%1、%2、今日</translation>
+    </message>
+    <message id="page.countup">
+        <source>%1, day %3 since %2</source>
+        <translation>%1、%2から%3日目</translation>
     </message>
 </context>
 </TS>

@@ -42,7 +42,7 @@
         <translation>알림이 꺼져 있어요</translation>
     </message>
     <message id="Setting.permissionCopy">
-        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick&apos;s notification settings.</source>
+        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick's notification settings.</source>
         <translation>Tallowick의 알림이 꺼져 있어요. Tallowick 알림 설정에서 켜 주세요.</translation>
     </message>
     <message id="OK">
@@ -161,21 +161,29 @@
         <source>Keep track of your upcoming events.</source>
         <translation>다가오는 날들을 한눈에 확인하세요.</translation>
     </message>
-    <message id="days">
+    <message id="days" numerus="yes">
         <source>days</source>
-        <translation>일째</translation>
+        <translation>
+            <numerusform>일째</numerusform>
+        </translation>
     </message>
-    <message id="days left">
+    <message id="days left" numerus="yes">
         <source>days left</source>
-        <translation>일 남음</translation>
+        <translation>
+            <numerusform>일 남음</numerusform>
+        </translation>
     </message>
-    <message id="Event.days">
+    <message id="Event.days" numerus="yes">
         <source>days</source>
-        <translation>일째</translation>
+        <translation>
+            <numerusform>일째</numerusform>
+        </translation>
     </message>
-    <message id="Event.daysLeft">
+    <message id="Event.daysLeft" numerus="yes">
         <source>days left</source>
-        <translation>일 남음</translation>
+        <translation>
+            <numerusform>일 남음</numerusform>
+        </translation>
     </message>
     <message id="Sorry">
         <source>Sorry, this size isn't available</source>
@@ -432,6 +440,158 @@
     <message id="Transfer.notSaved">
         <source>The events could not be saved</source>
         <translation>이벤트를 저장할 수 없어요</translation>
+    </message>
+    <message id="notice.deleted">
+        <source>“%1” deleted</source>
+        <translation>“%1” 삭제됨</translation>
+    </message>
+    <message id="notice.undo">
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message id="a11y.eventOf">
+        <source>Event %1 of %2</source>
+        <translation>이벤트 %2개 중 %1번째</translation>
+    </message>
+    <message id="a11y.close">
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message id="a11y.openEvent">
+        <source>Show this event</source>
+        <translation>이 이벤트 보기</translation>
+    </message>
+    <message id="theme.1">
+        <source>Peach</source>
+        <translation>복숭아</translation>
+    </message>
+    <message id="theme.2">
+        <source>Sky</source>
+        <translation>하늘</translation>
+    </message>
+    <message id="theme.3">
+        <source>Night</source>
+        <translation>밤</translation>
+    </message>
+    <message id="theme.4">
+        <source>Mint</source>
+        <translation>민트</translation>
+    </message>
+    <message id="theme.5">
+        <source>Lavender</source>
+        <translation>라벤더</translation>
+    </message>
+    <message id="theme.1001">
+        <source>Birthday</source>
+        <translation>생일</translation>
+    </message>
+    <message id="theme.1002">
+        <source>Home</source>
+        <translation>집</translation>
+    </message>
+    <message id="theme.1003">
+        <source>Love</source>
+        <translation>사랑</translation>
+    </message>
+    <message id="theme.1004">
+        <source>Vacation</source>
+        <translation>휴가</translation>
+    </message>
+    <message id="theme.1005">
+        <source>Celebration</source>
+        <translation>축하</translation>
+    </message>
+    <message id="theme.1006">
+        <source>Quitting smoking</source>
+        <translation>금연</translation>
+    </message>
+    <message id="theme.1007">
+        <source>Get well</source>
+        <translation>쾌유</translation>
+    </message>
+    <message id="theme.1008">
+        <source>Exam</source>
+        <translation>시험</translation>
+    </message>
+    <message id="theme.1009">
+        <source>Moving house</source>
+        <translation>이사</translation>
+    </message>
+    <message id="theme.other">
+        <source>Theme %1</source>
+        <translation>테마 %1</translation>
+    </message>
+    <message id="a11y.day">
+        <source>Day</source>
+        <translation>일</translation>
+    </message>
+    <message id="a11y.month">
+        <source>Month</source>
+        <translation>월</translation>
+    </message>
+    <message id="a11y.year">
+        <source>Year</source>
+        <translation>연도</translation>
+    </message>
+    <message id="a11y.direction">
+        <source>Count direction</source>
+        <translation>세는 방향</translation>
+    </message>
+    <message id="a11y.theme">
+        <source>Theme</source>
+        <translation>테마</translation>
+    </message>
+    <message id="days ago" numerus="yes">
+        <source>days ago</source>
+        <translation>
+            <numerusform>일 지남</numerusform>
+        </translation>
+    </message>
+    <message id="Event.daysAgo" numerus="yes">
+        <source>days ago</source>
+        <translation>
+            <numerusform>일 지남</numerusform>
+        </translation>
+    </message>
+    <message id="Event.today">
+        <source>today</source>
+        <translation>오늘</translation>
+    </message>
+    <message id="Widget.sampleTitle">
+        <source>Your Event Title</source>
+        <translation>이벤트 제목</translation>
+    </message>
+    <message id="DateData.newYear">
+        <source>New Year</source>
+        <translation>새해</translation>
+    </message>
+    <message id="DateData.summerTrip">
+        <source>Summer trip</source>
+        <translation>여름 여행</translation>
+    </message>
+    <message id="DateData.together">
+        <source>Together</source>
+        <translation>함께한 날</translation>
+    </message>
+    <message id="page.countdown" numerus="yes">
+        <source>%1, %2, %Ln day(s) left</source>
+        <translation>
+            <numerusform>%1, %2, %Ln일 남음</numerusform>
+        </translation>
+    </message>
+    <message id="page.countdownPast" numerus="yes">
+        <source>%1, %2, %Ln day(s) ago</source>
+        <translation>
+            <numerusform>%1, %2, %Ln일 지남</numerusform>
+        </translation>
+    </message>
+    <message id="page.countdownToday">
+        <source>%1, %2, today</source>
+        <translation>%1, %2, 오늘</translation>
+    </message>
+    <message id="page.countup">
+        <source>%1, day %3 since %2</source>
+        <translation>%1, %2부터 %3일째</translation>
     </message>
 </context>
 </TS>

@@ -42,7 +42,7 @@
         <translation>通知已关闭</translation>
     </message>
     <message id="Setting.permissionCopy">
-        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick&apos;s notification settings.</source>
+        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick's notification settings.</source>
         <translation>Tallowick 的提醒已关闭。请在 Tallowick 的通知设置中打开。</translation>
     </message>
     <message id="OK">
@@ -161,21 +161,29 @@
         <source>Keep track of your upcoming events.</source>
         <translation>随时掌握即将到来的日子。</translation>
     </message>
-    <message id="days">
+    <message id="days" numerus="yes">
         <source>days</source>
-        <translation>天</translation>
+        <translation>
+            <numerusform>天</numerusform>
+        </translation>
     </message>
-    <message id="days left">
+    <message id="days left" numerus="yes">
         <source>days left</source>
-        <translation>天后</translation>
+        <translation>
+            <numerusform>天后</numerusform>
+        </translation>
     </message>
-    <message id="Event.days">
+    <message id="Event.days" numerus="yes">
         <source>days</source>
-        <translation>天</translation>
+        <translation>
+            <numerusform>天</numerusform>
+        </translation>
     </message>
-    <message id="Event.daysLeft">
+    <message id="Event.daysLeft" numerus="yes">
         <source>days left</source>
-        <translation>天后</translation>
+        <translation>
+            <numerusform>天后</numerusform>
+        </translation>
     </message>
     <message id="Sorry">
         <source>Sorry, this size isn't available</source>
@@ -432,6 +440,158 @@
     <message id="Transfer.notSaved">
         <source>The events could not be saved</source>
         <translation>无法保存事件</translation>
+    </message>
+    <message id="notice.deleted">
+        <source>“%1” deleted</source>
+        <translation>已删除“%1”</translation>
+    </message>
+    <message id="notice.undo">
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message id="a11y.eventOf">
+        <source>Event %1 of %2</source>
+        <translation>第 %1 个事件，共 %2 个</translation>
+    </message>
+    <message id="a11y.close">
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message id="a11y.openEvent">
+        <source>Show this event</source>
+        <translation>显示此事件</translation>
+    </message>
+    <message id="theme.1">
+        <source>Peach</source>
+        <translation>桃色</translation>
+    </message>
+    <message id="theme.2">
+        <source>Sky</source>
+        <translation>天空</translation>
+    </message>
+    <message id="theme.3">
+        <source>Night</source>
+        <translation>夜晚</translation>
+    </message>
+    <message id="theme.4">
+        <source>Mint</source>
+        <translation>薄荷</translation>
+    </message>
+    <message id="theme.5">
+        <source>Lavender</source>
+        <translation>薰衣草</translation>
+    </message>
+    <message id="theme.1001">
+        <source>Birthday</source>
+        <translation>生日</translation>
+    </message>
+    <message id="theme.1002">
+        <source>Home</source>
+        <translation>家</translation>
+    </message>
+    <message id="theme.1003">
+        <source>Love</source>
+        <translation>爱情</translation>
+    </message>
+    <message id="theme.1004">
+        <source>Vacation</source>
+        <translation>假期</translation>
+    </message>
+    <message id="theme.1005">
+        <source>Celebration</source>
+        <translation>庆祝</translation>
+    </message>
+    <message id="theme.1006">
+        <source>Quitting smoking</source>
+        <translation>戒烟</translation>
+    </message>
+    <message id="theme.1007">
+        <source>Get well</source>
+        <translation>早日康复</translation>
+    </message>
+    <message id="theme.1008">
+        <source>Exam</source>
+        <translation>考试</translation>
+    </message>
+    <message id="theme.1009">
+        <source>Moving house</source>
+        <translation>搬家</translation>
+    </message>
+    <message id="theme.other">
+        <source>Theme %1</source>
+        <translation>主题 %1</translation>
+    </message>
+    <message id="a11y.day">
+        <source>Day</source>
+        <translation>日</translation>
+    </message>
+    <message id="a11y.month">
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message id="a11y.year">
+        <source>Year</source>
+        <translation>年</translation>
+    </message>
+    <message id="a11y.direction">
+        <source>Count direction</source>
+        <translation>计数方向</translation>
+    </message>
+    <message id="a11y.theme">
+        <source>Theme</source>
+        <translation>主题</translation>
+    </message>
+    <message id="days ago" numerus="yes">
+        <source>days ago</source>
+        <translation>
+            <numerusform>天前</numerusform>
+        </translation>
+    </message>
+    <message id="Event.daysAgo" numerus="yes">
+        <source>days ago</source>
+        <translation>
+            <numerusform>天前</numerusform>
+        </translation>
+    </message>
+    <message id="Event.today">
+        <source>today</source>
+        <translation>今天</translation>
+    </message>
+    <message id="Widget.sampleTitle">
+        <source>Your Event Title</source>
+        <translation>你的事件标题</translation>
+    </message>
+    <message id="DateData.newYear">
+        <source>New Year</source>
+        <translation>新年</translation>
+    </message>
+    <message id="DateData.summerTrip">
+        <source>Summer trip</source>
+        <translation>夏日旅行</translation>
+    </message>
+    <message id="DateData.together">
+        <source>Together</source>
+        <translation>在一起</translation>
+    </message>
+    <message id="page.countdown" numerus="yes">
+        <source>%1, %2, %Ln day(s) left</source>
+        <translation>
+            <numerusform>%1，%2，还有 %Ln 天</numerusform>
+        </translation>
+    </message>
+    <message id="page.countdownPast" numerus="yes">
+        <source>%1, %2, %Ln day(s) ago</source>
+        <translation>
+            <numerusform>%1，%2，%Ln 天前</numerusform>
+        </translation>
+    </message>
+    <message id="page.countdownToday">
+        <source>%1, %2, today</source>
+        <translation>%1，%2，就是今天</translation>
+    </message>
+    <message id="page.countup">
+        <source>%1, day %3 since %2</source>
+        <translation>%1，自%2起第 %3 天</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
 namespace WidgetPainter {
 
 // The corner radius of every widget, in points.
-constexpr qreal kCornerRadius = 22;
+constexpr qreal kCornerRadius = kWidgetCornerRadius;
 
 // The picture of `entry` as a widget of `family`, `scale` pixels per point.
 QImage render(WidgetExtension &extension, const WidgetEntry &entry, WidgetFamily family, qreal scale);

@@ -17,15 +17,6 @@ QDateTime fromUDate(UDate instant)
     return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(instant));
 }
 
-const char *displayPatternFor(const QString &language)
-{
-    if (language == QLatin1String("ko"))
-        return "yyyy년 M월 d일";
-    if (language == QLatin1String("ja") || language == QLatin1String("zh"))
-        return "yyyy年 M月 d日";
-    return "d.MMM.yy";
-}
-
 // The local calendar day of an instant, as Qt numbers days (the Julian day numbers of ICU and
 // Qt agree).
 std::optional<QDate> localDay(DateContext &context, double instant)
@@ -196,7 +187,14 @@ QString CalendarHelper::getRightDateFormat(const QString &text)
     const auto parsed = context.parseByLength(text);
     if (!parsed)
         return text;
-    return context.formatDisplay(*parsed, displayPatternFor(Localization::languageCode()));
+    return context.formatDisplay(*parsed);
+}
+
+QString CalendarHelper::longDate(const QString &text)
+{
+    DateContext &context = DateContext::current();
+    const auto parsed = context.parseByLength(text);
+    return parsed ? context.formatLong(*parsed) : text;
 }
 
 QString CalendarHelper::formatStoredDate(const QDateTime &instant)

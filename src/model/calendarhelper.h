@@ -48,9 +48,15 @@ public:
     // Parses "yyyy-MM-dd" only; the current instant when it does not parse.
     static QDateTime toDayDate(const QString &text);
 
-    // The short display date for the current language (Korean "2024년 5월 1일", Chinese and
-    // Japanese "2024年 5月 1日", otherwise "1.May.24"); the text itself when it does not parse.
+    // The short display date of the current locale: English "1.May.24", Korean "2024년 5월 1일",
+    // Chinese and Japanese "2024年 5月 1日", other languages their own short form with the
+    // month abbreviated ("1. Mai 24", "1 mai 24"); the text itself when it does not parse.
     static QString getRightDateFormat(const QString &text);
+    // The whole date, with the year in full, for where a person reads or hears the date as
+    // such (an accessible text, a summary, a notification): "May 1, 2024" (en_US),
+    // "1 May 2024" (en_GB), "1. Mai 2024", "2024년 5월 1일"; the text itself when it does not
+    // parse.
+    static QString longDate(const QString &text);
 
     // The "yyyy-MM-dd" text of the local calendar day of `instant`, as events store it.
     static QString formatStoredDate(const QDateTime &instant);

@@ -2,11 +2,13 @@
 
 #include <QTextBoundaryFinder>
 
+#include <unicode/dtptngen.h>
 #include <unicode/gregocal.h>
 #include <unicode/timezone.h>
 
 #include <atomic>
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
@@ -51,6 +53,71 @@ std::unique_ptr<icu::SimpleDateFormat> fixedFormat(const char *pattern, const ic
     if (U_FAILURE(status))
         return nullptr;
     format->setLenient(false);
+    format->setTimeZone(zone);
+    return format;
+}
+
+QString format(const icu::DateFormat &format, UDate instant)
+{
+    icu::UnicodeString out;
+    format.format(instant, out);
+    return fromUnicode(out);
+}
+
+// The date the person picked is a Gregorian day (the form's wheels and the stored text are),
+// so it is shown in the Gregorian calendar in every locale: a Buddhist, Hijri or Persian date
+// beside it would read as another day. Digits and words stay the locale's own.
+icu::Locale gregorian(const icu::Locale &locale)
+{
+    icu::Locale shown(locale);
+    UErrorCode status = U_ZERO_ERROR;
+    shown.setKeywordValue("calendar", "gregorian", status);
+    return U_SUCCESS(status) ? shown : locale;
+}
+
+// The best pattern of `locale` for a skeleton: the fields wanted, in the language's own
+// order, separators and words.
+icu::UnicodeString patternForSkeleton(const icu::Locale &locale, const char *skeleton)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::DateTimePatternGenerator> generator(
+        icu::DateTimePatternGenerator::createInstance(gregorian(locale), status));
+    if (U_FAILURE(status) || !generator)
+        return icu::UnicodeString(skeleton);
+    const icu::UnicodeString pattern = generator->getBestPattern(icu::UnicodeString(skeleton), status);
+    return U_FAILURE(status) ? icu::UnicodeString(skeleton) : pattern;
+}
+
+icu::UnicodeString displayPattern(const icu::Locale &locale)
+{
+    const std::string_view language = locale.getLanguage();
+    if (language == "ko")
+        return icu::UnicodeString::fromUTF8("yyyy년 M월 d일");
+    if (language == "ja" || language == "zh")
+        return icu::UnicodeString::fromUTF8("yyyy年 M月 d日");
+    if (language == "en" || language.empty())
+        return icu::UnicodeString("d.MMM.yy");
+    // The short form of the locale's own data, rather than "d.MMM.yy" with another month:
+    // many abbreviations end in a stop of their own ("Dez.", "janv.", "дек."), or in another
+    // mark ("दिस॰", "דצמ׳"), or hold stops inside ("ธ.ค."), some months are written with a
+    // word before them (Catalan "de des."), and some languages put the year first (Hungarian
+    // "26. dec. 18."). Where a language writes short dates with the month as a number
+    // (Czech "18. 12. 26"), that is its short date.
+    return patternForSkeleton(locale, "dMMMyy");
+}
+
+icu::UnicodeString wholeDatePattern(const icu::Locale &locale)
+{
+    return patternForSkeleton(locale, "yMMMMd");
+}
+
+std::unique_ptr<icu::SimpleDateFormat> patternFormat(const icu::Locale &locale, const icu::TimeZone &zone,
+                                                     const icu::UnicodeString &pattern)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    auto format = std::make_unique<icu::SimpleDateFormat>(pattern, gregorian(locale), status);
+    if (U_FAILURE(status))
+        return nullptr;
     format->setTimeZone(zone);
     return format;
 }
@@ -196,28 +263,19 @@ std::optional<DateContext::DayStart> DateContext::startOfDayFor(const QString &d
 
 QString DateContext::formatDay(UDate instant)
 {
-    if (!m_dayFormat)
-        return {};
-    icu::UnicodeString out;
-    m_dayFormat->format(instant, out);
-    return fromUnicode(out);
+    return m_dayFormat ? format(*m_dayFormat, instant) : QString();
 }
 
-QString DateContext::formatDisplay(UDate instant, const char *pattern)
+QString DateContext::formatDisplay(UDate instant)
 {
-    UErrorCode status = U_ZERO_ERROR;
-    if (!m_displayFormat) {
-        m_displayFormat = std::make_unique<icu::SimpleDateFormat>(icu::UnicodeString::fromUTF8(pattern), m_locale, status);
-        if (U_FAILURE(status)) {
-            m_displayFormat.reset();
-            return {};
-        }
-        m_displayFormat->setTimeZone(*m_zone);
-    } else if (pattern != m_displayPattern) {
-        m_displayFormat->applyPattern(icu::UnicodeString::fromUTF8(pattern));
-    }
-    m_displayPattern = pattern;
-    icu::UnicodeString out;
-    m_displayFormat->format(instant, out);
-    return fromUnicode(out);
+    if (!m_displayFormat)
+        m_displayFormat = patternFormat(m_locale, *m_zone, displayPattern(m_locale));
+    return m_displayFormat ? format(*m_displayFormat, instant) : QString();
+}
+
+QString DateContext::formatLong(UDate instant)
+{
+    if (!m_wholeFormat)
+        m_wholeFormat = patternFormat(m_locale, *m_zone, wholeDatePattern(m_locale));
+    return m_wholeFormat ? format(*m_wholeFormat, instant) : QString();
 }

@@ -51,7 +51,13 @@ public:
     icu::Calendar *calendar() { return m_calendar.get(); }
 
     QString formatDay(UDate instant);                     // "yyyy-MM-dd"
-    QString formatDisplay(UDate instant, const char *pattern);
+    // The short display date of the locale: "1.May.24" in English, "2024년 5월 1일" in
+    // Korean, "2024年 5月 1日" in Japanese and Chinese, otherwise the language's own short
+    // form with an abbreviated month ("1. Mai 24", "1 mai 24", "1 мая 24 г.").
+    QString formatDisplay(UDate instant);
+    // The whole date, with the year in full, as the locale writes it ("May 1, 2024",
+    // "1. Mai 2024", "2024년 5월 1일").
+    QString formatLong(UDate instant);
 
 private:
     bool matchesProcessSettings() const;
@@ -66,7 +72,7 @@ private:
     std::unique_ptr<icu::SimpleDateFormat> m_timestampFormat;
     std::unique_ptr<icu::DateFormat> m_longFormat;
     std::unique_ptr<icu::SimpleDateFormat> m_displayFormat;
-    const char *m_displayPattern = nullptr;
+    std::unique_ptr<icu::SimpleDateFormat> m_wholeFormat;
     std::unique_ptr<icu::Calendar> m_calendar;
     QHash<QString, std::optional<DayStart>> m_dayStarts; // only for texts that parse
 };

@@ -1,6 +1,11 @@
 #include "resources.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace {
 
@@ -47,9 +52,45 @@ const QList<ColorProvider> &colorSets()
     return themes;
 }
 
-const QList<EDate> &defaultEvents()
+namespace {
+
+struct PackagedEvents
 {
-    static const QList<EDate> events
-        = loadResource<QList<EDate>>(QStringLiteral("DateData.json"), "Array<EDate>", decodeEventListJson);
+    QList<EDate> events;
+    QHash<QString, QByteArray> titleKeys; // by event id
+};
+
+const PackagedEvents &packagedEvents()
+{
+    static const PackagedEvents packaged = [] {
+        const QString name = QStringLiteral("DateData.json");
+        PackagedEvents loaded{loadResource<QList<EDate>>(name, "Array<EDate>", decodeEventListJson), {}};
+        const QJsonArray records = QJsonDocument::fromJson(loadResourceBytes(name)).array();
+        for (const QJsonValue &record : records) {
+            const QString key = record[QLatin1String("titleKey")].toString();
+            if (!key.isEmpty())
+                loaded.titleKeys.insert(record[QLatin1String("id")].toString(), key.toUtf8());
+        }
+        return loaded;
+    }();
+    return packaged;
+}
+
+} // namespace
+
+QList<EDate> defaultEvents()
+{
+    // Each packaged event names the key of its title's translation (the English title is its
+    // default); the list is made in the language of the moment, as the first start saves it.
+    const PackagedEvents &packaged = packagedEvents();
+    QList<EDate> events = packaged.events;
+    for (EDate &event : events) {
+        const QByteArray key = packaged.titleKeys.value(event.id);
+        if (key.isEmpty())
+            continue;
+        const QString translated = qtTrId(key.constData());
+        if (!translated.isEmpty() && translated != QLatin1String(key))
+            event.dateTitle = translated;
+    }
     return events;
 }

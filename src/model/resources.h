@@ -15,5 +15,6 @@ QByteArray loadResourceBytes(const QString &name);
 // The themes of "ColorSets.json", in file order; loaded once per process, never empty.
 const QList<ColorProvider> &colorSets();
 
-// The events a first start shows, from "DateData.json"; loaded once per process.
-const QList<EDate> &defaultEvents();
+// The events a first start shows, from "DateData.json" (read once per process), with their
+// titles in the current language.
+QList<EDate> defaultEvents();

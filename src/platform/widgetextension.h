@@ -24,6 +24,9 @@ std::optional<WidgetFamily> widgetFamilyFromName(const QString &name);
 // The family's size in points: small 170 × 170, medium 364 × 170, large 364 × 382,
 // extra large 715 × 382.
 QSizeF widgetFamilySize(WidgetFamily family);
+// The corner radius of every widget's rounded outline, in points: the host cuts the corners
+// off, so an extension keeps what must be read clear of them.
+constexpr qreal kWidgetCornerRadius = 22;
 
 // One choice offered when a person configures a widget (which event it shows).
 struct WidgetConfigurationOption

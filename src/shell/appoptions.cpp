@@ -1,5 +1,7 @@
 #include "appoptions.h"
 
+#include <QRegularExpression>
+
 #include <platform/clock.h>
 
 AppOptions AppOptions::parse(const QStringList &arguments)
@@ -45,6 +47,16 @@ AppOptions AppOptions::parse(const QStringList &arguments)
             options.screenshotPath = value();
             if (options.screenshotPath.isEmpty() && options.error.isEmpty())
                 options.error = QStringLiteral("--screenshot needs a file name");
+        } else if (name == QLatin1String("--size")) {
+            // WIDTHxHEIGHT in points, at least the window's smallest size.
+            static const QRegularExpression form(QStringLiteral("^(\\d{3,5})x(\\d{3,5})$"));
+            const QString text = value();
+            const QRegularExpressionMatch match = form.match(text);
+            if (match.hasMatch() && match.captured(1).toInt() >= kMinimumWidth && match.captured(2).toInt() >= kMinimumHeight)
+                options.size = QSize(match.captured(1).toInt(), match.captured(2).toInt());
+            else if (options.error.isEmpty())
+                options.error = QStringLiteral("--size wants WIDTHxHEIGHT of at least %1x%2, not \"%3\"")
+                                    .arg(kMinimumWidth).arg(kMinimumHeight).arg(text);
         } else if (name == QLatin1String("--now")) {
             const QString text = value();
             options.now = Clock::parseLocalTimestamp(text);
@@ -70,6 +82,7 @@ QString AppOptions::helpText()
         "                        event. A Tallowick already running is handed the link instead.\n"
         "      --screenshot FILE draw the settled page once, save it in FILE as PNG and exit\n"
         "                        (no display needed)\n"
+        "      --size WIDTHxHEIGHT the window's size (390x844 unless told; at least 320x560)\n"
         "      --now yyyy-MM-ddTHH:mm:ss\n"
         "                        fix the clock at this local time\n"
         "      --verbose         print diagnostics on standard error\n"

@@ -87,6 +87,8 @@ int main(int argc, char *argv[])
     engine.setInitialProperties({
         {QStringLiteral("userData"), QVariant::fromValue(&store)},
         {QStringLiteral("screenshotMode"), options.screenshot()},
+        {QStringLiteral("width"), options.size.value_or(QSize(390, 844)).width()},
+        {QStringLiteral("height"), options.size.value_or(QSize(390, 844)).height()},
     });
     const QUrl appWindow(QStringLiteral("qrc:/qt/qml/Tallowick/qml/app/AppWindow.qml"));
     // Compiling the screens needs no fonts: it runs while the faces are being added. The window

@@ -280,7 +280,9 @@ EventRepository::Result EventRepository::change(const QString &id, const EventCh
 
 EventRepository::Result EventRepository::remove(const QString &id)
 {
-    return transact([&](QList<EDate> &events) -> Step {
+    std::optional<EDate> removed;
+    int removedAt = -1;
+    Result result = transact([&](QList<EDate> &events) -> Step {
         const qsizetype at = indexOf(events, id);
         if (at < 0)
             return {StoreOutcome::Gone, id};
@@ -288,9 +290,15 @@ EventRepository::Result EventRepository::remove(const QString &id)
             return {StoreOutcome::LastEvent, id};
         // In the same step, so that no reminder can be added for the event in between.
         NotificationHelper(m_center).removeNotification(events.at(at));
-        events.removeAt(at);
+        removed = events.takeAt(at);
+        removedAt = int(at);
         return {StoreOutcome::Done, id, true};
     });
+    if (result.outcome == StoreOutcome::Done) {
+        result.removed = removed;
+        result.removedAt = removedAt;
+    }
+    return result;
 }
 
 EventRepository::Result EventRepository::move(const QString &id, int to)
@@ -305,6 +313,23 @@ EventRepository::Result EventRepository::move(const QString &id, int to)
         // The widget numbers its pages by position: a reorder republishes its contents.
         events.move(at, target);
         return {StoreOutcome::Done, id, true};
+    });
+}
+
+EventRepository::Result EventRepository::restore(const EDate &event, int at)
+{
+    return transact([&](QList<EDate> &events) -> Step {
+        if (indexOf(events, event.id) >= 0)
+            return {StoreOutcome::Done, event.id}; // back already
+        if (events.size() >= EventRules::kMaxEvents)
+            return {StoreOutcome::ListFull, event.id};
+        events.insert(std::clamp<qsizetype>(at, 0, events.size()), event);
+        // Its reminders went with it; they come back with it.
+        NotificationHelper helper(m_center);
+        if (event.repeatNotification && event.countdown.value_or(true)
+            && helper.status() == AuthorizationStatus::Authorized)
+            helper.addNotification(event, notiDaysFromCode(*event.repeatNotification));
+        return {StoreOutcome::Done, event.id, true};
     });
 }
 

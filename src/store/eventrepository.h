@@ -100,6 +100,9 @@ public:
         StoreOutcome outcome = StoreOutcome::Done;
         QString id;      // the event added, changed, deleted or moved
         EventList list;  // the list as it stands after the step
+        // A deleted event as it was saved when it went, and where it stood.
+        std::optional<EDate> removed = std::nullopt;
+        int removedAt = -1;
     };
 
     // A new event at the front of the list. `uniqueTitle`: refused when the title is taken.
@@ -113,6 +116,10 @@ public:
     Result remove(const QString &id);
     // Moves the event to position `to` (clamped to the list).
     Result move(const QString &id, int to);
+    // Puts a deleted event back at position `at` (clamped to the list), as it was, and
+    // schedules its chosen reminders again when reminders are allowed. Refused when the list
+    // is full; nothing to do while an event with its id is in the list.
+    Result restore(const EDate &event, int at);
 
     struct ReminderResult
     {

@@ -143,8 +143,38 @@ StoreOutcome UserData::changeEvent(const QString &id, const EventChange &change)
 StoreOutcome UserData::deleteEvent(const QString &id)
 {
     const EventRepository::Result result = m_repository.remove(id);
+    // What is put back is the event as it was saved when it went, not as this store saw it.
+    std::optional<Deleted> deleted;
+    if (result.removed)
+        deleted = Deleted{*result.removed, result.removedAt};
     adopt(result.list);
+    if (deleted) {
+        m_deleted = deleted;
+        Q_EMIT undoChanged();
+        Q_EMIT eventDeleted(deleted->event.dateTitle);
+    }
     return result.outcome;
+}
+
+bool UserData::undoDelete()
+{
+    if (!m_deleted)
+        return false;
+    const Deleted deleted = *m_deleted;
+    forgetDeleted();
+    const EventRepository::Result result = m_repository.restore(deleted.event, deleted.index);
+    adopt(result.list, result.outcome == StoreOutcome::Done ? deleted.event.id : QString());
+    if (result.outcome == StoreOutcome::ListFull)
+        raiseEventLimitAlert();
+    return result.outcome == StoreOutcome::Done;
+}
+
+void UserData::forgetDeleted()
+{
+    if (!m_deleted)
+        return;
+    m_deleted.reset();
+    Q_EMIT undoChanged();
 }
 
 StoreOutcome UserData::moveEvent(const QString &id, int to)

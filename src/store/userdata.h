@@ -34,6 +34,8 @@ class UserData : public QObject
     Q_PROPERTY(bool alertReview READ alertReview WRITE setAlertReview NOTIFY alertChanged)
     Q_PROPERTY(QString alertTitle READ alertTitle NOTIFY alertChanged)
     Q_PROPERTY(QString alertCopy READ alertCopy NOTIFY alertChanged)
+    // An event this store deleted can be put back where it was.
+    Q_PROPERTY(bool canUndoDelete READ canUndoDelete NOTIFY undoChanged)
 
 public:
     static constexpr int kMaxEvents = EventRules::kMaxEvents;
@@ -84,6 +86,12 @@ public:
     StoreOutcome moveEvent(const QString &id, int to);
     ReminderOutcome chooseReminder(const QString &id, NotiDays option);
 
+    bool canUndoDelete() const { return m_deleted.has_value(); }
+    // Puts the event deleted last back where it was, with its reminders, and shows it.
+    Q_INVOKABLE bool undoDelete();
+    // The undo is no longer offered.
+    Q_INVOKABLE void forgetDeleted();
+
     // The same by position, for screens that know an event by its page: a new event at the
     // front; the event at `index` rewritten (all four fields), deleted, or moved to `to`.
     Q_INVOKABLE void addEvent(const QDateTime &date, const QString &title, bool countdown, qint64 themeId);
@@ -120,6 +128,9 @@ Q_SIGNALS:
     void alertChanged();
     // A shared-event link brought this event; it is added only once the person confirms.
     void sharedEventOffered(const EventDraft &draft);
+    // This store deleted the event (and can undo it).
+    void eventDeleted(const QString &title);
+    void undoChanged();
 
 private:
     // Makes the list the one `list` holds and shows the event `showId`; without one, keeps the
@@ -136,6 +147,12 @@ private:
     bool m_alertReview = false;
     QString m_alertTitle;
     QString m_alertCopy;
+    struct Deleted
+    {
+        EDate event;
+        int index = 0;
+    };
+    std::optional<Deleted> m_deleted;
     std::unique_ptr<QFileSystemWatcher> m_watcher;
     std::unique_ptr<QTimer> m_settle;
 };

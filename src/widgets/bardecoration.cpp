@@ -24,7 +24,10 @@ struct Metrics
 };
 
 const Metrics kMedium{146, {-25, 90}, {162, 72}, 37, {25, 90}, 0.6, {0, 50}};
-const Metrics kLarge{240, {-28, 140}, {270, 120}, 60, {40, 140}, 1.0, {0, 110}};
+// The large widget is laid out as a small page, the decoration in its middle between the title
+// above and the count below: the medium's circle and bar grown by a bit more, the picture at
+// 0.85 of its own size.
+const Metrics kLarge{168, {-2, 9}, {189, 84}, 42, {46, 9}, 0.85, {0, 9}};
 
 bool isPlainBarName(const QString &name)
 {
@@ -59,16 +62,25 @@ QSvgRenderer *pictureRenderer(const QString &name)
     return renderer.get();
 }
 
-void drawPlainBar(QPainter &painter, const QColor &circleColor, const Metrics &metrics, const QPointF &centre)
+QPointF sideways(QPointF offset, bool mirrored)
+{
+    if (mirrored)
+        offset.setX(-offset.x());
+    return offset;
+}
+
+void drawPlainBar(QPainter &painter, const QColor &circleColor, const Metrics &metrics, const QPointF &centre,
+                  bool mirrored)
 {
     const qreal radius = metrics.circleDiameter / 2;
     painter.setPen(Qt::NoPen);
     painter.setBrush(circleColor);
-    painter.drawEllipse(centre + metrics.circleOffset, radius, radius);
+    painter.drawEllipse(centre + sideways(metrics.circleOffset, mirrored), radius, radius);
 
     painter.save();
-    painter.translate(centre + metrics.barOffset);
-    painter.rotate(-45);
+    painter.translate(centre + sideways(metrics.barOffset, mirrored));
+    // Rising away from the circle: to the upper right, or the upper left when mirrored.
+    painter.rotate(mirrored ? 45 : -45);
     const QRectF bar(QPointF(-metrics.barSize.width() / 2, -metrics.barSize.height() / 2), metrics.barSize);
     // A radius past half the height would bend the ends inwards; past it the ends are round.
     const qreal cornerRadius = std::min(metrics.barRadius, metrics.barSize.height() / 2);
@@ -80,7 +92,7 @@ void drawPlainBar(QPainter &painter, const QColor &circleColor, const Metrics &m
 
 void drawPicture(QPainter &painter, QSvgRenderer &renderer, const Metrics &metrics, const QPointF &centre)
 {
-    // Pictures keep their own size (and colours); the medium size shrinks them about their centre.
+    // Pictures keep their own colours; each size scales them about their centre.
     const QSizeF size = QSizeF(renderer.defaultSize()) * metrics.pictureScale;
     const QPointF pictureCentre = centre + metrics.pictureOffset;
     const QRectF target(pictureCentre - QPointF(size.width() / 2, size.height() / 2), size);
@@ -97,14 +109,14 @@ bool hasBarPicture(const QString &name)
 }
 
 void barDecoration(QPainter &painter, const QString &barType, const QColor &circleColor, BarDecorationSize size,
-                   const QSizeF &widgetSize)
+                   const QSizeF &widgetSize, bool mirrored)
 {
     const Metrics &metrics = size == BarDecorationSize::Medium ? kMedium : kLarge;
     const QPointF centre(widgetSize.width() / 2, widgetSize.height() / 2);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (isPlainBarName(barType)) {
-        drawPlainBar(painter, circleColor, metrics, centre);
+        drawPlainBar(painter, circleColor, metrics, centre, mirrored);
     } else if (QSvgRenderer *renderer = pictureRenderer(barType)) {
         drawPicture(painter, *renderer, metrics, centre);
     }

@@ -2,27 +2,34 @@
 
 #include "groupdatehelper.h"
 
+#include <model/countwords.h>
+
 #include <QCoreApplication>
 
 namespace {
 
-QString labelFor(bool countdown, WidgetFamily family)
+using Kind = CountWords::Meaning::Kind;
+
+QString labelFor(const CountWords::Meaning &meaning, bool countdown, WidgetFamily family)
 {
+    const int n = int(std::min<qint64>(meaning.days, std::numeric_limits<int>::max()));
+    if (meaning.kind == Kind::Today) {
+        //% "today"
+        return qtTrId("Event.today");
+    }
     // The medium size has keys of its own, so its wording can differ where a language needs it.
-    if (family == WidgetFamily::SystemMedium) {
-        if (countdown) {
-            //% "days left"
-            return qtTrId("Event.daysLeft");
-        }
+    const bool medium = family == WidgetFamily::SystemMedium;
+    if (!countdown) {
         //% "days"
-        return qtTrId("Event.days");
+        return medium ? qtTrId("Event.days", n) : qtTrId("days", n);
     }
-    if (countdown) {
-        //% "days left"
-        return qtTrId("days left");
+    // A count-down whose day went by counts the days since, never "days left".
+    if (meaning.kind == Kind::DaysAgo) {
+        //% "days ago"
+        return medium ? qtTrId("Event.daysAgo", n) : qtTrId("days ago", n);
     }
-    //% "days"
-    return qtTrId("days");
+    //% "days left"
+    return medium ? qtTrId("Event.daysLeft", n) : qtTrId("days left", n);
 }
 
 } // namespace
@@ -30,6 +37,8 @@ QString labelFor(bool countdown, WidgetFamily family)
 EntryTexts entryTexts(const WidgetContent &entry, WidgetFamily family)
 {
     const GroupDateHelper helper;
-    return EntryTexts{entry.dateTitle, helper.getDayCount(entry.ddate, entry.countdown),
-                      helper.getRightDateFormat(entry.ddate), labelFor(entry.countdown, family)};
+    const QString count = helper.getDayCount(entry.ddate, entry.countdown);
+    const CountWords::Meaning meaning = CountWords::meaningOf(count, entry.ddate, entry.countdown);
+    return EntryTexts{entry.dateTitle, count, helper.getRightDateFormat(entry.ddate),
+                      labelFor(meaning, entry.countdown, family)};
 }

@@ -12,7 +12,7 @@ struct EntryTexts
     QString title;  // as the person typed it
     QString count;
     QString date;
-    QString label;  // "days left" or "days", in the words of the view's size
+    QString label;  // "days left", "days ago", "days" or "today", in the words of the view's size and the count's plural
 };
 
 // The texts of `entry` in a widget of `family`.

@@ -6,6 +6,7 @@
 #include <model/calendarhelper.h>
 #include <platform/clock.h>
 
+#include <QCoreApplication>
 #include <QUuid>
 
 #include <algorithm>
@@ -49,7 +50,8 @@ WidgetContent Provider::makeDefaultEntry(const QDateTime &now)
                          QStringLiteral("FF7580"),
                          QStringLiteral("F7EDCC"),
                          QStringLiteral("FFECAF"),
-                         QStringLiteral("Your Event Title"),
+                         //% "Your Event Title"
+                         qtTrId("Widget.sampleTitle"),
                          true,
                          QStringLiteral("ThereelineBar"),
                          0,

@@ -6,20 +6,18 @@
 #include "widgetfont.h"
 
 #include <model/hexcolor.h>
+#include <platform/localization.h>
 
 #include <QPainter>
 
 namespace {
 
 const QSizeF kSize(364, 382);
-constexpr qreal kSidePadding = 13;
-constexpr qreal kTopPadding = 5;
-constexpr qreal kColumnGap = 8;
-constexpr qreal kLeftSpacing = 8;
-constexpr qreal kCountShift = 4;   // right
-constexpr qreal kLabelShift = 5;   // up
-// The count may take this much of the row; the title needs the rest.
-constexpr qreal kCountMaxWidth = 170;
+// Far enough from the edges that nothing reaches into the rounded corners.
+constexpr qreal kSidePadding = 20;
+constexpr qreal kTopPadding = 18;
+constexpr qreal kBottomPadding = 16;
+constexpr qreal kDateSpacing = 4;
 
 } // namespace
 
@@ -31,36 +29,31 @@ RuruLarge::RuruLarge(const WidgetContent &entry)
 
 ViewLayout RuruLarge::layout() const
 {
-    const qreal rowWidth = kSize.width() - 2 * kSidePadding;
+    // A small page, as the app shows an event: title and date at the top, the decoration in
+    // the middle, and at the bottom the label over the count, which takes the whole width
+    // before it grows smaller.
+    const qreal width = kSize.width() - 2 * kSidePadding;
 
-    TextBlock count(m_texts.count, countFont(widgetFont(44, QFont::Bold), m_texts.count, kCountMaxWidth),
-                    kCountMaxWidth, 1);
-    TextBlock label(m_texts.label, widgetFont(14, QFont::Normal), kCountMaxWidth, 1);
-    const qreal rightWidth = std::max(count.size().width(), label.size().width());
-    const qreal rightHeight = count.size().height() + label.size().height();
+    TextBlock title(m_texts.title, widgetFont(Faces::Role::Display, 26, m_texts.title), width, 2);
+    TextBlock date(m_texts.date, widgetFont(Faces::Role::Label, 15, m_texts.date), width, 2);
+    const QRectF titleFrame(kSidePadding, kTopPadding, width, title.size().height());
+    const QRectF dateFrame(kSidePadding, titleFrame.bottom() + kDateSpacing, width, date.size().height());
 
-    const qreal leftWidth = rowWidth - rightWidth - kColumnGap;
-    TextBlock title(m_texts.title, widgetFont(24, QFont::Bold), leftWidth, 2);
-    TextBlock date(m_texts.date, widgetFont(15, QFont::Medium), leftWidth, 2);
-    const qreal leftHeight = title.size().height() + kLeftSpacing + date.size().height();
+    const QFont countFace = widgetFont(Faces::Role::Display, 56, m_texts.count);
+    TextBlock count(m_texts.count, countFont(countFace, m_texts.count, width), width, 1);
+    TextBlock label(m_texts.label, widgetFont(Faces::Role::Label, 16, m_texts.label), width, 1);
+    const QRectF countFrame(kSidePadding, kSize.height() - kBottomPadding - count.size().height(), width,
+                            count.size().height());
+    const QRectF labelFrame(kSidePadding, countFrame.top() - label.size().height(), width, label.size().height());
 
-    const qreal rowHeight = std::max(leftHeight, rightHeight);
-    const qreal leftTop = kTopPadding + (rowHeight - leftHeight) / 2;
-    const qreal rightTop = kTopPadding + (rowHeight - rightHeight) / 2;
-    const qreal rightLeft = kSize.width() - kSidePadding - rightWidth;
-    const qreal dateTop = leftTop + title.size().height() + kLeftSpacing;
-
-    return ViewLayout{
-        {title, QRectF(kSidePadding, leftTop, leftWidth, title.size().height())},
-        PlacedText{date, QRectF(kSidePadding, dateTop, leftWidth, date.size().height())},
-        {count, QRectF(rightLeft + kCountShift, rightTop, rightWidth, count.size().height()), Qt::AlignRight},
-        {label, QRectF(rightLeft, rightTop + count.size().height() - kLabelShift, rightWidth, label.size().height()),
-         Qt::AlignRight}};
+    return inReadingDirection(ViewLayout{{title, titleFrame}, PlacedText{date, dateFrame}, {count, countFrame}, {label, labelFrame}},
+                              kSize.width());
 }
 
 void RuruLarge::paint(QPainter &painter) const
 {
     paintWidgetView(painter, kSize, m_entry, layout(), [&](const QRectF &) {
-        barDecoration(painter, m_entry.barType, hexColor(m_entry.circleColor), BarDecorationSize::Large, kSize);
+        barDecoration(painter, m_entry.barType, hexColor(m_entry.circleColor), BarDecorationSize::Large, kSize,
+                      Localization::isRightToLeft());
     });
 }

@@ -7,7 +7,8 @@
 
 class QPainter;
 
-// The large widget: the medium widget's row of texts over a larger bar decoration.
+// The large widget, a small page: title and date at the top, the bar decoration in the middle,
+// the label and the count at the bottom.
 class RuruLarge
 {
 public:

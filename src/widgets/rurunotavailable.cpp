@@ -28,7 +28,7 @@ void RuruNotAvailable::paint(QPainter &painter, const QSizeF &size) const
     painter.fillRect(bounds, Qt::white);
     painter.setPen(Qt::black);
     const QRectF frame = bounds.adjusted(kPadding, kPadding, -kPadding, -kPadding);
-    const TextBlock block(text(), widgetFont(17, QFont::Normal), frame.width());
+    const TextBlock block(text(), widgetFont(Faces::Role::Label, 17, text()), frame.width());
     PlacedText{block, frame, Qt::AlignHCenter}.draw(painter);
     painter.restore();
 }

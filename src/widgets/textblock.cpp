@@ -18,6 +18,7 @@ QString withoutTrailingSpace(const QString &line)
 
 TextBlock::TextBlock(const QString &text, const QFont &font, qreal width, int maxLines)
     : m_font(font)
+    , m_rightToLeft(text.isRightToLeft())
 {
     // Line breaks typed in a title stay line breaks.
     QString laidOut = text;
@@ -26,6 +27,7 @@ TextBlock::TextBlock(const QString &text, const QFont &font, qreal width, int ma
     QTextLayout layout(laidOut, font);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setTextDirection(m_rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     layout.setTextOption(option);
     layout.beginLayout();
     QList<std::pair<int, int>> ranges;
@@ -70,6 +72,7 @@ void TextBlock::draw(QPainter &painter, const QPointF &topLeft, qreal width, Qt:
     const QFontMetricsF metrics(m_font);
     painter.save();
     painter.setFont(m_font);
+    painter.setLayoutDirection(m_rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     qreal baseline = topLeft.y() + metrics.ascent();
     for (const QString &line : m_lines) {
         const qreal slack = width - metrics.horizontalAdvance(line);

@@ -1,9 +1,8 @@
 #include "widgetfont.h"
 
-QFont widgetFont(int size, QFont::Weight weight)
+QFont widgetFont(Faces::Role role, int size, const QString &text)
 {
-    QFont font;
-    font.setPixelSize(size);
-    font.setWeight(weight);
-    return font;
+    // The plug-in carries the faces itself: the host is no app and loads none.
+    Faces::load();
+    return Faces::font(role, size, text);
 }

@@ -31,6 +31,23 @@ CliRun runCli(const QStringList &arguments, const QString &zone = QStringLiteral
             QString::fromUtf8(process.readAllStandardError())};
 }
 
+// A run in a session whose language settings are `settings` ("LANGUAGE=de:en", ...), and
+// only those.
+CliRun runCliWithLanguage(const QStringList &arguments, const QStringList &settings)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_TIME", "LANG"})
+        env.remove(QLatin1String(name));
+    for (const QString &setting : settings)
+        env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(TALLOWICK_CLI_PATH), arguments);
+    process.waitForFinished(30000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
 class Cli : public ::testing::Test
 {
 protected:
@@ -66,6 +83,9 @@ TEST_F(Cli, FormatFollowsTheProcessLanguage)
     EXPECT_EQ(runCli({QStringLiteral("format"), QStringLiteral("2024-05-01")}).out, QStringLiteral("1.May.24\n"));
     EXPECT_EQ(runCli({QStringLiteral("format"), QStringLiteral("2024-05-01")}, QStringLiteral("Asia/Seoul"), QStringLiteral("ko_KR.UTF-8")).out,
               QString::fromUtf8("2024년 5월 1일\n"));
+    // One stop after the German month's own, not two.
+    EXPECT_EQ(runCli({QStringLiteral("format"), QStringLiteral("2026-12-18")}, QStringLiteral("Asia/Seoul"), QStringLiteral("de_DE.UTF-8")).out,
+              QStringLiteral("18. Dez. 26\n"));
 }
 
 TEST_F(Cli, ADateThatIsNoDateIsRefusedNotCountedAsToday)
@@ -171,6 +191,28 @@ QByteArray settingsBytes(const TemporaryHome &home)
 const QString kNow = QStringLiteral("--now=2026-12-08T09:00:00");
 
 } // namespace
+
+// The first start's events come in the person's language, chosen as desktop programs choose
+// it, and stay as saved whatever language a later run has.
+TEST_F(Cli, TheFirstEventsAreInThePersonsLanguage)
+{
+    const QStringList german{QStringLiteral("LANGUAGE=de:en"), QStringLiteral("LANG=en_US.UTF-8")};
+    CliRun run = runCliWithLanguage({kNow, QStringLiteral("list")}, german);
+    EXPECT_EQ(run.out, QStringLiteral("0\t24\t2027-01-01\tNeujahr\n1\t228\t2027-07-24\tSommerurlaub\n"
+                                      "2\t1029\t2024-02-14\tZusammen\n"));
+    // Read-only: nothing was saved, so an English run still starts in English.
+    EXPECT_EQ(runCliWithLanguage({QStringLiteral("list"), QStringLiteral("--json")}, {QStringLiteral("LANG=en_US.UTF-8")})
+                  .out.count(QStringLiteral("New Year")),
+              1);
+    // The first change saves them in the language of that run (LC_MESSAGES over LANG here).
+    ASSERT_EQ(runCliWithLanguage({QStringLiteral("edit"), QStringLiteral("0"), QStringLiteral("--theme"), QStringLiteral("1004")},
+                                 {QStringLiteral("LC_MESSAGES=ru_RU.UTF-8"), QStringLiteral("LANG=de_DE.UTF-8")})
+                  .exitCode,
+              0);
+    EXPECT_EQ(listedTitles(), (QStringList{QStringLiteral("Новый год"), QStringLiteral("Летняя поездка"), QStringLiteral("Вместе")}));
+}
+
+
 
 TEST_F(Cli, KeepsEventsFromAddToDelete)
 {

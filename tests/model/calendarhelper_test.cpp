@@ -186,6 +186,75 @@ TEST(DateTexts, DisplayDateFollowsTheLanguage)
     EXPECT_EQ(CalendarHelper::getRightDateFormat(QStringLiteral("2024-09-03")), QLatin1String("3.Sep.24"));
 }
 
+// Other languages write the short date their own way, with one separator between day, month
+// and year even where the month's abbreviation ends in a stop ("Dez.", "déc.", "дек."). Where
+// ICU's data puts a narrow no-break space (Russian, Ukrainian: before the year's mark) it
+// stays, so that the date never breaks there.
+TEST(DateTexts, OtherLanguagesWriteTheShortDateTheirOwnWay)
+{
+    ScopedTimeZone zone("Asia/Seoul");
+    const std::pair<const char *, const char *> expected[] = {
+        {"de_DE", "18. Dez. 26"},
+        {"de_AT", "18. Dez. 26"},
+        {"fr_FR", "18 déc. 26"},
+        {"es_ES", "18 dic 26"},
+        {"pt_BR", "18 de dez. de 26"},
+        {"it_IT", "18 dic 26"},
+        {"nl_NL", "18 dec 26"},
+        {"pl_PL", "18 gru 26"},
+        {"ru_RU", "18 дек. 26\u202Fг."},
+        {"tr_TR", "18 Ara 26"},
+        {"ar_EG", "١٨ ديسمبر ٢٦"},
+        {"ca_ES", "18 de des. de 26"},
+        {"da_DK", "18. dec. 26"},
+        {"fi_FI", "18. jouluk. 26"},
+        {"hu_HU", "26. dec. 18."},
+        {"sv_SE", "18 dec. 26"},
+        {"nb_NO", "18. des. 26"},
+        {"uk_UA", "18 груд. 26\u202Fр."},
+        {"el_GR", "18 Δεκ 26"},
+        {"he_IL", "18 בדצמ׳ 26"},
+        {"hi_IN", "18 दिस॰ 26"},
+        {"cs_CZ", "18. 12. 26"},
+        // Gregorian years and months in every locale, as the day was picked.
+        {"th_TH", "18 ธ.ค. 26"},
+        {"ar_SA", "١٨ ديسمبر ٢٦"},
+    };
+    for (const auto &[locale, text] : expected) {
+        ScopedLocale scoped{QLatin1String(locale)};
+        EXPECT_EQ(CalendarHelper::getRightDateFormat(QStringLiteral("2026-12-18")), QString::fromUtf8(text)) << locale;
+    }
+    ScopedLocale german(QStringLiteral("de_DE"));
+    EXPECT_EQ(CalendarHelper::getRightDateFormat(QStringLiteral("2027-01-01")), QStringLiteral("1. Jan. 27"));
+    EXPECT_EQ(CalendarHelper::getRightDateFormat(QStringLiteral("2026-05-18")), QStringLiteral("18. Mai 26"));
+    EXPECT_EQ(CalendarHelper::getRightDateFormat(QStringLiteral("2026-12-18T09:00:00+0900")), QStringLiteral("18. Dez. 26"));
+}
+
+TEST(DateTexts, TheWholeDateHasItsYearInFull)
+{
+    ScopedTimeZone zone("Asia/Seoul");
+    const std::pair<const char *, const char *> expected[] = {
+        {"en_US", "January 1, 2027"},
+        {"en_GB", "1 January 2027"},
+        {"de_DE", "1. Januar 2027"},
+        {"fr_FR", "1 janvier 2027"},
+        {"es_ES", "1 de enero de 2027"},
+        {"pt_BR", "1 de janeiro de 2027"},
+        {"pl_PL", "1 stycznia 2027"},
+        {"ru_RU", "1 января 2027\u202Fг."},
+        {"ar_EG", "١ يناير ٢٠٢٧"},
+        {"ko_KR", "2027년 1월 1일"},
+        {"ja_JP", "2027年1月1日"},
+        {"zh_CN", "2027年1月1日"},
+        {"th_TH", "1 มกราคม 2027"},
+    };
+    for (const auto &[locale, text] : expected) {
+        ScopedLocale scoped{QLatin1String(locale)};
+        EXPECT_EQ(CalendarHelper::longDate(QStringLiteral("2027-01-01")), QString::fromUtf8(text)) << locale;
+    }
+    EXPECT_EQ(CalendarHelper::longDate(QStringLiteral("none")), QLatin1String("none"));
+}
+
 // The app has the date formats of its first page made on another thread and takes them over.
 TEST_F(DayCount, AContextMadeOnAnotherThreadServesTheThreadThatAdoptsIt)
 {

@@ -1,5 +1,8 @@
 #include <model/bartype.h>
+#include <model/datecontext.h>
 #include <model/resources.h>
+#include <platform/localization.h>
+#include <support/testenvironment.h>
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -38,6 +41,40 @@ TEST(PackagedDefaultEvents, AreAFewCompleteEventsWithDistinctIds)
         EXPECT_FALSE(event.dateTitle.isEmpty());
     }
     EXPECT_EQ(ids.size(), events.size());
+}
+
+TEST(PackagedDefaultEvents, StartInThePersonsLanguage)
+{
+    QList<EDate> english;
+    {
+        ScopedLocale scoped{QStringLiteral("en_US")};
+        english = defaultEvents();
+    }
+    EXPECT_EQ(titlesOf(english), (QStringList{QStringLiteral("New Year"), QStringLiteral("Summer trip"), QStringLiteral("Together")}));
+    {
+        ScopedLocale german{QStringLiteral("de_DE")};
+        EXPECT_EQ(titlesOf(defaultEvents()),
+                  (QStringList{QStringLiteral("Neujahr"), QStringLiteral("Sommerurlaub"), QStringLiteral("Zusammen")}));
+    }
+    for (const QString &language : Localization::shippedLanguages()) {
+        ScopedLocale scoped{language};
+        const QList<EDate> events = defaultEvents();
+        ASSERT_EQ(events.size(), english.size());
+        for (qsizetype i = 0; i < events.size(); ++i) {
+            // Only the title is the language's: what else the event is stays as packaged.
+            EDate same = events.at(i);
+            same.dateTitle = english.at(i).dateTitle;
+            EXPECT_EQ(same, english.at(i)) << language.toStdString();
+            // Titles keep the rule every event keeps: 1 to 20 characters, trimmed.
+            const QString title = events.at(i).dateTitle;
+            EXPECT_EQ(title, title.trimmed()) << language.toStdString();
+            EXPECT_GE(characterCount(title), 1) << language.toStdString();
+            EXPECT_LE(characterCount(title), 20) << language.toStdString();
+            if (language != QLatin1String("en")) {
+                EXPECT_NE(title, english.at(i).dateTitle) << language.toStdString() << " keeps the English title";
+            }
+        }
+    }
 }
 
 TEST(PackagedThemes, DecodingRequiresEveryKeyWithItsType)

@@ -551,7 +551,7 @@ TEST_F(Forms, TheAddFormSavesWhatWasChosenOnScreen)
     EXPECT_EQ(store->magicDates().at(0).ddate, QStringLiteral("2026-12-08"));
 }
 
-TEST_F(Forms, TheTitleFieldHoldsTwentyCharactersAndReturnOnlyClosesTheKeyboard)
+TEST_F(Forms, TheTitleFieldHoldsTwentyCharactersAndReturnSavesWithoutALineBreak)
 {
     auto store = storeWith(events(3));
     QmlScene scene(QStringLiteral("AddEvent"),
@@ -588,14 +588,20 @@ TEST_F(Forms, TheTitleFieldHoldsTwentyCharactersAndReturnOnlyClosesTheKeyboard)
     EXPECT_EQ(editorText(scene), QStringLiteral("Summer vacation trip"));
     EXPECT_EQ(editor->property("cursorPosition").toInt(), 15);
 
-    // Return adds no line break and gives up the keyboard.
-    QTest::keyClick(&scene.window(), Qt::Key_Return);
-    EXPECT_FALSE(editorText(scene).contains(QLatin1Char('\n')));
-    EXPECT_FALSE(editor->hasActiveFocus());
-
     // A title set from outside is held to the limit too.
     form->setEventName(repeated(QStringLiteral("가"), 30));
     EXPECT_EQ(editorText(scene), repeated(QStringLiteral("가"), 20));
+
+    // Tab types no tab: it moves on. Return adds no line break: it saves the form.
+    editor->forceActiveFocus();
+    QTest::keyClick(&scene.window(), Qt::Key_Tab);
+    EXPECT_FALSE(editorText(scene).contains(QLatin1Char('\t')));
+    EXPECT_FALSE(editor->hasActiveFocus());
+    editor->forceActiveFocus();
+    QSignalSpy dismissed(scene.item(), SIGNAL(dismissRequested()));
+    QTest::keyClick(&scene.window(), Qt::Key_Return);
+    EXPECT_FALSE(editorText(scene).contains(QLatin1Char('\n')));
+    EXPECT_EQ(dismissed.count(), 1);
 }
 
 TEST_F(Forms, AFullListShowsTheLimitAlertInTheAddForm)

@@ -7,7 +7,7 @@
 
 TEST(TextBlock, WrapsToTheWidthAndCutsTheLastAllowedLine)
 {
-    const QFont font = widgetFont(20, QFont::Bold);
+    const QFont font = widgetFont(Faces::Role::Display, 20, QString());
     const QString title = QStringLiteral("A very long title for an event that goes on and on and on");
 
     const TextBlock free(title, font, 150);
@@ -29,17 +29,17 @@ TEST(TextBlock, WrapsToTheWidthAndCutsTheLastAllowedLine)
 
 TEST(TextBlock, ShortTextsStayWhole)
 {
-    const TextBlock block(QStringLiteral("Trip"), widgetFont(18, QFont::Bold), 110, 2);
+    const TextBlock block(QStringLiteral("Trip"), widgetFont(Faces::Role::Display, 18, QString()), 110, 2);
     EXPECT_EQ(block.lines(), QStringList{"Trip"});
     EXPECT_FALSE(block.isElided());
 
-    const TextBlock empty(QString(), widgetFont(18, QFont::Bold), 110, 2);
+    const TextBlock empty(QString(), widgetFont(Faces::Role::Display, 18, QString()), 110, 2);
     EXPECT_EQ(empty.lines().size(), 1);
 }
 
 TEST(TextBlock, AWordWiderThanTheLineIsBrokenInside)
 {
-    const TextBlock block(QStringLiteral("Supercalifragilisticexpialidocious"), widgetFont(18, QFont::Bold), 110);
+    const TextBlock block(QStringLiteral("Supercalifragilisticexpialidocious"), widgetFont(Faces::Role::Display, 18, QString()), 110);
     EXPECT_GT(block.lines().size(), 1);
     EXPECT_LE(block.size().width(), 110);
 }
@@ -48,16 +48,16 @@ TEST(TextBlock, TextIsShownAsTyped)
 {
     // Titles are people's words, never markup.
     const QString typed = QStringLiteral("<b>Party</b> &amp; cake");
-    const TextBlock block(typed, widgetFont(13, QFont::Normal), 1000);
+    const TextBlock block(typed, widgetFont(Faces::Role::Label, 13, QString()), 1000);
     EXPECT_EQ(block.lines(), QStringList{typed});
 
-    const TextBlock broken(QStringLiteral("Line one\nLine two"), widgetFont(13, QFont::Normal), 1000);
+    const TextBlock broken(QStringLiteral("Line one\nLine two"), widgetFont(Faces::Role::Label, 13, QString()), 1000);
     EXPECT_EQ(broken.lines(), (QStringList{"Line one", "Line two"}));
 }
 
 TEST(TextBlock, CountsTheLinesThatFitAHeight)
 {
-    const QFont font = widgetFont(18, QFont::Bold);
+    const QFont font = widgetFont(Faces::Role::Display, 18, QString());
     const QFontMetricsF metrics(font);
     EXPECT_EQ(TextBlock::linesFitting(font, metrics.height()), 1);
     EXPECT_EQ(TextBlock::linesFitting(font, metrics.height() + metrics.lineSpacing()), 2);

@@ -2,6 +2,8 @@
 #include "widgetrendering.h"
 
 #include <model/hexcolor.h>
+#include <model/resources.h>
+#include <platform/localization.h>
 #include <platform/clock.h>
 #include <support/testenvironment.h>
 #include <widgets/entrytexts.h>
@@ -13,6 +15,9 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVector3D>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
@@ -60,6 +65,16 @@ void expectTidy(const ViewLayout &layout, const QSizeF &widget, const char *what
             EXPECT_FALSE(rects.at(i).intersects(rects.at(j))) << what << " texts " << i << " and " << j << " overlap";
         }
     }
+    // Nothing to be read reaches into a rounded corner: every text keeps 6 points from the outline.
+    QPainterPath outline;
+    outline.addRoundedRect(bounds.adjusted(6, 6, -6, -6), kWidgetCornerRadius - 6, kWidgetCornerRadius - 6);
+    for (qsizetype i = 0; i < rects.size(); ++i)
+        EXPECT_TRUE(outline.contains(rects.at(i))) << what << " text " << i << " reaches into a corner";
+    if (layout.label.textRect().top() < layout.count.textRect().top()) {
+        // A label over its count (the large size) keeps clear of it.
+        EXPECT_FALSE(rects.at(1).intersects(rects.at(2))) << what << " label runs into the count";
+        return;
+    }
     // The label may tuck into the room under the count's baseline, never into its figures.
     const QFontMetricsF countMetrics(layout.count.block.font());
     const QFontMetricsF labelMetrics(layout.label.block.font());
@@ -100,9 +115,9 @@ TEST_F(Views, TheSmallSampleShowsTitleCountAndCircleInTheSampleColours)
 TEST_F(Views, TheSmallLayoutKeepsToItsColumn)
 {
     const ViewLayout layout = RuruSummary(trip()).layout();
-    EXPECT_EQ(layout.title.frame, QRectF(30, 10, 110, 50));
+    EXPECT_EQ(layout.title.frame, QRectF(30, 12, 110, 50));
     EXPECT_FALSE(layout.date.has_value());
-    EXPECT_DOUBLE_EQ(layout.label.frame.bottom(), 150);  // 20 above the bottom edge
+    EXPECT_DOUBLE_EQ(layout.label.frame.bottom(), 152);  // 18 above the bottom edge
     EXPECT_DOUBLE_EQ(layout.count.frame.left(), 30);
     EXPECT_DOUBLE_EQ(layout.count.frame.width(), 110);
     expectTidy(layout, QSizeF(170, 170), "small");
@@ -111,7 +126,7 @@ TEST_F(Views, TheSmallLayoutKeepsToItsColumn)
 TEST_F(Views, ALongTitleIsCutToItsFrame)
 {
     WidgetContent entry = trip();
-    entry.dateTitle = QStringLiteral("The annual family reunion at the lake house by the old mill");
+    entry.dateTitle = QStringLiteral("The annual family reunion at the lake house by the old mill on the hill");
 
     const ViewLayout small = RuruSummary(entry).layout();
     EXPECT_TRUE(small.title.block.isElided());
@@ -177,10 +192,42 @@ TEST_F(Views, TheMediumSizeHasLabelsOfItsOwn)
     EXPECT_EQ(RuruSummary(entry).texts().label, QStringLiteral("[days]"));
     EXPECT_EQ(RuruMedium(entry).texts().label, QStringLiteral("[Event.days]"));
     EXPECT_EQ(RuruLarge(entry).texts().label, QStringLiteral("[days]"));
+    entry.countdown = true;
+    entry.ddate = QStringLiteral("2026-12-01");
+    EXPECT_EQ(RuruSummary(entry).texts().label, QStringLiteral("[days ago]"));
+    EXPECT_EQ(RuruMedium(entry).texts().label, QStringLiteral("[Event.daysAgo]"));
     EXPECT_EQ(RuruNotAvailable().text(), QStringLiteral("[Sorry]"));
     // The title is the person's own text, never a key.
     EXPECT_EQ(RuruMedium(entry).texts().title, QStringLiteral("Trip to Jeju"));
     QCoreApplication::removeTranslator(&keys);
+}
+
+// The label takes the count's plural, and says what the count is: days left, days since a
+// count-down's day went by, the day number of a count-up, or the day itself.
+TEST_F(Views, TheLabelFitsTheCount)
+{
+    const auto labelOf = [](const char *ddate, bool countdown) {
+        WidgetContent entry = trip();
+        entry.ddate = QLatin1String(ddate);
+        entry.countdown = countdown;
+        const EntryTexts texts = entryTexts(entry, WidgetFamily::SystemSmall);
+        EXPECT_EQ(texts.label, entryTexts(entry, WidgetFamily::SystemMedium).label) << ddate;
+        return texts.count + QLatin1Char(' ') + texts.label;
+    };
+    EXPECT_EQ(labelOf("2026-12-18", true), QStringLiteral("10 days left"));
+    EXPECT_EQ(labelOf("2026-12-09", true), QStringLiteral("1 day left"));
+    EXPECT_EQ(labelOf("2026-12-08", true), QStringLiteral("YAY! today"));
+    EXPECT_EQ(labelOf("2026-12-07", true), QStringLiteral("-1 day ago"));
+    EXPECT_EQ(labelOf("1950-05-01", true), QStringLiteral("-27980 days ago"));
+    EXPECT_EQ(labelOf("2026-12-08", false), QStringLiteral("1 day"));
+    EXPECT_EQ(labelOf("2024-02-14", false), QStringLiteral("1029 days"));
+
+    ScopedLocale russian{QStringLiteral("ru_RU")};
+    EXPECT_EQ(labelOf("2026-12-09", true), QStringLiteral("1 день остался"));
+    EXPECT_EQ(labelOf("2026-12-11", true), QStringLiteral("3 дня осталось"));
+    EXPECT_EQ(labelOf("2026-12-18", true), QStringLiteral("10 дней осталось"));
+    EXPECT_EQ(labelOf("2026-11-17", true), QStringLiteral("-21 день назад"));
+    EXPECT_EQ(labelOf("2026-12-08", true), QStringLiteral("YAY! сегодня"));
 }
 
 TEST_F(Views, TheDateIsTheAppsDisplayDate)
@@ -235,25 +282,30 @@ TEST_F(Views, AKindWithoutAPictureDrawsNoDecoration)
     }
 }
 
-TEST_F(Views, TheLargeSizeDrawsTheBiggerDecoration)
+TEST_F(Views, TheLargeSizeIsASmallPage)
 {
     const QImage image = renderWidget(trip(QStringLiteral("ThereelineBar")), WidgetFamily::SystemLarge);
     saveArtifact(renderWidget(trip(QStringLiteral("ThereelineBar")), WidgetFamily::SystemLarge, 2),
                  QStringLiteral("large-thereelinebar"));
     const QColor circle = hexColor(QStringLiteral("2E86DE"));
-    // Circle 240 wide centred at (154, 331); bar 270 × 120 centred at (222, 331).
-    EXPECT_EQ(colorAt(image, 60, 340).rgb(), circle.rgb());
-    EXPECT_EQ(colorAt(image, 154, 220).rgb(), circle.rgb());
-    EXPECT_EQ(colorAt(image, 292, 261).rgb(), QColor(Qt::white).rgb());
-    EXPECT_EQ(colorAt(image, 20, 200).rgb(), hexColor(QStringLiteral("FFF480")).rgb());
-    expectTidy(RuruLarge(trip()).layout(), QSizeF(364, 382), "large");
+    // In the middle: the circle, 168 wide about (180, 200), and the bar, 189 × 84 about (228, 200).
+    EXPECT_EQ(colorAt(image, 100, 200).rgb(), circle.rgb());
+    EXPECT_EQ(colorAt(image, 180, 125).rgb(), circle.rgb());
+    EXPECT_EQ(colorAt(image, 290, 140).rgb(), QColor(Qt::white).rgb());
+    EXPECT_EQ(colorAt(image, 300, 130).rgb(), hexColor(QStringLiteral("FFF480")).rgb());
+    // Title and date at the top, label and count at the bottom, clear of the decoration's middle.
+    const ViewLayout layout = RuruLarge(trip()).layout();
+    EXPECT_LT(layout.date->textRect().bottom(), 110);
+    EXPECT_GT(layout.label.textRect().top(), 270);
+    EXPECT_LT(layout.label.textRect().bottom(), layout.count.textRect().top() + 1);
+    expectTidy(layout, QSizeF(364, 382), "large");
 
     const QImage picture = renderWidget(trip(QStringLiteral("Vacation")), WidgetFamily::SystemLarge);
     saveArtifact(renderWidget(trip(QStringLiteral("Vacation")), WidgetFamily::SystemLarge, 2),
                  QStringLiteral("large-vacation"));
-    // At its own size, 300 × 200 about (182, 301).
-    EXPECT_GT(pixelsOtherThan(picture, QRect(32, 201, 300, 181), hexColor(QStringLiteral("FFF480"))), 5000);
-    EXPECT_EQ(pixelsOtherThan(picture, QRect(0, 201, 30, 181), hexColor(QStringLiteral("FFF480"))), 0);
+    // At 0.85 of its own size, 255 × 170 about (182, 200).
+    EXPECT_GT(pixelsOtherThan(picture, QRect(56, 116, 252, 168), hexColor(QStringLiteral("FFF480"))), 5000);
+    EXPECT_EQ(pixelsOtherThan(picture, QRect(0, 116, 50, 150), hexColor(QStringLiteral("FFF480"))), 0);
 }
 
 TEST_F(Views, ColoursFollowTheEntry)
@@ -285,4 +337,86 @@ TEST_F(Views, DrawingScalesWithThePainter)
     ASSERT_EQ(two.size(), QSize(728, 340));
     for (const QPoint &p : {QPoint(5, 165), QPoint(110, 150), QPoint(249, 133)})
         EXPECT_EQ(colorAt(two, p.x(), p.y(), 2).rgb(), one.pixelColor(p).rgb()) << p.x() << "," << p.y();
+}
+
+namespace {
+
+// How many pixels of `area` lie away from every blend of `ink` and `paper`: a glyph of one
+// colour gives none, a colour emoji many.
+int colouredPixels(const QImage &image, const QRect &area, const QColor &ink, const QColor &paper)
+{
+    int count = 0;
+    const QVector3D a(ink.red(), ink.green(), ink.blue());
+    const QVector3D b(paper.red(), paper.green(), paper.blue());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const QVector3D p(c.red(), c.green(), c.blue());
+            if (p.distanceToLine(b, (a - b).normalized()) > 60)
+                ++count;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+// Every size in every language, and titles in every script, long titles and long counts:
+// the texts stay in their boxes and clear of each other and of the corners. All of it on one
+// contact sheet in test-artifacts for a person to look at.
+TEST_F(Views, EveryLanguageAndScriptStaysInItsBoxes)
+{
+    const QStringList titles{QStringLiteral("WWWWWWWWWWWWWWWWWWWW"), QStringLiteral("Party 🎉🎂"),
+                             QStringLiteral("夏休みの旅行"), QStringLiteral("여름 여행"), QStringLiteral("暑假旅行"),
+                             QStringLiteral("Летняя поездка"), QStringLiteral("Καλοκαίρι"), QStringLiteral("رحلة الصيف"),
+                             QStringLiteral("חופשת קיץ"), QStringLiteral("गर्मी की छुट्टी"), QStringLiteral("เที่ยวหน้าร้อน")};
+    const QStringList dates{QStringLiteral("2026-12-18"), QStringLiteral("1950-01-01"), QStringLiteral("9999-12-31")};
+    QList<QImage> sheet;
+    const auto check = [&](const WidgetContent &entry, const std::string &what) {
+        for (const WidgetFamily family : {WidgetFamily::SystemSmall, WidgetFamily::SystemMedium, WidgetFamily::SystemLarge}) {
+            const QSizeF size = widgetFamilySize(family);
+            const ViewLayout layout = family == WidgetFamily::SystemSmall    ? RuruSummary(entry).layout()
+                                    : family == WidgetFamily::SystemMedium ? RuruMedium(entry).layout()
+                                                                           : RuruLarge(entry).layout();
+            expectTidy(layout, size, (what + " " + widgetFamilyName(family).toStdString()).c_str());
+            sheet.append(renderWidget(entry, family));
+        }
+    };
+    for (const QString &language : Localization::shippedLanguages()) {
+        ScopedLocale scoped{language};
+        for (const QString &date : dates) {
+            WidgetContent entry = trip();
+            entry.dateTitle = defaultEvents().at(1).dateTitle;
+            entry.ddate = date;
+            check(entry, language.toStdString() + " " + date.toStdString());
+        }
+    }
+    for (const QString &title : titles) {
+        WidgetContent entry = trip();
+        entry.dateTitle = title;
+        check(entry, title.toStdString());
+    }
+    // The emoji draws in colour, not as a box or a glyph of the text's colour.
+    WidgetContent party = trip();
+    party.dateTitle = QStringLiteral("🎉🎂");
+    const QImage image = renderWidget(party, WidgetFamily::SystemLarge);
+    const QRect titleBox = RuruLarge(party).layout().title.textRect().toAlignedRect();
+    EXPECT_GT(colouredPixels(image, titleBox, hexColor(party.fontColor), hexColor(party.bgColor)), 200);
+    WidgetContent plain = trip();
+    plain.dateTitle = QStringLiteral("Trip");
+    EXPECT_LT(colouredPixels(renderWidget(plain, WidgetFamily::SystemLarge), RuruLarge(plain).layout().title.textRect().toAlignedRect(),
+                             hexColor(plain.fontColor), hexColor(plain.bgColor)),
+              5);
+
+    // One sheet: rows of small, medium and large.
+    const int columns = 9;
+    const QSize cell(364 + 8, 382 + 8);
+    const int rows = int((sheet.size() + columns - 1) / columns);
+    QImage contact(cell.width() * columns, cell.height() * rows, QImage::Format_ARGB32_Premultiplied);
+    contact.fill(Qt::white);
+    QPainter painter(&contact);
+    for (qsizetype i = 0; i < sheet.size(); ++i)
+        painter.drawImage(QPoint(int(i % columns) * cell.width() + 4, int(i / columns) * cell.height() + 4), sheet.at(i));
+    painter.end();
+    saveArtifact(contact, QStringLiteral("contact-sheet"));
 }

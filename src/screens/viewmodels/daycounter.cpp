@@ -1,6 +1,7 @@
 #include "daycounter.h"
 
 #include <model/calendarhelper.h>
+#include <model/countwords.h>
 #include <platform/clock.h>
 
 DayCounter::DayCounter(QObject *parent)
@@ -29,6 +30,11 @@ QString DayCounter::getDayCount(const QString &ddate, const QVariant &countdown)
 QString DayCounter::getRightDateFormat(const QString &ddate) const
 {
     return CalendarHelper::getRightDateFormat(ddate);
+}
+
+QString DayCounter::spokenPage(const QString &title, const QString &ddate, bool countdown) const
+{
+    return CountWords::pageText(title, ddate, countdown);
 }
 
 void DayCounter::scheduleNextTick()

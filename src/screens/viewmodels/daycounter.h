@@ -24,6 +24,9 @@ public:
     Q_INVOKABLE QString getDayCount(const QString &ddate, const QVariant &countdown) const;
     // The short display date in the user's language.
     Q_INVOKABLE QString getRightDateFormat(const QString &ddate) const;
+    // An event's page said as one sentence, for assistive technology: "New Year, January 1,
+    // 2027, 23 days left", "Together, day 1030 since February 14, 2024".
+    Q_INVOKABLE QString spokenPage(const QString &title, const QString &ddate, bool countdown) const;
 
 Q_SIGNALS:
     void minuteChanged();

@@ -49,6 +49,8 @@ QVariant ThemeListModel::data(const QModelIndex &index, int role) const
         return isPicture(theme.barType);
     case ImageNameRole:
         return imageName(theme.barType);
+    case NameRole:
+        return themeName(theme.id);
     default:
         return {};
     }
@@ -66,7 +68,60 @@ QHash<int, QByteArray> ThemeListModel::roleNames() const
         {BarTypeRole, "barType"},
         {IsPictureRole, "isPicture"},
         {ImageNameRole, "imageName"},
+        {NameRole, "name"},
     };
+}
+
+QString ThemeListModel::themeName(qint64 themeId)
+{
+    // By what each looks like: its colours, or the picture on its bar.
+    switch (themeId) {
+    case 1:
+        //% "Peach"
+        return qtTrId("theme.1");
+    case 2:
+        //% "Sky"
+        return qtTrId("theme.2");
+    case 3:
+        //% "Night"
+        return qtTrId("theme.3");
+    case 4:
+        //% "Mint"
+        return qtTrId("theme.4");
+    case 5:
+        //% "Lavender"
+        return qtTrId("theme.5");
+    case 1001:
+        //% "Birthday"
+        return qtTrId("theme.1001");
+    case 1002:
+        //% "Home"
+        return qtTrId("theme.1002");
+    case 1003:
+        //% "Love"
+        return qtTrId("theme.1003");
+    case 1004:
+        //% "Vacation"
+        return qtTrId("theme.1004");
+    case 1005:
+        //% "Celebration"
+        return qtTrId("theme.1005");
+    case 1006:
+        //% "Quitting smoking"
+        return qtTrId("theme.1006");
+    case 1007:
+        //% "Get well"
+        return qtTrId("theme.1007");
+    case 1008:
+        //% "Exam"
+        return qtTrId("theme.1008");
+    case 1009:
+        //% "Moving house"
+        return qtTrId("theme.1009");
+    default:
+        //% "Theme %1"
+        return qtTrId("theme.other").arg(themeId);
+    }
 }
 
 int ThemeListModel::indexOf(qint64 themeId) const

@@ -26,6 +26,7 @@ public:
         BarTypeRole,
         IsPictureRole,
         ImageNameRole,
+        NameRole,
     };
 
     explicit ThemeListModel(QObject *parent = nullptr);
@@ -39,6 +40,9 @@ public:
     static bool isPicture(const QString &barType);
     // The thumbnail image of a picture kind ("Love" → "Love_thumb"); empty for other kinds.
     static QString imageName(const QString &barType);
+
+    // What a person calls the theme ("Birthday", "Mint"), in their language.
+    static QString themeName(qint64 themeId);
 
     // The row of the theme with this id; -1 when no theme has it.
     Q_INVOKABLE int indexOf(qint64 themeId) const;

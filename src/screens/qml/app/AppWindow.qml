@@ -10,7 +10,7 @@ Window {
     width: 390
     height: 844
     minimumWidth: 320
-    minimumHeight: 600
+    minimumHeight: 560
     visible: true
     title: qsTrId("Tallowick")
     color: "black"

@@ -3,11 +3,84 @@ import Tallowick
 
 // The root screen: one page per event with the tile strip in front, the sheet the pages open,
 // and the store's alerts. Each time it is shown it republishes the widget's contents.
-Item {
+//
+// The keyboard: Left and Right (Page Up and Down, Home and End) move between events; Ctrl+N
+// adds, Ctrl+E or F2 edits, Delete deletes (Ctrl+Z takes it back), Ctrl+L lists, Ctrl+R sets
+// reminders, Ctrl+Q quits. Escape closes what is on top; a sheet or an alert has the keys
+// while it is open.
+FocusScope {
     id: root
     required property UserData userData
     property string swipeDirection: "left"
     property bool animateEntrance: true
+    focus: true
+
+    // The page has the keys unless a sheet or an alert is open.
+    readonly property bool pageHasKeys: !sheet.open && activeFocus
+
+    function showPage(page) {
+        const target = Math.max(0, Math.min(events.count - 1, page))
+        if (target === userData.currentPage)
+            return
+        swipeDirection = target > userData.currentPage ? "right" : "left"
+        userData.currentPage = target
+    }
+    function deleteShown() {
+        const shown = events.at(userData.currentPage)
+        if (shown)
+            menu.deleteEventWithId(shown.eventId)
+    }
+
+    Keys.onPressed: (event) => {
+        if (sheet.open)
+            return
+        switch (event.key) {
+        case Qt.Key_Left: case Qt.Key_PageUp: showPage(userData.currentPage - 1); break
+        case Qt.Key_Right: case Qt.Key_PageDown: showPage(userData.currentPage + 1); break
+        case Qt.Key_Home: showPage(0); break
+        case Qt.Key_End: showPage(events.count - 1); break
+        case Qt.Key_Delete: deleteShown(); break
+        default: return
+        }
+        event.accepted = true
+    }
+
+    Shortcut { sequences: [StandardKey.New]; enabled: root.pageHasKeys; onActivated: sheet.present("add") }
+    Shortcut { sequences: ["Ctrl+E", "F2"]; enabled: root.pageHasKeys; onActivated: sheet.present("edit") }
+    Shortcut { sequence: "Ctrl+L"; enabled: root.pageHasKeys; onActivated: sheet.present("overview") }
+    Shortcut { sequence: "Ctrl+R"; enabled: root.pageHasKeys; onActivated: sheet.present("noti") }
+    Shortcut {
+        sequences: [StandardKey.Undo]
+        enabled: root.pageHasKeys && root.userData.canUndoDelete
+        onActivated: root.undoDelete()
+    }
+    Shortcut { sequences: [StandardKey.Quit]; context: Qt.ApplicationShortcut; onActivated: Qt.quit() }
+
+    // Deleting, undone: the rules of the page's delete button, shared with the Delete key.
+    BottomMenu {
+        id: menu
+        store: root.userData
+        onShowAlertDeleteChanged: deleteAlert.open = showAlertDelete
+    }
+    Alert {
+        id: deleteAlert
+        objectName: "deleteAlert"
+        title: qsTrId("You can't delete the last one")
+        message: qsTrId("Please create a new one first")
+        primaryText: qsTrId("OK")
+        onClosed: menu.showAlertDelete = false
+    }
+    function undoDelete() {
+        notice.dismiss()
+        root.userData.undoDelete()
+    }
+    Connections {
+        target: root.userData
+        function onEventDeleted(title) {
+            //% "“%1” deleted"
+            notice.show(qsTrId("notice.deleted").arg(title), qsTrId("notice.undo"))
+        }
+    }
 
     EventListModel {
         id: events
@@ -23,6 +96,8 @@ Item {
         swipeDirection: root.swipeDirection
         onSwipeDirectionChanged: root.swipeDirection = swipeDirection
         onSheetRequested: (mode) => sheet.present(mode)
+        // Nothing under an open sheet is there for assistive technology either.
+        hiddenFromAccessibility: sheet.open
     }
 
     EventSheet {
@@ -32,7 +107,11 @@ Item {
         events: events
         //% "This event was deleted in another window or program."
         onEventDeletedElsewhere: notice.show(qsTrId("notice.deletedElsewhere"))
-        onDismissed: if (root.pendingOffers.length > 0) Qt.callLater(root.presentPendingOffer)
+        onDismissed: {
+            root.forceActiveFocus()
+            if (root.pendingOffers.length > 0)
+                Qt.callLater(root.presentPendingOffer)
+        }
     }
 
     // Shared events wait, in the order they came, for the sheet the person is busy with.
@@ -55,6 +134,8 @@ Item {
 
     Notice {
         id: notice
+        onActionTriggered: root.undoDelete()
+        onHidden: root.userData.forgetDeleted()
     }
 
     // Asks for a review after the third event (the add form raises the flag).

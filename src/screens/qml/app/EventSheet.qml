@@ -61,6 +61,18 @@ Sheet {
     Loader {
         id: formLoader
         anchors.fill: parent
+        focus: true
+        // The keys go to the screen's first control (the title in the forms).
+        onLoaded: Qt.callLater(sheet.focusFirstControl)
+    }
+    function focusFirstControl() {
+        const screen = formLoader.item
+        if (!open || !screen)
+            return
+        if (screen.initialFocus)
+            screen.initialFocus.forceActiveFocus(Qt.TabFocusReason)
+        else
+            screen.forceActiveFocus()
     }
 
     Connections {

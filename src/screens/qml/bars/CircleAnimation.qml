@@ -13,7 +13,11 @@ Item {
     property string circleColor: "FFFFFF"
     property string barType: "FlatBar"
     property string barColor: "FFFFFF"
+    // The picture is drawn for a tile this wide; the pager scales it to the room it has and
+    // puts its centre where that room is.
     property real tileWidth: 390
+    property real pictureScale: 1
+    property point pictureCentre: Qt.point(width / 2, height / 2)
     // False: no entrance and no spring; everything is drawn in place at once.
     property bool animateEntrance: true
 
@@ -43,31 +47,40 @@ Item {
         }
     }
 
-    Rectangle {
-        objectName: "circle"
-        width: 360
-        height: 360
-        radius: 180
-        antialiasing: true
-        x: (tile.width - width) / 2 + tile.circleShift
-        y: (tile.height - height) / 2
-        color: T.Colors.hex(tile.circleColor)
-    }
+    Item {
+        id: picture
+        width: tile.tileWidth
+        height: tile.height / tile.pictureScale
+        x: tile.pictureCentre.x - width / 2
+        y: tile.pictureCentre.y - height / 2
+        scale: tile.pictureScale
 
-    BarCircle {
-        objectName: "bar"
-        width: tile.width
-        height: tile.height
-        x: tile.barShift
-        barHeight: tile.tileWidth / 3.6
-        barWidth: tile.tileWidth / 1.6
-        barShape: tile.barType
-        barColor: tile.barColor
-        startPoint: Qt.point(0, 0)
-        endPoint: Qt.point(1, 0)
-        animateEntrance: tile.animateEntrance
-        heardView: Component {
-            HeartDecoration { animateEntrance: tile.animateEntrance }
+        Rectangle {
+            objectName: "circle"
+            width: 360
+            height: 360
+            radius: 180
+            antialiasing: true
+            x: (picture.width - width) / 2 + tile.circleShift
+            y: (picture.height - height) / 2
+            color: T.Colors.hex(tile.circleColor)
+        }
+
+        BarCircle {
+            objectName: "bar"
+            width: picture.width
+            height: picture.height
+            x: tile.barShift
+            barHeight: tile.tileWidth / 3.6
+            barWidth: tile.tileWidth / 1.6
+            barShape: tile.barType
+            barColor: tile.barColor
+            startPoint: Qt.point(0, 0)
+            endPoint: Qt.point(1, 0)
+            animateEntrance: tile.animateEntrance
+            heardView: Component {
+                HeartDecoration { animateEntrance: tile.animateEntrance }
+            }
         }
     }
 }

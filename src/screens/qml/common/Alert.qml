@@ -1,8 +1,10 @@
 import QtQuick
 
 // A phone-style alert over the whole window: a title, a message and one or two buttons.
-// Shown while `open` is true; any button closes it (after running its own signal).
-Item {
+// Shown while `open` is true; any button closes it (after running its own signal). While it
+// is open it has the keyboard: Return or Space presses the focused button (the primary one
+// first), Left, Right and Tab move between the buttons, Escape closes it doing nothing.
+FocusScope {
     id: root
     property bool open: false
     property string title
@@ -18,11 +20,33 @@ Item {
     z: 1000
     // An alert covers the whole window, whichever screen asked for it.
     onOpenChanged: {
-        if (!open)
+        if (!open) {
+            // The keys go back where they were.
+            if (focusBefore)
+                focusBefore.forceActiveFocus()
+            focusBefore = null
             return
+        }
         everOpened = true
         if (Window.window && parent !== Window.window.contentItem)
             parent = Window.window.contentItem
+        focusBefore = Window.activeFocusItem
+        Qt.callLater(focusPrimary)
+    }
+    property Item focusBefore: null
+    function focusPrimary() {
+        if (!open || !drawing.item)
+            return
+        root.forceActiveFocus()
+        drawing.item.primary.forceActiveFocus()
+    }
+
+    // Nothing behind the alert takes keys (or shortcuts) while it is open.
+    Keys.onShortcutOverride: (event) => { event.accepted = root.open }
+    Keys.onPressed: (event) => {
+        if (root.open && event.key === Qt.Key_Escape)
+            close()
+        event.accepted = root.open
     }
 
     // Owners that bind `open` to a flag clear the flag in onClosed; the binding then closes
@@ -37,10 +61,12 @@ Item {
     property bool everOpened: false
 
     Loader {
+        id: drawing
         anchors.fill: parent
         active: root.open || root.everOpened
         sourceComponent: Component {
             Item {
+                readonly property Item primary: primaryButton
                 Rectangle {
                     anchors.fill: parent
                     color: "black"
@@ -60,6 +86,7 @@ Item {
                     Accessible.role: Accessible.AlertMessage
                     Accessible.name: root.title
                     Accessible.description: root.message
+                    Accessible.ignored: !root.open
 
                     Column {
                         id: texts
@@ -99,10 +126,14 @@ Item {
                         width: parent.width
                         height: 44
                         AlertButton {
+                            id: secondaryButton
                             objectName: "alertSecondary"
                             visible: root.secondaryText.length > 0
                             width: parent.width / 2 - 0.25
                             label: root.secondaryText
+                            KeyNavigation.right: primaryButton
+                            KeyNavigation.tab: primaryButton
+                            KeyNavigation.backtab: primaryButton
                             onClicked: { root.secondaryClicked(); root.close() }
                         }
                         Rectangle {
@@ -110,10 +141,14 @@ Item {
                             width: 0.5; height: parent.height; color: "#3C3C43"; opacity: 0.36
                         }
                         AlertButton {
+                            id: primaryButton
                             objectName: "alertPrimary"
                             width: root.secondaryText.length > 0 ? parent.width / 2 - 0.25 : parent.width
                             label: root.primaryText
                             bold: true
+                            KeyNavigation.left: secondaryButton.visible ? secondaryButton : null
+                            KeyNavigation.tab: secondaryButton.visible ? secondaryButton : primaryButton
+                            KeyNavigation.backtab: secondaryButton.visible ? secondaryButton : primaryButton
                             onClicked: { root.primaryClicked(); root.close() }
                         }
                     }
@@ -122,15 +157,17 @@ Item {
         }
     }
 
-    component AlertButton: Item {
+    component AlertButton: Pressable {
         id: button
         property string label
         property bool bold: false
         signal clicked()
         height: 44
-        Accessible.role: Accessible.Button
-        Accessible.name: label
-        Accessible.onPressAction: clicked()
+        name: label
+        ringColor: "#007AFF"
+        ringRadius: 10
+        accessibilityHidden: !root.open
+        onActivated: clicked()
         Text {
             anchors.centerIn: parent
             text: button.label
@@ -139,6 +176,5 @@ Item {
             font.bold: button.bold
             color: "#007AFF"
         }
-        MouseArea { anchors.fill: parent; onClicked: button.clicked() }
     }
 }

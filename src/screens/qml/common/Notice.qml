@@ -1,17 +1,29 @@
 import QtQuick
 
-// A short message at the bottom of the window that goes away by itself: what just happened
-// that the person did not do (another program deleted the event a sheet was showing, say).
+// A short message at the bottom of the window that goes away by itself: what just happened,
+// with at most one thing to do about it ("Undo").
 Item {
     id: root
-    property int shownMs: 3500
+    property int shownMs: 6000
+    property string actionText
+    readonly property bool shown: box.shown
+    signal actionTriggered()
+    signal hidden()
     anchors.fill: parent
     z: 900
 
-    function show(message) {
+    function show(message, action) {
         label.text = message
+        actionText = action || ""
         box.shown = true
         hide.restart()
+    }
+    function dismiss() {
+        if (!box.shown)
+            return
+        hide.stop()
+        box.shown = false
+        hidden()
     }
 
     Rectangle {
@@ -21,8 +33,8 @@ Item {
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 110
-        width: Math.min(parent.width - 40, label.implicitWidth + 40)
-        height: label.height + 24
+        width: Math.min(parent.width - 40, content.implicitWidth + 32)
+        height: content.height + 24
         radius: 14
         color: "#E6222222"
         opacity: shown ? 1 : 0
@@ -30,24 +42,54 @@ Item {
         Behavior on opacity { NumberAnimation { duration: 200 } }
         Accessible.role: Accessible.AlertMessage
         Accessible.name: label.text
+        Accessible.ignored: !shown
 
-        Text {
-            id: label
-            objectName: "noticeText"
+        Row {
+            id: content
             anchors.centerIn: parent
-            width: Math.min(implicitWidth, box.parent.width - 80)
-            textFormat: Text.PlainText
-            wrapMode: Text.Wrap
-            horizontalAlignment: Text.AlignHCenter
-            color: "white"
-            font.pixelSize: 15
-            font.bold: true
+            spacing: 16
+            Text {
+                id: label
+                objectName: "noticeText"
+                anchors.verticalCenter: parent.verticalCenter
+                width: Math.min(implicitWidth, box.parent.width - 72 - (action.visible ? action.width + 16 : 0))
+                textFormat: Text.PlainText
+                wrapMode: Text.Wrap
+                color: "white"
+                font.pixelSize: 15
+                font.bold: true
+            }
+            Pressable {
+                id: action
+                objectName: "noticeAction"
+                visible: root.actionText.length > 0
+                anchors.verticalCenter: parent.verticalCenter
+                width: actionLabel.implicitWidth + 16
+                height: 32
+                name: root.actionText
+                accessibilityHidden: !box.shown
+                ringRadius: 8
+                touchMargin: 6
+                onActivated: {
+                    root.actionTriggered()
+                    root.dismiss()
+                }
+                Text {
+                    id: actionLabel
+                    anchors.centerIn: parent
+                    text: root.actionText
+                    textFormat: Text.PlainText
+                    color: "#FFD60A"
+                    font.pixelSize: 15
+                    font.bold: true
+                }
+            }
         }
     }
 
     Timer {
         id: hide
         interval: root.shownMs
-        onTriggered: box.shown = false
+        onTriggered: root.dismiss()
     }
 }

@@ -1,16 +1,16 @@
 import QtQuick
 
 // The app's main call to action: a white capsule with a soft shadow.
-Item {
+Pressable {
     id: root
     property string text
     property color textColor: "black"
     signal clicked()
     implicitHeight: 60
     implicitWidth: 200
-    Accessible.role: Accessible.Button
-    Accessible.name: text
-    Accessible.onPressAction: clicked()
+    name: text
+    ringRadius: 30
+    onActivated: clicked()
 
     // A soft shadow, offset down and right, built from widening translucent capsules.
     Repeater {
@@ -37,9 +37,5 @@ Item {
         font.pixelSize: 17
         font.bold: true
         color: root.textColor
-    }
-    MouseArea {
-        anchors.fill: parent
-        onClicked: root.clicked()
     }
 }

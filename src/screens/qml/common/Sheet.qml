@@ -2,12 +2,15 @@ import QtQuick
 
 // A sheet presented from the bottom over the page. It slides up while `open` is true and
 // closes when its top strip (where the grab handle sits) is dragged down far or fast enough,
-// or when its content calls dismiss(). The content fills the sheet below a small top inset.
-Item {
+// when the dimmed page around it or its close button is clicked, on Escape, or when its
+// content calls dismiss(). The content fills the sheet below a small top inset; in a wide
+// window the sheet keeps a readable width, centred.
+FocusScope {
     id: root
     property bool open: false
     default property alias content: body.data
     readonly property real topInset: 44
+    readonly property real panelWidth: Math.min(width, 640)
     signal dismissed()
 
     function dismiss() {
@@ -25,17 +28,22 @@ Item {
     visible: presented
     z: 500
 
+    Keys.onEscapePressed: dismiss()
+
     Rectangle {
+        objectName: "sheetDim"
         anchors.fill: parent
         color: "black"
         opacity: 0.35 * Math.max(0, 1 - (panel.y - root.topInset) / Math.max(1, root.height - root.topInset))
-        MouseArea { anchors.fill: parent; enabled: root.open }
+        // A click beside the sheet closes it, as pulling it down does.
+        MouseArea { anchors.fill: parent; enabled: root.open; onClicked: root.dismiss() }
     }
 
     Item {
         id: panel
         objectName: "sheetPanel"
-        width: parent.width
+        x: (parent.width - width) / 2
+        width: root.panelWidth
         height: parent.height - root.topInset
         y: root.open ? root.topInset + drag.offset : root.height
         clip: true
@@ -76,6 +84,34 @@ Item {
                     if (!root.open && panel.y >= root.height)
                         root.presented = false
                 }
+            }
+        }
+
+        // The way out for a pointer or the keyboard: a close button at the top right.
+        Pressable {
+            objectName: "sheetClose"
+            anchors.right: parent.right
+            anchors.rightMargin: 14
+            y: 10
+            width: 30
+            height: 30
+            touchMargin: 6
+            name: qsTrId("a11y.close")
+            accessibilityHidden: !root.open
+            onActivated: root.dismiss()
+            Rectangle {
+                anchors.fill: parent
+                radius: 15
+                color: "black"
+                opacity: 0.15
+            }
+            Text {
+                anchors.centerIn: parent
+                text: "\u2715"
+                textFormat: Text.PlainText
+                font.pixelSize: 15
+                font.bold: true
+                color: "white"
             }
         }
     }

@@ -4,7 +4,7 @@ import Tallowick as T
 
 // A theme shown by its colours: a disc in the background colour with a dot in the circle
 // colour. The chosen one is larger and ringed in white.
-Item {
+Pressable {
     id: root
     property string bgColor
     property string bgCircle
@@ -17,11 +17,12 @@ Item {
 
     width: disc.width
     height: 90
-    Accessible.role: Accessible.RadioButton
-    Accessible.name: accessibleName
-    Accessible.checkable: true
-    Accessible.checked: selected
-    Accessible.onPressAction: picked(themeId)
+    role: Accessible.RadioButton
+    name: accessibleName
+    checkable: true
+    checked: selected
+    ringRadius: 44
+    onActivated: picked(themeId)
 
     Rectangle {
         id: disc
@@ -51,10 +52,5 @@ Item {
         radius: width / 2
         color: T.Colors.hex(root.bgCircle)
         Behavior on width { ThumbSpring { speed: 3 } }
-    }
-
-    MouseArea {
-        anchors.fill: parent
-        onClicked: root.picked(root.themeId)
     }
 }

@@ -2,13 +2,27 @@ import QtQuick
 import Tallowick
 
 // Chooses the count direction: a capsule with a darker knob that slides under the chosen
-// half, "count down" on the left and "count up" on the right.
+// half, "count down" on the left and "count up" on the right. From the keyboard: Left and
+// Right choose, Space switches.
 Item {
     id: root
     property bool countDown: true
 
     implicitWidth: 300
     implicitHeight: 44
+    activeFocusOnTab: true
+    Keys.onPressed: (event) => {
+        if (event.key === Qt.Key_Left)
+            countDown = true
+        else if (event.key === Qt.Key_Right)
+            countDown = false
+        else if (event.key === Qt.Key_Space)
+            countDown = !countDown
+        else
+            return
+        event.accepted = true
+    }
+    FocusRing { target: root; radius: 34 }
 
     Rectangle {
         anchors.fill: parent
@@ -56,7 +70,7 @@ Item {
         Accessible.name: label
         Accessible.checkable: true
         Accessible.checked: active
-        Accessible.onPressAction: chosen()
+        function accessiblePressAction() { chosen() }
 
         Text {
             anchors.centerIn: parent
@@ -73,6 +87,8 @@ Item {
         }
         MouseArea {
             anchors.fill: parent
+            hoverEnabled: true
+            cursorShape: Qt.PointingHandCursor
             onClicked: choice.chosen()
         }
     }

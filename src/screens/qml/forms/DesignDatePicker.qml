@@ -6,7 +6,9 @@ import Tallowick as T
 // A wheel of day, month and year (in the order of the user's language) on a dark panel.
 // The middle row is outlined; the rows above and below fade into `bgColor`, the colour of
 // what lies around the picker. Turning a wheel sets `selectedDate` (its time of day stays);
-// a day past the end of the chosen month becomes the month's last day.
+// a day past the end of the chosen month becomes the month's last day. Each wheel turns with
+// the mouse wheel over it, with Up and Down while it has the keyboard's focus, and as a spin
+// button of assistive technology.
 Item {
     id: root
     property date selectedDate
@@ -18,6 +20,18 @@ Item {
     implicitHeight: 180
     Accessible.role: Accessible.Grouping
     Accessible.name: qsTrId("common.day")
+
+    // One step of a wheel, as a wheel of the mouse, a key or assistive technology asks.
+    function turn(wheel, step) {
+        const count = wheel.count
+        if (count <= 0)
+            return
+        const next = wheel.wrap ? (wheel.currentIndex + step + count) % count
+                                : Math.max(0, Math.min(count - 1, wheel.currentIndex + step))
+        wheel.currentIndex = next
+        wheel.positionViewAtIndex(next, Tumbler.Center)
+        pick()
+    }
 
     FormDateWheel { id: wheel }
 
@@ -98,8 +112,11 @@ Item {
         delegate: WheelText { text: wheel.dayText(index + 1) }
         onCurrentIndexChanged: if (!moving) root.pick()
         onMovingChanged: if (!moving) root.pick()
-        Accessible.role: Accessible.SpinBox
-        Accessible.name: qsTrId("common.day") + ": " + wheel.dayText(currentIndex + 1)
+        WheelTurning {
+            target: dayWheel
+            objectName: "dayWheelControl"
+            Accessible.name: qsTrId("a11y.day") + ": " + wheel.dayText(dayWheel.currentIndex + 1)
+        }
     }
 
     Tumbler {
@@ -113,8 +130,11 @@ Item {
         delegate: WheelText { text: wheel.monthNames[index] }
         onCurrentIndexChanged: if (!moving) root.pick()
         onMovingChanged: if (!moving) root.pick()
-        Accessible.role: Accessible.SpinBox
-        Accessible.name: qsTrId("common.day") + ": " + (wheel.monthNames[currentIndex] || "")
+        WheelTurning {
+            target: monthWheel
+            objectName: "monthWheelControl"
+            Accessible.name: qsTrId("a11y.month") + ": " + (wheel.monthNames[monthWheel.currentIndex] || "")
+        }
     }
 
     Tumbler {
@@ -129,8 +149,11 @@ Item {
         delegate: WheelText { text: wheel.yearText(wheel.firstYear + index) }
         onCurrentIndexChanged: if (!moving) root.pick()
         onMovingChanged: if (!moving) root.pick()
-        Accessible.role: Accessible.SpinBox
-        Accessible.name: qsTrId("common.day") + ": " + wheel.yearText(wheel.firstYear + currentIndex)
+        WheelTurning {
+            target: yearWheel
+            objectName: "yearWheelControl"
+            Accessible.name: qsTrId("a11y.year") + ": " + wheel.yearText(wheel.firstYear + yearWheel.currentIndex)
+        }
     }
 
     // The chosen row.
@@ -169,6 +192,36 @@ Item {
                 GradientStop { position: 1; color: root.fadeColor }
             }
         }
+    }
+
+    // What makes a wheel turn besides a drag: the mouse wheel, Up and Down while it has the
+    // keyboard's focus, and the spin button that assistive technology sees in its place.
+    component WheelTurning: Item {
+        id: turning
+        required property Tumbler target
+        anchors.fill: parent
+        activeFocusOnTab: true
+        Keys.onUpPressed: root.turn(target, -1)
+        Keys.onDownPressed: root.turn(target, 1)
+        Component.onCompleted: target.Accessible.ignored = true
+        Accessible.role: Accessible.SpinBox
+        Accessible.focusable: true
+        // The value interface of a spin button.
+        readonly property int value: target.currentIndex
+        readonly property int from: 0
+        readonly property int to: Math.max(0, target.count - 1)
+        readonly property int stepSize: 1
+        function accessibleIncreaseAction() { root.turn(target, 1) }
+        function accessibleDecreaseAction() { root.turn(target, -1) }
+        WheelHandler {
+            target: null
+            onWheel: (event) => {
+                const delta = event.angleDelta.y !== 0 ? event.angleDelta.y : event.angleDelta.x
+                if (delta !== 0)
+                    root.turn(turning.target, delta < 0 ? 1 : -1)
+            }
+        }
+        FocusRing { target: turning; radius: 20 }
     }
 
     component WheelText: Text {

@@ -4,8 +4,9 @@ import Tallowick as T
 
 // The body both event forms share, dressed in the line colour of `event` (without one, of the
 // theme chosen): the direction switch, the title with its counter, the date wheel, the theme
-// strip and the save button.
-Item {
+// strip and, kept in reach at the bottom whatever the window's height, the save button.
+// Tab goes through them in that order (the view follows the focus); Return saves.
+FocusScope {
     id: root
     property EventForm form
     property EventRow event: null
@@ -15,6 +16,28 @@ Item {
     property bool titleFieldShown: true
     // The add form's button is the app's primary button; the edit form's a plain white one.
     property bool primaryButton: true
+
+    // Where the keys go when the form opens.
+    readonly property Item initialFocus: titleFieldShown ? titleField.editor : toggle
+
+    Keys.onReturnPressed: form.save()
+    Keys.onEnterPressed: form.save()
+
+    // The focused control is scrolled into view.
+    Connections {
+        target: root.Window.window
+        function onActiveFocusItemChanged() {
+            const item = root.Window.window ? root.Window.window.activeFocusItem : null
+            if (!item || !column.contains(column.mapFromItem(item, 0, 0)))
+                return
+            const top = column.mapFromItem(item, 0, 0).y
+            const bottom = top + item.height
+            if (top < flick.contentY)
+                flick.contentY = Math.max(0, top - 10)
+            else if (bottom > flick.contentY + flick.height)
+                flick.contentY = Math.min(flick.contentHeight - flick.height, bottom - flick.height + 10)
+        }
+    }
 
     ThemeListModel { id: themes }
     readonly property string lineColorText: event && event.lineColor
@@ -35,12 +58,16 @@ Item {
     Flickable {
         id: flick
         objectName: "formFlickable"
-        anchors.fill: parent
+        anchors.top: parent.top
+        anchors.bottom: saveBar.top
+        anchors.left: parent.left
+        anchors.right: parent.right
         anchors.leftMargin: 25
         anchors.rightMargin: 25
         contentWidth: width
         contentHeight: column.height
         flickableDirection: Flickable.VerticalFlick
+        clip: true
 
         Column {
             id: column
@@ -92,7 +119,7 @@ Item {
                 placeholder: root.placeholder
                 accessibleName: qsTrId("common.eventTitle")
                 onTextChanged: root.form.eventName = text
-                onCommit: {}
+                onCommit: root.form.save()
             }
             Binding { target: titleField; property: "text"; value: root.form.eventName }
 
@@ -150,15 +177,23 @@ Item {
             Binding { target: themeStrip; property: "selectedId"; value: root.form.selectedId }
 
             Item { width: 1; height: 10 - column.spacing }
+        }
+    }
 
-            Loader {
-                objectName: "saveButtonHolder"
-                width: parent.width
-                height: 60
-                sourceComponent: root.primaryButton ? primarySave : plainSave
-            }
-
-            Item { width: 1; height: 25 }
+    Item {
+        id: saveBar
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.leftMargin: 25
+        anchors.rightMargin: 25
+        height: 60 + 12 + 25
+        Loader {
+            objectName: "saveButtonHolder"
+            y: 12
+            width: parent.width
+            height: 60
+            sourceComponent: root.primaryButton ? primarySave : plainSave
         }
     }
 
@@ -175,16 +210,16 @@ Item {
 
     Component {
         id: plainSave
-        Item {
+        Pressable {
             objectName: "saveButton"
-            Accessible.role: Accessible.Button
-            Accessible.name: qsTrId("button.save")
-            Accessible.onPressAction: root.form.save()
+            name: qsTrId("button.save")
+            ringRadius: 30
+            opacity: root.form.canSave ? 1 : 0.7
+            onActivated: root.form.save()
             Rectangle {
                 anchors.fill: parent
                 radius: 30
                 color: "white"
-                opacity: root.form.canSave ? 1 : 0.7
             }
             Text {
                 anchors.centerIn: parent
@@ -193,10 +228,6 @@ Item {
                 color: root.lineColor
                 font.pixelSize: 17
                 font.bold: true
-            }
-            MouseArea {
-                anchors.fill: parent
-                onClicked: root.form.save()
             }
         }
     }

@@ -4,7 +4,7 @@ import Tallowick as T
 
 // A theme shown by its bar picture on a disc in the background colour. The chosen one is
 // larger and ringed in white.
-Item {
+Pressable {
     id: root
     property string bgColor
     property string imageName
@@ -17,11 +17,12 @@ Item {
 
     width: disc.width
     height: 90
-    Accessible.role: Accessible.RadioButton
-    Accessible.name: accessibleName
-    Accessible.checkable: true
-    Accessible.checked: selected
-    Accessible.onPressAction: picked(themeId)
+    role: Accessible.RadioButton
+    name: accessibleName
+    checkable: true
+    checked: selected
+    ringRadius: 44
+    onActivated: picked(themeId)
 
     Rectangle {
         id: disc
@@ -50,10 +51,5 @@ Item {
         height: 60
         sourceSize: Qt.size(60, 60)
         source: root.imageName.length > 0 ? "qrc:/tallowick/images/" + root.imageName + ".svg" : ""
-    }
-
-    MouseArea {
-        anchors.fill: parent
-        onClicked: root.picked(root.themeId)
     }
 }

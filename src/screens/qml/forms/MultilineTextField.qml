@@ -2,8 +2,9 @@ import QtQuick
 import Tallowick
 
 // A title field: bold white text on a dark capsule that grows with its lines. It holds its
-// text to `maximumLength` characters however the text comes in (typed, pasted, set), and the
-// return key never breaks a line: it closes the keyboard and runs commit().
+// text to `maximumLength` characters however the text comes in (typed, pasted, set); the
+// return key never breaks a line: it closes the keyboard and runs commit(); Tab and Shift+Tab
+// move on to the next or previous control instead of typing.
 Rectangle {
     id: root
     property string text
@@ -59,13 +60,16 @@ Rectangle {
         Accessible.name: root.accessibleName
         Accessible.description: root.placeholder
 
+        // The keyboard's focus stays: should the form not save, typing goes on here.
         function giveUpKeyboard() {
-            editor.focus = false
             Qt.inputMethod.hide()
             root.commit()
         }
         Keys.onReturnPressed: (event) => { event.accepted = true; giveUpKeyboard() }
         Keys.onEnterPressed: (event) => { event.accepted = true; giveUpKeyboard() }
+        Keys.onTabPressed: (event) => { event.accepted = true; nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason) }
+        Keys.onBacktabPressed: (event) => { event.accepted = true; nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason) }
+        activeFocusOnTab: true
 
         onTextChanged: {
             const fitted = TitleLimit.fitted(text, cursorPosition, root.maximumLength)
@@ -78,6 +82,12 @@ Rectangle {
             if (root.text !== text)
                 root.text = text
         }
+    }
+
+    FocusRing {
+        target: root
+        shown: editor.activeFocus
+        radius: root.radius + 4
     }
 
     // A tap anywhere on the capsule starts editing, not only on the text line.

@@ -1,11 +1,45 @@
 import QtQuick
 import Tallowick
 
-// The strip of colour themes to choose from, scrolled sideways; `selectedId` is the chosen
-// theme's id.
+// The strip of colour themes to choose from, scrolled sideways (by a drag, either wheel of the
+// mouse, or the keyboard); `selectedId` is the chosen theme's id. The keyboard's focus stops
+// at the chosen theme; Left and Right choose the one beside it.
 Flickable {
     id: root
     property int selectedId: 1003
+    property color ringColor: "white"
+
+    // The theme `step` places along from the chosen one.
+    function chooseBeside(step) {
+        for (let i = 0; i < themeRepeater.count; ++i) {
+            const thumb = themeRepeater.itemAt(i)
+            if (thumb && thumb.themeId === selectedId) {
+                const next = themeRepeater.itemAt(Math.max(0, Math.min(themeRepeater.count - 1, i + step)))
+                if (next) {
+                    selectedId = next.themeId
+                    Qt.callLater(showSelected)
+                    Qt.callLater(focusSelected)
+                }
+                return
+            }
+        }
+    }
+    function focusSelected() {
+        for (let i = 0; i < themeRepeater.count; ++i) {
+            const thumb = themeRepeater.itemAt(i)
+            if (thumb && thumb.themeId === selectedId && thumb.item)
+                thumb.item.forceActiveFocus(Qt.TabFocusReason)
+        }
+    }
+
+    // The mouse's vertical wheel scrolls the strip sideways too.
+    WheelHandler {
+        target: null
+        onWheel: (event) => {
+            const delta = event.angleDelta.x !== 0 ? event.angleDelta.x : event.angleDelta.y
+            root.contentX = Math.max(0, Math.min(root.contentWidth - root.width, root.contentX - delta))
+        }
+    }
 
     implicitWidth: 340
     implicitHeight: 90
@@ -24,6 +58,12 @@ Flickable {
                 return
             }
         }
+    }
+    function ensureVisible(thumb) {
+        if (thumb.x < contentX)
+            contentX = thumb.x
+        else if (thumb.x + thumb.width > contentX + width)
+            contentX = thumb.x + thumb.width - width
     }
     // On opening, the chosen theme is in sight even when it sits far along the strip.
     Component.onCompleted: Qt.callLater(showSelected)
@@ -45,12 +85,12 @@ Flickable {
                 required property string barColor
                 required property bool isPicture
                 required property string imageName
+                required property string name
                 anchors.verticalCenter: parent ? parent.verticalCenter : undefined
                 objectName: "theme-" + themeId
                 sourceComponent: isPicture ? imageThumb : colorThumb
 
                 function pick(id) {
-                    console.log("selectedId", id)
                     root.selectedId = id
                 }
 
@@ -62,7 +102,12 @@ Flickable {
                         bgBar: thumb.barColor
                         themeId: thumb.themeId
                         selectedId: root.selectedId
-                        accessibleName: qsTrId("common.color") + " " + (thumb.index + 1)
+                        accessibleName: thumb.name
+                        // One stop of the Tab key for the whole strip: the chosen theme.
+                        activeFocusOnTab: selected
+                        Keys.onLeftPressed: root.chooseBeside(-1)
+                        Keys.onRightPressed: root.chooseBeside(1)
+                        onActiveFocusChanged: if (activeFocus) root.ensureVisible(thumb)
                         onPicked: (id) => thumb.pick(id)
                     }
                 }
@@ -74,7 +119,12 @@ Flickable {
                         bgBar: thumb.barColor
                         themeId: thumb.themeId
                         selectedId: root.selectedId
-                        accessibleName: qsTrId("common.color") + " " + (thumb.index + 1)
+                        accessibleName: thumb.name
+                        // One stop of the Tab key for the whole strip: the chosen theme.
+                        activeFocusOnTab: selected
+                        Keys.onLeftPressed: root.chooseBeside(-1)
+                        Keys.onRightPressed: root.chooseBeside(1)
+                        onActiveFocusChanged: if (activeFocus) root.ensureVisible(thumb)
                         onPicked: (id) => thumb.pick(id)
                     }
                 }

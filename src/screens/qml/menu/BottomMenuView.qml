@@ -12,6 +12,8 @@ Item {
     property EventRow event
     property string mode
     property bool dismissModal: false
+    // Something covers the menu: nothing of it is offered to assistive technology or Tab.
+    property bool accessibilityHidden: false
     // Also announced for pages that follow the menu by signal rather than by binding.
     signal requestSheet(string mode)
 
@@ -39,14 +41,16 @@ Item {
     // neighbours and 20 after the last: 256 points; the three gaps share what is left.
     readonly property real gap: Math.max(0, (width - 256) / 3)
 
-    Item {
+    Pressable {
         objectName: "addButton"
         width: 68
         height: 68
         anchors.verticalCenter: parent.verticalCenter
-        Accessible.role: Accessible.Button
-        Accessible.name: qsTrId("add.title")
-        Accessible.onPressAction: root.present("add")
+        name: qsTrId("add.title")
+        ringColor: root.fontColor
+        ringRadius: 34
+        accessibilityHidden: root.accessibilityHidden
+        onActivated: root.present("add")
 
         Rectangle {
             objectName: "addCircle"
@@ -61,10 +65,6 @@ Item {
                 height: 30
                 source: "qrc:/tallowick/images/Add.svg"
                 color: "white"
-            }
-            MouseArea {
-                anchors.fill: parent
-                onClicked: root.present("add")
             }
         }
     }
@@ -104,29 +104,25 @@ Item {
         onClosed: menu.showAlertDelete = false
     }
 
-    component MenuIcon: Item {
+    component MenuIcon: Pressable {
         id: button
         property url source
-        property string name
         signal clicked()
         width: 30
         height: 30
         anchors.verticalCenter: parent.verticalCenter
-        Accessible.role: Accessible.Button
-        Accessible.name: name
-        Accessible.onPressAction: clicked()
+        // A finger-sized target around the small glyph.
+        touchMargin: 10
+        ringColor: root.fontColor
+        ringRadius: 8
+        accessibilityHidden: root.accessibilityHidden
+        onActivated: clicked()
 
         TintedIcon {
             objectName: button.objectName + "Icon"
             anchors.fill: parent
             source: button.source
             color: root.fontColor
-        }
-        // A finger-sized target around the small glyph.
-        MouseArea {
-            anchors.fill: parent
-            anchors.margins: -10
-            onClicked: button.clicked()
         }
     }
 }

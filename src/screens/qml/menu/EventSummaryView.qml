@@ -3,10 +3,24 @@ import QtQuick
 
 // The sheet that lists every event and lets the person put them in another order: each row
 // has a reorder handle; dragging it moves the row (ahead of the store), and letting go saves
-// the new order.
+// the new order. A click on a row (or Return on it) shows that event and closes the list; Up
+// and Down go from row to row, Ctrl+Up and Ctrl+Down move the row.
 Rectangle {
     id: root
     property UserData store
+    signal dismissRequested()
+    readonly property Item initialFocus: list
+
+    // Shows the event of `index` and closes the list.
+    function openRow(index) {
+        const row = events ? events.at(index) : null
+        if (!store || !row)
+            return
+        const page = store.indexOfEvent(row.eventId)
+        if (page >= 0)
+            store.currentPage = page
+        dismissRequested()
+    }
     // The pager's rows: the list shows the very events the pages do.
     property EventListModel events
     // The event whose page opened the sheet; every row is drawn in its text colour.
@@ -49,7 +63,24 @@ Rectangle {
         model: root.events
         boundsBehavior: Flickable.StopAtBounds
         Accessible.role: Accessible.List
-        Accessible.name: qsTrId("Tallowick")
+        Accessible.name: qsTrId("All events")
+        activeFocusOnTab: true
+        keyNavigationEnabled: true
+        highlightFollowsCurrentItem: true
+        currentIndex: 0
+        Keys.onPressed: (event) => {
+            if (event.modifiers & Qt.ControlModifier) {
+                if (event.key === Qt.Key_Up || event.key === Qt.Key_Down) {
+                    const from = list.currentIndex
+                    root.moveOne(from, event.key === Qt.Key_Up ? -1 : 1)
+                    list.currentIndex = Math.max(0, Math.min(list.count - 1, from + (event.key === Qt.Key_Up ? -1 : 1)))
+                    event.accepted = true
+                }
+            } else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter || event.key === Qt.Key_Space) {
+                root.openRow(list.currentIndex)
+                event.accepted = true
+            }
+        }
 
         delegate: Rectangle {
             id: row
@@ -61,9 +92,30 @@ Rectangle {
             width: list.width
             height: cell.height
             z: dragging ? 1 : 0
-            color: dragging ? "#F2F2F7" : "white"
+            color: dragging || rowMouse.pressed ? "#E5E5EA" : rowMouse.containsMouse ? "#F2F2F7" : "white"
+            // The current row has the list's focus: Return opens it.
+            focus: ListView.isCurrentItem
             Accessible.role: Accessible.ListItem
-            Accessible.name: event.dateTitle
+            Accessible.name: CalendarHelper.minute, CalendarHelper.spokenPage(event.dateTitle, event.ddate, event.countdown)
+            Accessible.focusable: true
+            Accessible.onPressAction: root.openRow(row.index)
+            Accessible.onDecreaseAction: root.moveOne(row.index, -1)
+            Accessible.onIncreaseAction: root.moveOne(row.index, 1)
+
+            // A click anywhere but on the handle shows the event.
+            MouseArea {
+                id: rowMouse
+                anchors.fill: parent
+                hoverEnabled: true
+                cursorShape: Qt.PointingHandCursor
+                onClicked: root.openRow(row.index)
+            }
+            FocusRing {
+                target: row
+                anchors.margins: 2
+                ringColor: root.textColor
+                shown: row.activeFocus
+            }
 
             EventCellView {
                 id: cell
@@ -81,13 +133,8 @@ Rectangle {
                 anchors.rightMargin: 30 - 10
                 width: 44
                 height: parent.height
-                Accessible.role: Accessible.Button
-                Accessible.name: qsTrId("Reorder")
-                Accessible.description: row.event.dateTitle
-                // Assistive technologies move the row one place at a time.
-                Accessible.onPressAction: root.moveOne(row.index, -1)
-                Accessible.onDecreaseAction: root.moveOne(row.index, -1)
-                Accessible.onIncreaseAction: root.moveOne(row.index, 1)
+                // The row itself moves for assistive technology (its increase and decrease).
+                Accessible.ignored: true
 
                 Column {
                     anchors.centerIn: parent

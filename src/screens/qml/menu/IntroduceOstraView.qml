@@ -27,17 +27,17 @@ Column {
 
     Repeater {
         model: about.apps
-        delegate: Item {
+        delegate: Pressable {
             id: appRow
             required property int index
             required property string modelData
             objectName: "appRow" + index
             width: root.width
             height: Math.max(icon.height, texts.height) + 20
-            Accessible.role: Accessible.Button
-            Accessible.name: modelData + ", " + qsTrId(modelData + ".title")
-            Accessible.description: qsTrId(modelData + ".sub")
-            Accessible.onPressAction: about.open(modelData)
+            name: modelData + ", " + qsTrId(modelData + ".title")
+            description: qsTrId(modelData + ".sub")
+            ringRadius: 12
+            onActivated: about.open(modelData)
 
             Image {
                 id: icon
@@ -82,11 +82,6 @@ Column {
                     font.pixelSize: 14
                     color: root.color
                 }
-            }
-            MouseArea {
-                anchors.fill: parent
-                anchors.bottomMargin: 20
-                onClicked: about.open(appRow.modelData)
             }
         }
     }

@@ -36,24 +36,21 @@ Column {
 
     Item { width: 1; height: 10 }
 
-    Item {
+    Pressable {
         id: stars
         objectName: "rateButton"
         anchors.horizontalCenter: parent.horizontalCenter
         width: 200
         height: 44
-        Accessible.role: Accessible.Button
-        Accessible.name: qsTrId("Setting.review")
-        Accessible.onPressAction: StoreLinks.openReviewPage()
+        name: qsTrId("Setting.review")
+        ringRadius: 22
+        ringColor: root.color
+        onActivated: StoreLinks.openReviewPage()
 
         TintedIcon {
             anchors.fill: parent
             source: "qrc:/tallowick/images/rateus.svg"
             color: root.color
-        }
-        MouseArea {
-            anchors.fill: parent
-            onClicked: StoreLinks.openReviewPage()
         }
     }
 }

@@ -3,77 +3,114 @@ import Tallowick
 
 // One event's full page behind the tile strip: its colours, title, date and day count, the
 // summary button at the top and the page's menu at the bottom. The big circle and the bar in
-// front of it are drawn by the strip's tile.
+// front of it are drawn by the strip's tile, in the place the pager keeps free for them.
+//
+// Whatever the window's size, the texts keep to their column: a title of twenty characters
+// fits its two lines and a count of seven digits its width, each shrinking when it must.
 Item {
     id: page
     required property UserData userData
     required property EventRow event
     required property int pageIndex
     property string circleTitle: "D-DAY"
+    // The width of the texts' column and the size of the count, as the pager lays pages out.
+    property real textsWidth: width - 70
+    property real countSize: 110
+    // Something covers the page: nothing of it is offered to assistive technology.
+    property bool accessibilityHidden: false
     signal sheetRequested(string mode)
 
-    readonly property color fontColor: Colors.hex(event.fontColor || "")
+    readonly property color fontColor: Colors.hex(event ? event.fontColor : "")
+    // Where the texts end and the count begins, for the pager to keep the picture between.
+    readonly property real textsBottom: texts.y + texts.height
+    readonly property real countTop: countColumn.y
 
     Rectangle {
         anchors.fill: parent
-        color: Colors.hex(page.event.bgColor || "")
+        color: Colors.hex(page.event ? page.event.bgColor : "")
     }
 
     // The summary button.
-    Item {
+    Pressable {
+        id: overview
         objectName: "overviewButton"
         x: 35
         y: 55
         width: 28
         height: 28
-        Accessible.role: Accessible.Button
-        Accessible.name: qsTrId("All events")
-        Accessible.onPressAction: page.sheetRequested("overview")
+        touchMargin: 10
+        ringRadius: 6
+        ringColor: page.fontColor
+        name: qsTrId("All events")
+        accessibilityHidden: page.accessibilityHidden
+        onActivated: page.sheetRequested("overview")
         TintedIcon {
             anchors.fill: parent
             source: "qrc:/tallowick/images/overview.svg"
             color: page.fontColor
         }
-        MouseArea {
-            anchors.fill: parent
-            anchors.margins: -10
-            onClicked: page.sheetRequested("overview")
-        }
     }
 
-    // Title and date, under the button.
-    Column {
+    // The page as one text, for assistive technology: title, whole date and count.
+    Item {
+        objectName: "pageText"
+        x: 35
+        y: texts.y
+        width: page.textsWidth
+        height: countColumn.y + countColumn.height - y
+        Accessible.role: Accessible.StaticText
+        Accessible.name: page.event ? (CalendarHelper.minute, CalendarHelper.spokenPage(page.event.dateTitle, page.event.ddate,
+                                                                                  page.event.countdown)) : ""
+        Accessible.ignored: page.accessibilityHidden || !page.visible
+    }
+
+    // Title and date, under the button; the date right under the title's lines.
+    Item {
+        id: texts
         x: 35
         y: 55 + 28 + 12 + 14
-        width: parent.width - 70
-        spacing: 3
+        width: page.textsWidth
+        height: date.y + date.height
         Text {
+            id: title
             objectName: "eventTitle"
             width: parent.width
-            text: page.event.dateTitle || ""
+            // Two lines of the full size at the most; a longer or wider title shrinks.
+            height: Math.ceil(35 * 1.25) * 2
+            verticalAlignment: Text.AlignTop
+            text: page.event ? page.event.dateTitle : ""
             textFormat: Text.PlainText
             font.family: Fonts.gilroy
             font.weight: Font.ExtraBold
             font.pixelSize: 35
+            fontSizeMode: Text.Fit
+            minimumPixelSize: 14
             color: page.fontColor
             wrapMode: Text.Wrap
             maximumLineCount: 2
             elide: Text.ElideRight
+            Accessible.ignored: true
         }
         Text {
+            id: date
             objectName: "eventDate"
-            text: CalendarHelper.minute, CalendarHelper.getRightDateFormat(page.event.ddate || "")
+            y: Math.ceil(title.contentHeight) + 3
+            width: parent.width
+            text: CalendarHelper.minute, CalendarHelper.getRightDateFormat(page.event ? page.event.ddate : "")
             textFormat: Text.PlainText
             font.pixelSize: 17
             font.bold: true
+            elide: Text.ElideRight
             color: page.fontColor
+            Accessible.ignored: true
         }
     }
 
-    // The circle in front takes the middle of the page; the count sits above the menu.
+    // The count sits above the menu.
     Column {
+        id: countColumn
         x: 35
-        width: parent.width - 70
+        width: page.textsWidth
         anchors.bottom: menu.top
         anchors.bottomMargin: 10
         Text {
@@ -84,16 +121,23 @@ Item {
             font.pixelSize: 15
             color: page.fontColor
             topPadding: 15
+            Accessible.ignored: true
         }
         Text {
             objectName: "dayCount"
-            text: CalendarHelper.minute, CalendarHelper.getDayCount(page.event.ddate || "", page.event.countdown)
+            width: parent.width
+            height: Math.ceil(page.countSize * 1.2)
+            verticalAlignment: Text.AlignVCenter
+            text: page.event ? (CalendarHelper.minute, CalendarHelper.getDayCount(page.event.ddate, page.event.countdown)) : ""
             textFormat: Text.PlainText
             font.family: Fonts.gilroy
             font.weight: Font.ExtraBold
-            font.pixelSize: 110
+            font.pixelSize: page.countSize
+            // Five to seven digits shrink to the column's width.
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 24
             color: page.fontColor
-            Accessible.name: text
+            Accessible.ignored: true
         }
     }
 
@@ -108,6 +152,7 @@ Item {
         store: page.userData
         currentPage: page.pageIndex
         event: page.event
+        accessibilityHidden: page.accessibilityHidden
         onRequestSheet: (mode) => page.sheetRequested(mode)
     }
 }

@@ -14,8 +14,8 @@ Item {
     implicitHeight: 20
     width: implicitWidth
     height: implicitHeight
-    Accessible.role: Accessible.Indicator
-    Accessible.name: qsTrId("Page %1 of %2").arg(currentPage + 1).arg(pageCount)
+    Accessible.role: Accessible.StaticText
+    Accessible.name: qsTrId("a11y.eventOf").arg(currentPage + 1).arg(pageCount)
 
     Row {
         id: dots

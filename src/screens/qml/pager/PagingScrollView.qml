@@ -10,6 +10,9 @@ Item {
     required property UserData userData
     required property EventListModel events
     property bool animateEntrance: true
+    // Where the tiles draw their picture (in this item), and how large.
+    property real pictureScale: 1
+    property point pictureCentre: Qt.point(width / 2, height / 2)
     readonly property alias swipeDirection: scroll.swipeDirection
 
     PagingScroll {
@@ -51,7 +54,8 @@ Item {
             height: tiles.height
             tileIndex: index
             currentPage: root.userData.currentPage
-            tileWidth: scroll.tileWidth
+            pictureScale: root.pictureScale
+            pictureCentre: root.pictureCentre
             circleColor: event.circleColor
             barType: event.barType
             barColor: event.barColor

@@ -9,6 +9,8 @@ Item {
     property UserData store
     property int currentPage: 0
     readonly property alias choice: choice
+    // The chosen option: where the keys go first.
+    readonly property Item selectedItem: optionItem(choice.selectedOption)
     implicitWidth: 340
     implicitHeight: rows.height + (waiting.visible ? waiting.height + 12 : 0)
 
@@ -63,7 +65,12 @@ Item {
         height: waitingText.height + 16
         Accessible.role: Accessible.Button
         Accessible.name: waitingText.text
-        Accessible.onPressAction: choice.askForPermission()
+        Accessible.ignored: !visible
+        activeFocusOnTab: visible
+        Keys.onSpacePressed: choice.askForPermission()
+        Keys.onReturnPressed: choice.askForPermission()
+        function accessiblePressAction() { choice.askForPermission() }
+        FocusRing { target: waiting; radius: 16 }
         Rectangle {
             anchors.fill: parent
             radius: 12
@@ -123,7 +130,21 @@ Item {
         onClosed: choice.refreshAuthorization()
     }
 
-    component Option: Item {
+    // Up, Down, Left and Right choose the option beside the focused one; only the chosen
+    // option is a stop of the Tab key.
+    function optionItem(number) {
+        return [null, option1, option2, option3, option4][number]
+    }
+    function chooseBeside(number, step) {
+        let next = number
+        do {
+            next = (next - 1 + step + 4) % 4 + 1
+        } while (next !== number && !optionItem(next).available)
+        choice.choose(next)
+        optionItem(next).forceActiveFocus(Qt.TabFocusReason)
+    }
+
+    component Option: Pressable {
         id: option
         property int number
         property string label
@@ -136,12 +157,18 @@ Item {
         objectName: "option" + number
         width: content.width
         height: content.height
-        opacity: available ? 1 : 0.45
-        Accessible.role: Accessible.RadioButton
-        Accessible.name: label
-        Accessible.checkable: true
-        Accessible.checked: on
-        Accessible.onPressAction: choice.choose(number)
+        opacity: available ? (hovered && !down ? 0.85 : 1) : 0.45
+        role: Accessible.RadioButton
+        name: label
+        checkable: true
+        checked: on
+        ringRadius: 14
+        activeFocusOnTab: on
+        Keys.onUpPressed: root.chooseBeside(number, -1)
+        Keys.onLeftPressed: root.chooseBeside(number, -1)
+        Keys.onDownPressed: root.chooseBeside(number, 1)
+        Keys.onRightPressed: root.chooseBeside(number, 1)
+        onActivated: choice.choose(number)
 
         Row {
             id: content
@@ -177,10 +204,6 @@ Item {
                 font.bold: true
                 color: "white"
             }
-        }
-        MouseArea {
-            anchors.fill: parent
-            onClicked: choice.choose(option.number)
         }
     }
 }

@@ -3,47 +3,63 @@ import QtQuick
 
 // The app's notification settings: whether Tallowick may send reminders. It stands in for
 // the system's settings page and covers the whole window while open.
-Rectangle {
+FocusScope {
     id: root
     property bool open: false
     signal closed()
 
     function show() {
         settings.reload()
+        focusBefore = Window.activeFocusItem
         open = true
+        Qt.callLater(() => allowSwitch.forceActiveFocus(Qt.TabFocusReason))
     }
     function close() {
         open = false
         closed()
+        if (focusBefore)
+            focusBefore.forceActiveFocus()
+        focusBefore = null
+    }
+    property Item focusBefore: null
+    // While it is open it has every key: Escape closes it.
+    Keys.onShortcutOverride: (event) => { event.accepted = root.open }
+    Keys.onPressed: (event) => {
+        if (root.open && event.key === Qt.Key_Escape)
+            root.close()
+        event.accepted = root.open
     }
 
     anchors.fill: parent
     visible: open
     z: 1100
-    color: "#F2F2F7"
+    Rectangle { anchors.fill: parent; color: "#F2F2F7" }
 
     NotificationSettings { id: settings }
 
     // Taps stay on this page.
     MouseArea { anchors.fill: parent }
 
-    Text {
+    Pressable {
         objectName: "settingsClose"
         anchors.right: parent.right
         anchors.rightMargin: 20
         y: 58
-        text: qsTrId("OK")
-        textFormat: Text.PlainText
-        font.pixelSize: 17
-        font.bold: true
-        color: "#007AFF"
-        Accessible.role: Accessible.Button
-        Accessible.name: text
-        Accessible.onPressAction: root.close()
-        MouseArea {
-            anchors.fill: parent
-            anchors.margins: -12
-            onClicked: root.close()
+        width: closeText.implicitWidth
+        height: closeText.implicitHeight
+        touchMargin: 12
+        name: qsTrId("OK")
+        ringColor: "#007AFF"
+        ringRadius: 6
+        accessibilityHidden: !root.open
+        onActivated: root.close()
+        Text {
+            id: closeText
+            text: qsTrId("OK")
+            textFormat: Text.PlainText
+            font.pixelSize: 17
+            font.bold: true
+            color: "#007AFF"
         }
     }
 
@@ -58,6 +74,7 @@ Rectangle {
         color: "black"
         Accessible.role: Accessible.Heading
         Accessible.name: text
+        Accessible.ignored: !root.open
     }
 
     Rectangle {
@@ -71,7 +88,7 @@ Rectangle {
         Text {
             x: 16
             anchors.verticalCenter: parent.verticalCenter
-            width: parent.width - 32 - toggle.width - 8
+            width: parent.width - 32 - allowSwitch.width - 8
             text: qsTrId("Setting.allowNotifications")
             textFormat: Text.PlainText
             elide: Text.ElideRight
@@ -79,22 +96,26 @@ Rectangle {
             color: "black"
         }
 
-        Rectangle {
-            id: toggle
+        Pressable {
+            id: allowSwitch
             objectName: "allowSwitch"
             anchors.right: parent.right
             anchors.rightMargin: 16
             anchors.verticalCenter: parent.verticalCenter
             width: 51
             height: 31
-            radius: height / 2
-            color: settings.allowed ? "#34C759" : "#E9E9EA"
-            Accessible.role: Accessible.CheckBox
-            Accessible.name: qsTrId("Setting.allowNotifications")
-            Accessible.checkable: true
-            Accessible.checked: settings.allowed
-            Accessible.onPressAction: settings.allowed = !settings.allowed
-            Accessible.onToggleAction: settings.allowed = !settings.allowed
+            role: Accessible.CheckBox
+            name: qsTrId("Setting.allowNotifications")
+            checkable: true
+            checked: settings.allowed
+            ringColor: "#007AFF"
+            accessibilityHidden: !root.open
+            onActivated: settings.allowed = !settings.allowed
+            Rectangle {
+                anchors.fill: parent
+                radius: height / 2
+                color: settings.allowed ? "#34C759" : "#E9E9EA"
+            }
 
             Rectangle {
                 width: 27
@@ -106,11 +127,6 @@ Rectangle {
                 border.color: "#1A000000"
                 border.width: 0.5
                 Behavior on x { NumberAnimation { duration: 150 } }
-            }
-            MouseArea {
-                anchors.fill: parent
-                anchors.margins: -8
-                onClicked: settings.allowed = !settings.allowed
             }
         }
     }

@@ -11,6 +11,7 @@ Rectangle {
     // The event of the page the sheet was opened from.
     property EventRow event: null
     readonly property alias choice: options.choice
+    readonly property Item initialFocus: options.selectedItem
 
     color: Colors.hex(event ? event.lineColor : "000000")
 
@@ -91,14 +92,15 @@ Rectangle {
             }
             Item { width: 1; height: 30 }
 
-            Item {
+            Pressable {
                 objectName: "studioButton"
                 anchors.horizontalCenter: parent.horizontalCenter
                 width: studio.width
                 height: studio.height
-                Accessible.role: Accessible.Link
-                Accessible.name: qsTrId("Setting.studio")
-                Accessible.onPressAction: StoreLinks.openStudioPage()
+                role: Accessible.Link
+                name: qsTrId("Setting.studio")
+                ringRadius: 12
+                onActivated: StoreLinks.openStudioPage()
                 Column {
                     id: studio
                     padding: 16
@@ -117,10 +119,6 @@ Rectangle {
                         source: "qrc:/tallowick/images/instagram.svg"
                         color: "white"
                     }
-                }
-                MouseArea {
-                    anchors.fill: parent
-                    onClicked: StoreLinks.openStudioPage()
                 }
             }
             Item { width: 1; height: 34 }

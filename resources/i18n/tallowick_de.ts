@@ -1,0 +1,606 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name></name>
+    <message id="Notification.today">
+        <source>Today is the day!</source>
+        <translation>Heute ist der Tag!</translation>
+    </message>
+    <message id="Notification.daysleft" numerus="yes">
+        <source>%n day(s) left</source>
+        <translation>
+            <numerusform>Noch %n Tag</numerusform>
+            <numerusform>Noch %n Tage</numerusform>
+        </translation>
+    </message>
+    <message id="Setting.notification">
+        <source>Reminders</source>
+        <translation>Erinnerungen</translation>
+    </message>
+    <message id="Setting.notiTime">
+        <source>Reminders arrive at 10:00 AM.</source>
+        <translation>Erinnerungen kommen um 10:00 Uhr.</translation>
+    </message>
+    <message id="Setting.notiDayOption1">
+        <source>On the day</source>
+        <translation>Am Tag selbst</translation>
+    </message>
+    <message id="Setting.notiDayOption2">
+        <source>3 days before</source>
+        <translation>3 Tage vorher</translation>
+    </message>
+    <message id="Setting.notiDayOption3">
+        <source>7 days before</source>
+        <translation>7 Tage vorher</translation>
+    </message>
+    <message id="Setting.notiDayOption4">
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message id="Setting.permission">
+        <source>Notifications are off</source>
+        <translation>Mitteilungen sind aus</translation>
+    </message>
+    <message id="Setting.permissionCopy">
+        <source>Reminders from Tallowick are turned off. Turn them on in Tallowick's notification settings.</source>
+        <translation>Erinnerungen von Tallowick sind ausgeschaltet. Schalte sie in den Mitteilungseinstellungen von Tallowick ein.</translation>
+    </message>
+    <message id="OK">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="Setting.rateUs">
+        <source>Enjoying Tallowick?</source>
+        <translation>Gefällt dir Tallowick?</translation>
+    </message>
+    <message id="Setting.reviewCopy">
+        <source>A short review helps us make Tallowick even better.</source>
+        <translation>Eine kurze Bewertung hilft uns, Tallowick noch besser zu machen.</translation>
+    </message>
+    <message id="Setting.review">
+        <source>Write a review</source>
+        <translation>Bewertung schreiben</translation>
+    </message>
+    <message id="Setting.studio">
+        <source>Ostra Studio</source>
+        <translation>Ostra Studio</translation>
+    </message>
+    <message id="Setting.notificationsPage">
+        <source>Notifications</source>
+        <translation>Mitteilungen</translation>
+    </message>
+    <message id="Setting.allowNotifications">
+        <source>Allow notifications</source>
+        <translation>Mitteilungen erlauben</translation>
+    </message>
+    <message id="Permission.title">
+        <source>Allow reminders?</source>
+        <translation>Erinnerungen erlauben?</translation>
+    </message>
+    <message id="Permission.message">
+        <source>Tallowick sends reminders at 10:00 AM on the days you choose.</source>
+        <translation>Tallowick erinnert dich um 10:00 Uhr an den Tagen, die du wählst.</translation>
+    </message>
+    <message id="Permission.allow">
+        <source>Allow</source>
+        <translation>Erlauben</translation>
+    </message>
+    <message id="Permission.deny">
+        <source>Don't Allow</source>
+        <translation>Nicht erlauben</translation>
+    </message>
+    <message id="Permission.openSettings">
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message id="add.title">
+        <source>New Event</source>
+        <translation>Neues Ereignis</translation>
+    </message>
+    <message id="edit.title">
+        <source>Edit Event</source>
+        <translation>Ereignis bearbeiten</translation>
+    </message>
+    <message id="common.eventTitle">
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message id="common.day">
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message id="common.color">
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message id="button.save">
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message id="button.cancel">
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="add.countdown">
+        <source>Count down</source>
+        <translation>Bis zum Tag</translation>
+    </message>
+    <message id="add.countup">
+        <source>Count up</source>
+        <translation>Seit dem Tag</translation>
+    </message>
+    <message id="You can't delete the last one">
+        <source>You can't delete the last one</source>
+        <translation>Das letzte Ereignis bleibt</translation>
+    </message>
+    <message id="Please create a new one first">
+        <source>Please create a new one first</source>
+        <translation>Lege zuerst ein neues an.</translation>
+    </message>
+    <message id="Can't add a new event">
+        <source>Can't add a new event</source>
+        <translation>Kein neues Ereignis möglich</translation>
+    </message>
+    <message id="You exceed the max number of events. ">
+        <source>You exceed the max number of events. </source>
+        <translation>Du hast die Höchstzahl an Ereignissen erreicht. </translation>
+    </message>
+    <message id="Something went wrong">
+        <source>Something went wrong</source>
+        <translation>Etwas ist schiefgelaufen</translation>
+    </message>
+    <message id="Please restart the app">
+        <source>Please restart the app</source>
+        <translation>Bitte starte die App neu</translation>
+    </message>
+    <message id="Tallowick">
+        <source>Tallowick</source>
+        <translation>Tallowick</translation>
+    </message>
+    <message id="Keep track of your upcoming events.">
+        <source>Keep track of your upcoming events.</source>
+        <translation>Behalte deine kommenden Ereignisse im Blick.</translation>
+    </message>
+    <message id="days" numerus="yes">
+        <source>days</source>
+        <translation>
+            <numerusform>Tag</numerusform>
+            <numerusform>Tage</numerusform>
+        </translation>
+    </message>
+    <message id="days left" numerus="yes">
+        <source>days left</source>
+        <translation>
+            <numerusform>Tag übrig</numerusform>
+            <numerusform>Tage übrig</numerusform>
+        </translation>
+    </message>
+    <message id="Event.days" numerus="yes">
+        <source>days</source>
+        <translation>
+            <numerusform>Tag</numerusform>
+            <numerusform>Tage</numerusform>
+        </translation>
+    </message>
+    <message id="Event.daysLeft" numerus="yes">
+        <source>days left</source>
+        <translation>
+            <numerusform>Tag übrig</numerusform>
+            <numerusform>Tage übrig</numerusform>
+        </translation>
+    </message>
+    <message id="Sorry">
+        <source>Sorry, this size isn't available</source>
+        <translation>Diese Größe gibt es leider nicht</translation>
+    </message>
+    <message id="Home.chooseEvent">
+        <source>Choose event</source>
+        <translation>Ereignis wählen</translation>
+    </message>
+    <message id="Home.size">
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message id="Home.small">
+        <source>Small</source>
+        <translation>Klein</translation>
+    </message>
+    <message id="Home.medium">
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message id="Home.large">
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+    <message id="Home.remove">
+        <source>Remove widget</source>
+        <translation>Widget entfernen</translation>
+    </message>
+    <message id="Home.noEvents">
+        <source>No events yet</source>
+        <translation>Noch keine Ereignisse</translation>
+    </message>
+    <message id="OstraApps">
+        <source>Ostra Apps</source>
+        <translation>Apps von Ostra</translation>
+    </message>
+    <message id="Mossling.title">
+        <source>Plant care made easy</source>
+        <translation>Pflanzenpflege leicht gemacht</translation>
+    </message>
+    <message id="Mossling.sub">
+        <source>Reminds you when your plants need water.</source>
+        <translation>Erinnert dich, wenn deine Pflanzen Wasser brauchen.</translation>
+    </message>
+    <message id="Tidewell.title">
+        <source>Drink more water</source>
+        <translation>Mehr Wasser trinken</translation>
+    </message>
+    <message id="Tidewell.sub">
+        <source>Log every glass and reach your daily goal.</source>
+        <translation>Trage jedes Glas ein und erreiche dein Tagesziel.</translation>
+    </message>
+    <message id="Quillo.title">
+        <source>A diary in one line</source>
+        <translation>Ein Tagebuch in einer Zeile</translation>
+    </message>
+    <message id="Quillo.sub">
+        <source>Write one line a day and look back anytime.</source>
+        <translation>Schreib eine Zeile am Tag und blättere jederzeit zurück.</translation>
+    </message>
+    <message id="Fernlet.title">
+        <source>Grow small habits</source>
+        <translation>Kleine Gewohnheiten pflegen</translation>
+    </message>
+    <message id="Fernlet.sub">
+        <source>Check off habits and watch your streaks grow.</source>
+        <translation>Hake Gewohnheiten ab und sieh deine Serien wachsen.</translation>
+    </message>
+    <message id="Hushpot.title">
+        <source>Calm sounds for sleep</source>
+        <translation>Ruhige Klänge zum Einschlafen</translation>
+    </message>
+    <message id="Hushpot.sub">
+        <source>Mix rain, wind and waves to drift off.</source>
+        <translation>Mische Regen, Wind und Wellen zum Wegdämmern.</translation>
+    </message>
+    <message id="Cobblyn.title">
+        <source>Your pocket budget</source>
+        <translation>Dein Budget für unterwegs</translation>
+    </message>
+    <message id="Cobblyn.sub">
+        <source>Track your spending with a single tap.</source>
+        <translation>Erfasse deine Ausgaben mit einem Tipp.</translation>
+    </message>
+    <message id="Wrennie.title">
+        <source>Wake up to birdsong</source>
+        <translation>Mit Vogelgesang aufwachen</translation>
+    </message>
+    <message id="Wrennie.sub">
+        <source>A gentle alarm with real bird calls.</source>
+        <translation>Ein sanfter Wecker mit echten Vogelstimmen.</translation>
+    </message>
+    <message id="Glimmo.title">
+        <source>Moments in frames</source>
+        <translation>Momente im Rahmen</translation>
+    </message>
+    <message id="Glimmo.sub">
+        <source>Dress up your photos with cute frames.</source>
+        <translation>Verschönere deine Fotos mit niedlichen Rahmen.</translation>
+    </message>
+    <message id="Plumtide.title">
+        <source>Recipes for every day</source>
+        <translation>Rezepte für jeden Tag</translation>
+    </message>
+    <message id="Plumtide.sub">
+        <source>Save favourite recipes and plan your meals.</source>
+        <translation>Speichere Lieblingsrezepte und plane deine Mahlzeiten.</translation>
+    </message>
+    <message id="Home.firstEvent">
+        <source>First event</source>
+        <translation>Erstes Ereignis</translation>
+    </message>
+    <message id="Delete">
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="Reorder">
+        <source>Reorder</source>
+        <translation>Neu ordnen</translation>
+    </message>
+    <message id="Close">
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message id="All events">
+        <source>All events</source>
+        <translation>Alle Ereignisse</translation>
+    </message>
+    <message id="Page %1 of %2">
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message id="notice.deletedElsewhere">
+        <source>This event was deleted in another window or program.</source>
+        <translation>Dieses Ereignis wurde in einem anderen Fenster oder Programm gelöscht.</translation>
+    </message>
+    <message id="share.title">
+        <source>Add a shared event</source>
+        <translation>Geteiltes Ereignis hinzufügen</translation>
+    </message>
+    <message id="share.takenTitle">
+        <source>Already in your list</source>
+        <translation>Schon in deiner Liste</translation>
+    </message>
+    <message id="share.takenCopy">
+        <source>An event with this title is already in your list. Give this one another title to add it too.</source>
+        <translation>Ein Ereignis mit diesem Titel ist schon in deiner Liste. Gib diesem einen anderen Titel, um es auch hinzuzufügen.</translation>
+    </message>
+    <message id="Notification.open">
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message id="Setting.openNotificationSettings">
+        <source>Notification settings</source>
+        <translation>Mitteilungseinstellungen</translation>
+    </message>
+    <message id="Setting.waitingForPermission">
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
+        <translation>Wartet auf Erlaubnis: Diese Erinnerung beginnt, sobald Mitteilungen erlaubt sind. Tippe, um sie zu erlauben.</translation>
+    </message>
+    <message id="days ago" numerus="yes">
+        <source>days ago</source>
+        <translation>
+            <numerusform>Tag her</numerusform>
+            <numerusform>Tage her</numerusform>
+        </translation>
+    </message>
+    <message id="Event.daysAgo" numerus="yes">
+        <source>days ago</source>
+        <translation>
+            <numerusform>Tag her</numerusform>
+            <numerusform>Tage her</numerusform>
+        </translation>
+    </message>
+    <message id="Event.today">
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
+    <message id="Widget.sampleTitle">
+        <source>Your Event Title</source>
+        <translation>Dein Ereignis</translation>
+    </message>
+    <message id="DateData.newYear">
+        <source>New Year</source>
+        <translation>Neujahr</translation>
+    </message>
+    <message id="DateData.summerTrip">
+        <source>Summer trip</source>
+        <translation>Sommerurlaub</translation>
+    </message>
+    <message id="DateData.together">
+        <source>Together</source>
+        <translation>Zusammen</translation>
+    </message>
+    <message id="page.countdown" numerus="yes">
+        <source>%1, %2, %Ln day(s) left</source>
+        <translation>
+            <numerusform>%1, %2, noch %Ln Tag</numerusform>
+            <numerusform>%1, %2, noch %Ln Tage</numerusform>
+        </translation>
+    </message>
+    <message id="page.countdownPast" numerus="yes">
+        <source>%1, %2, %Ln day(s) ago</source>
+        <translation>
+            <numerusform>%1, %2, vor %Ln Tag</numerusform>
+            <numerusform>%1, %2, vor %Ln Tagen</numerusform>
+        </translation>
+    </message>
+    <message id="page.countdownToday">
+        <source>%1, %2, today</source>
+        <translation>%1, %2, heute</translation>
+    </message>
+    <message id="page.countup">
+        <source>%1, day %3 since %2</source>
+        <translation>%1, Tag %3 seit dem %2</translation>
+    </message>
+    <message id="notice.deleted">
+        <source>“%1” deleted</source>
+        <translation>„%1“ gelöscht</translation>
+    </message>
+    <message id="notice.undo">
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message id="a11y.eventOf">
+        <source>Event %1 of %2</source>
+        <translation>Ereignis %1 von %2</translation>
+    </message>
+    <message id="a11y.close">
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message id="a11y.openEvent">
+        <source>Show this event</source>
+        <translation>Dieses Ereignis zeigen</translation>
+    </message>
+    <message id="theme.1">
+        <source>Peach</source>
+        <translation>Pfirsich</translation>
+    </message>
+    <message id="theme.2">
+        <source>Sky</source>
+        <translation>Himmel</translation>
+    </message>
+    <message id="theme.3">
+        <source>Night</source>
+        <translation>Nacht</translation>
+    </message>
+    <message id="theme.4">
+        <source>Mint</source>
+        <translation>Minze</translation>
+    </message>
+    <message id="theme.5">
+        <source>Lavender</source>
+        <translation>Lavendel</translation>
+    </message>
+    <message id="theme.1001">
+        <source>Birthday</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message id="theme.1002">
+        <source>Home</source>
+        <translation>Zuhause</translation>
+    </message>
+    <message id="theme.1003">
+        <source>Love</source>
+        <translation>Liebe</translation>
+    </message>
+    <message id="theme.1004">
+        <source>Vacation</source>
+        <translation>Urlaub</translation>
+    </message>
+    <message id="theme.1005">
+        <source>Celebration</source>
+        <translation>Feier</translation>
+    </message>
+    <message id="theme.1006">
+        <source>Quitting smoking</source>
+        <translation>Rauchstopp</translation>
+    </message>
+    <message id="theme.1007">
+        <source>Get well</source>
+        <translation>Gute Besserung</translation>
+    </message>
+    <message id="theme.1008">
+        <source>Exam</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message id="theme.1009">
+        <source>Moving house</source>
+        <translation>Umzug</translation>
+    </message>
+    <message id="theme.other">
+        <source>Theme %1</source>
+        <translation>Thema %1</translation>
+    </message>
+    <message id="a11y.day">
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message id="a11y.month">
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message id="a11y.year">
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message id="a11y.direction">
+        <source>Count direction</source>
+        <translation>Zählrichtung</translation>
+    </message>
+    <message id="a11y.theme">
+        <source>Theme</source>
+        <translation>Thema</translation>
+    </message>
+    <message id="Repeat.yearly">
+        <source>Every year</source>
+        <translation>Jedes Jahr</translation>
+    </message>
+    <message id="Occurrence.year">
+        <source>%1 year</source>
+        <translation>%1 Jahr</translation>
+    </message>
+    <message id="Transfer.exportCalendar">
+        <source>Export to a calendar file</source>
+        <translation>In eine Kalenderdatei exportieren</translation>
+    </message>
+    <message id="Transfer.importCalendar">
+        <source>Import from a calendar file</source>
+        <translation>Aus einer Kalenderdatei importieren</translation>
+    </message>
+    <message id="Transfer.backUp">
+        <source>Back up events</source>
+        <translation>Ereignisse sichern</translation>
+    </message>
+    <message id="Transfer.restore">
+        <source>Restore events</source>
+        <translation>Ereignisse wiederherstellen</translation>
+    </message>
+    <message id="Transfer.fileNotWritten">
+        <source>The file could not be written</source>
+        <translation>Die Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message id="Transfer.summary">
+        <source>%1 added, %2 skipped, %3 refused</source>
+        <translation>%1 hinzugefügt, %2 übersprungen, %3 abgelehnt</translation>
+    </message>
+    <message id="Transfer.sameEvent">
+        <source>already in the list</source>
+        <translation>schon in der Liste</translation>
+    </message>
+    <message id="Transfer.sameTitleAndDate">
+        <source>an event of that title and date is in the list</source>
+        <translation>ein Ereignis mit diesem Titel und Datum ist in der Liste</translation>
+    </message>
+    <message id="Transfer.listFull">
+        <source>the list already holds %1 events</source>
+        <translation>die Liste hat schon %1 Ereignisse</translation>
+    </message>
+    <message id="Transfer.noTitle">
+        <source>it has no title</source>
+        <translation>es hat keinen Titel</translation>
+    </message>
+    <message id="Transfer.noDate">
+        <source>it has no date Tallowick can count</source>
+        <translation>es hat kein Datum, das Tallowick zählen kann</translation>
+    </message>
+    <message id="Transfer.otherRepeat">
+        <source>it repeats in a way Tallowick cannot follow</source>
+        <translation>es wiederholt sich auf eine Weise, der Tallowick nicht folgen kann</translation>
+    </message>
+    <message id="Transfer.cancelled">
+        <source>it is cancelled</source>
+        <translation>es ist abgesagt</translation>
+    </message>
+    <message id="Transfer.oneOccurrence">
+        <source>it changes one occurrence of a series</source>
+        <translation>es ändert einen Termin einer Serie</translation>
+    </message>
+    <message id="Transfer.notAnEvent">
+        <source>it is not a complete event</source>
+        <translation>es ist kein vollständiges Ereignis</translation>
+    </message>
+    <message id="Transfer.remindersWaiting">
+        <source>Reminders start once notifications are allowed</source>
+        <translation>Erinnerungen beginnen, sobald Benachrichtigungen erlaubt sind</translation>
+    </message>
+    <message id="Transfer.fileUnreadable">
+        <source>The file cannot be read</source>
+        <translation>Die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message id="Transfer.fileTooLarge">
+        <source>The file is too large</source>
+        <translation>Die Datei ist zu groß</translation>
+    </message>
+    <message id="Transfer.fileNotCalendar">
+        <source>The file is no calendar, or it is damaged</source>
+        <translation>Die Datei ist kein Kalender oder beschädigt</translation>
+    </message>
+    <message id="Transfer.fileNotBackup">
+        <source>The file is no Tallowick backup, or it is damaged</source>
+        <translation>Die Datei ist keine Tallowick-Sicherung oder beschädigt</translation>
+    </message>
+    <message id="Transfer.fileNewer">
+        <source>The backup was made by a newer Tallowick</source>
+        <translation>Die Sicherung stammt von einem neueren Tallowick</translation>
+    </message>
+    <message id="Transfer.notSaved">
+        <source>The events could not be saved</source>
+        <translation>Die Ereignisse konnten nicht gespeichert werden</translation>
+    </message>
+</context>
+</TS>
