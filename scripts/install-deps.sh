@@ -11,6 +11,8 @@ app_packages=(
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
   qml6-module-qtquick-window qml6-module-qtquick-templates
   qml6-module-qtqml-workerscript
+  # the file dialog of the calendar and backup actions, and the folder model its own one uses
+  qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
   libicu-dev libplist-dev libical-dev
   fonts-inter fonts-lato fontconfig
   # titles in every script: Korean, Japanese and Chinese; Arabic, Hebrew, Devanagari, Thai

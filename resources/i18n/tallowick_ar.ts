@@ -638,5 +638,21 @@
         <source>The events could not be saved</source>
         <translation>تعذّر حفظ الأحداث</translation>
     </message>
+    <message id="form.repeatsYearly">
+        <source>Repeats every year</source>
+        <translation>يتكرر كل سنة</translation>
+    </message>
+    <message id="Transfer.exported">
+        <source>Events written: %1</source>
+        <translation>الأحداث المكتوبة: %1</translation>
+    </message>
+    <message id="Transfer.calendarFiles">
+        <source>Calendar files</source>
+        <translation>ملفات التقويم</translation>
+    </message>
+    <message id="Transfer.backupFiles">
+        <source>Tallowick backups</source>
+        <translation>نسخ Tallowick الاحتياطية</translation>
+    </message>
 </context>
 </TS>

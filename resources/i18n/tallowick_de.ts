@@ -602,5 +602,21 @@
         <source>The events could not be saved</source>
         <translation>Die Ereignisse konnten nicht gespeichert werden</translation>
     </message>
+    <message id="form.repeatsYearly">
+        <source>Repeats every year</source>
+        <translation>Jedes Jahr wiederholen</translation>
+    </message>
+    <message id="Transfer.exported">
+        <source>Events written: %1</source>
+        <translation>Geschriebene Ereignisse: %1</translation>
+    </message>
+    <message id="Transfer.calendarFiles">
+        <source>Calendar files</source>
+        <translation>Kalenderdateien</translation>
+    </message>
+    <message id="Transfer.backupFiles">
+        <source>Tallowick backups</source>
+        <translation>Tallowick-Sicherungen</translation>
+    </message>
 </context>
 </TS>

@@ -604,5 +604,21 @@
         <source>%1, day %3 since %2</source>
         <translation>%1, day %3 since %2</translation>
     </message>
+    <message id="form.repeatsYearly">
+        <source>Repeats every year</source>
+        <translation>Repeats every year</translation>
+    </message>
+    <message id="Transfer.exported">
+        <source>Events written: %1</source>
+        <translation>Events written: %1</translation>
+    </message>
+    <message id="Transfer.calendarFiles">
+        <source>Calendar files</source>
+        <translation>Calendar files</translation>
+    </message>
+    <message id="Transfer.backupFiles">
+        <source>Tallowick backups</source>
+        <translation>Tallowick backups</translation>
+    </message>
 </context>
 </TS>

@@ -602,5 +602,21 @@
         <source>The events could not be saved</source>
         <translation>No se pudieron guardar los eventos</translation>
     </message>
+    <message id="form.repeatsYearly">
+        <source>Repeats every year</source>
+        <translation>Se repite cada año</translation>
+    </message>
+    <message id="Transfer.exported">
+        <source>Events written: %1</source>
+        <translation>Eventos escritos: %1</translation>
+    </message>
+    <message id="Transfer.calendarFiles">
+        <source>Calendar files</source>
+        <translation>Archivos de calendario</translation>
+    </message>
+    <message id="Transfer.backupFiles">
+        <source>Tallowick backups</source>
+        <translation>Copias de Tallowick</translation>
+    </message>
 </context>
 </TS>

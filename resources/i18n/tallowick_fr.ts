@@ -602,5 +602,21 @@
         <source>The events could not be saved</source>
         <translation>Les événements n'ont pas pu être enregistrés</translation>
     </message>
+    <message id="form.repeatsYearly">
+        <source>Repeats every year</source>
+        <translation>Se répète chaque année</translation>
+    </message>
+    <message id="Transfer.exported">
+        <source>Events written: %1</source>
+        <translation>Événements écrits : %1</translation>
+    </message>
+    <message id="Transfer.calendarFiles">
+        <source>Calendar files</source>
+        <translation>Fichiers de calendrier</translation>
+    </message>
+    <message id="Transfer.backupFiles">
+        <source>Tallowick backups</source>
+        <translation>Sauvegardes Tallowick</translation>
+    </message>
 </context>
 </TS>

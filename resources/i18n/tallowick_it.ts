@@ -602,5 +602,21 @@
         <source>The events could not be saved</source>
         <translation>Impossibile salvare gli eventi</translation>
     </message>
+    <message id="form.repeatsYearly">
+        <source>Repeats every year</source>
+        <translation>Si ripete ogni anno</translation>
+    </message>
+    <message id="Transfer.exported">
+        <source>Events written: %1</source>
+        <translation>Eventi scritti: %1</translation>
+    </message>
+    <message id="Transfer.calendarFiles">
+        <source>Calendar files</source>
+        <translation>File di calendario</translation>
+    </message>
+    <message id="Transfer.backupFiles">
+        <source>Tallowick backups</source>
+        <translation>Copie di Tallowick</translation>
+    </message>
 </context>
 </TS>

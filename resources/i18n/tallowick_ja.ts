@@ -593,5 +593,21 @@
         <source>%1, day %3 since %2</source>
         <translation>%1、%2から%3日目</translation>
     </message>
+    <message id="form.repeatsYearly">
+        <source>Repeats every year</source>
+        <translation>毎年繰り返す</translation>
+    </message>
+    <message id="Transfer.exported">
+        <source>Events written: %1</source>
+        <translation>書き出したイベント: %1</translation>
+    </message>
+    <message id="Transfer.calendarFiles">
+        <source>Calendar files</source>
+        <translation>カレンダーファイル</translation>
+    </message>
+    <message id="Transfer.backupFiles">
+        <source>Tallowick backups</source>
+        <translation>Tallowick のバックアップ</translation>
+    </message>
 </context>
 </TS>

@@ -593,5 +593,21 @@
         <source>%1, day %3 since %2</source>
         <translation>%1, %2부터 %3일째</translation>
     </message>
+    <message id="form.repeatsYearly">
+        <source>Repeats every year</source>
+        <translation>매년 반복</translation>
+    </message>
+    <message id="Transfer.exported">
+        <source>Events written: %1</source>
+        <translation>저장한 이벤트: %1</translation>
+    </message>
+    <message id="Transfer.calendarFiles">
+        <source>Calendar files</source>
+        <translation>캘린더 파일</translation>
+    </message>
+    <message id="Transfer.backupFiles">
+        <source>Tallowick backups</source>
+        <translation>Tallowick 백업</translation>
+    </message>
 </context>
 </TS>

@@ -602,5 +602,21 @@
         <source>The events could not be saved</source>
         <translation>De gebeurtenissen konden niet worden opgeslagen</translation>
     </message>
+    <message id="form.repeatsYearly">
+        <source>Repeats every year</source>
+        <translation>Herhaalt elk jaar</translation>
+    </message>
+    <message id="Transfer.exported">
+        <source>Events written: %1</source>
+        <translation>Geschreven gebeurtenissen: %1</translation>
+    </message>
+    <message id="Transfer.calendarFiles">
+        <source>Calendar files</source>
+        <translation>Agendabestanden</translation>
+    </message>
+    <message id="Transfer.backupFiles">
+        <source>Tallowick backups</source>
+        <translation>Tallowick-back-ups</translation>
+    </message>
 </context>
 </TS>

@@ -611,5 +611,21 @@
         <source>The events could not be saved</source>
         <translation>Nie udało się zapisać wydarzeń</translation>
     </message>
+    <message id="form.repeatsYearly">
+        <source>Repeats every year</source>
+        <translation>Powtarzaj co roku</translation>
+    </message>
+    <message id="Transfer.exported">
+        <source>Events written: %1</source>
+        <translation>Zapisane wydarzenia: %1</translation>
+    </message>
+    <message id="Transfer.calendarFiles">
+        <source>Calendar files</source>
+        <translation>Pliki kalendarza</translation>
+    </message>
+    <message id="Transfer.backupFiles">
+        <source>Tallowick backups</source>
+        <translation>Kopie Tallowick</translation>
+    </message>
 </context>
 </TS>

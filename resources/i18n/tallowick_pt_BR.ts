@@ -602,5 +602,21 @@
         <source>The events could not be saved</source>
         <translation>Não foi possível salvar os eventos</translation>
     </message>
+    <message id="form.repeatsYearly">
+        <source>Repeats every year</source>
+        <translation>Repete todo ano</translation>
+    </message>
+    <message id="Transfer.exported">
+        <source>Events written: %1</source>
+        <translation>Eventos gravados: %1</translation>
+    </message>
+    <message id="Transfer.calendarFiles">
+        <source>Calendar files</source>
+        <translation>Arquivos de calendário</translation>
+    </message>
+    <message id="Transfer.backupFiles">
+        <source>Tallowick backups</source>
+        <translation>Backups do Tallowick</translation>
+    </message>
 </context>
 </TS>

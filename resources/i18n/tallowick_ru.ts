@@ -611,5 +611,21 @@
         <source>The events could not be saved</source>
         <translation>Не удалось сохранить события</translation>
     </message>
+    <message id="form.repeatsYearly">
+        <source>Repeats every year</source>
+        <translation>Повторять каждый год</translation>
+    </message>
+    <message id="Transfer.exported">
+        <source>Events written: %1</source>
+        <translation>Записано событий: %1</translation>
+    </message>
+    <message id="Transfer.calendarFiles">
+        <source>Calendar files</source>
+        <translation>Файлы календаря</translation>
+    </message>
+    <message id="Transfer.backupFiles">
+        <source>Tallowick backups</source>
+        <translation>Копии Tallowick</translation>
+    </message>
 </context>
 </TS>

@@ -593,5 +593,21 @@
         <source>The events could not be saved</source>
         <translation>Etkinlikler kaydedilemedi</translation>
     </message>
+    <message id="form.repeatsYearly">
+        <source>Repeats every year</source>
+        <translation>Her yıl tekrarla</translation>
+    </message>
+    <message id="Transfer.exported">
+        <source>Events written: %1</source>
+        <translation>Yazılan etkinlikler: %1</translation>
+    </message>
+    <message id="Transfer.calendarFiles">
+        <source>Calendar files</source>
+        <translation>Takvim dosyaları</translation>
+    </message>
+    <message id="Transfer.backupFiles">
+        <source>Tallowick backups</source>
+        <translation>Tallowick yedekleri</translation>
+    </message>
 </context>
 </TS>

@@ -593,5 +593,21 @@
         <source>%1, day %3 since %2</source>
         <translation>%1，自%2起第 %3 天</translation>
     </message>
+    <message id="form.repeatsYearly">
+        <source>Repeats every year</source>
+        <translation>每年重复</translation>
+    </message>
+    <message id="Transfer.exported">
+        <source>Events written: %1</source>
+        <translation>已写入的事件：%1</translation>
+    </message>
+    <message id="Transfer.calendarFiles">
+        <source>Calendar files</source>
+        <translation>日历文件</translation>
+    </message>
+    <message id="Transfer.backupFiles">
+        <source>Tallowick backups</source>
+        <translation>Tallowick 备份</translation>
+    </message>
 </context>
 </TS>
