@@ -82,7 +82,8 @@ QStringList addCalendarEvents(QList<EDate> &events, const QList<ICalendarImport:
 
 QStringList restoreBackup(QList<EDate> &events, const QList<EventBackup::Record> &records, TransferSummary &summary)
 {
-    QList<EDate> restored = events == defaultEvents() ? QList<EDate>() : events;
+    const bool replacing = events == defaultEvents();
+    QList<EDate> restored = replacing ? QList<EDate>() : events;
     QStringList added;
     qsizetype next = 0; // after the backup's event before this one
     for (const EventBackup::Record &record : records) {
@@ -118,6 +119,12 @@ QStringList restoreBackup(QList<EDate> &events, const QList<EventBackup::Record>
         } else {
             event.ddate = EventRules::storedDay(*day);
             restored.insert(next++, event);
+            if (replacing && EventRepository::indexOf(events, event.id) >= 0) {
+                // A sample event the backup holds too: it stays, as the backup has it.
+                item.reason = TransferReason::SameEvent;
+                summary.skipped.append(item);
+                continue;
+            }
             added.append(event.id);
             summary.added.append(TransferItem{event.dateTitle, event.ddate});
         }

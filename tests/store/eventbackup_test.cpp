@@ -94,6 +94,17 @@ TEST_F(Backup, RestoringOnANewMachineGivesBackEveryEventAndItsReminders)
     EXPECT_TRUE(pendingIdentifiers().isEmpty());
     waiting.setNotificationsAllowed(true);
     EXPECT_EQ(pendingIdentifiers().size(), 12);
+
+    // A backup of a list that kept the sample events: they count as there already, and the
+    // list becomes the backup's, in its order.
+    TemporaryHome fourth;
+    EventRepository sampled;
+    QList<EDate> kept = defaultEvents();
+    kept.insert(1, everyKindOfEvent().at(0));
+    const TransferSummary samples = EventTransfer::importBackupText(sampled, EventBackup::encode(kept, QDateTime()));
+    EXPECT_EQ(samples.added.size(), 1);
+    EXPECT_EQ(reasonsOf(samples.skipped), QList<TransferReason>(defaultEvents().size(), TransferReason::SameEvent));
+    EXPECT_EQ(savedEvents(), kept);
 }
 
 TEST_F(Backup, ARestoreBringsBackWhatIsMissingInTheBackupsOrderAndChangesNothingThere)

@@ -230,7 +230,8 @@ Rectangle {
         height: implicitHeight
         store: root.store
         textColor: root.textColor
-        messageArea: root
+        // Notices show over the list, clear of the actions.
+        messageArea: list
     }
 
     function moveOne(index, step) {
