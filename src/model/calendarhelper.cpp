@@ -155,6 +155,14 @@ QString CalendarHelper::occurrenceText(int ordinal)
         format.format(int32_t(ordinal), text);
         number = QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
     }
+    // Where ICU has no ordinals of a language it writes "10." (its fallback); Russian writes
+    // "10-й", and Arabic puts the number after the word with no mark.
+    const QString language = Localization::localeName().section(QLatin1Char('_'), 0, 0);
+    if (number.endsWith(QLatin1Char('.')) && (language == QLatin1String("ru") || language == QLatin1String("ar"))) {
+        number.chop(1);
+        if (language == QLatin1String("ru"))
+            number += QStringLiteral("-й");
+    }
     //% "%1 year"
     return qtTrId("Occurrence.year").arg(number);
 }

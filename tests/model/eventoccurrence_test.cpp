@@ -130,4 +130,14 @@ TEST(OccurrenceText, NamesTheYearInTheLanguage)
         ScopedLocale japanese(QStringLiteral("ja_JP"));
         EXPECT_EQ(CalendarHelper::occurrenceText(10), QString::fromUtf8("第10年"));
     }
+    // The languages of the later tables, each its own ordinal with its own word for the year.
+    const std::pair<const char *, const char *> expected[] = {
+        {"de_DE", "10. Jahr"}, {"fr_FR", "10e année"}, {"es_ES", "10.º año"}, {"pt_BR", "10º ano"},
+        {"it_IT", "10º anno"}, {"nl_NL", "10e jaar"}, {"pl_PL", "10. rok"}, {"ru_RU", "10-й год"},
+        {"tr_TR", "10. yıl"}, {"ar_EG", "السنة ١٠"},
+    };
+    for (const auto &[locale, text] : expected) {
+        ScopedLocale scoped{QLatin1String(locale)};
+        EXPECT_EQ(CalendarHelper::occurrenceText(10).toStdString(), std::string(text)) << locale;
+    }
 }
