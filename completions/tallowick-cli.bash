@@ -13,7 +13,13 @@ _tallowick_cli()
         --now) COMPREPLY=($(compgen -W "$(date +%Y-%m-%dT%H:%M:%S)" -- "$cur")); return ;;
         --theme) COMPREPLY=($(compgen -W "$themes" -- "$cur")); return ;;
         --title | --date) COMPREPLY=(); return ;;
+        --ics) COMPREPLY=($(compgen -f -X '!*.ics' -- "$cur") $(compgen -d -- "$cur")); return ;;
     esac
+    # export --json names the backup file (list and pending take --json alone).
+    if [ "$prev" = --json ] && [[ " ${COMP_WORDS[*]:1:COMP_CWORD-1} " == *" export "* ]]; then
+        COMPREPLY=($(compgen -f -X '!*.json' -- "$cur") $(compgen -d -- "$cur"))
+        return
+    fi
 
     # The command and the arguments before the word being completed; "--" ends the options.
     local command= arguments=0 ended= i word
@@ -22,7 +28,8 @@ _tallowick_cli()
         if [ -z "$ended" ]; then
             case $word in
                 --) ended=1; continue ;;
-                --now | --theme | --title | --date) ((i++)); continue ;;
+                --now | --theme | --title | --date | --ics) ((i++)); continue ;;
+                --json) [ "$command" = export ] && ((i++)); continue ;;
                 -?*) continue ;;
             esac
         fi
@@ -38,19 +45,21 @@ _tallowick_cli()
         case $command in
             count) options='--count-up' ;;
             list | pending) options='--json' ;;
-            add) options='--count-up --theme' ;;
-            edit) options='--title --date --count-up --count-down --theme' ;;
+            add) options='--count-up --yearly --theme' ;;
+            edit) options='--title --date --count-up --count-down --yearly --once --theme' ;;
+            export) options='--ics --json' ;;
         esac
         COMPREPLY=($(compgen -W "$options $globals" -- "$cur"))
         return
     fi
 
     if [ -z "$command" ]; then
-        COMPREPLY=($(compgen -W 'count format list add edit delete move open remind notifications pending' -- "$cur"))
+        COMPREPLY=($(compgen -W 'count format list add edit delete move open remind notifications pending export import' -- "$cur"))
         return
     fi
     case $command:$arguments in
         remind:1) COMPREPLY=($(compgen -W 'one three seven off' -- "$cur")) ;;
+        import:0) COMPREPLY=($(compgen -f -X '!*.ics' -- "$cur") $(compgen -f -X '!*.json' -- "$cur") $(compgen -d -- "$cur")) ;;
         notifications:0) COMPREPLY=($(compgen -W 'allow deny status' -- "$cur")) ;;
         *) COMPREPLY=() ;;
     esac

@@ -11,7 +11,9 @@ app_packages=(
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
   qml6-module-qtquick-window qml6-module-qtquick-templates
   qml6-module-qtqml-workerscript
-  libicu-dev libplist-dev
+  # the file dialog of the calendar and backup actions, and the folder model its own one uses
+  qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
+  libicu-dev libplist-dev libical-dev
   fonts-inter fonts-lato fontconfig
   # titles in every script: Korean, Japanese and Chinese; Arabic, Hebrew, Devanagari, Thai
   # and the rest of Noto's core scripts; emoji in colour
@@ -31,6 +33,8 @@ test_packages=(
   dbus-daemon python3-dbusmock python3-dbus
   # the app on an X server of its own, read by a screen reader's bus and driven by keys
   xvfb at-spi2-core python3-pyatspi xdotool
+  # an independent reader of the calendars Tallowick writes, with its repeating rules
+  python3-icalendar python3-recurring-ical-events
 )
 
 case "${1:-all}" in

@@ -542,5 +542,117 @@
         <source>Theme</source>
         <translation>السمة</translation>
     </message>
+    <message id="Repeat.yearly">
+        <source>Every year</source>
+        <translation>كل سنة</translation>
+    </message>
+    <message id="Occurrence.year">
+        <source>%1 year</source>
+        <translation>السنة %1</translation>
+    </message>
+    <message id="Transfer.exportCalendar">
+        <source>Export to a calendar file</source>
+        <translation>تصدير إلى ملف تقويم</translation>
+    </message>
+    <message id="Transfer.importCalendar">
+        <source>Import from a calendar file</source>
+        <translation>استيراد من ملف تقويم</translation>
+    </message>
+    <message id="Transfer.backUp">
+        <source>Back up events</source>
+        <translation>نسخ الأحداث احتياطيًا</translation>
+    </message>
+    <message id="Transfer.restore">
+        <source>Restore events</source>
+        <translation>استعادة الأحداث</translation>
+    </message>
+    <message id="Transfer.fileNotWritten">
+        <source>The file could not be written</source>
+        <translation>تعذّرت كتابة الملف</translation>
+    </message>
+    <message id="Transfer.summary">
+        <source>%1 added, %2 skipped, %3 refused</source>
+        <translation>أُضيف: %1، تُخطّي: %2، رُفض: %3</translation>
+    </message>
+    <message id="Transfer.sameEvent">
+        <source>already in the list</source>
+        <translation>موجود في القائمة بالفعل</translation>
+    </message>
+    <message id="Transfer.sameTitleAndDate">
+        <source>an event of that title and date is in the list</source>
+        <translation>يوجد في القائمة حدث بهذا العنوان والتاريخ</translation>
+    </message>
+    <message id="Transfer.listFull">
+        <source>the list already holds %1 events</source>
+        <translation>القائمة تضم بالفعل %1 حدثًا</translation>
+    </message>
+    <message id="Transfer.noTitle">
+        <source>it has no title</source>
+        <translation>ليس له عنوان</translation>
+    </message>
+    <message id="Transfer.noDate">
+        <source>it has no date Tallowick can count</source>
+        <translation>ليس له تاريخ يستطيع Tallowick عدّه</translation>
+    </message>
+    <message id="Transfer.otherRepeat">
+        <source>it repeats in a way Tallowick cannot follow</source>
+        <translation>يتكرر بطريقة لا يستطيع Tallowick اتباعها</translation>
+    </message>
+    <message id="Transfer.cancelled">
+        <source>it is cancelled</source>
+        <translation>إنه ملغى</translation>
+    </message>
+    <message id="Transfer.oneOccurrence">
+        <source>it changes one occurrence of a series</source>
+        <translation>يغيّر تكرارًا واحدًا من سلسلة</translation>
+    </message>
+    <message id="Transfer.notAnEvent">
+        <source>it is not a complete event</source>
+        <translation>ليس حدثًا كاملًا</translation>
+    </message>
+    <message id="Transfer.remindersWaiting">
+        <source>Reminders start once notifications are allowed</source>
+        <translation>تبدأ التذكيرات بعد السماح بالإشعارات</translation>
+    </message>
+    <message id="Transfer.fileUnreadable">
+        <source>The file cannot be read</source>
+        <translation>تتعذّر قراءة الملف</translation>
+    </message>
+    <message id="Transfer.fileTooLarge">
+        <source>The file is too large</source>
+        <translation>الملف كبير جدًا</translation>
+    </message>
+    <message id="Transfer.fileNotCalendar">
+        <source>The file is no calendar, or it is damaged</source>
+        <translation>الملف ليس تقويمًا أو أنه تالف</translation>
+    </message>
+    <message id="Transfer.fileNotBackup">
+        <source>The file is no Tallowick backup, or it is damaged</source>
+        <translation>الملف ليس نسخة احتياطية من Tallowick أو أنه تالف</translation>
+    </message>
+    <message id="Transfer.fileNewer">
+        <source>The backup was made by a newer Tallowick</source>
+        <translation>أُنشئت النسخة الاحتياطية بإصدار أحدث من Tallowick</translation>
+    </message>
+    <message id="Transfer.notSaved">
+        <source>The events could not be saved</source>
+        <translation>تعذّر حفظ الأحداث</translation>
+    </message>
+    <message id="form.repeatsYearly">
+        <source>Repeats every year</source>
+        <translation>يتكرر كل سنة</translation>
+    </message>
+    <message id="Transfer.exported">
+        <source>Events written: %1</source>
+        <translation>الأحداث المكتوبة: %1</translation>
+    </message>
+    <message id="Transfer.calendarFiles">
+        <source>Calendar files</source>
+        <translation>ملفات التقويم</translation>
+    </message>
+    <message id="Transfer.backupFiles">
+        <source>Tallowick backups</source>
+        <translation>نسخ Tallowick الاحتياطية</translation>
+    </message>
 </context>
 </TS>

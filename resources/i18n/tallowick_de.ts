@@ -506,5 +506,117 @@
         <source>Theme</source>
         <translation>Thema</translation>
     </message>
+    <message id="Repeat.yearly">
+        <source>Every year</source>
+        <translation>Jedes Jahr</translation>
+    </message>
+    <message id="Occurrence.year">
+        <source>%1 year</source>
+        <translation>%1 Jahr</translation>
+    </message>
+    <message id="Transfer.exportCalendar">
+        <source>Export to a calendar file</source>
+        <translation>In eine Kalenderdatei exportieren</translation>
+    </message>
+    <message id="Transfer.importCalendar">
+        <source>Import from a calendar file</source>
+        <translation>Aus einer Kalenderdatei importieren</translation>
+    </message>
+    <message id="Transfer.backUp">
+        <source>Back up events</source>
+        <translation>Ereignisse sichern</translation>
+    </message>
+    <message id="Transfer.restore">
+        <source>Restore events</source>
+        <translation>Ereignisse wiederherstellen</translation>
+    </message>
+    <message id="Transfer.fileNotWritten">
+        <source>The file could not be written</source>
+        <translation>Die Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message id="Transfer.summary">
+        <source>%1 added, %2 skipped, %3 refused</source>
+        <translation>%1 hinzugefügt, %2 übersprungen, %3 abgelehnt</translation>
+    </message>
+    <message id="Transfer.sameEvent">
+        <source>already in the list</source>
+        <translation>schon in der Liste</translation>
+    </message>
+    <message id="Transfer.sameTitleAndDate">
+        <source>an event of that title and date is in the list</source>
+        <translation>ein Ereignis mit diesem Titel und Datum ist in der Liste</translation>
+    </message>
+    <message id="Transfer.listFull">
+        <source>the list already holds %1 events</source>
+        <translation>die Liste hat schon %1 Ereignisse</translation>
+    </message>
+    <message id="Transfer.noTitle">
+        <source>it has no title</source>
+        <translation>es hat keinen Titel</translation>
+    </message>
+    <message id="Transfer.noDate">
+        <source>it has no date Tallowick can count</source>
+        <translation>es hat kein Datum, das Tallowick zählen kann</translation>
+    </message>
+    <message id="Transfer.otherRepeat">
+        <source>it repeats in a way Tallowick cannot follow</source>
+        <translation>es wiederholt sich auf eine Weise, der Tallowick nicht folgen kann</translation>
+    </message>
+    <message id="Transfer.cancelled">
+        <source>it is cancelled</source>
+        <translation>es ist abgesagt</translation>
+    </message>
+    <message id="Transfer.oneOccurrence">
+        <source>it changes one occurrence of a series</source>
+        <translation>es ändert einen Termin einer Serie</translation>
+    </message>
+    <message id="Transfer.notAnEvent">
+        <source>it is not a complete event</source>
+        <translation>es ist kein vollständiges Ereignis</translation>
+    </message>
+    <message id="Transfer.remindersWaiting">
+        <source>Reminders start once notifications are allowed</source>
+        <translation>Erinnerungen beginnen, sobald Benachrichtigungen erlaubt sind</translation>
+    </message>
+    <message id="Transfer.fileUnreadable">
+        <source>The file cannot be read</source>
+        <translation>Die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message id="Transfer.fileTooLarge">
+        <source>The file is too large</source>
+        <translation>Die Datei ist zu groß</translation>
+    </message>
+    <message id="Transfer.fileNotCalendar">
+        <source>The file is no calendar, or it is damaged</source>
+        <translation>Die Datei ist kein Kalender oder beschädigt</translation>
+    </message>
+    <message id="Transfer.fileNotBackup">
+        <source>The file is no Tallowick backup, or it is damaged</source>
+        <translation>Die Datei ist keine Tallowick-Sicherung oder beschädigt</translation>
+    </message>
+    <message id="Transfer.fileNewer">
+        <source>The backup was made by a newer Tallowick</source>
+        <translation>Die Sicherung stammt von einem neueren Tallowick</translation>
+    </message>
+    <message id="Transfer.notSaved">
+        <source>The events could not be saved</source>
+        <translation>Die Ereignisse konnten nicht gespeichert werden</translation>
+    </message>
+    <message id="form.repeatsYearly">
+        <source>Repeats every year</source>
+        <translation>Jedes Jahr wiederholen</translation>
+    </message>
+    <message id="Transfer.exported">
+        <source>Events written: %1</source>
+        <translation>Geschriebene Ereignisse: %1</translation>
+    </message>
+    <message id="Transfer.calendarFiles">
+        <source>Calendar files</source>
+        <translation>Kalenderdateien</translation>
+    </message>
+    <message id="Transfer.backupFiles">
+        <source>Tallowick backups</source>
+        <translation>Tallowick-Sicherungen</translation>
+    </message>
 </context>
 </TS>

@@ -352,6 +352,102 @@
         <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
         <translation>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</translation>
     </message>
+    <message id="Repeat.yearly">
+        <source>Every year</source>
+        <translation>Every year</translation>
+    </message>
+    <message id="Occurrence.year">
+        <source>%1 year</source>
+        <translation>%1 year</translation>
+    </message>
+    <message id="Transfer.exportCalendar">
+        <source>Export to a calendar file</source>
+        <translation>Export to a calendar file</translation>
+    </message>
+    <message id="Transfer.importCalendar">
+        <source>Import from a calendar file</source>
+        <translation>Import from a calendar file</translation>
+    </message>
+    <message id="Transfer.backUp">
+        <source>Back up events</source>
+        <translation>Back up events</translation>
+    </message>
+    <message id="Transfer.restore">
+        <source>Restore events</source>
+        <translation>Restore events</translation>
+    </message>
+    <message id="Transfer.fileNotWritten">
+        <source>The file could not be written</source>
+        <translation>The file could not be written</translation>
+    </message>
+    <message id="Transfer.summary">
+        <source>%1 added, %2 skipped, %3 refused</source>
+        <translation>%1 added, %2 skipped, %3 refused</translation>
+    </message>
+    <message id="Transfer.sameEvent">
+        <source>already in the list</source>
+        <translation>already in the list</translation>
+    </message>
+    <message id="Transfer.sameTitleAndDate">
+        <source>an event of that title and date is in the list</source>
+        <translation>an event of that title and date is in the list</translation>
+    </message>
+    <message id="Transfer.listFull">
+        <source>the list already holds %1 events</source>
+        <translation>the list already holds %1 events</translation>
+    </message>
+    <message id="Transfer.noTitle">
+        <source>it has no title</source>
+        <translation>it has no title</translation>
+    </message>
+    <message id="Transfer.noDate">
+        <source>it has no date Tallowick can count</source>
+        <translation>it has no date Tallowick can count</translation>
+    </message>
+    <message id="Transfer.otherRepeat">
+        <source>it repeats in a way Tallowick cannot follow</source>
+        <translation>it repeats in a way Tallowick cannot follow</translation>
+    </message>
+    <message id="Transfer.cancelled">
+        <source>it is cancelled</source>
+        <translation>it is cancelled</translation>
+    </message>
+    <message id="Transfer.oneOccurrence">
+        <source>it changes one occurrence of a series</source>
+        <translation>it changes one occurrence of a series</translation>
+    </message>
+    <message id="Transfer.notAnEvent">
+        <source>it is not a complete event</source>
+        <translation>it is not a complete event</translation>
+    </message>
+    <message id="Transfer.remindersWaiting">
+        <source>Reminders start once notifications are allowed</source>
+        <translation>Reminders start once notifications are allowed</translation>
+    </message>
+    <message id="Transfer.fileUnreadable">
+        <source>The file cannot be read</source>
+        <translation>The file cannot be read</translation>
+    </message>
+    <message id="Transfer.fileTooLarge">
+        <source>The file is too large</source>
+        <translation>The file is too large</translation>
+    </message>
+    <message id="Transfer.fileNotCalendar">
+        <source>The file is no calendar, or it is damaged</source>
+        <translation>The file is no calendar, or it is damaged</translation>
+    </message>
+    <message id="Transfer.fileNotBackup">
+        <source>The file is no Tallowick backup, or it is damaged</source>
+        <translation>The file is no Tallowick backup, or it is damaged</translation>
+    </message>
+    <message id="Transfer.fileNewer">
+        <source>The backup was made by a newer Tallowick</source>
+        <translation>The backup was made by a newer Tallowick</translation>
+    </message>
+    <message id="Transfer.notSaved">
+        <source>The events could not be saved</source>
+        <translation>The events could not be saved</translation>
+    </message>
     <message id="notice.deleted">
         <source>“%1” deleted</source>
         <translation>“%1” deleted</translation>
@@ -507,6 +603,22 @@
     <message id="page.countup">
         <source>%1, day %3 since %2</source>
         <translation>%1, day %3 since %2</translation>
+    </message>
+    <message id="form.repeatsYearly">
+        <source>Repeats every year</source>
+        <translation>Repeats every year</translation>
+    </message>
+    <message id="Transfer.exported">
+        <source>Events written: %1</source>
+        <translation>Events written: %1</translation>
+    </message>
+    <message id="Transfer.calendarFiles">
+        <source>Calendar files</source>
+        <translation>Calendar files</translation>
+    </message>
+    <message id="Transfer.backupFiles">
+        <source>Tallowick backups</source>
+        <translation>Tallowick backups</translation>
     </message>
 </context>
 </TS>

@@ -22,10 +22,11 @@ const char kHelp[] =
     "  count DATE [--count-up]       the day-count text of a date (\"YAY!\", 10, -3)\n"
     "  format DATE                   the display date in your language (18.Dec.26)\n"
     "  list [--json]                 index, count, date and title of every event\n"
-    "  add TITLE DATE [--count-up] [--theme ID]\n"
-    "                                add an event at the front\n"
-    "  edit INDEX [--title T] [--date D] [--count-up | --count-down] [--theme ID]\n"
-    "                                change an event\n"
+    "  add TITLE DATE [--count-up] [--yearly] [--theme ID]\n"
+    "                                add an event at the front; --yearly: it comes back every\n"
+    "                                year and counts down to its next occurrence\n"
+    "  edit INDEX [--title T] [--date D] [--count-up | --count-down] [--yearly | --once]\n"
+    "             [--theme ID]       change an event\n"
     "  delete INDEX                  delete an event (never the last one) and its reminders\n"
     "  move FROM TO                  move an event to another place in the list\n"
     "  open URL                      open a widget's or a shared event's link; prints the page\n"
@@ -35,6 +36,13 @@ const char kHelp[] =
     "  notifications allow|deny|status\n"
     "                                whether Tallowick may send reminders\n"
     "  pending [--json]              reminders waiting to be delivered\n"
+    "  export --ics FILE | --json FILE\n"
+    "                                write the events as an iCalendar file for calendar programs,\n"
+    "                                or as a backup of everything they hold (FILE - for standard\n"
+    "                                output)\n"
+    "  import FILE                   add the events of an iCalendar file, or bring back those of a\n"
+    "                                backup that the list lacks; prints what was added, skipped\n"
+    "                                and refused, and why\n"
     "\n"
     "Options, for every command:\n"
     "      --now yyyy-MM-ddTHH:mm:ss fix the clock at this local time\n"
@@ -48,7 +56,7 @@ const char kHelp[] =
     "bars) or 1001 to 1009 (bars with a picture); a new event has 1003 unless told.\n"
     "\n"
     "Exit status: 0 done, 1 refused (the limit of 30 events, the last event, reminders not\n"
-    "allowed), 2 the command line could not be read (nothing is changed).\n"
+    "allowed), 2 the command line or the file to import could not be read (nothing is changed).\n"
     "\n"
     "See tallowick-cli(1).\n";
 
@@ -65,19 +73,23 @@ const std::map<QString, Command> &commands()
     const QString countUp = QStringLiteral("count-up");
     const QString json = QStringLiteral("json");
     const QString theme = QStringLiteral("theme");
+    const QString yearly = QStringLiteral("yearly");
     static const std::map<QString, Command> table = {
         {QStringLiteral("count"), {1, {countUp}, {}, countCommand}},
         {QStringLiteral("format"), {1, {}, {}, formatCommand}},
         {QStringLiteral("list"), {0, {json}, {}, listCommand}},
-        {QStringLiteral("add"), {2, {countUp}, {theme}, addCommand}},
+        {QStringLiteral("add"), {2, {countUp, yearly}, {theme}, addCommand}},
         {QStringLiteral("edit"),
-         {1, {countUp, QStringLiteral("count-down")}, {QStringLiteral("title"), QStringLiteral("date"), theme}, editCommand}},
+         {1, {countUp, QStringLiteral("count-down"), yearly, QStringLiteral("once")},
+          {QStringLiteral("title"), QStringLiteral("date"), theme}, editCommand}},
         {QStringLiteral("delete"), {1, {}, {}, deleteCommand}},
         {QStringLiteral("move"), {2, {}, {}, moveCommand}},
         {QStringLiteral("open"), {1, {}, {}, openCommand}},
         {QStringLiteral("remind"), {2, {}, {}, remindCommand}},
         {QStringLiteral("notifications"), {1, {}, {}, notificationsCommand}},
         {QStringLiteral("pending"), {0, {json}, {}, pendingCommand}},
+        {QStringLiteral("export"), {0, {}, {QStringLiteral("ics"), json}, exportCommand}},
+        {QStringLiteral("import"), {1, {}, {}, importCommand}},
     };
     return table;
 }
@@ -147,13 +159,22 @@ QString printableField(const QString &text)
 
 int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
+    // The command's own options decide how the line reads: "--json" is a flag of list and a
+    // file of export. A first reading, with every option any command knows, finds the command.
     QSet<QString> valueOptions;
     QSet<QString> flagOptions;
     for (const auto &[name, command] : commands()) {
         valueOptions.unite(command.valueOptions);
         flagOptions.unite(command.flags);
     }
-    const CliArguments args = CliArguments::parse(arguments, valueOptions, flagOptions);
+    valueOptions.subtract(flagOptions);
+    CliArguments args = CliArguments::parse(arguments, valueOptions, flagOptions);
+    if (const auto known = commands().find(args.command); known != commands().end() && !args.help && !args.version) {
+        // Read again as this command reads its options; the others' still parse, to be named.
+        const Command &command = known->second;
+        args = CliArguments::parse(arguments, (valueOptions - command.flags).unite(command.valueOptions),
+                                   (flagOptions - command.valueOptions).unite(command.flags));
+    }
     const CliContext context{args, out, err};
     if (!args.error.isEmpty())
         return context.usageError(args.error);

@@ -56,3 +56,7 @@ int openCommand(const CliContext &context);
 int remindCommand(const CliContext &context);
 int notificationsCommand(const CliContext &context);
 int pendingCommand(const CliContext &context);
+
+// Commands that move the events into and out of files.
+int exportCommand(const CliContext &context);
+int importCommand(const CliContext &context);

@@ -47,7 +47,11 @@ int listCommand(const CliContext &context)
             const EDate &event = events.at(i);
             QJsonObject object = event.toJson();
             object.insert(QStringLiteral("index"), i);
-            object.insert(QStringLiteral("count"), CalendarHelper::getDayCount(event.ddate, event.countdown));
+            object.insert(QStringLiteral("count"), CalendarHelper::getDayCount(event));
+            if (const auto next = CalendarHelper::nextOccurrence(event)) {
+                object.insert(QStringLiteral("next"), next->day.toString(QStringLiteral("yyyy-MM-dd")));
+                object.insert(QStringLiteral("occurrence"), next->ordinal);
+            }
             array.append(object);
         }
         context.out << QJsonDocument(array).toJson(QJsonDocument::Indented);
@@ -55,8 +59,9 @@ int listCommand(const CliContext &context)
     }
     for (qsizetype i = 0; i < events.size(); ++i) {
         const EDate &event = events.at(i);
-        context.out << i << '\t' << printableField(CalendarHelper::getDayCount(event.ddate, event.countdown)) << '\t'
-                    << printableField(event.ddate) << '\t' << printableField(event.dateTitle) << '\n';
+        // A yearly event shows the occurrence it counts to.
+        context.out << i << '\t' << printableField(CalendarHelper::getDayCount(event)) << '\t'
+                    << printableField(CalendarHelper::countedDate(event)) << '\t' << printableField(event.dateTitle) << '\n';
     }
     return CliOk;
 }
@@ -67,6 +72,7 @@ int addCommand(const CliContext &context)
     if (!day)
         return CliUsage;
     EventDraft draft{context.args.positional.at(0), *day, !context.args.has(QStringLiteral("count-up"))};
+    draft.yearly = context.args.has(QStringLiteral("yearly"));
     if (context.args.values.contains(QStringLiteral("theme"))) {
         const auto theme = themeArgument(context);
         if (!theme)
@@ -84,6 +90,8 @@ int editCommand(const CliContext &context)
 {
     if (context.args.has(QStringLiteral("count-up")) && context.args.has(QStringLiteral("count-down")))
         return context.usageError(QStringLiteral("choose one of --count-up and --count-down"));
+    if (context.args.has(QStringLiteral("yearly")) && context.args.has(QStringLiteral("once")))
+        return context.usageError(QStringLiteral("choose one of --yearly and --once"));
     EventRepository repository;
     const QList<EDate> events = repository.read().events;
     const EDate *event = eventAt(context, events, context.args.positional.at(0));
@@ -109,6 +117,10 @@ int editCommand(const CliContext &context)
         change.countdown = false;
     if (context.args.has(QStringLiteral("count-down")))
         change.countdown = true;
+    if (context.args.has(QStringLiteral("yearly")))
+        change.yearly = true;
+    if (context.args.has(QStringLiteral("once")))
+        change.yearly = false;
     const StoreOutcome outcome = repository.change(event->id, change).outcome;
     return outcome == StoreOutcome::Done ? CliOk : context.refused(outcome);
 }

@@ -28,6 +28,7 @@ HomeScreen::HomeScreen(WidgetExtension &extension, InstanceStore &store, QObject
     m_minute.setTimerType(Qt::PreciseTimer);
     connect(&m_minute, &QTimer::timeout, this, &HomeScreen::minuteTick);
     connect(&m_midnight, &MidnightTimer::midnight, this, [this] {
+        emit dayBegan();
         requestAllTimelines();
         emit redrawNeeded();
     });

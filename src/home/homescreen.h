@@ -59,6 +59,9 @@ public:
     void minuteTick();
 
 signals:
+    // A new local day began; handled before the widgets are asked for new timelines, so that
+    // whatever it changes (the next occurrence of a yearly event) is in them.
+    void dayBegan();
     // The instance was just given a new timeline.
     void timelineRequested(const QString &id);
     // Instances came or went.

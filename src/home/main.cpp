@@ -80,7 +80,15 @@ int main(int argc, char *argv[])
     DesktopNotifier notifier;
     ReminderDelivery delivery(center, events, [&notifier](const DueReminder &reminder) { notifier.show(reminder); });
     QObject::connect(&home, &HomeScreen::minutePassed, &home, [&delivery] { delivery.deliverDue(Clock::now()); });
+    // A yearly event's day that passed brings its next occurrence: the widgets count to it
+    // and its reminders are scheduled (once, whoever comes first: this or the app's start).
+    const auto newDay = [&events] {
+        events.renewYearlyReminders();
+        events.publish();
+    };
+    QObject::connect(&home, &HomeScreen::dayBegan, &home, newDay);
 
+    newDay();
     home.start();
     delivery.deliverDue(Clock::now());
     return app.exec();

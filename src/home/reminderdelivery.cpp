@@ -2,6 +2,7 @@
 
 #include "homelog.h"
 
+#include <reminders/notificationhelper.h>
 #include <reminders/remindertext.h>
 #include <store/eventrepository.h>
 
@@ -14,7 +15,7 @@ ReminderDelivery::ReminderDelivery(NotificationCenter &center, EventRepository &
 
 QString ReminderDelivery::eventIdOf(const QString &identifier)
 {
-    return identifier.section(QLatin1Char(' '), 0, 0);
+    return NotificationHelper::eventIdOf(identifier);
 }
 
 int ReminderDelivery::deliverDue(const QDateTime &now)
@@ -38,6 +39,14 @@ int ReminderDelivery::deliverDue(const QDateTime &now)
             continue;
         }
         const EDate &event = events.at(at);
+        // A yearly event always has a day to come: a reminder left from an occurrence that is
+        // over (the home screen was away for it) would tell the next one's count.
+        const auto madeFor = NotificationHelper::eventDayOf(request.identifier);
+        if (event.repeatsYearly() && madeFor && *madeFor < now.toLocalTime().date()) {
+            qCInfo(lcHome).noquote() << "Dropped a reminder: the occurrence of" << event.dateTitle << "on"
+                                     << madeFor->toString(Qt::ISODate) << "is over";
+            continue;
+        }
         const auto days = ReminderText::daysLeft(event);
         if (!days) {
             qCInfo(lcHome).noquote() << "Dropped a reminder: the day of" << event.dateTitle << "is over";

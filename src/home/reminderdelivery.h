@@ -23,7 +23,8 @@ struct DueReminder
 // it is shown, from its event's count at that moment: a reminder that waited (the home screen
 // was not running at its time) never tells a stale count. However many fell due for one event
 // meanwhile, it is shown once; the reminders of an event whose day is over, or that is gone,
-// are dropped (and logged). Either way they leave the pending list.
+// are dropped (and logged), as are those of a yearly event's occurrence that is over. Either
+// way they leave the pending list.
 class ReminderDelivery
 {
 public:

@@ -1,14 +1,55 @@
 #include "calendarhelper.h"
 
 #include "datecontext.h"
+#include "edate.h"
 
 #include <platform/clock.h>
+#include <platform/localization.h>
+
+#include <QCoreApplication>
+
+#include <unicode/rbnf.h>
 
 namespace {
 
 QDateTime fromUDate(UDate instant)
 {
     return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(instant));
+}
+
+// The local calendar day of an instant, as Qt numbers days (the Julian day numbers of ICU and
+// Qt agree).
+std::optional<QDate> localDay(DateContext &context, double instant)
+{
+    const auto start = context.startOfDay(instant);
+    return start ? std::optional(QDate::fromJulianDay(start->julianDay)) : std::nullopt;
+}
+
+// The day an event's date text names. The "yyyy-MM-dd" the store writes is read as written:
+// ICU's calendar would take a date before 1583 for a Julian one, and move its anniversaries.
+std::optional<QDate> eventDay(DateContext &context, const QString &ddate)
+{
+    if (ddate.size() == 10) {
+        const QDate written = QDate::fromString(ddate, Qt::ISODate);
+        if (written.isValid())
+            return written;
+    }
+    const auto parsed = context.parseByLength(ddate);
+    return parsed ? localDay(context, *parsed) : std::nullopt;
+}
+
+std::optional<EventOccurrence> occurrenceAt(DateContext &context, double nowMs, const QString &ddate)
+{
+    const auto first = eventDay(context, ddate);
+    const auto today = localDay(context, nowMs);
+    if (!first || !today)
+        return std::nullopt;
+    return ::nextOccurrence(*first, *today);
+}
+
+QString storedText(const QDate &day)
+{
+    return day.toString(QStringLiteral("yyyy-MM-dd"));
 }
 
 } // namespace
@@ -62,9 +103,68 @@ QString dayCountText(DateContext &context, double nowMs, const QString &ddate, s
     return QString::number(count);
 }
 
+QString eventDayCountText(DateContext &context, double nowMs, const EDate &event)
+{
+    if (event.repeatsYearly()) {
+        if (const auto occurrence = occurrenceAt(context, nowMs, event.ddate))
+            return dayCountText(context, nowMs, storedText(occurrence->day), true);
+    }
+    return dayCountText(context, nowMs, event.ddate, event.countdown);
+}
+
 QString CalendarHelper::getDayCount(const QString &ddate, std::optional<bool> countdown)
 {
     return dayCountText(DateContext::current(), static_cast<double>(Clock::nowMs()), ddate, countdown);
+}
+
+QString CalendarHelper::getDayCount(const EDate &event)
+{
+    return eventDayCountText(DateContext::current(), static_cast<double>(Clock::nowMs()), event);
+}
+
+std::optional<EventOccurrence> CalendarHelper::nextOccurrence(const EDate &event)
+{
+    if (!event.repeatsYearly())
+        return std::nullopt;
+    return occurrenceAt(DateContext::current(), static_cast<double>(Clock::nowMs()), event.ddate);
+}
+
+std::optional<EventOccurrence> CalendarHelper::nextOccurrence(const QString &ddate, const QDateTime &now)
+{
+    return occurrenceAt(DateContext::current(), static_cast<double>(now.toMSecsSinceEpoch()), ddate);
+}
+
+QString CalendarHelper::countedDate(const EDate &event)
+{
+    const auto occurrence = nextOccurrence(event);
+    return occurrence ? storedText(occurrence->day) : event.ddate;
+}
+
+QString CalendarHelper::occurrenceText(int ordinal)
+{
+    if (ordinal <= 0)
+        return QString();
+    // The ordinal number in the person's language ("10th", "10번째", "第10"), for the table's
+    // phrase around it: one rule for every language, the ones added later included.
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::RuleBasedNumberFormat format(icu::URBNF_ORDINAL, icu::Locale(Localization::localeName().toUtf8().constData()),
+                                            status);
+    QString number = QString::number(ordinal);
+    if (U_SUCCESS(status)) {
+        icu::UnicodeString text;
+        format.format(int32_t(ordinal), text);
+        number = QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
+    }
+    // Where ICU has no ordinals of a language it writes "10." (its fallback); Russian writes
+    // "10-й", and Arabic puts the number after the word with no mark.
+    const QString language = Localization::localeName().section(QLatin1Char('_'), 0, 0);
+    if (number.endsWith(QLatin1Char('.')) && (language == QLatin1String("ru") || language == QLatin1String("ar"))) {
+        number.chop(1);
+        if (language == QLatin1String("ru"))
+            number += QStringLiteral("-й");
+    }
+    //% "%1 year"
+    return qtTrId("Occurrence.year").arg(number);
 }
 
 QDateTime CalendarHelper::toDate(const QString &text)
@@ -76,6 +176,11 @@ std::optional<QDateTime> CalendarHelper::parse(const QString &text)
 {
     const auto parsed = DateContext::current().parseByLength(text);
     return parsed ? std::optional(fromUDate(*parsed)) : std::nullopt;
+}
+
+std::optional<QDate> CalendarHelper::dayOf(const QString &ddate)
+{
+    return eventDay(DateContext::current(), ddate);
 }
 
 QDateTime CalendarHelper::toDayDate(const QString &text)

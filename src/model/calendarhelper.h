@@ -1,11 +1,15 @@
 #pragma once
 
+#include "eventoccurrence.h"
+
 #include <QDateTime>
 #include <QString>
 #include <optional>
 
 // Day counts and date texts of events, in the process's time zone and locale, at the
 // instant the shared Clock gives.
+struct EDate;
+
 class CalendarHelper
 {
 public:
@@ -15,12 +19,32 @@ public:
     // today. "00" when the calendar cannot tell the difference, the raw text when the day
     // cannot be built. An absent `countdown` counts down.
     static QString getDayCount(const QString &ddate, std::optional<bool> countdown);
+    // The count text of an event as its page, row, widget and reminders show it: for a yearly
+    // event the count down to its next occurrence ("YAY!" on the day, 364 or 365 the day
+    // after); for every other event getDayCount(ddate, countdown).
+    static QString getDayCount(const EDate &event);
+
+    // The occurrence a yearly event counts to now: its own date while that is still to come,
+    // else its next anniversary (today's, on the day). Nothing for an event that does not
+    // repeat, or whose date does not parse.
+    static std::optional<EventOccurrence> nextOccurrence(const EDate &event);
+    // The same for a date text of an event that repeats yearly, at `now`.
+    static std::optional<EventOccurrence> nextOccurrence(const QString &ddate, const QDateTime &now);
+    // The "yyyy-MM-dd" text of the day an event counts to: its next occurrence for a yearly
+    // event, else its own `ddate`. What getRightDateFormat is given to show the event's date.
+    static QString countedDate(const EDate &event);
+    // Which occurrence it is, in the person's language ("10th year"); empty for ordinal 0,
+    // the event's own date, which is no anniversary.
+    static QString occurrenceText(int ordinal);
 
     // Parses a stored date text in any form events carry ("yyyy-MM-dd", a full timestamp,
     // or a short long-style local date); the current instant when it does not parse.
     static QDateTime toDate(const QString &text);
     // The same parse without the fallback: nothing when the text is no date.
     static std::optional<QDateTime> parse(const QString &text);
+    // The local calendar day a stored date text names ("yyyy-MM-dd" read as written); nothing
+    // when the text is no date.
+    static std::optional<QDate> dayOf(const QString &ddate);
     // Parses "yyyy-MM-dd" only; the current instant when it does not parse.
     static QDateTime toDayDate(const QString &text);
 
@@ -47,3 +71,5 @@ class DateContext;
 // The counting rule on an explicit context and instant; CalendarHelper::getDayCount is this
 // with the calling thread's cached context and the clock's now. Exposed for benchmarks.
 QString dayCountText(DateContext &context, double nowMs, const QString &ddate, std::optional<bool> countdown);
+// The same for an event, following a yearly one to its next occurrence.
+QString eventDayCountText(DateContext &context, double nowMs, const EDate &event);

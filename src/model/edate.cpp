@@ -71,6 +71,16 @@ OptionalField<qint64> optionalInteger(const QVariantMap &keyed, const char *key)
     return {number.has_value(), number};
 }
 
+OptionalField<QString> optionalText(const QVariantMap &keyed, const char *key)
+{
+    const QVariant value = keyed.value(QLatin1String(key));
+    if (isNull(value))
+        return {};
+    if (value.typeId() != QMetaType::QString)
+        return {false, std::nullopt};
+    return {true, value.toString()};
+}
+
 OptionalField<bool> optionalFlag(const QVariantMap &keyed, const char *key)
 {
     const QVariant value = keyed.value(QLatin1String(key));
@@ -83,13 +93,19 @@ OptionalField<bool> optionalFlag(const QVariantMap &keyed, const char *key)
 
 } // namespace
 
+bool EDate::repeatsYearly() const
+{
+    return countdown.value_or(true) && repeat == QLatin1String(kRepeatYearly);
+}
+
 bool operator==(const EDate &a, const EDate &b)
 {
     return sameText(a.ddate, b.ddate) && a.colorIndex == b.colorIndex && sameText(a.bgColor, b.bgColor)
         && sameText(a.fontColor, b.fontColor) && sameText(a.lineColor, b.lineColor)
         && sameText(a.circleColor, b.circleColor) && sameText(a.dateTitle, b.dateTitle)
         && sameText(a.barType, b.barType) && sameText(a.barColor, b.barColor) && a.notification == b.notification
-        && a.repeatNotification == b.repeatNotification && a.countdown == b.countdown && sameText(a.id, b.id);
+        && a.repeatNotification == b.repeatNotification && a.countdown == b.countdown && sameText(a.id, b.id)
+        && a.repeat == b.repeat;
 }
 
 size_t qHash(const EDate &event, size_t seed) noexcept
@@ -117,6 +133,9 @@ size_t qHash(const EDate &event, size_t seed) noexcept
     optional(event.repeatNotification);
     optional(event.countdown);
     text(event.id);
+    // Only when present: an event that does not repeat hashes as it always did.
+    if (event.repeat)
+        text(*event.repeat);
     return seed;
 }
 
@@ -140,6 +159,8 @@ QVariantMap EDate::toKeyed() const
         keyed.insert(QStringLiteral("repeatNotification"), QVariant::fromValue<qlonglong>(*repeatNotification));
     if (countdown)
         keyed.insert(QStringLiteral("countdown"), *countdown);
+    if (repeat)
+        keyed.insert(QStringLiteral("repeat"), *repeat);
     return keyed;
 }
 
@@ -158,16 +179,17 @@ std::optional<EDate> EDate::fromKeyed(const QVariantMap &keyed)
     const auto colorIndex = optionalInteger(keyed, "colorIndex");
     const auto repeatNotification = optionalInteger(keyed, "repeatNotification");
     const auto countdown = optionalFlag(keyed, "countdown");
+    const auto repeat = optionalText(keyed, "repeat");
 
     if (!ddate || !bgColor || !fontColor || !lineColor || !circleColor || !dateTitle || !barType || !barColor
         || !id || notification.typeId() != QMetaType::Bool || !colorIndex.ok || !repeatNotification.ok
-        || !countdown.ok)
+        || !countdown.ok || !repeat.ok)
         return std::nullopt;
 
     return EDate{*ddate,       colorIndex.value, *bgColor,    *fontColor,
                  *lineColor,   *circleColor,     *dateTitle,  *barType,
                  *barColor,    notification.toBool(), repeatNotification.value, countdown.value,
-                 *id};
+                 *id,          repeat.value};
 }
 
 QJsonObject EDate::toJson() const

@@ -24,12 +24,22 @@ struct EDate
     std::optional<qint64> repeatNotification;   // stored NotiDays code
     std::optional<bool> countdown;              // absent counts down
     QString id;                                 // upper-case UUID text
+    // How the event comes back: absent for once, "yearly" (kRepeatYearly) for every year on
+    // its month and day. Kept as written, so that a kind a later version brings survives a
+    // save here (it counts as once). Lists without repeating events never carry the key.
+    std::optional<QString> repeat = std::nullopt;
 
-    // Structural: all thirteen fields, texts compared as canonically equivalent Unicode.
+    static constexpr char kRepeatYearly[] = "yearly";
+    // Repeats every year, counting down to its next occurrence. A count-up event never does:
+    // it counts from the one day it names.
+    bool repeatsYearly() const;
+
+    // Structural: all fourteen fields, texts compared as canonically equivalent Unicode.
     friend bool operator==(const EDate &a, const EDate &b);
     friend bool operator!=(const EDate &a, const EDate &b) { return !(a == b); }
 
-    // Keyed form shared by JSON and property lists. Optional fields are left out when absent.
+    // Keyed form shared by JSON and property lists. Optional fields are left out when absent,
+    // so the form of an event that does not repeat is the one every earlier version wrote.
     QVariantMap toKeyed() const;
     // Fails (nothing) when a required key is missing or any key has the wrong type; absent or
     // null optional keys decode as absent; unknown keys are ignored.

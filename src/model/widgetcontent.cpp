@@ -1,5 +1,7 @@
 #include "widgetcontent.h"
 
+#include "calendarhelper.h"
+
 #include <platform/sharedcontainer.h>
 
 #include <QJsonArray>
@@ -27,7 +29,7 @@ std::optional<qint64> integerValue(const QJsonValue &value)
 
 WidgetContent WidgetContent::fromEvent(const EDate &event, const QDateTime &now, qint64 page)
 {
-    return WidgetContent{now,
+    WidgetContent record{now,
                          event.ddate,
                          event.bgColor,
                          event.fontColor,
@@ -37,6 +39,15 @@ WidgetContent WidgetContent::fromEvent(const EDate &event, const QDateTime &now,
                          event.barType,
                          page,
                          event.id};
+    if (event.repeatsYearly()) {
+        if (const auto next = CalendarHelper::nextOccurrence(event.ddate, now)) {
+            record.ddate = next->day.toString(QStringLiteral("yyyy-MM-dd"));
+            record.repeatsYearly = true;
+            record.firstDate = event.ddate;
+            record.occurrence = next->ordinal;
+        }
+    }
+    return record;
 }
 
 QByteArray encodeWidgetContents(const QList<WidgetContent> &records)
@@ -57,6 +68,12 @@ QByteArray encodeWidgetContents(const QList<WidgetContent> &records)
             object.insert(QStringLiteral("pageNumber"), *record.pageNumber);
         if (!record.eventId.isEmpty())
             object.insert(QStringLiteral("id"), record.eventId);
+        if (record.repeatsYearly) {
+            object.insert(QStringLiteral("repeat"), QLatin1String(EDate::kRepeatYearly));
+            object.insert(QStringLiteral("firstDate"), record.firstDate);
+            if (record.occurrence)
+                object.insert(QStringLiteral("occurrence"), *record.occurrence);
+        }
         array.append(object);
     }
     return QJsonDocument(array).toJson(QJsonDocument::Compact);
@@ -91,15 +108,27 @@ std::optional<QList<WidgetContent>> decodeWidgetContents(const QByteArray &json)
                 return std::nullopt;
         }
         const QJsonValue id = object.value(QStringLiteral("id"));
-        if (!id.isUndefined() && !id.isNull() && !id.isString())
+        const QJsonValue repeat = object.value(QStringLiteral("repeat"));
+        const QJsonValue firstDate = object.value(QStringLiteral("firstDate"));
+        const auto absent = [](const QJsonValue &value) { return value.isUndefined() || value.isNull(); };
+        if ((!absent(id) && !id.isString()) || (!absent(repeat) && !repeat.isString())
+            || (!absent(firstDate) && !firstDate.isString()))
             return std::nullopt;
+        std::optional<qint64> occurrence;
+        const QJsonValue occurrenceValue = object.value(QStringLiteral("occurrence"));
+        if (!absent(occurrenceValue)) {
+            occurrence = integerValue(occurrenceValue);
+            if (!occurrence)
+                return std::nullopt;
+        }
         const auto text = [&](const char *key) { return object.value(QLatin1String(key)).toString(); };
         records.append(WidgetContent{
             // UTC: the same instant, without a local-zone lookup per record.
             QDateTime::fromMSecsSinceEpoch(kReferenceEpochMs + qint64(std::llround(date.toDouble() * 1000.0)),
                                            QTimeZone::utc()),
             text("ddate"), text("bgColor"), text("fontColor"), text("circleColor"), text("dateTitle"),
-            countdown.toBool(), text("barType"), page, id.toString()});
+            countdown.toBool(), text("barType"), page, id.toString(),
+            repeat.toString() == QLatin1String(EDate::kRepeatYearly), firstDate.toString(), occurrence});
     }
     return records;
 }

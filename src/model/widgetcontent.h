@@ -22,20 +22,29 @@ struct WidgetContent
     QString barType;
     std::optional<qint64> pageNumber;  // the event's position in the app's list
     QString eventId;                   // the event's id; empty in files written before ids were
+    // A yearly event's record counts to the occurrence that was next when it was written:
+    // `ddate` holds that day (so a widget that knows nothing of repeating counts and shows the
+    // right one), and these say which it is. Absent from records of other events.
+    bool repeatsYearly = false;                        // "repeat": "yearly"
+    QString firstDate = QString();                     // "firstDate": the event's own date
+    std::optional<qint64> occurrence = std::nullopt;   // "occurrence": years since it, 0 on it
 
     friend bool operator==(const WidgetContent &, const WidgetContent &) = default;
 
-    // The record for `event` at list position `page`, written at `now`.
+    // The record for `event` at list position `page`, written at `now` (which also picks a
+    // yearly event's next occurrence).
     static WidgetContent fromEvent(const EDate &event, const QDateTime &now, qint64 page);
 };
 
 // The file's bytes: a compact UTF-8 JSON array with the nine keys per record, and the event's
 // "id" as a tenth (readers that do not know it skip it); "date" counts seconds (with fraction)
-// since 2001-01-01 00:00:00 UTC.
+// since 2001-01-01 00:00:00 UTC. A yearly event's record adds "repeat", "firstDate" and
+// "occurrence"; the records of other events are exactly as before.
 QByteArray encodeWidgetContents(const QList<WidgetContent> &records);
 
-// Reads the file's bytes. "pageNumber" and "id" may be missing or null; every other key is
-// required with its type, and one bad record fails the whole file.
+// Reads the file's bytes. "pageNumber", "id", "repeat", "firstDate" and "occurrence" may be
+// missing or null; every other key is required with its type, and one bad record fails the
+// whole file.
 std::optional<QList<WidgetContent>> decodeWidgetContents(const QByteArray &json);
 
 // "contents.json" at the top of the shared container.

@@ -46,7 +46,7 @@ int NotificationHelper::statusCode() const
 
 void NotificationHelper::addNotification(const EDate &event, NotiDays option)
 {
-    const QDate eventDay = CalendarHelper::toDayDate(event.ddate).toLocalTime().date();
+    const QDate eventDay = CalendarHelper::toDayDate(CalendarHelper::countedDate(event)).toLocalTime().date();
     const int count = reminderCount(option);
     qCInfo(lcReminders).noquote() << QStringLiteral("[addNotification] for # of Days --- - ") + QString::number(count);
 
@@ -83,6 +83,24 @@ void NotificationHelper::scheduleNotification(const QString &body, const QString
 void NotificationHelper::removeNotification(const EDate &event)
 {
     m_center.replaceContaining(event.id, {});
+}
+
+QString NotificationHelper::eventIdOf(const QString &identifier)
+{
+    return identifier.section(QLatin1Char(' '), 0, 0);
+}
+
+std::optional<QDate> NotificationHelper::eventDayOf(const QString &identifier)
+{
+    const QStringList parts = identifier.split(QLatin1Char(' '));
+    if (parts.size() != 3)
+        return std::nullopt;
+    const QDate day = QDate::fromString(parts.at(1), Qt::ISODate);
+    bool number = false;
+    const int offset = parts.at(2).toInt(&number);
+    if (!day.isValid() || !number || offset < 0)
+        return std::nullopt;
+    return day.addDays(offset);
 }
 
 void NotificationHelper::logPendingNotifications(const QList<NotificationRequest> &requests)

@@ -10,7 +10,8 @@ std::optional<qint64> daysLeft(const EDate &event)
 {
     if (!event.countdown.value_or(true))
         return std::nullopt;
-    const QString count = CalendarHelper::getDayCount(event.ddate, true);
+    // A yearly event's count runs to its next occurrence.
+    const QString count = CalendarHelper::getDayCount(event);
     if (count == QLatin1String("YAY!"))
         return 0;
     bool number = false;

@@ -10,7 +10,8 @@
 namespace ReminderText {
 
 // The days left until a count-down event, as its page counts them: 0 on the day itself;
-// nothing once the day is over, or for an event that counts up.
+// nothing once the day is over, or for an event that counts up. A yearly event's day is its
+// next occurrence, so it is never over.
 std::optional<qint64> daysLeft(const EDate &event);
 
 // "Today is the day!" for 0 days, "1 day left", "3 days left" (translated).

@@ -1,7 +1,10 @@
 #include "eventrepository.h"
 
+#include "eventmerge.h"
 #include "storelog.h"
 
+#include <calendar/calendarfeed.h>
+#include <model/calendarhelper.h>
 #include <model/resources.h>
 #include <model/widgetcontent.h>
 #include <platform/atomicfile.h>
@@ -12,7 +15,6 @@
 #include <platform/widgetreload.h>
 #include <reminders/notificationhelper.h>
 
-#include <QUuid>
 
 #include <algorithm>
 
@@ -24,35 +26,10 @@ const QString EventRepository::kReviewKey = QStringLiteral("appReview");
 
 namespace {
 
-QString newEventId()
-{
-    return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-}
-
-QString storedDay(const QDate &day)
-{
-    return day.toString(QStringLiteral("yyyy-MM-dd"));
-}
-
-// The theme with this id; the last one when ids repeat.
-const ColorProvider *themeWithId(qint64 themeId)
-{
-    const QList<ColorProvider> &themes = colorSets();
-    const auto found = std::find_if(themes.crbegin(), themes.crend(),
-                                    [&](const ColorProvider &theme) { return theme.id == themeId; });
-    return found == themes.crend() ? nullptr : &*found;
-}
-
-void applyTheme(EDate &event, const ColorProvider &theme)
-{
-    event.bgColor = theme.bgColor;
-    event.colorIndex = theme.id;
-    event.fontColor = theme.fontColor;
-    event.lineColor = theme.lineColor;
-    event.circleColor = theme.circleColor;
-    event.barType = theme.barType;
-    event.barColor = theme.barColor;
-}
+using EventRules::applyTheme;
+using EventRules::newEventId;
+using EventRules::storedDay;
+using EventRules::themeWithId;
 
 std::optional<StoreOutcome> titleRefusal(const QString &storedTitle)
 {
@@ -65,6 +42,17 @@ std::optional<StoreOutcome> titleRefusal(const QString &storedTitle)
         return StoreOutcome::TitleTooLong;
     }
     return std::nullopt;
+}
+
+// The day an event's reminders are for: its next occurrence when it repeats, else its date.
+QDate reminderDay(const EDate &event)
+{
+    return CalendarHelper::toDayDate(CalendarHelper::countedDate(event)).toLocalTime().date();
+}
+
+std::optional<QString> repeatFor(bool yearly)
+{
+    return yearly ? std::optional(QString::fromLatin1(EDate::kRepeatYearly)) : std::nullopt;
 }
 
 // The records the widget shows, without the time they were written.
@@ -142,6 +130,9 @@ EventList EventRepository::open()
         if (list.source != EventList::Source::Saved)
             saveLocked(list.events, list);
         published = publishContentsLocked(list.events);
+        CalendarFeed::update(list.events, Clock::now());
+        // An app that was not running when a yearly event's day passed renews its reminders.
+        renewYearlyRemindersLocked(list.events);
     }
     if (published)
         WidgetReload::reloadAllTimelines();
@@ -187,6 +178,12 @@ bool EventRepository::saveLocked(const QList<EDate> &events, EventList &list)
 template<typename Apply>
 EventRepository::Result EventRepository::transact(Apply apply)
 {
+    return transact(apply, [](const QList<EDate> &) {});
+}
+
+template<typename Apply, typename AfterSave>
+EventRepository::Result EventRepository::transact(Apply apply, AfterSave afterSave)
+{
     Result result;
     bool published = false;
     {
@@ -197,9 +194,11 @@ EventRepository::Result EventRepository::transact(Apply apply)
         result.outcome = step.outcome;
         result.id = step.id;
         if (step.outcome == StoreOutcome::Done && step.changed) {
-            if (saveLocked(events, result.list))
+            if (saveLocked(events, result.list)) {
                 published = publishContentsLocked(events);
-            else
+                CalendarFeed::update(events, Clock::now());
+                afterSave(events);
+            } else
                 result.outcome = StoreOutcome::NotSaved;
         }
     }
@@ -222,10 +221,12 @@ EventRepository::Result EventRepository::add(const EventDraft &draft, bool uniqu
         // A known event is not reported as a full list.
         if (uniqueTitle && std::any_of(events.cbegin(), events.cend(), [&](const EDate &e) { return e.dateTitle == title; }))
             return {StoreOutcome::TitleTaken};
+        if (draft.yearly && !draft.countdown)
+            return {StoreOutcome::YearlyCountsUp};
         if (events.size() >= EventRules::kMaxEvents)
             return {StoreOutcome::ListFull};
         EDate event{storedDay(draft.day), draft.themeId, {}, {}, {}, {}, title, {}, {}, false, std::nullopt,
-                    draft.countdown, newEventId()};
+                    draft.countdown, newEventId(), repeatFor(draft.yearly)};
         applyTheme(event, *theme);
         qCDebug(lcStore).noquote() << "datetime ====" << event.ddate;
         events.prepend(event);
@@ -251,18 +252,26 @@ EventRepository::Result EventRepository::change(const QString &id, const EventCh
             return {StoreOutcome::UnknownTheme, id};
 
         EDate &event = events[at];
+        if (change.yearly.value_or(false) && !change.countdown.value_or(event.countdown.value_or(true)))
+            return {StoreOutcome::YearlyCountsUp, id};
         const EDate before = event;
         if (title)
             event.dateTitle = *title;
-        if (change.day && storedDay(*change.day) != event.ddate) {
+        const bool newDay = change.day && storedDay(*change.day) != event.ddate;
+        if (newDay)
+            event.ddate = storedDay(*change.day);
+        if (change.countdown)
+            event.countdown = *change.countdown;
+        if (change.yearly)
+            event.repeat = repeatFor(*change.yearly);
+        else if (!event.countdown.value_or(true) && before.repeatsYearly())
+            event.repeat.reset();
+        if (newDay || reminderDay(event) != reminderDay(before)) {
             // Reminders were made for the old day; none of them may fire now. Removed in this
             // step, so a reminder chosen meanwhile for the new day is not taken too.
             NotificationHelper(m_center).removeNotification(event);
             event.repeatNotification.reset();
-            event.ddate = storedDay(*change.day);
         }
-        if (change.countdown)
-            event.countdown = *change.countdown;
         if (theme)
             applyTheme(event, *theme);
         return {StoreOutcome::Done, id, event != before};
@@ -359,6 +368,63 @@ EventRepository::ReminderResult EventRepository::chooseReminder(const QString &i
     return {outcome, result.list};
 }
 
+EventRepository::TransferResult EventRepository::importCalendar(const QList<ICalendarImport::Entry> &entries)
+{
+    TransferSummary summary;
+    QStringList added;
+    const Result result = transact(
+        [&](QList<EDate> &events) -> Step {
+            summary = TransferSummary();
+            added = EventMerge::addCalendarEvents(events, entries, summary);
+            return {StoreOutcome::Done, QString(), !added.isEmpty()};
+        },
+        [&](const QList<EDate> &events) { scheduleChosenReminders(events, added, summary); });
+    if (result.outcome == StoreOutcome::NotSaved) {
+        summary = TransferSummary();
+        summary.problem = TransferSummary::Problem::NotSaved;
+    }
+    return {summary, result.list};
+}
+
+EventRepository::TransferResult EventRepository::restoreBackup(const QList<EventBackup::Record> &records)
+{
+    TransferSummary summary;
+    QStringList added;
+    const Result result = transact(
+        [&](QList<EDate> &events) -> Step {
+            summary = TransferSummary();
+            added = EventMerge::restoreBackup(events, records, summary);
+            return {StoreOutcome::Done, QString(), !added.isEmpty()};
+        },
+        [&](const QList<EDate> &events) { scheduleChosenReminders(events, added, summary); });
+    if (result.outcome == StoreOutcome::NotSaved) {
+        summary = TransferSummary();
+        summary.problem = TransferSummary::Problem::NotSaved;
+    }
+    return {summary, result.list};
+}
+
+void EventRepository::scheduleChosenReminders(const QList<EDate> &events, const QStringList &ids, TransferSummary &summary)
+{
+    NotificationHelper helper(m_center);
+    const bool allowed = helper.status() == AuthorizationStatus::Authorized;
+    for (const QString &id : ids) {
+        const EDate *event = find(events, id);
+        if (!event || !event->repeatNotification || !event->countdown.value_or(true))
+            continue;
+        const NotiDays option = notiDaysFromCode(*event->repeatNotification);
+        if (option == NotiDays::off)
+            continue;
+        // Not allowed: the choice is kept, and allowing reminders schedules it.
+        if (!allowed) {
+            ++summary.remindersWaiting;
+            continue;
+        }
+        helper.addNotification(*event, option);
+        ++summary.remindersScheduled;
+    }
+}
+
 void EventRepository::setNotificationsAllowed(bool allowed)
 {
     const SettingsStore::Lock lock = m_settings.lock();
@@ -376,12 +442,52 @@ void EventRepository::setNotificationsAllowed(bool allowed)
     }
 }
 
+int EventRepository::renewYearlyReminders()
+{
+    const SettingsStore::Lock lock = m_settings.lock();
+    return renewYearlyRemindersLocked(read().events);
+}
+
+int EventRepository::renewYearlyRemindersLocked(const QList<EDate> &events)
+{
+    QList<const EDate *> yearly;
+    for (const EDate &event : events) {
+        if (event.repeatsYearly() && event.repeatNotification && notiDaysFromCode(*event.repeatNotification) != NotiDays::off)
+            yearly.append(&event);
+    }
+    if (yearly.isEmpty() || m_center.authorizationStatus() != AuthorizationStatus::Authorized)
+        return 0;
+    const QDate today = Clock::now().toLocalTime().date();
+    const QList<NotificationRequest> pending = m_center.pendingRequests();
+    NotificationHelper helper(m_center);
+    int renewed = 0;
+    for (const EDate *event : yearly) {
+        const auto next = CalendarHelper::nextOccurrence(*event);
+        // On the day itself its reminders were made before (and may have been shown already):
+        // the next ones come once the day is over.
+        if (!next || next->day == today)
+            continue;
+        const bool armed = std::any_of(pending.cbegin(), pending.cend(), [&](const NotificationRequest &request) {
+            return NotificationHelper::eventIdOf(request.identifier) == event->id
+                && NotificationHelper::eventDayOf(request.identifier) == next->day;
+        });
+        if (armed)
+            continue;
+        qCInfo(lcStore).noquote() << "Reminders of" << event->dateTitle << "renewed for" << next->day.toString(Qt::ISODate);
+        helper.addNotification(*event, notiDaysFromCode(*event->repeatNotification));
+        ++renewed;
+    }
+    return renewed;
+}
+
 void EventRepository::publish()
 {
     bool published = false;
     {
         const SettingsStore::Lock lock = m_settings.lock();
-        published = publishContentsLocked(read().events);
+        const QList<EDate> events = read().events;
+        published = publishContentsLocked(events);
+        CalendarFeed::update(events, Clock::now());
     }
     if (published)
         WidgetReload::reloadAllTimelines();

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "eventbackup.h"
 #include "eventrules.h"
 #include "storeoutcome.h"
+#include "transfersummary.h"
 
+#include <calendar/icalendarimport.h>
 #include <model/edate.h>
 #include <platform/notificationcenter.h>
 #include <platform/settingsstore.h>
@@ -21,6 +24,7 @@ struct EventDraft
     QDate day;
     bool countdown = true;
     qint64 themeId = EventRules::kDefaultThemeId;
+    bool yearly = false; // comes back every year; only a count-down event may
 };
 
 // The fields one change sets; the others stay as they are saved, whoever saved them.
@@ -30,8 +34,10 @@ struct EventChange
     std::optional<QDate> day = std::nullopt;
     std::optional<bool> countdown = std::nullopt;
     std::optional<qint64> themeId = std::nullopt;
+    // Every year, or once. An event turned to count up without naming this stops repeating.
+    std::optional<bool> yearly = std::nullopt;
 
-    bool isEmpty() const { return !title && !day && !countdown && !themeId; }
+    bool isEmpty() const { return !title && !day && !countdown && !themeId && !yearly; }
 };
 
 // The event list as it was read or left by one step.
@@ -64,7 +70,8 @@ enum class ReminderOutcome {
 // The list lives in the settings file under "magicDates". Every change is one transaction
 // under the settings file's lock: it reads what is saved now, applies the rules of
 // EventRules, saves once and, when the widget shows what changed, republishes
-// "contents.json" and asks the home screen to reload. So no process's change is lost to
+// "contents.json" and asks the home screen to reload; the calendar feed (CalendarFeed) is
+// rewritten when its calendar changed. So no process's change is lost to
 // another's, and no rule can be skipped. Reading never writes: a damaged file is reported,
 // and only a change keeps it aside before replacing it.
 //
@@ -84,7 +91,8 @@ public:
     EventList read() const;
     // The list for a program that shows and keeps it (the app at its start): as read(), but a
     // first start saves the packaged events, an unreadable list is kept aside and replaced,
-    // and the widget contents are published when they differ from the file.
+    // the widget contents and the calendar feed are published when they differ from their
+    // files, and the reminders of yearly events are renewed (renewYearlyReminders).
     EventList open();
 
     struct Result
@@ -98,9 +106,11 @@ public:
     };
 
     // A new event at the front of the list. `uniqueTitle`: refused when the title is taken.
+    // A yearly draft must count down.
     Result add(const EventDraft &draft, bool uniqueTitle = false);
-    // Sets the fields `change` names on the event. A new day forgets the event's reminder
-    // choice and removes its pending reminders, which belong to the old day.
+    // Sets the fields `change` names on the event. A new day, or a change of repeating that
+    // moves the day its reminders are for, forgets the event's reminder choice and removes
+    // its pending reminders, which belong to the old day.
     Result change(const QString &id, const EventChange &change);
     // Deletes the event with its pending reminders, unless it is the last one.
     Result remove(const QString &id);
@@ -120,12 +130,33 @@ public:
     // permission allows and stores the option on the event. A count-up event takes "off" only.
     ReminderResult chooseReminder(const QString &id, NotiDays option);
 
+    struct TransferResult
+    {
+        TransferSummary summary;
+        EventList list;
+    };
+    // Adds the events another calendar holds, in one step (EventMerge::addCalendarEvents).
+    // The reminders their alarms choose are scheduled as the permission allows.
+    TransferResult importCalendar(const QList<ICalendarImport::Entry> &entries);
+    // Brings back a backup's events in one step (EventMerge::restoreBackup), and schedules
+    // their reminders as the permission allows.
+    TransferResult restoreBackup(const QList<EventBackup::Record> &records);
+
     // Records whether Tallowick may send reminders. Allowing schedules the stored reminder
     // choice of every event, so that no option stays on with nothing behind it.
     void setNotificationsAllowed(bool allowed);
 
-    // Rewrites "contents.json" from the saved list when it says something else, and asks the
-    // widget to reload.
+    // Schedules the reminders of the next occurrence of each yearly event that has a reminder
+    // choice, once its last occurrence is over, so that they never run out. Idempotent: an
+    // occurrence whose reminders are pending (or whose day is today) is left alone, so the
+    // home screen at midnight and the app at its start may both call it. Nothing happens
+    // while reminders are not allowed; without such events it reads no reminder at all.
+    // Returns how many events got new reminders.
+    int renewYearlyReminders();
+
+    // Rewrites "contents.json" from the saved list when it says something else (a yearly
+    // event's next occurrence moved on, say), and asks the widget to reload; the calendar
+    // feed likewise.
     void publish();
 
     // The event with this id in `events`; nullptr when there is none.
@@ -135,13 +166,20 @@ public:
 private:
     // What a transaction step may do with the list it is given.
     struct Step;
+    // One step under the lock; `afterSave` runs, still under it, once the list is saved.
+    template<typename Apply, typename AfterSave>
+    Result transact(Apply apply, AfterSave afterSave);
     template<typename Apply>
     Result transact(Apply apply);
+    // Schedules the stored reminder choices of these events as the permission allows, and
+    // counts them in `summary`.
+    void scheduleChosenReminders(const QList<EDate> &events, const QStringList &ids, TransferSummary &summary);
     // Saves `events` over what `list` read (keeping an unreadable list aside first) and makes
     // `list` say what is saved now. False, and nothing saved, when that fails.
     bool saveLocked(const QList<EDate> &events, EventList &list);
     // Writes "contents.json" for `events` unless it already shows them; true when written.
     bool publishContentsLocked(const QList<EDate> &events) const;
+    int renewYearlyRemindersLocked(const QList<EDate> &events);
     void remember(const EventList &list) const;
 
     SettingsStore m_settings;

@@ -3,6 +3,7 @@
 #include <model/resources.h>
 
 #include <QTextBoundaryFinder>
+#include <QUuid>
 
 #include <algorithm>
 
@@ -72,6 +73,11 @@ QString storableTitle(const QString &title)
     return stored.trimmed();
 }
 
+QString fittedTitle(const QString &title)
+{
+    return storableTitle(clampTitle(storableTitle(title)));
+}
+
 TitleCheck checkTitle(const QString &storedTitle)
 {
     if (storedTitle.isEmpty())
@@ -90,6 +96,41 @@ bool isKnownTheme(qint64 themeId)
 bool isStorableDay(const QDate &day)
 {
     return day.isValid() && day.year() >= 1 && day.year() <= 9999;
+}
+
+QString storedDay(const QDate &day)
+{
+    return day.toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+const ColorProvider *themeWithId(qint64 themeId)
+{
+    const QList<ColorProvider> &themes = colorSets();
+    const auto found = std::find_if(themes.crbegin(), themes.crend(),
+                                    [&](const ColorProvider &theme) { return theme.id == themeId; });
+    return found == themes.crend() ? nullptr : &*found;
+}
+
+void applyTheme(EDate &event, const ColorProvider &theme)
+{
+    event.bgColor = theme.bgColor;
+    event.colorIndex = theme.id;
+    event.fontColor = theme.fontColor;
+    event.lineColor = theme.lineColor;
+    event.circleColor = theme.circleColor;
+    event.barType = theme.barType;
+    event.barColor = theme.barColor;
+}
+
+QString newEventId()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+}
+
+QString eventIdFrom(const QString &text)
+{
+    const QUuid uuid = QUuid::fromString(text.trimmed());
+    return uuid.isNull() ? QString() : uuid.toString(QUuid::WithoutBraces).toUpper();
 }
 
 } // namespace EventRules

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <model/colorprovider.h>
+#include <model/edate.h>
+
 #include <QDate>
 #include <QString>
 #include <QtGlobal>
@@ -37,6 +40,9 @@ FittedTitle fitTitle(const QString &text, int cursor, int limit = kMaxTitleLengt
 // one-line title cannot show) as spaces, and NUL, which the settings file cannot keep, as
 // U+FFFD.
 QString storableTitle(const QString &title);
+// A title that comes from outside (a link, another calendar) as it is kept: stored, cut to
+// the longest a title may be, and trimmed again should the cut end in a space.
+QString fittedTitle(const QString &title);
 
 enum class TitleCheck { Fine, Empty, TooLong };
 // Whether a title as stored (storableTitle) may be saved.
@@ -44,8 +50,20 @@ TitleCheck checkTitle(const QString &storedTitle);
 
 // Whether a theme with this id exists.
 bool isKnownTheme(qint64 themeId);
+// The theme with this id (the last one when ids repeat); nullptr when there is none.
+const ColorProvider *themeWithId(qint64 themeId);
+// Gives the event the theme's colours and bar, and its id as the event's theme.
+void applyTheme(EDate &event, const ColorProvider &theme);
+
+// The id of a new event: a fresh random UUID, upper-case and hyphenated.
+QString newEventId();
+// The event id a text names when it is a UUID (in any case, with or without braces), as
+// events carry it; empty for any other text.
+QString eventIdFrom(const QString &text);
 // Whether an event may carry this day: a real date whose year has four digits, so that it is
 // stored as "yyyy-MM-dd" and read back the same.
 bool isStorableDay(const QDate &day);
+// The text an event stores for a day: "yyyy-MM-dd".
+QString storedDay(const QDate &day);
 
 } // namespace EventRules

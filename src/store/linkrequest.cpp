@@ -53,9 +53,11 @@ std::optional<EventDraft> sharedEventDraft(const QUrl &url, const QList<QueryIte
     EventDraft draft;
     draft.day = date->toLocalTime().date();
     draft.countdown = params.value(QStringLiteral("countdown")) == QLatin1String("true");
-    // Cut to the longest title there may be, and trimmed again should the cut end in a space.
-    draft.title = EventRules::storableTitle(
-        EventRules::clampTitle(EventRules::storableTitle(params.value(QStringLiteral("dateTitle")))));
+    // Optional: a link without it shares an event that happens once, as links always did. A
+    // count-up event counts from its one day, so the item means nothing on one.
+    draft.yearly = draft.countdown && params.value(QStringLiteral("repeat")) == QLatin1String(EDate::kRepeatYearly);
+    // Cut to the longest title there may be.
+    draft.title = EventRules::fittedTitle(params.value(QStringLiteral("dateTitle")));
     const auto themeId = parseLinkInteger(params.value(QStringLiteral("colorIndex")));
     draft.themeId = themeId && EventRules::isKnownTheme(*themeId) ? *themeId : EventRules::kSharedEventThemeId;
     return draft;

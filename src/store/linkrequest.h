@@ -27,8 +27,9 @@ std::optional<PageRequest> pageRequest(const QList<QueryItem> &items);
 
 // The event a shared-event link describes: "ddate" (any date form events carry; the first
 // such item), "countdown" ("true" counts down, anything else up), "dateTitle" (cut to the
-// longest title there may be) and "colorIndex" (a theme id; theme 1 when it is missing or names
-// no theme). Nothing when the link lacks one of the first three, or its date is no date.
+// longest title there may be), "colorIndex" (a theme id; theme 1 when it is missing or names
+// no theme) and, optionally, "repeat" ("yearly": a count-down event that comes back every
+// year). Nothing when the link lacks one of the first three, or its date is no date.
 std::optional<EventDraft> sharedEventDraft(const QUrl &url, const QList<QueryItem> &items);
 
 // An incoming link, read.

@@ -13,6 +13,7 @@ bool isInvalidInput(StoreOutcome outcome)
     case StoreOutcome::TitleTooLong:
     case StoreOutcome::NotADate:
     case StoreOutcome::UnknownTheme:
+    case StoreOutcome::YearlyCountsUp:
         return true;
     case StoreOutcome::Done:
     case StoreOutcome::Gone:
@@ -50,6 +51,8 @@ QString describeOutcome(StoreOutcome outcome)
             ids.append(QString::number(theme.id));
         return QStringLiteral("there is no such theme (themes: %1)").arg(ids.join(QStringLiteral(", ")));
     }
+    case StoreOutcome::YearlyCountsUp:
+        return QStringLiteral("a count-up event cannot repeat every year");
     case StoreOutcome::NotSaved:
         return QStringLiteral("the settings file could not be written; nothing was changed");
     }

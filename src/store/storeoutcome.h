@@ -13,6 +13,7 @@ enum class StoreOutcome {
     TitleTooLong,  // more characters than a title may have
     NotADate,      // no real calendar day with a four-digit year
     UnknownTheme,  // no theme has that id
+    YearlyCountsUp, // a count-up event cannot repeat: it counts from its one day
     NotSaved,      // the settings file could not be written
 };
 

@@ -239,6 +239,30 @@ void UserData::addEventFromLink(const QUrl &url, const QList<QueryItem> &items)
     Q_EMIT sharedEventOffered(*draft);
 }
 
+EventTransfer::ExportResult UserData::exportCalendar(const QString &path) const
+{
+    return EventTransfer::exportCalendar(m_repository, path);
+}
+
+TransferSummary UserData::importCalendar(const QString &path)
+{
+    const TransferSummary summary = EventTransfer::importCalendar(m_repository, path);
+    refresh();
+    return summary;
+}
+
+EventTransfer::ExportResult UserData::backUp(const QString &path) const
+{
+    return EventTransfer::exportBackup(m_repository, path);
+}
+
+TransferSummary UserData::restore(const QString &path)
+{
+    const TransferSummary summary = EventTransfer::importBackup(m_repository, path);
+    refresh();
+    return summary;
+}
+
 void UserData::writeWidgetContents()
 {
     m_repository.publish();

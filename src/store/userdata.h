@@ -1,6 +1,7 @@
 #pragma once
 
 #include "eventrepository.h"
+#include "eventtransfer.h"
 #include "linkquery.h"
 
 #include <model/edate.h>
@@ -105,6 +106,17 @@ public:
     // A shared event's link: offers the event it describes (sharedEventOffered) for the
     // person to confirm; a link that lacks a part, or whose date is no date, offers nothing.
     void addEventFromLink(const QUrl &url, const QList<QueryItem> &items);
+
+    // The calendar actions of the screens, on the file a save or open dialog chose: the list
+    // written as iCalendar, and another calendar's events added (the store then shows the
+    // list as the import left it, on the event it showed). See EventTransfer.
+    EventTransfer::ExportResult exportCalendar(const QString &path) const;
+    TransferSummary importCalendar(const QString &path);
+    // The summary screen's backup and restore: every event with everything it holds, written
+    // to `path`; a backup's missing events brought back (EventMerge::restoreBackup), with
+    // their reminders scheduled when reminders are allowed.
+    EventTransfer::ExportResult backUp(const QString &path) const;
+    TransferSummary restore(const QString &path);
 
     // Republishes "contents.json" when it no longer shows the list, and asks the widget to
     // reload.

@@ -2,6 +2,7 @@
 
 #include "groupdatehelper.h"
 
+#include <model/calendarhelper.h>
 #include <model/countwords.h>
 
 #include <QCoreApplication>
@@ -39,6 +40,9 @@ EntryTexts entryTexts(const WidgetContent &entry, WidgetFamily family)
     const GroupDateHelper helper;
     const QString count = helper.getDayCount(entry.ddate, entry.countdown);
     const CountWords::Meaning meaning = CountWords::meaningOf(count, entry.ddate, entry.countdown);
-    return EntryTexts{entry.dateTitle, count, helper.getRightDateFormat(entry.ddate),
-                      labelFor(meaning, entry.countdown, family)};
+    // A yearly event's record counts to its next occurrence; the date says which one it is.
+    QString date = helper.getRightDateFormat(entry.ddate);
+    if (entry.repeatsYearly && entry.occurrence && *entry.occurrence > 0 && *entry.occurrence < 10000)
+        date += QStringLiteral(" · ") + CalendarHelper::occurrenceText(int(*entry.occurrence));
+    return EntryTexts{entry.dateTitle, count, date, labelFor(meaning, entry.countdown, family)};
 }

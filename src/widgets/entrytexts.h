@@ -11,7 +11,7 @@ struct EntryTexts
 {
     QString title;  // as the person typed it
     QString count;
-    QString date;
+    QString date;   // a yearly event's with which occurrence it is ("1.May.27 · 11th year")
     QString label;  // "days left", "days ago", "days" or "today", in the words of the view's size and the count's plural
 };
 

@@ -258,6 +258,112 @@ TEST_F(Cli, KeepsEventsFromAddToDelete)
     EXPECT_EQ(QJsonDocument::fromJson(contents.readAll()).array().size(), 1);
 }
 
+TEST_F(Cli, YearlyEventsListTheirNextOccurrence)
+{
+    const QString now = QStringLiteral("--now=2026-05-02T09:00:00");
+    ASSERT_EQ(runCli({now, QStringLiteral("add"), QStringLiteral("Mum"), QStringLiteral("2016-05-01"), QStringLiteral("--yearly")}).exitCode, 0);
+    CliRun run = runCli({now, QStringLiteral("list")});
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral("0\t364\t2027-05-01\tMum\n"))) << run.out.toStdString();
+    run = runCli({QStringLiteral("--now=2027-05-01T09:00:00"), QStringLiteral("list"), QStringLiteral("--json")});
+    const QJsonObject mum = QJsonDocument::fromJson(run.out.toUtf8()).array().at(0).toObject();
+    EXPECT_EQ(mum.value(QStringLiteral("count")).toString(), QStringLiteral("YAY!"));
+    EXPECT_EQ(mum.value(QStringLiteral("ddate")).toString(), QStringLiteral("2016-05-01"));
+    EXPECT_EQ(mum.value(QStringLiteral("repeat")).toString(), QStringLiteral("yearly"));
+    EXPECT_EQ(mum.value(QStringLiteral("next")).toString(), QStringLiteral("2027-05-01"));
+    EXPECT_EQ(mum.value(QStringLiteral("occurrence")).toInt(), 11);
+
+    ASSERT_EQ(runCli({now, QStringLiteral("edit"), QStringLiteral("0"), QStringLiteral("--once")}).exitCode, 0);
+    run = runCli({now, QStringLiteral("list")});
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral("0\t-3653\t2016-05-01\tMum\n"))) << run.out.toStdString();
+    ASSERT_EQ(runCli({now, QStringLiteral("edit"), QStringLiteral("0"), QStringLiteral("--yearly")}).exitCode, 0);
+    // A shared event's link may carry the repeat too.
+    run = runCli({now, QStringLiteral("open"),
+                  QStringLiteral("tallowick://add?ddate=2020-02-29&countdown=true&dateTitle=Leap&repeat=yearly")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    run = runCli({now, QStringLiteral("list")});
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral("0\t302\t2027-02-28\tLeap\n1\t364\t2027-05-01\tMum\n"))) << run.out.toStdString();
+}
+
+TEST_F(Cli, TheCalendarFeedFollowsEveryChange)
+{
+    const QString feed = home.dataHome() + QStringLiteral("/tallowick/events.ics");
+    runCli({kNow, QStringLiteral("list")});
+    EXPECT_FALSE(QFile::exists(feed)); // reading writes nothing, the feed neither
+    ASSERT_EQ(runCli({kNow, QStringLiteral("add"), QStringLiteral("Trip"), QStringLiteral("2026-12-18")}).exitCode, 0);
+    EXPECT_TRUE(readFile(feed).contains("SUMMARY:Trip\r\n"));
+    ASSERT_EQ(runCli({kNow, QStringLiteral("open"),
+                      QStringLiteral("https://tallowick.page.link?ddate=2016-05-01&countdown=true&dateTitle=Mum&repeat=yearly")})
+                  .exitCode,
+              0);
+    EXPECT_TRUE(readFile(feed).contains("SUMMARY:Mum\r\nTRANSP:TRANSPARENT\r\nRRULE:FREQ=YEARLY\r\n"));
+    ASSERT_EQ(runCli({kNow, QStringLiteral("delete"), QStringLiteral("1")}).exitCode, 0);
+    EXPECT_FALSE(readFile(feed).contains("SUMMARY:Trip"));
+    EXPECT_EQ(readFile(feed).count("BEGIN:VEVENT"), listJson().size());
+}
+
+TEST_F(Cli, ImportSaysWhatBecameOfEachEventAndRefusesAFileThatIsNoCalendar)
+{
+    const QString birthdays = QStringLiteral(TALLOWICK_CALENDAR_FILES "/birthdays-google.ics");
+    CliRun run = runCli({kNow, QStringLiteral("import"), birthdays});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 7) << run.out.toStdString();
+    EXPECT_EQ(lines.at(0), QStringLiteral("3 added, 1 skipped, 2 refused"));
+    EXPECT_EQ(lines.at(1), QStringLiteral("added\t1990-05-15\tMum's birthday"));
+    EXPECT_EQ(lines.at(4), QStringLiteral("skipped\t1990-05-15\tMum's birthday (party)\tit changes one occurrence of a series"));
+    EXPECT_EQ(lines.at(5), QStringLiteral("refused\t2010-05-09\tMother's Day\tit repeats in a way Tallowick cannot follow"));
+    EXPECT_EQ(listedTitles().mid(0, 3), (QStringList{"Mum's birthday", "Dad", "Leap baby"}));
+
+    const QByteArray before = settingsBytes(home);
+    const QString damaged = home.root() + QStringLiteral("/cut.ics");
+    writeFile(damaged, readFile(birthdays).left(300));
+    run = runCli({kNow, QStringLiteral("import"), damaged});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, QStringLiteral("tallowick-cli: The file is no calendar, or it is damaged: %1\n").arg(damaged));
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(settingsBytes(home), before);
+}
+
+TEST_F(Cli, ABackupBringsBackALostEventWithItsPlaceAndReminders)
+{
+    ASSERT_EQ(runCli({kNow, QStringLiteral("add"), QStringLiteral("Trip"), QStringLiteral("2027-03-01")}).exitCode, 0);
+    ASSERT_EQ(runCli({kNow, QStringLiteral("add"), QStringLiteral("Mum"), QStringLiteral("2016-02-29"), QStringLiteral("--yearly")}).exitCode, 0);
+    runCli({QStringLiteral("notifications"), QStringLiteral("allow")});
+    ASSERT_EQ(runCli({kNow, QStringLiteral("remind"), QStringLiteral("0"), QStringLiteral("three")}).exitCode, 0);
+    runCli({kNow, QStringLiteral("move"), QStringLiteral("0"), QStringLiteral("1")});
+    const QJsonArray before = listJson();
+    const QString pending = runCli({QStringLiteral("pending"), QStringLiteral("--json")}).out;
+    const QString backup = home.root() + QStringLiteral("/backup.json");
+    CliRun run = runCli({kNow, QStringLiteral("export"), QStringLiteral("--json"), backup});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject document = QJsonDocument::fromJson(readFile(backup)).object();
+    EXPECT_EQ(document.value(QStringLiteral("format")).toString(), QStringLiteral("tallowick-backup"));
+    EXPECT_EQ(document.value(QStringLiteral("events")).toArray().size(), before.size());
+    EXPECT_EQ(QJsonDocument::fromJson(runCli({kNow, QStringLiteral("export"), QStringLiteral("--json"), QStringLiteral("-")}).out.toUtf8())
+                  .object().value(QStringLiteral("events")), document.value(QStringLiteral("events")));
+
+    ASSERT_EQ(runCli({kNow, QStringLiteral("delete"), QStringLiteral("1")}).exitCode, 0);
+    EXPECT_TRUE(runCli({QStringLiteral("pending")}).out.isEmpty());
+    run = runCli({kNow, QStringLiteral("import"), backup});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), before.size() + 1) << run.out.toStdString();
+    EXPECT_EQ(lines.at(0), QStringLiteral("1 added, %1 skipped, 0 refused").arg(before.size() - 1));
+    EXPECT_EQ(lines.at(1), QStringLiteral("added\t2016-02-29\tMum"));
+    EXPECT_EQ(listJson(), before); // in its place, yearly, with its reminder choice
+    EXPECT_EQ(runCli({QStringLiteral("pending"), QStringLiteral("--json")}).out, pending);
+
+    const QByteArray settings = settingsBytes(home);
+    writeFile(backup, readFile(backup).chopped(10));
+    run = runCli({kNow, QStringLiteral("import"), backup});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, QStringLiteral("tallowick-cli: The file is no Tallowick backup, or it is damaged: %1\n").arg(backup));
+    EXPECT_EQ(settingsBytes(home), settings);
+    EXPECT_EQ(runCli({QStringLiteral("export"), QStringLiteral("--json"), QStringLiteral("a"), QStringLiteral("--ics"), QStringLiteral("b")})
+                  .exitCode,
+              2);
+}
+
 TEST_F(Cli, BadInputChangesNothing)
 {
     runCli({QStringLiteral("list")});
@@ -268,6 +374,9 @@ TEST_F(Cli, BadInputChangesNothing)
         {QStringLiteral("edit"), QStringLiteral("x"), QStringLiteral("--title"), QStringLiteral("A")},
         {QStringLiteral("edit"), QStringLiteral("0"), QStringLiteral("--date"), QStringLiteral("2026-13-45")},
         {QStringLiteral("edit"), QStringLiteral("0"), QStringLiteral("--count-up"), QStringLiteral("--count-down")},
+        {QStringLiteral("edit"), QStringLiteral("0"), QStringLiteral("--yearly"), QStringLiteral("--once")},
+        {QStringLiteral("edit"), QStringLiteral("0"), QStringLiteral("--yearly"), QStringLiteral("--count-up")},
+        {QStringLiteral("add"), QStringLiteral("T"), QStringLiteral("2026-12-24"), QStringLiteral("--yearly"), QStringLiteral("--count-up")},
         {QStringLiteral("add"), QStringLiteral("T"), QStringLiteral("tomorrow")},
         {QStringLiteral("add"), QStringLiteral("T"), QStringLiteral("2026-12-24"), QStringLiteral("--theme"), QStringLiteral("blue")},
         {QStringLiteral("move"), QStringLiteral("0"), QStringLiteral("9")},

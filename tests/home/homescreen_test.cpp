@@ -123,8 +123,13 @@ TEST_F(HomeScreenTest, MidnightBringsNewTimelinesAndEveryMinuteARedraw)
     EXPECT_EQ(redraws.count(), 1);
     EXPECT_EQ(minutes.count(), 1);
 
+    // The new day is handled (a yearly event moves on to its next occurrence) before the
+    // widgets are asked for what they show in it.
+    QList<qsizetype> requestsWhenTheDayBegan;
+    QObject::connect(&screen, &HomeScreen::dayBegan, &screen, [&] { requestsWhenTheDayBegan.append(extension.requests.size()); });
     clock.set(localTime(2024, 5, 2, 0, 0, 2));
     screen.midnightTimer().poll();
+    EXPECT_EQ(requestsWhenTheDayBegan, QList<qsizetype>{0});
     EXPECT_EQ(requests(), (QStringList{QStringLiteral("small -"), QStringLiteral("medium Trip")}));
     EXPECT_EQ(screen.midnightTimer().nextFire(), localTime(2024, 5, 3));
 

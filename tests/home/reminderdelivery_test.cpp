@@ -106,3 +106,57 @@ TEST(ReminderIdentifiers, NameTheirEvent)
     EXPECT_EQ(ReminderDelivery::eventIdOf(QStringLiteral("6F1C2B0E-8D4A-4C3B-9E55-1A7D2F3B4C01 2026-12-21 3")),
               QStringLiteral("6F1C2B0E-8D4A-4C3B-9E55-1A7D2F3B4C01"));
 }
+
+// A birthday with "seven days before", year after year: each occurrence's reminders are
+// scheduled once the one before is over, by whoever comes first (the home screen at midnight,
+// the app at its start), and a year the home screen missed tells nothing stale.
+TEST_F(ReminderDeliveryTest, AYearlyEventsRemindersAreRenewedOnceForEachOccurrence)
+{
+    center.setAuthorizationStatus(AuthorizationStatus::Authorized);
+    clock.set(localTime(2026, 4, 20, 9));
+    EventDraft draft{QStringLiteral("Mum"), QDate(2016, 5, 1)};
+    draft.yearly = true;
+    const QString id = events.add(draft).id;
+    ASSERT_EQ(events.chooseReminder(id, NotiDays::seven).outcome, ReminderOutcome::Scheduled);
+    const auto pendingDays = [&] {
+        QList<QDate> days;
+        for (const NotificationRequest &request : center.pendingRequests())
+            days.append(NotificationHelper::eventDayOf(request.identifier).value_or(QDate()));
+        return days;
+    };
+    EXPECT_EQ(pendingDays(), QList<QDate>(8, QDate(2026, 5, 1)));
+    EXPECT_EQ(events.renewYearlyReminders(), 0);
+
+    EXPECT_EQ(deliverAt(localTime(2026, 4, 24, 10, 0, 30)), 1);
+    EXPECT_EQ(sent.last().body, QStringLiteral("7 days left"));
+    EXPECT_EQ(deliverAt(localTime(2026, 5, 1, 10, 0, 30)), 1);
+    EXPECT_EQ(sent.last().body, QStringLiteral("Today is the day!"));
+    EXPECT_TRUE(center.pendingRequests().isEmpty());
+    // Its day is not over yet: nothing new, however often asked.
+    clock.set(localTime(2026, 5, 1, 23, 0));
+    EXPECT_EQ(events.renewYearlyReminders(), 0);
+    EXPECT_TRUE(center.pendingRequests().isEmpty());
+
+    // The day after: the next occurrence's eight, once.
+    clock.set(localTime(2026, 5, 2, 0, 0, 5));
+    EXPECT_EQ(events.renewYearlyReminders(), 1);
+    EXPECT_EQ(pendingDays(), QList<QDate>(8, QDate(2027, 5, 1)));
+    EXPECT_EQ(events.renewYearlyReminders(), 0);
+    EventRepository(SettingsStore(), center).open(); // the app starting afterwards
+    EXPECT_EQ(center.pendingRequests().size(), 8);
+    EXPECT_EQ(deliverAt(localTime(2027, 4, 24, 10, 0, 30)), 1);
+    EXPECT_EQ(sent.last().body, QStringLiteral("7 days left"));
+
+    // The home screen away from 25 April 2027 to 3 May 2028: what was left for 2027 is dropped
+    // unseen, and the app's start schedules 2029's.
+    EXPECT_EQ(deliverAt(localTime(2028, 5, 3, 9)), 0);
+    EXPECT_TRUE(center.pendingRequests().isEmpty());
+    EventRepository(SettingsStore(), center).open();
+    EXPECT_EQ(pendingDays(), QList<QDate>(8, QDate(2029, 5, 1)));
+
+    // While reminders are not allowed, nothing is scheduled; the choice waits.
+    center.replaceContaining(id, {});
+    center.setAuthorizationStatus(AuthorizationStatus::Denied);
+    EXPECT_EQ(events.renewYearlyReminders(), 0);
+    EXPECT_TRUE(center.pendingRequests().isEmpty());
+}

@@ -143,3 +143,60 @@ TEST(EDateHashing, AbsentAndPresentOptionalsHashDifferently)
     QSet<EDate> set{zero, absent, zero};
     EXPECT_EQ(set.size(), 2);
 }
+
+TEST(EDateRepeat, TheKeyIsWrittenOnlyForRepeatingEventsAndRoundTrips)
+{
+    EXPECT_FALSE(sampleEvent().toKeyed().contains(QStringLiteral("repeat")));
+    EDate yearly = sampleEvent();
+    yearly.repeat = QLatin1String(EDate::kRepeatYearly);
+    const QVariantMap keyed = yearly.toKeyed();
+    EXPECT_EQ(keyed.size(), 14);
+    EXPECT_EQ(keyed.value(QStringLiteral("repeat")), QVariant(QStringLiteral("yearly")));
+    EXPECT_TRUE(yearly.repeatsYearly());
+    EXPECT_NE(yearly, sampleEvent());
+    EXPECT_NE(qHash(yearly), qHash(sampleEvent()));
+
+    const auto decoded = decodeEventList(encodeEventList({yearly, sampleEvent()}));
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_EQ(*decoded, (QList<EDate>{yearly, sampleEvent()}));
+    EXPECT_EQ(EDate::fromJson(yearly.toJson()), yearly);
+
+    // A count-up event counts from its one day, whatever it carries.
+    yearly.countdown = false;
+    EXPECT_FALSE(yearly.repeatsYearly());
+}
+
+TEST(EDateRepeat, ReadersIgnoreKeysTheyDoNotKnowAndKeepKindsTheyDoNotKnow)
+{
+    // A list as a later version might write it: a repeating event with keys this one does not
+    // know, in both the settings file's binary property list and JSON.
+    QVariantMap later = sampleEvent().toKeyed();
+    later.insert(QStringLiteral("repeat"), QStringLiteral("yearly"));
+    later.insert(QStringLiteral("repeatEnds"), QStringLiteral("2040-01-01"));
+    later.insert(QStringLiteral("tags"), QVariantList{QStringLiteral("family")});
+    const auto fromPlist = decodeEventList(PlistCodec::toBinary(QVariantList{later, sampleEvent().toKeyed()}));
+    ASSERT_TRUE(fromPlist.has_value());
+    ASSERT_EQ(fromPlist->size(), 2);
+    EXPECT_TRUE(fromPlist->at(0).repeatsYearly());
+    EXPECT_EQ(fromPlist->at(0).dateTitle, sampleEvent().dateTitle);
+
+    const auto fromJson = decodeEventListJson(R"([{"ddate":"2024-02-29","bgColor":"a","fontColor":"b",
+        "lineColor":"c","circleColor":"d","dateTitle":"Leap","barType":"FlatBar","barColor":"e",
+        "notification":false,"id":"X","repeat":"yearly","reminderTime":"09:00","unknown":{"a":1}}])");
+    ASSERT_TRUE(fromJson.has_value());
+    EXPECT_TRUE(fromJson->at(0).repeatsYearly());
+
+    // A kind of repeating this version does not know counts as once, and survives a save.
+    QVariantMap monthly = sampleEvent().toKeyed();
+    monthly.insert(QStringLiteral("repeat"), QStringLiteral("monthly"));
+    const auto kept = EDate::fromKeyed(monthly);
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_FALSE(kept->repeatsYearly());
+    EXPECT_EQ(kept->toKeyed().value(QStringLiteral("repeat")), QVariant(QStringLiteral("monthly")));
+
+    // Like every optional key, it may be null but not of another type.
+    monthly.insert(QStringLiteral("repeat"), QVariant::fromValue(nullptr));
+    EXPECT_FALSE(EDate::fromKeyed(monthly)->repeat);
+    monthly.insert(QStringLiteral("repeat"), true);
+    EXPECT_FALSE(EDate::fromKeyed(monthly));
+}

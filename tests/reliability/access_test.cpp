@@ -199,7 +199,8 @@ TEST(Access, EveryFolderFileAndSocketTheProgramsMakeIsTheirUsersAlone)
     for (const char *name : {"config", "config/tallowick/settings.plist", "config/tallowick/settings.plist.lock",
                              "config/tallowick-home/widgets.json", "config/tallowick-home/widgets.json.lock",
                              "config/autostart/tallowick-home.desktop", "share",
-                             "share/group.Ostra.Ruru.contents/contents.json", "share/tallowick/notifications.json",
+                             "share/group.Ostra.Ruru.contents/contents.json", "share/tallowick/events.ics",
+                             "share/tallowick/notifications.json",
                              "share/tallowick/notifications.json.lock", "run", "run/tallowick/app.socket",
                              "run/tallowick/app.socket.lock", "run/tallowick/home.socket", "run/tallowick/home.socket.lock"})
         EXPECT_TRUE(modes.contains(QLatin1String(name))) << name;

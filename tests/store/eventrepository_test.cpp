@@ -178,21 +178,26 @@ TEST_F(Repository, AChangeSetsOnlyTheFieldsItNames)
     EXPECT_EQ(repository.change(QStringLiteral("gone"), EventChange{QStringLiteral("X")}).outcome, StoreOutcome::Gone);
 }
 
-TEST_F(Repository, EachChangeWritesTheSettingsAndTheContentsOnceAndNoChangeNothing)
+TEST_F(Repository, EachChangeWritesTheSettingsAndWhatShowsItOnceAndNoChangeNothing)
 {
     seedSavedEvents(numberedEvents(3));
     repository.open();
     const QString id = numberedEvents(3).at(0).id;
+    // The settings, the widget's contents and the calendar feed.
     quint64 before = AtomicFile::writeCount();
     repository.change(id, EventChange{QStringLiteral("New"), QDate(2031, 1, 1), true, 1004});
-    EXPECT_EQ(AtomicFile::writeCount() - before, 2u);
+    EXPECT_EQ(AtomicFile::writeCount() - before, 3u);
     before = AtomicFile::writeCount();
     repository.add({QStringLiteral("Added"), QDate(2031, 1, 1), true, 1});
+    EXPECT_EQ(AtomicFile::writeCount() - before, 3u);
+    // A new theme is nothing the calendar shows.
+    before = AtomicFile::writeCount();
+    repository.change(id, EventChange{{}, {}, {}, 1003});
     EXPECT_EQ(AtomicFile::writeCount() - before, 2u);
-    // A reminder choice is nothing the widget shows: the settings alone.
+    // A reminder choice is nothing the widget shows: the settings and the feed's alarms.
     before = AtomicFile::writeCount();
     repository.chooseReminder(id, NotiDays::one);
-    EXPECT_EQ(AtomicFile::writeCount() - before, 1u);
+    EXPECT_EQ(AtomicFile::writeCount() - before, 2u);
     before = AtomicFile::writeCount();
     repository.change(id, EventChange{QStringLiteral("New")});
     repository.move(id, EventRepository::indexOf(savedEvents(), id));
@@ -255,4 +260,47 @@ TEST_F(Repository, ReminderChoicesAreKeptUntilAllowedAndThenScheduled)
     EXPECT_EQ(pendingIdentifiers().size(), 1);
     EXPECT_EQ(repository.remove(events[1].id).outcome, StoreOutcome::Done);
     EXPECT_TRUE(pendingIdentifiers().isEmpty());
+}
+
+TEST_F(Repository, YearlyEventsCountDownAndKeepTheirRemindersWhereTheirDayStays)
+{
+    seedSavedEvents(numberedEvents(1));
+    EventDraft draft{QStringLiteral("Birthday"), QDate(2016, 5, 1)};
+    draft.yearly = true;
+    const EventRepository::Result added = repository.add(draft);
+    ASSERT_EQ(added.outcome, StoreOutcome::Done);
+    EXPECT_TRUE(savedEvents().at(0).repeatsYearly());
+    EXPECT_FALSE(savedEvents().at(1).repeat); // the others are saved as they were
+
+    draft.countdown = false;
+    EXPECT_EQ(repository.add(draft).outcome, StoreOutcome::YearlyCountsUp);
+    const QString countUp = repository.add(EventDraft{QStringLiteral("Since"), QDate(2020, 1, 1), false}).id;
+    EventChange yearly;
+    yearly.yearly = true;
+    EXPECT_EQ(repository.change(countUp, yearly).outcome, StoreOutcome::YearlyCountsUp);
+    yearly.countdown = true;
+    EXPECT_EQ(repository.change(countUp, yearly).outcome, StoreOutcome::Done);
+    EXPECT_TRUE(savedEvents().at(0).repeatsYearly());
+    // Turned to count up, it stops coming back.
+    ASSERT_EQ(repository.change(countUp, EventChange{{}, {}, false}).outcome, StoreOutcome::Done);
+    EXPECT_FALSE(savedEvents().at(0).repeat);
+
+    // Reminders are for the day to come: the next occurrence of a yearly event. Turning an
+    // old event into a yearly one moves that day and forgets them, as a new date does.
+    NotificationCenter().setAuthorizationStatus(AuthorizationStatus::Authorized);
+    ASSERT_EQ(repository.chooseReminder(added.id, NotiDays::three).outcome, ReminderOutcome::Scheduled);
+    EXPECT_EQ(pendingIdentifiers(), (QStringList{added.id + QStringLiteral(" 2027-05-01 0"), added.id + QStringLiteral(" 2027-04-30 1"),
+                                                 added.id + QStringLiteral(" 2027-04-29 2"), added.id + QStringLiteral(" 2027-04-28 3")}));
+    EventChange once;
+    once.yearly = false;
+    ASSERT_EQ(repository.change(added.id, once).outcome, StoreOutcome::Done);
+    EXPECT_TRUE(pendingIdentifiers().isEmpty());
+    EXPECT_FALSE(savedEvents().at(2).repeatNotification);
+    // An event still to come first falls on its own date: repeating moves nothing.
+    const QString future = repository.add(EventDraft{QStringLiteral("Wedding"), QDate(2027, 6, 12)}).id;
+    ASSERT_EQ(repository.chooseReminder(future, NotiDays::one).outcome, ReminderOutcome::Scheduled);
+    yearly.countdown.reset();
+    ASSERT_EQ(repository.change(future, yearly).outcome, StoreOutcome::Done);
+    EXPECT_EQ(pendingIdentifiers(), QStringList{future + QStringLiteral(" 2027-06-12 0")});
+    EXPECT_EQ(savedEvents().at(0).repeatNotification, std::optional<qint64>(1));
 }

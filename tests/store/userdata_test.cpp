@@ -234,6 +234,12 @@ TEST(SharedEventDraft, ReadsTheLinkTheWaySharedLinksAreWritten)
     EXPECT_EQ(draftOf(QStringLiteral("x://s?ddate=2027-01-01&countdown=true&dateTitle=+++Trip+++"))->title, QStringLiteral("Trip"));
     // Other date forms events carry are read as their local day.
     EXPECT_EQ(draftOf(QStringLiteral("x://s?ddate=2027-01-01T23:30:00%2B0000&countdown=true&dateTitle=T"))->day, QDate(2027, 1, 2));
+    // "repeat=yearly" shares an event that comes back every year; without it, or on an event
+    // that counts up, the event happens once.
+    EXPECT_TRUE(draftOf(QStringLiteral("x://s?ddate=2016-05-01&countdown=true&dateTitle=B&repeat=yearly"))->yearly);
+    EXPECT_FALSE(draftOf(QStringLiteral("x://s?ddate=2016-05-01&countdown=true&dateTitle=B"))->yearly);
+    EXPECT_FALSE(draftOf(QStringLiteral("x://s?ddate=2016-05-01&countdown=true&dateTitle=B&repeat=monthly"))->yearly);
+    EXPECT_FALSE(draftOf(QStringLiteral("x://s?ddate=2016-05-01&countdown=false&dateTitle=B&repeat=yearly"))->yearly);
 }
 
 TEST(ReadLink, TellsPagesFromSharedEventsAndIncompleteLinks)

@@ -132,3 +132,30 @@ TEST_F(Contents, PublishingWhatTheFileAlreadySaysWritesNothingButAnythingElseIsR
     store.writeWidgetContents();
     EXPECT_EQ(fileBytes(), published);
 }
+
+TEST_F(Contents, AYearlyEventsRecordCountsToItsNextOccurrenceAndSaysWhichItIs)
+{
+    QList<EDate> events = numberedEvents(2);
+    events[0].ddate = QStringLiteral("2016-05-01");
+    events[0].repeat = QLatin1String(EDate::kRepeatYearly);
+    seedSavedEvents(events);
+    const UserData store;
+
+    const QJsonArray array = QJsonDocument::fromJson(fileBytes()).array();
+    ASSERT_EQ(array.size(), 2);
+    const QJsonObject yearly = array.at(0).toObject();
+    // Today's widget reads "ddate" alone: it counts and shows the occurrence to come.
+    EXPECT_EQ(yearly.value(QStringLiteral("ddate")).toString(), QStringLiteral("2027-05-01"));
+    EXPECT_EQ(yearly.value(QStringLiteral("repeat")).toString(), QStringLiteral("yearly"));
+    EXPECT_EQ(yearly.value(QStringLiteral("firstDate")).toString(), QStringLiteral("2016-05-01"));
+    EXPECT_EQ(yearly.value(QStringLiteral("occurrence")).toInt(), 11);
+    EXPECT_EQ(array.at(1).toObject().keys().size(), 10);
+
+    const auto records = decodeWidgetContents(fileBytes());
+    ASSERT_TRUE(records.has_value());
+    EXPECT_TRUE(records->at(0).repeatsYearly);
+    EXPECT_EQ(records->at(0).occurrence, std::optional<qint64>(11));
+    EXPECT_FALSE(records->at(1).repeatsYearly);
+    EXPECT_FALSE(records->at(1).occurrence);
+    EXPECT_FALSE(decodeWidgetContents(fileBytes().replace(R"("occurrence":11)", R"("occurrence":"11")")));
+}

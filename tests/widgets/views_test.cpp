@@ -180,6 +180,28 @@ TEST_F(Views, TheLabelSaysDaysLeftOrDays)
     saveArtifact(renderWidget(entry, WidgetFamily::SystemMedium, 2), QStringLiteral("medium-count-up"));
 }
 
+TEST_F(Views, AYearlyEventShowsItsNextOccurrenceAndWhichOneItIs)
+{
+    // As the contents file carries it: the day it counts to, and which occurrence that is.
+    WidgetContent entry = publishedRecord(QStringLiteral("Mum's birthday"), 2, QStringLiteral("2027-05-01"));
+    entry.repeatsYearly = true;
+    entry.firstDate = QStringLiteral("2016-05-01");
+    entry.occurrence = 11;
+    const EntryTexts texts = entryTexts(entry, WidgetFamily::SystemSmall);
+    EXPECT_EQ(texts.date, QString::fromUtf8("1.May.27 · 11th year"));
+    EXPECT_EQ(texts.count, QStringLiteral("144"));
+    expectTidy(RuruSummary(entry).layout(), QSizeF(170, 170), "small");
+    expectTidy(RuruMedium(entry).layout(), QSizeF(364, 170), "medium");
+    expectTidy(RuruLarge(entry).layout(), QSizeF(364, 382), "large");
+    saveArtifact(renderWidget(entry, WidgetFamily::SystemSmall, 2), QStringLiteral("small-yearly"));
+    // On its own first date it is no anniversary yet; a record of another event says nothing.
+    entry.occurrence = 0;
+    EXPECT_EQ(entryTexts(entry, WidgetFamily::SystemSmall).date, QStringLiteral("1.May.27"));
+    entry.occurrence = 11;
+    entry.repeatsYearly = false;
+    EXPECT_EQ(entryTexts(entry, WidgetFamily::SystemSmall).date, QStringLiteral("1.May.27"));
+}
+
 TEST_F(Views, TheMediumSizeHasLabelsOfItsOwn)
 {
     KeyTranslator keys;

@@ -32,9 +32,37 @@ QString DayCounter::getRightDateFormat(const QString &ddate) const
     return CalendarHelper::getRightDateFormat(ddate);
 }
 
-QString DayCounter::spokenPage(const QString &title, const QString &ddate, bool countdown) const
+QString DayCounter::countedDate(const QString &ddate, bool yearly) const
 {
-    return CountWords::pageText(title, ddate, countdown);
+    if (!yearly)
+        return ddate;
+    const auto occurrence = CalendarHelper::nextOccurrence(ddate, Clock::now());
+    return occurrence ? occurrence->day.toString(Qt::ISODate) : ddate;
+}
+
+QString DayCounter::occurrenceText(const QString &ddate, bool yearly) const
+{
+    if (!yearly)
+        return QString();
+    const auto occurrence = CalendarHelper::nextOccurrence(ddate, Clock::now());
+    return occurrence ? CalendarHelper::occurrenceText(occurrence->ordinal) : QString();
+}
+
+QString DayCounter::eventDate(const QString &ddate, bool yearly) const
+{
+    const QString date = CalendarHelper::getRightDateFormat(countedDate(ddate, yearly));
+    const QString occurrence = occurrenceText(ddate, yearly);
+    return occurrence.isEmpty() ? date : date + QStringLiteral(" · ") + occurrence;
+}
+
+QString DayCounter::spokenPage(const QString &title, const QString &ddate, bool countdown, bool yearly) const
+{
+    if (!yearly)
+        return CountWords::pageText(title, ddate, countdown);
+    // A yearly event counts down to its next occurrence, and says which one it is.
+    const QString page = CountWords::pageText(title, countedDate(ddate, true), true);
+    const QString occurrence = occurrenceText(ddate, true);
+    return occurrence.isEmpty() ? page : page + QStringLiteral(", ") + occurrence;
 }
 
 void DayCounter::scheduleNextTick()

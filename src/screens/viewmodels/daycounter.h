@@ -24,9 +24,19 @@ public:
     Q_INVOKABLE QString getDayCount(const QString &ddate, const QVariant &countdown) const;
     // The short display date in the user's language.
     Q_INVOKABLE QString getRightDateFormat(const QString &ddate) const;
+    // The day an event counts to: a yearly event's next occurrence ("yyyy-MM-dd"), else its
+    // own date. What getDayCount and getRightDateFormat are given for an event.
+    Q_INVOKABLE QString countedDate(const QString &ddate, bool yearly) const;
+    // Which occurrence a yearly event counts to ("10th year"); empty for any other event and
+    // for a yearly one before its first anniversary.
+    Q_INVOKABLE QString occurrenceText(const QString &ddate, bool yearly) const;
+    // The date an event's page and row show: the short display date of the day it counts to,
+    // for a yearly event with which occurrence it is ("1.May.27 · 11th year").
+    Q_INVOKABLE QString eventDate(const QString &ddate, bool yearly) const;
     // An event's page said as one sentence, for assistive technology: "New Year, January 1,
-    // 2027, 23 days left", "Together, day 1030 since February 14, 2024".
-    Q_INVOKABLE QString spokenPage(const QString &title, const QString &ddate, bool countdown) const;
+    // 2027, 23 days left", "Together, day 1030 since February 14, 2024"; a yearly event's with
+    // its next occurrence: "Mum, May 1, 2027, 143 days left, 11th year".
+    Q_INVOKABLE QString spokenPage(const QString &title, const QString &ddate, bool countdown, bool yearly = false) const;
 
 Q_SIGNALS:
     void minuteChanged();

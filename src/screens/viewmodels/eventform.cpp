@@ -69,6 +69,14 @@ void EventForm::setCountDown(bool countDown)
     Q_EMIT countDownChanged();
 }
 
+void EventForm::setYearly(bool yearly)
+{
+    if (yearly == m_yearly)
+        return;
+    m_yearly = yearly;
+    Q_EMIT yearlyChanged();
+}
+
 void EventForm::setEventName(const QString &name)
 {
     const QString clamped = TitleLimit::clamp(name);
@@ -128,9 +136,10 @@ bool EventForm::load()
     setEventName(event.dateTitle);
     if (event.countdown)
         setCountDown(*event.countdown);
+    setYearly(event.repeatsYearly());
     setSelectedId(event.colorIndex.value_or(kDefaultThemeId));
     setSelectedDate(CalendarHelper::toDate(event.ddate));
-    m_loaded = EventChange{m_eventName, m_selectedDate.toLocalTime().date(), m_countDown, m_selectedId};
+    m_loaded = EventChange{m_eventName, m_selectedDate.toLocalTime().date(), m_countDown, m_selectedId, m_yearly};
     return true;
 }
 
@@ -138,6 +147,7 @@ void EventForm::fill(const EventDraft &draft)
 {
     setEventName(draft.title);
     setCountDown(draft.countdown);
+    setYearly(draft.yearly);
     setSelectedId(draft.themeId);
     setSelectedDate(QDateTime(draft.day, QTime(12, 0)));
 }
@@ -176,7 +186,8 @@ void EventForm::save()
     // The form may be gone by the time these run: they hold copies of what was chosen and
     // live as long as the store.
     if (m_mode == Add) {
-        const EventDraft draft{m_eventName, m_selectedDate.toLocalTime().date(), m_countDown, m_selectedId};
+        const EventDraft draft{m_eventName, m_selectedDate.toLocalTime().date(), m_countDown, m_selectedId,
+                               m_countDown && m_yearly};
         const bool unique = m_uniqueTitle;
         QTimer::singleShot(kStoreDelayMs, store, [store, draft, unique] {
             // Another window or the command line may have filled the list meanwhile: the check
@@ -203,6 +214,9 @@ void EventForm::save()
         change.countdown = m_countDown;
     if (m_selectedId != m_loaded.themeId)
         change.themeId = m_selectedId;
+    // Turning to count up ends the repeating by itself; a count-down event says which it is.
+    if (m_countDown && m_yearly != m_loaded.yearly)
+        change.yearly = m_yearly;
     const QString eventId = m_loadedEventId;
     if (eventId.isEmpty() || change.isEmpty())
         return;

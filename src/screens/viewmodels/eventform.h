@@ -20,6 +20,8 @@ class EventForm : public QObject
     Q_PROPERTY(Mode mode READ mode WRITE setMode NOTIFY modeChanged)
     Q_PROPERTY(int currentPage READ currentPage WRITE setCurrentPage NOTIFY currentPageChanged)
     Q_PROPERTY(bool countDown READ countDown WRITE setCountDown NOTIFY countDownChanged)
+    // The event comes back every year; only a count-down event does (the switch shows then).
+    Q_PROPERTY(bool yearly READ yearly WRITE setYearly NOTIFY yearlyChanged)
     Q_PROPERTY(QString eventName READ eventName WRITE setEventName NOTIFY eventNameChanged)
     Q_PROPERTY(QDateTime selectedDate READ selectedDate WRITE setSelectedDate NOTIFY selectedDateChanged)
     Q_PROPERTY(qint64 selectedId READ selectedId WRITE setSelectedId NOTIFY selectedIdChanged)
@@ -49,6 +51,8 @@ public:
     void setCurrentPage(int page);
     bool countDown() const { return m_countDown; }
     void setCountDown(bool countDown);
+    bool yearly() const { return m_yearly; }
+    void setYearly(bool yearly);
     QString eventName() const { return m_eventName; }
     // Longer titles are cut to the title limit.
     void setEventName(const QString &name);
@@ -67,7 +71,7 @@ public:
     bool hasEvent() const;
 
     // Fills the form from the event at `currentPage`: its title, direction (kept when the
-    // event has none), theme (1003 when it has none) and date. False when there is no such event.
+    // event has none), whether it repeats, theme (1003 when it has none) and date. False when there is no such event.
     Q_INVOKABLE bool load();
     // Fills the add form with an event to add (a shared event's, for the person to confirm).
     void fill(const EventDraft &draft);
@@ -84,6 +88,7 @@ Q_SIGNALS:
     void modeChanged();
     void currentPageChanged();
     void countDownChanged();
+    void yearlyChanged();
     void eventNameChanged();
     void selectedDateChanged();
     void selectedIdChanged();
@@ -103,6 +108,7 @@ private:
     Mode m_mode = Add;
     int m_currentPage = 0;
     bool m_countDown = true;
+    bool m_yearly = false;
     QString m_eventName;
     QDateTime m_selectedDate;
     qint64 m_selectedId = kDefaultThemeId;

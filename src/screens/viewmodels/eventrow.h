@@ -22,6 +22,8 @@ class EventRow : public QObject
     Q_PROPERTY(QString ddate READ ddate NOTIFY changed)
     // An event without a direction counts down.
     Q_PROPERTY(bool countdown READ countdown NOTIFY changed)
+    // Comes back every year (CalendarHelper.countedDate gives the day it counts to).
+    Q_PROPERTY(bool yearly READ yearly NOTIFY changed)
     // The theme applied last; -1 for an event that never had one.
     Q_PROPERTY(qint64 themeId READ themeId NOTIFY changed)
     Q_PROPERTY(QString bgColor READ bgColor NOTIFY changed)
@@ -43,6 +45,7 @@ public:
     QString dateTitle() const { return m_event.dateTitle; }
     QString ddate() const { return m_event.ddate; }
     bool countdown() const { return m_event.countdown.value_or(true); }
+    bool yearly() const { return m_event.repeatsYearly(); }
     qint64 themeId() const { return m_event.colorIndex.value_or(-1); }
     QString bgColor() const { return m_event.bgColor; }
     QString fontColor() const { return m_event.fontColor; }

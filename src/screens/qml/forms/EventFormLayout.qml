@@ -3,7 +3,7 @@ import Tallowick
 import Tallowick as T
 
 // The body both event forms share, dressed in the line colour of `event` (without one, of the
-// theme chosen): the direction switch, the title with its counter, the date wheel, the theme
+// theme chosen): the direction switch, the yearly switch (counting down), the title with its counter, the date wheel, the theme
 // strip and, kept in reach at the bottom whatever the window's height, the save button.
 // Tab goes through them in that order (the view follows the focus); Return saves.
 FocusScope {
@@ -107,6 +107,16 @@ FocusScope {
                     onCountDownChanged: root.form.countDown = countDown
                 }
                 Binding { target: toggle; property: "countDown"; value: root.form.countDown }
+            }
+
+            // Only a count-down event comes back every year.
+            YearlySwitch {
+                id: yearlySwitch
+                objectName: "yearlySwitch"
+                width: parent.width
+                visible: root.form.countDown
+                checked: root.form.yearly
+                onToggled: (checked) => root.form.yearly = checked
             }
 
             SectionLabel { text: qsTrId("common.eventTitle") }

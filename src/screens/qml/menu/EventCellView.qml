@@ -1,7 +1,8 @@
 import Tallowick
 import QtQuick
 
-// One event in the summary: its title, its date and its day count, all in one colour.
+// One event in the summary: its title, its date (a yearly event's next occurrence, and which
+// one it is) and its day count, all in one colour.
 Column {
     id: root
     property EventRow event: null
@@ -25,7 +26,7 @@ Column {
     Text {
         objectName: "cellDate"
         width: root.width
-        text: CalendarHelper.getRightDateFormat(root.event ? root.event.ddate : "")
+        text: CalendarHelper.minute, CalendarHelper.eventDate(root.event ? root.event.ddate : "", root.event ? root.event.yearly : false)
         textFormat: Text.PlainText
         elide: Text.ElideRight
         font.family: Fonts.gilroy
@@ -36,7 +37,8 @@ Column {
     Text {
         objectName: "cellCount"
         bottomPadding: 15
-        text: CalendarHelper.minute, CalendarHelper.getDayCount(root.event ? root.event.ddate : "", root.event ? root.event.countdown : true)
+        text: CalendarHelper.minute, CalendarHelper.getDayCount(root.event ? CalendarHelper.countedDate(root.event.ddate, root.event.yearly) : "",
+                                                                root.event ? root.event.countdown : true)
         textFormat: Text.PlainText
         font.family: Fonts.gilroy
         font.weight: Font.ExtraBold

@@ -4,7 +4,8 @@ import QtQuick
 // The sheet that lists every event and lets the person put them in another order: each row
 // has a reorder handle; dragging it moves the row (ahead of the store), and letting go saves
 // the new order. A click on a row (or Return on it) shows that event and closes the list; Up
-// and Down go from row to row, Ctrl+Up and Ctrl+Down move the row.
+// and Down go from row to row, Ctrl+Up and Ctrl+Down move the row. Under the list, the
+// calendar and backup actions (TransferActions).
 Rectangle {
     id: root
     property UserData store
@@ -57,7 +58,10 @@ Rectangle {
     ListView {
         id: list
         objectName: "summaryList"
-        anchors.fill: parent
+        anchors.top: parent.top
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: transfer.top
         anchors.topMargin: handle.y + handle.height + 8
         clip: true
         model: root.events
@@ -96,7 +100,7 @@ Rectangle {
             // The current row has the list's focus: Return opens it.
             focus: ListView.isCurrentItem
             Accessible.role: Accessible.ListItem
-            Accessible.name: CalendarHelper.minute, CalendarHelper.spokenPage(event.dateTitle, event.ddate, event.countdown)
+            Accessible.name: CalendarHelper.minute, CalendarHelper.spokenPage(event.dateTitle, event.ddate, event.countdown, event.yearly)
             Accessible.focusable: true
             Accessible.onPressAction: root.openRow(row.index)
             Accessible.onDecreaseAction: root.moveOne(row.index, -1)
@@ -207,6 +211,27 @@ Rectangle {
                 visible: row.index < root.events.count - 1
             }
         }
+    }
+
+    // The calendar and backup actions, under the list.
+    Rectangle {
+        anchors.bottom: transfer.top
+        width: parent.width
+        height: 0.5
+        color: "#C6C6C8"
+    }
+    TransferActions {
+        id: transfer
+        objectName: "transferActions"
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 8
+        height: implicitHeight
+        store: root.store
+        textColor: root.textColor
+        // Notices show over the list, clear of the actions.
+        messageArea: list
     }
 
     function moveOne(index, step) {

@@ -66,7 +66,7 @@ Item {
         height: countColumn.y + countColumn.height - y
         Accessible.role: Accessible.StaticText
         Accessible.name: page.event ? (CalendarHelper.minute, CalendarHelper.spokenPage(page.event.dateTitle, page.event.ddate,
-                                                                                  page.event.countdown)) : ""
+                                                                                  page.event.countdown, page.event.yearly)) : ""
         Accessible.ignored: page.accessibilityHidden || !page.visible
     }
 
@@ -111,7 +111,7 @@ Item {
             horizontalAlignment: Text.AlignLeft
             y: Math.ceil(title.contentHeight) + 3
             width: parent.width
-            text: CalendarHelper.minute, CalendarHelper.getRightDateFormat(page.event ? page.event.ddate : "")
+            text: CalendarHelper.minute, CalendarHelper.eventDate(page.event ? page.event.ddate : "", page.event ? page.event.yearly : false)
             textFormat: Text.PlainText
             font.pixelSize: 17
             font.bold: true
@@ -147,7 +147,8 @@ Item {
             width: parent.width
             height: Math.ceil(page.countSize * 1.2)
             verticalAlignment: Text.AlignVCenter
-            text: page.event ? (CalendarHelper.minute, CalendarHelper.getDayCount(page.event.ddate, page.event.countdown)) : ""
+            text: page.event ? (CalendarHelper.minute, CalendarHelper.getDayCount(CalendarHelper.countedDate(page.event.ddate, page.event.yearly),
+                                                                              page.event.countdown)) : ""
             textFormat: Text.PlainText
             font.family: Fonts.gilroy
             font.weight: Font.ExtraBold

@@ -1,0 +1,141 @@
+import QtQuick
+import QtQuick.Dialogs
+import Tallowick
+
+// Under the summary list: the list out to a calendar file or a backup, and in from one, each
+// through the file dialog. What happened is told afterwards: a notice when all went as asked,
+// an alert when the file was refused or some events were skipped or refused (with why).
+Item {
+    id: root
+    property UserData store
+    property color textColor: "#1C1C1E"
+    // Where the alert and the notice are drawn (the whole sheet).
+    property Item messageArea: parent
+
+    implicitHeight: buttons.implicitHeight + 24
+
+    EventTransferActions {
+        id: actions
+        store: root.store
+    }
+
+    // Tells what `report` (of EventTransferActions) says.
+    function tell(report) {
+        if (!report || report.title === undefined)
+            return
+        if (report.failed || report.message.length > 0) {
+            alert.title = report.title
+            alert.message = report.message
+            alert.open = true
+        } else {
+            notice.show(report.title)
+        }
+    }
+
+    readonly property string calendarFilter: qsTrId("Transfer.calendarFiles") + " (*.ics)"
+    //% "Tallowick backups"
+    readonly property string backupFilter: qsTrId("Transfer.backupFiles") + " (*.json)"
+
+    Flow {
+        id: buttons
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.leftMargin: 24
+        anchors.rightMargin: 24
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 8
+        Action {
+            objectName: "exportCalendarAction"
+            //% "Export to a calendar file"
+            label: qsTrId("Transfer.exportCalendar")
+            onActivated: exportDialog.open()
+        }
+        Action {
+            objectName: "importCalendarAction"
+            //% "Import from a calendar file"
+            label: qsTrId("Transfer.importCalendar")
+            onActivated: importDialog.open()
+        }
+        Action {
+            objectName: "backUpAction"
+            //% "Back up events"
+            label: qsTrId("Transfer.backUp")
+            onActivated: backUpDialog.open()
+        }
+        Action {
+            objectName: "restoreAction"
+            //% "Restore events"
+            label: qsTrId("Transfer.restore")
+            onActivated: restoreDialog.open()
+        }
+    }
+
+    component Action: Pressable {
+        id: action
+        property string label
+        name: label
+        width: Math.min(buttons.width, text.implicitWidth + 28)
+        height: 36
+        ringColor: root.textColor
+        ringRadius: 18
+        Rectangle {
+            anchors.fill: parent
+            radius: height / 2
+            color: "transparent"
+            border.width: 1.5
+            border.color: root.textColor
+        }
+        Text {
+            id: text
+            anchors.centerIn: parent
+            width: Math.min(implicitWidth, action.width - 20)
+            text: action.label
+            textFormat: Text.PlainText
+            elide: Text.ElideRight
+            font.pixelSize: 14
+            font.bold: true
+            color: root.textColor
+        }
+    }
+
+    FileDialog {
+        id: exportDialog
+        title: qsTrId("Transfer.exportCalendar")
+        fileMode: FileDialog.SaveFile
+        defaultSuffix: "ics"
+        nameFilters: [root.calendarFilter]
+        onAccepted: root.tell(actions.exportCalendar(selectedFile))
+    }
+    FileDialog {
+        id: importDialog
+        title: qsTrId("Transfer.importCalendar")
+        fileMode: FileDialog.OpenFile
+        nameFilters: [root.calendarFilter]
+        onAccepted: root.tell(actions.importCalendar(selectedFile))
+    }
+    FileDialog {
+        id: backUpDialog
+        title: qsTrId("Transfer.backUp")
+        fileMode: FileDialog.SaveFile
+        defaultSuffix: "json"
+        nameFilters: [root.backupFilter]
+        onAccepted: root.tell(actions.backUp(selectedFile))
+    }
+    FileDialog {
+        id: restoreDialog
+        title: qsTrId("Transfer.restore")
+        fileMode: FileDialog.OpenFile
+        nameFilters: [root.backupFilter]
+        onAccepted: root.tell(actions.restore(selectedFile))
+    }
+
+    Alert {
+        id: alert
+        objectName: "transferAlert"
+        primaryText: qsTrId("OK")
+    }
+    Notice {
+        id: notice
+        parent: root.messageArea
+    }
+}

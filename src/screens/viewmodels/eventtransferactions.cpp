@@ -1,0 +1,101 @@
+#include "eventtransferactions.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace {
+
+// A dialog's choice as a path; a plain path (from a test or a script) stays as it is.
+QString pathOf(const QUrl &file)
+{
+    return file.isLocalFile() ? file.toLocalFile() : file.toString();
+}
+
+// A file to write: a name typed without an extension gets the format's, so that calendar
+// programs and the restore dialog's filter know it.
+QString writtenPathOf(const QUrl &file, const QString &suffix)
+{
+    const QString path = pathOf(file);
+    return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
+}
+
+QVariantMap failure(const QString &why)
+{
+    return {{QStringLiteral("failed"), true}, {QStringLiteral("title"), why}, {QStringLiteral("message"), QString()}};
+}
+
+} // namespace
+
+EventTransferActions::EventTransferActions(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void EventTransferActions::setStore(UserData *store)
+{
+    if (store == m_store)
+        return;
+    m_store = store;
+    Q_EMIT storeChanged();
+}
+
+QVariantMap EventTransferActions::report(const EventTransfer::ExportResult &result)
+{
+    if (!result.written)
+        return failure(result.error);
+    //% "Events written: %1"
+    return {{QStringLiteral("failed"), false},
+            {QStringLiteral("title"), qtTrId("Transfer.exported").arg(result.events)},
+            {QStringLiteral("message"), QString()}};
+}
+
+QVariantMap EventTransferActions::report(const TransferSummary &summary)
+{
+    if (!summary.fileRead())
+        return failure(summary.problemText());
+    QStringList lines;
+    int unlisted = 0;
+    for (const QList<TransferItem> *items : {&summary.refused, &summary.skipped}) {
+        for (const TransferItem &item : *items) {
+            if (lines.size() < kMaxListedLines)
+                lines.append(QStringLiteral("%1: %2").arg(item.title, describeReason(item.reason)));
+            else
+                ++unlisted;
+        }
+    }
+    if (unlisted > 0)
+        lines.append(QStringLiteral("+%1").arg(unlisted));
+    if (summary.remindersWaiting > 0)
+        lines.append(qtTrId("Transfer.remindersWaiting"));
+    return {{QStringLiteral("failed"), false},
+            {QStringLiteral("title"), summary.headline()},
+            {QStringLiteral("message"), lines.join(QLatin1Char('\n'))}};
+}
+
+QVariantMap EventTransferActions::exportCalendar(const QUrl &file)
+{
+    if (!m_store)
+        return {};
+    return report(m_store->exportCalendar(writtenPathOf(file, QStringLiteral("ics"))));
+}
+
+QVariantMap EventTransferActions::importCalendar(const QUrl &file)
+{
+    if (!m_store)
+        return {};
+    return report(m_store->importCalendar(pathOf(file)));
+}
+
+QVariantMap EventTransferActions::backUp(const QUrl &file)
+{
+    if (!m_store)
+        return {};
+    return report(m_store->backUp(writtenPathOf(file, QStringLiteral("json"))));
+}
+
+QVariantMap EventTransferActions::restore(const QUrl &file)
+{
+    if (!m_store)
+        return {};
+    return report(m_store->restore(pathOf(file)));
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <store/userdata.h>
+
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+#include <QVariantMap>
+#include <QtQml/qqml.h>
+
+// The summary screen's ways in and out of the list: a calendar (.ics) exported or imported,
+// a backup (.json) written or restored, each to or from the file a dialog chose. Each returns
+// what to tell the person, in their language:
+//   {"failed": bool, "title": "3 added, 1 skipped, 0 refused", "message": "Mum: already in
+//   the list\n..."}
+// An export that worked, and an import that added without skipping or refusing anything, say
+// it in the title alone (a notice); the rest has a message worth an alert.
+class EventTransferActions : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(UserData *store READ store WRITE setStore NOTIFY storeChanged)
+
+public:
+    // The lines of skipped and refused events an alert lists; the rest are counted.
+    static constexpr int kMaxListedLines = 6;
+
+    explicit EventTransferActions(QObject *parent = nullptr);
+
+    UserData *store() const { return m_store; }
+    void setStore(UserData *store);
+
+    Q_INVOKABLE QVariantMap exportCalendar(const QUrl &file);
+    Q_INVOKABLE QVariantMap importCalendar(const QUrl &file);
+    Q_INVOKABLE QVariantMap backUp(const QUrl &file);
+    Q_INVOKABLE QVariantMap restore(const QUrl &file);
+
+    // What an import's summary tells the person.
+    static QVariantMap report(const TransferSummary &summary);
+    static QVariantMap report(const EventTransfer::ExportResult &result);
+
+Q_SIGNALS:
+    void storeChanged();
+
+private:
+    QPointer<UserData> m_store;
+};

@@ -1,0 +1,70 @@
+#include "eventbackup.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace EventBackup {
+
+namespace {
+
+bool textsFit(const EDate &event)
+{
+    const QString *texts[] = {&event.ddate,    &event.bgColor, &event.fontColor, &event.lineColor, &event.circleColor,
+                              &event.dateTitle, &event.barType, &event.barColor,  &event.id};
+    for (const QString *text : texts) {
+        if (text->size() > kMaxTextLength)
+            return false;
+    }
+    return !event.repeat || event.repeat->size() <= kMaxTextLength;
+}
+
+} // namespace
+
+QByteArray encode(const QList<EDate> &events, const QDateTime &written)
+{
+    QJsonArray array;
+    for (const EDate &event : events)
+        array.append(event.toJson());
+    const QJsonObject backup{
+        {QStringLiteral("format"), QLatin1String(kFormat)},
+        {QStringLiteral("version"), kVersion},
+        {QStringLiteral("written"), written.toOffsetFromUtc(written.offsetFromUtc()).toString(Qt::ISODate)},
+        {QStringLiteral("events"), array},
+    };
+    return QJsonDocument(backup).toJson(QJsonDocument::Indented);
+}
+
+Reading decode(const QByteArray &json)
+{
+    // Some editors start a UTF-8 file with a byte order mark, which the JSON reader refuses.
+    const QByteArrayView text = json.startsWith("\xEF\xBB\xBF") ? QByteArrayView(json).sliced(3) : QByteArrayView(json);
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text.toByteArray(), &error);
+    if (error.error != QJsonParseError::NoError)
+        return {};
+    QJsonArray events;
+    if (document.isArray()) {
+        events = document.array();
+    } else {
+        const QJsonObject backup = document.object();
+        if (backup.value(QStringLiteral("format")).toString() != QLatin1String(kFormat)
+            || !backup.value(QStringLiteral("version")).isDouble() || !backup.value(QStringLiteral("events")).isArray())
+            return {};
+        if (backup.value(QStringLiteral("version")).toDouble() > kVersion)
+            return {Reading::Status::MadeByNewer, {}};
+        events = backup.value(QStringLiteral("events")).toArray();
+    }
+    Reading reading{Reading::Status::Read, {}};
+    for (const QJsonValue &value : events) {
+        const QJsonObject object = value.toObject();
+        std::optional<EDate> event = EDate::fromJson(object);
+        if (event && !textsFit(*event))
+            event.reset();
+        reading.records.append(Record{event, object.value(QStringLiteral("dateTitle")).toString().left(kMaxTextLength),
+                                      object.value(QStringLiteral("ddate")).toString().left(kMaxTextLength)});
+    }
+    return reading;
+}
+
+} // namespace EventBackup

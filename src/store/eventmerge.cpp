@@ -1,0 +1,138 @@
+#include "eventmerge.h"
+
+#include "eventrepository.h"
+#include "eventrules.h"
+
+#include <model/calendarhelper.h>
+#include <model/resources.h>
+
+#include <algorithm>
+
+namespace {
+
+bool hasId(const QList<EDate> &events, const QString &id)
+{
+    return !id.isEmpty()
+        && std::any_of(events.cbegin(), events.cend(), [&](const EDate &e) { return e.id.compare(id, Qt::CaseInsensitive) == 0; });
+}
+
+bool hasTitleOn(const QList<EDate> &events, const QString &title, const QDate &day)
+{
+    return std::any_of(events.cbegin(), events.cend(),
+                       [&](const EDate &e) { return e.dateTitle == title && CalendarHelper::dayOf(e.ddate) == day; });
+}
+
+} // namespace
+
+namespace EventMerge {
+
+QStringList addCalendarEvents(QList<EDate> &events, const QList<ICalendarImport::Entry> &entries,
+                              TransferSummary &summary)
+{
+    using Entry = ICalendarImport::Entry;
+    const ColorProvider *theme = EventRules::themeWithId(EventRules::kDefaultThemeId);
+    QStringList added;
+    qsizetype front = 0; // where the next one goes: the file's first event first
+    for (const Entry &entry : entries) {
+        const QString title = EventRules::fittedTitle(entry.title);
+        // Known by its title as the file has it; an added one by the title it got.
+        TransferItem item{EventRules::storableTitle(entry.title), entry.day ? EventRules::storedDay(*entry.day) : QString()};
+        const auto skip = [&](TransferReason reason) {
+            item.reason = reason;
+            summary.skipped.append(item);
+        };
+        const auto refuse = [&](TransferReason reason) {
+            item.reason = reason;
+            summary.refused.append(item);
+        };
+        const QString uuid = EventRules::eventIdFrom(entry.uid);
+        if (entry.cancelled)
+            skip(TransferReason::Cancelled);
+        else if (entry.changesOneOccurrence)
+            skip(TransferReason::OneOccurrence);
+        else if (hasId(events, entry.uid) || hasId(events, uuid))
+            skip(TransferReason::SameEvent);
+        else if (title.isEmpty())
+            refuse(TransferReason::NoTitle);
+        else if (!entry.day || !EventRules::isStorableDay(*entry.day))
+            refuse(TransferReason::NoDate);
+        else if (entry.repeat == Entry::Repeat::Other)
+            refuse(TransferReason::OtherRepeat);
+        else if (hasTitleOn(events, title, *entry.day))
+            skip(TransferReason::SameTitleAndDate);
+        else if (events.size() >= EventRules::kMaxEvents)
+            refuse(TransferReason::ListFull);
+        else {
+            EDate event{EventRules::storedDay(*entry.day), EventRules::kDefaultThemeId, {}, {}, {}, {}, title, {}, {},
+                        false, std::nullopt, true, uuid.isEmpty() ? EventRules::newEventId() : uuid};
+            if (theme)
+                EventRules::applyTheme(event, *theme);
+            if (entry.repeat == Entry::Repeat::Yearly)
+                event.repeat = QLatin1String(EDate::kRepeatYearly);
+            if (entry.reminders)
+                event.repeatNotification = notiDaysCode(*entry.reminders);
+            events.insert(front++, event);
+            added.append(event.id);
+            item.title = title;
+            summary.added.append(item);
+        }
+    }
+    return added;
+}
+
+QStringList restoreBackup(QList<EDate> &events, const QList<EventBackup::Record> &records, TransferSummary &summary)
+{
+    const bool replacing = events == defaultEvents();
+    QList<EDate> restored = replacing ? QList<EDate>() : events;
+    QStringList added;
+    qsizetype next = 0; // after the backup's event before this one
+    for (const EventBackup::Record &record : records) {
+        TransferItem item{EventRules::storableTitle(record.title), record.date};
+        const auto refuse = [&](TransferReason reason) {
+            item.reason = reason;
+            summary.refused.append(item);
+        };
+        if (!record.event) {
+            refuse(TransferReason::NotAnEvent);
+            continue;
+        }
+        EDate event = *record.event;
+        event.id = EventRules::eventIdFrom(event.id);
+        event.dateTitle = EventRules::fittedTitle(event.dateTitle);
+        const auto day = CalendarHelper::dayOf(event.ddate);
+        if (event.id.isEmpty()) {
+            refuse(TransferReason::NotAnEvent);
+            continue;
+        }
+        if (const qsizetype at = EventRepository::indexOf(restored, event.id); at >= 0) {
+            item.reason = TransferReason::SameEvent;
+            summary.skipped.append(item);
+            next = at + 1;
+            continue;
+        }
+        if (event.dateTitle.isEmpty()) {
+            refuse(TransferReason::NoTitle);
+        } else if (!day || !EventRules::isStorableDay(*day)) {
+            refuse(TransferReason::NoDate);
+        } else if (restored.size() >= EventRules::kMaxEvents) {
+            refuse(TransferReason::ListFull);
+        } else {
+            event.ddate = EventRules::storedDay(*day);
+            restored.insert(next++, event);
+            if (replacing && EventRepository::indexOf(events, event.id) >= 0) {
+                // A sample event the backup holds too: it stays, as the backup has it.
+                item.reason = TransferReason::SameEvent;
+                summary.skipped.append(item);
+                continue;
+            }
+            added.append(event.id);
+            summary.added.append(TransferItem{event.dateTitle, event.ddate});
+        }
+    }
+    // Nothing came back: the list stays as it was, the packaged events included.
+    if (!added.isEmpty())
+        events = restored;
+    return added;
+}
+
+} // namespace EventMerge

@@ -1,0 +1,173 @@
+#include "eventtransfer.h"
+
+#include "eventbackup.h"
+#include "storelog.h"
+
+#include <calendar/icalendarexport.h>
+#include <calendar/icalendarimport.h>
+#include <platform/atomicfile.h>
+#include <platform/clock.h>
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace EventTransfer {
+
+QByteArray calendarText(const EventRepository &repository)
+{
+    return ICalendarExport::calendar(repository.read().events, Clock::now());
+}
+
+ExportResult exportCalendar(const EventRepository &repository, const QString &path)
+{
+    const QList<EDate> events = repository.read().events;
+    const QByteArray text = ICalendarExport::calendar(events, Clock::now());
+    if (!AtomicFile::write(path, text)) {
+        qCWarning(lcStore).noquote() << "Error: Can't write the calendar" << path;
+        //% "The file could not be written"
+        return {false, 0, qtTrId("Transfer.fileNotWritten")};
+    }
+    return {true, int(events.size()), QString()};
+}
+
+QByteArray backupText(const EventRepository &repository)
+{
+    return EventBackup::encode(repository.read().events, Clock::now());
+}
+
+ExportResult exportBackup(const EventRepository &repository, const QString &path)
+{
+    const QList<EDate> events = repository.read().events;
+    if (!AtomicFile::write(path, EventBackup::encode(events, Clock::now()))) {
+        qCWarning(lcStore).noquote() << "Error: Can't write the backup" << path;
+        return {false, 0, qtTrId("Transfer.fileNotWritten")};
+    }
+    return {true, int(events.size()), QString()};
+}
+
+ChosenFile readChosenFile(const QString &path, qsizetype maxBytes)
+{
+    // Non-blocking, so that a pipe put there cannot hold the open; refused once seen.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return {};
+    ChosenFile result;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        if (info.st_size > maxBytes) {
+            result.outcome = ChosenFile::Outcome::TooLarge;
+        } else {
+            QFile file;
+            if (file.open(fd, QIODevice::ReadOnly)) {
+                // Read one byte beyond the limit: a file that grew meanwhile is still too large.
+                result.bytes = file.read(maxBytes + 1);
+                result.outcome = result.bytes.size() > maxBytes ? ChosenFile::Outcome::TooLarge : ChosenFile::Outcome::Read;
+                if (file.error() != QFileDevice::NoError)
+                    result = {};
+            }
+        }
+    }
+    ::close(fd);
+    if (result.outcome != ChosenFile::Outcome::Read)
+        result.bytes.clear();
+    return result;
+}
+
+namespace {
+
+// The file at `path` read for an import; a summary of the refusal when it cannot be.
+std::optional<QByteArray> importedBytes(const QString &path, qsizetype maxBytes, TransferSummary &refused)
+{
+    const ChosenFile file = readChosenFile(path, maxBytes);
+    switch (file.outcome) {
+    case ChosenFile::Outcome::Read:
+        return file.bytes;
+    case ChosenFile::Outcome::TooLarge:
+        refused.problem = TransferSummary::Problem::TooLarge;
+        break;
+    case ChosenFile::Outcome::Unreadable:
+        refused.problem = TransferSummary::Problem::Unreadable;
+        break;
+    }
+    qCInfo(lcStore).noquote() << path << "not imported:" << refused.problemText();
+    return std::nullopt;
+}
+
+} // namespace
+
+TransferSummary importCalendar(EventRepository &repository, const QString &path)
+{
+    TransferSummary refused;
+    const auto bytes = importedBytes(path, ICalendarImport::kMaxBytes, refused);
+    return bytes ? importCalendarText(repository, *bytes) : refused;
+}
+
+TransferSummary importBackup(EventRepository &repository, const QString &path)
+{
+    TransferSummary refused;
+    const auto bytes = importedBytes(path, EventBackup::kMaxBytes, refused);
+    return bytes ? importBackupText(repository, *bytes) : refused;
+}
+
+TransferSummary importBackupText(EventRepository &repository, const QByteArray &text)
+{
+    TransferSummary refused;
+    if (text.size() > EventBackup::kMaxBytes) {
+        refused.problem = TransferSummary::Problem::TooLarge;
+        return refused;
+    }
+    const EventBackup::Reading reading = EventBackup::decode(text);
+    switch (reading.status) {
+    case EventBackup::Reading::Status::Read:
+        return repository.restoreBackup(reading.records).summary;
+    case EventBackup::Reading::Status::NotABackup:
+        refused.problem = TransferSummary::Problem::NotABackup;
+        break;
+    case EventBackup::Reading::Status::MadeByNewer:
+        refused.problem = TransferSummary::Problem::MadeByNewer;
+        break;
+    }
+    return refused;
+}
+
+bool looksLikeBackup(const QByteArray &bytes)
+{
+    // Enough of the start to see past a byte order mark and blank lines.
+    QByteArray start = bytes.left(256);
+    if (start.startsWith("\xEF\xBB\xBF"))
+        start.remove(0, 3);
+    start = start.trimmed();
+    return start.startsWith('{') || start.startsWith('[');
+}
+
+TransferSummary importFile(EventRepository &repository, const QString &path)
+{
+    TransferSummary refused;
+    const auto bytes = importedBytes(path, std::max(ICalendarImport::kMaxBytes, EventBackup::kMaxBytes), refused);
+    if (!bytes)
+        return refused;
+    return looksLikeBackup(*bytes) ? importBackupText(repository, *bytes) : importCalendarText(repository, *bytes);
+}
+
+TransferSummary importCalendarText(EventRepository &repository, const QByteArray &text)
+{
+    const ICalendarImport::Reading reading = ICalendarImport::read(text);
+    TransferSummary refused;
+    switch (reading.status) {
+    case ICalendarImport::Reading::Status::Read:
+        return repository.importCalendar(reading.entries).summary;
+    case ICalendarImport::Reading::Status::TooLarge:
+        refused.problem = TransferSummary::Problem::TooLarge;
+        break;
+    case ICalendarImport::Reading::Status::NotACalendar:
+        refused.problem = TransferSummary::Problem::NotACalendar;
+        break;
+    }
+    return refused;
+}
+
+} // namespace EventTransfer

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Why an event of an imported file was not added.
+enum class TransferReason {
+    SameEvent,         // an event with its id (its UID) is in the list
+    SameTitleAndDate,  // an event of that title and date is in the list
+    Cancelled,         // the calendar says it is cancelled
+    OneOccurrence,     // a change to one occurrence of a series, not an event of its own
+    ListFull,          // the list already holds the most events it may
+    NoTitle,
+    NoDate,            // no date Tallowick can count
+    OtherRepeat,       // it repeats other than every year on its day, without end
+    NotAnEvent,        // a backup's record that lacks a key or has one of the wrong type
+};
+
+// The reason as a person reads it ("already in the list"), in the person's language.
+QString describeReason(TransferReason reason);
+
+// An event of a file, by what a person knows it by.
+struct TransferItem
+{
+    QString title;
+    QString date;   // "yyyy-MM-dd", or whatever the file said when it is no date
+    TransferReason reason = TransferReason::SameEvent; // for the skipped and refused ones
+};
+
+// How an import went: what was added, skipped (it is there already, or nothing to add) and
+// refused (it cannot be added), each with its reason; or why the file was not read at all,
+// in which case nothing changed.
+struct TransferSummary
+{
+    enum class Problem {
+        None,
+        Unreadable,    // the file cannot be opened or read
+        TooLarge,
+        NotACalendar,  // no iCalendar, or a damaged one
+        NotABackup,    // no Tallowick backup, or a damaged one
+        MadeByNewer,   // a backup of a later format
+        NotSaved,      // the settings file could not be written: nothing was added
+    };
+
+    Problem problem = Problem::None;
+    QList<TransferItem> added;
+    QList<TransferItem> skipped;
+    QList<TransferItem> refused;
+    int remindersScheduled = 0; // added events whose reminders are now pending
+    int remindersWaiting = 0;   // added events whose reminder choice waits for permission
+
+    bool fileRead() const { return problem == Problem::None; }
+    // Why the file was not read (translated); empty when it was.
+    QString problemText() const;
+    // "3 added, 1 skipped, 0 refused" (translated).
+    QString headline() const;
+};

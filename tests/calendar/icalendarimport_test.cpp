@@ -1,0 +1,156 @@
+#include <calendar/icalendarexport.h>
+#include <calendar/icalendarimport.h>
+#include <support/testenvironment.h>
+
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+using ICalendarImport::Entry;
+using ICalendarImport::Reading;
+
+QByteArray fixture(const char *name)
+{
+    return readFile(QStringLiteral(TALLOWICK_CALENDAR_FILES "/") + QLatin1String(name));
+}
+
+QByteArray calendarOf(const QByteArray &body)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//EN\r\n" + body + "END:VCALENDAR\r\n";
+}
+
+QStringList titles(const Reading &reading)
+{
+    QStringList titles;
+    for (const Entry &entry : reading.entries)
+        titles.append(entry.title);
+    return titles;
+}
+
+class Reader : public ::testing::Test
+{
+protected:
+    ScopedTimeZone zone{"Asia/Seoul"};
+};
+
+} // namespace
+
+TEST_F(Reader, BirthdaysWithYearlyRulesAndTheRulesTallowickCannotFollow)
+{
+    const Reading reading = ICalendarImport::read(fixture("birthdays-google.ics"));
+    ASSERT_EQ(reading.status, Reading::Status::Read);
+    ASSERT_EQ(reading.entries.size(), 6);
+    const Entry &mum = reading.entries.at(0);
+    EXPECT_EQ(mum.uid, QStringLiteral("2dqf8bd0vi3p5j0n5kd7vgd6lo@google.com"));
+    EXPECT_EQ(mum.title, QStringLiteral("Mum's birthday"));
+    EXPECT_EQ(mum.day, QDate(1990, 5, 15));
+    // Bare, with its month and day spelled out, and on 29 February: every year.
+    for (int i : {0, 1, 2})
+        EXPECT_EQ(reading.entries.at(i).repeat, Entry::Repeat::Yearly) << i;
+    EXPECT_EQ(reading.entries.at(2).day, QDate(2000, 2, 29));
+    // The second Sunday of May, or three years only: not a day Tallowick can repeat.
+    EXPECT_EQ(reading.entries.at(3).repeat, Entry::Repeat::Other);
+    EXPECT_EQ(reading.entries.at(4).repeat, Entry::Repeat::Other);
+    // One occurrence moved: part of Mum's series, not an event of its own.
+    EXPECT_TRUE(reading.entries.at(5).changesOneOccurrence);
+    EXPECT_FALSE(mum.changesOneOccurrence);
+}
+
+TEST_F(Reader, TimedEventsFallOnTheirLocalDayThroughTheFilesTimeZone)
+{
+    // "W. Europe Standard Time" is known only from the file's VTIMEZONE (CET, CEST from the
+    // last Sunday of March): 23:30 on 10 March there is 07:30 on the 11th in Seoul.
+    Reading reading = ICalendarImport::read(fixture("timed-outlook.ics"));
+    ASSERT_EQ(reading.status, Reading::Status::Read);
+    EXPECT_EQ(titles(reading), (QStringList{"Late call with Seoul", "Dentist", "Flight home", "Team dinner"}));
+    EXPECT_EQ(reading.entries.at(0).day, QDate(2026, 3, 11));
+    EXPECT_EQ(reading.entries.at(1).day, QDate(2026, 7, 1));
+    EXPECT_EQ(reading.entries.at(2).day, QDate(2026, 12, 25)); // 20:00 UTC
+    EXPECT_TRUE(reading.entries.at(3).cancelled);
+    EXPECT_FALSE(reading.entries.at(0).reminders); // a 15-minute alarm is none of Tallowick's
+
+    ScopedTimeZone newYork("America/New_York");
+    reading = ICalendarImport::read(fixture("timed-outlook.ics"));
+    EXPECT_EQ(reading.entries.at(0).day, QDate(2026, 3, 10));
+    EXPECT_EQ(reading.entries.at(2).day, QDate(2026, 12, 24));
+    // A floating time is the same wall-clock day everywhere.
+    const Reading floating = ICalendarImport::read(
+        calendarOf("BEGIN:VEVENT\r\nUID:f\r\nDTSTART:20260310T233000\r\nSUMMARY:Floating\r\nEND:VEVENT\r\n"));
+    EXPECT_EQ(floating.entries.at(0).day, QDate(2026, 3, 10));
+}
+
+TEST_F(Reader, FoldedLinesAndEscapesAreUnfolded)
+{
+    const Reading reading = ICalendarImport::read(fixture("folded-lines.ics"));
+    ASSERT_EQ(reading.status, Reading::Status::Read);
+    EXPECT_EQ(titles(reading), (QStringList{QStringLiteral("Graduation day, at last"), QString::fromUtf8("할머니 팔순 잔치"),
+                                            QStringLiteral("Tea, cake; and a \\ backslash")}));
+}
+
+TEST_F(Reader, TallowicksOwnAlarmsAreItsReminderChoices)
+{
+    QList<EDate> events;
+    for (const std::optional<qint64> code : {std::optional<qint64>(1), std::optional<qint64>(2), std::optional<qint64>(3),
+                                             std::optional<qint64>(0), std::optional<qint64>()}) {
+        events.append(EDate{QStringLiteral("2027-01-0%1").arg(events.size() + 1), 1, {}, {}, {}, {},
+                            QStringLiteral("E%1").arg(events.size()), QStringLiteral("FlatBar"), {}, false, code, true,
+                            QStringLiteral("00000000-0000-4000-8000-00000000000%1").arg(events.size())});
+    }
+    const Reading reading = ICalendarImport::read(ICalendarExport::calendar(events, QDateTime::currentDateTimeUtc()));
+    ASSERT_EQ(reading.entries.size(), 5);
+    EXPECT_EQ(reading.entries.at(0).reminders, NotiDays::one);
+    EXPECT_EQ(reading.entries.at(1).reminders, NotiDays::three);
+    EXPECT_EQ(reading.entries.at(2).reminders, NotiDays::seven);
+    EXPECT_FALSE(reading.entries.at(3).reminders);
+    EXPECT_FALSE(reading.entries.at(4).reminders);
+    // Alarms of another shape (a day before at noon, and the day itself) are no choice.
+    const Reading other = ICalendarImport::read(calendarOf(
+        "BEGIN:VEVENT\r\nUID:a\r\nDTSTART;VALUE=DATE:20270101\r\nSUMMARY:A\r\n"
+        "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:x\r\nTRIGGER:PT10H\r\nEND:VALARM\r\n"
+        "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:x\r\nTRIGGER:-PT12H\r\nEND:VALARM\r\nEND:VEVENT\r\n"));
+    EXPECT_FALSE(other.entries.at(0).reminders);
+}
+
+TEST_F(Reader, DamagedHugeAndHostileFilesAreRefusedWhole)
+{
+    const QByteArray good = fixture("birthdays-google.ics");
+    const QByteArray refused[] = {
+        QByteArray(),
+        QByteArray("not a calendar"),
+        good.left(good.size() / 2),                                   // cut short
+        QByteArray(good).replace("END:VCALENDAR", ""),                // never ends
+        QByteArray(good).replace("END:VEVENT", "END:VTODO"),          // ends what it did not begin
+        QByteArray(good).insert(40, '\0'),                            // binary
+        "BEGIN:VEVENT\r\nUID:x\r\nDTSTART;VALUE=DATE:20270101\r\nEND:VEVENT\r\n", // no calendar around it
+        calendarOf(QByteArray("BEGIN:X-A\r\n").repeated(20) + QByteArray("END:X-A\r\n").repeated(20)), // too deep
+    };
+    for (const QByteArray &bytes : refused)
+        EXPECT_EQ(ICalendarImport::read(bytes).status, Reading::Status::NotACalendar) << bytes.left(60).constData();
+
+    QByteArray huge = calendarOf(QByteArray("X-FILL:") + QByteArray(ICalendarImport::kMaxBytes, 'x') + "\r\n");
+    EXPECT_EQ(ICalendarImport::read(huge).status, Reading::Status::TooLarge);
+
+    // A zone whose offset changes every second would have libical list its changes since
+    // 1601 for as long as memory lasts; refused at once.
+    QElapsedTimer timer;
+    timer.start();
+    const QByteArray secondly = calendarOf(
+        "BEGIN:VTIMEZONE\r\nTZID:Busy\r\nBEGIN:STANDARD\r\nDTSTART:16010101T000000\r\nTZOFFSETFROM:+0100\r\n"
+        "TZOFFSETTO:+0200\r\nRRULE:FREQ=SECONDLY\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n"
+        "BEGIN:VEVENT\r\nUID:x\r\nDTSTART;TZID=Busy:20270101T100000\r\nSUMMARY:X\r\nEND:VEVENT\r\n");
+    EXPECT_EQ(ICalendarImport::read(secondly).status, Reading::Status::NotACalendar);
+    EXPECT_LT(timer.elapsed(), 1000);
+
+    // Events with nothing to read are read as such; the store refuses them one by one.
+    const Reading sparse = ICalendarImport::read(calendarOf(
+        "BEGIN:VEVENT\r\nUID:no-start\r\nSUMMARY:No start\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:bad-start\r\nDTSTART:2027130xT99\r\nSUMMARY:Bad start\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20270101\r\nEND:VEVENT\r\n"));
+    ASSERT_EQ(sparse.status, Reading::Status::Read);
+    ASSERT_EQ(sparse.entries.size(), 3);
+    EXPECT_FALSE(sparse.entries.at(0).day);
+    EXPECT_FALSE(sparse.entries.at(1).day);
+    EXPECT_TRUE(sparse.entries.at(2).title.isEmpty());
+    EXPECT_TRUE(sparse.entries.at(2).uid.isEmpty());
+}

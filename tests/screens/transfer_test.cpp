@@ -1,0 +1,207 @@
+// The app's side of yearly events and of getting events in and out: the forms' yearly switch,
+// the next occurrence on the page and in the summary, and the summary's calendar and backup
+// actions (their C++ entry given a path, as the file dialog would).
+#include "scenetaps.h"
+
+#include <support/testenvironment.h>
+
+#include <screens/viewmodels/daycounter.h>
+#include <screens/viewmodels/eventform.h>
+#include <screens/viewmodels/eventtransferactions.h>
+
+#include <model/resources.h>
+#include <platform/settingsstore.h>
+#include <store/userdata.h>
+
+#include <QAccessible>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+EDate numbered(int n)
+{
+    EDate e = defaultEvents().at(0);
+    e.dateTitle = QStringLiteral("E%1").arg(n);
+    e.ddate = QDate(2027, 1, 1).addDays(n).toString(Qt::ISODate);
+    e.countdown = true;
+    e.id = QStringLiteral("00000000-0000-4000-8000-%1").arg(n, 12, 10, QLatin1Char('0'));
+    return e;
+}
+
+EDate mumsBirthday()
+{
+    EDate e = numbered(9);
+    e.dateTitle = QStringLiteral("Mum");
+    e.ddate = QStringLiteral("2016-05-01");
+    e.repeat = QLatin1String(EDate::kRepeatYearly);
+    return e;
+}
+
+void seed(const QList<EDate> &list)
+{
+    ASSERT_TRUE(SettingsStore().setValue(UserData::kEventsKey, encodeEventList(list)));
+}
+
+QString textOf(QQuickItem *root, const QString &name)
+{
+    QQuickItem *item = findItem(root, name);
+    return item ? item->property("text").toString() : QStringLiteral("<no %1>").arg(name);
+}
+
+class Yearly : public ::testing::Test
+{
+protected:
+    TemporaryHome home;
+    ScopedTimeZone zone{"Asia/Seoul"};
+    ScopedLocale locale{QStringLiteral("en_US")};
+    FixedClock clock{localTime(2026, 12, 9, 10)};
+};
+
+} // namespace
+
+TEST_F(Yearly, TheFormsSwitchMakesAnEventRepeatAndTakesItBack)
+{
+    seed({numbered(0), numbered(1)});
+    UserData store;
+    QmlScene scene(QStringLiteral("AddEvent"),
+                   {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), rowOf(store.magicDates().at(0), store)}});
+    ASSERT_TRUE(scene.item());
+    scene.settle(300);
+    auto *form = scene.item()->property("form").value<EventForm *>();
+    QQuickItem *yearly = scene.find(QStringLiteral("yearlySwitch"));
+    ASSERT_TRUE(form && yearly);
+    EXPECT_EQ(yearly->property("name").toString(), QStringLiteral("Repeats every year"));
+    EXPECT_TRUE(yearly->property("checkable").toBool());
+    EXPECT_FALSE(yearly->property("checked").toBool());
+
+    // Only while counting down.
+    tap(scene, scene.find(QStringLiteral("countUpChoice")));
+    EXPECT_FALSE(yearly->isVisible());
+    tap(scene, scene.find(QStringLiteral("countDownChoice")));
+    EXPECT_TRUE(yearly->isVisible());
+
+    // From the keyboard: Tab reaches it after the direction, Space turns it on (with a ring).
+    scene.find(QStringLiteral("countDownToggle"))->forceActiveFocus();
+    QTest::keyClick(&scene.window(), Qt::Key_Tab);
+    ASSERT_TRUE(yearly->hasActiveFocus());
+    QTest::keyClick(&scene.window(), Qt::Key_Space);
+    EXPECT_TRUE(form->yearly());
+    EXPECT_TRUE(yearly->property("checked").toBool());
+    scene.settle(300);
+    scene.grab(QStringLiteral("form-yearly-switch"));
+
+    form->setEventName(QStringLiteral("Mum"));
+    form->setSelectedDate(QDateTime(QDate(2016, 5, 1), QTime(12, 0)));
+    form->save();
+    scene.settle(250);
+    ASSERT_EQ(store.count(), 3);
+    EXPECT_TRUE(store.magicDates().at(0).repeatsYearly());
+    EXPECT_EQ(store.magicDates().at(0).ddate, QStringLiteral("2016-05-01"));
+
+    // The edit form shows it on, and turning it off saves an event that happens once.
+    store.setCurrentPage(0);
+    QmlScene edit(QStringLiteral("EditEvent"),
+                  {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), rowOf(store.magicDates().at(0), store)}});
+    ASSERT_TRUE(edit.item());
+    edit.settle(900);
+    QQuickItem *editSwitch = edit.find(QStringLiteral("yearlySwitch"));
+    ASSERT_TRUE(editSwitch);
+    EXPECT_TRUE(editSwitch->property("checked").toBool());
+    tap(edit, editSwitch);
+    EXPECT_FALSE(editSwitch->property("checked").toBool());
+    tap(edit, edit.find(QStringLiteral("saveButton")));
+    edit.settle(250);
+    EXPECT_FALSE(store.magicDates().at(0).repeat.has_value());
+    EXPECT_EQ(store.magicDates().at(0).dateTitle, QStringLiteral("Mum"));
+}
+
+TEST_F(Yearly, ThePageAndTheSummaryShowTheNextOccurrenceAndWhichOneItIs)
+{
+    seed({mumsBirthday(), numbered(1)});
+    UserData store;
+    const QVariant row = rowOf(store.magicDates().at(0), store);
+    QmlScene page(QStringLiteral("DateCircle"),
+                  {{QStringLiteral("userData"), storeValue(store)}, {QStringLiteral("event"), row}, {QStringLiteral("pageIndex"), 0}});
+    ASSERT_TRUE(page.item());
+    page.settle(100);
+    EXPECT_EQ(textOf(page.item(), QStringLiteral("eventDate")), QString::fromUtf8("1.May.27 · 11th year"));
+    EXPECT_EQ(textOf(page.item(), QStringLiteral("dayCount")), QStringLiteral("143"));
+    QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(findItem(page.item(), QStringLiteral("pageText")));
+    ASSERT_TRUE(spoken);
+    EXPECT_EQ(spoken->text(QAccessible::Name), QStringLiteral("Mum, May 1, 2027, 143 days left, 11th year"));
+    DayCounter counter;
+    page.grab(QStringLiteral("page-yearly"));
+
+    QmlScene summary(QStringLiteral("EventSummaryView"),
+                     {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), row}, {QStringLiteral("events"), rowsOf(store)}});
+    ASSERT_TRUE(summary.item());
+    summary.settle(100);
+    QQuickItem *first = findItem(summary.item(), QStringLiteral("summaryRow0"));
+    EXPECT_EQ(textOf(first, QStringLiteral("cellDate")), QString::fromUtf8("1.May.27 · 11th year"));
+    EXPECT_EQ(textOf(first, QStringLiteral("cellCount")), QStringLiteral("143"));
+    // An event that happens once shows its own date, as before.
+    EXPECT_EQ(textOf(findItem(summary.item(), QStringLiteral("summaryRow1")), QStringLiteral("cellDate")), QStringLiteral("2.Jan.27"));
+    summary.grab(QStringLiteral("summary-yearly-and-actions"));
+
+    // On the day, and the day after: the next year's.
+    EXPECT_EQ(counter.eventDate(QStringLiteral("2016-05-01"), true), QString::fromUtf8("1.May.27 · 11th year"));
+    clock.set(localTime(2027, 5, 1, 9));
+    EXPECT_EQ(counter.getDayCount(counter.countedDate(QStringLiteral("2016-05-01"), true), true), QStringLiteral("YAY!"));
+    clock.set(localTime(2027, 5, 2, 9));
+    EXPECT_EQ(counter.eventDate(QStringLiteral("2016-05-01"), true), QString::fromUtf8("1.May.28 · 12th year"));
+    EXPECT_EQ(counter.getDayCount(counter.countedDate(QStringLiteral("2016-05-01"), true), true), QStringLiteral("365"));
+    // Before its first anniversary it is no "year" yet.
+    EXPECT_EQ(counter.eventDate(QStringLiteral("2027-06-01"), true), QStringLiteral("1.Jun.27"));
+}
+
+TEST_F(Yearly, TheSummarysActionsWriteAndReadFilesAndSayWhatHappened)
+{
+    seed({mumsBirthday(), numbered(1), numbered(2)});
+    UserData store;
+    QmlScene summary(QStringLiteral("EventSummaryView"),
+                     {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("events"), rowsOf(store)}});
+    ASSERT_TRUE(summary.item());
+    summary.settle(100);
+    for (const auto &[name, label] : {std::pair{"exportCalendarAction", "Export to a calendar file"},
+                                      {"importCalendarAction", "Import from a calendar file"},
+                                      {"backUpAction", "Back up events"},
+                                      {"restoreAction", "Restore events"}}) {
+        QQuickItem *action = findItem(summary.item(), QLatin1String(name));
+        ASSERT_TRUE(action) << name;
+        EXPECT_EQ(action->property("name").toString(), QLatin1String(label));
+        EXPECT_TRUE(action->isVisible() && action->activeFocusOnTab()) << name;
+    }
+
+    EventTransferActions actions;
+    actions.setStore(&store);
+    // A name typed without an extension gets the format's.
+    const QString calendar = home.root() + QStringLiteral("/events");
+    QVariantMap report = actions.exportCalendar(QUrl::fromLocalFile(calendar));
+    EXPECT_FALSE(report.value(QStringLiteral("failed")).toBool());
+    EXPECT_EQ(report.value(QStringLiteral("title")).toString(), QStringLiteral("Events written: 3"));
+    EXPECT_EQ(readFile(calendar + QStringLiteral(".ics")).count("BEGIN:VEVENT"), 3);
+    const QString backup = home.root() + QStringLiteral("/backup.json");
+    EXPECT_EQ(actions.backUp(QUrl::fromLocalFile(backup)).value(QStringLiteral("title")).toString(),
+              QStringLiteral("Events written: 3"));
+
+    // A lost event comes back from the backup; the summary says what became of the others.
+    ASSERT_EQ(store.deleteEvent(store.magicDates().at(0).id), StoreOutcome::Done);
+    report = actions.restore(QUrl::fromLocalFile(backup));
+    EXPECT_EQ(report.value(QStringLiteral("title")).toString(), QStringLiteral("1 added, 2 skipped, 0 refused"));
+    EXPECT_EQ(report.value(QStringLiteral("message")).toString(),
+              QStringLiteral("E1: already in the list\nE2: already in the list"));
+    ASSERT_EQ(store.count(), 3);
+    EXPECT_EQ(store.magicDates().at(0), mumsBirthday());
+
+    // Importing the export adds nothing; a file that is no calendar is refused, nothing changed.
+    report = actions.importCalendar(QUrl::fromLocalFile(calendar + QStringLiteral(".ics")));
+    EXPECT_EQ(report.value(QStringLiteral("title")).toString(), QStringLiteral("0 added, 3 skipped, 0 refused"));
+    report = actions.importCalendar(QUrl::fromLocalFile(backup));
+    EXPECT_TRUE(report.value(QStringLiteral("failed")).toBool());
+    EXPECT_EQ(report.value(QStringLiteral("title")).toString(), QStringLiteral("The file is no calendar, or it is damaged"));
+    EXPECT_EQ(store.count(), 3);
+}
