@@ -6,94 +6,53 @@
 // their order, with the added ones among them; the list keeps its rules (at most 30 events,
 // ids unique, titles and dates as every other way in stores them); the settings, the widget's
 // contents and the calendar feed say what the step left.
-#include "fuzzsupport.h"
+#include "importstep.h"
 
-#include <calendar/calendarfeed.h>
-#include <model/widgetcontent.h>
 #include <store/eventbackup.h>
 #include <store/eventtransfer.h>
 
-#include <QDate>
 #include <QSet>
-
-namespace {
-
-const int kCounts[] = {3, 30, 29, 1};
-
-QList<EDate> numberedEvents(int count)
-{
-    QList<EDate> events;
-    for (int i = 0; i < count; ++i) {
-        events.append(EDate{QDate(2024, 6, 1).addDays(i * 7).toString(Qt::ISODate), 1, QStringLiteral("FFF4E0"),
-                            QStringLiteral("2B2D42"), QStringLiteral("FF7580"), QStringLiteral("FFB4A2"),
-                            QStringLiteral("E%1").arg(i), QStringLiteral("FlatBar"), QStringLiteral("FF7580"), false,
-                            std::nullopt, true, QStringLiteral("00000000-0000-4000-8000-%1").arg(i, 12, 10, QLatin1Char('0'))});
-    }
-    return events;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size == 0)
         return 0;
-    const QList<EDate> initial = numberedEvents(kCounts[data[0] % 4]);
+    const QList<EDate> initial = fuzz::numberedEvents(data[0]);
     const QByteArray file = fuzz::bytes(data + 1, size - 1);
-
-    fuzz::clearHome();
-    const SettingsStore settings;
-    FUZZ_REQUIRE(settings.setValue(EventRepository::kEventsKey, encodeEventList(initial)), QStringLiteral("seeding"));
-    EventRepository repository(settings, NotificationCenter());
-    repository.open();
-    const QByteArray feedBefore = fuzz::readFile(CalendarFeed::path());
     const QString context = QStringLiteral("a backup of %1 bytes on %2 events").arg(file.size()).arg(initial.size());
 
     const EventBackup::Reading reading = EventBackup::decode(file);
-    const TransferSummary summary = EventTransfer::importBackupText(repository, file);
-    const auto saved = decodeEventList(settings.value(EventRepository::kEventsKey).toByteArray());
-    FUZZ_REQUIRE(saved.has_value(), context + QStringLiteral(": the settings do not decode"));
-
-    if (!summary.fileRead()) {
+    const auto step = fuzz::importOnto(initial, context, [&](EventRepository &repository) {
+        return EventTransfer::importBackupText(repository, file);
+    });
+    if (!step) {
         FUZZ_REQUIRE(reading.status != EventBackup::Reading::Status::Read, context + QStringLiteral(": read, then refused"));
-        FUZZ_REQUIRE(*saved == initial, context + QStringLiteral(": a refused file changed the list"));
-        FUZZ_REQUIRE(fuzz::readFile(CalendarFeed::path()) == feedBefore, context + QStringLiteral(": a refused file changed the feed"));
         return 0;
     }
+    const TransferSummary &summary = step->summary;
+    const QList<EDate> &saved = step->saved;
     FUZZ_REQUIRE(reading.status == EventBackup::Reading::Status::Read, context);
     const qsizetype accounted = summary.added.size() + summary.skipped.size() + summary.refused.size();
     FUZZ_REQUIRE(accounted == reading.records.size(),
                  context + QStringLiteral(": %1 records, %2 accounted for").arg(reading.records.size()).arg(accounted));
 
-    const qsizetype added = summary.added.size();
-    FUZZ_REQUIRE(saved->size() == initial.size() + added && saved->size() <= EventRules::kMaxEvents,
-                 context + QStringLiteral(": %1 saved after %2 added").arg(saved->size()).arg(added));
     // Every event that was there, unchanged and in its order; the others are the added ones.
     QSet<QString> ids;
     QList<EDate> kept;
     qsizetype next = 0;
-    for (const EDate &event : *saved) {
+    for (const EDate &event : saved) {
         ids.insert(event.id);
         if (next < initial.size() && event == initial.at(next)) {
             kept.append(event);
             ++next;
             continue;
         }
-        const QString what = context + QStringLiteral(": added \"%1\" on %2").arg(event.dateTitle, event.ddate);
-        FUZZ_REQUIRE(EventRules::checkTitle(event.dateTitle) == EventRules::TitleCheck::Fine
-                         && event.dateTitle == EventRules::storableTitle(event.dateTitle),
-                     what + QStringLiteral(": title"));
-        FUZZ_REQUIRE(EventRules::isStorableDay(QDate::fromString(event.ddate, Qt::ISODate)), what + QStringLiteral(": date"));
-        FUZZ_REQUIRE(event.id == EventRules::eventIdFrom(event.id), what + QStringLiteral(": id ") + event.id);
+        fuzz::requireStorable(event, context);
         FUZZ_REQUIRE(event.bgColor.size() <= EventBackup::kMaxTextLength && event.barType.size() <= EventBackup::kMaxTextLength,
-                     what + QStringLiteral(": texts"));
+                     context + QStringLiteral(": the texts of ") + event.dateTitle);
     }
     FUZZ_REQUIRE(kept == initial, context + QStringLiteral(": an event that was there changed or moved"));
-    FUZZ_REQUIRE(ids.size() == saved->size(), context + QStringLiteral(": two events share an id"));
-
-    // What was published is what the step left.
-    const auto published = decodeWidgetContents(fuzz::readFile(widgetContentsPath()));
-    FUZZ_REQUIRE(published && published->size() == saved->size(), context + QStringLiteral(": contents file"));
-    FUZZ_REQUIRE(fuzz::readFile(CalendarFeed::path()).count("BEGIN:VEVENT") == saved->size(), context + QStringLiteral(": feed"));
+    FUZZ_REQUIRE(ids.size() == saved.size(), context + QStringLiteral(": two events share an id"));
+    fuzz::requirePublished(saved, context);
     return 0;
 }

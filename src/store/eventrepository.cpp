@@ -370,30 +370,27 @@ EventRepository::ReminderResult EventRepository::chooseReminder(const QString &i
 
 EventRepository::TransferResult EventRepository::importCalendar(const QList<ICalendarImport::Entry> &entries)
 {
-    TransferSummary summary;
-    QStringList added;
-    const Result result = transact(
-        [&](QList<EDate> &events) -> Step {
-            summary = TransferSummary();
-            added = EventMerge::addCalendarEvents(events, entries, summary);
-            return {StoreOutcome::Done, QString(), !added.isEmpty()};
-        },
-        [&](const QList<EDate> &events) { scheduleChosenReminders(events, added, summary); });
-    if (result.outcome == StoreOutcome::NotSaved) {
-        summary = TransferSummary();
-        summary.problem = TransferSummary::Problem::NotSaved;
-    }
-    return {summary, result.list};
+    return mergeInOneStep([&](QList<EDate> &events, TransferSummary &summary) {
+        return EventMerge::addCalendarEvents(events, entries, summary);
+    });
 }
 
 EventRepository::TransferResult EventRepository::restoreBackup(const QList<EventBackup::Record> &records)
+{
+    return mergeInOneStep([&](QList<EDate> &events, TransferSummary &summary) {
+        return EventMerge::restoreBackup(events, records, summary);
+    });
+}
+
+EventRepository::TransferResult EventRepository::mergeInOneStep(const Merge &merge)
 {
     TransferSummary summary;
     QStringList added;
     const Result result = transact(
         [&](QList<EDate> &events) -> Step {
+            // A step that is tried again starts its account afresh.
             summary = TransferSummary();
-            added = EventMerge::restoreBackup(events, records, summary);
+            added = merge(events, summary);
             return {StoreOutcome::Done, QString(), !added.isEmpty()};
         },
         [&](const QList<EDate> &events) { scheduleChosenReminders(events, added, summary); });

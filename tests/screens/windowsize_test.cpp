@@ -79,6 +79,14 @@ protected:
         store.emplace();
         ASSERT_EQ(store->count(), list.size());
     }
+
+    std::unique_ptr<QmlScene> makeScene(QSize size)
+    {
+        return std::make_unique<QmlScene>(QStringLiteral("ContentView"),
+                                          QVariantMap{{QStringLiteral("userData"), QVariant::fromValue(&*store)},
+                                                      {QStringLiteral("animateEntrance"), false}},
+                                          size);
+    }
 };
 
 } // namespace
@@ -86,10 +94,8 @@ protected:
 TEST_P(WindowSizes, TitleDateAndCountLieInsideTheWindowAndClearOfThePicture)
 {
     const QSize size = GetParam();
-    QmlScene scene(QStringLiteral("ContentView"),
-                   QVariantMap{{QStringLiteral("userData"), QVariant::fromValue(&*store)},
-                               {QStringLiteral("animateEntrance"), false}},
-                   size);
+    const auto shown = makeScene(size);
+    QmlScene &scene = *shown;
     ASSERT_TRUE(scene.item());
     const QRectF window(0, 0, size.width(), size.height());
     for (int page = 0; page < store->count(); ++page) {
@@ -141,10 +147,8 @@ INSTANTIATE_TEST_SUITE_P(FromSmallestToFullScreen, WindowSizes,
 TEST_P(WindowSizes, EveryFormKeepsItsSaveButtonInSight)
 {
     const QSize size = GetParam();
-    QmlScene scene(QStringLiteral("ContentView"),
-                   QVariantMap{{QStringLiteral("userData"), QVariant::fromValue(&*store)},
-                               {QStringLiteral("animateEntrance"), false}},
-                   size);
+    const auto shown = makeScene(size);
+    QmlScene &scene = *shown;
     ASSERT_TRUE(scene.item());
     QObject *sheet = scene.find(QStringLiteral("eventSheet"));
     const QRectF window(0, 0, size.width(), size.height());
