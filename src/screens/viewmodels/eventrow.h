@@ -38,7 +38,8 @@ class EventRow : public QObject
 public:
     EventRow(const EDate &event, int index, QObject *parent = nullptr);
 
-    const EDate &event() const { return m_event; }
+    // The stored record (not `event`, which would hide QObject::event).
+    const EDate &record() const { return m_event; }
     QString eventId() const { return m_event.id; }
     int index() const { return m_index; }
     bool gone() const { return m_gone; }
