@@ -119,6 +119,14 @@ FocusScope {
         events: events
         //% "This event was deleted in another window or program."
         onEventDeletedElsewhere: notice.show(qsTrId("notice.deletedElsewhere"))
+        // The page has the keys again as soon as the sheet starts to close, not only once
+        // it is gone: a key pressed meanwhile (Delete, Ctrl+Z) is the page's.
+        onOpenChanged: {
+            if (!open) {
+                focus = false
+                root.forceActiveFocus()
+            }
+        }
         onDismissed: {
             root.forceActiveFocus()
             if (root.pendingOffers.length > 0)
