@@ -17,6 +17,24 @@
 
 namespace EventTransfer {
 
+namespace {
+
+// Writes what `encode` makes of the list to `path` (replacing the file at once, like every
+// file the app writes); `what` names the file in the log.
+template <typename Encode>
+ExportResult writeExport(const EventRepository &repository, const QString &path, const char *what, Encode encode)
+{
+    const QList<EDate> events = repository.read().events;
+    if (!AtomicFile::write(path, encode(events, Clock::now()))) {
+        qCWarning(lcStore).noquote() << "Error: Can't write the" << what << path;
+        //% "The file could not be written"
+        return {false, 0, qtTrId("Transfer.fileNotWritten")};
+    }
+    return {true, int(events.size()), QString()};
+}
+
+} // namespace
+
 QByteArray calendarText(const EventRepository &repository)
 {
     return ICalendarExport::calendar(repository.read().events, Clock::now());
@@ -24,14 +42,7 @@ QByteArray calendarText(const EventRepository &repository)
 
 ExportResult exportCalendar(const EventRepository &repository, const QString &path)
 {
-    const QList<EDate> events = repository.read().events;
-    const QByteArray text = ICalendarExport::calendar(events, Clock::now());
-    if (!AtomicFile::write(path, text)) {
-        qCWarning(lcStore).noquote() << "Error: Can't write the calendar" << path;
-        //% "The file could not be written"
-        return {false, 0, qtTrId("Transfer.fileNotWritten")};
-    }
-    return {true, int(events.size()), QString()};
+    return writeExport(repository, path, "calendar", ICalendarExport::calendar);
 }
 
 QByteArray backupText(const EventRepository &repository)
@@ -41,12 +52,7 @@ QByteArray backupText(const EventRepository &repository)
 
 ExportResult exportBackup(const EventRepository &repository, const QString &path)
 {
-    const QList<EDate> events = repository.read().events;
-    if (!AtomicFile::write(path, EventBackup::encode(events, Clock::now()))) {
-        qCWarning(lcStore).noquote() << "Error: Can't write the backup" << path;
-        return {false, 0, qtTrId("Transfer.fileNotWritten")};
-    }
-    return {true, int(events.size()), QString()};
+    return writeExport(repository, path, "backup", EventBackup::encode);
 }
 
 ChosenFile readChosenFile(const QString &path, qsizetype maxBytes)
