@@ -128,7 +128,6 @@ FocusScope {
             }
         }
         onDismissed: {
-            root.forceActiveFocus()
             if (root.pendingOffers.length > 0)
                 Qt.callLater(root.presentPendingOffer)
         }
