@@ -26,6 +26,9 @@ protected:
     void SetUp() override
     {
         NotificationCenter().setAuthorizationStatus(AuthorizationStatus::Authorized);
+        // The request for a review, 3 s after a third event is saved, would take the keys in
+        // the middle of a test that is about something else.
+        SettingsStore().setValue(UserData::kReviewKey, true);
         scene = std::make_unique<QmlScene>(
             QStringLiteral("ContentView"),
             QVariantMap{{QStringLiteral("userData"), QVariant::fromValue(&store)},

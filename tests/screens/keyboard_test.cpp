@@ -86,6 +86,9 @@ TEST_F(Keyboard, AddEditChooseAReminderDeleteAndUndoWithKeysAlone)
     EXPECT_EQ(focused()->objectName(), QStringLiteral("option4"));
     key(Qt::Key_Right);
     EXPECT_EQ(focused()->objectName(), QStringLiteral("option1"));
+    // Only the chosen option is a Tab stop: the one left behind is passed over.
+    key(Qt::Key_Tab);
+    EXPECT_NE(focused()->objectName(), QStringLiteral("option4"));
     key(Qt::Key_Escape);
     ASSERT_TRUE(waitForSheetClosed());
     const EDate withReminder = saved().at(store.indexOfEvent(addedId));
@@ -167,21 +170,41 @@ TEST_F(Keyboard, TabVisitsEveryControlOfTheFormOnceAndComesBackToTheTitle)
     key(Qt::Key_N, Qt::ControlModifier);
     waitForSheet();
     ASSERT_EQ(focused()->objectName(), QStringLiteral("titleEditor"));
-    QList<QQuickItem *> visited{focused()};
-    for (int i = 0; i < 40; ++i) {
-        key(Qt::Key_Tab);
-        if (focused() == visited.first())
-            break;
-        EXPECT_FALSE(visited.contains(focused())) << "visited twice: " << focused()->objectName().toStdString();
-        visited.append(focused());
-    }
-    ASSERT_EQ(focused(), visited.first()) << "Tab never came back to the title";
-    QStringList names;
-    for (QQuickItem *item : visited)
-        names.append(item->objectName());
+    // A theme's thumb is named by the slot it stands in.
+    const auto stopName = [](QQuickItem *item) {
+        const QQuickItem *slot = item->parentItem();
+        return slot && slot->objectName().startsWith(QLatin1String("theme-")) ? slot->objectName() : item->objectName();
+    };
+    // One round of Tab from the title back to it: the stops, in order.
+    const auto tabRound = [&] {
+        QStringList names{stopName(focused())};
+        QList<QQuickItem *> visited{focused()};
+        for (int i = 0; i < 40; ++i) {
+            key(Qt::Key_Tab);
+            if (focused() == visited.first())
+                break;
+            EXPECT_FALSE(visited.contains(focused())) << "visited twice: " << stopName(focused()).toStdString();
+            visited.append(focused());
+            names.append(stopName(focused()));
+        }
+        EXPECT_EQ(focused(), visited.first()) << "Tab never came back to the title";
+        return names;
+    };
+    const QStringList names = tabRound();
     for (const char *control : {"countDownToggle", "dayWheelControl", "monthWheelControl", "yearWheelControl",
                                 "saveButton", "sheetClose"})
         EXPECT_TRUE(names.contains(QLatin1String(control))) << control << " in " << names.join(u' ').toStdString();
-    // Every theme can be reached from its strip's one stop with the arrows, not with Tab.
-    EXPECT_LE(names.filter(QStringLiteral("theme-")).size(), 1);
+    // The strip of themes is one stop, the chosen theme; Right chooses the next, which takes
+    // that one stop over.
+    const QStringList themes = names.filter(QStringLiteral("theme-"));
+    ASSERT_EQ(themes.size(), 1) << names.join(u' ').toStdString();
+    while (stopName(focused()) != themes.first())
+        key(Qt::Key_Tab);
+    key(Qt::Key_Right);
+    const QString next = stopName(focused());
+    EXPECT_NE(next, themes.first());
+    EXPECT_TRUE(next.startsWith(QLatin1String("theme-")));
+    while (focused()->objectName() != QLatin1String("titleEditor"))
+        key(Qt::Key_Tab);
+    EXPECT_EQ(tabRound().filter(QStringLiteral("theme-")), QStringList{next});
 }

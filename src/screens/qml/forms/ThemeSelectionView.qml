@@ -15,21 +15,26 @@ Flickable {
             const thumb = themeRepeater.itemAt(i)
             if (thumb && thumb.themeId === selectedId) {
                 const next = themeRepeater.itemAt(Math.max(0, Math.min(themeRepeater.count - 1, i + step)))
-                if (next) {
-                    selectedId = next.themeId
-                    Qt.callLater(showSelected)
-                    Qt.callLater(focusSelected)
-                }
+                if (next)
+                    choose(next)
                 return
             }
         }
     }
-    function focusSelected() {
-        for (let i = 0; i < themeRepeater.count; ++i) {
-            const thumb = themeRepeater.itemAt(i)
-            if (thumb && thumb.themeId === selectedId && thumb.item)
-                thumb.item.forceActiveFocus(Qt.TabFocusReason)
+    // While the strip has the keys they move to the new choice first: the thumb that has the
+    // focus keeps its place in the Tab chain, so it must lose the focus before its choice.
+    function choose(thumb) {
+        if (hasKeys() && thumb.item)
+            thumb.item.forceActiveFocus(Qt.TabFocusReason)
+        selectedId = thumb.themeId
+        Qt.callLater(showSelected)
+    }
+    function hasKeys() {
+        for (let item = Window.activeFocusItem; item; item = item.parent) {
+            if (item === root)
+                return true
         }
+        return false
     }
 
     // The mouse's vertical wheel scrolls the strip sideways too.
@@ -90,8 +95,8 @@ Flickable {
                 objectName: "theme-" + themeId
                 sourceComponent: isPicture ? imageThumb : colorThumb
 
-                function pick(id) {
-                    root.selectedId = id
+                function pick() {
+                    root.choose(thumb)
                 }
 
                 Component {
@@ -108,7 +113,7 @@ Flickable {
                         Keys.onLeftPressed: root.chooseBeside(-1)
                         Keys.onRightPressed: root.chooseBeside(1)
                         onActiveFocusChanged: if (activeFocus) root.ensureVisible(thumb)
-                        onPicked: (id) => thumb.pick(id)
+                        onPicked: thumb.pick()
                     }
                 }
                 Component {
@@ -125,7 +130,7 @@ Flickable {
                         Keys.onLeftPressed: root.chooseBeside(-1)
                         Keys.onRightPressed: root.chooseBeside(1)
                         onActiveFocusChanged: if (activeFocus) root.ensureVisible(thumb)
-                        onPicked: (id) => thumb.pick(id)
+                        onPicked: thumb.pick()
                     }
                 }
             }

@@ -151,8 +151,10 @@ Item {
         do {
             next = (next - 1 + step + 4) % 4 + 1
         } while (next !== number && !optionItem(next).available)
-        choice.choose(next)
+        // Focus moves first: the option that loses it stops being a Tab stop only once it no
+        // longer has the focus (an item with the focus keeps its place in the Tab chain).
         optionItem(next).forceActiveFocus(Qt.TabFocusReason)
+        choice.choose(next)
     }
 
     component Option: Pressable {
