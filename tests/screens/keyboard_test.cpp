@@ -1,5 +1,7 @@
 #include "appscene.h"
 
+#include <support/logcapture.h>
+
 #include <QKeyEvent>
 
 // A person who never touches the mouse: every step goes in as key presses on the real scene,
@@ -10,6 +12,13 @@ namespace {
 class Keyboard : public AppScene
 {
 protected:
+    // Qt's own warnings: a key path that moves the focus in the wrong order is said there.
+    LogCapture log;
+    void TearDown() override
+    {
+        for (const QString &line : log.lines())
+            EXPECT_TRUE(line.startsWith(QLatin1String("tallowick."))) << line.toStdString();
+    }
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::keyClick(&scene->window(), k, modifiers);
@@ -114,6 +123,25 @@ TEST_F(Keyboard, AddEditChooseAReminderDeleteAndUndoWithKeysAlone)
     EXPECT_EQ(list.at(position).id, addedId);
     EXPECT_EQ(list.at(position).dateTitle, QStringLiteral("Exam day"));
     EXPECT_EQ(remindersOf(), reminders);
+}
+
+TEST_F(Keyboard, TheNoticesUndoIsReachedWithTabAndGivesTheKeysBackToThePage)
+{
+    const int before = store.count();
+    const QString shown = store.magicDates().at(store.currentPage()).id;
+    key(Qt::Key_Delete);
+    ASSERT_EQ(saved().size(), before - 1);
+    for (int i = 0; i < 12 && focused()->objectName() != QLatin1String("noticeAction"); ++i)
+        key(Qt::Key_Tab);
+    ASSERT_EQ(focused()->objectName(), QStringLiteral("noticeAction"));
+    key(Qt::Key_Return);
+    ASSERT_EQ(saved().size(), before);
+    EXPECT_EQ(store.magicDates().at(store.currentPage()).id, shown);
+    // The notice is gone and the page has the keys: the arrows move between events again.
+    EXPECT_NE(focused()->objectName(), QStringLiteral("noticeAction"));
+    const int page = store.currentPage();
+    key(page + 1 < store.count() ? Qt::Key_Right : Qt::Key_Left);
+    EXPECT_NE(store.currentPage(), page);
 }
 
 TEST_F(Keyboard, ArrowsAndHomeEndMoveBetweenEventsAndEscapeClosesTheList)

@@ -23,7 +23,11 @@ Item {
     property bool accessibilityHidden: false
     signal activated()
 
-    activeFocusOnTab: enabled && visible && !accessibilityHidden
+    readonly property bool tabStop: enabled && visible && !accessibilityHidden
+    // An item keeps its place in the Tab chain while it has the focus, so the focus goes
+    // first (to the enclosing scope: the page, the sheet) and the place after it.
+    activeFocusOnTab: tabStop || activeFocus
+    onTabStopChanged: if (!tabStop && activeFocus) focus = false
     // What is not shown is not offered either.
     Accessible.ignored: accessibilityHidden || !visible
     Accessible.role: role
