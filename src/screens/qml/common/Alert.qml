@@ -5,60 +5,27 @@ import Tallowick
 // Shown while `open` is true; any button closes it (after running its own signal). While it
 // is open it has the keyboard: Return or Space presses the focused button (the primary one
 // first), Left, Right and Tab move between the buttons, Escape closes it doing nothing.
-FocusScope {
+Modal {
     id: root
-    property bool open: false
     property string title
     property string message
     property string primaryText: qsTrId("OK")
     property string secondaryText        // empty: a single button
     signal primaryClicked()
     signal secondaryClicked()
-    signal closed()
 
-    anchors.fill: parent
-    visible: open
     z: 1000
+    initialFocus: drawing.item ? drawing.item.primary : null
     // Over the window's own content, outside the app's mirrored root: it mirrors by itself.
     LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
     LayoutMirroring.childrenInherit: true
     // An alert covers the whole window, whichever screen asked for it.
     onOpenChanged: {
-        if (!open) {
-            // The keys go back where they were.
-            if (focusBefore)
-                focusBefore.forceActiveFocus()
-            focusBefore = null
+        if (!open)
             return
-        }
         everOpened = true
         if (Window.window && parent !== Window.window.contentItem)
             parent = Window.window.contentItem
-        focusBefore = Window.activeFocusItem
-        Qt.callLater(focusPrimary)
-    }
-    property Item focusBefore: null
-    function focusPrimary() {
-        if (!open || !drawing.item)
-            return
-        root.forceActiveFocus()
-        drawing.item.primary.forceActiveFocus()
-    }
-
-    // Nothing behind the alert takes keys (or shortcuts) while it is open.
-    Keys.onShortcutOverride: (event) => { event.accepted = root.open }
-    Keys.onPressed: (event) => {
-        if (root.open && event.key === Qt.Key_Escape)
-            close()
-        event.accepted = root.open
-    }
-
-    // Owners that bind `open` to a flag clear the flag in onClosed; the binding then closes
-    // the alert and stays intact. Unbound alerts are closed here.
-    function close() {
-        closed()
-        if (open)
-            open = false
     }
 
     // Most alerts are never shown: their drawing is made the first time they open, and kept.
@@ -99,31 +66,19 @@ FocusScope {
                         width: parent.width - 32
                         spacing: 4
                         bottomPadding: 19
-                        Text {
+                        BalancedText {
                             objectName: "alertTitle"
-                            // Lines of even length: no word left alone on the last one.
-                            readonly property real slack: width - LineBreaks.balancedWidth(text, font, width)
-                            leftPadding: slack / 2
-                            rightPadding: slack / 2
                             width: parent.width
                             text: root.title
-                            textFormat: Text.PlainText
-                            wrapMode: Text.Wrap
                             horizontalAlignment: Text.AlignHCenter
                             font.pixelSize: 17
                             font.bold: true
                             color: "black"
                         }
-                        Text {
+                        BalancedText {
                             objectName: "alertMessage"
-                            // Lines of even length: no word left alone on the last one.
-                            readonly property real slack: width - LineBreaks.balancedWidth(text, font, width)
-                            leftPadding: slack / 2
-                            rightPadding: slack / 2
                             width: parent.width
                             text: root.message
-                            textFormat: Text.PlainText
-                            wrapMode: Text.Wrap
                             horizontalAlignment: Text.AlignHCenter
                             font.pixelSize: 13
                             color: "black"

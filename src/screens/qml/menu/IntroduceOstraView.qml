@@ -68,28 +68,16 @@ Column {
                     font.bold: true
                     color: root.color
                 }
-                Text {
+                BalancedText {
                     width: parent.width
                     text: qsTrId(appRow.modelData + ".title")
-                    // Lines of even length: no word left alone on the last one.
-                    readonly property real slack: width - LineBreaks.balancedWidth(text, font, width)
-                    leftPadding: LayoutMirroring.enabled ? slack : 0
-                    rightPadding: LayoutMirroring.enabled ? 0 : slack
-                    textFormat: Text.PlainText
-                    wrapMode: Text.Wrap
                     font.pixelSize: 17
                     font.bold: true
                     color: root.color
                 }
-                Text {
+                BalancedText {
                     width: parent.width
                     text: qsTrId(appRow.modelData + ".sub")
-                    // Lines of even length: no word left alone on the last one.
-                    readonly property real slack: width - LineBreaks.balancedWidth(text, font, width)
-                    leftPadding: LayoutMirroring.enabled ? slack : 0
-                    rightPadding: LayoutMirroring.enabled ? 0 : slack
-                    textFormat: Text.PlainText
-                    wrapMode: Text.Wrap
                     font.pixelSize: 14
                     color: root.color
                 }

@@ -21,16 +21,10 @@ Column {
             font.bold: true
             color: root.color
         }
-        Text {
+        BalancedText {
             objectName: "rateCopy"
-            // Lines of even length: no word left alone on the last one.
-            readonly property real slack: width - LineBreaks.balancedWidth(text, font, width)
-            leftPadding: LayoutMirroring.enabled ? slack : 0
-            rightPadding: LayoutMirroring.enabled ? 0 : slack
             width: parent.width
             text: qsTrId("Setting.reviewCopy")
-            textFormat: Text.PlainText
-            wrapMode: Text.Wrap
             font.pixelSize: 15
             lineHeightMode: Text.FixedHeight
             lineHeight: fontInfo.pixelSize * 1.2 + 3

@@ -84,19 +84,13 @@ Item {
             color: "white"
             opacity: 0.18
         }
-        Text {
+        BalancedText {
             id: waitingText
-            // Lines of even length: no word left alone on the last one.
-            readonly property real slack: width - LineBreaks.balancedWidth(text, font, width)
-            leftPadding: LayoutMirroring.enabled ? slack : 0
-            rightPadding: LayoutMirroring.enabled ? 0 : slack
             x: 12
             y: 8
             width: parent.width - 24
             //% "Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them."
             text: qsTrId("Setting.waitingForPermission")
-            textFormat: Text.PlainText
-            wrapMode: Text.Wrap
             font.pixelSize: 14
             font.bold: true
             color: "white"

@@ -3,35 +3,15 @@ import QtQuick
 
 // The app's notification settings: whether Tallowick may send reminders. It stands in for
 // the system's settings page and covers the whole window while open.
-FocusScope {
+Modal {
     id: root
-    property bool open: false
-    signal closed()
+    initialFocus: allowSwitch
 
     function show() {
         settings.reload()
-        focusBefore = Window.activeFocusItem
         open = true
-        Qt.callLater(() => allowSwitch.forceActiveFocus(Qt.TabFocusReason))
-    }
-    function close() {
-        open = false
-        closed()
-        if (focusBefore)
-            focusBefore.forceActiveFocus()
-        focusBefore = null
-    }
-    property Item focusBefore: null
-    // While it is open it has every key: Escape closes it.
-    Keys.onShortcutOverride: (event) => { event.accepted = root.open }
-    Keys.onPressed: (event) => {
-        if (root.open && event.key === Qt.Key_Escape)
-            root.close()
-        event.accepted = root.open
     }
 
-    anchors.fill: parent
-    visible: open
     z: 1100
     Rectangle { anchors.fill: parent; color: "#F2F2F7" }
 

@@ -51,15 +51,9 @@ Rectangle {
                     Accessible.role: Accessible.Heading
                     Accessible.name: text
                 }
-                Text {
+                BalancedText {
                     width: parent.width
                     text: qsTrId("Setting.notiTime")
-                    // Lines of even length: no word left alone on the last one.
-                    readonly property real slack: width - LineBreaks.balancedWidth(text, font, width)
-                    leftPadding: LayoutMirroring.enabled ? slack : 0
-                    rightPadding: LayoutMirroring.enabled ? 0 : slack
-                    textFormat: Text.PlainText
-                    wrapMode: Text.Wrap
                     font.pixelSize: 15
                     color: "white"
                 }

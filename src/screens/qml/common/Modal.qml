@@ -1,0 +1,49 @@
+import QtQuick
+
+// Something over the whole window that has the keyboard while `open`: nothing behind it takes
+// a key or a shortcut, Escape closes it, and when it closes the keys go back where they were.
+FocusScope {
+    id: root
+    property bool open: false
+    // Where the keys go once it is open.
+    property Item initialFocus: null
+    signal closed()
+
+    anchors.fill: parent
+    visible: open
+
+    // Owners that bind `open` to a flag clear the flag in onClosed; the binding then closes it
+    // and stays intact. Unbound ones are closed here.
+    function close() {
+        closed()
+        if (open)
+            open = false
+    }
+
+    property Item focusBefore: null
+    onOpenChanged: {
+        if (open) {
+            focusBefore = Window.activeFocusItem
+            // Once what it shows has been made.
+            Qt.callLater(takeKeys)
+            return
+        }
+        if (focusBefore)
+            focusBefore.forceActiveFocus()
+        focusBefore = null
+    }
+    function takeKeys() {
+        if (!open)
+            return
+        forceActiveFocus()
+        if (initialFocus)
+            initialFocus.forceActiveFocus(Qt.TabFocusReason)
+    }
+
+    Keys.onShortcutOverride: (event) => { event.accepted = root.open }
+    Keys.onPressed: (event) => {
+        if (root.open && event.key === Qt.Key_Escape)
+            root.close()
+        event.accepted = root.open
+    }
+}
