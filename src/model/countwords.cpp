@@ -9,15 +9,10 @@
 
 namespace CountWords {
 
-namespace {
-
-// Plural rules take an int; counts past it are beyond any real date anyway.
 int pluralNumber(qint64 days)
 {
     return int(std::min<qint64>(days, std::numeric_limits<int>::max()));
 }
-
-} // namespace
 
 Meaning meaningOf(const QString &count, const QString &ddate, std::optional<bool> countdown)
 {

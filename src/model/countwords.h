@@ -8,6 +8,10 @@
 // event's page.
 namespace CountWords {
 
+// A count of days as the number a plural rule takes (an int): counts past it are beyond any
+// real date anyway.
+int pluralNumber(qint64 days);
+
 // What the count text of an event (CalendarHelper::getDayCount) says.
 struct Meaning
 {

@@ -3,10 +3,10 @@
 #include <platform/localization.h>
 
 #include <QFontDatabase>
-#include <QHash>
 #include <QMutex>
 #include <QRegularExpression>
 #include <QResource>
+#include <QSet>
 
 namespace {
 
@@ -100,13 +100,13 @@ QStringList fallbacksAfter(const QString &first, const QString &text)
 QString substitutedFamily(const QStringList &families)
 {
     static QMutex mutex;
-    static QHash<QString, bool> made;
+    static QSet<QString> made;
     const QString cjk = families.value(families.indexOf(QRegularExpression(QStringLiteral("Noto Sans CJK .*"))));
     const QString name = QStringLiteral("Tallowick %1 %2").arg(families.constFirst(), cjk);
     const QMutexLocker locker(&mutex);
     if (!made.contains(name)) {
         QFont::insertSubstitutions(name, families);
-        made.insert(name, true);
+        made.insert(name);
     }
     return name;
 }

@@ -1,6 +1,7 @@
 #include "remindertext.h"
 
 #include <model/calendarhelper.h>
+#include <model/countwords.h>
 
 #include <QCoreApplication>
 
@@ -27,7 +28,7 @@ QString body(qint64 daysLeft)
         //% "Today is the day!"
         return qtTrId("Notification.today");
     //% "%n day(s) left"
-    return qtTrId("Notification.daysleft", int(std::min<qint64>(daysLeft, std::numeric_limits<int>::max())));
+    return qtTrId("Notification.daysleft", CountWords::pluralNumber(daysLeft));
 }
 
 } // namespace ReminderText

@@ -29,8 +29,9 @@ QStringList addCalendarEvents(QList<EDate> &events, const QList<ICalendarImport:
 // list is full. An event the list has (by id) stays as it is: a restore brings back what is
 // missing and never undoes a later change. A list that is still exactly the packaged
 // first-start events is replaced by the backup (moving to a new machine), as long as the
-// backup brings any event besides them (a sample event it holds too counts as skipped). Refused: a record that is no event or lacks a usable id, title or
-// date, and whatever no longer fits. Returns the ids of the events added.
+// backup brings any event besides them (a sample event it holds too counts as skipped).
+// Refused: a record that is no event or lacks a usable id, title or date, and whatever no
+// longer fits. Returns the ids of the events added.
 QStringList restoreBackup(QList<EDate> &events, const QList<EventBackup::Record> &records, TransferSummary &summary);
 
 } // namespace EventMerge

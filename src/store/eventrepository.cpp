@@ -31,6 +31,16 @@ using EventRules::newEventId;
 using EventRules::storedDay;
 using EventRules::themeWithId;
 
+// The reminders an event's stored choice asks for; none for "off", for no choice, and for a
+// count-up event (which has no reminders).
+std::optional<NotiDays> chosenReminder(const EDate &event)
+{
+    if (!event.repeatNotification || !event.countdown.value_or(true))
+        return std::nullopt;
+    const NotiDays option = notiDaysFromCode(*event.repeatNotification);
+    return option == NotiDays::off ? std::nullopt : std::optional<NotiDays>(option);
+}
+
 std::optional<StoreOutcome> titleRefusal(const QString &storedTitle)
 {
     switch (EventRules::checkTitle(storedTitle)) {
@@ -326,9 +336,8 @@ EventRepository::Result EventRepository::restore(const EDate &event, int at)
         events.insert(std::clamp<qsizetype>(at, 0, events.size()), event);
         // Its reminders went with it; they come back with it.
         NotificationHelper helper(m_center);
-        if (event.repeatNotification && event.countdown.value_or(true)
-            && helper.status() == AuthorizationStatus::Authorized)
-            helper.addNotification(event, notiDaysFromCode(*event.repeatNotification));
+        if (const auto option = chosenReminder(event); option && helper.status() == AuthorizationStatus::Authorized)
+            helper.addNotification(event, *option);
         return {StoreOutcome::Done, event.id, true};
     });
 }
@@ -407,17 +416,15 @@ void EventRepository::scheduleChosenReminders(const QList<EDate> &events, const 
     const bool allowed = helper.status() == AuthorizationStatus::Authorized;
     for (const QString &id : ids) {
         const EDate *event = find(events, id);
-        if (!event || !event->repeatNotification || !event->countdown.value_or(true))
-            continue;
-        const NotiDays option = notiDaysFromCode(*event->repeatNotification);
-        if (option == NotiDays::off)
+        const auto option = event ? chosenReminder(*event) : std::nullopt;
+        if (!option)
             continue;
         // Not allowed: the choice is kept, and allowing reminders schedules it.
         if (!allowed) {
             ++summary.remindersWaiting;
             continue;
         }
-        helper.addNotification(*event, option);
+        helper.addNotification(*event, *option);
         ++summary.remindersScheduled;
     }
 }
@@ -431,11 +438,8 @@ void EventRepository::setNotificationsAllowed(bool allowed)
     // Under the settings lock: no event can change between reading its choice and scheduling.
     NotificationHelper helper(m_center);
     for (const EDate &event : read().events) {
-        if (!event.repeatNotification || !event.countdown.value_or(true))
-            continue;
-        const NotiDays option = notiDaysFromCode(*event.repeatNotification);
-        if (option != NotiDays::off)
-            helper.addNotification(event, option);
+        if (const auto option = chosenReminder(event))
+            helper.addNotification(event, *option);
     }
 }
 
@@ -449,7 +453,7 @@ int EventRepository::renewYearlyRemindersLocked(const QList<EDate> &events)
 {
     QList<const EDate *> yearly;
     for (const EDate &event : events) {
-        if (event.repeatsYearly() && event.repeatNotification && notiDaysFromCode(*event.repeatNotification) != NotiDays::off)
+        if (event.repeatsYearly() && chosenReminder(event))
             yearly.append(&event);
     }
     if (yearly.isEmpty() || m_center.authorizationStatus() != AuthorizationStatus::Authorized)
@@ -471,7 +475,7 @@ int EventRepository::renewYearlyRemindersLocked(const QList<EDate> &events)
         if (armed)
             continue;
         qCInfo(lcStore).noquote() << "Reminders of" << event->dateTitle << "renewed for" << next->day.toString(Qt::ISODate);
-        helper.addNotification(*event, notiDaysFromCode(*event->repeatNotification));
+        helper.addNotification(*event, *chosenReminder(*event));
         ++renewed;
     }
     return renewed;

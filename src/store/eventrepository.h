@@ -172,12 +172,12 @@ private:
     Result transact(Apply apply, AfterSave afterSave);
     template<typename Apply>
     Result transact(Apply apply);
-    // Schedules the stored reminder choices of these events as the permission allows, and
-    // counts them in `summary`.
     // Merges outside events into the list in one step (the ids of those added come back) and
     // schedules the reminders the added ones chose.
     using Merge = std::function<QStringList(QList<EDate> &events, TransferSummary &summary)>;
     TransferResult mergeInOneStep(const Merge &merge);
+    // Schedules the stored reminder choices of these events as the permission allows, and
+    // counts them in `summary`.
     void scheduleChosenReminders(const QList<EDate> &events, const QStringList &ids, TransferSummary &summary);
     // Saves `events` over what `list` read (keeping an unreadable list aside first) and makes
     // `list` say what is saved now. False, and nothing saved, when that fails.

@@ -143,15 +143,12 @@ StoreOutcome UserData::changeEvent(const QString &id, const EventChange &change)
 StoreOutcome UserData::deleteEvent(const QString &id)
 {
     const EventRepository::Result result = m_repository.remove(id);
-    // What is put back is the event as it was saved when it went, not as this store saw it.
-    std::optional<Deleted> deleted;
-    if (result.removed)
-        deleted = Deleted{*result.removed, result.removedAt};
     adopt(result.list);
-    if (deleted) {
-        m_deleted = deleted;
+    if (result.removed) {
+        // What is put back is the event as it was saved when it went, not as this store saw it.
+        m_deleted = Deleted{*result.removed, result.removedAt};
         Q_EMIT undoChanged();
-        Q_EMIT eventDeleted(deleted->event.dateTitle);
+        Q_EMIT eventDeleted(result.removed->dateTitle);
     }
     return result.outcome;
 }

@@ -13,7 +13,7 @@ using Kind = CountWords::Meaning::Kind;
 
 QString labelFor(const CountWords::Meaning &meaning, bool countdown, WidgetFamily family)
 {
-    const int n = int(std::min<qint64>(meaning.days, std::numeric_limits<int>::max()));
+    const int n = CountWords::pluralNumber(meaning.days);
     if (meaning.kind == Kind::Today) {
         //% "today"
         return qtTrId("Event.today");

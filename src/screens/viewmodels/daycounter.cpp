@@ -32,27 +32,42 @@ QString DayCounter::getRightDateFormat(const QString &ddate) const
     return CalendarHelper::getRightDateFormat(ddate);
 }
 
+namespace {
+
+// The occurrence a yearly event counts to; none for any other event.
+std::optional<EventOccurrence> nextOccurrenceOf(const QString &ddate, bool yearly)
+{
+    return yearly ? CalendarHelper::nextOccurrence(ddate, Clock::now()) : std::nullopt;
+}
+
+QString countedDateOf(const QString &ddate, const std::optional<EventOccurrence> &occurrence)
+{
+    return occurrence ? occurrence->day.toString(Qt::ISODate) : ddate;
+}
+
+QString occurrenceTextOf(const std::optional<EventOccurrence> &occurrence)
+{
+    return occurrence ? CalendarHelper::occurrenceText(occurrence->ordinal) : QString();
+}
+
+} // namespace
+
 QString DayCounter::countedDate(const QString &ddate, bool yearly) const
 {
-    if (!yearly)
-        return ddate;
-    const auto occurrence = CalendarHelper::nextOccurrence(ddate, Clock::now());
-    return occurrence ? occurrence->day.toString(Qt::ISODate) : ddate;
+    return countedDateOf(ddate, nextOccurrenceOf(ddate, yearly));
 }
 
 QString DayCounter::occurrenceText(const QString &ddate, bool yearly) const
 {
-    if (!yearly)
-        return QString();
-    const auto occurrence = CalendarHelper::nextOccurrence(ddate, Clock::now());
-    return occurrence ? CalendarHelper::occurrenceText(occurrence->ordinal) : QString();
+    return occurrenceTextOf(nextOccurrenceOf(ddate, yearly));
 }
 
 QString DayCounter::eventDate(const QString &ddate, bool yearly) const
 {
-    const QString date = CalendarHelper::getRightDateFormat(countedDate(ddate, yearly));
-    const QString occurrence = occurrenceText(ddate, yearly);
-    return occurrence.isEmpty() ? date : date + QStringLiteral(" · ") + occurrence;
+    const auto occurrence = nextOccurrenceOf(ddate, yearly);
+    const QString date = CalendarHelper::getRightDateFormat(countedDateOf(ddate, occurrence));
+    const QString which = occurrenceTextOf(occurrence);
+    return which.isEmpty() ? date : date + QStringLiteral(" · ") + which;
 }
 
 QString DayCounter::spokenPage(const QString &title, const QString &ddate, bool countdown, bool yearly) const
@@ -60,9 +75,10 @@ QString DayCounter::spokenPage(const QString &title, const QString &ddate, bool 
     if (!yearly)
         return CountWords::pageText(title, ddate, countdown);
     // A yearly event counts down to its next occurrence, and says which one it is.
-    const QString page = CountWords::pageText(title, countedDate(ddate, true), true);
-    const QString occurrence = occurrenceText(ddate, true);
-    return occurrence.isEmpty() ? page : page + QStringLiteral(", ") + occurrence;
+    const auto occurrence = nextOccurrenceOf(ddate, true);
+    const QString page = CountWords::pageText(title, countedDateOf(ddate, occurrence), true);
+    const QString which = occurrenceTextOf(occurrence);
+    return which.isEmpty() ? page : page + QStringLiteral(", ") + which;
 }
 
 void DayCounter::scheduleNextTick()

@@ -71,7 +71,8 @@ public:
     bool hasEvent() const;
 
     // Fills the form from the event at `currentPage`: its title, direction (kept when the
-    // event has none), whether it repeats, theme (1003 when it has none) and date. False when there is no such event.
+    // event has none), whether it repeats, theme (1003 when it has none) and date. False when
+    // there is no such event.
     Q_INVOKABLE bool load();
     // Fills the add form with an event to add (a shared event's, for the person to confirm).
     void fill(const EventDraft &draft);

@@ -3,8 +3,9 @@ import Tallowick
 import Tallowick as T
 
 // The body both event forms share, dressed in the line colour of `event` (without one, of the
-// theme chosen): the direction switch, the yearly switch (counting down), the title with its counter, the date wheel, the theme
-// strip and, kept in reach at the bottom whatever the window's height, the save button.
+// theme chosen): the direction switch, the yearly switch (counting down), the title with its
+// counter, the date wheel, the theme strip and, kept in reach at the bottom whatever the
+// window's height, the save button.
 // Tab goes through them in that order (the view follows the focus); Return saves.
 FocusScope {
     id: root

@@ -76,8 +76,9 @@ Rectangle {
             if (event.modifiers & Qt.ControlModifier) {
                 if (event.key === Qt.Key_Up || event.key === Qt.Key_Down) {
                     const from = list.currentIndex
-                    root.moveOne(from, event.key === Qt.Key_Up ? -1 : 1)
-                    list.currentIndex = Math.max(0, Math.min(list.count - 1, from + (event.key === Qt.Key_Up ? -1 : 1)))
+                    const step = event.key === Qt.Key_Up ? -1 : 1
+                    root.moveOne(from, step)
+                    list.currentIndex = Math.max(0, Math.min(list.count - 1, from + step))
                     event.accepted = true
                 }
             } else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter || event.key === Qt.Key_Space) {

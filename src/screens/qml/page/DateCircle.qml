@@ -21,9 +21,6 @@ Item {
     signal sheetRequested(string mode)
 
     readonly property color fontColor: Colors.hex(event ? event.fontColor : "")
-    // Where the texts end and the count begins, for the pager to keep the picture between.
-    readonly property real textsBottom: texts.y + texts.height
-    readonly property real countTop: countColumn.y
 
     // The x of an item `itemWidth` wide that stands `margin` from the page's leading edge: the
     // left one, or the right one when the layout is mirrored.
@@ -86,7 +83,7 @@ Item {
             // Two lines of the full size at the most; a longer or wider title shrinks. Each line
             // is one fixed height whatever the size, so the box holds two lines and never three:
             // shrinking stops once the title fits in two (a limit of lines would cut it instead).
-            height: Math.ceil(35 * 1.25) * 2
+            height: lineHeight * 2
             lineHeightMode: Text.FixedHeight
             lineHeight: Math.ceil(35 * 1.25)
             verticalAlignment: Text.AlignTop
