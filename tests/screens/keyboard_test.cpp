@@ -144,6 +144,31 @@ TEST_F(Keyboard, TheNoticesUndoIsReachedWithTabAndGivesTheKeysBackToThePage)
     EXPECT_NE(store.currentPage(), page);
 }
 
+TEST_F(Keyboard, TheNotificationSettingsReachedFromTheAlertGiveTheKeysBackToTheReminders)
+{
+    NotificationCenter().setAuthorizationStatus(AuthorizationStatus::Denied);
+    // A count-down event, which may have reminders.
+    store.addEvent(localTime(2027, 2, 1, 12), QStringLiteral("Exam"), true, 1003);
+    ASSERT_TRUE(waitUntil([&] { return store.count() > 0 && store.magicDates().at(store.currentPage()).dateTitle == QLatin1String("Exam"); }, 3000));
+    key(Qt::Key_R, Qt::ControlModifier);
+    waitForSheet();
+    // Choosing a reminder while they are off: the alert says so, Return opens the settings.
+    key(Qt::Key_Right);
+    ASSERT_TRUE(waitUntil([&] { return scene->find(QStringLiteral("permissionAlert"))->property("open").toBool(); }, 2000));
+    key(Qt::Key_Return);
+    QObject *settings = scene->find(QStringLiteral("notificationSettingsPage"));
+    ASSERT_TRUE(waitUntil([&] { return settings->property("open").toBool(); }, 2000));
+    scene->settle(100);
+    EXPECT_EQ(focused()->objectName(), QStringLiteral("allowSwitch"));
+    // Escape closes the settings; the keys are in the reminders again, and Escape closes them.
+    key(Qt::Key_Escape);
+    ASSERT_FALSE(settings->property("open").toBool());
+    ASSERT_TRUE(sheetOpen());
+    EXPECT_TRUE(focused()->objectName().startsWith(QLatin1String("option"))) << focused()->objectName().toStdString();
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(waitForSheetClosed());
+}
+
 TEST_F(Keyboard, ArrowsAndHomeEndMoveBetweenEventsAndEscapeClosesTheList)
 {
     ASSERT_GE(store.count(), 3);

@@ -35,9 +35,22 @@ FocusScope {
     function takeKeys() {
         if (!open)
             return
+        // What has the keys now gets them back: it may have changed since this opened (an
+        // alert whose button opened this has closed meanwhile and given the keys back).
+        const current = Window.activeFocusItem
+        if (current && !holds(current))
+            focusBefore = current
         forceActiveFocus()
         if (initialFocus)
             initialFocus.forceActiveFocus(Qt.TabFocusReason)
+    }
+
+    function holds(item) {
+        for (let inside = item; inside; inside = inside.parent) {
+            if (inside === root)
+                return true
+        }
+        return false
     }
 
     Keys.onShortcutOverride: (event) => { event.accepted = root.open }
