@@ -11,7 +11,9 @@ namespace {
 
 const QString kStorePrefix = QStringLiteral("https://apps.ostrastudio.example/app/");
 // The desktop's software centre (GNOME Software, Discover) shows an app's page, with its
-// reviews, for a link of this scheme with the app's id.
+// reviews, for a link of this scheme with the app's id: "appstream:ID", which both read like
+// "appstream://ID". Written as a path the id keeps its capitals, which a link's host loses
+// (QUrl lowers it, as host names are case-blind; app ids are not).
 const QString kSoftwareCentreScheme = QStringLiteral("appstream");
 
 struct AppEntry
@@ -37,7 +39,7 @@ StoreLinks::Opener &opener()
 
 QString StoreLinks::reviewLink()
 {
-    return kSoftwareCentreScheme + QStringLiteral("://") + QLatin1String(AppInfo::kAppId);
+    return kSoftwareCentreScheme + QLatin1Char(':') + QLatin1String(AppInfo::kAppId);
 }
 
 QString StoreLinks::studioLink()
@@ -68,7 +70,7 @@ bool StoreLinks::openLink(const QString &link)
     const bool web = url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http");
     // The software centre's page of this app, and nothing else of that scheme.
     const bool ownPage = link == reviewLink();
-    if (link.isEmpty() || !url.isValid() || !(web || ownPage) || url.host().isEmpty())
+    if (link.isEmpty() || !url.isValid() || !(ownPage || (web && !url.host().isEmpty())))
         return false;
     qCInfo(lcStoreLinks).noquote() << "open" << url.toString();
     if (opener())
