@@ -35,6 +35,8 @@ test_packages=(
   # the app on an X server of its own with a window manager, read by a screen reader's bus,
   # driven by keys and the mouse, its windows read and pictured
   xvfb openbox x11-utils imagemagick at-spi2-core python3-pyatspi xdotool
+  # the app on a Wayland compositor of its own (headless), through Qt's Wayland plug-in
+  sway qt6-wayland
   # an independent reader of the calendars Tallowick writes, with its repeating rules
   python3-icalendar python3-recurring-ical-events
 )
