@@ -32,15 +32,20 @@ WindowKeeper::WindowKeeper(QQuickWindow *window, UserData &store, WindowMemory r
         // Nor is the size this keeper made it to fit a smaller screen: on a larger one the
         // window comes back at the size the person left it at.
         const bool fitted = m_fitted && m_window->size() == *m_fitted;
-        if (m_keepSize && m_window->windowStates() == Qt::WindowNoState && m_window->isVisible() && !fitted) {
+        // Nor is the size a desktop gives the window as it first shows it (a tiling one fills
+        // the screen): only what comes after the first frame.
+        if (m_keepSize && m_shown && m_window->windowStates() == Qt::WindowNoState && !fitted) {
             m_size = m_window->size();
             m_delay.start();
         }
     };
     connect(m_window, &QWindow::widthChanged, this, resized);
     connect(m_window, &QWindow::heightChanged, this, resized);
-    if (fitToScreen)
-        connect(m_window, &QQuickWindow::frameSwapped, this, &WindowKeeper::fitOnScreen, Qt::SingleShotConnection);
+    connect(m_window, &QQuickWindow::frameSwapped, this, [this, fitToScreen] {
+        m_shown = true;
+        if (fitToScreen)
+            fitOnScreen();
+    }, Qt::SingleShotConnection);
 }
 
 WindowKeeper::~WindowKeeper()

@@ -41,6 +41,7 @@ private:
     WindowMemory m_saved;
     std::optional<QSize> m_size;
     std::optional<QSize> m_fitted;
+    bool m_shown = false;
     bool m_keepSize;
     QString m_path;
     QTimer m_delay;

@@ -41,6 +41,12 @@ TEST_F(Keeper, TheSizeAndEventThePersonLeavesComeBackAtTheNextStart)
 {
     {
         WindowKeeper keeper(&window, store, WindowMemory::read(path), true, false);
+        // The size a desktop gives the window as it shows it (a tiling one) is not the person's.
+        window.resize(1280, 800);
+        keeper.save();
+        EXPECT_FALSE(WindowMemory::read(path).size.has_value());
+        window.requestUpdate();
+        QTest::qWait(100);
         window.resize(420, 540);
         store.setCurrentPage(1);
         QTest::qWait(50);
