@@ -99,10 +99,11 @@ env = dict(os.environ, HOME=scratch, XDG_CONFIG_HOME=scratch + "/config", XDG_DA
 env.pop("WAYLAND_DISPLAY", None)
 env.pop("QT_QPA_PLATFORMTHEME", None)
 os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700)
-display = ":%d" % (90 + os.getpid() % 100)
-env["DISPLAY"] = display
-xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten", "tcp"],
-                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+# The X server picks a free display and says which.
+display_pipe = os.pipe()
+xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(display_pipe[1]), "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten",
+                         "tcp"], pass_fds=(display_pipe[1],), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+env["DISPLAY"] = ":" + os.read(display_pipe[0], 16).decode().strip()
 processes = [xvfb]
 try:
     if not wait_for(lambda: subprocess.run(["xdpyinfo"], env=env, capture_output=True).returncode == 0):
