@@ -11,9 +11,10 @@ app_packages=(
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
   qml6-module-qtquick-window qml6-module-qtquick-templates
   qml6-module-qtqml-workerscript
-  # the file dialog of the calendar and backup actions, and the folder model its own one uses
-  qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
-  libicu-dev libplist-dev libical-dev
+  # the file dialog of the calendar and backup actions: the desktop's own through the XDG
+  # portal, else Qt's, and the folder model that one uses
+  qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel qt6-xdgdesktopportal-platformtheme
+  libicu-dev libplist-dev libical-dev libxcb1-dev
   fonts-inter fonts-lato fontconfig
   # titles in every script: Korean, Japanese and Chinese; Arabic, Hebrew, Devanagari, Thai
   # and the rest of Noto's core scripts; emoji in colour
@@ -31,8 +32,11 @@ test_packages=(
   dpkg-dev fakeroot file lintian man-db zsh
   # a private session bus with a notification daemon that records what it is sent
   dbus-daemon python3-dbusmock python3-dbus
-  # the app on an X server of its own, read by a screen reader's bus and driven by keys
-  xvfb at-spi2-core python3-pyatspi xdotool
+  # the app on an X server of its own with a window manager, read by a screen reader's bus,
+  # driven by keys and the mouse, its windows read and pictured
+  xvfb openbox x11-utils imagemagick at-spi2-core python3-pyatspi xdotool
+  # the app on a Wayland compositor of its own (headless), through Qt's Wayland plug-in
+  sway qt6-wayland
   # an independent reader of the calendars Tallowick writes, with its repeating rules
   python3-icalendar python3-recurring-ical-events
 )

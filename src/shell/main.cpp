@@ -3,11 +3,16 @@
 #include "screenshot.h"
 #include "singleinstance.h"
 #include "startupwarmup.h"
+#include "windowactivation.h"
+#include "windowfit.h"
+#include "windowkeeper.h"
+#include "windowmemory.h"
 
 #include <platform/appinfo.h>
 #include <platform/clock.h>
 #include <platform/diagnostics.h>
 #include <platform/localization.h>
+#include <screens/viewmodels/desktopfilechooser.h>
 #include <store/userdata.h>
 
 #include <QGuiApplication>
@@ -15,6 +20,7 @@
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQuickWindow>
+#include <QScreen>
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <cstdio>
@@ -55,7 +61,13 @@ int main(int argc, char *argv[])
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     }
 
+    // Read before the application object: Qt's X11 plug-in takes the startup id away.
+    const Activation startActivation = Activation::fromEnvironment(options.link);
+    // A picture opens no file dialog.
+    if (!options.screenshot())
+        DesktopFileChooser::choosePortalTheme();
     QGuiApplication app(argc, argv);
+    DesktopFileChooser::forgetThemeChoice();
     // The desktop ties the windows to the desktop entry by these: the desktop file name (the
     // app id on Wayland) and, on X11, the class of WM_CLASS, which is the application name and
     // the entry's StartupWMClass. People see the display name.
@@ -74,24 +86,36 @@ int main(int argc, char *argv[])
 
     SingleInstance instance;
     if (!options.screenshot()) {
-        if (instance.handOver(options.link))
+        if (instance.handOver(startActivation))
             return 0;
         // A start at the same moment may have become the running app in between: hand over
         // to it rather than run beside it. Without a socket at all, this app runs alone.
-        if (!instance.listen() && instance.handOver(options.link))
+        if (!instance.listen() && instance.handOver(startActivation))
             return 0;
     }
 
     StartupWarmUp warmUp;
     UserData store;
     LinkRouter router(store);
+    // The event shown when the app was left, and its window's size: within the screen's free
+    // area (a size given on the command line, and a picture's, are taken as they are).
+    const WindowMemory remembered = WindowMemory::read();
+    if (const int page = store.indexOfEvent(remembered.eventId); page >= 0)
+        store.setCurrentPage(page);
+    QSize size = options.size.value_or(WindowFit::kPhoneSize);
+    const bool fitToScreen = !options.size && !options.screenshot();
+    if (fitToScreen && QGuiApplication::primaryScreen()) {
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        size = WindowFit::fit(remembered.size.value_or(WindowFit::kPhoneSize),
+                              WindowFit::roomBeforeShow(available, QGuiApplication::platformName()));
+    }
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine.setInitialProperties({
         {QStringLiteral("userData"), QVariant::fromValue(&store)},
         {QStringLiteral("screenshotMode"), options.screenshot()},
-        {QStringLiteral("width"), options.size.value_or(QSize(390, 844)).width()},
-        {QStringLiteral("height"), options.size.value_or(QSize(390, 844)).height()},
+        {QStringLiteral("width"), size.width()},
+        {QStringLiteral("height"), size.height()},
     });
     const QUrl appWindow(QStringLiteral("qrc:/qt/qml/Tallowick/qml/app/AppWindow.qml"));
     // Compiling the screens needs no fonts: it runs while the faces are being added. The window
@@ -106,18 +130,16 @@ int main(int argc, char *argv[])
     // A link that starts the app is applied too, so a tap on a widget always lands on its page.
     if (!options.link.isEmpty())
         router.open(options.link);
-    QObject::connect(&instance, &SingleInstance::activated, &app, [&](const QString &link) {
+    QObject::connect(&instance, &SingleInstance::activated, &app, [&](const QString &link, const Activation &activation) {
         if (!link.isEmpty())
             router.open(link);
-        if (window) {
-            window->show();
-            window->raise();
-            window->requestActivate();
-        }
+        WindowActivation::activate(window, activation, QGuiApplication::platformName());
     });
 
     if (options.screenshot())
         return saveFirstSettledFrame(app, window, options.screenshotPath);
+    WindowKeeper keeper(window, store, remembered, !options.size, fitToScreen);
+    WindowActivation::activateFirstWindow(window, QGuiApplication::platformName());
     // Once the first frame is shown, the window follows what other programs change (nothing of
     // it stands between a start and its first frame).
     if (window)

@@ -7,6 +7,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocalSocket>
 
 #include <sys/socket.h>
@@ -25,6 +27,31 @@ constexpr qint64 kMaxMessage = 64 * 1024;
 // The running app's answers: the link is taken (and acted on), or refused (and dropped).
 const QByteArray kTaken = QByteArrayLiteral("ok");
 const QByteArray kRefused = QByteArrayLiteral("refused");
+
+// A start with a token sends one line of JSON; a line that is not an object is a bare link, as
+// earlier starts send it (a link never starts with a brace).
+QByteArray encode(const Activation &activation)
+{
+    if (activation.activationToken.isEmpty() && activation.startupId.isEmpty())
+        return activation.link.toUtf8();
+    QJsonObject message{{QStringLiteral("link"), activation.link}};
+    if (!activation.activationToken.isEmpty())
+        message.insert(QStringLiteral("activationToken"), activation.activationToken);
+    if (!activation.startupId.isEmpty())
+        message.insert(QStringLiteral("startupId"), activation.startupId);
+    return QJsonDocument(message).toJson(QJsonDocument::Compact);
+}
+
+Activation decode(const QByteArray &line)
+{
+    if (line.startsWith('{')) {
+        const QJsonObject message = QJsonDocument::fromJson(line).object();
+        return Activation{message.value(QStringLiteral("link")).toString(),
+                          message.value(QStringLiteral("activationToken")).toString(),
+                          message.value(QStringLiteral("startupId")).toString()};
+    }
+    return Activation{QString::fromUtf8(line), {}, {}};
+}
 
 bool peerIsThisUser(qintptr descriptor)
 {
@@ -52,7 +79,17 @@ QString SingleInstance::defaultSocketPath()
     return UserDirs::runtimeDir() + QStringLiteral("/tallowick/app.socket");
 }
 
+Activation Activation::fromEnvironment(const QString &link)
+{
+    return Activation{link, qEnvironmentVariable("XDG_ACTIVATION_TOKEN"), qEnvironmentVariable("DESKTOP_STARTUP_ID")};
+}
+
 bool SingleInstance::handOver(const QString &link)
+{
+    return handOver(Activation{link, {}, {}});
+}
+
+bool SingleInstance::handOver(const Activation &activation)
 {
     QLocalSocket socket;
     socket.connectToServer(m_socketPath);
@@ -63,8 +100,8 @@ bool SingleInstance::handOver(const QString &link)
         qCWarning(lcShell).noquote() << "The socket" << m_socketPath << "belongs to another user; not handing over";
         return false;
     }
-    const QByteArray message = link.toUtf8();
-    if (message.size() > kMaxMessage || message.contains('\n')) {
+    const QByteArray message = encode(activation);
+    if (message.size() > kMaxMessage || message.contains('\n') || activation.link.contains(QLatin1Char('\n'))) {
         // The running app would refuse it (see acceptConnection); this start must still not
         // become a second app.
         qCWarning(lcShell) << "The link is not one line of at most" << kMaxMessage << "bytes; not handed over";
@@ -139,7 +176,9 @@ void SingleInstance::acceptConnection()
                 return;
             }
             answer(kTaken);
-            Q_EMIT activated(QString::fromUtf8(line).trimmed());
+            Activation activation = decode(line.trimmed());
+            activation.link = activation.link.trimmed();
+            Q_EMIT activated(activation.link, activation);
         });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     }

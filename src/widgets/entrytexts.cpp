@@ -38,8 +38,11 @@ QString labelFor(const CountWords::Meaning &meaning, bool countdown, WidgetFamil
 EntryTexts entryTexts(const WidgetContent &entry, WidgetFamily family)
 {
     const GroupDateHelper helper;
-    const QString count = helper.getDayCount(entry.ddate, entry.countdown);
+    QString count = helper.getDayCount(entry.ddate, entry.countdown);
     const CountWords::Meaning meaning = CountWords::meaningOf(count, entry.ddate, entry.countdown);
+    // The label says "ago": the number beside it is the days since, never a negative one.
+    if (meaning.kind == Kind::DaysAgo)
+        count = QString::number(meaning.days);
     // A yearly event's record counts to its next occurrence; the date says which one it is.
     QString date = helper.getRightDateFormat(entry.ddate);
     if (entry.repeatsYearly && entry.occurrence && *entry.occurrence > 0 && *entry.occurrence < 10000)

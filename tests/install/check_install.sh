@@ -36,6 +36,8 @@ check_tree() {
   grep -qx "MimeType=x-scheme-handler/tallowick;" "$app_entry" || fail "no scheme handler"
   grep -qx "Icon=$app_id" "$app_entry" || fail "the app's entry names another icon"
   grep -qx "StartupWMClass=$app_id" "$app_entry" || fail "the app's entry names another window class"
+  # The launcher shows that the app is starting and hands it what raises its window.
+  grep -qx "StartupNotify=true" "$app_entry" || fail "the app's entry does not ask for startup notification"
   grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$tree/share/metainfo/$app_id.metainfo.xml" \
     || fail "the metainfo launches another desktop entry"
 }

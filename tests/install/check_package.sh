@@ -22,7 +22,7 @@ lintian --fail-on error,warning --display-info "$deb" 2>&1 | grep -v 'running wi
 depends=$(dpkg-deb --field "$deb" Depends)
 for package in qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates \
                qml6-module-qtqml-workerscript qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel \
-               qt6-qpa-plugins libqt6quick6 libqt6widgets6 libicu; do
+               qt6-qpa-plugins qt6-xdgdesktopportal-platformtheme libqt6quick6 libqt6widgets6 libicu; do
   [[ $depends == *"$package"* ]] || fail "Depends lacks $package: $depends"
 done
 

@@ -159,3 +159,48 @@ TEST_F(Mirroring, ALatinTitleKeepsItsOrderInsideAnArabicSentence)
     EXPECT_GT(stop, seven);
     EXPECT_LT(stop - seven, 30);
 }
+
+// In Arabic the add form's direction switch shows its knob under the half that is chosen (the
+// right one for counting down), and the arrows choose the half they point at; the summary's
+// rows read from the right, the reorder handle alone at the left edge.
+TEST_F(Mirroring, ArabicChoicesAndRowsStandOnTheirMirroredSides)
+{
+    LanguageScene arabic(QStringLiteral("ar_EG"));
+    arabic.present(QStringLiteral("add"));
+    QQuickItem *toggle = arabic.find(QStringLiteral("countDownToggle"));
+    ASSERT_TRUE(toggle);
+    const auto knobCentre = [&] {
+        arabic.scene().settle(500);
+        return sceneRect(arabic.find(QStringLiteral("countDownKnob"))).center().x();
+    };
+    for (const bool countDown : {true, false}) {
+        toggle->setProperty("countDown", countDown);
+        const QRectF chosen = sceneRect(arabic.find(countDown ? QStringLiteral("countDownChoice") : QStringLiteral("countUpChoice")));
+        EXPECT_TRUE(chosen.contains(QPointF(knobCentre(), chosen.center().y()))) << "count down " << countDown;
+    }
+    toggle->forceActiveFocus();
+    QTest::keyClick(&arabic.scene().window(), Qt::Key_Right);
+    EXPECT_TRUE(toggle->property("countDown").toBool());
+    QTest::keyClick(&arabic.scene().window(), Qt::Key_Left);
+    EXPECT_FALSE(toggle->property("countDown").toBool());
+    arabic.dismiss();
+
+    arabic.present(QStringLiteral("overview"));
+    const QRectF handle = sceneRect(arabic.findAll(QStringLiteral("reorderHandle0")).value(0));
+    ASSERT_FALSE(handle.isEmpty());
+    EXPECT_LT(handle.right(), 390 / 4);
+    qreal readingEdge = -1;
+    for (const char *part : {"cellTitle", "cellDate", "cellCount"}) {
+        QQuickItem *text = arabic.findAll(QLatin1String(part)).value(0);
+        ASSERT_TRUE(text) << part;
+        const QRectF box = sceneRect(text);
+        // Drawn from the right edge of the cell, clear of the handle.
+        EXPECT_EQ(text->property("effectiveHorizontalAlignment").toInt(), int(Qt::AlignRight)) << part;
+        EXPECT_GT(box.left(), handle.right()) << part;
+        if (readingEdge < 0)
+            readingEdge = box.right();
+        EXPECT_NEAR(box.right(), readingEdge, 0.5) << part;
+    }
+    EXPECT_GT(readingEdge, 390 - 40);
+    arabic.scene().grab(QStringLiteral("mirroring-ar-summary"));
+}

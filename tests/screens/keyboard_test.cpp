@@ -261,3 +261,19 @@ TEST_F(Keyboard, TabVisitsEveryControlOfTheFormOnceAndComesBackToTheTitle)
         key(Qt::Key_Tab);
     EXPECT_EQ(tabRound().filter(QStringLiteral("theme-")), QStringList{next});
 }
+
+// Return saves the form wherever the keys are in it, the colour strip's chosen theme included
+// (Space still picks a theme).
+TEST_F(Keyboard, ReturnOnTheColourStripSavesTheForm)
+{
+    const int before = store.count();
+    key(Qt::Key_N, Qt::ControlModifier);
+    waitForSheet();
+    type(QStringLiteral("Strip trip"));
+    const auto onStrip = [&] { return focused() && focused()->parentItem() && focused()->parentItem()->objectName().startsWith(QLatin1String("theme-")); };
+    for (int i = 0; i < 12 && !onStrip(); ++i)
+        key(Qt::Key_Tab);
+    ASSERT_TRUE(onStrip());
+    key(Qt::Key_Return);
+    EXPECT_TRUE(waitUntil([&] { return !sheetOpen() && saved().size() == before + 1; }, 3000));
+}

@@ -443,8 +443,8 @@ TEST(RateUs, TheStarsOpenTheReviewFormOfTheAppsStorePage)
 
     tap(scene, stars);
     ASSERT_EQ(opened.urls.size(), 1);
-    EXPECT_EQ(opened.urls.at(0).query(), QStringLiteral("action=write-review"));
-    EXPECT_EQ(opened.urls.at(0).scheme(), QStringLiteral("https"));
+    // The app's page in the desktop's software centre, where it is reviewed.
+    EXPECT_EQ(opened.urls.at(0).toString(), QStringLiteral("appstream:org.tallowick.Tallowick"));
 }
 
 TEST(StoreLinks, TextThatIsNotAWebAddressOpensNothing)
@@ -453,6 +453,7 @@ TEST(StoreLinks, TextThatIsNotAWebAddressOpensNothing)
     EXPECT_FALSE(StoreLinks::openLink(QString()));
     EXPECT_FALSE(StoreLinks::openLink(QStringLiteral("not a link")));
     EXPECT_FALSE(StoreLinks::openLink(QStringLiteral("file:///etc/passwd")));
+    EXPECT_FALSE(StoreLinks::openLink(QStringLiteral("appstream:org.example.Other")));
     EXPECT_TRUE(opened.urls.isEmpty());
     EXPECT_TRUE(StoreLinks::openLink(StoreLinks::reviewLink()));
     EXPECT_EQ(opened.urls.size(), 1);

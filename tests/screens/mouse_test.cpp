@@ -150,3 +150,75 @@ TEST_F(Mouse, TheNoticesUndoBringsTheDeletedEventBackInItsPlace)
     tap(*scene, undo);
     EXPECT_EQ(saved(), before);
 }
+
+// At the smallest window the date wheel lies below the fold: a turn of the wheel that scrolls
+// the form goes on scrolling it when the wheel comes under the pointer, and turns no column.
+// Only a turn that starts over the wheel (after a pause) turns it.
+TEST_F(Mouse, AWheelThatScrollsTheFormDoesNotTurnTheDateItMeetsOnTheWay)
+{
+    scene->window().resize(320, 560);
+    scene->item()->setSize(QSizeF(320, 560));
+    present("add");
+    QQuickItem *flick = scene->find(QStringLiteral("formFlickable"));
+    QQuickItem *picker = scene->find(QStringLiteral("datePicker"));
+    ASSERT_TRUE(flick && picker);
+    const QVariant date = picker->property("selectedDate");
+    // Just above the wheel, inside the form.
+    const QPointF at(160, picker->mapToScene(QPointF(0, 0)).y() - 25);
+    ASSERT_GT(at.y(), flick->mapToScene(QPointF(0, 0)).y());
+    QTest::mouseMove(&scene->window(), at.toPoint());
+    for (int notch = 0; notch < 8; ++notch) {
+        QWheelEvent event(at, scene->window().mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&scene->window(), &event);
+        scene->settle(60);
+    }
+    scene->settle(300);
+    EXPECT_GT(flick->property("contentY").toReal(), 25);
+    // The wheel came under the pointer and stayed as it was.
+    const QRectF wheelBox = picker->mapRectToScene(QRectF(0, 0, picker->width(), picker->height()));
+    EXPECT_TRUE(wheelBox.contains(at));
+    EXPECT_EQ(picker->property("selectedDate"), date);
+
+    // After a pause, a turn over the wheel turns the column under it.
+    scene->settle(600);
+    wheel(scene->find(QStringLiteral("monthWheel")), -1);
+    EXPECT_NE(picker->property("selectedDate"), date);
+}
+
+// The page: a click on a dot of the indicator shows that event, the wheel goes to the next or
+// the previous one, and an icon button says what it does under the pointer.
+TEST_F(Mouse, DotsAndTheWheelGoToOtherEventsAndIconsSayWhatTheyDo)
+{
+    ASSERT_GE(store.count(), 3);
+    store.setCurrentPage(0);
+    scene->settle(100);
+    tap(*scene, findItem(scene->item(), QStringLiteral("indicatorDot2")));
+    EXPECT_EQ(store.currentPage(), 2);
+    tap(*scene, findItem(scene->item(), QStringLiteral("indicatorDot0")));
+    EXPECT_EQ(store.currentPage(), 0);
+
+    QQuickItem *pages = scene->find(QStringLiteral("pages"));
+    wheel(pages, -1);
+    EXPECT_EQ(store.currentPage(), 1);
+    wheel(pages, -1);
+    EXPECT_EQ(store.currentPage(), 2);
+    wheel(pages, 2);
+    EXPECT_EQ(store.currentPage(), 0);
+
+    for (const char *name : {"editButton", "deleteButton", "overviewButton", "addButton"}) {
+        QQuickItem *button = findItem(scene->item(), QLatin1String(name));
+        ASSERT_TRUE(button) << name;
+        QTest::mouseMove(&scene->window(), centreOf(button).toPoint());
+        QObject *tip = nullptr;
+        EXPECT_TRUE(waitUntil([&] {
+            QQuickItem *holder = findItem(button, QStringLiteral("toolTipHolder"));
+            tip = holder ? holder->property("item").value<QObject *>() : nullptr;
+            return tip && tip->property("visible").toBool();
+        }, 3000)) << name;
+        if (tip)
+            EXPECT_EQ(tip->property("text").toString(), button->property("name").toString()) << name;
+        QTest::mouseMove(&scene->window(), QPoint(5, 300));
+        scene->settle(50);
+    }
+}

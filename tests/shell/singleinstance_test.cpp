@@ -13,6 +13,7 @@ class RunningApp : public QThread
 public:
     explicit RunningApp(QString socketPath) : m_socketPath(std::move(socketPath)) {}
     QStringList received;
+    QList<Activation> activations;
     std::atomic<bool> listening{false};
 
 protected:
@@ -20,8 +21,9 @@ protected:
     {
         SingleInstance instance(m_socketPath);
         listening = instance.listen();
-        QObject::connect(&instance, &SingleInstance::activated, [this](const QString &link) {
+        QObject::connect(&instance, &SingleInstance::activated, [this](const QString &link, const Activation &activation) {
             received.append(link);
+            activations.append(activation);
             if (received.size() == 2)
                 quit();
         });
@@ -59,4 +61,30 @@ TEST(SingleInstance, WithNothingRunningTheFirstStartListens)
     SingleInstance first;
     EXPECT_FALSE(first.handOver(QStringLiteral("x://y?pageNumber=1")));
     EXPECT_TRUE(first.listen());
+}
+
+// What the desktop gave a later start to raise a window with reaches the running app with its
+// link: Wayland's activation token and X11's startup id, read from the start's environment.
+TEST(SingleInstance, TheActivationTokenOfALaterStartReachesTheRunningApp)
+{
+    TemporaryHome home;
+    RunningApp app(SingleInstance::defaultSocketPath());
+    app.start();
+    ASSERT_TRUE(waitUntil([&] { return app.listening.load(); }, 2000));
+
+    qputenv("XDG_ACTIVATION_TOKEN", "wayland-token-1");
+    qputenv("DESKTOP_STARTUP_ID", "launcher-1_TIME42");
+    const Activation withToken = Activation::fromEnvironment(QStringLiteral("tallowick://open?pageNumber=2"));
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+    qunsetenv("DESKTOP_STARTUP_ID");
+    SingleInstance second(SingleInstance::defaultSocketPath());
+    EXPECT_TRUE(second.handOver(withToken));
+    // Without one, as from a terminal: the link alone, sent as earlier starts send it.
+    EXPECT_TRUE(second.handOver(Activation::fromEnvironment(QString())));
+    ASSERT_TRUE(app.wait(5000));
+    ASSERT_EQ(app.activations.size(), 2);
+    EXPECT_EQ(app.activations.at(0), (Activation{QStringLiteral("tallowick://open?pageNumber=2"),
+                                                  QStringLiteral("wayland-token-1"), QStringLiteral("launcher-1_TIME42")}));
+    EXPECT_EQ(app.activations.at(1), Activation{});
+    EXPECT_EQ(app.received.at(0), QStringLiteral("tallowick://open?pageNumber=2"));
 }

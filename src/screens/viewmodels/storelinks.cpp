@@ -1,5 +1,7 @@
 #include "storelinks.h"
 
+#include <platform/appinfo.h>
+
 #include <QDesktopServices>
 #include <QLoggingCategory>
 
@@ -8,7 +10,11 @@ Q_LOGGING_CATEGORY(lcStoreLinks, "tallowick.links", QtWarningMsg)
 namespace {
 
 const QString kStorePrefix = QStringLiteral("https://apps.ostrastudio.example/app/");
-const QString kAppStoreId = QStringLiteral("id6447201583");
+// The desktop's software centre (GNOME Software, Discover) shows an app's page, with its
+// reviews, for a link of this scheme with the app's id: "appstream:ID", which both read like
+// "appstream://ID". Written as a path the id keeps its capitals, which a link's host loses
+// (QUrl lowers it, as host names are case-blind; app ids are not).
+const QString kSoftwareCentreScheme = QStringLiteral("appstream");
 
 struct AppEntry
 {
@@ -33,7 +39,7 @@ StoreLinks::Opener &opener()
 
 QString StoreLinks::reviewLink()
 {
-    return kStorePrefix + kAppStoreId + QStringLiteral("?action=write-review");
+    return kSoftwareCentreScheme + QLatin1Char(':') + QLatin1String(AppInfo::kAppId);
 }
 
 QString StoreLinks::studioLink()
@@ -62,7 +68,9 @@ bool StoreLinks::openLink(const QString &link)
 {
     const QUrl url(link, QUrl::StrictMode);
     const bool web = url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http");
-    if (link.isEmpty() || !url.isValid() || !web || url.host().isEmpty())
+    // The software centre's page of this app, and nothing else of that scheme.
+    const bool ownPage = link == reviewLink();
+    if (link.isEmpty() || !url.isValid() || !(ownPage || (web && !url.host().isEmpty())))
         return false;
     qCInfo(lcStoreLinks).noquote() << "open" << url.toString();
     if (opener())

@@ -6,8 +6,8 @@
 #include <QtQml/qqml.h>
 #include <functional>
 
-// The web addresses the app sends people to (its store page, the maker's other apps, the
-// maker's profile) and the one way they are opened.
+// The addresses the app sends people to (its page in the desktop's software centre, the maker's
+// other apps, the maker's profile) and the one way they are opened.
 class StoreLinks : public QObject
 {
     Q_OBJECT
@@ -21,7 +21,7 @@ public:
 
     using QObject::QObject;
 
-    // This app's store page, opened at its review form.
+    // This app's page in the desktop's software centre, where it is rated and reviewed.
     static QString reviewLink();
     // The maker's profile page on a photo-sharing site.
     static QString studioLink();
@@ -31,8 +31,8 @@ public:
     // The names of the maker's apps, in the table's order.
     static QStringList appNames();
 
-    // Opens a web address in the browser. A text that does not form a web address opens
-    // nothing; false then, or when the browser could not be started.
+    // Opens a web address in the browser, or the review link in the software centre. Any
+    // other text opens nothing; false then, or when nothing could be started.
     static bool openLink(const QString &link);
     // Replaces the browser (tests); an empty opener restores it.
     static void setOpener(Opener opener);

@@ -40,15 +40,21 @@ Item {
     // role's own "press").
     function accessiblePressAction() { activated() }
 
+    // One choice among several (a theme, a reminder option) is made with Space or the arrows:
+    // Return goes on to what holds it, as in a desktop dialog (a form saves).
+    readonly property bool returnPresses: role !== Accessible.RadioButton
+    function pressKey(key) {
+        return key === Qt.Key_Space || (returnPresses && (key === Qt.Key_Return || key === Qt.Key_Enter))
+    }
     Keys.onPressed: (event) => {
-        if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+        if (pressKey(event.key)) {
             if (!event.isAutoRepeat)
                 keyDown = true
             event.accepted = true
         }
     }
     Keys.onReleased: (event) => {
-        if ((event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) && keyDown) {
+        if (pressKey(event.key) && keyDown) {
             keyDown = false
             event.accepted = true
             activated()
@@ -68,6 +74,16 @@ Item {
         hoverEnabled: true
         cursorShape: Qt.PointingHandCursor
         onClicked: control.activated()
+    }
+
+    // An icon's words, shown after a moment under the pointer (empty: none).
+    property string toolTip
+    Loader {
+        objectName: "toolTipHolder"
+        anchors.fill: parent
+        active: control.toolTip !== "" && mouse.containsMouse && !mouse.pressed
+        source: "ToolTipBubble.qml"
+        onLoaded: item.text = Qt.binding(() => control.toolTip)
     }
 
     FocusRing {

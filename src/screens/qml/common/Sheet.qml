@@ -97,6 +97,7 @@ FocusScope {
             height: 30
             touchMargin: 6
             name: qsTrId("a11y.close")
+            toolTip: name
             accessibilityHidden: !root.open
             onActivated: root.dismiss()
             Rectangle {

@@ -11,11 +11,13 @@ Item {
     implicitWidth: 300
     implicitHeight: 44
     activeFocusOnTab: true
+    // Mirrored, "count down" is the right half: the arrows choose the half they point at.
+    readonly property bool countDownOnLeft: !LayoutMirroring.enabled
     Keys.onPressed: (event) => {
         if (event.key === Qt.Key_Left)
-            countDown = true
+            countDown = countDownOnLeft
         else if (event.key === Qt.Key_Right)
-            countDown = false
+            countDown = !countDownOnLeft
         else if (event.key === Qt.Key_Space)
             countDown = !countDown
         else
@@ -33,7 +35,8 @@ Item {
     Rectangle {
         id: knob
         objectName: "countDownKnob"
-        x: root.countDown ? 0 : root.width / 2
+        // Under the chosen half, wherever the row (mirrored or not) put it.
+        x: root.countDown === root.countDownOnLeft ? 0 : root.width / 2
         width: root.width / 2
         height: root.height
         radius: 30

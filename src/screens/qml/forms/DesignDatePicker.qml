@@ -15,6 +15,8 @@ Item {
     property string bgColor: "000000"
     readonly property color fadeColor: T.Colors.hex(bgColor)
     readonly property var order: wheel.columns
+    // False while the mouse wheel scrolls what holds the picker: its turns go there.
+    property bool wheelTurns: true
 
     implicitWidth: 340
     implicitHeight: 180
@@ -232,6 +234,10 @@ Item {
             anchors.fill: parent
             acceptedButtons: Qt.NoButton
             onWheel: (event) => {
+                if (!root.wheelTurns) {
+                    event.accepted = false
+                    return
+                }
                 const delta = event.angleDelta.y !== 0 ? event.angleDelta.y : event.angleDelta.x
                 if (delta !== 0)
                     root.turn(turning.target, delta < 0 ? 1 : -1)

@@ -160,6 +160,7 @@ FocusScope {
                     id: picker
                     objectName: "datePicker"
                     width: parent.width
+                    wheelTurns: !wheelGesture.scrollsForm
                     bgColor: root.lineColorText
                     onSelectedDateChanged: root.form.selectedDate = selectedDate
                 }
@@ -183,12 +184,44 @@ FocusScope {
                 id: themeStrip
                 objectName: "themeStrip"
                 width: parent.width
+                wheelScrolls: !wheelGesture.scrollsForm
                 height: 90
                 onSelectedIdChanged: root.form.selectedId = selectedId
             }
             Binding { target: themeStrip; property: "selectedId"; value: root.form.selectedId }
 
             Item { width: 1; height: 10 - column.spacing }
+        }
+    }
+
+    // A turn of the mouse wheel belongs to what was under the pointer when it began: one that
+    // scrolls the form goes on scrolling it when a date column or the theme strip comes under
+    // the pointer meanwhile; only after a pause does the wheel turn what is under it. This
+    // area sees every turn over the form first and lets it on.
+    MouseArea {
+        id: wheelGesture
+        objectName: "formWheelGesture"
+        anchors.fill: flick
+        acceptedButtons: Qt.NoButton
+        // How long the wheel may rest within one turn.
+        readonly property int pauseMs: 500
+        property real lastTurn: 0
+        property bool scrollsForm: false
+        onWheel: (wheel) => {
+            const now = Date.now()
+            if (now - lastTurn > pauseMs)
+                scrollsForm = !takesWheel(wheel.x, wheel.y)
+            lastTurn = now
+            wheel.accepted = false
+        }
+        // Whether a date column or the theme strip is at this point.
+        function takesWheel(x, y) {
+            for (const item of [picker, themeStrip]) {
+                const at = item.mapFromItem(wheelGesture, x, y)
+                if (item.contains(at))
+                    return true
+            }
+            return false
         }
     }
 

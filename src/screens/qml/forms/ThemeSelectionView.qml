@@ -37,9 +37,12 @@ Flickable {
         return false
     }
 
+    // False while the mouse wheel scrolls what holds the strip: its turns go there.
+    property bool wheelScrolls: true
     // The mouse's vertical wheel scrolls the strip sideways too.
     WheelHandler {
         target: null
+        enabled: root.wheelScrolls
         onWheel: (event) => {
             const delta = event.angleDelta.x !== 0 ? event.angleDelta.x : event.angleDelta.y
             root.contentX = Math.max(0, Math.min(root.contentWidth - root.width, root.contentX - delta))

@@ -52,6 +52,7 @@ Item {
         height: 68
         anchors.verticalCenter: parent.verticalCenter
         name: qsTrId("add.title")
+        toolTip: name
         ringColor: root.fontColor
         ringRadius: 34
         accessibilityHidden: root.accessibilityHidden
@@ -118,6 +119,7 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         // A finger-sized target around the small glyph.
         touchMargin: 10
+        toolTip: name
         ringColor: root.fontColor
         ringRadius: 8
         accessibilityHidden: root.accessibilityHidden

@@ -2,7 +2,8 @@ import Tallowick
 import QtQuick
 
 // One event in the summary: its title, its date (a yearly event's next occurrence, and which
-// one it is) and its day count, all in one colour.
+// one it is) and its day count, all in one colour, each starting at the reading side whatever
+// its own script (an alignment that is set mirrors with the layout; a natural one would not).
 Column {
     id: root
     property EventRow event: null
@@ -11,6 +12,7 @@ Column {
 
     Text {
         objectName: "cellTitle"
+        horizontalAlignment: Text.AlignLeft
         width: root.width
         topPadding: 15
         text: root.event ? root.event.dateTitle : ""
@@ -25,6 +27,7 @@ Column {
     }
     Text {
         objectName: "cellDate"
+        horizontalAlignment: Text.AlignLeft
         width: root.width
         text: CalendarHelper.minute, CalendarHelper.eventDate(root.event ? root.event.ddate : "", root.event ? root.event.yearly : false)
         textFormat: Text.PlainText
@@ -36,6 +39,9 @@ Column {
     }
     Text {
         objectName: "cellCount"
+        horizontalAlignment: Text.AlignLeft
+        // As wide as the cell, so that it starts where the title and date do in either direction.
+        width: root.width
         bottomPadding: 15
         text: CalendarHelper.minute, CalendarHelper.getDayCount(root.event ? CalendarHelper.countedDate(root.event.ddate, root.event.yearly) : "",
                                                                 root.event ? root.event.countdown : true)

@@ -124,7 +124,8 @@ Rectangle {
 
             EventCellView {
                 id: cell
-                x: 30
+                // At the reading side, the handle at the other.
+                x: LayoutMirroring.enabled ? parent.width - 30 - width : 30
                 width: parent.width - 60 - grip.width - 12
                 event: row.event
                 fontColor: root.textColor
@@ -205,7 +206,7 @@ Rectangle {
 
             Rectangle {
                 anchors.bottom: parent.bottom
-                x: 30
+                x: LayoutMirroring.enabled ? 0 : 30
                 width: parent.width - 30
                 height: 0.5
                 color: "#C6C6C8"

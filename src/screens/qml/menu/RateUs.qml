@@ -41,6 +41,7 @@ Column {
         width: 200
         height: 44
         name: qsTrId("Setting.review")
+        toolTip: name
         ringRadius: 22
         ringColor: root.color
         onActivated: StoreLinks.openReviewPage()

@@ -48,25 +48,25 @@ Item {
             objectName: "exportCalendarAction"
             //% "Export to a calendar file"
             label: qsTrId("Transfer.exportCalendar")
-            onActivated: exportDialog.open()
+            onActivated: root.openDialog(exportDialog)
         }
         Action {
             objectName: "importCalendarAction"
             //% "Import from a calendar file"
             label: qsTrId("Transfer.importCalendar")
-            onActivated: importDialog.open()
+            onActivated: root.openDialog(importDialog)
         }
         Action {
             objectName: "backUpAction"
             //% "Back up events"
             label: qsTrId("Transfer.backUp")
-            onActivated: backUpDialog.open()
+            onActivated: root.openDialog(backUpDialog)
         }
         Action {
             objectName: "restoreAction"
             //% "Restore events"
             label: qsTrId("Transfer.restore")
-            onActivated: restoreDialog.open()
+            onActivated: root.openDialog(restoreDialog)
         }
     }
 
@@ -98,10 +98,17 @@ Item {
         }
     }
 
+    // The desktop's own file chooser where it can open, Qt's own otherwise.
+    function openDialog(dialog) {
+        dialog.options = DesktopFileChooser.available() ? 0 : FileDialog.DontUseNativeDialog
+        dialog.open()
+    }
+
     FileDialog {
         id: exportDialog
         title: qsTrId("Transfer.exportCalendar")
         fileMode: FileDialog.SaveFile
+        acceptLabel: qsTrId("button.save")
         defaultSuffix: "ics"
         nameFilters: [root.calendarFilter]
         onAccepted: root.tell(actions.exportCalendar(selectedFile))
@@ -117,6 +124,7 @@ Item {
         id: backUpDialog
         title: qsTrId("Transfer.backUp")
         fileMode: FileDialog.SaveFile
+        acceptLabel: qsTrId("button.save")
         defaultSuffix: "json"
         nameFilters: [root.backupFilter]
         onAccepted: root.tell(actions.backUp(selectedFile))

@@ -45,6 +45,7 @@ Item {
         ringRadius: 6
         ringColor: page.fontColor
         name: qsTrId("All events")
+        toolTip: name
         accessibilityHidden: page.accessibilityHidden
         onActivated: page.sheetRequested("overview")
         TintedIcon {

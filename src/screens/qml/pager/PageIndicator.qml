@@ -9,6 +9,8 @@ Item {
     property int currentPage: 0
     property color color: "black"
     readonly property int form: PagerRules.indicatorForm(pageCount)
+    // A click on a dot asks for its page.
+    signal pageChosen(int page)
 
     implicitWidth: form === PagerRules.Dots ? dots.implicitWidth : form === PagerRules.Counter ? counter.implicitWidth : 0
     implicitHeight: 20
@@ -33,6 +35,16 @@ Item {
                 radius: 3.5
                 color: root.color
                 opacity: index === root.currentPage ? 1.0 : 0.4
+                // A target larger than the dot: the gaps between dots and some room above and
+                // below it.
+                MouseArea {
+                    objectName: "indicatorDot" + parent.index
+                    anchors.centerIn: parent
+                    width: 7 + dots.spacing
+                    height: 24
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: root.pageChosen(parent.index)
+                }
             }
         }
     }

@@ -153,7 +153,40 @@ Item {
         onSwipeDirectionChanged: root.swipeDirection = swipeDirection
     }
 
+    // The mouse: a click on a dot of the indicator and the wheel over the page go to another
+    // event; a notch (or a touchpad's swipe of the same length) at a time, down or sideways
+    // towards the next one.
+    function showPage(page) {
+        const target = Math.max(0, Math.min(pageCount - 1, page))
+        if (target === currentPage)
+            return
+        swipeDirection = target > currentPage ? "right" : "left"
+        userData.currentPage = target
+    }
+    WheelHandler {
+        id: wheel
+        objectName: "pageWheel"
+        target: null
+        enabled: !root.hiddenFromAccessibility
+        property real turned: 0
+        // Sideways the next event lies to the right, or to the left when the pages are mirrored.
+        readonly property real forward: root.LayoutMirroring.enabled ? -1 : 1
+        onWheel: (event) => {
+            // Down, or right (negative), goes on.
+            const delta = event.angleDelta.y !== 0 ? -event.angleDelta.y : -forward * event.angleDelta.x
+            // A new direction starts afresh.
+            turned = Math.sign(turned) === Math.sign(delta) ? turned + delta : delta
+            const steps = turned > 0 ? Math.floor(turned / 120) : Math.ceil(turned / 120)
+            if (steps !== 0) {
+                turned -= steps * 120
+                root.showPage(root.currentPage + steps)
+            }
+        }
+    }
+
     PageIndicator {
+        objectName: "pageIndicator"
+        onPageChosen: (page) => root.showPage(page)
         anchors.right: parent.right
         anchors.rightMargin: 35
         y: 62
