@@ -60,7 +60,7 @@ _tallowick_cli()
     case $command:$arguments in
         remind:1) COMPREPLY=($(compgen -W 'one three seven off' -- "$cur")) ;;
         import:0) COMPREPLY=($(compgen -f -X '!*.ics' -- "$cur") $(compgen -f -X '!*.json' -- "$cur") $(compgen -d -- "$cur")) ;;
-        notifications:0) COMPREPLY=($(compgen -W 'allow deny status' -- "$cur")) ;;
+        notifications:0) COMPREPLY=($(compgen -W 'allow deny status autostart no-autostart' -- "$cur")) ;;
         *) COMPREPLY=() ;;
     esac
 }

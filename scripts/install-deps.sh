@@ -32,9 +32,9 @@ test_packages=(
   dpkg-dev fakeroot file lintian man-db zsh
   # a private session bus with a notification daemon that records what it is sent
   dbus-daemon python3-dbusmock python3-dbus
-  # the app on an X server of its own with a window manager, read by a screen reader's bus,
-  # driven by keys and the mouse, its windows read and pictured
-  xvfb openbox x11-utils imagemagick at-spi2-core python3-pyatspi xdotool
+  # the app and the home screen on an X server of its own with a window manager, read by a
+  # screen reader's bus, driven by keys and the mouse, their windows read and pictured
+  xvfb openbox wmctrl x11-utils imagemagick at-spi2-core python3-pyatspi xdotool
   # the app on a Wayland compositor of its own (headless), through Qt's Wayland plug-in
   sway qt6-wayland
   # an independent reader of the calendars Tallowick writes, with its repeating rules

@@ -78,6 +78,14 @@
         <source>Allow notifications</source>
         <translation>السماح بالإشعارات</translation>
     </message>
+    <message id="Setting.startAtLogin">
+        <source>Start at login</source>
+        <translation>البدء عند تسجيل الدخول</translation>
+    </message>
+    <message id="Setting.startAtLoginNote">
+        <source>Reminders and widgets keep coming after you log out and in.</source>
+        <translation>تستمر التذكيرات والأدوات بعد تسجيل الخروج ثم الدخول من جديد.</translation>
+    </message>
     <message id="Permission.title">
         <source>Allow reminders?</source>
         <translation>هل تسمح بالتذكيرات؟</translation>
@@ -241,6 +249,42 @@
     <message id="Home.noEvents">
         <source>No events yet</source>
         <translation>لا توجد أحداث بعد</translation>
+    </message>
+    <message id="Home.addWidget">
+        <source>Add Widget…</source>
+        <translation>إضافة أداة…</translation>
+    </message>
+    <message id="Home.quit">
+        <source>Quit Home Screen</source>
+        <translation>إنهاء الشاشة الرئيسية</translation>
+    </message>
+    <message id="Home.addWindowTitle">
+        <source>Add a Widget</source>
+        <translation>إضافة أداة</translation>
+    </message>
+    <message id="Home.addHeading">
+        <source>Put an event on your desktop</source>
+        <translation>ضع حدثًا على سطح المكتب</translation>
+    </message>
+    <message id="Home.addIntro">
+        <source>Choose the widget's size and the event it shows. Right-click the widget later to change them, add another or quit.</source>
+        <translation>اختر حجم الأداة والحدث الذي تعرضه. انقر بالزر الأيمن على الأداة لاحقًا لتغييرهما أو لإضافة أداة أخرى أو للإنهاء.</translation>
+    </message>
+    <message id="Home.event">
+        <source>Event</source>
+        <translation>الحدث</translation>
+    </message>
+    <message id="Home.preview">
+        <source>Preview</source>
+        <translation>معاينة</translation>
+    </message>
+    <message id="Home.addButton">
+        <source>Add Widget</source>
+        <translation>إضافة الأداة</translation>
+    </message>
+    <message id="Home.close">
+        <source>Close</source>
+        <translation>إغلاق</translation>
     </message>
     <message id="OstraApps">
         <source>Ostra Apps</source>

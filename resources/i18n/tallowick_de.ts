@@ -74,6 +74,14 @@
         <source>Allow notifications</source>
         <translation>Mitteilungen erlauben</translation>
     </message>
+    <message id="Setting.startAtLogin">
+        <source>Start at login</source>
+        <translation>Beim Anmelden starten</translation>
+    </message>
+    <message id="Setting.startAtLoginNote">
+        <source>Reminders and widgets keep coming after you log out and in.</source>
+        <translation>Erinnerungen und Widgets kommen auch nach dem Ab- und Anmelden weiter.</translation>
+    </message>
     <message id="Permission.title">
         <source>Allow reminders?</source>
         <translation>Erinnerungen erlauben?</translation>
@@ -221,6 +229,42 @@
     <message id="Home.noEvents">
         <source>No events yet</source>
         <translation>Noch keine Ereignisse</translation>
+    </message>
+    <message id="Home.addWidget">
+        <source>Add Widget…</source>
+        <translation>Widget hinzufügen …</translation>
+    </message>
+    <message id="Home.quit">
+        <source>Quit Home Screen</source>
+        <translation>Startbildschirm beenden</translation>
+    </message>
+    <message id="Home.addWindowTitle">
+        <source>Add a Widget</source>
+        <translation>Widget hinzufügen</translation>
+    </message>
+    <message id="Home.addHeading">
+        <source>Put an event on your desktop</source>
+        <translation>Lege ein Ereignis auf deinen Schreibtisch</translation>
+    </message>
+    <message id="Home.addIntro">
+        <source>Choose the widget's size and the event it shows. Right-click the widget later to change them, add another or quit.</source>
+        <translation>Wähle die Größe des Widgets und das Ereignis, das es zeigt. Mit einem Rechtsklick auf das Widget kannst du beides später ändern, ein weiteres hinzufügen oder beenden.</translation>
+    </message>
+    <message id="Home.event">
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message id="Home.preview">
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message id="Home.addButton">
+        <source>Add Widget</source>
+        <translation>Widget hinzufügen</translation>
+    </message>
+    <message id="Home.close">
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
     <message id="OstraApps">
         <source>Ostra Apps</source>

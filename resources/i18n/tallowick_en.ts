@@ -76,6 +76,14 @@
         <source>Allow notifications</source>
         <translation>Allow notifications</translation>
     </message>
+    <message id="Setting.startAtLogin">
+        <source>Start at login</source>
+        <translation>Start at login</translation>
+    </message>
+    <message id="Setting.startAtLoginNote">
+        <source>Reminders and widgets keep coming after you log out and in.</source>
+        <translation>Reminders and widgets keep coming after you log out and in.</translation>
+    </message>
     <message id="Permission.title">
         <source>Allow reminders?</source>
         <translation>Allow reminders?</translation>
@@ -223,6 +231,42 @@
     <message id="Home.noEvents">
         <source>No events yet</source>
         <translation>No events yet</translation>
+    </message>
+    <message id="Home.addWidget">
+        <source>Add Widget…</source>
+        <translation>Add Widget…</translation>
+    </message>
+    <message id="Home.quit">
+        <source>Quit Home Screen</source>
+        <translation>Quit Home Screen</translation>
+    </message>
+    <message id="Home.addWindowTitle">
+        <source>Add a Widget</source>
+        <translation>Add a Widget</translation>
+    </message>
+    <message id="Home.addHeading">
+        <source>Put an event on your desktop</source>
+        <translation>Put an event on your desktop</translation>
+    </message>
+    <message id="Home.addIntro">
+        <source>Choose the widget's size and the event it shows. Right-click the widget later to change them, add another or quit.</source>
+        <translation>Choose the widget's size and the event it shows. Right-click the widget later to change them, add another or quit.</translation>
+    </message>
+    <message id="Home.event">
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message id="Home.preview">
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message id="Home.addButton">
+        <source>Add Widget</source>
+        <translation>Add Widget</translation>
+    </message>
+    <message id="Home.close">
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
     <message id="OstraApps">
         <source>Ostra Apps</source>

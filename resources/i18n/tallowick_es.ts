@@ -74,6 +74,14 @@
         <source>Allow notifications</source>
         <translation>Permitir notificaciones</translation>
     </message>
+    <message id="Setting.startAtLogin">
+        <source>Start at login</source>
+        <translation>Iniciar al iniciar sesión</translation>
+    </message>
+    <message id="Setting.startAtLoginNote">
+        <source>Reminders and widgets keep coming after you log out and in.</source>
+        <translation>Los recordatorios y los widgets siguen llegando después de cerrar y volver a iniciar sesión.</translation>
+    </message>
     <message id="Permission.title">
         <source>Allow reminders?</source>
         <translation>¿Permitir recordatorios?</translation>
@@ -221,6 +229,42 @@
     <message id="Home.noEvents">
         <source>No events yet</source>
         <translation>Aún no hay eventos</translation>
+    </message>
+    <message id="Home.addWidget">
+        <source>Add Widget…</source>
+        <translation>Añadir widget…</translation>
+    </message>
+    <message id="Home.quit">
+        <source>Quit Home Screen</source>
+        <translation>Salir de la pantalla de inicio</translation>
+    </message>
+    <message id="Home.addWindowTitle">
+        <source>Add a Widget</source>
+        <translation>Añadir un widget</translation>
+    </message>
+    <message id="Home.addHeading">
+        <source>Put an event on your desktop</source>
+        <translation>Pon un evento en tu escritorio</translation>
+    </message>
+    <message id="Home.addIntro">
+        <source>Choose the widget's size and the event it shows. Right-click the widget later to change them, add another or quit.</source>
+        <translation>Elige el tamaño del widget y el evento que muestra. Después, haz clic derecho en el widget para cambiarlos, añadir otro o salir.</translation>
+    </message>
+    <message id="Home.event">
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message id="Home.preview">
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message id="Home.addButton">
+        <source>Add Widget</source>
+        <translation>Añadir widget</translation>
+    </message>
+    <message id="Home.close">
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
     <message id="OstraApps">
         <source>Ostra Apps</source>

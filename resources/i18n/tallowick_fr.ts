@@ -74,6 +74,14 @@
         <source>Allow notifications</source>
         <translation>Autoriser les notifications</translation>
     </message>
+    <message id="Setting.startAtLogin">
+        <source>Start at login</source>
+        <translation>Démarrer à la connexion</translation>
+    </message>
+    <message id="Setting.startAtLoginNote">
+        <source>Reminders and widgets keep coming after you log out and in.</source>
+        <translation>Les rappels et les widgets continuent après une déconnexion et une reconnexion.</translation>
+    </message>
     <message id="Permission.title">
         <source>Allow reminders?</source>
         <translation>Autoriser les rappels ?</translation>
@@ -221,6 +229,42 @@
     <message id="Home.noEvents">
         <source>No events yet</source>
         <translation>Aucun événement pour l'instant</translation>
+    </message>
+    <message id="Home.addWidget">
+        <source>Add Widget…</source>
+        <translation>Ajouter un widget…</translation>
+    </message>
+    <message id="Home.quit">
+        <source>Quit Home Screen</source>
+        <translation>Quitter l'écran d'accueil</translation>
+    </message>
+    <message id="Home.addWindowTitle">
+        <source>Add a Widget</source>
+        <translation>Ajouter un widget</translation>
+    </message>
+    <message id="Home.addHeading">
+        <source>Put an event on your desktop</source>
+        <translation>Placez un événement sur votre bureau</translation>
+    </message>
+    <message id="Home.addIntro">
+        <source>Choose the widget's size and the event it shows. Right-click the widget later to change them, add another or quit.</source>
+        <translation>Choisissez la taille du widget et l'événement qu'il affiche. Un clic droit sur le widget permet ensuite de les changer, d'en ajouter un autre ou de quitter.</translation>
+    </message>
+    <message id="Home.event">
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message id="Home.preview">
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message id="Home.addButton">
+        <source>Add Widget</source>
+        <translation>Ajouter le widget</translation>
+    </message>
+    <message id="Home.close">
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
     <message id="OstraApps">
         <source>Ostra Apps</source>

@@ -74,6 +74,14 @@
         <source>Allow notifications</source>
         <translation>Consenti notifiche</translation>
     </message>
+    <message id="Setting.startAtLogin">
+        <source>Start at login</source>
+        <translation>Avvia all'accesso</translation>
+    </message>
+    <message id="Setting.startAtLoginNote">
+        <source>Reminders and widgets keep coming after you log out and in.</source>
+        <translation>Promemoria e widget continuano ad arrivare anche dopo aver chiuso e riaperto la sessione.</translation>
+    </message>
     <message id="Permission.title">
         <source>Allow reminders?</source>
         <translation>Consentire i promemoria?</translation>
@@ -221,6 +229,42 @@
     <message id="Home.noEvents">
         <source>No events yet</source>
         <translation>Ancora nessun evento</translation>
+    </message>
+    <message id="Home.addWidget">
+        <source>Add Widget…</source>
+        <translation>Aggiungi widget…</translation>
+    </message>
+    <message id="Home.quit">
+        <source>Quit Home Screen</source>
+        <translation>Esci dalla schermata Home</translation>
+    </message>
+    <message id="Home.addWindowTitle">
+        <source>Add a Widget</source>
+        <translation>Aggiungi un widget</translation>
+    </message>
+    <message id="Home.addHeading">
+        <source>Put an event on your desktop</source>
+        <translation>Metti un evento sulla tua scrivania</translation>
+    </message>
+    <message id="Home.addIntro">
+        <source>Choose the widget's size and the event it shows. Right-click the widget later to change them, add another or quit.</source>
+        <translation>Scegli la dimensione del widget e l'evento che mostra. Poi fai clic destro sul widget per cambiarli, aggiungerne un altro o uscire.</translation>
+    </message>
+    <message id="Home.event">
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message id="Home.preview">
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message id="Home.addButton">
+        <source>Add Widget</source>
+        <translation>Aggiungi widget</translation>
+    </message>
+    <message id="Home.close">
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
     <message id="OstraApps">
         <source>Ostra Apps</source>

@@ -73,6 +73,14 @@
         <source>Allow notifications</source>
         <translation>通知を許可</translation>
     </message>
+    <message id="Setting.startAtLogin">
+        <source>Start at login</source>
+        <translation>ログイン時に開始</translation>
+    </message>
+    <message id="Setting.startAtLoginNote">
+        <source>Reminders and widgets keep coming after you log out and in.</source>
+        <translation>ログアウトして再びログインしても、リマインダーとウィジェットは届き続けます。</translation>
+    </message>
     <message id="Permission.title">
         <source>Allow reminders?</source>
         <translation>通知を許可しますか？</translation>
@@ -216,6 +224,42 @@
     <message id="Home.noEvents">
         <source>No events yet</source>
         <translation>イベントはまだありません</translation>
+    </message>
+    <message id="Home.addWidget">
+        <source>Add Widget…</source>
+        <translation>ウィジェットを追加…</translation>
+    </message>
+    <message id="Home.quit">
+        <source>Quit Home Screen</source>
+        <translation>ホーム画面を終了</translation>
+    </message>
+    <message id="Home.addWindowTitle">
+        <source>Add a Widget</source>
+        <translation>ウィジェットを追加</translation>
+    </message>
+    <message id="Home.addHeading">
+        <source>Put an event on your desktop</source>
+        <translation>デスクトップにイベントを置きましょう</translation>
+    </message>
+    <message id="Home.addIntro">
+        <source>Choose the widget's size and the event it shows. Right-click the widget later to change them, add another or quit.</source>
+        <translation>ウィジェットのサイズと表示するイベントを選んでください。あとでウィジェットを右クリックすると、変更、追加、終了ができます。</translation>
+    </message>
+    <message id="Home.event">
+        <source>Event</source>
+        <translation>イベント</translation>
+    </message>
+    <message id="Home.preview">
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message id="Home.addButton">
+        <source>Add Widget</source>
+        <translation>ウィジェットを追加</translation>
+    </message>
+    <message id="Home.close">
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
     <message id="OstraApps">
         <source>Ostra Apps</source>

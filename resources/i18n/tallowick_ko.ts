@@ -73,6 +73,14 @@
         <source>Allow notifications</source>
         <translation>알림 허용</translation>
     </message>
+    <message id="Setting.startAtLogin">
+        <source>Start at login</source>
+        <translation>로그인할 때 시작</translation>
+    </message>
+    <message id="Setting.startAtLoginNote">
+        <source>Reminders and widgets keep coming after you log out and in.</source>
+        <translation>로그아웃했다가 다시 로그인해도 알림과 위젯이 계속 와요.</translation>
+    </message>
     <message id="Permission.title">
         <source>Allow reminders?</source>
         <translation>알림을 허용할까요?</translation>
@@ -216,6 +224,42 @@
     <message id="Home.noEvents">
         <source>No events yet</source>
         <translation>아직 이벤트가 없어요</translation>
+    </message>
+    <message id="Home.addWidget">
+        <source>Add Widget…</source>
+        <translation>위젯 추가…</translation>
+    </message>
+    <message id="Home.quit">
+        <source>Quit Home Screen</source>
+        <translation>홈 화면 종료</translation>
+    </message>
+    <message id="Home.addWindowTitle">
+        <source>Add a Widget</source>
+        <translation>위젯 추가</translation>
+    </message>
+    <message id="Home.addHeading">
+        <source>Put an event on your desktop</source>
+        <translation>바탕화면에 이벤트를 띄워 보세요</translation>
+    </message>
+    <message id="Home.addIntro">
+        <source>Choose the widget's size and the event it shows. Right-click the widget later to change them, add another or quit.</source>
+        <translation>위젯의 크기와 보여 줄 이벤트를 고르세요. 나중에 위젯을 오른쪽 클릭하면 바꾸거나, 하나 더 추가하거나, 종료할 수 있어요.</translation>
+    </message>
+    <message id="Home.event">
+        <source>Event</source>
+        <translation>이벤트</translation>
+    </message>
+    <message id="Home.preview">
+        <source>Preview</source>
+        <translation>미리 보기</translation>
+    </message>
+    <message id="Home.addButton">
+        <source>Add Widget</source>
+        <translation>위젯 추가</translation>
+    </message>
+    <message id="Home.close">
+        <source>Close</source>
+        <translation>닫기</translation>
     </message>
     <message id="OstraApps">
         <source>Ostra Apps</source>

@@ -74,6 +74,14 @@
         <source>Allow notifications</source>
         <translation>Meldingen toestaan</translation>
     </message>
+    <message id="Setting.startAtLogin">
+        <source>Start at login</source>
+        <translation>Starten bij aanmelden</translation>
+    </message>
+    <message id="Setting.startAtLoginNote">
+        <source>Reminders and widgets keep coming after you log out and in.</source>
+        <translation>Herinneringen en widgets blijven komen nadat je je af- en weer aanmeldt.</translation>
+    </message>
     <message id="Permission.title">
         <source>Allow reminders?</source>
         <translation>Herinneringen toestaan?</translation>
@@ -221,6 +229,42 @@
     <message id="Home.noEvents">
         <source>No events yet</source>
         <translation>Nog geen gebeurtenissen</translation>
+    </message>
+    <message id="Home.addWidget">
+        <source>Add Widget…</source>
+        <translation>Widget toevoegen…</translation>
+    </message>
+    <message id="Home.quit">
+        <source>Quit Home Screen</source>
+        <translation>Startscherm afsluiten</translation>
+    </message>
+    <message id="Home.addWindowTitle">
+        <source>Add a Widget</source>
+        <translation>Een widget toevoegen</translation>
+    </message>
+    <message id="Home.addHeading">
+        <source>Put an event on your desktop</source>
+        <translation>Zet een gebeurtenis op je bureaublad</translation>
+    </message>
+    <message id="Home.addIntro">
+        <source>Choose the widget's size and the event it shows. Right-click the widget later to change them, add another or quit.</source>
+        <translation>Kies de grootte van de widget en de gebeurtenis die hij toont. Klik later met rechts op de widget om ze te wijzigen, er nog een toe te voegen of af te sluiten.</translation>
+    </message>
+    <message id="Home.event">
+        <source>Event</source>
+        <translation>Gebeurtenis</translation>
+    </message>
+    <message id="Home.preview">
+        <source>Preview</source>
+        <translation>Voorbeeld</translation>
+    </message>
+    <message id="Home.addButton">
+        <source>Add Widget</source>
+        <translation>Widget toevoegen</translation>
+    </message>
+    <message id="Home.close">
+        <source>Close</source>
+        <translation>Sluiten</translation>
     </message>
     <message id="OstraApps">
         <source>Ostra Apps</source>

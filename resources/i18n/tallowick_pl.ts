@@ -75,6 +75,14 @@
         <source>Allow notifications</source>
         <translation>Zezwól na powiadomienia</translation>
     </message>
+    <message id="Setting.startAtLogin">
+        <source>Start at login</source>
+        <translation>Uruchamiaj po zalogowaniu</translation>
+    </message>
+    <message id="Setting.startAtLoginNote">
+        <source>Reminders and widgets keep coming after you log out and in.</source>
+        <translation>Przypomnienia i widżety działają dalej po wylogowaniu i ponownym zalogowaniu.</translation>
+    </message>
     <message id="Permission.title">
         <source>Allow reminders?</source>
         <translation>Zezwolić na przypomnienia?</translation>
@@ -226,6 +234,42 @@
     <message id="Home.noEvents">
         <source>No events yet</source>
         <translation>Brak wydarzeń</translation>
+    </message>
+    <message id="Home.addWidget">
+        <source>Add Widget…</source>
+        <translation>Dodaj widżet…</translation>
+    </message>
+    <message id="Home.quit">
+        <source>Quit Home Screen</source>
+        <translation>Zamknij ekran główny</translation>
+    </message>
+    <message id="Home.addWindowTitle">
+        <source>Add a Widget</source>
+        <translation>Dodaj widżet</translation>
+    </message>
+    <message id="Home.addHeading">
+        <source>Put an event on your desktop</source>
+        <translation>Umieść wydarzenie na pulpicie</translation>
+    </message>
+    <message id="Home.addIntro">
+        <source>Choose the widget's size and the event it shows. Right-click the widget later to change them, add another or quit.</source>
+        <translation>Wybierz rozmiar widżetu i wydarzenie, które pokazuje. Później kliknij widżet prawym przyciskiem, aby je zmienić, dodać kolejny lub zakończyć.</translation>
+    </message>
+    <message id="Home.event">
+        <source>Event</source>
+        <translation>Wydarzenie</translation>
+    </message>
+    <message id="Home.preview">
+        <source>Preview</source>
+        <translation>Podgląd</translation>
+    </message>
+    <message id="Home.addButton">
+        <source>Add Widget</source>
+        <translation>Dodaj widżet</translation>
+    </message>
+    <message id="Home.close">
+        <source>Close</source>
+        <translation>Zamknij</translation>
     </message>
     <message id="OstraApps">
         <source>Ostra Apps</source>

@@ -74,6 +74,14 @@
         <source>Allow notifications</source>
         <translation>Permitir notificações</translation>
     </message>
+    <message id="Setting.startAtLogin">
+        <source>Start at login</source>
+        <translation>Iniciar ao entrar</translation>
+    </message>
+    <message id="Setting.startAtLoginNote">
+        <source>Reminders and widgets keep coming after you log out and in.</source>
+        <translation>Os lembretes e widgets continuam chegando depois de sair e entrar de novo.</translation>
+    </message>
     <message id="Permission.title">
         <source>Allow reminders?</source>
         <translation>Permitir lembretes?</translation>
@@ -221,6 +229,42 @@
     <message id="Home.noEvents">
         <source>No events yet</source>
         <translation>Nenhum evento ainda</translation>
+    </message>
+    <message id="Home.addWidget">
+        <source>Add Widget…</source>
+        <translation>Adicionar widget…</translation>
+    </message>
+    <message id="Home.quit">
+        <source>Quit Home Screen</source>
+        <translation>Sair da tela inicial</translation>
+    </message>
+    <message id="Home.addWindowTitle">
+        <source>Add a Widget</source>
+        <translation>Adicionar um widget</translation>
+    </message>
+    <message id="Home.addHeading">
+        <source>Put an event on your desktop</source>
+        <translation>Coloque um evento na sua área de trabalho</translation>
+    </message>
+    <message id="Home.addIntro">
+        <source>Choose the widget's size and the event it shows. Right-click the widget later to change them, add another or quit.</source>
+        <translation>Escolha o tamanho do widget e o evento que ele mostra. Depois, clique com o botão direito no widget para mudá-los, adicionar outro ou sair.</translation>
+    </message>
+    <message id="Home.event">
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message id="Home.preview">
+        <source>Preview</source>
+        <translation>Prévia</translation>
+    </message>
+    <message id="Home.addButton">
+        <source>Add Widget</source>
+        <translation>Adicionar widget</translation>
+    </message>
+    <message id="Home.close">
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
     <message id="OstraApps">
         <source>Ostra Apps</source>

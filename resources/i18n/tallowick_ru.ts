@@ -75,6 +75,14 @@
         <source>Allow notifications</source>
         <translation>Разрешить уведомления</translation>
     </message>
+    <message id="Setting.startAtLogin">
+        <source>Start at login</source>
+        <translation>Запускать при входе</translation>
+    </message>
+    <message id="Setting.startAtLoginNote">
+        <source>Reminders and widgets keep coming after you log out and in.</source>
+        <translation>Напоминания и виджеты продолжают работать после выхода из системы и повторного входа.</translation>
+    </message>
     <message id="Permission.title">
         <source>Allow reminders?</source>
         <translation>Разрешить напоминания?</translation>
@@ -226,6 +234,42 @@
     <message id="Home.noEvents">
         <source>No events yet</source>
         <translation>Событий пока нет</translation>
+    </message>
+    <message id="Home.addWidget">
+        <source>Add Widget…</source>
+        <translation>Добавить виджет…</translation>
+    </message>
+    <message id="Home.quit">
+        <source>Quit Home Screen</source>
+        <translation>Закрыть главный экран</translation>
+    </message>
+    <message id="Home.addWindowTitle">
+        <source>Add a Widget</source>
+        <translation>Добавить виджет</translation>
+    </message>
+    <message id="Home.addHeading">
+        <source>Put an event on your desktop</source>
+        <translation>Поместите событие на рабочий стол</translation>
+    </message>
+    <message id="Home.addIntro">
+        <source>Choose the widget's size and the event it shows. Right-click the widget later to change them, add another or quit.</source>
+        <translation>Выберите размер виджета и событие, которое он показывает. Позже щёлкните виджет правой кнопкой, чтобы изменить их, добавить ещё один или выйти.</translation>
+    </message>
+    <message id="Home.event">
+        <source>Event</source>
+        <translation>Событие</translation>
+    </message>
+    <message id="Home.preview">
+        <source>Preview</source>
+        <translation>Предпросмотр</translation>
+    </message>
+    <message id="Home.addButton">
+        <source>Add Widget</source>
+        <translation>Добавить виджет</translation>
+    </message>
+    <message id="Home.close">
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
     <message id="OstraApps">
         <source>Ostra Apps</source>

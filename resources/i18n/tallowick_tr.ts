@@ -73,6 +73,14 @@
         <source>Allow notifications</source>
         <translation>Bildirimlere izin ver</translation>
     </message>
+    <message id="Setting.startAtLogin">
+        <source>Start at login</source>
+        <translation>Oturum açınca başlat</translation>
+    </message>
+    <message id="Setting.startAtLoginNote">
+        <source>Reminders and widgets keep coming after you log out and in.</source>
+        <translation>Oturumu kapatıp yeniden açtıktan sonra da hatırlatmalar ve widget'lar gelmeye devam eder.</translation>
+    </message>
     <message id="Permission.title">
         <source>Allow reminders?</source>
         <translation>Hatırlatıcılara izin verilsin mi?</translation>
@@ -216,6 +224,42 @@
     <message id="Home.noEvents">
         <source>No events yet</source>
         <translation>Henüz etkinlik yok</translation>
+    </message>
+    <message id="Home.addWidget">
+        <source>Add Widget…</source>
+        <translation>Widget ekle…</translation>
+    </message>
+    <message id="Home.quit">
+        <source>Quit Home Screen</source>
+        <translation>Ana ekrandan çık</translation>
+    </message>
+    <message id="Home.addWindowTitle">
+        <source>Add a Widget</source>
+        <translation>Widget ekle</translation>
+    </message>
+    <message id="Home.addHeading">
+        <source>Put an event on your desktop</source>
+        <translation>Masaüstüne bir etkinlik koy</translation>
+    </message>
+    <message id="Home.addIntro">
+        <source>Choose the widget's size and the event it shows. Right-click the widget later to change them, add another or quit.</source>
+        <translation>Widget'ın boyutunu ve göstereceği etkinliği seç. Sonra widget'a sağ tıklayarak bunları değiştirebilir, bir tane daha ekleyebilir ya da çıkabilirsin.</translation>
+    </message>
+    <message id="Home.event">
+        <source>Event</source>
+        <translation>Etkinlik</translation>
+    </message>
+    <message id="Home.preview">
+        <source>Preview</source>
+        <translation>Önizleme</translation>
+    </message>
+    <message id="Home.addButton">
+        <source>Add Widget</source>
+        <translation>Widget ekle</translation>
+    </message>
+    <message id="Home.close">
+        <source>Close</source>
+        <translation>Kapat</translation>
     </message>
     <message id="OstraApps">
         <source>Ostra Apps</source>

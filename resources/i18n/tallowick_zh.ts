@@ -73,6 +73,14 @@
         <source>Allow notifications</source>
         <translation>允许通知</translation>
     </message>
+    <message id="Setting.startAtLogin">
+        <source>Start at login</source>
+        <translation>登录时启动</translation>
+    </message>
+    <message id="Setting.startAtLoginNote">
+        <source>Reminders and widgets keep coming after you log out and in.</source>
+        <translation>注销并重新登录后，提醒和小组件仍会继续。</translation>
+    </message>
     <message id="Permission.title">
         <source>Allow reminders?</source>
         <translation>允许发送提醒吗？</translation>
@@ -216,6 +224,42 @@
     <message id="Home.noEvents">
         <source>No events yet</source>
         <translation>还没有事件</translation>
+    </message>
+    <message id="Home.addWidget">
+        <source>Add Widget…</source>
+        <translation>添加小组件…</translation>
+    </message>
+    <message id="Home.quit">
+        <source>Quit Home Screen</source>
+        <translation>退出主屏幕</translation>
+    </message>
+    <message id="Home.addWindowTitle">
+        <source>Add a Widget</source>
+        <translation>添加小组件</translation>
+    </message>
+    <message id="Home.addHeading">
+        <source>Put an event on your desktop</source>
+        <translation>把一个事件放到桌面上</translation>
+    </message>
+    <message id="Home.addIntro">
+        <source>Choose the widget's size and the event it shows. Right-click the widget later to change them, add another or quit.</source>
+        <translation>选择小组件的尺寸和要显示的事件。之后右键点击小组件，即可更改、再添加一个或退出。</translation>
+    </message>
+    <message id="Home.event">
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message id="Home.preview">
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message id="Home.addButton">
+        <source>Add Widget</source>
+        <translation>添加小组件</translation>
+    </message>
+    <message id="Home.close">
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
     <message id="OstraApps">
         <source>Ostra Apps</source>

@@ -1,5 +1,7 @@
 #include "clicontext.h"
 
+#include <platform/autostart.h>
+#include <platform/homeprocess.h>
 #include <platform/notificationcenter.h>
 #include <reminders/notificationhelper.h>
 #include <store/eventrepository.h>
@@ -72,16 +74,50 @@ int remindCommand(const CliContext &context)
     return CliOk;
 }
 
+namespace {
+
+// notifications autostart | no-autostart: whether the session starts the home screen, which
+// delivers the reminders, at login. Prints the entry's path.
+int autostartCommand(const CliContext &context, bool on)
+{
+    const QString path = Autostart::entryPath();
+    if (on) {
+        if (!Autostart::install(HomeProcess::program())) {
+            context.err << "tallowick-cli: can't write " << path << " (is tallowick-home installed?)\n";
+            return CliRefused;
+        }
+        context.out << path << '\n';
+        return CliOk;
+    }
+    switch (Autostart::remove()) {
+    case Autostart::Removal::Removed:
+        context.out << path << '\n';
+        return CliOk;
+    case Autostart::Removal::NotThere:
+        // What was asked for holds.
+        context.err << "tallowick-cli: no autostart entry at " << path << '\n';
+        return CliOk;
+    case Autostart::Removal::Failed:
+        break;
+    }
+    context.err << "tallowick-cli: can't remove " << path << '\n';
+    return CliRefused;
+}
+
+} // namespace
+
 int notificationsCommand(const CliContext &context)
 {
     const QString action = context.args.positional.at(0);
+    if (action == QLatin1String("autostart") || action == QLatin1String("no-autostart"))
+        return autostartCommand(context, action == QLatin1String("autostart"));
     EventRepository repository;
     if (action == QLatin1String("allow"))
         repository.setNotificationsAllowed(true);
     else if (action == QLatin1String("deny"))
         repository.setNotificationsAllowed(false);
     else if (action != QLatin1String("status"))
-        return context.usageError(QStringLiteral("notifications takes allow, deny or status"));
+        return context.usageError(QStringLiteral("notifications takes allow, deny, status, autostart or no-autostart"));
     context.out << statusName(repository.center().authorizationStatus()) << '\n';
     return CliOk;
 }

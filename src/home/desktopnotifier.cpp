@@ -33,7 +33,7 @@ DesktopNotifier::DesktopNotifier(const QDBusConnection &bus, std::FILE *console,
     : QObject(parent)
     , m_bus(bus)
     , m_console(console)
-    , m_open([](const QUrl &link) { LinkOpener(QCoreApplication::applicationDirPath()).open(link); })
+    , m_open([](const QUrl &link, const QString &token) { LinkOpener(QCoreApplication::applicationDirPath()).open(link, token); })
 {
     if (!m_bus.isConnected())
         return;
@@ -45,6 +45,9 @@ DesktopNotifier::DesktopNotifier(const QDBusConnection &bus, std::FILE *console,
         m_takesActions.reset();
         flush();
     });
+    // The token comes first (version 1.2 of the service's specification), then the action.
+    m_bus.connect(kService, kPath, kService, QStringLiteral("ActivationToken"), this,
+                  SLOT(activationToken(uint, QString)));
     m_bus.connect(kService, kPath, kService, QStringLiteral("ActionInvoked"), this, SLOT(actionInvoked(uint, QString)));
     m_bus.connect(kService, kPath, kService, QStringLiteral("NotificationClosed"), this,
                   SLOT(notificationClosed(uint, uint)));
@@ -154,12 +157,20 @@ void DesktopNotifier::send(const DueReminder &reminder)
     });
 }
 
+void DesktopNotifier::activationToken(uint id, const QString &token)
+{
+    if (m_shown.contains(id))
+        m_tokens.insert(id, token);
+}
+
 void DesktopNotifier::actionInvoked(uint id, const QString &action)
 {
     const auto shown = m_shown.constFind(id);
+    // A token is good for one activation.
+    const QString token = m_tokens.take(id);
     if (shown == m_shown.cend() || (action != kDefaultAction && action != kOpenAction))
         return;
-    m_open(eventLink(*shown));
+    m_open(eventLink(*shown), token);
 }
 
 void DesktopNotifier::notificationClosed(uint id, uint)
@@ -170,6 +181,7 @@ void DesktopNotifier::notificationClosed(uint id, uint)
     if (m_shownFor.value(shown->eventId) == id)
         m_shownFor.remove(shown->eventId);
     m_shown.erase(shown);
+    m_tokens.remove(id);
 }
 
 QUrl DesktopNotifier::eventLink(const DueReminder &reminder)

@@ -17,7 +17,8 @@
 // (org.freedesktop.Notifications): with the app's icon and desktop entry, so that the desktop
 // ties them to Tallowick and its notification settings; one per event at a time (a newer one
 // replaces the one still shown); and, where the service takes actions, a click (or "Open")
-// opens the app at that event's page. A service that is not on the bus yet (early in a login)
+// opens the app at that event's page, with the activation token the service sends before the
+// click's action so that the app's window comes forward. A service that is not on the bus yet (early in a login)
 // is waited for. Without a session bus, or when the service refuses, it prints
 // "Reminder: <title> — <body>" on standard output instead.
 class DesktopNotifier : public QObject
@@ -25,7 +26,9 @@ class DesktopNotifier : public QObject
     Q_OBJECT
 
 public:
-    using LinkHandler = std::function<void(const QUrl &)>;
+    // Opens `link`; `activationToken` is the service's token for the click (or empty), which
+    // lets the app's window come forward.
+    using LinkHandler = std::function<void(const QUrl &link, const QString &activationToken)>;
 
     // Talks to the service on `bus`; prints to `console`.
     explicit DesktopNotifier(const QDBusConnection &bus = QDBusConnection::sessionBus(), std::FILE *console = stdout,
@@ -43,6 +46,7 @@ public:
     static QUrl eventLink(const DueReminder &reminder);
 
 private Q_SLOTS:
+    void activationToken(uint id, const QString &token);
     void actionInvoked(uint id, const QString &action);
     void notificationClosed(uint id, uint reason);
 
@@ -63,4 +67,5 @@ private:
     QSet<QString> m_sending;            // event ids whose Notify awaits its answer
     QHash<QString, uint> m_shownFor;    // event id -> the notification that shows it
     QHash<uint, DueReminder> m_shown;   // notification id -> what it shows
+    QHash<uint, QString> m_tokens;      // notification id -> the token sent before its action
 };

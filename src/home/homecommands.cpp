@@ -1,6 +1,5 @@
 #include "homecommands.h"
 
-#include "autostart.h"
 #include "entrychoice.h"
 #include "extensionloader.h"
 #include "instancestore.h"
@@ -8,11 +7,15 @@
 
 #include <platform/appinfo.h>
 #include <platform/atomicfile.h>
+#include <platform/autostart.h>
 #include <platform/clock.h>
 #include <platform/widgetreload.h>
+#include <model/widgetcontent.h>
+#include <store/eventrepository.h>
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
 
@@ -23,6 +26,17 @@ int refuse(const QString &message, QTextStream &err)
     return HomeRefused;
 }
 
+// On a new machine nothing has written the events' file for widgets yet, while the list
+// already shows the first-start events: --add publishes them first, so that it finds what the
+// list shows. (A file that is there is the app's to keep up; an unreadable list is not
+// published over it.)
+void publishFirstStartEvents()
+{
+    EventRepository events;
+    if (!QFileInfo::exists(widgetContentsPath()) && events.read().source == EventList::Source::Defaults)
+        events.publish();
+}
+
 // The option of the extension whose title is `title` (the first, when titles repeat).
 std::optional<WidgetConfigurationOption> optionTitled(WidgetExtension &extension, const QString &title)
 {
@@ -31,13 +45,6 @@ std::optional<WidgetConfigurationOption> optionTitled(WidgetExtension &extension
             return option;
     }
     return std::nullopt;
-}
-
-// Where a new widget goes when no --at says: down and to the right of the ones before it.
-QPoint cascadePosition(qsizetype existing)
-{
-    const int step = 32 * int(existing % 10);
-    return QPoint(40 + step, 40 + step);
 }
 
 int listCommand(QTextStream &out)
@@ -52,6 +59,7 @@ int listCommand(QTextStream &out)
 
 int addCommand(const HomeOptions &options, QTextStream &out, QTextStream &err)
 {
+    publishFirstStartEvents();
     ExtensionLoader loader;
     WidgetExtension *extension = loader.load();
     if (!extension)
@@ -66,7 +74,7 @@ int addCommand(const HomeOptions &options, QTextStream &out, QTextStream &err)
             return refuse(QStringLiteral("no event titled \"%1\"").arg(*options.event), err);
     }
     InstanceStore store;
-    instance.position = options.at.value_or(cascadePosition(store.instances().size()));
+    instance.position = options.at.value_or(InstanceStore::cascadePosition(store.instances().size()));
     const auto added = store.add(instance);
     if (!added)
         return refuse(QStringLiteral("can't write %1").arg(store.path()), err);

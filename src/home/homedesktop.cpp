@@ -3,6 +3,8 @@
 #include "homescreen.h"
 #include "widgetwindow.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSet>
 
 HomeDesktop::HomeDesktop(HomeScreen &home, QObject *parent)
@@ -15,6 +17,20 @@ HomeDesktop::HomeDesktop(HomeScreen &home, QObject *parent)
         if (WidgetWindow *shown = window(id))
             shown->refresh();
     });
+    // A screen that comes, goes or changes size (a monitor unplugged, a new resolution, a
+    // panel added) may leave a widget off the screens: each is put back wholly on its screen.
+    const auto watch = [this](QScreen *screen) {
+        connect(screen, &QScreen::geometryChanged, this, &HomeDesktop::refreshAll);
+        connect(screen, &QScreen::availableGeometryChanged, this, &HomeDesktop::refreshAll);
+    };
+    for (QScreen *screen : QGuiApplication::screens())
+        watch(screen);
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, [this, watch](QScreen *screen) {
+        watch(screen);
+        refreshAll();
+    });
+    // Qt moves the windows off a screen that goes; they are placed again once it has.
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, &HomeDesktop::refreshAll, Qt::QueuedConnection);
     sync();
 }
 

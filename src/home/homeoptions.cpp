@@ -11,8 +11,9 @@ namespace {
 const QSet<QString> kValueOptions = {QStringLiteral("add"),    QStringLiteral("event"), QStringLiteral("at"),
                                      QStringLiteral("remove"), QStringLiteral("render"), QStringLiteral("out"),
                                      QStringLiteral("now"),    QStringLiteral("scale")};
-const QSet<QString> kFlags = {QStringLiteral("list"), QStringLiteral("placeholder"), QStringLiteral("install-autostart"),
-                              QStringLiteral("remove-autostart"), QStringLiteral("verbose")};
+const QSet<QString> kFlags = {QStringLiteral("list"),             QStringLiteral("placeholder"),
+                              QStringLiteral("install-autostart"), QStringLiteral("remove-autostart"),
+                              QStringLiteral("verbose"),          QStringLiteral("background")};
 
 // The scale is a factor of the widget's size in points; past this the picture is huge.
 constexpr qreal kLargestScale = 16;
@@ -32,7 +33,13 @@ QString HomeOptions::helpText()
         "Usage: tallowick-home [OPTION]...\n"
         "The Tallowick home screen: shows your widgets on the desktop, redraws them at midnight and\n"
         "whenever Tallowick changes something, and delivers reminders as desktop notifications.\n"
-        "Without a command it runs the home screen; a command does its work and exits.\n"
+        "Without a command it runs the home screen (with no widget yet, a window adds one; a home\n"
+        "screen already running shows that window instead); a command does its work and exits.\n"
+        "It ends by itself when it has no widget, no window and no reminder ahead.\n"
+        "\n"
+        "      --background      run the home screen without opening a window (the app and the\n"
+        "                        session start it so, for the reminders); with one running, do\n"
+        "                        nothing\n"
         "\n"
         "Commands:\n"
         "      --add small|medium|large [--event TITLE] [--at X,Y]\n"
@@ -51,13 +58,15 @@ QString HomeOptions::helpText()
         "\n"
         "Options:\n"
         "      --now yyyy-MM-ddTHH:mm:ss\n"
-        "                        fix the clock at this local time\n"
+        "                        set the clock to this local time (the running home screen's\n"
+        "                        clock runs on from it)\n"
         "      --verbose         print diagnostics on standard error\n"
         "  -h, --help            print this help and exit\n"
         "      --version         print the version and exit\n"
         "\n"
-        "Exit status: 0 done, 1 refused (no such widget or event, a file that cannot be written,\n"
-        "another home screen running, no widget plug-in), 2 the command line could not be read.\n"
+        "Exit status: 0 done (or handed to the home screen already running), 1 refused (no such\n"
+        "widget or event, a file that cannot be written, no widget plug-in), 2 the command line\n"
+        "could not be read.\n"
         "\n"
         "See tallowick-home(1).\n");
 }
@@ -127,7 +136,7 @@ HomeOptions HomeOptions::parse(const QStringList &arguments)
     const QList<std::pair<QString, QList<Mode>>> belongs = {
         {QStringLiteral("event"), {Mode::Add, Mode::Render}}, {QStringLiteral("at"), {Mode::Add}},
         {QStringLiteral("out"), {Mode::Render}},               {QStringLiteral("scale"), {Mode::Render}},
-        {QStringLiteral("placeholder"), {Mode::Render}},
+        {QStringLiteral("placeholder"), {Mode::Render}},      {QStringLiteral("background"), {Mode::Run}},
     };
     for (const auto &[name, allowed] : belongs) {
         if ((values.contains(name) || flags.contains(name)) && !allowed.contains(options.mode))
@@ -191,5 +200,6 @@ HomeOptions HomeOptions::parse(const QStringList &arguments)
     }
     if (values.contains(QStringLiteral("event")))
         options.event = values.value(QStringLiteral("event"));
+    options.background = flags.contains(QStringLiteral("background"));
     return options;
 }

@@ -21,7 +21,9 @@ struct HomeOptions
     QString out;                                     // --out FILE
     qreal scale = 2;                                 // --scale N
     bool placeholder = false;                        // --placeholder
-    std::optional<QDateTime> now;                    // --now yyyy-MM-ddTHH:mm:ss
+    bool background = false;                         // --background
+    std::optional<QDateTime> now;                    // --now yyyy-MM-ddTHH:mm:ss (the home screen's
+                                                     // clock runs on from it)
     bool verbose = false;                            // --verbose
     QString error;                                   // set when the line cannot be read
 

@@ -94,6 +94,22 @@ QImage HomeScreen::render(const QString &id, qreal scale) const
     return WidgetPainter::render(m_extension, shownEntry(id), shown->instance.family, scale);
 }
 
+QString HomeScreen::add(WidgetFamily family, const std::optional<WidgetConfigurationOption> &option)
+{
+    WidgetInstance instance;
+    instance.kind = m_extension.kind();
+    instance.family = family;
+    instance.configuration = option;
+    instance.position = InstanceStore::cascadePosition(m_store.instances().size());
+    const auto added = m_store.add(instance);
+    if (!added) {
+        qCWarning(lcHome).noquote() << "Can't add a widget to" << m_store.path();
+        return QString();
+    }
+    reloadAll();
+    return added->id;
+}
+
 void HomeScreen::choose(const QString &id, const std::optional<WidgetConfigurationOption> &option)
 {
     Shown *shown = find(id);
@@ -151,6 +167,10 @@ void HomeScreen::setLinkHandler(LinkHandler handler)
 
 void HomeScreen::minuteTick()
 {
+    // The extension keeps a clock of its own: one that runs from another time (--now) is
+    // handed over again, so that what it works out for the new minute is of that minute.
+    if (!Clock::isSystemTime())
+        m_extension.setFixedNow(Clock::now());
     if (m_timeWatch.check()) {
         qCInfo(lcHome) << "The time zone or the clock changed";
         CalendarHelper::refreshSystemSettings();

@@ -45,6 +45,9 @@ public:
     // The picture of the instance now, `scale` pixels per point; null for an unknown id.
     QImage render(const QString &id, qreal scale) const;
 
+    // Puts a new widget on the home screen, below and right of the others; returns its id
+    // (empty when the widget file cannot be written).
+    QString add(WidgetFamily family, const std::optional<WidgetConfigurationOption> &option);
     // The person's changes; each is saved, and the first two bring a new timeline.
     void choose(const QString &id, const std::optional<WidgetConfigurationOption> &option);
     void resize(const QString &id, WidgetFamily family);
@@ -72,6 +75,8 @@ signals:
     void redrawNeeded();
     // A minute has passed, for other once-a-minute chores.
     void minutePassed();
+    // The person asked to add another widget (from a widget's menu).
+    void addWindowRequested();
 
 private:
     struct Shown

@@ -143,6 +143,12 @@ QString InstanceStore::defaultPath()
     return UserDirs::configHome() + QStringLiteral("/tallowick-home/widgets.json");
 }
 
+QPoint InstanceStore::cascadePosition(qsizetype existing)
+{
+    const int step = 32 * int(existing % 10);
+    return QPoint(40 + step, 40 + step);
+}
+
 QList<WidgetInstance> InstanceStore::instances() const
 {
     const auto state = SharedStateFile::read<State>(m_path, kWhat, decode<State>);

@@ -3,6 +3,7 @@
 #include "widgetinstance.h"
 
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <optional>
 
@@ -16,6 +17,10 @@ public:
 
     static QString defaultPath();
     const QString &path() const { return m_path; }
+
+    // Where the next widget goes when nobody says: down and to the right of the `existing`
+    // ones, from near the top-left corner.
+    static QPoint cascadePosition(qsizetype existing);
 
     // Every instance, in the order they were added.
     QList<WidgetInstance> instances() const;

@@ -10,6 +10,24 @@
 namespace {
 
 const QString kAppName = QStringLiteral("tallowick");
+const QString kTokenVariable = QStringLiteral("XDG_ACTIVATION_TOKEN");
+const QString kStartupIdVariable = QStringLiteral("DESKTOP_STARTUP_ID");
+
+// This program's environment, with only `token` (none of what this program was started with:
+// a token is good for one window once).
+QProcessEnvironment environmentFor(const QString &token)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(kTokenVariable);
+    environment.remove(kStartupIdVariable);
+    if (token.isEmpty())
+        return environment;
+    environment.insert(kTokenVariable, token);
+    // In an X11 session the service's token is a startup id (its specification allows either).
+    if (environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty() && !environment.value(QStringLiteral("DISPLAY")).isEmpty())
+        environment.insert(kStartupIdVariable, token);
+    return environment;
+}
 
 } // namespace
 
@@ -20,7 +38,7 @@ LinkOpener::LinkOpener(const QString &applicationDir)
                                                             : QStandardPaths::findExecutable(kAppName);
 }
 
-bool LinkOpener::open(const QUrl &link) const
+bool LinkOpener::open(const QUrl &link, const QString &activationToken) const
 {
     if (link.isEmpty())
         return false;
@@ -31,7 +49,11 @@ bool LinkOpener::open(const QUrl &link) const
         return false;
     }
     if (!m_appProgram.isEmpty()) {
-        if (QProcess::startDetached(m_appProgram, {link.toString(QUrl::FullyEncoded)}))
+        QProcess app;
+        app.setProgram(m_appProgram);
+        app.setArguments({link.toString(QUrl::FullyEncoded)});
+        app.setProcessEnvironment(environmentFor(activationToken));
+        if (app.startDetached())
             return true;
         qCWarning(lcHome).noquote() << "Can't start" << m_appProgram;
     }

@@ -15,7 +15,9 @@ public:
     const QString &appProgram() const { return m_appProgram; }
 
     // Opens `link`; an empty or relative link does nothing. False when nothing was started.
-    bool open(const QUrl &link) const;
+    // `activationToken` (from the notification service, say) lets the app's window come
+    // forward: it is handed over as XDG_ACTIVATION_TOKEN, and on X11 as DESKTOP_STARTUP_ID.
+    bool open(const QUrl &link, const QString &activationToken = QString()) const;
 
 private:
     QString m_appProgram;

@@ -1,3 +1,4 @@
+#include "addwidgetwindow.h"
 #include "desktopnotifier.h"
 #include "extensionloader.h"
 #include "homecommands.h"
@@ -19,6 +20,18 @@
 #include <QIcon>
 #include <QTextStream>
 
+namespace {
+
+// The token (Wayland) or startup id (X11) the desktop started this program with, for the
+// window it shows; empty when none.
+QString launchToken()
+{
+    const QString token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+    return token.isEmpty() ? qEnvironmentVariable("DESKTOP_STARTUP_ID") : token;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QStringList arguments;
@@ -38,6 +51,8 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && (!options.showsWindows() || noDisplay))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    // Read before the application: Qt takes the X11 startup id out of the environment.
+    const QString token = launchToken();
     QApplication app(argc, argv);
     // As for the app: the desktop file name and WM_CLASS's class tie the widget windows to the
     // home screen's desktop entry.
@@ -45,20 +60,34 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Tallowick"));
     QApplication::setDesktopFileName(QLatin1String(AppInfo::kHomeId));
     QApplication::setWindowIcon(QIcon(QLatin1String(AppInfo::kWindowIcon)));
-    // With its last widget removed the home screen still delivers reminders.
+    // With its last widget removed the home screen may still have reminders to deliver: it
+    // ends when it has nothing left to do (below).
     QApplication::setQuitOnLastWindowClosed(false);
     if (options.verbose)
         Diagnostics::setVerbose(true);
     Localization::installTranslations(app);
-    if (options.now)
-        Clock::setFixed(*options.now);
-
-    if (!options.showsWindows())
+    if (!options.showsWindows()) {
+        // A command is of one moment.
+        if (options.now)
+            Clock::setFixed(*options.now);
         return runHomeCommand(options, out, err);
-
+    }
+    // The running home screen's clock runs on from --now, so its reminders meet their time.
+    if (options.now)
+        Clock::startAt(*options.now);
 
     ReloadListener listener;
-    if (listener.listen() != ReloadListener::Status::Listening) {
+    switch (listener.listen()) {
+    case ReloadListener::Status::Listening:
+        break;
+    case ReloadListener::Status::AlreadyRunning:
+        // One runs already: started in the background there is nothing to add; from the menu,
+        // its window comes forward, with the token the desktop started this one with.
+        if (options.background || ReloadListener::requestActivation(token))
+            return HomeDone;
+        err << "tallowick-home: another home screen is running and does not answer\n";
+        return HomeRefused;
+    case ReloadListener::Status::Failed:
         err << "tallowick-home: " << listener.errorString() << '\n';
         return HomeRefused;
     }
@@ -73,7 +102,10 @@ int main(int argc, char *argv[])
     InstanceStore store;
     HomeScreen home(*extension, store);
     HomeDesktop desktop(home);
+    AddWidgetWindow addWindow(home);
     QObject::connect(&listener, &ReloadListener::reloadRequested, &home, &HomeScreen::reloadAll);
+    QObject::connect(&listener, &ReloadListener::activationRequested, &addWindow, &AddWidgetWindow::present);
+    QObject::connect(&home, &HomeScreen::addWindowRequested, &addWindow, [&addWindow] { addWindow.present(); });
 
     NotificationCenter center;
     EventRepository events;
@@ -88,8 +120,22 @@ int main(int argc, char *argv[])
     };
     QObject::connect(&home, &HomeScreen::dayBegan, &home, newDay);
 
+    // Nothing left to do (no widget, no window open, no reminder ahead): the home screen ends,
+    // and the app starts it again when a reminder is chosen. Looked at once the loop runs.
+    const auto endWhenIdle = [&] {
+        if (home.instances().isEmpty() && !addWindow.isVisible() && !events.hasRemindersAhead())
+            QCoreApplication::quit();
+    };
+    QObject::connect(&home, &HomeScreen::minutePassed, &app, endWhenIdle, Qt::QueuedConnection);
+    QObject::connect(&home, &HomeScreen::instancesChanged, &app, endWhenIdle, Qt::QueuedConnection);
+    QObject::connect(&addWindow, &AddWidgetWindow::closed, &app, endWhenIdle, Qt::QueuedConnection);
+
     newDay();
     home.start();
     delivery.deliverDue(Clock::now());
+    // Started from the menu with no widget yet: the window that adds one.
+    if (home.instances().isEmpty() && !options.background)
+        addWindow.present(token);
+    QMetaObject::invokeMethod(&app, endWhenIdle, Qt::QueuedConnection);
     return app.exec();
 }

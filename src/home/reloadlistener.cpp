@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSocketNotifier>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -123,11 +125,45 @@ ReloadListener::Status ReloadListener::fail(const QString &what)
     return Status::Failed;
 }
 
+namespace {
+
+const QByteArray kActivatePrefix = QByteArrayLiteral("activate ");
+// Tokens and startup ids are short printable words; a longer datagram is no request of ours.
+constexpr qsizetype kLongestToken = 512;
+
+bool isToken(const QByteArray &token)
+{
+    return token.size() <= kLongestToken
+        && std::all_of(token.cbegin(), token.cend(), [](char c) { return c > ' ' && c < 127; });
+}
+
+} // namespace
+
+bool ReloadListener::requestActivation(const QString &token, const QString &socketPath)
+{
+    const QByteArray path = QFile::encodeName(socketPath);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= qsizetype(sizeof(address.sun_path)))
+        return false;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const QByteArray word = token.toUtf8();
+    const QByteArray message = kActivatePrefix + (isToken(word) ? word : QByteArray());
+    const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    const ssize_t sent = ::sendto(fd, message.constData(), size_t(message.size()), MSG_DONTWAIT | MSG_NOSIGNAL,
+                                  reinterpret_cast<const sockaddr *>(&address), sizeof(address));
+    ::close(fd);
+    return sent == message.size();
+}
+
 void ReloadListener::readPending()
 {
     const QByteArray expected = WidgetReload::requestMessage();
     bool requested = false;
-    char buffer[64];
+    QStringList activations;
+    char buffer[kLongestToken + 64];
     for (;;) {
         const ssize_t size = ::recv(m_socketFd, buffer, sizeof(buffer), MSG_DONTWAIT);
         if (size < 0) {
@@ -135,9 +171,17 @@ void ReloadListener::readPending()
                 continue;
             break; // EAGAIN: drained
         }
-        if (QByteArray::fromRawData(buffer, size) == expected)
+        const QByteArray message = QByteArray::fromRawData(buffer, size);
+        if (message == expected) {
             requested = true;
+        } else if (message.startsWith(kActivatePrefix)) {
+            const QByteArray token = message.mid(kActivatePrefix.size());
+            if (isToken(token))
+                activations.append(QString::fromLatin1(token));
+        }
     }
+    for (const QString &token : std::as_const(activations))
+        emit activationRequested(token);
     // Waiting a moment lets a burst of requests (one per changed event) end in one reload;
     // a timer already running is not pushed back, so a steady stream still reloads.
     if (requested && !m_coalesce.isActive())

@@ -11,7 +11,8 @@ class QSocketNotifier;
 // The home screen's end of WidgetReload: binds the reload socket (0600, in a 0700 folder)
 // and signals once for each burst of requests. Only one home screen of a user listens: it
 // holds a lock beside the socket for its whole life, so a socket left by a crash is known to
-// be stale and replaced, while a live one is never taken over.
+// be stale and replaced, while a live one is never taken over. A second home screen started
+// from the menu asks the running one, on the same socket, to bring its window forward.
 class ReloadListener : public QObject
 {
     Q_OBJECT
@@ -31,8 +32,15 @@ public:
     const QString &errorString() const { return m_error; }
     const QString &socketPath() const { return m_path; }
 
+    // Asks the home screen listening at `socketPath` to bring its window forward, with the
+    // activation token (or X11 startup id) the asker was started with. False when none
+    // listens there.
+    static bool requestActivation(const QString &token, const QString &socketPath = WidgetReload::socketPath());
+
 signals:
     void reloadRequested();
+    // A second start wants the window; `token` lets it come forward (empty when none came).
+    void activationRequested(const QString &token);
 
 private:
     Status fail(const QString &what);

@@ -1,10 +1,21 @@
 #include "widgetmenu.h"
 
+#include <platform/localization.h>
+
 #include <QActionGroup>
 
 namespace {
 
-QString familyText(WidgetFamily family)
+// The text of a key that the translation tables may not carry yet; English until they do.
+QString textOr(const char *key, const QString &english)
+{
+    const QString text = qtTrId(key);
+    return text == QLatin1String(key) ? english : text;
+}
+
+} // namespace
+
+QString WidgetMenu::familyText(WidgetFamily family)
 {
     switch (family) {
     case WidgetFamily::SystemSmall:
@@ -22,14 +33,11 @@ QString familyText(WidgetFamily family)
     return widgetFamilyName(family);
 }
 
-// The text of a key that the translation tables may not carry yet; English until they do.
-QString textOr(const char *key, const QString &english)
+QString WidgetMenu::firstEventText()
 {
-    const QString text = qtTrId(key);
-    return text == QLatin1String(key) ? english : text;
+    //% "First event"
+    return textOr("Home.firstEvent", QStringLiteral("First event"));
 }
-
-} // namespace
 
 const QList<WidgetFamily> &WidgetMenu::families()
 {
@@ -42,11 +50,11 @@ WidgetMenu::WidgetMenu(const QList<WidgetConfigurationOption> &options, const Wi
                        QWidget *parent)
     : QMenu(parent)
 {
+    setLayoutDirection(Localization::isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     //% "Choose event"
     QMenu *events = addMenu(qtTrId("Home.chooseEvent"));
     auto *eventGroup = new QActionGroup(events);
-    //% "First event"
-    QAction *none = events->addAction(textOr("Home.firstEvent", QStringLiteral("First event")));
+    QAction *none = events->addAction(firstEventText());
     none->setCheckable(true);
     none->setChecked(!instance.configuration);
     eventGroup->addAction(none);
@@ -78,4 +86,11 @@ WidgetMenu::WidgetMenu(const QList<WidgetConfigurationOption> &options, const Wi
     addSeparator();
     //% "Remove widget"
     connect(addAction(qtTrId("Home.remove")), &QAction::triggered, this, &WidgetMenu::removeRequested);
+    //% "Add Widget…"
+    connect(addAction(qtTrId("Home.addWidget")), &QAction::triggered, this, &WidgetMenu::addRequested);
+    addSeparator();
+    //% "Quit Home Screen"
+    QAction *quit = addAction(qtTrId("Home.quit"));
+    quit->setMenuRole(QAction::QuitRole);
+    connect(quit, &QAction::triggered, this, &WidgetMenu::quitRequested);
 }

@@ -5,14 +5,18 @@
 #include <QMenu>
 
 // The right-click menu of a widget: which event it shows (the extension's options in its
-// order, after the choice of none, which shows the first event), its size, and removal.
+// order, after the choice of none, which shows the first event), its size, removal, adding
+// another widget and quitting the home screen.
 class WidgetMenu : public QMenu
 {
     Q_OBJECT
 
 public:
-    // The sizes a widget on the home screen can take.
+    // The sizes a widget on the home screen can take, and their names.
     static const QList<WidgetFamily> &families();
+    static QString familyText(WidgetFamily family);
+    // The choice of no event in particular: the widget shows the first one.
+    static QString firstEventText();
 
     WidgetMenu(const QList<WidgetConfigurationOption> &options, const WidgetInstance &instance,
                QWidget *parent = nullptr);
@@ -21,4 +25,6 @@ signals:
     void chosen(const std::optional<WidgetConfigurationOption> &option);
     void resized(WidgetFamily family);
     void removeRequested();
+    void addRequested();
+    void quitRequested();
 };

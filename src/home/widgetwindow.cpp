@@ -2,23 +2,41 @@
 
 #include "homescreen.h"
 #include "widgetmenu.h"
+#include "widgetplacement.h"
+#include "x11window.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include <cmath>
 
+namespace {
+
+// The screens' areas that windows may take, panels left out.
+QList<QRect> availableAreas()
+{
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas.append(screen->availableGeometry());
+    return areas;
+}
+
+} // namespace
+
 WidgetWindow::WidgetWindow(HomeScreen &home, const QString &id)
-    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnBottomHint)
+    // A plain window, not a tool window: a window manager may hide the tool windows of an
+    // application that is not active, and the home screen never is.
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint)
     , m_home(home)
     , m_id(id)
 {
     // The rounded corners show the desktop behind them.
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setWindowTitle(home.extension().displayName());
+    X11Window::markAsWidget(*this);
     refresh();
 }
 
@@ -29,8 +47,14 @@ void WidgetWindow::refresh()
         return;
     const QSizeF points = widgetFamilySize(instance->family);
     setFixedSize(int(std::lround(points.width())), int(std::lround(points.height())));
+    // Wholly on its screen (the screens may have changed since it was placed); where it was
+    // saved stays saved, for the day that screen comes back.
     if (!m_dragging)
-        move(instance->position);
+        move(WidgetPlacement::clamped(QRect(instance->position, size()), availableAreas()));
+    // Named after its event, for the window list and screen readers.
+    const QString title = m_home.shownEntry(m_id).title;
+    setWindowTitle(title.isEmpty() ? m_home.extension().displayName() : title);
+    setAccessibleName(windowTitle());
     m_picture = QImage();
     update();
 }
@@ -97,5 +121,7 @@ void WidgetWindow::contextMenuEvent(QContextMenuEvent *event)
             [home, id](const std::optional<WidgetConfigurationOption> &option) { home->choose(id, option); });
     connect(menu, &WidgetMenu::resized, home, [home, id](WidgetFamily family) { home->resize(id, family); });
     connect(menu, &WidgetMenu::removeRequested, home, [home, id] { home->remove(id); });
+    connect(menu, &WidgetMenu::addRequested, home, &HomeScreen::addWindowRequested);
+    connect(menu, &WidgetMenu::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     menu->popup(event->globalPos());
 }

@@ -7,7 +7,9 @@
 class HomeScreen;
 
 // One widget on the desktop: a frameless window of its family's size showing the home
-// screen's picture of it. Dragging moves it, a click taps it, a right click opens its menu.
+// screen's picture of it, titled after its event. Dragging moves it, a click taps it, a right
+// click opens its menu. On X11 it stays below other windows, on every workspace, out of
+// taskbars and pagers; it is kept wholly on its screen when the screens change.
 class WidgetWindow : public QWidget
 {
     Q_OBJECT

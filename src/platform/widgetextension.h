@@ -37,11 +37,13 @@ struct WidgetConfigurationOption
     friend bool operator==(const WidgetConfigurationOption &, const WidgetConfigurationOption &) = default;
 };
 
-// Something to show from `date` on. `content` is opaque to the host.
+// Something to show from `date` on. `content` is opaque to the host; `title` says in a few
+// words what the entry shows (the event's title), for the window's title and accessible name.
 struct WidgetEntry
 {
     QDateTime date;
     QVariant content;
+    QString title = QString();
 };
 
 // The entries to show, in order, and when to ask for the next timeline.
@@ -90,5 +92,5 @@ public:
     virtual void timeSettingsChanged() = 0;
 };
 
-#define TallowickWidgetExtension_iid "org.tallowick.WidgetExtension/2.0"
+#define TallowickWidgetExtension_iid "org.tallowick.WidgetExtension/3.0"
 Q_DECLARE_INTERFACE(WidgetExtension, TallowickWidgetExtension_iid)

@@ -1,5 +1,6 @@
 #include "appoptions.h"
 #include "linkrouter.h"
+#include "reminderdeliverystarter.h"
 #include "screenshot.h"
 #include "singleinstance.h"
 #include "startupwarmup.h"
@@ -81,8 +82,12 @@ int main(int argc, char *argv[])
     // The screens mirror for a language written from right to left (LayoutMirroring follows
     // the application's direction), and text without a strong direction of its own runs so.
     QGuiApplication::setLayoutDirection(Localization::isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
-    if (options.now)
+    // A picture is of one moment; a window lives on, and its clock runs on from --now (so
+    // that the reminders it started meet their time).
+    if (options.now && options.screenshot())
         Clock::setFixed(*options.now);
+    else if (options.now)
+        Clock::startAt(*options.now);
 
     SingleInstance instance;
     if (!options.screenshot()) {
@@ -140,12 +145,17 @@ int main(int argc, char *argv[])
         return saveFirstSettledFrame(app, window, options.screenshotPath);
     WindowKeeper keeper(window, store, remembered, !options.size, fitToScreen);
     WindowActivation::activateFirstWindow(window, QGuiApplication::platformName());
-    // Once the first frame is shown, the window follows what other programs change (nothing of
-    // it stands between a start and its first frame).
-    if (window)
-        QObject::connect(window, &QQuickWindow::frameSwapped, &store, [&store] { store.watchForChanges(); },
-                         Qt::SingleShotConnection);
-    else
+    // Once the first frame is shown, the window follows what other programs change, and the
+    // reminders chosen get their delivery (nothing of it stands between a start and its first
+    // frame).
+    ReminderDeliveryStarter delivery;
+    const auto afterFirstFrame = [&store, &delivery] {
         store.watchForChanges();
+        delivery.start();
+    };
+    if (window)
+        QObject::connect(window, &QQuickWindow::frameSwapped, &store, afterFirstFrame, Qt::SingleShotConnection);
+    else
+        afterFirstFrame();
     return app.exec();
 }

@@ -443,6 +443,17 @@ void EventRepository::setNotificationsAllowed(bool allowed)
     }
 }
 
+bool EventRepository::hasRemindersAhead() const
+{
+    if (m_center.authorizationStatus() != AuthorizationStatus::Authorized)
+        return false;
+    if (!m_center.pendingRequests().isEmpty())
+        return true;
+    const QList<EDate> events = read().events;
+    return std::any_of(events.cbegin(), events.cend(),
+                       [](const EDate &event) { return event.repeatsYearly() && chosenReminder(event); });
+}
+
 int EventRepository::renewYearlyReminders()
 {
     const SettingsStore::Lock lock = m_settings.lock();

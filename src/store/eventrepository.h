@@ -154,6 +154,9 @@ public:
     // while reminders are not allowed; without such events it reads no reminder at all.
     // Returns how many events got new reminders.
     int renewYearlyReminders();
+    // Whether reminders are allowed and some are still to come: pending ones, or the next
+    // occurrence's of a yearly event with a reminder choice. What keeps their delivery running.
+    bool hasRemindersAhead() const;
 
     // Rewrites "contents.json" from the saved list when it says something else (a yearly
     // event's next occurrence moved on, say), and asks the widget to reload; the calendar

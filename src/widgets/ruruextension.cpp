@@ -101,5 +101,5 @@ WidgetContent RuruExtension::contentOf(const WidgetEntry &entry)
 
 WidgetEntry RuruExtension::entryFor(const WidgetContent &content)
 {
-    return WidgetEntry{content.date, QVariant::fromValue(content)};
+    return WidgetEntry{content.date, QVariant::fromValue(content), content.dateTitle};
 }

@@ -158,7 +158,7 @@ TEST_F(Cli, HelpAndVersion)
         EXPECT_TRUE(run.out.startsWith(QStringLiteral("Usage: tallowick-cli [OPTION]... COMMAND [ARGUMENT]...\n")));
         for (const char *command : {"count DATE", "format DATE", "list [--json]", "add TITLE DATE", "edit INDEX", "delete INDEX",
                                     "move FROM TO", "open URL", "remind INDEX one|three|seven|off",
-                                    "notifications allow|deny|status", "pending [--json]", "--now", "--verbose", "--version"})
+                                    "notifications allow|deny|status|autostart|no-autostart", "pending [--json]", "--now", "--verbose", "--version"})
             EXPECT_TRUE(run.out.contains(QLatin1String(command))) << command;
     }
     const CliRun version = runCli({QStringLiteral("--version")});
@@ -438,6 +438,24 @@ TEST_F(Cli, OpensPageAndSharedEventLinks)
                                QStringLiteral("https://ruru.page.link/?ddate=2027-02-14&countdown=true&dateTitle=Shared%20day&colorIndex=1001")});
     EXPECT_EQ(run.out, QStringLiteral("0\n"));
     EXPECT_EQ(listedTitles().at(0), QStringLiteral("Shared day"));
+}
+
+TEST_F(Cli, AutostartEntryComesAndGoesOnRequest)
+{
+    const QString entry = home.configHome() + QStringLiteral("/autostart/tallowick-home.desktop");
+    CliRun run = runCli({QStringLiteral("notifications"), QStringLiteral("autostart")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, entry + QLatin1Char('\n'));
+    // The home screen beside this program, in the background.
+    EXPECT_TRUE(readFile(entry).contains("/tallowick-home --background\n")) << readFile(entry).toStdString();
+
+    run = runCli({QStringLiteral("notifications"), QStringLiteral("no-autostart")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, entry + QLatin1Char('\n'));
+    EXPECT_FALSE(QFile::exists(entry));
+    run = runCli({QStringLiteral("notifications"), QStringLiteral("no-autostart")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, QStringLiteral("tallowick-cli: no autostart entry at %1\n").arg(entry));
 }
 
 TEST_F(Cli, RemindersFollowThePermission)

@@ -158,7 +158,11 @@ TEST_F(PrivateBusTest, AClickOpensTheAppAtTheEventsPage)
     ASSERT_TRUE(serviceBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
     DesktopNotifier notifier(connect(QStringLiteral("client")), console);
     QList<QUrl> opened;
-    notifier.setLinkHandler([&](const QUrl &link) { opened.append(link); });
+    QStringList tokens;
+    notifier.setLinkHandler([&](const QUrl &link, const QString &token) {
+        opened.append(link);
+        tokens.append(token);
+    });
     notifier.show(reminder(QStringLiteral("Trip"), QStringLiteral("3 days left")));
     ASSERT_TRUE(waitUntil([&] { return service.shown.size() == 1; }));
 
@@ -169,12 +173,23 @@ TEST_F(PrivateBusTest, AClickOpensTheAppAtTheEventsPage)
         signal << id << action;
         serviceBus.send(signal);
     };
+    const auto sendToken = [&](uint id, const QString &token) {
+        QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
+                                                        QStringLiteral("org.freedesktop.Notifications"),
+                                                        QStringLiteral("ActivationToken"));
+        signal << id << token;
+        serviceBus.send(signal);
+    };
     invoke(999, QStringLiteral("default")); // not ours
+    // The service's token for the click comes before the action and goes with the link, once.
+    sendToken(101, QStringLiteral("token-of-the-click"));
     invoke(101, QStringLiteral("default"));
     ASSERT_TRUE(waitUntil([&] { return opened.size() == 1; }));
     EXPECT_EQ(opened.at(0), QUrl(QStringLiteral("tallowick://open?pageNumber=2&eventId=EVENT-A")));
+    EXPECT_EQ(tokens.at(0), QStringLiteral("token-of-the-click"));
     invoke(101, QStringLiteral("open"));
     EXPECT_TRUE(waitUntil([&] { return opened.size() == 2; }));
+    EXPECT_EQ(tokens.at(1), QString());
 }
 
 TEST_F(PrivateBusTest, WithoutActionsTheNotificationOffersNone)

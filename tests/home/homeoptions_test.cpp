@@ -19,6 +19,8 @@ TEST(HomeOptions, ReadsEachCommandWithItsValues)
     EXPECT_EQ(run.mode, HomeOptions::Mode::Run);
     EXPECT_TRUE(run.error.isEmpty());
     EXPECT_TRUE(run.showsWindows());
+    EXPECT_FALSE(run.background);
+    EXPECT_TRUE(parse("--background --now 2024-05-01T09:59:50").background);
 
     const HomeOptions add = HomeOptions::parse({QStringLiteral("--add"), QStringLiteral("medium"), QStringLiteral("--event"),
                                                 QStringLiteral("Summer trip"), QStringLiteral("--at=-20,300")});
@@ -101,6 +103,7 @@ TEST(HomeOptions, RefusesWhatItCannotRead)
         "--render small --out a.png --scale 100",
         "--render small --out a.png --placeholder --event Trip",
         "--placeholder",
+        "--list --background",                     // only the running home screen
         "--now yesterday",
         "--now 2024-05-01",
     };

@@ -229,7 +229,7 @@ TEST_F(HomeProgramTest, InstallAutostartNamesThisProgramAndRemoveAutostartUndoes
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     const QString entry = home.configHome() + QStringLiteral("/autostart/tallowick-home.desktop");
     EXPECT_EQ(result.out, entry + QLatin1Char('\n'));
-    EXPECT_TRUE(QString::fromUtf8(readFile(entry)).contains(QStringLiteral("\nExec=") + QFileInfo(kProgram).absoluteFilePath() + QLatin1Char('\n')));
+    EXPECT_TRUE(QString::fromUtf8(readFile(entry)).contains(QStringLiteral("\nExec=") + QFileInfo(kProgram).absoluteFilePath() + QStringLiteral(" --background\n")));
     EXPECT_EQ(permissionBits(entry), 0600);
 
     const ProgramRun removed = run({QStringLiteral("--remove-autostart")});
@@ -245,20 +245,87 @@ TEST_F(HomeProgramTest, InstallAutostartNamesThisProgramAndRemoveAutostartUndoes
     EXPECT_EQ(again.err, QStringLiteral("tallowick-home: no autostart entry at %1\n").arg(entry));
 }
 
-TEST_F(HomeProgramTest, ASecondHomeScreenRefusesWhileTheFirstRuns)
+TEST_F(HomeProgramTest, ASecondStartBringsTheRunningOnesWindowForward)
 {
     run({QStringLiteral("--add"), QStringLiteral("small")});
-    auto first = start();
+    QProcessEnvironment verbose = environment();
+    verbose.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("tallowick.home.info=true"));
+    QProcess first;
+    first.setProcessEnvironment(verbose);
+    first.start(kProgram, {});
     const QString socket = WidgetReload::socketPath();
-    ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(socket); })) << first->readAllStandardError().toStdString();
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(socket); })) << first.readAllStandardError().toStdString();
     EXPECT_EQ(permissionBits(socket), 0600);
     EXPECT_EQ(permissionBits(QFileInfo(socket).absolutePath()), 0700);
+    // With a widget, the first start opens no window.
+    QString log;
+    const auto shown = [&] {
+        log += QString::fromUtf8(first.readAllStandardError());
+        return log.count(QStringLiteral("Showing the window that adds a widget"));
+    };
+    EXPECT_EQ(shown(), 0);
 
-    const ProgramRun second = run({});
-    EXPECT_EQ(second.exitCode, 1);
-    EXPECT_TRUE(second.err.contains(QStringLiteral("another home screen is running"))) << second.err.toStdString();
-    EXPECT_EQ(first->state(), QProcess::Running);
-    stop(*first);
+    // In the background a second start has nothing to do; from the menu it hands over.
+    for (const QStringList &arguments : {QStringList{QStringLiteral("--background")}, QStringList{}}) {
+        const ProgramRun second = run(arguments);
+        EXPECT_EQ(second.exitCode, 0) << second.err.toStdString();
+        EXPECT_TRUE(second.err.isEmpty()) << second.err.toStdString();
+    }
+    EXPECT_TRUE(waitUntil([&] { return shown() == 1; })) << log.toStdString();
+    EXPECT_EQ(first.state(), QProcess::Running);
+    stop(first);
+}
+
+TEST_F(HomeProgramTest, WithNothingToDoItEnds)
+{
+    // Started for the reminders with no widget and none ahead: it ends at once.
+    auto idle = start({QStringLiteral("--background")});
+    ASSERT_TRUE(idle->waitForFinished(20000)) << "still running";
+    EXPECT_EQ(idle->exitCode(), 0) << idle->readAllStandardError().toStdString();
+    EXPECT_FALSE(QFileInfo::exists(WidgetReload::socketPath()));
+
+    // With a reminder ahead it stays, and says it.
+    EventRepository events;
+    const EventRepository::Result added = events.add(EventDraft{QStringLiteral("Trip"), QDate(2024, 5, 4)});
+    events.setNotificationsAllowed(true);
+    ASSERT_EQ(events.chooseReminder(added.id, NotiDays::one).outcome, ReminderOutcome::Scheduled);
+    auto delivering = start({QStringLiteral("--background"), QStringLiteral("--now"), QStringLiteral("2024-05-02T09:00:00")});
+    EXPECT_FALSE(delivering->waitForFinished(3000));
+    EXPECT_EQ(delivering->state(), QProcess::Running);
+    stop(*delivering);
+}
+
+// On a new machine the list shows the first-start events before anything published them for
+// the widgets: --add finds them by title all the same (and --render, which writes nothing but
+// its picture, after that).
+TEST_F(HomeProgramTest, TheFirstStartEventsAreFoundByTitle)
+{
+    QProcessEnvironment real = environment();
+    real.remove(QStringLiteral("TALLOWICK_WIDGETS_PATH"));
+    const auto runReal = [&](const QStringList &arguments) {
+        QProcess process;
+        process.setProcessEnvironment(real);
+        process.start(kProgram, arguments);
+        process.waitForFinished(30000);
+        return ProgramRun{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                          QString::fromUtf8(process.readAllStandardError())};
+    };
+    ASSERT_EQ(EventRepository().read().source, EventList::Source::Defaults);
+    for (const EDate &event : EventRepository().read().events) {
+        const ProgramRun added = runReal({QStringLiteral("--add"), QStringLiteral("medium"), QStringLiteral("--event"), event.dateTitle});
+        EXPECT_EQ(added.exitCode, 0) << event.dateTitle.toStdString() << ": " << added.err.toStdString();
+        const QString out = home.root() + QStringLiteral("/sample.png");
+        const ProgramRun rendered = runReal({QStringLiteral("--render"), QStringLiteral("small"), QStringLiteral("--event"),
+                                             event.dateTitle, QStringLiteral("--out"), out});
+        EXPECT_EQ(rendered.exitCode, 0) << rendered.err.toStdString();
+    }
+    QStringList listed;
+    for (const WidgetInstance &instance : InstanceStore().instances())
+        listed.append(instance.configuration ? instance.configuration->displayString : QString());
+    QStringList titles;
+    for (const EDate &event : EventRepository().read().events)
+        titles.append(event.dateTitle);
+    EXPECT_EQ(listed, titles);
 }
 
 TEST_F(HomeProgramTest, TheRunningHomeScreenReloadsWhenAScriptAddsAWidget)

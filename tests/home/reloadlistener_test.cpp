@@ -2,6 +2,7 @@
 
 #include <home/reloadlistener.h>
 
+#include <platform/homeprocess.h>
 #include <platform/widgetreload.h>
 
 #include <support/testenvironment.h>
@@ -109,4 +110,32 @@ TEST_F(ReloadListenerTest, SomethingElseInTheSocketsPlaceIsLeftAlone)
     ReloadListener listener;
     EXPECT_EQ(listener.listen(), ReloadListener::Status::Failed);
     EXPECT_EQ(readFile(path), QByteArray("a person's file"));
+}
+
+TEST_F(ReloadListenerTest, ASecondStartAsksForTheWindowWithItsToken)
+{
+    EXPECT_FALSE(HomeProcess::isRunning());
+    EXPECT_FALSE(ReloadListener::requestActivation(QStringLiteral("token")));
+    auto listener = std::make_unique<ReloadListener>();
+    ASSERT_EQ(listener->listen(), ReloadListener::Status::Listening);
+    EXPECT_TRUE(HomeProcess::isRunning());
+    QSignalSpy activations(listener.get(), &ReloadListener::activationRequested);
+    QSignalSpy reloads(listener.get(), &ReloadListener::reloadRequested);
+
+    // A token is passed on as it came; none, or one that is no single printable word, as none.
+    const QStringList sent = {QStringLiteral("kwin-5_TIME1234"), QString(), QStringLiteral("two words"),
+                              QString(600, QLatin1Char('x'))};
+    for (const QString &token : sent)
+        EXPECT_TRUE(ReloadListener::requestActivation(token));
+    EXPECT_TRUE(waitUntil([&] { return activations.count() == sent.size(); }));
+    QStringList received;
+    for (const QList<QVariant> &arguments : std::as_const(activations))
+        received.append(arguments.at(0).toString());
+    EXPECT_EQ(received, (QStringList{QStringLiteral("kwin-5_TIME1234"), QString(), QString(), QString()}));
+    EXPECT_EQ(reloads.count(), 0);
+
+    // A crashed home screen's socket does not count as a running one.
+    listener.reset();
+    leaveStaleSocket(WidgetReload::socketPath());
+    EXPECT_FALSE(HomeProcess::isRunning());
 }

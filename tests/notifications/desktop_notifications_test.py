@@ -70,6 +70,22 @@ def notify_calls(mock_interface):
     return [call[1] for call in mock_interface.GetMethodCalls("Notify")]
 
 
+def processes_of(program):
+    """The processes running `program` with this test's runtime folder in their environment."""
+    found = []
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{pid}/cmdline", "rb") as f:
+                if not f.read().startswith(program.encode() + b"\0"):
+                    continue
+            with open(f"/proc/{pid}/environ", "rb") as f:
+                if f"XDG_RUNTIME_DIR={env['XDG_RUNTIME_DIR']}".encode() in f.read().split(b"\0"):
+                    found.append(int(pid))
+        except OSError:
+            pass
+    return found
+
+
 def start_home(now, log):
     return subprocess.Popen([HOME, "--now", now], env=env, stdout=log, stderr=log)
 
@@ -122,7 +138,9 @@ def app_shows_exam():
 
 
 check(wait_for(app_shows_exam, 30), "a click opens the app at the event's page")
-subprocess.run(["pkill", "-f", f"^{APP}( |$)"], check=False)
+# Only the app of this test's profile: another test may run an app of its own meanwhile.
+for pid in processes_of(APP):
+    os.kill(pid, signal.SIGTERM)
 stop(home)
 stop(mock)
 

@@ -119,7 +119,8 @@ class Concurrency : public ::testing::Test
 protected:
     TemporaryHome home;
     // Half a second before a minute: the home screen's once-a-minute work (delivering due
-    // reminders) comes every half second while the clock stands still.
+    // reminders) comes within a second of its start, amid the first changes (its clock runs
+    // on from this time).
     const QDateTime now = localTime(2026, 12, 8, 9, 29, 59).addMSecs(500);
 
     Programs::Run run(const QString &program, const QStringList &arguments)
@@ -151,12 +152,13 @@ TEST_F(Concurrency, AppCommandLineAndHomeScreenChangingAtOnceLoseNothing)
     saveList(eventsTitled(seeds));
     NotificationCenter().setAuthorizationStatus(AuthorizationStatus::Authorized);
 
-    Programs::Running app(Programs::app(), {}, now);
+    // The home screen first: the app, with reminders ahead, would start one of its own.
     Programs::Running homeScreen(Programs::home(), {}, now);
     const QString runtime = home.runtimeDir() + QStringLiteral("/tallowick/");
-    ASSERT_TRUE(waitUntil([&] { return QFile::exists(runtime + QStringLiteral("app.socket")); }, 30000)) << app.output().toStdString();
     ASSERT_TRUE(waitUntil([&] { return QFile::exists(runtime + QStringLiteral("home.socket")); }, 30000))
         << homeScreen.output().toStdString();
+    Programs::Running app(Programs::app(), {}, now);
+    ASSERT_TRUE(waitUntil([&] { return QFile::exists(runtime + QStringLiteral("app.socket")); }, 30000)) << app.output().toStdString();
 
     EventCount count(kStart);
     std::atomic<int> otherCliChanges{0}, raceRefusals{0}, homeChanges{0};

@@ -4,6 +4,7 @@
 #include <support/testenvironment.h>
 
 #include <model/edate.h>
+#include <platform/autostart.h>
 #include <platform/notificationcenter.h>
 #include <platform/settingsstore.h>
 #include <screens/viewmodels/notificationsettings.h>
@@ -296,6 +297,8 @@ TEST_F(Reminders, TheAppsPromptAppearsOnATapAndAllowingSchedulesAtOnce)
 TEST_F(Reminders, TheDeniedAlertLeadsToTheAppsNotificationSettingsPage)
 {
     authorize(AuthorizationStatus::Denied);
+    // The app set up the login start before.
+    ASSERT_TRUE(Autostart::offer(QStringLiteral("/usr/bin/tallowick-home")));
     seed({countDown()});
     UserData store;
     QmlScene scene(QStringLiteral("SetNotification"),
@@ -329,6 +332,14 @@ TEST_F(Reminders, TheDeniedAlertLeadsToTheAppsNotificationSettingsPage)
     tap(scene, page->findChild<QQuickItem *>(QStringLiteral("allowSwitch")));
     EXPECT_EQ(NotificationCenter().authorizationStatus(), AuthorizationStatus::Authorized);
     EXPECT_EQ(saved().at(0).repeatNotification, 1);
+    // The login start is shown on, and turned off here it is gone, and stays so.
+    QQuickItem *login = page->findChild<QQuickItem *>(QStringLiteral("loginSwitch"));
+    ASSERT_TRUE(login);
+    EXPECT_TRUE(login->property("checked").toBool());
+    tap(scene, login);
+    EXPECT_FALSE(Autostart::isInstalled());
+    EXPECT_FALSE(login->property("checked").toBool());
+    EXPECT_FALSE(Autostart::offer(QStringLiteral("/usr/bin/tallowick-home")));
     tap(scene, page->findChild<QQuickItem *>(QStringLiteral("settingsClose")));
     EXPECT_FALSE(page->isVisible());
     // Back on the sheet, the option shown as on has its reminder, and waits no more.

@@ -262,6 +262,28 @@ TEST_F(Repository, ReminderChoicesAreKeptUntilAllowedAndThenScheduled)
     EXPECT_TRUE(pendingIdentifiers().isEmpty());
 }
 
+TEST_F(Repository, RemindersAheadAreWhatKeepsTheirDeliveryGoing)
+{
+    seedSavedEvents(numberedEvents(1));
+    const QString once = repository.add(EventDraft{QStringLiteral("Exam"), QDate(2026, 12, 20)}).id;
+    EventDraft birthday{QStringLiteral("Birthday"), QDate(2016, 5, 1)};
+    birthday.yearly = true;
+    const QString yearly = repository.add(birthday).id;
+    repository.chooseReminder(once, NotiDays::one);
+    EXPECT_FALSE(repository.hasRemindersAhead()); // chosen, but not allowed
+    repository.setNotificationsAllowed(true);
+    EXPECT_TRUE(repository.hasRemindersAhead()); // pending
+    // All delivered: an event that happens once has nothing more to come...
+    NotificationCenter().removePendingRequests(pendingIdentifiers());
+    EXPECT_FALSE(repository.hasRemindersAhead());
+    // ...while a yearly one's next occurrence will have its reminders.
+    repository.chooseReminder(yearly, NotiDays::one);
+    NotificationCenter().removePendingRequests(pendingIdentifiers());
+    EXPECT_TRUE(repository.hasRemindersAhead());
+    repository.setNotificationsAllowed(false);
+    EXPECT_FALSE(repository.hasRemindersAhead());
+}
+
 TEST_F(Repository, YearlyEventsCountDownAndKeepTheirRemindersWhereTheirDayStays)
 {
     seedSavedEvents(numberedEvents(1));

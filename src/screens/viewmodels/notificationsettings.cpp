@@ -1,5 +1,7 @@
 #include "notificationsettings.h"
 
+#include <platform/autostart.h>
+#include <platform/homeprocess.h>
 #include <store/eventrepository.h>
 
 NotificationSettings::NotificationSettings(QObject *parent)
@@ -11,6 +13,7 @@ NotificationSettings::NotificationSettings(NotificationCenter center, QObject *p
     : QObject(parent)
     , m_center(std::move(center))
     , m_allowed(m_center.authorizationStatus() == AuthorizationStatus::Authorized)
+    , m_startsAtLogin(Autostart::isInstalled())
 {
 }
 
@@ -26,11 +29,25 @@ void NotificationSettings::setAllowed(bool allowed)
     reload();
 }
 
+void NotificationSettings::setStartsAtLogin(bool on)
+{
+    if (on)
+        Autostart::install(HomeProcess::program());
+    else
+        Autostart::remove();
+    reload();
+}
+
 void NotificationSettings::reload()
 {
     const bool allowed = m_center.authorizationStatus() == AuthorizationStatus::Authorized;
-    if (allowed == m_allowed)
-        return;
-    m_allowed = allowed;
-    Q_EMIT allowedChanged();
+    if (allowed != m_allowed) {
+        m_allowed = allowed;
+        Q_EMIT allowedChanged();
+    }
+    const bool startsAtLogin = Autostart::isInstalled();
+    if (startsAtLogin != m_startsAtLogin) {
+        m_startsAtLogin = startsAtLogin;
+        Q_EMIT startsAtLoginChanged();
+    }
 }

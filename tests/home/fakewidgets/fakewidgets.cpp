@@ -5,7 +5,7 @@
 //   {
 //     "options": [{"identifier": "1", "displayString": "Trip"}],
 //     "timelines": {                      // by the chosen title; "" when nothing is chosen
-//       "": [{"date": "2024-05-01T00:00:00", "color": "#3366cc", "link": "https://..."}]
+//       "": [{"date": "2024-05-01T00:00:00", "color": "#3366cc", "link": "https://...", "title": "Trip"}]
 //     },
 //     "placeholder": "#808080"            // absent: #808080
 //   }
@@ -103,7 +103,8 @@ public:
             timeline.entries.append(WidgetEntry{
                 QDateTime::fromString(entry.value(QStringLiteral("date")).toString(), Qt::ISODate),
                 QVariantMap{{QStringLiteral("color"), entry.value(QStringLiteral("color")).toString()},
-                            {QStringLiteral("link"), entry.value(QStringLiteral("link")).toString()}}});
+                            {QStringLiteral("link"), entry.value(QStringLiteral("link")).toString()}},
+                entry.value(QStringLiteral("title")).toString()});
         }
         return timeline;
     }

@@ -13,6 +13,7 @@ Item {
     readonly property Item selectedItem: optionItem(choice.selectedOption)
     implicitWidth: 340
     implicitHeight: rows.height + (waiting.visible ? waiting.height + 12 : 0)
+                    + (settingsLink.visible ? settingsLink.height + 12 : 0)
 
     // Made with the screen: reads the authorization once.
     ReminderChoice {
@@ -98,6 +99,31 @@ Item {
         MouseArea {
             anchors.fill: parent
             onClicked: choice.askForPermission()
+        }
+    }
+
+    // Allowed: the way to the notification settings (turning reminders or their start at
+    // login off) stays at hand.
+    Pressable {
+        id: settingsLink
+        objectName: "notificationSettingsLink"
+        visible: choice.authorizationStatus === 2 && !choice.waitingForPermission
+        x: rows.place(0, width) + rows.x
+        y: rows.height + 12
+        width: settingsLinkText.implicitWidth
+        height: settingsLinkText.implicitHeight
+        touchMargin: 8
+        ringRadius: 6
+        name: settingsLinkText.text
+        onActivated: settingsPage.show()
+        Text {
+            id: settingsLinkText
+            text: qsTrId("Setting.openNotificationSettings")
+            textFormat: Text.PlainText
+            font.pixelSize: 14
+            font.bold: true
+            font.underline: true
+            color: "white"
         }
     }
 

@@ -58,6 +58,7 @@ Modal {
     }
 
     Rectangle {
+        id: allowRow
         x: 16
         y: title.y + title.height + 24
         width: parent.width - 32
@@ -109,5 +110,77 @@ Modal {
                 Behavior on x { NumberAnimation { duration: 150 } }
             }
         }
+    }
+
+    // Whether the session starts the reminders' delivery at login (the home screen's
+    // autostart entry); turned off, the app never turns it on again.
+    Rectangle {
+        id: loginRow
+        x: 16
+        y: allowRow.y + allowRow.height + 16
+        width: parent.width - 32
+        height: 52
+        radius: 10
+        color: "white"
+
+        Text {
+            x: 16
+            anchors.verticalCenter: parent.verticalCenter
+            width: parent.width - 32 - loginSwitch.width - 8
+            //% "Start at login"
+            text: qsTrId("Setting.startAtLogin")
+            textFormat: Text.PlainText
+            elide: Text.ElideRight
+            font.pixelSize: 17
+            color: "black"
+        }
+
+        Pressable {
+            id: loginSwitch
+            objectName: "loginSwitch"
+            anchors.right: parent.right
+            anchors.rightMargin: 16
+            anchors.verticalCenter: parent.verticalCenter
+            width: 51
+            height: 31
+            role: Accessible.CheckBox
+            name: qsTrId("Setting.startAtLogin")
+            description: qsTrId("Setting.startAtLoginNote")
+            checkable: true
+            checked: settings.startsAtLogin
+            ringColor: "#007AFF"
+            accessibilityHidden: !root.open
+            onActivated: settings.startsAtLogin = !settings.startsAtLogin
+            Rectangle {
+                anchors.fill: parent
+                radius: height / 2
+                color: settings.startsAtLogin ? "#34C759" : "#E9E9EA"
+            }
+
+            Rectangle {
+                width: 27
+                height: 27
+                radius: 13.5
+                y: 2
+                x: settings.startsAtLogin ? parent.width - width - 2 : 2
+                color: "white"
+                border.color: "#1A000000"
+                border.width: 0.5
+                Behavior on x { NumberAnimation { duration: 150 } }
+            }
+        }
+    }
+
+    Text {
+        x: 32
+        y: loginRow.y + loginRow.height + 8
+        width: parent.width - 64
+        //% "Reminders and widgets keep coming after you log out and in."
+        text: qsTrId("Setting.startAtLoginNote")
+        textFormat: Text.PlainText
+        wrapMode: Text.Wrap
+        font.pixelSize: 13
+        color: "#6D6D72"
+        Accessible.ignored: true
     }
 }

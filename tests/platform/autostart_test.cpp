@@ -1,4 +1,4 @@
-#include <home/autostart.h>
+#include <platform/autostart.h>
 
 #include <support/testenvironment.h>
 
@@ -25,7 +25,7 @@ TEST(Autostart, TheEntryStartsTheProgramFromTheConfigFolder)
     const QString text = QString::fromUtf8(readFile(Autostart::entryPath()));
     EXPECT_TRUE(text.startsWith(QStringLiteral("[Desktop Entry]\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("\nType=Application\n")));
-    EXPECT_TRUE(text.contains(QStringLiteral("\nExec=/opt/tallowick/bin/tallowick-home\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("\nExec=/opt/tallowick/bin/tallowick-home --background\n")));
     EXPECT_EQ(permissionBits(Autostart::entryPath()), 0600);
     EXPECT_EQ(permissionBits(home.configHome() + QStringLiteral("/autostart")), 0700);
 }
@@ -58,4 +58,37 @@ TEST(Autostart, RemovingTakesTheEntryAwayAndNothingElse)
     ASSERT_TRUE(QDir().mkpath(Autostart::entryPath()));
     EXPECT_EQ(Autostart::remove(), Autostart::Removal::Failed);
     EXPECT_TRUE(QFileInfo(Autostart::entryPath()).isDir());
+}
+
+TEST(Autostart, OfferedOnceThenOnlyThePersonAddsOrRemovesIt)
+{
+    TemporaryHome home;
+    const QString program = QStringLiteral("/usr/bin/tallowick-home");
+    EXPECT_FALSE(Autostart::wasOffered());
+    EXPECT_TRUE(Autostart::offer(program));
+    EXPECT_TRUE(Autostart::isInstalled());
+    EXPECT_TRUE(Autostart::wasOffered());
+
+    // Removed by the person (here, or by the desktop's own settings): never written again.
+    EXPECT_EQ(Autostart::remove(), Autostart::Removal::Removed);
+    EXPECT_FALSE(Autostart::offer(program));
+    EXPECT_FALSE(Autostart::isInstalled());
+    // Turned on again, it stays.
+    ASSERT_TRUE(Autostart::install(program));
+    EXPECT_TRUE(Autostart::offer(program));
+}
+
+TEST(Autostart, AnEntryMadeByHandIsKeptAndSayingNoneCounts)
+{
+    {
+        TemporaryHome home;
+        writeFile(Autostart::entryPath(), "[Desktop Entry]\nExec=/somewhere/else/tallowick-home\n");
+        EXPECT_TRUE(Autostart::offer(QStringLiteral("/usr/bin/tallowick-home")));
+        EXPECT_TRUE(readFile(Autostart::entryPath()).contains("/somewhere/else/"));
+    }
+    {
+        TemporaryHome home;
+        EXPECT_EQ(Autostart::remove(), Autostart::Removal::NotThere);
+        EXPECT_FALSE(Autostart::offer(QStringLiteral("/usr/bin/tallowick-home")));
+    }
 }

@@ -1,8 +1,9 @@
 #include "autostart.h"
 
 #include <platform/appinfo.h>
-#include <platform/atomicfile.h>
-#include <platform/userdirs.h>
+#include "atomicfile.h"
+#include "platformlog.h"
+#include "userdirs.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,27 @@
 #include <algorithm>
 
 namespace Autostart {
+
+namespace {
+
+QString offeredPath()
+{
+    return UserDirs::dataHome() + QStringLiteral("/tallowick/autostart-offered");
+}
+
+// Remembers that the entry is the person's now; a failure only means it may be offered again.
+void recordOffered()
+{
+    const QString path = offeredPath();
+    if (QFileInfo::exists(path))
+        return;
+    if (!UserDirs::ensurePrivateDir(QFileInfo(path).absolutePath())
+        || !AtomicFile::write(path, QByteArrayLiteral("The autostart entry of tallowick-home was set up once; "
+                                                      "from now on it is kept or removed only when you say so.\n")))
+        qCWarning(lcPlatform).noquote() << "Can't write" << path;
+}
+
+} // namespace
 
 QString entryPath()
 {
@@ -61,7 +83,7 @@ QByteArray entry(const QString &program)
                                         "Type=Application\n"
                                         "Name=%1\n"
                                         "Comment=%2\n"
-                                        "Exec=%3\n"
+                                        "Exec=%3 --background\n"
                                         "Icon=%4\n"
                                         "Terminal=false\n"
                                         "X-GNOME-Autostart-enabled=true\n")
@@ -69,14 +91,25 @@ QByteArray entry(const QString &program)
     return text.toUtf8();
 }
 
+bool isInstalled()
+{
+    return QFileInfo(entryPath()).isFile();
+}
+
 bool install(const QString &program)
 {
+    // A session starts programs from anywhere: only a full path says which one.
+    if (!QFileInfo(program).isAbsolute())
+        return false;
     const QString path = entryPath();
     const QString folder = QFileInfo(path).absolutePath();
     // A folder the session already has is shared with other programs' entries: left as it is.
     if (!QFileInfo(folder).isDir() && !UserDirs::ensurePrivateDir(folder))
         return false;
-    return AtomicFile::write(path, entry(program));
+    if (!AtomicFile::write(path, entry(program)))
+        return false;
+    recordOffered();
+    return true;
 }
 
 Removal remove()
@@ -84,11 +117,34 @@ Removal remove()
     const QString path = entryPath();
     const QFileInfo info(path);
     // A link named like the entry goes (never what it points to); a folder is none of ours.
-    if (!info.exists() && !info.isSymLink())
+    if (!info.exists() && !info.isSymLink()) {
+        // Said all the same: the person wants none, and none is to be offered later.
+        recordOffered();
         return Removal::NotThere;
+    }
     if (info.isDir() && !info.isSymLink())
         return Removal::Failed;
-    return QFile::remove(path) ? Removal::Removed : Removal::Failed;
+    if (!QFile::remove(path))
+        return Removal::Failed;
+    recordOffered();
+    return Removal::Removed;
+}
+
+bool offer(const QString &program)
+{
+    if (wasOffered())
+        return isInstalled();
+    // One set up by hand before (tallowick-home --install-autostart) is kept as it is.
+    if (isInstalled()) {
+        recordOffered();
+        return true;
+    }
+    return install(program);
+}
+
+bool wasOffered()
+{
+    return QFileInfo::exists(offeredPath());
 }
 
 } // namespace Autostart
