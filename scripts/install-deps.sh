@@ -14,6 +14,9 @@ app_packages=(
   # the file dialog of the calendar and backup actions, and the folder model its own one uses
   qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
   libicu-dev libplist-dev libical-dev
+  # the home screen's own Wayland client (its widgets as layer surfaces), and Qt's windows on
+  # Wayland
+  libwayland-dev wayland-protocols qt6-wayland
   fonts-inter fonts-lato fontconfig
   # titles in every script: Korean, Japanese and Chinese; Arabic, Hebrew, Devanagari, Thai
   # and the rest of Noto's core scripts; emoji in colour
@@ -33,6 +36,8 @@ test_packages=(
   dbus-daemon python3-dbusmock python3-dbus
   # the app on an X server of its own, read by a screen reader's bus and driven by keys
   xvfb at-spi2-core python3-pyatspi xdotool
+  # a Wayland desktop with layer shell, headless, and its screenshots
+  sway grim
   # an independent reader of the calendars Tallowick writes, with its repeating rules
   python3-icalendar python3-recurring-ical-events
 )

@@ -1,5 +1,7 @@
 #include "widgetmenu.h"
 
+#include "homescreen.h"
+
 #include <QActionGroup>
 
 namespace {
@@ -78,4 +80,18 @@ WidgetMenu::WidgetMenu(const QList<WidgetConfigurationOption> &options, const Wi
     addSeparator();
     //% "Remove widget"
     connect(addAction(qtTrId("Home.remove")), &QAction::triggered, this, &WidgetMenu::removeRequested);
+}
+
+WidgetMenu *WidgetMenu::create(HomeScreen &home, const QString &id)
+{
+    const auto instance = home.instance(id);
+    if (!instance)
+        return nullptr;
+    auto *menu = new WidgetMenu(home.extension().configurationOptions(), *instance);
+    HomeScreen *screen = &home;
+    connect(menu, &WidgetMenu::chosen, screen,
+            [screen, id](const std::optional<WidgetConfigurationOption> &option) { screen->choose(id, option); });
+    connect(menu, &WidgetMenu::resized, screen, [screen, id](WidgetFamily family) { screen->resize(id, family); });
+    connect(menu, &WidgetMenu::removeRequested, screen, [screen, id] { screen->remove(id); });
+    return menu;
 }
