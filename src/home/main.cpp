@@ -51,6 +51,11 @@ int main(int argc, char *argv[])
         wayland.reset();
 
     QApplication app(argc, argv);
+    // Qt has read it: what the home screen starts (the app, for a tap) chooses for itself.
+    if (facts.requested.isEmpty())
+        qunsetenv("QT_QPA_PLATFORM");
+    else
+        qputenv("QT_QPA_PLATFORM", facts.requested);
     // As for the app: the desktop file name and WM_CLASS's class tie the widget windows to the
     // home screen's desktop entry.
     QApplication::setApplicationName(QLatin1String(AppInfo::kHomeId));

@@ -309,8 +309,8 @@ def program_env(sway, scratch):
                                  "Trip": [{"date": "2024-01-01T00:00:00", "color": "#2040d0"}]}}, file)
     env = {key: value for key, value in os.environ.items()
            if key not in ("DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_SOCKET")}
-    env.update({"WAYLAND_DISPLAY": sway.wayland, "SWAYSOCK": sway.ipc, "HOME": home,
-                "XDG_CONFIG_HOME": os.path.join(home, "config"), "XDG_DATA_HOME": os.path.join(home, "data"),
+    env.update({"WAYLAND_DISPLAY": sway.wayland, "SWAYSOCK": sway.ipc, "XDG_SESSION_TYPE": "wayland",
+                "HOME": home, "XDG_CONFIG_HOME": os.path.join(home, "config"), "XDG_DATA_HOME": os.path.join(home, "data"),
                 "XDG_RUNTIME_DIR": os.path.join(home, "runtime"),
                 "DBUS_SESSION_BUS_ADDRESS": "unix:path=" + os.path.join(scratch, "no-bus"),
                 "TALLOWICK_WIDGETS_PATH": FAKE_PLUGIN, "FAKE_WIDGETS_FILE": setup})
