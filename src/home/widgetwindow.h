@@ -9,7 +9,8 @@
 class HomeScreen;
 
 // One widget on the desktop as a window of Qt's (on X11, or where Wayland has no layer
-// shell): a frameless window of its family's size showing the home screen's picture of it. Dragging moves it, a click taps it, a right click opens its menu.
+// shell): a frameless window of its family's size showing the home screen's picture of it.
+// Dragging moves it, a click taps it, a right click opens its menu.
 class WidgetWindow : public QWidget, public WidgetSurface
 {
     Q_OBJECT
