@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QStyleHints>
+#include <QTimer>
 
 #include <linux/input-event-codes.h>
 
@@ -55,6 +56,8 @@ LayerWidgetSurface::LayerWidgetSurface(WaylandClient &client, HomeScreen &home, 
     , m_id(id)
 {
     connect(&client, &WaylandClient::outputsChanged, this, [this] {
+        m_closedBy = nullptr;
+        m_retried = false;
         if (!m_shownRequested)
             return;
         // Its output went away: the compositor closes it, and it comes back on another one.
@@ -98,7 +101,7 @@ void LayerWidgetSurface::create()
     if (!instance)
         return;
     // On the output that holds its place; with none yet, where the compositor likes.
-    const WaylandClient::Output *output = m_client.outputAt(instance->position);
+    const WaylandClient::Output *output = m_client.outputAt(instance->position, m_closedBy);
     m_output = output ? output->output : nullptr;
     m_enteredOutput = nullptr;
     m_configured = false;
@@ -149,9 +152,17 @@ void LayerWidgetSurface::configured(std::uint32_t)
 
 void LayerWidgetSurface::closed()
 {
-    // The output went away or the compositor would not show it: back when the outputs say
-    // where.
+    // Its output went away or the compositor will not show it there: once on another output
+    // at once, and otherwise when the outputs change.
+    m_closedBy = m_output;
     destroy();
+    if (m_retried)
+        return;
+    m_retried = true;
+    QTimer::singleShot(0, this, [this] {
+        if (!m_layer && m_shownRequested)
+            create();
+    });
 }
 
 void LayerWidgetSurface::entered(wl_output *output)

@@ -73,6 +73,8 @@ private:
     zwlr_layer_surface_v1 *m_layer = nullptr;
     wl_output *m_output = nullptr;      // the output it was put on; null: the compositor's choice
     wl_output *m_enteredOutput = nullptr;
+    wl_output *m_closedBy = nullptr;    // the output the compositor last closed it on
+    bool m_retried = false;             // put on another output once since the outputs changed
     bool m_shownRequested = false;
     bool m_configured = false;
     QSize m_size;      // logical

@@ -326,13 +326,13 @@ void WaylandClient::lose()
     Q_EMIT connectionLost();
 }
 
-const WaylandClient::Output *WaylandClient::outputAt(QPoint point) const
+const WaylandClient::Output *WaylandClient::outputAt(QPoint point, const wl_output *except) const
 {
     const Output *nearest = nullptr;
     qint64 nearestDistance = LLONG_MAX;
     for (const Output *output : m_outputs) {
         const QRect area = output->geometry();
-        if (area.isEmpty())
+        if (area.isEmpty() || (output->output == except && m_outputs.size() > 1))
             continue;
         if (area.contains(point))
             return output;

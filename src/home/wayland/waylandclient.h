@@ -72,8 +72,8 @@ public:
     xdg_wm_base *wmBase() const { return m_wmBase; }
 
     // The output that holds `point` (of the desktop's logical coordinates), or else the
-    // nearest; null before any output is known.
-    const Output *outputAt(QPoint point) const;
+    // nearest, leaving out `except` while there is another; null before any output is known.
+    const Output *outputAt(QPoint point, const wl_output *except = nullptr) const;
     const Output *output(const wl_output *output) const;
     // The serial of the latest press, key or pointer entry: what a popup's grab is asked with.
     std::uint32_t lastInputSerial() const { return m_lastInputSerial; }
