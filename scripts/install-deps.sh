@@ -15,6 +15,9 @@ app_packages=(
   # portal, else Qt's, and the folder model that one uses
   qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel qt6-xdgdesktopportal-platformtheme
   libicu-dev libplist-dev libical-dev libxcb1-dev
+  # the home screen's own Wayland client (its widgets as layer surfaces), and Qt's windows on
+  # Wayland
+  libwayland-dev wayland-protocols qt6-wayland
   fonts-inter fonts-lato fontconfig
   # titles in every script: Korean, Japanese and Chinese; Arabic, Hebrew, Devanagari, Thai
   # and the rest of Noto's core scripts; emoji in colour
@@ -37,6 +40,8 @@ test_packages=(
   xvfb openbox wmctrl x11-utils imagemagick at-spi2-core python3-pyatspi xdotool
   # the app on a Wayland compositor of its own (headless), through Qt's Wayland plug-in
   sway qt6-wayland
+  # a Wayland desktop with layer shell's screenshots
+  grim
   # an independent reader of the calendars Tallowick writes, with its repeating rules
   python3-icalendar python3-recurring-ical-events
 )

@@ -7,14 +7,18 @@
 #include <QScreen>
 #include <QSet>
 
-HomeDesktop::HomeDesktop(HomeScreen &home, QObject *parent)
+HomeDesktop::HomeDesktop(HomeScreen &home, WidgetSurfaceFactory factory, QObject *parent)
     : QObject(parent)
     , m_home(home)
+    , m_factory(std::move(factory))
 {
+    if (!m_factory) {
+        m_factory = [](HomeScreen &screen, const QString &id) -> WidgetSurface * { return new WidgetWindow(screen, id); };
+    }
     connect(&home, &HomeScreen::instancesChanged, this, &HomeDesktop::sync);
     connect(&home, &HomeScreen::redrawNeeded, this, &HomeDesktop::refreshAll);
     connect(&home, &HomeScreen::instanceChanged, this, [this](const QString &id) {
-        if (WidgetWindow *shown = window(id))
+        if (WidgetSurface *shown = window(id))
             shown->refresh();
     });
     // A screen that comes, goes or changes size (a monitor unplugged, a new resolution, a
@@ -44,28 +48,26 @@ void HomeDesktop::sync()
     QSet<QString> ids;
     for (const auto &instance : m_home.instances()) {
         ids.insert(instance.id);
-        if (WidgetWindow *shown = window(instance.id)) {
+        if (WidgetSurface *shown = window(instance.id)) {
             shown->refresh();
             continue;
         }
-        auto *created = new WidgetWindow(m_home, instance.id);
+        WidgetSurface *created = m_factory(m_home, instance.id);
         m_windows.insert(instance.id, created);
-        created->show();
+        created->showSurface();
     }
     for (auto it = m_windows.begin(); it != m_windows.end();) {
         if (ids.contains(it.key())) {
             ++it;
             continue;
         }
-        // Its own event handler may be what removed it.
-        it.value()->hide();
-        it.value()->deleteLater();
+        it.value()->dispose();
         it = m_windows.erase(it);
     }
 }
 
 void HomeDesktop::refreshAll()
 {
-    for (WidgetWindow *shown : std::as_const(m_windows))
+    for (WidgetSurface *shown : std::as_const(m_windows))
         shown->refresh();
 }

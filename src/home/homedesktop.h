@@ -1,24 +1,26 @@
 #pragma once
 
+#include "widgetsurface.h"
+
 #include <QHash>
 #include <QObject>
 #include <QString>
 
 class HomeScreen;
-class WidgetWindow;
 
-// Puts one window on the desktop for each of the home screen's instances and keeps them in
-// step with it: windows come and go with the instances and are drawn again when it says so.
+// Puts one surface on the desktop for each of the home screen's instances and keeps them in
+// step with it: surfaces come and go with the instances and are drawn again when it says so.
 class HomeDesktop : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit HomeDesktop(HomeScreen &home, QObject *parent = nullptr);
+    // Surfaces made by `factory`; without one, Qt windows (WidgetWindow).
+    explicit HomeDesktop(HomeScreen &home, WidgetSurfaceFactory factory = {}, QObject *parent = nullptr);
     ~HomeDesktop() override;
 
-    // The window of an instance; nothing when it has none.
-    WidgetWindow *window(const QString &id) const { return m_windows.value(id); }
+    // The surface of an instance; nothing when it has none.
+    WidgetSurface *window(const QString &id) const { return m_windows.value(id); }
     qsizetype windowCount() const { return m_windows.size(); }
 
 private:
@@ -26,5 +28,6 @@ private:
     void refreshAll();
 
     HomeScreen &m_home;
-    QHash<QString, WidgetWindow *> m_windows;
+    WidgetSurfaceFactory m_factory;
+    QHash<QString, WidgetSurface *> m_windows;
 };

@@ -6,8 +6,11 @@
 #include "homeoptions.h"
 #include "homescreen.h"
 #include "instancestore.h"
+#include "platformchoice.h"
 #include "reloadlistener.h"
 #include "reminderdelivery.h"
+#include "wayland/layerwidgetsurface.h"
+#include "wayland/waylandclient.h"
 
 #include <platform/appinfo.h>
 #include <platform/clock.h>
@@ -45,15 +48,29 @@ int main(int argc, char *argv[])
     if (options.onlyPrints())
         return runHomeCommand(options, out, err);
 
-    // Only the running home screen shows windows; the commands draw into pictures at most,
-    // and the home screen without a display still delivers reminders.
-    const bool noDisplay = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && (!options.showsWindows() || noDisplay))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Only the running home screen shows windows. On Wayland it asks the compositor, before
+    // Qt picks a platform, whether its widgets can be layer surfaces; the connection that
+    // asked shows them.
+    PlatformChoice::Facts facts = PlatformChoice::fromEnvironment();
+    std::unique_ptr<WaylandClient> wayland;
+    if (PlatformChoice::asksAboutLayerShell(facts, options.showsWindows())) {
+        wayland = WaylandClient::connectWithLayerShell();
+        facts.layerShell = wayland != nullptr;
+    }
+    const PlatformChoice platform = PlatformChoice::choose(facts, options.showsWindows());
+    if (!platform.platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform.platform);
+    if (!platform.layerSurfaces)
+        wayland.reset();
 
     // Read before the application: Qt takes the X11 startup id out of the environment.
     const QString token = launchToken();
     QApplication app(argc, argv);
+    // Qt has read it: what the home screen starts (the app, for a tap) chooses for itself.
+    if (facts.requested.isEmpty())
+        qunsetenv("QT_QPA_PLATFORM");
+    else
+        qputenv("QT_QPA_PLATFORM", facts.requested);
     // As for the app: the desktop file name and WM_CLASS's class tie the widget windows to the
     // home screen's desktop entry.
     QApplication::setApplicationName(QLatin1String(AppInfo::kHomeId));
@@ -65,6 +82,8 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     if (options.verbose)
         Diagnostics::setVerbose(true);
+    if (facts.wayland && !platform.layerSurfaces && platform.platform.isEmpty() && options.showsWindows())
+        err << "tallowick-home: this Wayland desktop has no layer shell and no X server: the widgets are ordinary windows\n";
     Localization::installTranslations(app);
     if (!options.showsWindows()) {
         // A command is of one moment.
@@ -101,7 +120,16 @@ int main(int argc, char *argv[])
 
     InstanceStore store;
     HomeScreen home(*extension, store);
-    HomeDesktop desktop(home);
+    WidgetSurfaceFactory surfaces;
+    if (wayland) {
+        wayland->attachToEventLoop();
+        QObject::connect(wayland.get(), &WaylandClient::connectionLost, &app, [] { QApplication::exit(HomeRefused); });
+        WaylandClient *client = wayland.get();
+        surfaces = [client](HomeScreen &screen, const QString &id) -> WidgetSurface * {
+            return new LayerWidgetSurface(*client, screen, id);
+        };
+    }
+    HomeDesktop desktop(home, surfaces);
     AddWidgetWindow addWindow(home);
     QObject::connect(&listener, &ReloadListener::reloadRequested, &home, &HomeScreen::reloadAll);
     QObject::connect(&listener, &ReloadListener::activationRequested, &addWindow, &AddWidgetWindow::present);

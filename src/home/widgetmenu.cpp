@@ -1,8 +1,11 @@
 #include "widgetmenu.h"
 
+#include "homescreen.h"
+
 #include <platform/localization.h>
 
 #include <QActionGroup>
+#include <QCoreApplication>
 
 namespace {
 
@@ -93,4 +96,20 @@ WidgetMenu::WidgetMenu(const QList<WidgetConfigurationOption> &options, const Wi
     QAction *quit = addAction(qtTrId("Home.quit"));
     quit->setMenuRole(QAction::QuitRole);
     connect(quit, &QAction::triggered, this, &WidgetMenu::quitRequested);
+}
+
+WidgetMenu *WidgetMenu::create(HomeScreen &home, const QString &id)
+{
+    const auto instance = home.instance(id);
+    if (!instance)
+        return nullptr;
+    auto *menu = new WidgetMenu(home.extension().configurationOptions(), *instance);
+    HomeScreen *screen = &home;
+    connect(menu, &WidgetMenu::chosen, screen,
+            [screen, id](const std::optional<WidgetConfigurationOption> &option) { screen->choose(id, option); });
+    connect(menu, &WidgetMenu::resized, screen, [screen, id](WidgetFamily family) { screen->resize(id, family); });
+    connect(menu, &WidgetMenu::removeRequested, screen, [screen, id] { screen->remove(id); });
+    connect(menu, &WidgetMenu::addRequested, screen, &HomeScreen::addWindowRequested);
+    connect(menu, &WidgetMenu::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    return menu;
 }

@@ -4,6 +4,8 @@
 
 #include <QMenu>
 
+class HomeScreen;
+
 // The right-click menu of a widget: which event it shows (the extension's options in its
 // order, after the choice of none, which shows the first event), its size, removal, adding
 // another widget and quitting the home screen.
@@ -20,6 +22,9 @@ public:
 
     WidgetMenu(const QList<WidgetConfigurationOption> &options, const WidgetInstance &instance,
                QWidget *parent = nullptr);
+    // The menu of one of the home screen's instances, its choices applied to it by id (which
+    // outlives any window of it); nothing for an unknown id. It belongs to the caller.
+    static WidgetMenu *create(HomeScreen &home, const QString &id);
 
 signals:
     void chosen(const std::optional<WidgetConfigurationOption> &option);

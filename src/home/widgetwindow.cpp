@@ -40,6 +40,17 @@ WidgetWindow::WidgetWindow(HomeScreen &home, const QString &id)
     refresh();
 }
 
+void WidgetWindow::showSurface()
+{
+    show();
+}
+
+void WidgetWindow::dispose()
+{
+    hide();
+    deleteLater();
+}
+
 void WidgetWindow::refresh()
 {
     const auto instance = m_home.instance(m_id);
@@ -108,20 +119,11 @@ void WidgetWindow::mouseReleaseEvent(QMouseEvent *event)
 
 void WidgetWindow::contextMenuEvent(QContextMenuEvent *event)
 {
-    const auto instance = m_home.instance(m_id);
-    if (!instance)
-        return;
     // Not modal: a nested event loop could delete this window (a reload, a removal) under
     // our feet. The menu acts on the instance by id, which outlives any window.
-    auto *menu = new WidgetMenu(m_home.extension().configurationOptions(), *instance);
+    WidgetMenu *menu = WidgetMenu::create(m_home, m_id);
+    if (!menu)
+        return;
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    const QString id = m_id;
-    HomeScreen *home = &m_home;
-    connect(menu, &WidgetMenu::chosen, home,
-            [home, id](const std::optional<WidgetConfigurationOption> &option) { home->choose(id, option); });
-    connect(menu, &WidgetMenu::resized, home, [home, id](WidgetFamily family) { home->resize(id, family); });
-    connect(menu, &WidgetMenu::removeRequested, home, [home, id] { home->remove(id); });
-    connect(menu, &WidgetMenu::addRequested, home, &HomeScreen::addWindowRequested);
-    connect(menu, &WidgetMenu::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     menu->popup(event->globalPos());
 }

@@ -180,7 +180,7 @@ TEST_F(HomeScreenTest, TheDesktopKeepsOneWindowPerInstance)
     HomeDesktop desktop(screen);
     screen.start();
     ASSERT_EQ(desktop.windowCount(), 2);
-    WidgetWindow *medium = desktop.window(second.id);
+    auto *medium = dynamic_cast<WidgetWindow *>(desktop.window(second.id));
     ASSERT_NE(medium, nullptr);
     EXPECT_EQ(medium->size(), QSize(364, 170));
     EXPECT_EQ(medium->pos(), QPoint(300, 20));
