@@ -411,8 +411,8 @@
         <translation>إعدادات الإشعارات</translation>
     </message>
     <message id="Setting.waitingForPermission">
-        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
-        <translation>في انتظار الإذن: يبدأ هذا التذكير بمجرد السماح بالإشعارات. اضغط للسماح بها.</translation>
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Click to allow them.</source>
+        <translation>في انتظار الإذن: يبدأ هذا التذكير بمجرد السماح بالإشعارات. انقر للسماح بها.</translation>
     </message>
     <message id="days ago" numerus="yes">
         <source>days ago</source>

@@ -391,8 +391,8 @@
         <translation>Mitteilungseinstellungen</translation>
     </message>
     <message id="Setting.waitingForPermission">
-        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
-        <translation>Wartet auf Erlaubnis: Diese Erinnerung beginnt, sobald Mitteilungen erlaubt sind. Tippe, um sie zu erlauben.</translation>
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Click to allow them.</source>
+        <translation>Wartet auf Erlaubnis: Diese Erinnerung beginnt, sobald Mitteilungen erlaubt sind. Klicke, um sie zu erlauben.</translation>
     </message>
     <message id="days ago" numerus="yes">
         <source>days ago</source>

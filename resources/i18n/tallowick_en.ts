@@ -393,8 +393,8 @@
         <translation>Notification settings</translation>
     </message>
     <message id="Setting.waitingForPermission">
-        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
-        <translation>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</translation>
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Click to allow them.</source>
+        <translation>Waiting for permission: this reminder starts once notifications are allowed. Click to allow them.</translation>
     </message>
     <message id="Repeat.yearly">
         <source>Every year</source>

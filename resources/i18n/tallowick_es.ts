@@ -391,8 +391,8 @@
         <translation>Ajustes de notificaciones</translation>
     </message>
     <message id="Setting.waitingForPermission">
-        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
-        <translation>Esperando permiso: este recordatorio empezará cuando se permitan las notificaciones. Toca para permitirlas.</translation>
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Click to allow them.</source>
+        <translation>Esperando permiso: este recordatorio empezará cuando se permitan las notificaciones. Haz clic para permitirlas.</translation>
     </message>
     <message id="days ago" numerus="yes">
         <source>days ago</source>

@@ -391,8 +391,8 @@
         <translation>Réglages des notifications</translation>
     </message>
     <message id="Setting.waitingForPermission">
-        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
-        <translation>En attente d'autorisation : ce rappel commencera dès que les notifications seront autorisées. Touchez pour les autoriser.</translation>
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Click to allow them.</source>
+        <translation>En attente d'autorisation : ce rappel commencera dès que les notifications seront autorisées. Cliquez pour les autoriser.</translation>
     </message>
     <message id="days ago" numerus="yes">
         <source>days ago</source>

@@ -391,8 +391,8 @@
         <translation>Impostazioni notifiche</translation>
     </message>
     <message id="Setting.waitingForPermission">
-        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
-        <translation>In attesa del permesso: questo promemoria parte appena le notifiche sono consentite. Tocca per consentirle.</translation>
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Click to allow them.</source>
+        <translation>In attesa del permesso: questo promemoria parte appena le notifiche sono consentite. Fai clic per consentirle.</translation>
     </message>
     <message id="days ago" numerus="yes">
         <source>days ago</source>

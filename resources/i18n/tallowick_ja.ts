@@ -386,8 +386,8 @@
         <translation>通知設定</translation>
     </message>
     <message id="Setting.waitingForPermission">
-        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
-        <translation>許可待ち：通知を許可すると、このリマインダーが始まります。タップして許可してください。</translation>
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Click to allow them.</source>
+        <translation>許可待ち：通知を許可すると、このリマインダーが始まります。クリックして許可してください。</translation>
     </message>
     <message id="Repeat.yearly">
         <source>Every year</source>

@@ -386,8 +386,8 @@
         <translation>알림 설정</translation>
     </message>
     <message id="Setting.waitingForPermission">
-        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
-        <translation>권한을 기다리는 중: 알림을 허용하면 이 알림이 시작돼요. 눌러서 허용하세요.</translation>
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Click to allow them.</source>
+        <translation>권한을 기다리는 중: 알림을 허용하면 이 알림이 시작돼요. 클릭해서 허용하세요.</translation>
     </message>
     <message id="Repeat.yearly">
         <source>Every year</source>

@@ -391,8 +391,8 @@
         <translation>Meldingsinstellingen</translation>
     </message>
     <message id="Setting.waitingForPermission">
-        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
-        <translation>Wacht op toestemming: deze herinnering start zodra meldingen zijn toegestaan. Tik om ze toe te staan.</translation>
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Click to allow them.</source>
+        <translation>Wacht op toestemming: deze herinnering start zodra meldingen zijn toegestaan. Klik om ze toe te staan.</translation>
     </message>
     <message id="days ago" numerus="yes">
         <source>days ago</source>

@@ -396,8 +396,8 @@
         <translation>Ustawienia powiadomień</translation>
     </message>
     <message id="Setting.waitingForPermission">
-        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
-        <translation>Czeka na zgodę: to przypomnienie zacznie działać, gdy powiadomienia będą dozwolone. Dotknij, aby na nie zezwolić.</translation>
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Click to allow them.</source>
+        <translation>Czeka na zgodę: to przypomnienie zacznie działać, gdy powiadomienia będą dozwolone. Kliknij, aby na nie zezwolić.</translation>
     </message>
     <message id="days ago" numerus="yes">
         <source>days ago</source>

@@ -391,8 +391,8 @@
         <translation>Configurações de notificação</translation>
     </message>
     <message id="Setting.waitingForPermission">
-        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
-        <translation>Aguardando permissão: este lembrete começa assim que as notificações forem permitidas. Toque para permitir.</translation>
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Click to allow them.</source>
+        <translation>Aguardando permissão: este lembrete começa assim que as notificações forem permitidas. Clique para permitir.</translation>
     </message>
     <message id="days ago" numerus="yes">
         <source>days ago</source>

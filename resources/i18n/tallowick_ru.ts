@@ -396,8 +396,8 @@
         <translation>Настройки уведомлений</translation>
     </message>
     <message id="Setting.waitingForPermission">
-        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
-        <translation>Ждёт разрешения: напоминание заработает, когда уведомления будут разрешены. Нажмите, чтобы разрешить.</translation>
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Click to allow them.</source>
+        <translation>Ждёт разрешения: напоминание заработает, когда уведомления будут разрешены. Щёлкните, чтобы разрешить.</translation>
     </message>
     <message id="days ago" numerus="yes">
         <source>days ago</source>

@@ -386,8 +386,8 @@
         <translation>Bildirim ayarları</translation>
     </message>
     <message id="Setting.waitingForPermission">
-        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
-        <translation>İzin bekleniyor: bu hatırlatıcı bildirimlere izin verildiğinde başlar. İzin vermek için dokun.</translation>
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Click to allow them.</source>
+        <translation>İzin bekleniyor: bu hatırlatıcı bildirimlere izin verildiğinde başlar. İzin vermek için tıkla.</translation>
     </message>
     <message id="days ago" numerus="yes">
         <source>days ago</source>

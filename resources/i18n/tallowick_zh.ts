@@ -386,8 +386,8 @@
         <translation>通知设置</translation>
     </message>
     <message id="Setting.waitingForPermission">
-        <source>Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them.</source>
-        <translation>等待许可：允许通知后，此提醒才会开始。轻点以允许。</translation>
+        <source>Waiting for permission: this reminder starts once notifications are allowed. Click to allow them.</source>
+        <translation>等待许可：允许通知后，此提醒才会开始。点击以允许。</translation>
     </message>
     <message id="Repeat.yearly">
         <source>Every year</source>

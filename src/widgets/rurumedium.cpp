@@ -7,12 +7,13 @@
 
 #include <model/hexcolor.h>
 #include <platform/localization.h>
+#include <platform/widgetextension.h>
 
 #include <QPainter>
 
 namespace {
 
-const QSizeF kSize(364, 170);
+const QSizeF kSize = widgetFamilySize(WidgetFamily::SystemMedium);
 // Far enough from the edges that nothing reaches into the rounded corners.
 constexpr qreal kSidePadding = 16;
 constexpr qreal kTopPadding = 12;

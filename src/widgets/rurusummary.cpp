@@ -6,12 +6,13 @@
 
 #include <model/hexcolor.h>
 #include <platform/localization.h>
+#include <platform/widgetextension.h>
 
 #include <QPainter>
 
 namespace {
 
-const QSizeF kSize(170, 170);
+const QSizeF kSize = widgetFamilySize(WidgetFamily::SystemSmall);
 constexpr qreal kColumnWidth = 110;
 constexpr qreal kTitleHeight = 50;
 constexpr qreal kTopPadding = 12;

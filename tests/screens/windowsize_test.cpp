@@ -3,25 +3,50 @@
 #include <support/testenvironment.h>
 
 #include <model/edate.h>
+#include <platform/notificationcenter.h>
 #include <platform/settingsstore.h>
 #include <store/userdata.h>
 
+#include <QGuiApplication>
 #include <QQuickItem>
+#include <QScreen>
+#include <QSet>
+#include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 
-// The page at every window size from the smallest the app allows to a desktop's full screen:
-// the title, the date and the count lie inside the window, fit their boxes, and the picture
-// never covers them; counts of one to seven digits and a title of twenty wide letters.
-
-// Sizes as a person says them, in the test names and messages.
-void PrintTo(const QSize &size, std::ostream *os)
-{
-    *os << size.width() << "x" << size.height();
-}
+// Every screen at every window size, from the smallest phone-sized window to a desktop's whole
+// screen, at the display scale this run draws at (QT_SCALE_FACTOR; the tests run again at 150
+// and 200 %, where a screen's area holds a smaller window): the page's title, date and count
+// inside the window, fitting their boxes, clear of each other and of the picture (counts of
+// one to seven digits, a title of twenty wide letters); and every control of every screen in
+// reach, wholly in sight once the keyboard's focus is on it.
 
 namespace {
+
+// Where a window stands: a window of this size, or a whole screen of this size, which a
+// display scale shrinks (1280 x 800 at 200 % leaves 640 x 400 for the window).
+struct Place
+{
+    QSize size;
+    bool wholeScreen;
+};
+
+void PrintTo(const Place &place, std::ostream *os)
+{
+    *os << (place.wholeScreen ? "screen " : "window ") << place.size.width() << "x" << place.size.height();
+}
+
+qreal displayScale()
+{
+    return QGuiApplication::primaryScreen()->devicePixelRatio();
+}
+
+QSize windowSize(const Place &place)
+{
+    return place.wholeScreen ? (QSizeF(place.size) / displayScale()).toSize() : place.size;
+}
 
 EDate event(const QString &title, const QDate &date, bool countdown = true)
 {
@@ -52,7 +77,7 @@ QList<QQuickItem *> onScreen(QmlScene &scene, const QString &name)
     return found;
 }
 
-class WindowSizes : public ::testing::TestWithParam<QSize>
+class WindowSizes : public ::testing::TestWithParam<Place>
 {
 protected:
     TemporaryHome home;
@@ -93,7 +118,7 @@ protected:
 
 TEST_P(WindowSizes, TitleDateAndCountLieInsideTheWindowAndClearOfThePicture)
 {
-    const QSize size = GetParam();
+    const QSize size = windowSize(GetParam());
     const auto shown = makeScene(size);
     QmlScene &scene = *shown;
     ASSERT_TRUE(scene.item());
@@ -134,19 +159,21 @@ TEST_P(WindowSizes, TitleDateAndCountLieInsideTheWindowAndClearOfThePicture)
                 << text->objectName().toStdString() << " at " << describe(box) << " under the picture at "
                 << describe(circle);
         }
+        // The count and its label stay below the date.
+        const QList<QQuickItem *> labels = onScreen(scene, QStringLiteral("countLabel"));
+        ASSERT_EQ(labels.size(), 1);
+        const QRectF date = sceneBox(dates.first(), dates.first()->width(), dates.first()->height());
+        const QRectF label = sceneBox(labels.first(), labels.first()->width(), labels.first()->height());
+        EXPECT_LE(date.bottom(), label.top() + labels.first()->property("topPadding").toReal())
+            << "the date runs into the count's label";
     }
     scene.grab(QStringLiteral("window-%1x%2").arg(size.width()).arg(size.height()));
 }
 
-INSTANTIATE_TEST_SUITE_P(FromSmallestToFullScreen, WindowSizes,
-                         ::testing::Values(QSize(320, 560), QSize(390, 844), QSize(800, 600), QSize(1280, 800)),
-                         [](const ::testing::TestParamInfo<QSize> &info) {
-                             return QStringLiteral("W%1xH%2").arg(info.param.width()).arg(info.param.height()).toStdString();
-                         });
 
 TEST_P(WindowSizes, EveryFormKeepsItsSaveButtonInSight)
 {
-    const QSize size = GetParam();
+    const QSize size = windowSize(GetParam());
     const auto shown = makeScene(size);
     QmlScene &scene = *shown;
     ASSERT_TRUE(scene.item());
@@ -164,3 +191,174 @@ TEST_P(WindowSizes, EveryFormKeepsItsSaveButtonInSight)
         scene.settle(400);
     }
 }
+
+namespace {
+
+// What a person sees of `item`: its box, cut by the window and by everything around it that
+// clips (a sheet, a scrolled view).
+QRectF seenPart(QQuickItem *item)
+{
+    QRectF seen = sceneBox(item, item->width(), item->height());
+    for (QQuickItem *around = item->parentItem(); around; around = around->parentItem()) {
+        if (around->clip())
+            seen &= sceneBox(around, around->width(), around->height());
+    }
+    return seen & QRectF(QPointF(0, 0), item->window()->size());
+}
+
+// The whole of `item` is in sight (half a point of rounding aside).
+::testing::AssertionResult inSight(QQuickItem *item)
+{
+    const QRectF box = sceneBox(item, item->width(), item->height());
+    const QRectF seen = seenPart(item);
+    if (seen.width() >= box.width() - 0.5 && seen.height() >= box.height() - 0.5)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+        << item->objectName().toStdString() << " (" << item->metaObject()->className() << ") at "
+        << box.x() << "," << box.y() << " " << box.width() << "x" << box.height() << ": only "
+        << seen.width() << "x" << seen.height() << " in sight";
+}
+
+} // namespace
+
+TEST_P(WindowSizes, EveryScreenKeepsItsControlsInReach)
+{
+    const QSize size = windowSize(GetParam());
+    NotificationCenter().setAuthorizationStatus(AuthorizationStatus::NotDetermined);
+    SettingsStore().setValue(UserData::kReviewKey, true);
+    const auto shown = makeScene(size);
+    QmlScene &scene = *shown;
+    ASSERT_TRUE(scene.item());
+    scene.window().requestActivate();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&scene.window()));
+    scene.item()->forceActiveFocus();
+    QObject *sheet = scene.find(QStringLiteral("eventSheet"));
+
+    // Every stop of the Tab key, once round (or, over the whole window, until the focus leaves
+    // `within`): each in sight when it has the focus.
+    const auto everyStop = [&](const char *screen, QQuickItem *within = nullptr) {
+        QSet<QQuickItem *> seen;
+        for (int step = 0; step < 60; ++step) {
+            QTest::keyClick(&scene.window(), Qt::Key_Tab);
+            scene.settle(20);
+            QQuickItem *focused = scene.window().activeFocusItem();
+            ASSERT_TRUE(focused) << screen;
+            if (seen.contains(focused) || (within && !within->isAncestorOf(focused)))
+                return;
+            seen.insert(focused);
+            EXPECT_TRUE(inSight(focused)) << screen;
+        }
+        ADD_FAILURE() << screen << ": the Tab key never came round";
+    };
+    const auto present = [&](const char *mode) {
+        QMetaObject::invokeMethod(sheet, "present", Q_ARG(QVariant, QString::fromLatin1(mode)));
+        scene.settle(450);
+    };
+    const auto dismiss = [&] {
+        QMetaObject::invokeMethod(sheet, "dismiss");
+        scene.settle(400);
+        scene.item()->forceActiveFocus();
+    };
+
+    // Pictures to look at: reach-WxH-screen.png.
+    const auto picture = [&](const char *screen) {
+        scene.grab(QStringLiteral("reach-%1x%2-%3").arg(size.width()).arg(size.height()).arg(QLatin1String(screen)));
+    };
+    everyStop("page");
+    for (const char *mode : {"add", "edit", "overview"}) {
+        present(mode);
+        picture(mode);
+        everyStop(mode);
+        dismiss();
+    }
+
+    // The reminders: each option's words whole, the permission's alert and the settings page.
+    present("noti");
+    picture("noti");
+    everyStop("noti");
+    QQuickItem *scroll = findItem(scene.item(), QStringLiteral("reminderScroll"));
+    ASSERT_TRUE(scroll);
+    scroll->setProperty("contentY", 0);
+    scene.settle(20);
+    for (int number = 1; number <= 4; ++number) {
+        QQuickItem *option = findItem(scene.item(), QStringLiteral("option%1").arg(number));
+        ASSERT_TRUE(option);
+        EXPECT_TRUE(inSight(option)) << "reminder option " << number;
+    }
+    QQuickItem *prompt = scene.find(QStringLiteral("permissionPrompt"));
+    ASSERT_TRUE(prompt);
+    prompt->setProperty("open", true);
+    scene.settle(100);
+    picture("prompt");
+    everyStop("permission prompt", prompt);
+    QQuickItem *card = findItem(prompt, QStringLiteral("alertCard"));
+    QQuickItem *message = findItem(card, QStringLiteral("alertMessage"));
+    QQuickItem *allow = findItem(card, QStringLiteral("alertPrimary"));
+    ASSERT_TRUE(card && message && allow);
+    EXPECT_TRUE(inSight(card));
+    // The message's last line, descenders and all, clear of the line above the buttons.
+    const qreal messageBottom = message->mapToItem(card, QPointF(0, message->height())).y();
+    EXPECT_GE(allow->mapToItem(card, QPointF(0, 0)).y() - messageBottom, 8) << "the message runs into the buttons";
+    prompt->setProperty("open", false);
+    scene.settle(50);
+    QQuickItem *settings = scene.find(QStringLiteral("notificationSettingsPage"));
+    ASSERT_TRUE(settings);
+    QMetaObject::invokeMethod(settings, "show");
+    scene.settle(100);
+    everyStop("notification settings", settings);
+    QMetaObject::invokeMethod(settings, "close");
+    scene.settle(50);
+    dismiss();
+    picture("page");
+}
+
+// Where the form is longer than the room above Save, it says so (a scroll bar, and an edge
+// over Save while more lies below); where the window is wide and tall enough, it shows every
+// control at once, nothing under Save.
+TEST_P(WindowSizes, TheFormShowsItAllOrShowsThatItScrolls)
+{
+    const QSize size = windowSize(GetParam());
+    const auto shown = makeScene(size);
+    QmlScene &scene = *shown;
+    ASSERT_TRUE(scene.item());
+    QMetaObject::invokeMethod(scene.find(QStringLiteral("eventSheet")), "present", Q_ARG(QVariant, QStringLiteral("add")));
+    scene.settle(450);
+    QQuickItem *flick = findItem(scene.item(), QStringLiteral("formFlickable"));
+    QQuickItem *bar = findItem(scene.item(), QStringLiteral("formScrollBar"));
+    QQuickItem *edge = findItem(scene.item(), QStringLiteral("moreBelow"));
+    ASSERT_TRUE(flick);
+    ASSERT_TRUE(bar && edge) << "no scroll bar or edge over Save";
+    const bool scrolls = flick->property("contentHeight").toReal() > flick->height() + 0.5;
+    if (size.width() >= 600 && size.height() >= 600) {
+        EXPECT_FALSE(scrolls) << "in a window " << size.width() << "x" << size.height();
+    }
+    EXPECT_EQ(bar->isVisible(), scrolls);
+    EXPECT_EQ(edge->isVisible(), scrolls);
+    if (scrolls) {
+        flick->setProperty("contentY", flick->property("contentHeight").toReal() - flick->height());
+        scene.settle(50);
+        EXPECT_FALSE(edge->isVisible());
+    }
+    for (const char *name : {"countDownToggle", "titleField", "datePicker", "themeStrip"}) {
+        QQuickItem *control = findItem(scene.item(), QString::fromLatin1(name));
+        ASSERT_TRUE(control) << name;
+        if (!scrolls) {
+            EXPECT_TRUE(inSight(control)) << name;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(FromSmallestToFullScreen, WindowSizes,
+                         ::testing::Values(Place{QSize(320, 560), false}, Place{QSize(390, 844), false},
+                                           Place{QSize(800, 600), false}, Place{QSize(1280, 800), true},
+                                           // what a 1280x800 laptop's screen leaves a window on
+                                           // Wayland, less a panel and the window's title bar
+                                           Place{QSize(1264, 616), true},
+                                           Place{QSize(1920, 1080), true}),
+                         [](const ::testing::TestParamInfo<Place> &info) {
+                             return QStringLiteral("%1%2x%3")
+                                 .arg(info.param.wholeScreen ? QStringLiteral("Screen") : QStringLiteral("Window"))
+                                 .arg(info.param.size.width())
+                                 .arg(info.param.size.height())
+                                 .toStdString();
+                         });

@@ -7,10 +7,10 @@ Window {
     required property UserData userData
     property bool screenshotMode: false
 
-    width: 390
-    height: 844
-    minimumWidth: 320
-    minimumHeight: 560
+    width: Style.windowWidth
+    height: Style.windowHeight
+    minimumWidth: Style.minimumWindowWidth
+    minimumHeight: Style.minimumWindowHeight
     visible: true
     title: qsTrId("Tallowick")
     color: "black"

@@ -104,7 +104,8 @@ FocusScope {
         anchors.fill: parent
         userData: root.userData
         events: events
-        animateEntrance: root.animateEntrance
+        // Springs and entrances, unless the desktop asks for less motion.
+        animateEntrance: root.animateEntrance && !Style.reducedMotion
         swipeDirection: root.swipeDirection
         onSwipeDirectionChanged: root.swipeDirection = swipeDirection
         onSheetRequested: (mode) => sheet.present(mode)

@@ -50,10 +50,11 @@ Modal {
                     id: card
                     objectName: "alertCard"
                     anchors.centerIn: parent
-                    width: 270
-                    height: texts.height + 44 + 0.5
-                    radius: 14
-                    color: "#F2F2F2"
+                    width: Style.alertWidth
+                    // The texts' own top and bottom room, then the buttons under a hairline.
+                    height: texts.y + texts.height + Style.hairline + buttons.height
+                    radius: Style.radiusL
+                    color: Style.alertCard
                     Accessible.role: Accessible.AlertMessage
                     Accessible.name: root.title
                     Accessible.description: root.message
@@ -61,59 +62,70 @@ Modal {
 
                     Column {
                         id: texts
-                        y: 19
-                        x: 16
-                        width: parent.width - 32
-                        spacing: 4
-                        bottomPadding: 19
+                        y: Style.alertPaddingTop
+                        x: Style.gapXL
+                        width: parent.width - 2 * Style.gapXL
+                        spacing: Style.gapXS
+                        bottomPadding: Style.alertPaddingTop
                         BalancedText {
                             objectName: "alertTitle"
                             width: parent.width
                             text: root.title
                             horizontalAlignment: Text.AlignHCenter
-                            font.pixelSize: 17
+                            font.pointSize: Style.textHeadline
                             font.bold: true
-                            color: "black"
+                            color: Style.label
                         }
                         BalancedText {
                             objectName: "alertMessage"
                             width: parent.width
                             text: root.message
                             horizontalAlignment: Text.AlignHCenter
-                            font.pixelSize: 13
-                            color: "black"
+                            font.pointSize: Style.textCaption
+                            color: Style.label
                             visible: text.length > 0
                         }
                     }
 
-                    Rectangle { y: texts.height; width: parent.width; height: 0.5; color: "#3C3C43"; opacity: 0.36 }
+                    Rectangle { y: texts.y + texts.height; width: parent.width; height: Style.hairline; color: Style.alertSeparator; opacity: 0.36 }
 
-                    Row {
-                        y: texts.height + 0.5
+                    // Two buttons side by side, or one above the other when a label is too long
+                    // for half the card.
+                    Grid {
+                        id: buttons
+                        readonly property bool two: root.secondaryText.length > 0
+                        readonly property bool stacked: two && Math.max(secondaryButton.labelWidth, primaryButton.labelWidth)
+                                                               > card.width / 2 - 2 * Style.gapL
+                        y: texts.y + texts.height + Style.hairline
                         width: parent.width
-                        height: 44
+                        columns: stacked ? 1 : 3
                         AlertButton {
                             id: secondaryButton
                             objectName: "alertSecondary"
-                            visible: root.secondaryText.length > 0
-                            width: parent.width / 2 - 0.25
+                            visible: buttons.two
+                            width: buttons.stacked ? parent.width : parent.width / 2 - Style.hairline / 2
                             label: root.secondaryText
                             KeyNavigation.right: primaryButton
+                            KeyNavigation.down: primaryButton
                             KeyNavigation.tab: primaryButton
                             KeyNavigation.backtab: primaryButton
                             onClicked: { root.secondaryClicked(); root.close() }
                         }
                         Rectangle {
-                            visible: root.secondaryText.length > 0
-                            width: 0.5; height: parent.height; color: "#3C3C43"; opacity: 0.36
+                            visible: buttons.two
+                            width: buttons.stacked ? parent.width : Style.hairline
+                            height: buttons.stacked ? Style.hairline : Style.controlHeight
+                            color: Style.alertSeparator
+                            opacity: 0.36
                         }
                         AlertButton {
                             id: primaryButton
                             objectName: "alertPrimary"
-                            width: root.secondaryText.length > 0 ? parent.width / 2 - 0.25 : parent.width
+                            width: buttons.two && !buttons.stacked ? parent.width / 2 - Style.hairline / 2 : parent.width
                             label: root.primaryText
                             bold: true
                             KeyNavigation.left: secondaryButton.visible ? secondaryButton : null
+                            KeyNavigation.up: secondaryButton.visible ? secondaryButton : null
                             KeyNavigation.tab: secondaryButton.visible ? secondaryButton : primaryButton
                             KeyNavigation.backtab: secondaryButton.visible ? secondaryButton : primaryButton
                             onClicked: { root.primaryClicked(); root.close() }
@@ -128,20 +140,24 @@ Modal {
         id: button
         property string label
         property bool bold: false
+        readonly property real labelWidth: labelText.implicitWidth
         signal clicked()
-        height: 44
+        height: Style.controlHeight
         name: label
-        ringColor: "#007AFF"
-        ringRadius: 10
+        ringColor: Style.accent
+        ringRadius: Style.radiusS
         accessibilityHidden: !root.open
         onActivated: clicked()
         Text {
+            id: labelText
             anchors.centerIn: parent
+            width: Math.min(implicitWidth, button.width - 2 * Style.gapL)
+            elide: Text.ElideRight
             text: button.label
             textFormat: Text.PlainText
-            font.pixelSize: 17
+            font.pointSize: Style.textHeadline
             font.bold: button.bold
-            color: "#007AFF"
+            color: Style.accent
         }
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick
+import Tallowick
 
 // Where the keyboard's focus is: a ring in `ringColor` around `target` while it (or whatever
 // `shown` says) has it.
@@ -8,10 +9,10 @@ Rectangle {
     property color ringColor: "white"
     parent: target
     anchors.fill: parent
-    anchors.margins: -4
-    radius: 8
+    anchors.margins: -Style.focusRingGap
+    radius: Style.focusRingRadius
     color: "transparent"
-    border.width: 2.5
+    border.width: Style.focusRingWidth
     border.color: ringColor
     visible: shown
     z: 100

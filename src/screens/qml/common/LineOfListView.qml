@@ -1,17 +1,18 @@
 import QtQuick
+import Tallowick
 
 // A hairline separator in the current foreground colour.
 Item {
     id: root
-    property real screenWidth: 300
+    property real screenWidth: Style.dividerWidth
     property color color: "white"
     implicitWidth: screenWidth
-    implicitHeight: 0.5
+    implicitHeight: Style.hairline
 
     Rectangle {
         anchors.centerIn: parent
         width: root.screenWidth
-        height: 0.5
+        height: Style.hairline
         color: root.color
         opacity: 0.2
     }

@@ -1,4 +1,5 @@
 import QtQuick
+import Tallowick
 
 // A short message at the bottom of the window that goes away by itself: what just happened,
 // with at most one thing to do about it ("Undo").
@@ -32,14 +33,14 @@ Item {
         property bool shown: false
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: 110
-        width: Math.min(parent.width - 40, content.implicitWidth + 32)
-        height: content.height + 24
-        radius: 14
-        color: "#E6222222"
+        anchors.bottomMargin: Style.noticeBottom
+        width: Math.min(parent.width - 2 * Style.gapXXL, content.implicitWidth + 2 * Style.gapXL)
+        height: content.height + 2 * Style.gapL
+        radius: Style.radiusL
+        color: Style.noticeBackground
         opacity: shown ? 1 : 0
         visible: opacity > 0
-        Behavior on opacity { NumberAnimation { duration: 200 } }
+        Behavior on opacity { NumberAnimation { duration: Style.fadeDuration } }
         Accessible.role: Accessible.AlertMessage
         Accessible.name: label.text
         Accessible.ignored: !shown
@@ -47,16 +48,17 @@ Item {
         Row {
             id: content
             anchors.centerIn: parent
-            spacing: 16
+            spacing: Style.gapXL
             Text {
                 id: label
                 objectName: "noticeText"
                 anchors.verticalCenter: parent.verticalCenter
-                width: Math.min(implicitWidth, box.parent.width - 72 - (action.visible ? action.width + 16 : 0))
+                width: Math.min(implicitWidth, box.parent.width - 2 * Style.gapXXL - 2 * Style.gapXL
+                                                - (action.visible ? action.width + content.spacing : 0))
                 textFormat: Text.PlainText
                 wrapMode: Text.Wrap
                 color: "white"
-                font.pixelSize: 15
+                font.pointSize: Style.textBody
                 font.bold: true
             }
             Pressable {
@@ -64,12 +66,12 @@ Item {
                 objectName: "noticeAction"
                 visible: root.actionText.length > 0
                 anchors.verticalCenter: parent.verticalCenter
-                width: actionLabel.implicitWidth + 16
-                height: 32
+                width: actionLabel.implicitWidth + 2 * Style.gapS
+                height: Style.noticeActionHeight
                 name: root.actionText
                 accessibilityHidden: !box.shown
-                ringRadius: 8
-                touchMargin: 6
+                ringRadius: Style.focusRingRadius
+                touchMargin: Style.touchMarginSmall
                 onActivated: {
                     root.actionTriggered()
                     root.dismiss()
@@ -79,8 +81,8 @@ Item {
                     anchors.centerIn: parent
                     text: root.actionText
                     textFormat: Text.PlainText
-                    color: "#FFD60A"
-                    font.pixelSize: 15
+                    color: Style.noticeAction
+                    font.pointSize: Style.textBody
                     font.bold: true
                 }
             }

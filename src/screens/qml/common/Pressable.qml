@@ -1,4 +1,5 @@
 import QtQuick
+import Tallowick
 
 // Something a person presses, in every way one can: a click (it shows when the pointer is
 // over it and while it is held down), Space or Return while it has the keyboard's focus (a
@@ -65,7 +66,7 @@ Item {
     // Feedback for the pointer: a little lighter under it, a little smaller while held.
     opacity: enabled ? (hovered && !down ? 0.85 : 1) : 0.45
     scale: down ? 0.94 : 1
-    Behavior on scale { NumberAnimation { duration: 90 } }
+    Behavior on scale { NumberAnimation { duration: Style.pressDuration } }
 
     MouseArea {
         id: mouse
@@ -89,6 +90,6 @@ Item {
     FocusRing {
         target: control
         ringColor: control.ringColor
-        radius: control.ringRadius + 4
+        radius: control.ringRadius + Style.focusRingGap
     }
 }

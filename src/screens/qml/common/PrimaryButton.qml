@@ -1,4 +1,5 @@
 import QtQuick
+import Tallowick
 
 // The app's main call to action: a white capsule with a soft shadow.
 Pressable {
@@ -6,20 +7,20 @@ Pressable {
     property string text
     property color textColor: "black"
     signal clicked()
-    implicitHeight: 60
-    implicitWidth: 200
+    implicitHeight: Style.buttonHeight
+    implicitWidth: Style.buttonWidth
     name: text
-    ringRadius: 30
+    ringRadius: Style.radiusCapsule
     onActivated: clicked()
 
     // A soft shadow, offset down and right, built from widening translucent capsules.
     Repeater {
         model: 4
         Rectangle {
-            x: 10 - index * 4
-            y: 25 - index * 4
-            width: root.width + index * 8
-            height: root.height + index * 8
+            x: Style.buttonShadowOffset.x - index * Style.buttonShadowSpread
+            y: Style.buttonShadowOffset.y - index * Style.buttonShadowSpread
+            width: root.width + index * 2 * Style.buttonShadowSpread
+            height: root.height + index * 2 * Style.buttonShadowSpread
             radius: height / 2
             color: "black"
             opacity: 0.025
@@ -27,14 +28,14 @@ Pressable {
     }
     Rectangle {
         anchors.fill: parent
-        radius: 30
+        radius: Style.radiusCapsule
         color: "white"
     }
     Text {
         anchors.centerIn: parent
         text: root.text
         textFormat: Text.PlainText
-        font.pixelSize: 17
+        font.pointSize: Style.textHeadline
         font.bold: true
         color: root.textColor
     }

@@ -1,4 +1,5 @@
 import QtQuick
+import Tallowick
 
 // A sheet presented from the bottom over the page. It slides up while `open` is true and
 // closes when its top strip (where the grab handle sits) is dragged down far or fast enough,
@@ -9,8 +10,9 @@ FocusScope {
     id: root
     property bool open: false
     default property alias content: body.data
-    readonly property real topInset: 44
-    readonly property real panelWidth: Math.min(width, 640)
+    // In a window shorter than the app's smallest, the sheet takes nearly all of its height.
+    readonly property real topInset: height < Style.minimumWindowHeight ? Style.gapS : Style.sheetTopInset
+    readonly property real panelWidth: Math.min(width, Style.sheetMaximumWidth)
     signal dismissed()
 
     function dismiss() {
@@ -51,7 +53,7 @@ FocusScope {
             // Not while the finger moves it, nor when a closed sheet follows a resize.
             enabled: (root.open || root.presented) && !dragHandler.active
             NumberAnimation {
-                duration: 300
+                duration: Style.sheetDuration
                 easing.type: Easing.OutCubic
                 onRunningChanged: if (!running && !root.open) root.presented = false
             }
@@ -67,7 +69,7 @@ FocusScope {
             id: drag
             property real offset: 0
             width: parent.width
-            height: 40
+            height: Style.sheetDragStrip
             DragHandler {
                 id: dragHandler
                 target: null
@@ -91,18 +93,18 @@ FocusScope {
         Pressable {
             objectName: "sheetClose"
             anchors.right: parent.right
-            anchors.rightMargin: 14
-            y: 10
-            width: 30
-            height: 30
-            touchMargin: 6
+            anchors.rightMargin: Style.closeButtonMargin.x
+            y: Style.closeButtonMargin.y
+            width: Style.closeButtonSize
+            height: Style.closeButtonSize
+            touchMargin: Style.touchMarginSmall
             name: qsTrId("a11y.close")
             toolTip: name
             accessibilityHidden: !root.open
             onActivated: root.dismiss()
             Rectangle {
                 anchors.fill: parent
-                radius: 15
+                radius: width / 2
                 color: "black"
                 opacity: 0.15
             }
@@ -110,7 +112,7 @@ FocusScope {
                 anchors.centerIn: parent
                 text: "\u2715"
                 textFormat: Text.PlainText
-                font.pixelSize: 15
+                font.pointSize: Style.textBody
                 font.bold: true
                 color: "white"
             }

@@ -16,41 +16,41 @@ Pressable {
     signal picked(int themeId)
 
     width: disc.width
-    height: 90
+    height: Style.themeStripHeight
     role: Accessible.RadioButton
     name: accessibleName
     checkable: true
     checked: selected
-    ringRadius: 44
+    ringRadius: Style.thumbSelectedSize / 2 + Style.focusRingGap
     onActivated: picked(themeId)
 
     Rectangle {
         id: disc
         objectName: "thumbDisc"
         anchors.centerIn: parent
-        width: root.selected ? 80 : 60
+        width: root.selected ? Style.thumbSelectedSize : Style.thumbSize
         height: width
         radius: width / 2
         color: T.Colors.hex(root.bgColor)
-        Behavior on width { ThumbSpring { speed: 2 } }
+        Behavior on width { enabled: !Style.reducedMotion; ThumbSpring { speed: 2 } }
     }
 
     Rectangle {
         objectName: "thumbRing"
         anchors.fill: disc
-        radius: Math.min(100, width / 2)
+        radius: width / 2
         color: "transparent"
-        border.width: 6
+        border.width: Style.thumbRingWidth
         border.color: root.selected ? "white" : Qt.rgba(1, 1, 1, 0)
     }
 
     Rectangle {
         objectName: "thumbDot"
         anchors.centerIn: disc
-        width: root.selected ? 30 : 25
+        width: root.selected ? Style.thumbSelectedDotSize : Style.thumbDotSize
         height: width
         radius: width / 2
         color: T.Colors.hex(root.bgCircle)
-        Behavior on width { ThumbSpring { speed: 3 } }
+        Behavior on width { enabled: !Style.reducedMotion; ThumbSpring { speed: 3 } }
     }
 }

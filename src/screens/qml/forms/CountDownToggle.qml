@@ -8,8 +8,8 @@ Item {
     id: root
     property bool countDown: true
 
-    implicitWidth: 300
-    implicitHeight: 44
+    implicitWidth: Style.controlWidth
+    implicitHeight: Style.controlHeight
     activeFocusOnTab: true
     // Mirrored, "count down" is the right half: the arrows choose the half they point at.
     readonly property bool countDownOnLeft: !LayoutMirroring.enabled
@@ -24,11 +24,11 @@ Item {
             return
         event.accepted = true
     }
-    FocusRing { target: root; radius: 34 }
+    FocusRing { target: root; radius: Style.radiusCapsule + Style.focusRingGap }
 
     Rectangle {
         anchors.fill: parent
-        radius: 30
+        radius: Style.radiusCapsule
         color: Qt.rgba(0, 0, 0, 0.1)
     }
 
@@ -39,10 +39,10 @@ Item {
         x: root.countDown === root.countDownOnLeft ? 0 : root.width / 2
         width: root.width / 2
         height: root.height
-        radius: 30
+        radius: Style.radiusCapsule
         color: Qt.rgba(0, 0, 0, 0.3)
         Behavior on x {
-            NumberAnimation { duration: 400; easing.type: Easing.InOutQuad }
+            NumberAnimation { duration: Style.toggleDuration; easing.type: Easing.InOutQuad }
         }
     }
 
@@ -81,11 +81,11 @@ Item {
             textFormat: Text.PlainText
             font.family: Fonts.gilroy
             font.weight: Font.ExtraBold
-            font.pixelSize: 14
+            font.pointSize: Style.textLabel
             color: "white"
             opacity: choice.active ? 1 : 0.5
             Behavior on opacity {
-                NumberAnimation { duration: 400; easing.type: Easing.InOutQuad }
+                NumberAnimation { duration: Style.toggleDuration; easing.type: Easing.InOutQuad }
             }
         }
         MouseArea {

@@ -18,8 +18,8 @@ Item {
     // False while the mouse wheel scrolls what holds the picker: its turns go there.
     property bool wheelTurns: true
 
-    implicitWidth: 340
-    implicitHeight: 180
+    implicitWidth: Style.contentWidth
+    implicitHeight: Style.pickerHeight
     Accessible.role: Accessible.Grouping
     Accessible.name: qsTrId("common.day")
 
@@ -39,7 +39,7 @@ Item {
 
     // Shares of the width: month names are the longest texts.
     readonly property var shares: ({ "day": 0.26, "month": 0.44, "year": 0.30 })
-    readonly property real inset: 12
+    readonly property real inset: Style.gapL
 
     function columnWidth(name) {
         return (width - 2 * inset) * shares[name]
@@ -100,7 +100,7 @@ Item {
         id: panel
         objectName: "datePanel"
         anchors.fill: parent
-        radius: 20
+        radius: Style.radiusXL
         color: Qt.rgba(0, 0, 0, 0.2)
     }
 
@@ -172,11 +172,11 @@ Item {
         objectName: "dateOutline"
         anchors.centerIn: parent
         width: parent.width
-        height: 70
-        radius: 20
+        height: Style.pickerRowHeight
+        radius: Style.radiusXL
         color: "transparent"
         border.color: "white"
-        border.width: 2
+        border.width: Style.outlineWidth
     }
 
     // The rows above and below sink into the surrounding colour.
@@ -186,8 +186,8 @@ Item {
         Rectangle {
             objectName: "topFade"
             width: parent.width
-            height: 70
-            y: parent.height / 2 - 35 - 70
+            height: Style.pickerRowHeight
+            y: parent.height / 2 - Style.pickerRowHeight * 1.5
             gradient: Gradient {
                 GradientStop { position: 0; color: root.fadeColor }
                 GradientStop { position: 1; color: Qt.rgba(root.fadeColor.r, root.fadeColor.g, root.fadeColor.b, 0.3) }
@@ -196,8 +196,8 @@ Item {
         Rectangle {
             objectName: "bottomFade"
             width: parent.width
-            height: 70
-            y: parent.height / 2 - 35 + 70
+            height: Style.pickerRowHeight
+            y: parent.height / 2 + Style.pickerRowHeight / 2
             gradient: Gradient {
                 GradientStop { position: 0; color: Qt.rgba(root.fadeColor.r, root.fadeColor.g, root.fadeColor.b, 0.3) }
                 GradientStop { position: 1; color: root.fadeColor }
@@ -244,7 +244,7 @@ Item {
                 event.accepted = true
             }
         }
-        FocusRing { target: turning; radius: 20 }
+        FocusRing { target: turning; radius: Style.radiusXL }
     }
 
     component WheelText: Text {
@@ -252,10 +252,10 @@ Item {
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         textFormat: Text.PlainText
-        font.pixelSize: 20
+        font.pixelSize: Style.pixels(Style.textWheel)
         font.bold: true
         color: "white"
         fontSizeMode: Text.HorizontalFit
-        minimumPixelSize: 12
+        minimumPixelSize: Style.pixels(Style.textSmallest)
     }
 }

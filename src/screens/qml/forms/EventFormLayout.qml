@@ -18,6 +18,9 @@ FocusScope {
     // The add form's button is the app's primary button; the edit form's a plain white one.
     property bool primaryButton: true
 
+    // Two columns where the sheet is wide but shorter than the one column was drawn for.
+    readonly property bool twoColumns: width >= Style.wideWidth
+                                       && height < Style.windowHeight - Style.sheetTopInset
     // Where the keys go when the form opens.
     readonly property Item initialFocus: titleFieldShown ? titleField.editor : toggle
 
@@ -25,20 +28,7 @@ FocusScope {
     Keys.onEnterPressed: form.save()
 
     // The focused control is scrolled into view.
-    Connections {
-        target: root.Window.window
-        function onActiveFocusItemChanged() {
-            const item = root.Window.window ? root.Window.window.activeFocusItem : null
-            if (!item || !column.contains(column.mapFromItem(item, 0, 0)))
-                return
-            const top = column.mapFromItem(item, 0, 0).y
-            const bottom = top + item.height
-            if (top < flick.contentY)
-                flick.contentY = Math.max(0, top - 10)
-            else if (bottom > flick.contentY + flick.height)
-                flick.contentY = Math.min(flick.contentHeight - flick.height, bottom - flick.height + 10)
-        }
-    }
+    FocusInView { flickable: flick }
 
     ThemeListModel { id: themes }
     readonly property string lineColorText: event && event.lineColor
@@ -63,8 +53,8 @@ FocusScope {
         anchors.bottom: saveBar.top
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.leftMargin: 25
-        anchors.rightMargin: 25
+        anchors.leftMargin: Style.sheetMargin
+        anchors.rightMargin: Style.sheetMargin
         contentWidth: width
         contentHeight: column.height
         flickableDirection: Flickable.VerticalFlick
@@ -73,17 +63,17 @@ FocusScope {
         Column {
             id: column
             width: flick.width
-            spacing: 8
+            spacing: Style.gapS
 
             Item {
                 width: parent.width
-                height: 38
+                height: Style.grabRowHeight
                 GrabHandle { anchors.centerIn: parent }
             }
 
             Item {
                 width: parent.width
-                height: headingText.height + 10
+                height: headingText.height + Style.gapM
                 Text {
                     id: headingText
                     objectName: "formHeading"
@@ -91,107 +81,149 @@ FocusScope {
                     text: root.heading
                     textFormat: Text.PlainText
                     color: "white"
-                    font.pixelSize: 24
+                    font.pointSize: Style.textTitle
                     font.bold: true
                     Accessible.role: Accessible.Heading
                     Accessible.name: text
                 }
             }
 
-            Item {
+            // The direction, the title and the count, then the date and the colour: one under
+            // the other, or side by side in a sheet too wide and short for one column, where
+            // they all show at once above Save.
+            Grid {
+                id: halves
+                objectName: "formHalves"
                 width: parent.width
-                height: toggle.height + 20
-                CountDownToggle {
-                    id: toggle
-                    objectName: "countDownToggle"
-                    width: parent.width
-                    onCountDownChanged: root.form.countDown = countDown
+                columns: root.twoColumns ? 2 : 1
+                columnSpacing: Style.sheetMargin
+                rowSpacing: column.spacing
+                readonly property real halfWidth: root.twoColumns ? (width - columnSpacing) / 2 : width
+
+                Column {
+                    width: halves.halfWidth
+                    spacing: column.spacing
+                    Item {
+                        width: parent.width
+                        height: toggle.height + Style.gapXXL
+                        CountDownToggle {
+                            id: toggle
+                            objectName: "countDownToggle"
+                            width: parent.width
+                            onCountDownChanged: root.form.countDown = countDown
+                        }
+                        Binding { target: toggle; property: "countDown"; value: root.form.countDown }
+                    }
+
+                    // Only a count-down event comes back every year.
+                    YearlySwitch {
+                        id: yearlySwitch
+                        objectName: "yearlySwitch"
+                        width: parent.width
+                        visible: root.form.countDown
+                        checked: root.form.yearly
+                        onToggled: (checked) => root.form.yearly = checked
+                    }
+
+                    SectionLabel { text: qsTrId("common.eventTitle") }
+
+                    MultilineTextField {
+                        id: titleField
+                        objectName: "titleField"
+                        width: parent.width
+                        visible: root.titleFieldShown
+                        placeholder: root.placeholder
+                        accessibleName: qsTrId("common.eventTitle")
+                        onTextChanged: root.form.eventName = text
+                        onCommit: root.form.save()
+                    }
+                    Binding { target: titleField; property: "text"; value: root.form.eventName }
+
+                    FullWidth {
+                        id: counterRow
+                        width: parent.width
+                        alignment: Qt.AlignRight
+                        transform: Translate { x: counterRow.LayoutMirroring.enabled ? Style.labelInset : -Style.labelInset; y: -Style.gapXXS }
+                        Text {
+                            objectName: "titleCounter"
+                            text: root.form.counterText
+                            textFormat: Text.PlainText
+                            color: "white"
+                            opacity: 0.5
+                            font.family: Fonts.gilroy
+                            font.weight: Font.ExtraBold
+                            font.pointSize: Style.textLabel
+                        }
+                    }
                 }
-                Binding { target: toggle; property: "countDown"; value: root.form.countDown }
-            }
 
-            // Only a count-down event comes back every year.
-            YearlySwitch {
-                id: yearlySwitch
-                objectName: "yearlySwitch"
-                width: parent.width
-                visible: root.form.countDown
-                checked: root.form.yearly
-                onToggled: (checked) => root.form.yearly = checked
-            }
+                Column {
+                    width: halves.halfWidth
+                    spacing: column.spacing
+                    Item { width: 1; height: Style.pickerGap - column.spacing }
 
-            SectionLabel { text: qsTrId("common.eventTitle") }
+                    Item {
+                        width: parent.width
+                        height: picker.height
+                        DesignDatePicker {
+                            id: picker
+                            objectName: "datePicker"
+                            width: parent.width
+                            wheelTurns: !wheelGesture.scrollsForm
+                            bgColor: root.lineColorText
+                            onSelectedDateChanged: root.form.selectedDate = selectedDate
+                        }
+                        Binding { target: picker; property: "selectedDate"; value: root.form.selectedDate }
+                        Text {
+                            objectName: "dayLabel"
+                            x: LayoutMirroring.enabled ? parent.width - width - Style.pickerLabelInset : Style.pickerLabelInset
+                            // In the middle of the gap above the picker.
+                            y: -Style.pickerGap - height / 2
+                            text: qsTrId("common.day")
+                            textFormat: Text.PlainText
+                            color: "white"
+                            font.family: Fonts.gilroy
+                            font.weight: Font.ExtraBold
+                            font.pointSize: Style.textLabel
+                        }
+                    }
 
-            MultilineTextField {
-                id: titleField
-                objectName: "titleField"
-                width: parent.width
-                visible: root.titleFieldShown
-                placeholder: root.placeholder
-                accessibleName: qsTrId("common.eventTitle")
-                onTextChanged: root.form.eventName = text
-                onCommit: root.form.save()
-            }
-            Binding { target: titleField; property: "text"; value: root.form.eventName }
+                    SectionLabel { text: qsTrId("common.color") }
 
-            FullWidth {
-                id: counterRow
-                width: parent.width
-                alignment: Qt.AlignRight
-                transform: Translate { x: counterRow.LayoutMirroring.enabled ? 15 : -15; y: -3 }
-                Text {
-                    objectName: "titleCounter"
-                    text: root.form.counterText
-                    textFormat: Text.PlainText
-                    color: "white"
-                    opacity: 0.5
-                    font.family: Fonts.gilroy
-                    font.weight: Font.ExtraBold
-                    font.pixelSize: 14
+                    ThemeSelectionView {
+                        id: themeStrip
+                        objectName: "themeStrip"
+                        width: parent.width
+                        wheelScrolls: !wheelGesture.scrollsForm
+                        height: Style.themeStripHeight
+                        onSelectedIdChanged: root.form.selectedId = selectedId
+                    }
+                    Binding { target: themeStrip; property: "selectedId"; value: root.form.selectedId }
                 }
             }
 
-            Item { width: 1; height: 25 - column.spacing }
-
-            Item {
-                width: parent.width
-                height: picker.height
-                DesignDatePicker {
-                    id: picker
-                    objectName: "datePicker"
-                    width: parent.width
-                    wheelTurns: !wheelGesture.scrollsForm
-                    bgColor: root.lineColorText
-                    onSelectedDateChanged: root.form.selectedDate = selectedDate
-                }
-                Binding { target: picker; property: "selectedDate"; value: root.form.selectedDate }
-                Text {
-                    objectName: "dayLabel"
-                    x: LayoutMirroring.enabled ? parent.width - width - 13 : 13
-                    y: picker.height / 2 - 115 - height / 2
-                    text: qsTrId("common.day")
-                    textFormat: Text.PlainText
-                    color: "white"
-                    font.family: Fonts.gilroy
-                    font.weight: Font.ExtraBold
-                    font.pixelSize: 14
-                }
-            }
-
-            SectionLabel { text: qsTrId("common.color") }
-
-            ThemeSelectionView {
-                id: themeStrip
-                objectName: "themeStrip"
-                width: parent.width
-                wheelScrolls: !wheelGesture.scrollsForm
-                height: 90
-                onSelectedIdChanged: root.form.selectedId = selectedId
-            }
-            Binding { target: themeStrip; property: "selectedId"; value: root.form.selectedId }
-
-            Item { width: 1; height: 10 - column.spacing }
+            Item { width: 1; height: Style.gapM - column.spacing }
         }
+    }
+    // Where the form goes on below, its end fades out over Save's bar.
+    Rectangle {
+        objectName: "moreBelow"
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: flick.bottom
+        height: Style.gapXL
+        visible: flick.contentY + flick.height < flick.contentHeight - 1
+        gradient: Gradient {
+            GradientStop { position: 0; color: Qt.rgba(root.lineColor.r, root.lineColor.g, root.lineColor.b, 0) }
+            GradientStop { position: 1; color: root.lineColor }
+        }
+    }
+    SheetScrollBar {
+        objectName: "formScrollBar"
+        flickable: flick
+        anchors.top: flick.top
+        anchors.bottom: flick.bottom
+        anchors.left: flick.right
     }
 
     // A turn of the mouse wheel belongs to what was under the pointer when it began: one that
@@ -230,14 +262,14 @@ FocusScope {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        anchors.leftMargin: 25
-        anchors.rightMargin: 25
-        height: 60 + 12 + 25
+        anchors.leftMargin: Style.sheetMargin
+        anchors.rightMargin: Style.sheetMargin
+        height: Style.gapL + Style.buttonHeight + Style.sheetMargin
         Loader {
             objectName: "saveButtonHolder"
-            y: 12
+            y: Style.gapL
             width: parent.width
-            height: 60
+            height: Style.buttonHeight
             sourceComponent: root.primaryButton ? primarySave : plainSave
         }
     }
@@ -258,12 +290,12 @@ FocusScope {
         Pressable {
             objectName: "saveButton"
             name: qsTrId("button.save")
-            ringRadius: 30
+            ringRadius: Style.radiusCapsule
             opacity: root.form.canSave ? 1 : 0.7
             onActivated: root.form.save()
             Rectangle {
                 anchors.fill: parent
-                radius: 30
+                radius: Style.radiusCapsule
                 color: "white"
             }
             Text {
@@ -271,18 +303,18 @@ FocusScope {
                 text: qsTrId("button.save")
                 textFormat: Text.PlainText
                 color: root.lineColor
-                font.pixelSize: 17
+                font.pointSize: Style.textHeadline
                 font.bold: true
             }
         }
     }
 
     component SectionLabel: Text {
-        x: LayoutMirroring.enabled ? parent.width - width - 15 : 15
+        x: LayoutMirroring.enabled ? parent.width - width - Style.labelInset : Style.labelInset
         textFormat: Text.PlainText
         color: "white"
         font.family: Fonts.gilroy
         font.weight: Font.ExtraBold
-        font.pixelSize: 14
+        font.pointSize: Style.textLabel
     }
 }

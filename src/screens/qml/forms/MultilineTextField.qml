@@ -15,12 +15,12 @@ Rectangle {
     readonly property alias editor: editor
     signal commit()
 
-    readonly property real horizontalPadding: 22
-    readonly property real verticalPadding: 18
+    readonly property real horizontalPadding: Style.fieldPadding.x
+    readonly property real verticalPadding: Style.fieldPadding.y
 
-    implicitWidth: 300
-    implicitHeight: Math.max(55, editor.contentHeight + 2 * verticalPadding)
-    radius: 30
+    implicitWidth: Style.controlWidth
+    implicitHeight: Math.max(Style.titleFieldHeight, editor.contentHeight + 2 * verticalPadding)
+    radius: Style.radiusCapsule
     color: Qt.rgba(0, 0, 0, 0.2)
 
     onTextChanged: {
@@ -51,7 +51,7 @@ Rectangle {
         textFormat: TextEdit.PlainText
         wrapMode: TextEdit.Wrap
         selectByMouse: true
-        font.pixelSize: 15
+        font.pointSize: Style.textBody
         font.bold: true
         color: "white"
         selectionColor: Qt.rgba(1, 1, 1, 0.35)
@@ -87,7 +87,7 @@ Rectangle {
     FocusRing {
         target: root
         shown: editor.activeFocus
-        radius: root.radius + 4
+        radius: root.radius + Style.focusRingGap
     }
 
     // A tap anywhere on the capsule starts editing, not only on the text line.

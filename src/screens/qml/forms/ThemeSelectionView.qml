@@ -49,8 +49,8 @@ Flickable {
         }
     }
 
-    implicitWidth: 340
-    implicitHeight: 90
+    implicitWidth: Style.contentWidth
+    implicitHeight: Style.themeStripHeight
     contentWidth: row.width
     contentHeight: height
     flickableDirection: Flickable.HorizontalFlick
@@ -79,7 +79,7 @@ Flickable {
     Row {
         id: row
         height: root.height
-        spacing: 15
+        spacing: Style.thumbSpacing
 
         Repeater {
             id: themeRepeater

@@ -8,27 +8,27 @@ Pressable {
     id: root
     signal toggled(bool checked)
 
-    implicitWidth: 300
-    implicitHeight: 44
+    implicitWidth: Style.controlWidth
+    implicitHeight: Style.controlHeight
     //% "Repeats every year"
     name: qsTrId("form.repeatsYearly")
     role: Accessible.CheckBox
     checkable: true
-    ringRadius: 22
+    ringRadius: Style.controlHeight / 2
     onActivated: toggled(!root.checked)
 
     Text {
         anchors.left: parent.left
-        anchors.leftMargin: 18
+        anchors.leftMargin: Style.switchLabelInset
         anchors.right: track.left
-        anchors.rightMargin: 12
+        anchors.rightMargin: Style.gapL
         anchors.verticalCenter: parent.verticalCenter
         text: root.name
         textFormat: Text.PlainText
         elide: Text.ElideRight
         font.family: Fonts.gilroy
         font.weight: Font.ExtraBold
-        font.pixelSize: 14
+        font.pointSize: Style.textLabel
         color: "white"
         Accessible.ignored: true
     }
@@ -37,21 +37,21 @@ Pressable {
         id: track
         objectName: "yearlyTrack"
         anchors.right: parent.right
-        anchors.rightMargin: 8
+        anchors.rightMargin: Style.gapS
         anchors.verticalCenter: parent.verticalCenter
-        width: 52
-        height: 30
+        width: Style.switchWidth
+        height: Style.switchHeight
         radius: height / 2
         color: root.checked ? Qt.rgba(1, 1, 1, 0.55) : Qt.rgba(0, 0, 0, 0.2)
-        Behavior on color { ColorAnimation { duration: 200 } }
+        Behavior on color { ColorAnimation { duration: Style.switchDuration } }
         Rectangle {
-            x: root.checked ? parent.width - width - 3 : 3
+            x: root.checked ? parent.width - width - (parent.height - height) / 2 : (parent.height - height) / 2
             anchors.verticalCenter: parent.verticalCenter
-            width: 24
-            height: 24
-            radius: 12
+            width: Style.switchKnob
+            height: Style.switchKnob
+            radius: width / 2
             color: "white"
-            Behavior on x { NumberAnimation { duration: 200; easing.type: Easing.InOutQuad } }
+            Behavior on x { NumberAnimation { duration: Style.switchDuration; easing.type: Easing.InOutQuad } }
         }
     }
 }

@@ -21,8 +21,8 @@ Item {
     readonly property color lineColor: Colors.hex(event ? event.lineColor : "000000")
     readonly property alias showAlertDelete: menu.showAlertDelete
 
-    implicitWidth: 346
-    implicitHeight: 68
+    implicitWidth: Style.windowWidth - Style.menuLeading - Style.menuTrailing
+    implicitHeight: Style.addButtonSize
 
     function present(kind) {
         mode = kind
@@ -37,9 +37,11 @@ Item {
     }
 
     // Add at the left; edit, reminders and delete spread evenly over the rest of the row. Fixed:
-    // the 68-point add button and 30 points after it, three 30-point icons, 8 points between
-    // neighbours and 20 after the last: 256 points; the three gaps share what is left.
-    readonly property real gap: Math.max(0, (width - 256) / 3)
+    // the add button and an icon's width after it, each icon with 16 points before it, and 20
+    // after the last (256 points); the three gaps share what is left.
+    readonly property real firstIcon: Style.addButtonSize + Style.iconSize + Style.gapXL
+    readonly property real iconStep: Style.iconSize + Style.gapXL
+    readonly property real gap: Math.max(0, (width - firstIcon - 2 * iconStep - Style.iconSize - Style.gapXXL) / 3)
     // Mirrored, the row runs from the right: add at the right edge, delete nearest the left.
     function place(left, itemWidth) {
         return LayoutMirroring.enabled ? width - left - itemWidth : left
@@ -48,27 +50,27 @@ Item {
     Pressable {
         objectName: "addButton"
         x: root.place(0, width)
-        width: 68
-        height: 68
+        width: Style.addButtonSize
+        height: Style.addButtonSize
         anchors.verticalCenter: parent.verticalCenter
         name: qsTrId("add.title")
         toolTip: name
         ringColor: root.fontColor
-        ringRadius: 34
+        ringRadius: width / 2
         accessibilityHidden: root.accessibilityHidden
         onActivated: root.present("add")
 
         Rectangle {
             objectName: "addCircle"
-            x: LayoutMirroring.enabled ? 8 : -8
-            width: 68
-            height: 68
-            radius: 34
+            x: LayoutMirroring.enabled ? Style.gapS : -Style.gapS
+            width: Style.addButtonSize
+            height: Style.addButtonSize
+            radius: width / 2
             color: root.lineColor
             TintedIcon {
                 anchors.centerIn: parent
-                width: 30
-                height: 30
+                width: Style.iconSize
+                height: Style.iconSize
                 source: "qrc:/tallowick/images/Add.svg"
                 color: "white"
             }
@@ -77,7 +79,7 @@ Item {
 
     MenuIcon {
         objectName: "editButton"
-        x: root.place(114 + root.gap, width)
+        x: root.place(root.firstIcon + root.gap, width)
         source: "qrc:/tallowick/images/Edit.svg"
         name: qsTrId("edit.title")
         onClicked: root.present("edit")
@@ -85,7 +87,7 @@ Item {
 
     MenuIcon {
         objectName: "reminderButton"
-        x: root.place(160 + 2 * root.gap, width)
+        x: root.place(root.firstIcon + root.iconStep + 2 * root.gap, width)
         source: "qrc:/tallowick/images/Notification.svg"
         name: qsTrId("Setting.notification")
         onClicked: root.present("noti")
@@ -93,7 +95,7 @@ Item {
 
     MenuIcon {
         objectName: "deleteButton"
-        x: root.place(206 + 3 * root.gap, width)
+        x: root.place(root.firstIcon + 2 * root.iconStep + 3 * root.gap, width)
         source: "qrc:/tallowick/images/Delete.svg"
         name: qsTrId("Delete")
         onClicked: if (root.event) menu.deleteEventWithId(root.event.eventId)
@@ -114,14 +116,14 @@ Item {
         id: button
         property url source
         signal clicked()
-        width: 30
-        height: 30
+        width: Style.iconSize
+        height: Style.iconSize
         anchors.verticalCenter: parent.verticalCenter
         // A finger-sized target around the small glyph.
-        touchMargin: 10
+        touchMargin: Style.touchMargin
         toolTip: name
         ringColor: root.fontColor
-        ringRadius: 8
+        ringRadius: Style.focusRingRadius
         accessibilityHidden: root.accessibilityHidden
         onActivated: clicked()
 

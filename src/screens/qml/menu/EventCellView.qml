@@ -8,13 +8,13 @@ Column {
     id: root
     property EventRow event: null
     property color fontColor: "black"
-    spacing: 4
+    spacing: Style.gapXS
 
     Text {
         objectName: "cellTitle"
         horizontalAlignment: Text.AlignLeft
         width: root.width
-        topPadding: 15
+        topPadding: Style.cellPadding
         text: root.event ? root.event.dateTitle : ""
         textFormat: Text.PlainText
         wrapMode: Text.Wrap
@@ -22,7 +22,7 @@ Column {
         elide: Text.ElideRight
         font.family: Fonts.gilroyFor(text)
         font.weight: Font.ExtraBold
-        font.pixelSize: 22
+        font.pointSize: Style.textCellTitle
         color: root.fontColor
     }
     Text {
@@ -34,7 +34,7 @@ Column {
         elide: Text.ElideRight
         font.family: Fonts.gilroy
         font.weight: Font.ExtraBold
-        font.pixelSize: 14
+        font.pointSize: Style.textLabel
         color: root.fontColor
     }
     Text {
@@ -42,13 +42,13 @@ Column {
         horizontalAlignment: Text.AlignLeft
         // As wide as the cell, so that it starts where the title and date do in either direction.
         width: root.width
-        bottomPadding: 15
+        bottomPadding: Style.cellPadding
         text: CalendarHelper.minute, CalendarHelper.getDayCount(root.event ? CalendarHelper.countedDate(root.event.ddate, root.event.yearly) : "",
                                                                 root.event ? root.event.countdown : true)
         textFormat: Text.PlainText
         font.family: Fonts.gilroy
         font.weight: Font.ExtraBold
-        font.pixelSize: 35
+        font.pointSize: Style.textDisplay
         color: root.fontColor
     }
 }

@@ -27,31 +27,35 @@ Rectangle {
     // The event whose page opened the sheet; every row is drawn in its text colour.
     property EventRow event: null
 
-    // The rows' colour: the event's text colour, unless it is too faint to read on white
-    // (light text themes); then the first of its darker theme colours that reads well.
-    readonly property color textColor: event ? readableOnWhite([event.fontColor, event.bgColor, event.lineColor])
-                                             : "#1C1C1E"
+    // The rows' colour: the event's text colour, unless it is too faint to read on the list
+    // (light text on the light list, dark text on the dark one); then the first of its other
+    // theme colours that reads well.
+    readonly property color textColor: event ? readableOn(Style.listBackground, [event.fontColor, event.bgColor, event.lineColor])
+                                             : Style.listLabel
 
-    color: "white"
+    color: Style.listBackground
 
     function luminance(c) {
         function channel(v) { return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4) }
         return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b)
     }
-    function readableOnWhite(hexes) {
+    function readableOn(background, hexes) {
+        const ground = luminance(background)
         for (let i = 0; i < hexes.length; ++i) {
             if (!hexes[i])
                 continue
             const c = Colors.hex(hexes[i])
-            if (1.05 / (luminance(c) + 0.05) >= 3)
+            const own = luminance(c)
+            if ((Math.max(own, ground) + 0.05) / (Math.min(own, ground) + 0.05) >= 3)
                 return c
         }
-        return "#1C1C1E"
+        return Style.listLabel
     }
 
     GrabHandle {
         id: handle
-        y: 20
+        y: Style.gapXXL
+        color: Style.label
         anchors.horizontalCenter: parent.horizontalCenter
     }
 
@@ -62,7 +66,7 @@ Rectangle {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: transfer.top
-        anchors.topMargin: handle.y + handle.height + 8
+        anchors.topMargin: handle.y + handle.height + Style.gapS
         clip: true
         model: root.events
         boundsBehavior: Flickable.StopAtBounds
@@ -97,7 +101,7 @@ Rectangle {
             width: list.width
             height: cell.height
             z: dragging ? 1 : 0
-            color: dragging || rowMouse.pressed ? "#E5E5EA" : rowMouse.containsMouse ? "#F2F2F7" : "white"
+            color: dragging || rowMouse.pressed ? Style.listPressed : rowMouse.containsMouse ? Style.listHover : Style.listBackground
             // The current row has the list's focus: Return opens it.
             focus: ListView.isCurrentItem
             Accessible.role: Accessible.ListItem
@@ -117,7 +121,7 @@ Rectangle {
             }
             FocusRing {
                 target: row
-                anchors.margins: 2
+                anchors.margins: Style.outlineWidth
                 ringColor: root.textColor
                 shown: row.activeFocus
             }
@@ -125,8 +129,8 @@ Rectangle {
             EventCellView {
                 id: cell
                 // At the reading side, the handle at the other.
-                x: LayoutMirroring.enabled ? parent.width - 30 - width : 30
-                width: parent.width - 60 - grip.width - 12
+                x: LayoutMirroring.enabled ? parent.width - Style.rowInset - width : Style.rowInset
+                width: parent.width - 2 * Style.rowInset - grip.width - Style.gapL
                 event: row.event
                 fontColor: root.textColor
             }
@@ -136,18 +140,18 @@ Rectangle {
                 id: grip
                 objectName: "reorderHandle" + row.index
                 anchors.right: parent.right
-                anchors.rightMargin: 30 - 10
-                width: 44
+                anchors.rightMargin: Style.rowInset - Style.gapM
+                width: Style.gripWidth
                 height: parent.height
                 // The row itself moves for assistive technology (its increase and decrease).
                 Accessible.ignored: true
 
                 Column {
                     anchors.centerIn: parent
-                    spacing: 4
+                    spacing: Style.gapXS
                     Repeater {
                         model: 3
-                        Rectangle { width: 20; height: 2; radius: 1; color: "#A3A3A8" }
+                        Rectangle { width: Style.gripBar.width; height: Style.gripBar.height; radius: height / 2; color: Style.grip }
                     }
                 }
 
@@ -156,7 +160,7 @@ Rectangle {
                     property int from: -1
                     // The finger's height in the list's visible area.
                     property real viewY: 0
-                    readonly property real edge: 48
+                    readonly property real edge: Style.autoScrollEdge
                     anchors.fill: parent
                     preventStealing: true
                     onPressed: (mouse) => {
@@ -206,21 +210,29 @@ Rectangle {
 
             Rectangle {
                 anchors.bottom: parent.bottom
-                x: LayoutMirroring.enabled ? 0 : 30
-                width: parent.width - 30
-                height: 0.5
-                color: "#C6C6C8"
+                x: LayoutMirroring.enabled ? 0 : Style.rowInset
+                width: parent.width - Style.rowInset
+                height: Style.hairline
+                color: Style.separator
                 visible: row.index < root.events.count - 1
             }
         }
+    }
+
+    SheetScrollBar {
+        flickable: list
+        color: root.textColor
+        anchors.top: list.top
+        anchors.bottom: list.bottom
+        anchors.right: list.right
     }
 
     // The calendar and backup actions, under the list.
     Rectangle {
         anchors.bottom: transfer.top
         width: parent.width
-        height: 0.5
-        color: "#C6C6C8"
+        height: Style.hairline
+        color: Style.separator
     }
     TransferActions {
         id: transfer
@@ -228,7 +240,7 @@ Rectangle {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: 8
+        anchors.bottomMargin: Style.gapS
         height: implicitHeight
         store: root.store
         textColor: root.textColor

@@ -8,7 +8,7 @@ Column {
     property int currentPage: 0
     property color color: "white"
     readonly property alias apps: about.apps
-    spacing: 8
+    spacing: Style.gapS
 
     AboutApps { id: about }
     Component.onCompleted: about.shuffle()
@@ -17,10 +17,10 @@ Column {
     Text {
         objectName: "aboutTitle"
         width: root.width
-        bottomPadding: 8
+        bottomPadding: Style.gapS
         text: qsTrId("OstraApps")
         textFormat: Text.PlainText
-        font.pixelSize: 24
+        font.pointSize: Style.textTitle
         font.bold: true
         color: root.color
     }
@@ -33,52 +33,52 @@ Column {
             required property string modelData
             objectName: "appRow" + index
             width: root.width
-            height: Math.max(icon.height, texts.height) + 20
+            height: Math.max(icon.height, texts.height) + Style.gapXXL
             name: modelData + ", " + qsTrId(modelData + ".title")
             description: qsTrId(modelData + ".sub")
-            ringRadius: 12
+            ringRadius: Style.radiusM
             onActivated: about.open(modelData)
 
             Image {
                 id: icon
                 objectName: "appIcon" + appRow.index
                 x: LayoutMirroring.enabled ? parent.width - width : 0
-                y: (parent.height - 20 - height) / 2
-                width: 64
-                height: 64
-                sourceSize: Qt.size(128, 128)
+                y: (parent.height - Style.gapXXL - height) / 2
+                width: Style.appIconSize
+                height: Style.appIconSize
+                sourceSize: Qt.size(2 * Style.appIconSize, 2 * Style.appIconSize)
                 smooth: true
                 source: "qrc:/tallowick/images/" + about.iconName(appRow.modelData) + ".svg"
             }
             Column {
                 id: texts
-                x: LayoutMirroring.enabled ? 0 : icon.width + 20
-                y: (parent.height - 20 - height) / 2
-                width: parent.width - icon.width - 20
-                spacing: 5
+                x: LayoutMirroring.enabled ? 0 : icon.width + Style.gapXXL
+                y: (parent.height - Style.gapXXL - height) / 2
+                width: parent.width - icon.width - Style.gapXXL
+                spacing: Style.appTextSpacing
                 Text {
                     objectName: "appName" + appRow.index
                     width: parent.width
                     // The leading edge, like the texts below it (a Latin name in Arabic too).
                     horizontalAlignment: Text.AlignLeft
-                    bottomPadding: 3
+                    bottomPadding: Style.gapXXS
                     text: appRow.modelData
                     textFormat: Text.PlainText
-                    font.pixelSize: 17
+                    font.pointSize: Style.textHeadline
                     font.bold: true
                     color: root.color
                 }
                 BalancedText {
                     width: parent.width
                     text: qsTrId(appRow.modelData + ".title")
-                    font.pixelSize: 17
+                    font.pointSize: Style.textHeadline
                     font.bold: true
                     color: root.color
                 }
                 BalancedText {
                     width: parent.width
                     text: qsTrId(appRow.modelData + ".sub")
-                    font.pixelSize: 14
+                    font.pointSize: Style.textLabel
                     color: root.color
                 }
             }

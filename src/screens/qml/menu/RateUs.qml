@@ -10,14 +10,14 @@ Column {
 
     Column {
         width: root.width
-        spacing: 7
+        spacing: Style.rateSpacing
         Text {
             objectName: "rateTitle"
             width: parent.width
             text: qsTrId("Setting.review")
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
-            font.pixelSize: 24
+            font.pointSize: Style.textTitle
             font.bold: true
             color: root.color
         }
@@ -25,24 +25,24 @@ Column {
             objectName: "rateCopy"
             width: parent.width
             text: qsTrId("Setting.reviewCopy")
-            font.pixelSize: 15
+            font.pointSize: Style.textBody
             lineHeightMode: Text.FixedHeight
-            lineHeight: fontInfo.pixelSize * 1.2 + 3
+            lineHeight: fontInfo.pixelSize * 1.2 + Style.gapXXS
             color: root.color
         }
     }
 
-    Item { width: 1; height: 10 }
+    Item { width: 1; height: Style.gapM }
 
     Pressable {
         id: stars
         objectName: "rateButton"
         anchors.horizontalCenter: parent.horizontalCenter
-        width: 200
-        height: 44
+        width: Style.buttonWidth
+        height: Style.controlHeight
         name: qsTrId("Setting.review")
         toolTip: name
-        ringRadius: 22
+        ringRadius: height / 2
         ringColor: root.color
         onActivated: StoreLinks.openReviewPage()
 

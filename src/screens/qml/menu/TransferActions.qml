@@ -8,11 +8,11 @@ import Tallowick
 Item {
     id: root
     property UserData store
-    property color textColor: "#1C1C1E"
+    property color textColor: Style.listLabel
     // Where the alert and the notice are drawn (the whole sheet).
     property Item messageArea: parent
 
-    implicitHeight: buttons.implicitHeight + 24
+    implicitHeight: buttons.implicitHeight + 2 * Style.gapL
 
     EventTransferActions {
         id: actions
@@ -40,10 +40,10 @@ Item {
         id: buttons
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.leftMargin: 24
-        anchors.rightMargin: 24
+        anchors.leftMargin: Style.chipMargin
+        anchors.rightMargin: Style.chipMargin
         anchors.verticalCenter: parent.verticalCenter
-        spacing: 8
+        spacing: Style.gapS
         Action {
             objectName: "exportCalendarAction"
             //% "Export to a calendar file"
@@ -74,25 +74,25 @@ Item {
         id: action
         property string label
         name: label
-        width: Math.min(buttons.width, text.implicitWidth + 28)
-        height: 36
+        width: Math.min(buttons.width, text.implicitWidth + 2 * Style.chipPadding)
+        height: Style.chipHeight
         ringColor: root.textColor
-        ringRadius: 18
+        ringRadius: height / 2
         Rectangle {
             anchors.fill: parent
             radius: height / 2
             color: "transparent"
-            border.width: 1.5
+            border.width: Style.chipBorder
             border.color: root.textColor
         }
         Text {
             id: text
             anchors.centerIn: parent
-            width: Math.min(implicitWidth, action.width - 20)
+            width: Math.min(implicitWidth, action.width - 2 * Style.gapM)
             text: action.label
             textFormat: Text.PlainText
             elide: Text.ElideRight
-            font.pixelSize: 14
+            font.pointSize: Style.textLabel
             font.bold: true
             color: root.textColor
         }

@@ -14,8 +14,11 @@ Item {
     required property int pageIndex
     property string circleTitle: "D-DAY"
     // The width of the texts' column and the size of the count, as the pager lays pages out.
-    property real textsWidth: width - 70
-    property real countSize: 110
+    property real textsWidth: width - 2 * Style.pageMargin
+    property real countSize: Style.countMaximum
+    // From the top edge to the button row, and from the bottom edge to the menu.
+    property real topInset: Style.pageTop
+    property real bottomInset: Style.menuBottom
     // Something covers the page: nothing of it is offered to assistive technology.
     property bool accessibilityHidden: false
     signal sheetRequested(string mode)
@@ -37,12 +40,12 @@ Item {
     Pressable {
         id: overview
         objectName: "overviewButton"
-        x: page.leadingX(35, width)
-        y: 55
-        width: 28
-        height: 28
-        touchMargin: 10
-        ringRadius: 6
+        x: page.leadingX(Style.pageMargin, width)
+        y: page.topInset
+        width: Style.overviewButtonSize
+        height: Style.overviewButtonSize
+        touchMargin: Style.touchMargin
+        ringRadius: Style.radiusXS
         ringColor: page.fontColor
         name: qsTrId("All events")
         toolTip: name
@@ -58,7 +61,7 @@ Item {
     // The page as one text, for assistive technology: title, whole date and count.
     Item {
         objectName: "pageText"
-        x: page.leadingX(35, width)
+        x: page.leadingX(Style.pageMargin, width)
         y: texts.y
         width: page.textsWidth
         height: countColumn.y + countColumn.height - y
@@ -71,8 +74,8 @@ Item {
     // Title and date, under the button; the date right under the title's lines.
     Item {
         id: texts
-        x: page.leadingX(35, width)
-        y: 55 + 28 + 12 + 14
+        x: page.leadingX(Style.pageMargin, width)
+        y: page.topInset + Style.overviewButtonSize + Style.titleGap
         width: page.textsWidth
         height: date.y + date.height
         Text {
@@ -86,15 +89,15 @@ Item {
             // shrinking stops once the title fits in two (a limit of lines would cut it instead).
             height: lineHeight * 2
             lineHeightMode: Text.FixedHeight
-            lineHeight: Math.ceil(35 * 1.25)
+            lineHeight: Math.ceil(font.pixelSize * Style.titleLineHeight)
             verticalAlignment: Text.AlignTop
             text: page.event ? page.event.dateTitle : ""
             textFormat: Text.PlainText
             font.family: Fonts.gilroyFor(text)
             font.weight: Font.ExtraBold
-            font.pixelSize: 35
+            font.pixelSize: Style.pixels(Style.textDisplay)
             fontSizeMode: Text.Fit
-            minimumPixelSize: 14
+            minimumPixelSize: Style.pixels(Style.textLabel)
             color: page.fontColor
             // Its two lines' height holds it: a line count or an ellipsis would have the text
             // cut rather than shrunk (twenty wide letters were cut at the full size). Titles
@@ -107,11 +110,11 @@ Item {
             objectName: "eventDate"
             // The column's leading edge, whatever the text's own direction.
             horizontalAlignment: Text.AlignLeft
-            y: Math.ceil(title.contentHeight) + 3
+            y: Math.ceil(title.contentHeight) + Style.gapXXS
             width: parent.width
             text: CalendarHelper.minute, CalendarHelper.eventDate(page.event ? page.event.ddate : "", page.event ? page.event.yearly : false)
             textFormat: Text.PlainText
-            font.pixelSize: 17
+            font.pointSize: Style.textHeadline
             font.bold: true
             elide: Text.ElideRight
             color: page.fontColor
@@ -122,20 +125,21 @@ Item {
     // The count sits above the menu.
     Column {
         id: countColumn
-        x: page.leadingX(35, width)
+        x: page.leadingX(Style.pageMargin, width)
         width: page.textsWidth
         anchors.bottom: menu.top
-        anchors.bottomMargin: 10
+        anchors.bottomMargin: Style.gapM
         Text {
+            objectName: "countLabel"
             text: page.circleTitle
             width: parent.width
             horizontalAlignment: Text.AlignLeft
             textFormat: Text.PlainText
             font.family: Fonts.avenir
             font.weight: Font.Bold
-            font.pixelSize: 15
+            font.pointSize: Style.textBody
             color: page.fontColor
-            topPadding: 15
+            topPadding: Style.countLabelTop
             Accessible.ignored: true
         }
         Text {
@@ -143,7 +147,7 @@ Item {
             // The column's leading edge, whatever the text's own direction.
             horizontalAlignment: Text.AlignLeft
             width: parent.width
-            height: Math.ceil(page.countSize * 1.2)
+            height: Math.ceil(page.countSize * Style.countLineHeight)
             verticalAlignment: Text.AlignVCenter
             text: page.event ? (CalendarHelper.minute, CalendarHelper.getDayCount(CalendarHelper.countedDate(page.event.ddate, page.event.yearly),
                                                                               page.event.countdown)) : ""
@@ -153,7 +157,7 @@ Item {
             font.pixelSize: page.countSize
             // Five to seven digits shrink to the column's width.
             fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: 24
+            minimumPixelSize: Style.pixels(Style.textTitle)
             color: page.fontColor
             Accessible.ignored: true
         }
@@ -162,11 +166,11 @@ Item {
     BottomMenuView {
         id: menu
         anchors.left: parent.left
-        anchors.leftMargin: 30
+        anchors.leftMargin: Style.menuLeading
         anchors.right: parent.right
-        anchors.rightMargin: 14
+        anchors.rightMargin: Style.menuTrailing
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: 25
+        anchors.bottomMargin: page.bottomInset
         store: page.userData
         currentPage: page.pageIndex
         event: page.event

@@ -13,7 +13,7 @@ Item {
     signal pageChosen(int page)
 
     implicitWidth: form === PagerRules.Dots ? dots.implicitWidth : form === PagerRules.Counter ? counter.implicitWidth : 0
-    implicitHeight: 20
+    implicitHeight: Style.indicatorHeight
     width: implicitWidth
     height: implicitHeight
     Accessible.role: Accessible.StaticText
@@ -24,15 +24,15 @@ Item {
         objectName: "indicatorDots"
         visible: root.form === PagerRules.Dots
         anchors.verticalCenter: parent.verticalCenter
-        spacing: 8
+        spacing: Style.gapS
         Repeater {
             // No dots are made for the counter's page counts.
             model: root.form === PagerRules.Dots && root.currentPage < root.pageCount ? root.pageCount : 0
             Rectangle {
                 required property int index
-                width: 7
-                height: 7
-                radius: 3.5
+                width: Style.indicatorDot
+                height: Style.indicatorDot
+                radius: width / 2
                 color: root.color
                 opacity: index === root.currentPage ? 1.0 : 0.4
                 // A target larger than the dot: the gaps between dots and some room above and
@@ -40,8 +40,8 @@ Item {
                 MouseArea {
                     objectName: "indicatorDot" + parent.index
                     anchors.centerIn: parent
-                    width: 7 + dots.spacing
-                    height: 24
+                    width: Style.indicatorDot + dots.spacing
+                    height: Style.indicatorDotTarget
                     cursorShape: Qt.PointingHandCursor
                     onClicked: root.pageChosen(parent.index)
                 }
@@ -56,21 +56,21 @@ Item {
         active: root.form === PagerRules.Counter
         visible: active
         anchors.verticalCenter: parent.verticalCenter
-        anchors.verticalCenterOffset: -5
+        anchors.verticalCenterOffset: -Style.indicatorCounterRaise
         sourceComponent: Row {
-            spacing: 5
+            spacing: Style.indicatorCounterSpacing
             Text {
                 text: root.currentPage + 1
                 textFormat: Text.PlainText
-                font.pixelSize: 17
+                font.pointSize: Style.textHeadline
                 font.bold: true
                 color: root.color
             }
-            Text { text: "/"; textFormat: Text.PlainText; font.pixelSize: 17; color: root.color }
+            Text { text: "/"; textFormat: Text.PlainText; font.pointSize: Style.textHeadline; color: root.color }
             Text {
                 text: root.pageCount
                 textFormat: Text.PlainText
-                font.pixelSize: 17
+                font.pointSize: Style.textHeadline
                 font.bold: true
                 color: root.color
             }

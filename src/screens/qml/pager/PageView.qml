@@ -21,20 +21,30 @@ Item {
     // texts run across the page and the picture (the circle and its bar) takes the room
     // between the date and the count; wider than tall, the texts keep to the left and the
     // picture stands beside them. The picture never covers a text.
-    readonly property bool wide: width >= 600 && width > height * 1.1
-    readonly property real textsWidth: wide ? width * 0.45 - 35 : width - 70
-    readonly property real countSize: Math.max(56, Math.min(110, height * 0.13))
+    readonly property bool wide: width >= Style.wideWidth && width > height * 1.1
+    readonly property real textsWidth: wide ? width * 0.45 - Style.pageMargin : width - 2 * Style.pageMargin
+    readonly property real countSize: Math.max(Style.countMinimum, Math.min(Style.countMaximum, height * 0.13))
     // Where the page's texts are (see DateCircle): the title's two lines and the date below
     // the button row, the "D-DAY" label and the count above the menu.
-    readonly property real textsBottom: 109 + Math.ceil(35 * 1.25) * 2 + 3 + 22
-    readonly property real menuTop: height - 25 - 68
-    readonly property real countTop: menuTop - 10 - Math.ceil(countSize * 1.2) - 33
+    // A window shorter than the app's smallest (a laptop's screen at a large scale) keeps less
+    // room above the button row and below the menu.
+    readonly property bool shortWindow: height < Style.minimumWindowHeight
+    readonly property real pageTop: shortWindow ? Style.gapXXL : Style.pageTop
+    readonly property real menuBottom: shortWindow ? Style.gapL : Style.menuBottom
+    readonly property real buttonRowBottom: pageTop + Style.overviewButtonSize
+    readonly property real textsBottom: buttonRowBottom + Style.titleGap
+                                        + Math.ceil(Style.pixels(Style.textDisplay) * Style.titleLineHeight) * 2
+                                        + Style.gapXXS + Math.ceil(Style.dateLineHeight * Style.textScale)
+    readonly property real menuTop: height - menuBottom - Style.addButtonSize
+    readonly property real countTop: menuTop - Style.gapM - Math.ceil(countSize * Style.countLineHeight)
+                                     - Style.countLabelTop - Math.ceil(Style.countLabelLineHeight * Style.textScale)
     // The picture is drawn for a page 390 wide (a circle of 360); this is its scale and centre.
-    readonly property real pictureRoom: wide ? menuTop - 95 - 10 : countTop - textsBottom - 12
+    readonly property real pictureTop: buttonRowBottom + Style.gapL
+    readonly property real pictureRoom: wide ? menuTop - pictureTop - Style.gapM : countTop - textsBottom - Style.gapL
     readonly property real pictureScale: Math.max(0.25, wide ? Math.min(pictureRoom / 380, width * 0.55 / 480, 2.2)
                                                              : Math.min(pictureRoom / 370, width / 390, 1.15))
-    readonly property point pictureCentre: wide ? Qt.point(width * 0.68, (95 + menuTop) / 2)
-                                                : Qt.point(width / 2, textsBottom + 6 + pictureRoom / 2)
+    readonly property point pictureCentre: wide ? Qt.point(width * 0.68, (pictureTop + menuTop) / 2)
+                                                : Qt.point(width / 2, textsBottom + Style.gapL / 2 + pictureRoom / 2)
 
     // Back layer: one page per event, made as it comes near the screen.
     ListView {
@@ -58,6 +68,8 @@ Item {
             pageIndex: index
             textsWidth: root.textsWidth
             countSize: root.countSize
+            topInset: root.pageTop
+            bottomInset: root.menuBottom
             accessibilityHidden: root.hiddenFromAccessibility || index !== root.currentPage
             onSheetRequested: (mode) => root.sheetRequested(mode)
         }
@@ -66,7 +78,7 @@ Item {
             id: slide
             target: pages
             property: "contentX"
-            duration: 350
+            duration: Style.slideDuration
             easing.type: Easing.OutCubic
         }
 
@@ -142,9 +154,9 @@ Item {
     PagingScrollView {
         id: strip
         covered: root.hiddenFromAccessibility
-        y: 90
+        y: root.buttonRowBottom + Style.stripDrop
         width: parent.width
-        height: Math.max(1, root.menuTop - 5 - y)
+        height: Math.max(1, root.menuTop - Style.stripGap - y)
         pictureScale: root.pictureScale
         pictureCentre: Qt.point(root.pictureCentre.x, root.pictureCentre.y - y)
         userData: root.userData
@@ -188,8 +200,8 @@ Item {
         objectName: "pageIndicator"
         onPageChosen: (page) => root.showPage(page)
         anchors.right: parent.right
-        anchors.rightMargin: 35
-        y: 62
+        anchors.rightMargin: Style.pageMargin
+        y: root.pageTop + Style.indicatorDrop
         pageCount: root.pageCount
         currentPage: root.currentPage
         Accessible.ignored: root.hiddenFromAccessibility || !visible || root.pageCount < 2

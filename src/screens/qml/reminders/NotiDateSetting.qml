@@ -11,9 +11,9 @@ Item {
     readonly property alias choice: choice
     // The chosen option: where the keys go first.
     readonly property Item selectedItem: optionItem(choice.selectedOption)
-    implicitWidth: 340
-    implicitHeight: rows.height + (waiting.visible ? waiting.height + 12 : 0)
-                    + (settingsLink.visible ? settingsLink.height + 12 : 0)
+    implicitWidth: Style.contentWidth
+    implicitHeight: rows.height + (waiting.visible ? waiting.height + Style.gapL : 0)
+                    + (settingsLink.visible ? settingsLink.height + Style.gapL : 0)
 
     // Made with the screen: reads the authorization once.
     ReminderChoice {
@@ -29,36 +29,42 @@ Item {
         id: rows
         // The options at the end of the rows share one column, so their boxes line up.
         readonly property real endColumnWidth: Math.max(option2.width, option4.width)
+        // Too narrow for two options side by side (a small window, long words): one a row.
+        readonly property bool stacked: Math.max(option1.width, option3.width) + Style.gapS + endColumnWidth > width
+        // The widest an option's words may be: the row less the option's round button.
+        readonly property real labelRoom: width - Style.radioSize - Style.gapS - 2 * Style.optionPadding
         // The x of an option that starts `left` from the row's leading edge (the right one when
         // the layout is mirrored).
         function place(left, itemWidth) {
             return LayoutMirroring.enabled ? width - left - itemWidth : left
         }
         // Room at either end for an option's focus ring, which the sheet would cut.
-        x: 4
-        width: root.width - 8
-        spacing: 10
+        x: Style.focusRingGap
+        width: root.width - 2 * Style.focusRingGap
+        spacing: Style.gapM
         Item {
             width: rows.width
-            height: Math.max(option1.height, option2.height)
+            height: rows.stacked ? option2.y + option2.height : Math.max(option1.height, option2.height)
             Option { id: option1; number: 1; label: qsTrId("Setting.notiDayOption1"); x: rows.place(0, width) }
-            // At the end of the row, but never over the first option.
+            // At the end of the row, but never over the first option; under it when stacked.
             Option {
                 id: option2
                 number: 2
                 label: qsTrId("Setting.notiDayOption2")
-                x: rows.place(Math.max(option1.width + 8, parent.width - rows.endColumnWidth), width)
+                x: rows.place(rows.stacked ? 0 : Math.max(option1.width + Style.gapS, parent.width - rows.endColumnWidth), width)
+                y: rows.stacked ? option1.height + rows.spacing : 0
             }
         }
         Item {
             width: rows.width
-            height: Math.max(option3.height, option4.height)
+            height: rows.stacked ? option4.y + option4.height : Math.max(option3.height, option4.height)
             Option { id: option3; number: 3; label: qsTrId("Setting.notiDayOption3"); fixedWidth: false; x: rows.place(0, width) }
             Option {
                 id: option4
                 number: 4
                 label: qsTrId("Setting.notiDayOption4")
-                x: rows.place(Math.max(option3.width + 8, parent.width - rows.endColumnWidth), width)
+                x: rows.place(rows.stacked ? 0 : Math.max(option3.width + Style.gapS, parent.width - rows.endColumnWidth), width)
+                y: rows.stacked ? option3.height + rows.spacing : 0
             }
         }
     }
@@ -68,9 +74,9 @@ Item {
         id: waiting
         objectName: "waitingForPermission"
         visible: choice.waitingForPermission
-        y: rows.height + 12
+        y: rows.height + Style.gapL
         width: root.width
-        height: waitingText.height + 16
+        height: waitingText.height + 2 * Style.gapS
         Accessible.role: Accessible.Button
         Accessible.name: waitingText.text
         Accessible.ignored: !visible
@@ -78,21 +84,21 @@ Item {
         Keys.onSpacePressed: choice.askForPermission()
         Keys.onReturnPressed: choice.askForPermission()
         function accessiblePressAction() { choice.askForPermission() }
-        FocusRing { target: waiting; radius: 16 }
+        FocusRing { target: waiting; radius: Style.radiusM + Style.focusRingGap }
         Rectangle {
             anchors.fill: parent
-            radius: 12
+            radius: Style.radiusM
             color: "white"
             opacity: 0.18
         }
         BalancedText {
             id: waitingText
-            x: 12
-            y: 8
-            width: parent.width - 24
-            //% "Waiting for permission: this reminder starts once notifications are allowed. Tap to allow them."
+            x: Style.gapL
+            y: Style.gapS
+            width: parent.width - 2 * Style.gapL
+            //% "Waiting for permission: this reminder starts once notifications are allowed. Click to allow them."
             text: qsTrId("Setting.waitingForPermission")
-            font.pixelSize: 14
+            font.pointSize: Style.textLabel
             font.bold: true
             color: "white"
         }
@@ -109,18 +115,18 @@ Item {
         objectName: "notificationSettingsLink"
         visible: choice.authorizationStatus === 2 && !choice.waitingForPermission
         x: rows.place(0, width) + rows.x
-        y: rows.height + 12
+        y: rows.height + Style.gapL
         width: settingsLinkText.implicitWidth
         height: settingsLinkText.implicitHeight
-        touchMargin: 8
-        ringRadius: 6
+        touchMargin: Style.gapS
+        ringRadius: Style.radiusXS
         name: settingsLinkText.text
         onActivated: settingsPage.show()
         Text {
             id: settingsLinkText
             text: qsTrId("Setting.openNotificationSettings")
             textFormat: Text.PlainText
-            font.pixelSize: 14
+            font.pointSize: Style.textLabel
             font.bold: true
             font.underline: true
             color: "white"
@@ -195,7 +201,7 @@ Item {
         name: label
         checkable: true
         checked: on
-        ringRadius: 14
+        ringRadius: Style.radiusL
         activeFocusOnTab: on
         Keys.onUpPressed: root.chooseBeside(number, -1)
         Keys.onLeftPressed: root.chooseBeside(number, -1)
@@ -205,24 +211,24 @@ Item {
 
         Row {
             id: content
-            padding: 5
-            spacing: 8
+            padding: Style.optionPadding
+            spacing: Style.gapS
             // One choice of four: a round button, filled while on (faded while it waits for
             // the permission).
             Rectangle {
                 objectName: "radio" + option.number
                 anchors.verticalCenter: parent.verticalCenter
-                width: 24
-                height: 24
-                radius: 12
+                width: Style.radioSize
+                height: Style.radioSize
+                radius: width / 2
                 color: "transparent"
                 border.color: "white"
-                border.width: 2.5
+                border.width: Style.radioBorder
                 Rectangle {
                     anchors.centerIn: parent
-                    width: 12
-                    height: 12
-                    radius: 6
+                    width: Style.radioDot
+                    height: Style.radioDot
+                    radius: width / 2
                     color: "white"
                     visible: option.on
                     opacity: choice.waitingForPermission ? 0.5 : 1
@@ -230,10 +236,11 @@ Item {
             }
             Text {
                 anchors.verticalCenter: parent.verticalCenter
-                width: option.fixedWidth ? Math.max(100, implicitWidth) : implicitWidth
+                width: Math.min(option.fixedWidth ? Math.max(Style.optionLabelWidth, implicitWidth) : implicitWidth, rows.labelRoom)
+                wrapMode: Text.Wrap
                 text: option.label
                 textFormat: Text.PlainText
-                font.pixelSize: 15
+                font.pointSize: Style.textBody
                 font.bold: true
                 color: "white"
             }

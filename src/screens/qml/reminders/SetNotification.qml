@@ -19,8 +19,8 @@ Rectangle {
         id: scroll
         objectName: "reminderScroll"
         anchors.fill: parent
-        anchors.leftMargin: 25
-        anchors.rightMargin: 25
+        anchors.leftMargin: Style.sheetMargin
+        anchors.rightMargin: Style.sheetMargin
         contentWidth: width
         contentHeight: content.height
         boundsBehavior: Flickable.StopAtBounds
@@ -31,21 +31,21 @@ Rectangle {
             width: scroll.width
             spacing: 0
 
-            Item { width: 1; height: 16 }
+            Item { width: 1; height: Style.gapXL }
             GrabHandle { anchors.horizontalCenter: parent.horizontalCenter }
-            Item { width: 1; height: 16 }
+            Item { width: 1; height: Style.gapXL }
 
             Column {
                 objectName: "reminderHeader"
                 width: parent.width
-                topPadding: 10
-                spacing: 4
+                topPadding: Style.gapM
+                spacing: Style.gapXS
                 Text {
                     width: parent.width
                     text: qsTrId("Setting.notification")
                     textFormat: Text.PlainText
                     wrapMode: Text.Wrap
-                    font.pixelSize: 24
+                    font.pointSize: Style.textTitle
                     font.bold: true
                     color: "white"
                     Accessible.role: Accessible.Heading
@@ -54,12 +54,12 @@ Rectangle {
                 BalancedText {
                     width: parent.width
                     text: qsTrId("Setting.notiTime")
-                    font.pixelSize: 15
+                    font.pointSize: Style.textBody
                     color: "white"
                 }
             }
 
-            Item { width: 1; height: 10 }
+            Item { width: 1; height: Style.gapM }
             NotiDateSetting {
                 id: options
                 objectName: "notiDateSetting"
@@ -67,28 +67,28 @@ Rectangle {
                 store: root.store
                 currentPage: root.currentPage
             }
-            Item { width: 1; height: 30 }
+            Item { width: 1; height: Style.gapSection }
 
             LineOfListView {
                 anchors.horizontalCenter: parent.horizontalCenter
-                screenWidth: 300
+                screenWidth: Style.dividerWidth
                 color: "white"
             }
 
-            Item { width: 1; height: 20 }
+            Item { width: 1; height: Style.gapXXL }
             RateUs {
                 objectName: "rateUs"
                 width: parent.width
             }
-            Item { width: 1; height: 30 }
+            Item { width: 1; height: Style.gapSection }
 
-            Item { width: 1; height: 20 }
+            Item { width: 1; height: Style.gapXXL }
             IntroduceOstraView {
                 objectName: "introduceOstra"
                 width: parent.width
                 currentPage: root.currentPage
             }
-            Item { width: 1; height: 30 }
+            Item { width: 1; height: Style.gapSection }
 
             Pressable {
                 objectName: "studioButton"
@@ -97,29 +97,37 @@ Rectangle {
                 height: studio.height
                 role: Accessible.Link
                 name: qsTrId("Setting.studio")
-                ringRadius: 12
+                ringRadius: Style.radiusM
                 onActivated: StoreLinks.openStudioPage()
                 Column {
                     id: studio
-                    padding: 16
-                    spacing: 6
+                    padding: Style.gapXL
+                    spacing: Style.iconLabelGap
                     Text {
                         anchors.horizontalCenter: parent.horizontalCenter
                         text: qsTrId("Setting.studio")
                         textFormat: Text.PlainText
-                        font.pixelSize: 13
+                        font.pointSize: Style.textCaption
                         color: "white"
                     }
                     TintedIcon {
                         anchors.horizontalCenter: parent.horizontalCenter
-                        width: 32
-                        height: 32
+                        width: Style.studioIconSize
+                        height: Style.studioIconSize
                         source: "qrc:/tallowick/images/instagram.svg"
                         color: "white"
                     }
                 }
             }
-            Item { width: 1; height: 34 }
+            Item { width: 1; height: Style.sheetBottom }
         }
+    }
+    // The focused control is scrolled into view.
+    FocusInView { flickable: scroll }
+    SheetScrollBar {
+        flickable: scroll
+        anchors.top: scroll.top
+        anchors.bottom: scroll.bottom
+        anchors.left: scroll.right
     }
 }
