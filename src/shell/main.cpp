@@ -11,6 +11,7 @@
 
 #include <platform/appinfo.h>
 #include <platform/clock.h>
+#include <platform/desktoppreferences.h>
 #include <platform/diagnostics.h>
 #include <platform/localization.h>
 #include <screens/viewmodels/desktopfilechooser.h>
@@ -99,6 +100,9 @@ int main(int argc, char *argv[])
             return 0;
     }
 
+    // The desktop's colour scheme and motion are asked for now: the answers come in while the
+    // first window is made.
+    DesktopPreferences::session();
     StartupWarmUp warmUp;
     UserData store;
     LinkRouter router(store);
@@ -108,11 +112,13 @@ int main(int argc, char *argv[])
     if (const int page = store.indexOfEvent(remembered.eventId); page >= 0)
         store.setCurrentPage(page);
     QSize size = options.size.value_or(WindowFit::kPhoneSize);
+    QSize smallest = WindowFit::kSmallest;
     const bool fitToScreen = !options.size && !options.screenshot();
     if (fitToScreen && QGuiApplication::primaryScreen()) {
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        size = WindowFit::fit(remembered.size.value_or(WindowFit::kPhoneSize),
-                              WindowFit::roomBeforeShow(available, QGuiApplication::platformName()));
+        const QSize room = WindowFit::roomBeforeShow(available, QGuiApplication::platformName());
+        smallest = WindowFit::smallestFor(room);
+        size = WindowFit::fit(remembered.size.value_or(WindowFit::kPhoneSize), room);
     }
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
@@ -121,6 +127,8 @@ int main(int argc, char *argv[])
         {QStringLiteral("screenshotMode"), options.screenshot()},
         {QStringLiteral("width"), size.width()},
         {QStringLiteral("height"), size.height()},
+        {QStringLiteral("minimumWidth"), smallest.width()},
+        {QStringLiteral("minimumHeight"), smallest.height()},
     });
     const QUrl appWindow(QStringLiteral("qrc:/qt/qml/Tallowick/qml/app/AppWindow.qml"));
     // Compiling the screens needs no fonts: it runs while the faces are being added. The window

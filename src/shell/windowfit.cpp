@@ -13,9 +13,16 @@ constexpr int kPanel = 48;
 
 namespace WindowFit {
 
+QSize smallestFor(QSize room, QSize smallest)
+{
+    if (room.height() >= smallest.height())
+        return smallest;
+    return QSize(std::min(room.width(), std::max(smallest.width(), kShortWindowWidth)), room.height());
+}
+
 QSize fit(QSize wanted, QSize room, QSize smallest)
 {
-    return wanted.boundedTo(room).expandedTo(smallest);
+    return wanted.boundedTo(room).expandedTo(smallestFor(room, smallest));
 }
 
 QSize roomBeforeShow(const QRect &available, const QString &platform)

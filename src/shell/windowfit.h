@@ -13,6 +13,13 @@ namespace WindowFit {
 // The window's size on a phone-sized first start, and the smallest it may take.
 inline constexpr QSize kPhoneSize{390, 844};
 inline constexpr QSize kSmallest{320, 560};
+// A window shorter than the smallest lays its pages out side by side from this width on.
+inline constexpr int kShortWindowWidth = 640;
+
+// The smallest size for a window with `room`: `smallest` where the room is as tall; on a
+// shorter screen (a laptop's at 200 %) as tall as the room and wide enough for the pages'
+// side-by-side layout, which keeps every control in reach there.
+QSize smallestFor(QSize room, QSize smallest = kSmallest);
 
 QSize fit(QSize wanted, QSize room, QSize smallest = kSmallest);
 

@@ -83,8 +83,11 @@ void WindowKeeper::fitOnScreen()
     const QRect frame = m_window->frameGeometry();
     if (available.contains(frame))
         return;
-    const QSize fitted = WindowFit::fit(m_window->size(), WindowFit::roomWithFrame(available, m_window->frameMargins()),
-                                        m_window->minimumSize());
+    const QSize room = WindowFit::roomWithFrame(available, m_window->frameMargins());
+    const QSize smallest = WindowFit::smallestFor(room, m_window->minimumSize());
+    if (smallest != m_window->minimumSize())
+        m_window->setMinimumSize(smallest);
+    const QSize fitted = WindowFit::fit(m_window->size(), room, smallest);
     if (fitted != m_window->size()) {
         m_fitted = fitted;
         m_window->resize(fitted);

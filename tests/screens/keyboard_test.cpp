@@ -160,6 +160,18 @@ TEST_F(Keyboard, TheNotificationSettingsReachedFromTheAlertGiveTheKeysBackToTheR
     ASSERT_TRUE(waitUntil([&] { return settings->property("open").toBool(); }, 2000));
     scene->settle(100);
     EXPECT_EQ(focused()->objectName(), QStringLiteral("allowSwitch"));
+    // Tab and Shift+Tab go round the page's own controls, never to the reminders under it.
+    const auto onPage = [&] {
+        for (QQuickItem *item = focused(); item; item = item->parentItem())
+            if (item == settings)
+                return true;
+        return false;
+    };
+    for (const Qt::KeyboardModifier shift : {Qt::NoModifier, Qt::ShiftModifier})
+        for (int i = 0; i < 4; ++i) {
+            key(Qt::Key_Tab, shift);
+            EXPECT_TRUE(onPage()) << "Tab " << i << " went to " << focused()->objectName().toStdString();
+        }
     // Escape closes the settings; the keys are in the reminders again, and Escape closes them.
     key(Qt::Key_Escape);
     ASSERT_FALSE(settings->property("open").toBool());

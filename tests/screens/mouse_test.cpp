@@ -216,8 +216,9 @@ TEST_F(Mouse, DotsAndTheWheelGoToOtherEventsAndIconsSayWhatTheyDo)
             tip = holder ? holder->property("item").value<QObject *>() : nullptr;
             return tip && tip->property("visible").toBool();
         }, 3000)) << name;
-        if (tip)
+        if (tip) {
             EXPECT_EQ(tip->property("text").toString(), button->property("name").toString()) << name;
+        }
         QTest::mouseMove(&scene->window(), QPoint(5, 300));
         scene->settle(50);
     }

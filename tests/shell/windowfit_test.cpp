@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 // The first window on the screens people have: the phone size where it fits, shorter (never
-// below the smallest size) where it does not, a remembered size kept within today's screen.
+// below the smallest size, unless the screen itself is shorter) where it does not, a
+// remembered size kept within today's screen.
 
 namespace {
 
@@ -40,8 +41,10 @@ INSTANTIATE_TEST_SUITE_P(
         Screen{"1920x1080 at 150 %", QRect(0, 0, 1280, 720), QStringLiteral("xcb"), WindowFit::kPhoneSize, {390, 676}},
         // On Wayland the free area is the whole screen: a panel's room is kept too.
         Screen{"1280x800 on Wayland", QRect(0, 0, 1280, 800), QStringLiteral("wayland"), WindowFit::kPhoneSize, {390, 708}},
-        // Smaller than the smallest layout: the smallest, which keeps every control in reach.
-        Screen{"1366x768 at 200 %", QRect(0, 0, 683, 384), QStringLiteral("xcb"), WindowFit::kPhoneSize, {390, 560}},
+        // Shorter than the smallest layout: as tall as the room, and wide enough for the pages'
+        // side-by-side layout, which keeps every control in reach there.
+        Screen{"1366x768 at 200 %", QRect(0, 0, 683, 384), QStringLiteral("xcb"), WindowFit::kPhoneSize, {640, 340}},
+        Screen{"1280x800 at 200 % on Wayland", QRect(0, 0, 640, 400), QStringLiteral("wayland"), WindowFit::kPhoneSize, {632, 308}},
         // A remembered size: as it was where it fits, within today's screen where it does not.
         Screen{"remembered, fits", QRect(0, 0, 1920, 1040), QStringLiteral("xcb"), {600, 900}, {600, 900}},
         Screen{"remembered, screen smaller now", QRect(1920, 0, 1280, 800), QStringLiteral("xcb"), {1900, 1000}, {1272, 756}},

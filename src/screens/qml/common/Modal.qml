@@ -53,6 +53,34 @@ FocusScope {
         return false
     }
 
+    // Tab moves along the whole window's chain, which runs on into what this covers: focus
+    // that leaves it for anything outside an open modal comes back to where it starts.
+    readonly property bool isModal: true
+    Connections {
+        target: root.Window.window
+        enabled: root.open
+        function onActiveFocusItemChanged() {
+            const item = root.Window.activeFocusItem
+            if (!root.open || !item || root.insideOpenModal(item))
+                return
+            // What had the keys before this opened has gone (an alert that opened this has
+            // closed and handed its keys back): they go there once this closes.
+            if (root.focusBefore && !root.focusBefore.visible)
+                root.focusBefore = item
+            if (root.initialFocus)
+                root.initialFocus.forceActiveFocus(Qt.TabFocusReason)
+            else
+                root.forceActiveFocus()
+        }
+    }
+    function insideOpenModal(item) {
+        for (let inside = item; inside; inside = inside.parent) {
+            if (inside.isModal === true && inside.open)
+                return true
+        }
+        return false
+    }
+
     Keys.onShortcutOverride: (event) => { event.accepted = root.open }
     Keys.onPressed: (event) => {
         if (root.open && event.key === Qt.Key_Escape)

@@ -87,6 +87,8 @@ QtObject {
     // The widest the count is drawn, and the smallest; the title's and the count's lines.
     readonly property real countMaximum: 110
     readonly property real countMinimum: 56
+    // ... in a window shorter than the smallest (a laptop's screen at 200 %)
+    readonly property real countMinimumShort: 44
     readonly property real titleLineHeight: 1.25
     readonly property real countLineHeight: 1.2
     readonly property real dateLineHeight: 22

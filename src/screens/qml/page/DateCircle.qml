@@ -19,6 +19,9 @@ Item {
     // From the top edge to the button row, and from the bottom edge to the menu.
     property real topInset: Style.pageTop
     property real bottomInset: Style.menuBottom
+    // From the button row to the title, and the title's size.
+    property real titleGap: Style.titleGap
+    property real titleSize: Style.pixels(Style.textDisplay)
     // Something covers the page: nothing of it is offered to assistive technology.
     property bool accessibilityHidden: false
     signal sheetRequested(string mode)
@@ -75,7 +78,7 @@ Item {
     Item {
         id: texts
         x: page.leadingX(Style.pageMargin, width)
-        y: page.topInset + Style.overviewButtonSize + Style.titleGap
+        y: page.topInset + Style.overviewButtonSize + page.titleGap
         width: page.textsWidth
         height: date.y + date.height
         Text {
@@ -95,7 +98,7 @@ Item {
             textFormat: Text.PlainText
             font.family: Fonts.gilroyFor(text)
             font.weight: Font.ExtraBold
-            font.pixelSize: Style.pixels(Style.textDisplay)
+            font.pixelSize: page.titleSize
             fontSizeMode: Text.Fit
             minimumPixelSize: Style.pixels(Style.textLabel)
             color: page.fontColor

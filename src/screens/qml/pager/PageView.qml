@@ -23,17 +23,21 @@ Item {
     // picture stands beside them. The picture never covers a text.
     readonly property bool wide: width >= Style.wideWidth && width > height * 1.1
     readonly property real textsWidth: wide ? width * 0.45 - Style.pageMargin : width - 2 * Style.pageMargin
-    readonly property real countSize: Math.max(Style.countMinimum, Math.min(Style.countMaximum, height * 0.13))
+
     // Where the page's texts are (see DateCircle): the title's two lines and the date below
     // the button row, the "D-DAY" label and the count above the menu.
     // A window shorter than the app's smallest (a laptop's screen at a large scale) keeps less
-    // room above the button row and below the menu.
+    // room above the button row and below the menu, and draws its title and count smaller.
     readonly property bool shortWindow: height < Style.minimumWindowHeight
     readonly property real pageTop: shortWindow ? Style.gapXXL : Style.pageTop
     readonly property real menuBottom: shortWindow ? Style.gapL : Style.menuBottom
+    readonly property real titleGap: shortWindow ? Style.gapS : Style.titleGap
+    readonly property real titleSize: Style.pixels(shortWindow ? Style.textTitle : Style.textDisplay)
+    readonly property real countSize: Math.max(shortWindow ? Style.countMinimumShort : Style.countMinimum,
+                                               Math.min(Style.countMaximum, height * 0.13))
     readonly property real buttonRowBottom: pageTop + Style.overviewButtonSize
-    readonly property real textsBottom: buttonRowBottom + Style.titleGap
-                                        + Math.ceil(Style.pixels(Style.textDisplay) * Style.titleLineHeight) * 2
+    readonly property real textsBottom: buttonRowBottom + titleGap
+                                        + Math.ceil(titleSize * Style.titleLineHeight) * 2
                                         + Style.gapXXS + Math.ceil(Style.dateLineHeight * Style.textScale)
     readonly property real menuTop: height - menuBottom - Style.addButtonSize
     readonly property real countTop: menuTop - Style.gapM - Math.ceil(countSize * Style.countLineHeight)
@@ -70,6 +74,8 @@ Item {
             countSize: root.countSize
             topInset: root.pageTop
             bottomInset: root.menuBottom
+            titleGap: root.titleGap
+            titleSize: root.titleSize
             accessibilityHidden: root.hiddenFromAccessibility || index !== root.currentPage
             onSheetRequested: (mode) => root.sheetRequested(mode)
         }
