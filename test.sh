@@ -9,6 +9,6 @@ root=$(cd "$(dirname "$0")" && pwd)
 
 sanitize_build=${TALLOWICK_SANITIZE_BUILD_DIR:-$root/build-sanitize}
 TALLOWICK_BUILD_DIR=$sanitize_build "$root/scripts/build.sh" \
-  -DCMAKE_CXX_COMPILER=clang++ -DTALLOWICK_SANITIZE=ON -DTALLOWICK_FUZZ=ON -DTALLOWICK_BUILD_BENCH=OFF
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DTALLOWICK_SANITIZE=ON -DTALLOWICK_FUZZ=ON -DTALLOWICK_BUILD_BENCH=OFF
 cd "$sanitize_build"
 ctest --output-on-failure --timeout 600 -j2
