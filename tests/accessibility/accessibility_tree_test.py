@@ -18,29 +18,14 @@ import time
 
 import pyatspi
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "support"))
+from scriptcheck import check, failures, wait_for  # noqa: E402
+
 BIN = os.path.abspath(sys.argv[1])
-failures = []
 
 # What a person can press or change: each needs a name.
 CONTROLS = {"push button", "radio button", "check box", "toggle button", "spin button", "list item",
             "text", "entry", "slider", "combo box", "page tab"}
-
-
-def check(condition, what):
-    print(("ok   " if condition else "FAIL ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-
-
-def wait_for(done, seconds=20):
-    """Polls until `done()` gives something; the bound only ends a failing test."""
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        value = done()
-        if value:
-            return value
-        time.sleep(0.2)
-    return None
 
 
 def nodes(root):

@@ -17,16 +17,12 @@ import tempfile
 import icalendar
 import recurring_ical_events
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "support"))
+from scriptcheck import check, failures  # noqa: E402
+
 BIN = os.path.abspath(sys.argv[1])
 CLI = os.path.join(BIN, "tallowick-cli")
 NOW = "2026-01-10T09:00:00"
-failures = []
-
-
-def check(condition, what):
-    print(("ok   " if condition else "FAIL ") + what, flush=True)
-    if not condition:
-        failures.append(what)
 
 
 scratch = tempfile.TemporaryDirectory()

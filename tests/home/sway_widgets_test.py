@@ -24,6 +24,9 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "support"))
+from scriptcheck import check, failures, wait_for  # noqa: E402
+
 BIN = FAKE_PLUGIN = ARTIFACTS = None
 SWAY_USER = "tallowick-sway"
 SKIPPED = 77
@@ -33,29 +36,11 @@ NEW_YEAR, SUMMER_TRIP, TOGETHER = (0x01, 0x4E, 0x7E), (0xA0, 0xE7, 0xE5), (0xFF,
 SMALL, MEDIUM, LARGE = (170, 170), (364, 170), (364, 382)
 BTN_LEFT, BTN_RIGHT = 0x110, 0x111
 KEY_DOWN, KEY_LEFT, KEY_RIGHT, KEY_ENTER = 108, 105, 106, 28
-failures = []
-
-
-def check(condition, what):
-    print(("ok   " if condition else "FAIL ") + what, flush=True)
-    if not condition:
-        failures.append(what)
 
 
 def skip(why):
     print("SKIP: " + why, flush=True)
     sys.exit(SKIPPED)
-
-
-def wait_for(done, seconds=20):
-    """Polls until `done()` gives something; the bound only ends a failing test."""
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        value = done()
-        if value:
-            return value
-        time.sleep(0.1)
-    return None
 
 
 class VirtualInput:

@@ -23,33 +23,18 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "support"))
+from scriptcheck import check, failures, wait_for  # noqa: E402
+
 BIN = os.path.abspath(sys.argv[1])
 PICTURES = sys.argv[2] if len(sys.argv) > 2 else None
 HOME, CLI = os.path.join(BIN, "tallowick-home"), os.path.join(BIN, "tallowick-cli")
 SCREEN = (1280, 800)
-failures = []
 
 missing = [tool for tool in ("Xvfb", "openbox", "xprop", "wmctrl", "xdotool") if not shutil.which(tool)]
 if missing:
     print(f"SKIP: not installed: {' '.join(missing)}")
     sys.exit(77)
-
-
-def check(condition, what):
-    print(("ok   " if condition else "FAIL ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-
-
-def wait_for(done, seconds=20):
-    """Polls until `done()` holds; the bound only ends a failing test."""
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        result = done()
-        if result:
-            return result
-        time.sleep(0.1)
-    return done()
 
 
 scratch = tempfile.TemporaryDirectory()

@@ -19,26 +19,12 @@ import time
 
 import dbus
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "support"))
+from scriptcheck import check, failures, wait_for  # noqa: E402
+
 BIN = os.path.abspath(sys.argv[1])
 CLI, HOME, APP = (os.path.join(BIN, name) for name in ("tallowick-cli", "tallowick-home", "tallowick"))
 SERVICE, PATH = "org.freedesktop.Notifications", "/org/freedesktop/Notifications"
-failures = []
-
-
-def check(condition, what):
-    print(("ok   " if condition else "FAIL ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-
-
-def wait_for(done, seconds=20):
-    """Polls until `done()` holds; the bound only ends a failing test."""
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        if done():
-            return True
-        time.sleep(0.1)
-    return done()
 
 
 if not shutil.which("desktop-file-validate"):

@@ -16,28 +16,13 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "support"))
+from scriptcheck import check, failures, wait_for  # noqa: E402
+
 BIN = os.path.abspath(sys.argv[1])
 APP = os.path.join(BIN, "tallowick")
 CLI = os.path.join(BIN, "tallowick-cli")
 SCREEN = (1280, 800)
-failures = []
-
-
-def check(condition, what):
-    print(("ok   " if condition else "FAIL ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-
-
-def wait_for(done, seconds=20):
-    """Polls until `done()` gives something; the bound only ends a failing test."""
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        value = done()
-        if value:
-            return value
-        time.sleep(0.2)
-    return None
 
 
 def output(*command):
