@@ -225,21 +225,9 @@ void LayerWidgetSurface::draw()
     if (picture.isNull())
         return;
     const QSize pixels = picture.size();
-    ShmBuffer *target = nullptr;
-    std::erase_if(m_buffers, [&](const auto &buffer) { return !buffer->busy() && buffer->size() != pixels; });
-    for (const auto &buffer : m_buffers) {
-        if (!buffer->busy()) {
-            target = buffer.get();
-            break;
-        }
-    }
-    if (!target) {
-        auto created = ShmBuffer::create(m_client.shm(), pixels);
-        if (!created)
-            return;
-        target = created.get();
-        m_buffers.push_back(std::move(created));
-    }
+    ShmBuffer *target = m_buffers.freeBuffer(m_client.shm(), pixels);
+    if (!target)
+        return;
     {
         QPainter painter(&target->image());
         painter.setCompositionMode(QPainter::CompositionMode_Source);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "inputtarget.h"
+#include "shmbuffer.h"
 
 #include <home/widgetsurface.h>
 
@@ -13,7 +14,6 @@
 #include <vector>
 
 class HomeScreen;
-class ShmBuffer;
 class WaylandClient;
 class WaylandMenu;
 struct wl_output;
@@ -81,7 +81,7 @@ private:
     QPoint m_shown;    // logical, on the desktop
     QSize m_sentSize;  // what the compositor was last told
     QPoint m_sentMargins;
-    std::vector<std::unique_ptr<ShmBuffer>> m_buffers;
+    ShmBufferPool m_buffers;
 
     QPointF m_pointer; // over the surface
     bool m_pressed = false;

@@ -56,3 +56,17 @@ void ShmBuffer::released(void *data, wl_buffer *)
 {
     static_cast<ShmBuffer *>(data)->m_busy = false;
 }
+
+ShmBuffer *ShmBufferPool::freeBuffer(wl_shm *shm, QSize pixels)
+{
+    std::erase_if(m_buffers, [&](const auto &buffer) { return !buffer->busy() && buffer->size() != pixels; });
+    for (const auto &buffer : m_buffers) {
+        if (!buffer->busy())
+            return buffer.get();
+    }
+    auto created = ShmBuffer::create(shm, pixels);
+    if (!created)
+        return nullptr;
+    m_buffers.push_back(std::move(created));
+    return m_buffers.back().get();
+}

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <memory>
+#include <vector>
 
 struct wl_buffer;
 struct wl_shm;
@@ -34,4 +35,19 @@ private:
     std::size_t m_bytes = 0;
     QImage m_image;
     bool m_busy = false;
+};
+
+// The buffers one surface draws into: a surface keeps drawing while the compositor still
+// holds the picture before, so it may need two or three.
+class ShmBufferPool
+{
+public:
+    // A buffer of `pixels` the compositor does not hold, made when none is free; buffers of
+    // another size are let go once free. Nothing when the memory cannot be had.
+    ShmBuffer *freeBuffer(wl_shm *shm, QSize pixels);
+    // Lets every buffer go (the surface is gone).
+    void clear() { m_buffers.clear(); }
+
+private:
+    std::vector<std::unique_ptr<ShmBuffer>> m_buffers;
 };

@@ -214,21 +214,9 @@ void WaylandMenu::draw()
     if (!m_configured || !m_menu)
         return;
     const QSize pixels = m_size * m_scale;
-    ShmBuffer *target = nullptr;
-    std::erase_if(m_buffers, [&](const auto &buffer) { return !buffer->busy() && buffer->size() != pixels; });
-    for (const auto &buffer : m_buffers) {
-        if (!buffer->busy()) {
-            target = buffer.get();
-            break;
-        }
-    }
-    if (!target) {
-        auto created = ShmBuffer::create(m_client.shm(), pixels);
-        if (!created)
-            return;
-        target = created.get();
-        m_buffers.push_back(std::move(created));
-    }
+    ShmBuffer *target = m_buffers.freeBuffer(m_client.shm(), pixels);
+    if (!target)
+        return;
     QImage &image = target->image();
     image.setDevicePixelRatio(m_scale);
     image.fill(Qt::transparent);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "inputtarget.h"
+#include "shmbuffer.h"
 
 #include <QObject>
 #include <QPointer>
@@ -12,7 +13,6 @@
 
 class QAction;
 class QMenu;
-class ShmBuffer;
 class WaylandClient;
 struct wl_surface;
 struct xdg_popup;
@@ -89,7 +89,7 @@ private:
     xdg_surface *m_xdgSurface = nullptr;
     xdg_popup *m_popup = nullptr;
     bool m_configured = false;
-    std::vector<std::unique_ptr<ShmBuffer>> m_buffers;
+    ShmBufferPool m_buffers;
 
     // The top menu's: what has the keys while it is open.
     wl_surface *m_keySurface = nullptr;
