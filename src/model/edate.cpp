@@ -1,4 +1,5 @@
 #include "edate.h"
+#include "eventfields.h"
 
 #include <platform/plistcodec.h>
 
@@ -21,19 +22,6 @@ bool sameText(const QString &a, const QString &b)
     return a == b || canonical(a) == canonical(b);
 }
 
-bool isNull(const QVariant &value)
-{
-    return !value.isValid() || value.typeId() == QMetaType::Nullptr;
-}
-
-std::optional<QString> requiredText(const QVariantMap &keyed, const char *key)
-{
-    const QVariant value = keyed.value(QLatin1String(key));
-    if (value.typeId() != QMetaType::QString)
-        return std::nullopt;
-    return value.toString();
-}
-
 // Integers arrive as qlonglong from property lists and from JSON integers; a JSON number with
 // a fraction, or out of the 64-bit range, is the wrong type.
 std::optional<qint64> asInteger(const QVariant &value)
@@ -54,42 +42,100 @@ std::optional<qint64> asInteger(const QVariant &value)
     }
 }
 
-// An optional key decodes to: absent (missing or null), a value, or a type error.
+// Per type of field: how two values compare, hash, go into the keyed form and come out of it.
+bool same(const QString &a, const QString &b)
+{
+    return sameText(a, b);
+}
+
+bool same(const std::optional<QString> &a, const std::optional<QString> &b)
+{
+    return a.has_value() == b.has_value() && (!a || sameText(*a, *b));
+}
+
 template<typename T>
-struct OptionalField
+bool same(const T &a, const T &b)
 {
-    bool ok = true;
-    std::optional<T> value;
-};
-
-OptionalField<qint64> optionalInteger(const QVariantMap &keyed, const char *key)
-{
-    const QVariant value = keyed.value(QLatin1String(key));
-    if (isNull(value))
-        return {};
-    const auto number = asInteger(value);
-    return {number.has_value(), number};
+    return a == b;
 }
 
-OptionalField<QString> optionalText(const QVariantMap &keyed, const char *key)
+void hashInto(size_t &seed, const QString &value)
 {
-    const QVariant value = keyed.value(QLatin1String(key));
-    if (isNull(value))
-        return {};
+    seed = QtPrivate::QHashCombine()(seed, canonical(value));
+}
+
+template<typename T>
+void hashInto(size_t &seed, const T &value)
+{
+    seed = QtPrivate::QHashCombine()(seed, value);
+}
+
+template<typename T>
+void hashInto(size_t &seed, const std::optional<T> &value)
+{
+    hashInto(seed, value.has_value());
+    if (value)
+        hashInto(seed, *value);
+}
+
+QVariant keyedValue(const QString &value)
+{
+    return value;
+}
+
+QVariant keyedValue(bool value)
+{
+    return value;
+}
+
+QVariant keyedValue(qint64 value)
+{
+    return QVariant::fromValue<qlonglong>(value);
+}
+
+bool decode(const QVariant &value, QString &out)
+{
     if (value.typeId() != QMetaType::QString)
-        return {false, std::nullopt};
-    return {true, value.toString()};
+        return false;
+    out = value.toString();
+    return true;
 }
 
-OptionalField<bool> optionalFlag(const QVariantMap &keyed, const char *key)
+bool decode(const QVariant &value, bool &out)
 {
-    const QVariant value = keyed.value(QLatin1String(key));
-    if (isNull(value))
-        return {};
     if (value.typeId() != QMetaType::Bool)
-        return {false, std::nullopt};
-    return {true, value.toBool()};
+        return false;
+    out = value.toBool();
+    return true;
 }
+
+bool decode(const QVariant &value, qint64 &out)
+{
+    const auto number = asInteger(value);
+    if (number)
+        out = *number;
+    return number.has_value();
+}
+
+// An optional key decodes to absent when it is missing or null; otherwise as its type.
+template<typename T>
+bool decode(const QVariant &value, std::optional<T> &out)
+{
+    if (!value.isValid() || value.typeId() == QMetaType::Nullptr) {
+        out.reset();
+        return true;
+    }
+    T decoded{};
+    if (!decode(value, decoded))
+        return false;
+    out = std::move(decoded);
+    return true;
+}
+
+template<typename T>
+constexpr bool kIsOptional = false;
+template<typename T>
+constexpr bool kIsOptional<std::optional<T>> = true;
 
 } // namespace
 
@@ -100,96 +146,42 @@ bool EDate::repeatsYearly() const
 
 bool operator==(const EDate &a, const EDate &b)
 {
-    return sameText(a.ddate, b.ddate) && a.colorIndex == b.colorIndex && sameText(a.bgColor, b.bgColor)
-        && sameText(a.fontColor, b.fontColor) && sameText(a.lineColor, b.lineColor)
-        && sameText(a.circleColor, b.circleColor) && sameText(a.dateTitle, b.dateTitle)
-        && sameText(a.barType, b.barType) && sameText(a.barColor, b.barColor) && a.notification == b.notification
-        && a.repeatNotification == b.repeatNotification && a.countdown == b.countdown && sameText(a.id, b.id)
-        && a.repeat == b.repeat;
+    bool equal = true;
+    EventFields::forEach([&](const char *, auto member) { equal = equal && same(a.*member, b.*member); });
+    return equal;
 }
 
 size_t qHash(const EDate &event, size_t seed) noexcept
 {
-    QtPrivate::QHashCombine combine;
-    const auto text = [&](const QString &value) { seed = combine(seed, canonical(value)); };
-    const auto optional = [&](const auto &value) {
-        if (value) {
-            seed = combine(seed, 1);
-            seed = combine(seed, *value);
-        } else {
-            seed = combine(seed, 0);
-        }
-    };
-    text(event.ddate);
-    optional(event.colorIndex);
-    text(event.bgColor);
-    text(event.fontColor);
-    text(event.lineColor);
-    text(event.circleColor);
-    text(event.dateTitle);
-    text(event.barType);
-    text(event.barColor);
-    seed = combine(seed, event.notification);
-    optional(event.repeatNotification);
-    optional(event.countdown);
-    text(event.id);
-    // Only when present: an event that does not repeat hashes as it always did.
-    if (event.repeat)
-        text(*event.repeat);
+    EventFields::forEach([&](const char *, auto member) { hashInto(seed, event.*member); });
     return seed;
 }
 
 QVariantMap EDate::toKeyed() const
 {
-    QVariantMap keyed{
-        {QStringLiteral("ddate"), ddate},
-        {QStringLiteral("bgColor"), bgColor},
-        {QStringLiteral("fontColor"), fontColor},
-        {QStringLiteral("lineColor"), lineColor},
-        {QStringLiteral("circleColor"), circleColor},
-        {QStringLiteral("dateTitle"), dateTitle},
-        {QStringLiteral("barType"), barType},
-        {QStringLiteral("barColor"), barColor},
-        {QStringLiteral("notification"), notification},
-        {QStringLiteral("id"), id},
-    };
-    if (colorIndex)
-        keyed.insert(QStringLiteral("colorIndex"), QVariant::fromValue<qlonglong>(*colorIndex));
-    if (repeatNotification)
-        keyed.insert(QStringLiteral("repeatNotification"), QVariant::fromValue<qlonglong>(*repeatNotification));
-    if (countdown)
-        keyed.insert(QStringLiteral("countdown"), *countdown);
-    if (repeat)
-        keyed.insert(QStringLiteral("repeat"), *repeat);
+    QVariantMap keyed;
+    EventFields::forEach([&](const char *key, auto member) {
+        const auto &value = this->*member;
+        if constexpr (kIsOptional<std::decay_t<decltype(value)>>) {
+            if (value)
+                keyed.insert(QLatin1String(key), keyedValue(*value));
+        } else {
+            keyed.insert(QLatin1String(key), keyedValue(value));
+        }
+    });
     return keyed;
 }
 
 std::optional<EDate> EDate::fromKeyed(const QVariantMap &keyed)
 {
-    const auto ddate = requiredText(keyed, "ddate");
-    const auto bgColor = requiredText(keyed, "bgColor");
-    const auto fontColor = requiredText(keyed, "fontColor");
-    const auto lineColor = requiredText(keyed, "lineColor");
-    const auto circleColor = requiredText(keyed, "circleColor");
-    const auto dateTitle = requiredText(keyed, "dateTitle");
-    const auto barType = requiredText(keyed, "barType");
-    const auto barColor = requiredText(keyed, "barColor");
-    const auto id = requiredText(keyed, "id");
-    const QVariant notification = keyed.value(QStringLiteral("notification"));
-    const auto colorIndex = optionalInteger(keyed, "colorIndex");
-    const auto repeatNotification = optionalInteger(keyed, "repeatNotification");
-    const auto countdown = optionalFlag(keyed, "countdown");
-    const auto repeat = optionalText(keyed, "repeat");
-
-    if (!ddate || !bgColor || !fontColor || !lineColor || !circleColor || !dateTitle || !barType || !barColor
-        || !id || notification.typeId() != QMetaType::Bool || !colorIndex.ok || !repeatNotification.ok
-        || !countdown.ok || !repeat.ok)
+    EDate event;
+    bool ok = true;
+    EventFields::forEach([&](const char *key, auto member) {
+        ok = ok && decode(keyed.value(QLatin1String(key)), event.*member);
+    });
+    if (!ok)
         return std::nullopt;
-
-    return EDate{*ddate,       colorIndex.value, *bgColor,    *fontColor,
-                 *lineColor,   *circleColor,     *dateTitle,  *barType,
-                 *barColor,    notification.toBool(), repeatNotification.value, countdown.value,
-                 *id,          repeat.value};
+    return event;
 }
 
 QJsonObject EDate::toJson() const
