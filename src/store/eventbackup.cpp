@@ -1,5 +1,7 @@
 #include "eventbackup.h"
 
+#include <model/eventfields.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -8,15 +10,19 @@ namespace EventBackup {
 
 namespace {
 
+// Every text of the record, whichever fields it has, within the longest a backup may carry.
 bool textsFit(const EDate &event)
 {
-    const QString *texts[] = {&event.ddate,    &event.bgColor, &event.fontColor, &event.lineColor, &event.circleColor,
-                              &event.dateTitle, &event.barType, &event.barColor,  &event.id};
-    for (const QString *text : texts) {
-        if (text->size() > kMaxTextLength)
-            return false;
-    }
-    return !event.repeat || event.repeat->size() <= kMaxTextLength;
+    bool fit = true;
+    EventFields::forEach([&](const char *, auto member) {
+        const auto &value = event.*member;
+        using Value = std::decay_t<decltype(value)>;
+        if constexpr (std::is_same_v<Value, QString>)
+            fit = fit && value.size() <= kMaxTextLength;
+        else if constexpr (std::is_same_v<Value, std::optional<QString>>)
+            fit = fit && (!value || value->size() <= kMaxTextLength);
+    });
+    return fit;
 }
 
 } // namespace
