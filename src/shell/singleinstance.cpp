@@ -22,6 +22,12 @@ constexpr int kHandOverTimeoutMs = 2000;
 // A running app answers once its main thread is free, which a busy moment (a long redraw, a
 // loaded machine) can delay well beyond the time a connection takes.
 constexpr int kAnswerTimeoutMs = 10000;
+// A later start writes its line at once: a connection still silent after this is dropped.
+constexpr int kConnectionDeadlineMs = 3000;
+// At most this many connections are open at a time; a newer one closes the oldest.
+constexpr qsizetype kMaxOpenConnections = 16;
+// How soon a server Qt has ended is made again (a rare wake-up for a quiet app).
+constexpr int kWatchdogIntervalMs = 5000;
 // A link is one line; anything longer than this is not one of ours.
 constexpr qint64 kMaxMessage = 64 * 1024;
 // The running app's answers: the link is taken (and acted on), or refused (and dropped).
@@ -70,6 +76,8 @@ SingleInstance::SingleInstance(QString socketPath, QObject *parent)
 {
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnection);
+    m_watchdog.setInterval(kWatchdogIntervalMs);
+    connect(&m_watchdog, &QTimer::timeout, this, &SingleInstance::listenAgainIfStopped);
 }
 
 SingleInstance::~SingleInstance() = default;
@@ -144,7 +152,18 @@ bool SingleInstance::listen()
         return false;
     }
     QFile::setPermissions(m_socketPath, QFile::ReadOwner | QFile::WriteOwner);
+    m_watchdog.start();
     return true;
+}
+
+void SingleInstance::listenAgainIfStopped()
+{
+    if (m_server.isListening())
+        return;
+    m_watchdog.stop();
+    qCWarning(lcShell) << "The socket stopped taking connections; listening again";
+    if (!listen())
+        qCWarning(lcShell) << "Can't listen again: a later start may become a second app";
 }
 
 void SingleInstance::acceptConnection()
@@ -156,6 +175,7 @@ void SingleInstance::acceptConnection()
             socket->deleteLater();
             continue;
         }
+        keepConnection(socket);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             const auto answer = [socket](const QByteArray &word) {
                 socket->write(word + '\n');
@@ -182,4 +202,19 @@ void SingleInstance::acceptConnection()
         });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     }
+}
+
+void SingleInstance::keepConnection(QLocalSocket *socket)
+{
+    m_open.removeAll(nullptr);
+    m_open.append(socket);
+    if (m_open.size() > kMaxOpenConnections) {
+        QLocalSocket *oldest = m_open.takeFirst();
+        oldest->abort();
+        oldest->deleteLater();
+    }
+    QTimer::singleShot(kConnectionDeadlineMs, socket, [socket] {
+        socket->abort();
+        socket->deleteLater();
+    });
 }

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QList>
 #include <QLocalServer>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QTimer>
+
+class QLocalSocket;
 
 // What a later start hands to the running app: its link (may be empty: just show the window)
 // and what the desktop gave it to bring a window forward with (empty when it gave nothing).
@@ -50,7 +55,14 @@ Q_SIGNALS:
 
 private:
     void acceptConnection();
+    void keepConnection(QLocalSocket *socket);
+    void listenAgainIfStopped();
 
     QString m_socketPath;
     QLocalServer m_server;
+    // The connections not yet answered, oldest first: a bounded few, each for a short time, so
+    // that connections held open by others never use up the descriptors the next one needs.
+    QList<QPointer<QLocalSocket>> m_open;
+    // Qt's server stops for good when an accept fails (no descriptor left): it is made again.
+    QTimer m_watchdog;
 };
