@@ -19,7 +19,7 @@ import time
 import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "support"))
-from scriptcheck import check, failures, wait_for  # noqa: E402
+from scriptcheck import check, failures, fast_unwinding, wait_for  # noqa: E402
 
 BIN = os.path.abspath(sys.argv[1])
 
@@ -78,11 +78,7 @@ def main():
     env.update(QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", TZ="UTC", LANG="en_US.UTF-8",
                LC_ALL="en_US.UTF-8", LANGUAGE="en")
     env.pop("QT_ACCESSIBILITY", None)
-    # AddressSanitizer's exact unwinding on every allocation deadlocks in libgcc's unwinder
-    # once the render thread and the D-Bus thread of a real window allocate at the same time;
-    # the fast unwinder finds the same faults with shorter stacks.
-    if "ASAN_OPTIONS" in env:
-        env["ASAN_OPTIONS"] = env["ASAN_OPTIONS"].replace("fast_unwind_on_malloc=0", "fast_unwind_on_malloc=1")
+    env = fast_unwinding(env)
 
     bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

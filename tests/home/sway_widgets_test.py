@@ -25,7 +25,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "support"))
-from scriptcheck import check, failures, wait_for  # noqa: E402
+from scriptcheck import check, failures, fast_unwinding, wait_for  # noqa: E402
 
 BIN = FAKE_PLUGIN = ARTIFACTS = None
 SWAY_USER = "tallowick-sway"
@@ -327,11 +327,7 @@ def main():
                        capture_output=True)
 
         # The app first, a window floating over the second widget's right part.
-        # Under AddressSanitizer, unwinding every allocation's stack the slow way holds the app's
-        # start on Wayland for minutes; the app is only the window on top here.
-        app_env = dict(env, QT_QPA_PLATFORM="wayland")
-        if "ASAN_OPTIONS" in app_env:
-            app_env["ASAN_OPTIONS"] = app_env["ASAN_OPTIONS"].replace("fast_unwind_on_malloc=0", "fast_unwind_on_malloc=1")
+        app_env = fast_unwinding(dict(env, QT_QPA_PLATFORM="wayland"))
         processes.append(start([os.path.join(BIN, "tallowick"), "--size", "390x844"], app_env, "app.log"))
         if not wait_for(lambda: toplevels(env), 30):
             skip("the app shows no window under sway (is qt6-wayland installed? see app.log in %s)" % ARTIFACTS)

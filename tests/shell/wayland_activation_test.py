@@ -16,7 +16,9 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "support"))
+from scriptcheck import check, failures, fast_unwinding_options, wait_for  # noqa: E402
 
 BIN = os.path.abspath(sys.argv[1])
 USER = "tallowick-test-sway"
@@ -26,15 +28,6 @@ TOKEN = "token-of-the-click-%d" % os.getpid()
 def skip(why):
     print("SKIP " + why, flush=True)
     sys.exit(77)
-
-
-def wait_for(done, seconds=20):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        if done():
-            return True
-        time.sleep(0.2)
-    return False
 
 
 if os.geteuid() != 0:
@@ -63,8 +56,13 @@ os.chmod(config, 0o644)
 
 base = ["runuser", "-u", USER, "--", "env", "-i", "PATH=/usr/bin:/bin", "XDG_RUNTIME_DIR=" + runtime, "HOME=" + home,
         "XDG_CONFIG_HOME=" + home + "/config", "XDG_DATA_HOME=" + home + "/data", "TZ=Asia/Seoul", "LANG=C.UTF-8"]
+# A sanitizer build's programs report on standard error (the throw-away user cannot write the
+# suite's report folder), unwinding the fast way, which a window's start needs.
+for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS"):
+    if name in os.environ:
+        options = [o for o in os.environ[name].split(":") if not o.startswith("log_path=")]
+        base.append(name + "=" + fast_unwinding_options(":".join(options)))
 processes = []
-failures = []
 try:
     sway = subprocess.Popen(base + ["WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1", "WLR_RENDERER=pixman",
                                     "sway", "-c", config], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -79,18 +77,12 @@ try:
     processes.append(app)
     shown = wait_for(lambda: "xdg_toplevel" in open(log_path, errors="replace").read() and
                      os.path.exists(os.path.join(runtime, "tallowick", "app.socket")))
-    print(("ok   " if shown else "FAIL ") + "the app runs on sway", flush=True)
-    if not shown:
-        failures.append("shown")
+    check(shown, "the app runs on sway")
     second = subprocess.run(base + wayland + ["XDG_ACTIVATION_TOKEN=" + TOKEN, os.path.join(programs, "tallowick"),
                                               "tallowick://open?pageNumber=1"], capture_output=True, text=True, timeout=60)
-    print(("ok   " if second.returncode == 0 else "FAIL ") + "a second start hands its link over", flush=True)
-    if second.returncode != 0:
-        failures.append("second start")
+    check(second.returncode == 0, "a second start hands its link over " + second.stderr.strip()[-300:])
     asked = wait_for(lambda: 'activate("%s", wl_surface@' % TOKEN in open(log_path, errors="replace").read(), 10)
-    print(("ok   " if asked else "FAIL ") + "the running app activates its window with the start's token", flush=True)
-    if not asked:
-        failures.append("activate")
+    check(asked, "the running app activates its window with the start's token")
 finally:
     for process in reversed(processes):
         if process.poll() is None:

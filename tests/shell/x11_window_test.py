@@ -17,7 +17,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "support"))
-from scriptcheck import check, failures, wait_for  # noqa: E402
+from scriptcheck import check, failures, fast_unwinding, wait_for  # noqa: E402
 
 BIN = os.path.abspath(sys.argv[1])
 APP = os.path.join(BIN, "tallowick")
@@ -63,7 +63,7 @@ def active_window():
 
 
 def start_app(*arguments, extra_env=None):
-    return subprocess.Popen([APP, "--now", "2026-12-08T09:00:00", *arguments], env=dict(env, **(extra_env or {})),
+    return subprocess.Popen([APP, "--now", "2026-12-08T09:00:00", *arguments], env=fast_unwinding(dict(env, **(extra_env or {}))),
                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
 
 
