@@ -7,17 +7,35 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 FileLock::FileLock(const QString &lockPath)
 {
-    m_fd = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (m_fd < 0) {
-        qCWarning(lcPlatform).noquote() << "Can't open the lock file" << lockPath;
+    if (lockPath.isEmpty())
+        return;
+    // A link planted at the path is not followed: the lock never makes or opens a file where
+    // someone else points.
+    const int fd = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) {
+        qCWarning(lcPlatform).noquote() << "Error: Can't open the lock file" << lockPath << "-" << qt_error_string(errno);
         return;
     }
-    while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid()) {
+        qCWarning(lcPlatform).noquote() << "Error: The lock file" << lockPath << "is not a file of this user's";
+        ::close(fd);
+        return;
     }
+    int locked;
+    while ((locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    if (locked != 0) {
+        qCWarning(lcPlatform).noquote() << "Error: Can't lock" << lockPath << "-" << qt_error_string(errno);
+        ::close(fd);
+        return;
+    }
+    m_fd = fd;
 }
 
 FileLock::FileLock(FileLock &&other) noexcept

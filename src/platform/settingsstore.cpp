@@ -88,6 +88,8 @@ bool SettingsStore::boolValue(const QString &key) const
 bool SettingsStore::update(const std::function<void(QVariantMap &)> &change) const
 {
     const Lock held = lock();
+    if (!held.held())
+        return false;
     std::optional<QVariantMap> values = load();
     if (!values)
         return false;
@@ -107,6 +109,8 @@ bool SettingsStore::remove(const QString &key) const
 
 SettingsStore::Lock SettingsStore::lock() const
 {
-    UserDirs::ensurePrivateDir(QFileInfo(m_path).absolutePath());
+    // In a folder that is refused (another user's) nothing is made, the lock file neither.
+    if (!UserDirs::ensurePrivateDir(QFileInfo(m_path).absolutePath()))
+        return Lock(QString());
     return Lock(m_path + QStringLiteral(".lock"));
 }

@@ -74,6 +74,8 @@ bool modify(const QString &path, const QString &what, Decode decode, Encode enco
         return false;
     }
     const FileLock held(path + QStringLiteral(".lock"));
+    if (!held.held())
+        return false;
     auto state = readLocked<State>(path, what, decode);
     if (!state || !change(*state))
         return false;

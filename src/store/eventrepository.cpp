@@ -135,6 +135,8 @@ EventList EventRepository::open()
     {
         const SettingsStore::Lock lock = m_settings.lock();
         list = read();
+        if (!lock.held())
+            return list;
         // A first start saves the packaged events at once; an unreadable list is kept aside
         // and replaced, so that nobody meets it again.
         if (list.source != EventList::Source::Saved)
@@ -199,6 +201,11 @@ EventRepository::Result EventRepository::transact(Apply apply, AfterSave afterSa
     {
         const SettingsStore::Lock lock = m_settings.lock();
         result.list = read();
+        // Without the lock another program's change could be lost under this one.
+        if (!lock.held()) {
+            result.outcome = StoreOutcome::NotLocked;
+            return result;
+        }
         QList<EDate> events = result.list.events;
         const Step step = apply(events);
         result.outcome = step.outcome;
@@ -372,7 +379,7 @@ EventRepository::ReminderResult EventRepository::chooseReminder(const QString &i
         event.repeatNotification = code;
         return {StoreOutcome::Done, id, changed};
     });
-    if (result.outcome == StoreOutcome::NotSaved)
+    if (result.outcome == StoreOutcome::NotSaved || result.outcome == StoreOutcome::NotLocked)
         qCWarning(lcStore) << "The reminder choice could not be saved";
     return {outcome, result.list};
 }
@@ -403,7 +410,7 @@ EventRepository::TransferResult EventRepository::mergeInOneStep(const Merge &mer
             return {StoreOutcome::Done, QString(), !added.isEmpty()};
         },
         [&](const QList<EDate> &events) { scheduleChosenReminders(events, added, summary); });
-    if (result.outcome == StoreOutcome::NotSaved) {
+    if (result.outcome == StoreOutcome::NotSaved || result.outcome == StoreOutcome::NotLocked) {
         summary = TransferSummary();
         summary.problem = TransferSummary::Problem::NotSaved;
     }
@@ -432,6 +439,8 @@ void EventRepository::scheduleChosenReminders(const QList<EDate> &events, const 
 void EventRepository::setNotificationsAllowed(bool allowed)
 {
     const SettingsStore::Lock lock = m_settings.lock();
+    if (!lock.held())
+        return;
     m_center.setAuthorizationStatus(allowed ? AuthorizationStatus::Authorized : AuthorizationStatus::Denied);
     if (!allowed)
         return;
@@ -457,7 +466,7 @@ bool EventRepository::hasRemindersAhead() const
 int EventRepository::renewYearlyReminders()
 {
     const SettingsStore::Lock lock = m_settings.lock();
-    return renewYearlyRemindersLocked(read().events);
+    return lock.held() ? renewYearlyRemindersLocked(read().events) : 0;
 }
 
 int EventRepository::renewYearlyRemindersLocked(const QList<EDate> &events)
@@ -497,6 +506,8 @@ void EventRepository::publish()
     bool published = false;
     {
         const SettingsStore::Lock lock = m_settings.lock();
+        if (!lock.held())
+            return;
         const QList<EDate> events = read().events;
         published = publishContentsLocked(events);
         CalendarFeed::update(events, Clock::now());

@@ -21,6 +21,7 @@ bool isInvalidInput(StoreOutcome outcome)
     case StoreOutcome::LastEvent:
     case StoreOutcome::TitleTaken:
     case StoreOutcome::NotSaved:
+    case StoreOutcome::NotLocked:
         return false;
     }
     return false;
@@ -55,6 +56,9 @@ QString describeOutcome(StoreOutcome outcome)
         return QStringLiteral("a count-up event cannot repeat every year");
     case StoreOutcome::NotSaved:
         return QStringLiteral("the settings file could not be written; nothing was changed");
+    case StoreOutcome::NotLocked:
+        return QStringLiteral("the lock of the settings file (settings.plist.lock) could not be taken; nothing was "
+                              "changed");
     }
     return {};
 }

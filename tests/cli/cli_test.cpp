@@ -1,10 +1,12 @@
 #include <support/testenvironment.h>
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -517,5 +519,29 @@ TEST_F(Cli, TwoProcessesAddingAtOnceLoseNothing)
     for (int i = 1; i <= 10; ++i) {
         EXPECT_TRUE(titles.contains(QStringLiteral("a%1").arg(i)));
         EXPECT_TRUE(titles.contains(QStringLiteral("b%1").arg(i)));
+    }
+}
+
+// A change that cannot take the list's lock (something else sits at the lock's path) never
+// goes ahead unlocked and never reports success; a link planted there is not followed.
+TEST_F(Cli, AChangeWithoutItsLockIsRefusedAndNothingIsWrittenWhereALinkPoints)
+{
+    runCli({QStringLiteral("list")});
+    const QString lockPath = home.configHome() + QStringLiteral("/tallowick/settings.plist.lock");
+    const QString pointedAt = home.configHome() + QStringLiteral("/elsewhere");
+    const QList<std::function<void()>> obstacles = {
+        [&] { ASSERT_TRUE(QDir().mkpath(lockPath)); },
+        [&] { ASSERT_TRUE(QFile::link(pointedAt, lockPath)); },
+    };
+    for (const auto &plant : obstacles) {
+        QFile::remove(lockPath);
+        plant();
+        const QByteArray before = settingsBytes(home);
+        const CliRun run = runCli({QStringLiteral("add"), QStringLiteral("Unlocked"), QStringLiteral("2027-03-01")});
+        EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QLatin1String("settings.plist.lock"))) << run.err.toStdString();
+        EXPECT_EQ(settingsBytes(home), before);
+        EXPECT_FALSE(QFile::exists(pointedAt));
+        QDir(lockPath).removeRecursively();
     }
 }
