@@ -19,18 +19,41 @@ namespace EventTransfer {
 
 namespace {
 
+// What sits at an export's path and is no plain file, which an export must not replace (a
+// device, a FIFO another program reads) nor reach through (a link, maybe planted by someone
+// else); empty for a plain file or nothing.
+QString notAPlainFile(const QString &path)
+{
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return {};
+    if (S_ISLNK(info.st_mode))
+        return QStringLiteral("it is a symbolic link");
+    if (S_ISDIR(info.st_mode))
+        return QStringLiteral("it is a folder");
+    if (S_ISFIFO(info.st_mode))
+        return QStringLiteral("it is a FIFO");
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+        return QStringLiteral("it is a device");
+    return QStringLiteral("it is no plain file");
+}
+
 // Writes what `encode` makes of the list to `path` (replacing the file at once, like every
-// file the app writes); `what` names the file in the log.
+// file the app writes); `what` names the file in the log. Only a plain file is replaced.
 template <typename Encode>
 ExportResult writeExport(const EventRepository &repository, const QString &path, const char *what, Encode encode)
 {
     const QList<EDate> events = repository.read().events;
-    if (!AtomicFile::write(path, encode(events, Clock::now()))) {
-        qCWarning(lcStore).noquote() << "Error: Can't write the" << what << path;
+    QString reason = notAPlainFile(path);
+    if (reason.isEmpty() && !AtomicFile::write(path, encode(events, Clock::now())))
+        reason = QStringLiteral("it could not be written (%1)").arg(qt_error_string(errno));
+    if (!reason.isEmpty()) {
+        // The caller tells the person (the command line in one line of its own).
+        qCInfo(lcStore).noquote() << "Can't write the" << what << path << "-" << reason;
         //% "The file could not be written"
-        return {false, 0, qtTrId("Transfer.fileNotWritten")};
+        return {false, 0, qtTrId("Transfer.fileNotWritten"), reason};
     }
-    return {true, int(events.size()), QString()};
+    return {true, int(events.size()), QString(), QString()};
 }
 
 } // namespace

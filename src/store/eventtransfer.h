@@ -17,6 +17,7 @@ struct ExportResult
     bool written = false;
     int events = 0;      // how many events the file holds
     QString error;       // why it was not written, for the person (translated); empty when written
+    QString reason;      // the cause in a few English words, for the command line and the log
 };
 
 // The list as saved now, as iCalendar text (ICalendarExport::calendar, stamped now).

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <functional>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -543,5 +544,38 @@ TEST_F(Cli, AChangeWithoutItsLockIsRefusedAndNothingIsWrittenWhereALinkPoints)
         EXPECT_EQ(settingsBytes(home), before);
         EXPECT_FALSE(QFile::exists(pointedAt));
         QDir(lockPath).removeRecursively();
+    }
+}
+
+// An export replaces only a plain file: at a FIFO, a symbolic link or a folder it writes
+// nothing, leaves the node as it was and says why in one line.
+TEST_F(Cli, AnExportWritesOnlyPlainFiles)
+{
+    const QString dir = home.root() + QStringLiteral("/exports");
+    QDir().mkpath(dir);
+    const QString linkTarget = dir + QStringLiteral("/target.ics");
+    struct Node
+    {
+        const char *name;
+        std::function<bool(const QString &)> make;
+        const char *reason;
+    };
+    const Node nodes[] = {
+        {"fifo", [](const QString &path) { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }, "FIFO"},
+        {"link", [&](const QString &path) { return QFile::link(linkTarget, path); }, "symbolic link"},
+        {"folder", [](const QString &path) { return QDir().mkpath(path); }, "folder"},
+    };
+    for (const Node &node : nodes) {
+        const QString path = dir + QLatin1Char('/') + QLatin1String(node.name);
+        ASSERT_TRUE(node.make(path)) << node.name;
+        for (const char *format : {"--ics", "--json"}) {
+            const CliRun run = runCli({QStringLiteral("export"), QLatin1String(format), path});
+            EXPECT_EQ(run.exitCode, 1) << node.name;
+            EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
+            EXPECT_TRUE(run.err.contains(QLatin1String(node.reason))) << run.err.toStdString();
+        }
+        const QFileInfo after(path);
+        EXPECT_FALSE(after.isFile() && !after.isSymLink()) << node.name << " was replaced by a file";
+        EXPECT_FALSE(QFile::exists(linkTarget));
     }
 }
