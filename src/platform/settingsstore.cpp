@@ -88,6 +88,8 @@ bool SettingsStore::boolValue(const QString &key) const
 bool SettingsStore::update(const std::function<void(QVariantMap &)> &change) const
 {
     const Lock held = lock();
+    if (!held.held())
+        return false;
     std::optional<QVariantMap> values = load();
     if (!values)
         return false;
@@ -107,6 +109,10 @@ bool SettingsStore::remove(const QString &key) const
 
 SettingsStore::Lock SettingsStore::lock() const
 {
-    UserDirs::ensurePrivateDir(QFileInfo(m_path).absolutePath());
+    // The settings are refused in a folder that is not ours; so is the lock beside them, which
+    // would otherwise create a file wherever that folder's owner points it.
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!UserDirs::ensurePrivateDir(folder))
+        return Lock::refused(QStringLiteral("the settings folder %1 cannot be used").arg(folder));
     return Lock(m_path + QStringLiteral(".lock"));
 }

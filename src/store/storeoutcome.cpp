@@ -21,6 +21,8 @@ bool isInvalidInput(StoreOutcome outcome)
     case StoreOutcome::LastEvent:
     case StoreOutcome::TitleTaken:
     case StoreOutcome::NotSaved:
+    case StoreOutcome::NotLocked:
+    case StoreOutcome::NotPublished:
         return false;
     }
     return false;
@@ -55,6 +57,10 @@ QString describeOutcome(StoreOutcome outcome)
         return QStringLiteral("a count-up event cannot repeat every year");
     case StoreOutcome::NotSaved:
         return QStringLiteral("the settings file could not be written; nothing was changed");
+    case StoreOutcome::NotLocked:
+        return QStringLiteral("the settings lock could not be taken; nothing was changed");
+    case StoreOutcome::NotPublished:
+        return QStringLiteral("the list was saved, but contents.json or events.ics could not be written");
     }
     return {};
 }

@@ -1,11 +1,15 @@
 #include <support/testenvironment.h>
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <gtest/gtest.h>
+
+#include <sys/mount.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,9 +21,15 @@ struct CliRun
 };
 
 CliRun runCli(const QStringList &arguments, const QString &zone = QStringLiteral("Asia/Seoul"),
-           const QString &language = QStringLiteral("en_US.UTF-8"))
+           const QString &language = QStringLiteral("en_US.UTF-8"), int asUser = -1)
 {
     QProcess process;
+    // Run as another (unprivileged) user, for what root's rights would otherwise hide.
+    if (asUser >= 0)
+        process.setChildProcessModifier([asUser] {
+            if (::setgid(asUser) != 0 || ::setuid(asUser) != 0)
+                ::_exit(99);
+        });
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("TZ"), zone);
     env.insert(QStringLiteral("LC_ALL"), language);
@@ -518,4 +528,103 @@ TEST_F(Cli, TwoProcessesAddingAtOnceLoseNothing)
         EXPECT_TRUE(titles.contains(QStringLiteral("a%1").arg(i)));
         EXPECT_TRUE(titles.contains(QStringLiteral("b%1").arg(i)));
     }
+}
+
+namespace {
+
+// The lines of standard error, for checks that a failure is told in exactly one.
+QStringList errorLines(const CliRun &run)
+{
+    return run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+const QStringList kChanges[] = {
+    {QStringLiteral("add"), QStringLiteral("Lost"), QStringLiteral("2030-01-01")},
+    {QStringLiteral("remind"), QStringLiteral("0"), QStringLiteral("seven")},
+    {QStringLiteral("notifications"), QStringLiteral("deny")},
+    {QStringLiteral("delete"), QStringLiteral("0")},
+};
+
+} // namespace
+
+TEST_F(Cli, AChangeThatCannotTakeItsLockIsRefusedAndChangesNothing)
+{
+    ASSERT_EQ(runCli({QStringLiteral("notifications"), QStringLiteral("allow")}).exitCode, 0);
+    const QString lock = home.configHome() + QStringLiteral("/tallowick/settings.plist.lock");
+    const QString pointed = home.root() + QStringLiteral("/pointed");
+    // Root may open any file: the read-only lock is tried as an unprivileged user.
+    const int nobody = ::geteuid() == 0 ? 65534 : -1;
+    const struct
+    {
+        const char *what;
+        std::function<void()> plant;
+        int asUser;
+    } cases[] = {
+        {"a folder", [&] { QFile::remove(lock); QDir().mkdir(lock); }, -1},
+        {"a link planted by someone", [&] { QDir().rmdir(lock); QFile::link(pointed, lock); }, -1},
+        {"a read-only file", [&] {
+             QFile::remove(lock);
+             writeFile(lock, QByteArray());
+             QFile::setPermissions(lock, QFile::ReadOwner);
+             if (nobody >= 0)
+                 QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("65534:65534"), home.root()});
+         }, nobody},
+    };
+    for (const auto &planted : cases) {
+        planted.plant();
+        const QByteArray settings = settingsBytes(home);
+        const QByteArray reminders = readFile(home.dataHome() + QStringLiteral("/tallowick/notifications.json"));
+        for (const QStringList &change : kChanges) {
+            const CliRun run = runCli(change, QStringLiteral("Asia/Seoul"), QStringLiteral("en_US.UTF-8"), planted.asUser);
+            const std::string where = std::string(planted.what) + ": " + change.join(QLatin1Char(' ')).toStdString();
+            EXPECT_EQ(run.exitCode, 1) << where;
+            EXPECT_EQ(errorLines(run).size(), 1) << where << '\n' << run.err.toStdString();
+            EXPECT_TRUE(run.err.contains(QStringLiteral("lock"))) << where << run.err.toStdString();
+            EXPECT_EQ(settingsBytes(home), settings) << where;
+            EXPECT_EQ(readFile(home.dataHome() + QStringLiteral("/tallowick/notifications.json")), reminders) << where;
+        }
+        EXPECT_FALSE(QFileInfo::exists(pointed)) << "the lock followed " << planted.what;
+    }
+}
+
+TEST_F(Cli, AFullDiskIsReportedAndNoReminderChoiceIsLeftWithoutItsReminders)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "mounting a small full file system for the data folder needs root";
+    ASSERT_EQ(runCli({kNow, QStringLiteral("add"), QStringLiteral("Exam"), QStringLiteral("2026-12-20")}).exitCode, 0);
+    ASSERT_EQ(runCli({QStringLiteral("notifications"), QStringLiteral("allow")}).exitCode, 0);
+    const QString data = home.dataHome();
+    const QString kept = home.root() + QStringLiteral("/data-before");
+    ASSERT_TRUE(QDir().rename(data, kept));
+    ASSERT_TRUE(QDir().mkpath(data));
+    ASSERT_EQ(::mount("tmpfs", QFile::encodeName(data).constData(), "tmpfs", 0, "size=64k"), 0);
+    struct Unmount
+    {
+        QByteArray path;
+        ~Unmount() { ::umount(path.constData()); }
+    } unmount{QFile::encodeName(data)};
+    // The same files as before, then the disk filled to its last block.
+    QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-a"), kept + QStringLiteral("/."), data});
+    QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("cat /dev/zero > \"$0\"/fill 2>/dev/null"), data});
+
+    const struct
+    {
+        QStringList change;
+        const char *names;
+    } cases[] = {
+        {{kNow, QStringLiteral("add"), QStringLiteral("Trip"), QStringLiteral("2027-01-01")}, "contents.json"},
+        {{kNow, QStringLiteral("remind"), QStringLiteral("1"), QStringLiteral("seven")}, "reminders"},
+        {{QStringLiteral("notifications"), QStringLiteral("deny")}, "notifications.json"},
+    };
+    for (const auto &step : cases) {
+        const CliRun run = runCli(step.change);
+        EXPECT_EQ(run.exitCode, 1) << step.change.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(errorLines(run).size(), 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QLatin1String(step.names))) << run.err.toStdString();
+    }
+    // The reminder choice was not kept without its reminders, and the permission stands.
+    const QJsonObject exam = listJson().at(1).toObject();
+    EXPECT_EQ(exam.value(QStringLiteral("dateTitle")).toString(), QStringLiteral("Exam"));
+    EXPECT_FALSE(exam.contains(QStringLiteral("repeatNotification"))) << QJsonDocument(exam).toJson().toStdString();
+    EXPECT_EQ(runCli({QStringLiteral("notifications"), QStringLiteral("status")}).out, QStringLiteral("authorized\n"));
 }
