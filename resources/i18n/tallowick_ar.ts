@@ -614,6 +614,18 @@
         <source>The file could not be written</source>
         <translation>تعذّرت كتابة الملف</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>إنه رابط رمزي؛ اختر الملف الذي يشير إليه</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>إنه مجلد</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>ليس ملفًا عاديًا (جهاز أو أنبوب)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>أُضيف: %1، تُخطّي: %2، رُفض: %3</translation>

@@ -424,6 +424,18 @@
         <source>The file could not be written</source>
         <translation>The file could not be written</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>It is a symbolic link; choose the file it points to</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>It is a folder</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>It is no plain file (a device or a pipe)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>%1 added, %2 skipped, %3 refused</translation>

@@ -578,6 +578,18 @@
         <source>The file could not be written</source>
         <translation>Le fichier n'a pas pu être écrit</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>C’est un lien symbolique ; choisissez le fichier vers lequel il pointe</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>C’est un dossier</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>Ce n’est pas un fichier ordinaire (un périphérique ou un tube)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>%1 ajoutés, %2 ignorés, %3 refusés</translation>

@@ -578,6 +578,18 @@
         <source>The file could not be written</source>
         <translation>Impossibile scrivere il file</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>È un collegamento simbolico; scegli il file a cui punta</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>È una cartella</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>Non è un file normale (un dispositivo o una pipe)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>%1 aggiunti, %2 saltati, %3 rifiutati</translation>

@@ -417,6 +417,18 @@
         <source>The file could not be written</source>
         <translation>파일을 쓸 수 없어요</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>심볼릭 링크입니다. 링크가 가리키는 파일을 선택하세요</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>폴더입니다</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>일반 파일이 아닙니다(장치 또는 파이프)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>%1개 추가, %2개 건너뜀, %3개 거절</translation>

@@ -587,6 +587,18 @@
         <source>The file could not be written</source>
         <translation>Nie udało się zapisać pliku</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>To jest dowiązanie symboliczne; wybierz plik, na który wskazuje</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>To jest folder</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>To nie jest zwykły plik (urządzenie lub potok)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>Dodane: %1, pominięte: %2, odrzucone: %3</translation>

@@ -578,6 +578,18 @@
         <source>The file could not be written</source>
         <translation>Não foi possível gravar o arquivo</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>É um link simbólico; escolha o arquivo para o qual ele aponta</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>É uma pasta</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>Não é um arquivo comum (um dispositivo ou um pipe)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>%1 adicionados, %2 ignorados, %3 recusados</translation>

@@ -587,6 +587,18 @@
         <source>The file could not be written</source>
         <translation>Не удалось записать файл</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>Это символическая ссылка; выберите файл, на который она указывает</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>Это папка</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>Это не обычный файл (устройство или канал)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>Добавлено: %1, пропущено: %2, отклонено: %3</translation>

@@ -569,6 +569,18 @@
         <source>The file could not be written</source>
         <translation>Dosya yazılamadı</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>Bu bir sembolik bağlantı; gösterdiği dosyayı seçin</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>Bu bir klasör</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>Bu normal bir dosya değil (bir aygıt ya da boru)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>%1 eklendi, %2 atlandı, %3 reddedildi</translation>

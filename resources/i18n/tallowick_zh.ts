@@ -417,6 +417,18 @@
         <source>The file could not be written</source>
         <translation>无法写入文件</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>这是一个符号链接；请选择它指向的文件</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>这是一个文件夹</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>这不是普通文件（设备或管道）</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>已添加 %1 个，跳过 %2 个，拒绝 %3 个</translation>

@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,16 +21,42 @@ namespace EventTransfer {
 
 namespace {
 
+// Why an export must not write at `path`: it writes plain files only. A device, a pipe or a
+// folder is refused, and so is a symbolic link (replacing it would drop the link, following
+// it would write wherever whoever planted it points); empty when the path is free or a
+// plain file.
+QString refusedTarget(const QString &path)
+{
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return QString();
+    if (S_ISLNK(info.st_mode))
+        //% "It is a symbolic link; choose the file it points to"
+        return qtTrId("Transfer.targetLink");
+    if (S_ISDIR(info.st_mode))
+        //% "It is a folder"
+        return qtTrId("Transfer.targetFolder");
+    //% "It is no plain file (a device or a pipe)"
+    return qtTrId("Transfer.targetSpecial");
+}
+
 // Writes what `encode` makes of the list to `path` (replacing the file at once, like every
 // file the app writes); `what` names the file in the log.
 template <typename Encode>
 ExportResult writeExport(const EventRepository &repository, const QString &path, const char *what, Encode encode)
 {
+    //% "The file could not be written"
+    const QString notWritten = qtTrId("Transfer.fileNotWritten");
+    if (const QString refused = refusedTarget(path); !refused.isEmpty()) {
+        qCInfo(lcStore).noquote() << "Not writing the" << what << "to" << path << ':' << refused;
+        return {false, 0, notWritten + QStringLiteral(" (") + refused + QLatin1Char(')')};
+    }
     const QList<EDate> events = repository.read().events;
     if (!AtomicFile::write(path, encode(events, Clock::now()))) {
-        qCWarning(lcStore).noquote() << "Error: Can't write the" << what << path;
-        //% "The file could not be written"
-        return {false, 0, qtTrId("Transfer.fileNotWritten")};
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        // The caller tells the person, with the reason; the log keeps it for diagnostics.
+        qCInfo(lcStore).noquote() << "Error: Can't write the" << what << path << reason;
+        return {false, 0, notWritten + QStringLiteral(" (") + reason + QLatin1Char(')')};
     }
     return {true, int(events.size()), QString()};
 }

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -627,4 +629,42 @@ TEST_F(Cli, AFullDiskIsReportedAndNoReminderChoiceIsLeftWithoutItsReminders)
     EXPECT_EQ(exam.value(QStringLiteral("dateTitle")).toString(), QStringLiteral("Exam"));
     EXPECT_FALSE(exam.contains(QStringLiteral("repeatNotification"))) << QJsonDocument(exam).toJson().toStdString();
     EXPECT_EQ(runCli({QStringLiteral("notifications"), QStringLiteral("status")}).out, QStringLiteral("authorized\n"));
+}
+
+TEST_F(Cli, ExportWritesOnlyPlainFiles)
+{
+    const QString dir = home.root() + QStringLiteral("/out");
+    QDir().mkpath(dir + QStringLiteral("/folder"));
+    const QString target = dir + QStringLiteral("/target");
+    writeFile(target, "kept");
+    QFile::link(target, dir + QStringLiteral("/link"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir + QStringLiteral("/fifo")).constData(), 0600), 0);
+    // A private device node where root may make one (a copy of /dev/null's numbers).
+    const bool device = ::mknod(QFile::encodeName(dir + QStringLiteral("/device")).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    const struct
+    {
+        const char *name;
+        const char *says;
+    } refused[] = {{"folder", "It is a folder"}, {"link", "symbolic link"}, {"fifo", "no plain file"}, {"device", "no plain file"}};
+    for (const auto &node : refused) {
+        if (QLatin1String(node.name) == QLatin1String("device") && !device)
+            continue;
+        const QString path = dir + QLatin1Char('/') + QLatin1String(node.name);
+        const QFileInfo before(path);
+        for (const char *format : {"--ics", "--json"}) {
+            const CliRun run = runCli({QStringLiteral("export"), QLatin1String(format), path});
+            EXPECT_EQ(run.exitCode, 1) << node.name << ' ' << format;
+            EXPECT_EQ(errorLines(run).size(), 1) << run.err.toStdString();
+            EXPECT_TRUE(run.err.contains(QLatin1String(node.says))) << run.err.toStdString();
+            const QFileInfo after(path);
+            EXPECT_EQ(after.isSymLink(), before.isSymLink()) << node.name;
+            EXPECT_EQ(after.isFile() && !after.isSymLink(), false) << node.name << " was replaced by a file";
+        }
+    }
+    EXPECT_EQ(readFile(target), QByteArray("kept"));
+    // A plain file is replaced; a missing one made.
+    for (const QString &path : {target, dir + QStringLiteral("/new.ics")}) {
+        EXPECT_EQ(runCli({QStringLiteral("export"), QStringLiteral("--ics"), path}).exitCode, 0);
+        EXPECT_TRUE(readFile(path).startsWith("BEGIN:VCALENDAR")) << path.toStdString();
+    }
 }
