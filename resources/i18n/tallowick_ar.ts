@@ -666,6 +666,22 @@
         <source>it is not a complete event</source>
         <translation>ليس حدثًا كاملًا</translation>
     </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>سمته ليست من سمات Tallowick</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>أحد ألوانه ليس لونًا</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>تذكيره ليس من تذكيرات Tallowick</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>لا يمكن لحدث يعد تصاعديًا أن يتكرر كل عام</translation>
+    </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>
         <translation>تبدأ التذكيرات بعد السماح بالإشعارات</translation>

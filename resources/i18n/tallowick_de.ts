@@ -630,6 +630,22 @@
         <source>it is not a complete event</source>
         <translation>es ist kein vollständiges Ereignis</translation>
     </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>sein Thema gehört nicht zu Tallowick</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>eine seiner Farben ist keine Farbe</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>seine Erinnerung gehört nicht zu Tallowick</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>ein hochzählendes Ereignis kann sich nicht jährlich wiederholen</translation>
+    </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>
         <translation>Erinnerungen beginnen, sobald Benachrichtigungen erlaubt sind</translation>

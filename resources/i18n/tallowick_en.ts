@@ -476,6 +476,22 @@
         <source>it is not a complete event</source>
         <translation>it is not a complete event</translation>
     </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>its theme is none of Tallowick's</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>one of its colours is no colour</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>its reminder is none of Tallowick's</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>a count-up event cannot repeat every year</translation>
+    </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>
         <translation>Reminders start once notifications are allowed</translation>

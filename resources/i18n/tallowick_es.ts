@@ -630,6 +630,22 @@
         <source>it is not a complete event</source>
         <translation>no es un evento completo</translation>
     </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>su tema no es de Tallowick</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>uno de sus colores no es un color</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>su recordatorio no es de Tallowick</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>un evento que cuenta hacia arriba no puede repetirse cada año</translation>
+    </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>
         <translation>Los recordatorios empiezan cuando se permitan las notificaciones</translation>

@@ -630,6 +630,22 @@
         <source>it is not a complete event</source>
         <translation>ce n'est pas un événement complet</translation>
     </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>son thème n’est pas un thème de Tallowick</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>une de ses couleurs n’est pas une couleur</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>son rappel n’est pas un rappel de Tallowick</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>un événement qui compte vers le haut ne peut pas se répéter chaque année</translation>
+    </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>
         <translation>Les rappels commenceront dès que les notifications seront autorisées</translation>

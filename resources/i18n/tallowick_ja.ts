@@ -469,6 +469,22 @@
         <source>it is not a complete event</source>
         <translation>完全なイベントではありません</translation>
     </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>テーマが Tallowick のものではありません</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>色のひとつが色ではありません</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>リマインダーが Tallowick のものではありません</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>カウントアップのイベントは毎年繰り返せません</translation>
+    </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>
         <translation>通知を許可するとリマインダーが始まります</translation>

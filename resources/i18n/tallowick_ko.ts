@@ -469,6 +469,22 @@
         <source>it is not a complete event</source>
         <translation>완전한 이벤트가 아니에요</translation>
     </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>테마가 Tallowick의 테마가 아닙니다</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>색 중 하나가 색이 아닙니다</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>알림이 Tallowick의 알림이 아닙니다</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>카운트업 이벤트는 매년 반복할 수 없습니다</translation>
+    </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>
         <translation>알림을 허용하면 리마인더가 시작돼요</translation>

@@ -630,6 +630,22 @@
         <source>it is not a complete event</source>
         <translation>het is geen volledige gebeurtenis</translation>
     </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>het thema is er geen van Tallowick</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>een van de kleuren is geen kleur</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>de herinnering is er geen van Tallowick</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>een optellende gebeurtenis kan niet elk jaar terugkomen</translation>
+    </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>
         <translation>Herinneringen beginnen zodra meldingen zijn toegestaan</translation>

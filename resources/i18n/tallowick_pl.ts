@@ -639,6 +639,22 @@
         <source>it is not a complete event</source>
         <translation>to nie jest pełne wydarzenie</translation>
     </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>jego motyw nie należy do Tallowick</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>jeden z jego kolorów nie jest kolorem</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>jego przypomnienie nie należy do Tallowick</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>wydarzenie liczone w górę nie może powtarzać się co roku</translation>
+    </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>
         <translation>Przypomnienia zaczną działać po zezwoleniu na powiadomienia</translation>

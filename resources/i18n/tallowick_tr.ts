@@ -621,6 +621,22 @@
         <source>it is not a complete event</source>
         <translation>tam bir etkinlik değil</translation>
     </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>teması Tallowick'in değil</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>renklerinden biri renk değil</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>hatırlatıcısı Tallowick'in değil</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>ileri sayan bir etkinlik her yıl tekrarlanamaz</translation>
+    </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>
         <translation>Hatırlatıcılar bildirimlere izin verildiğinde başlar</translation>

@@ -103,6 +103,31 @@ Entry::Repeat repeatOf(icalcomponent *vevent, const std::optional<QDate> &day)
     return yearly ? Entry::Repeat::Yearly : Entry::Repeat::Other;
 }
 
+// Offsets of real zones stay within a day (the widest ever was some 15 hours from UTC); a
+// larger one is a damaged zone, which would move an event's day by days or years.
+constexpr int kMaxZoneOffsetSeconds = 18 * 3600;
+
+bool offsetsInRange(const icaltimezone *zone)
+{
+    icalcomponent *definition = icaltimezone_get_component(const_cast<icaltimezone *>(zone));
+    if (!definition)
+        return true; // a zone libical knows itself
+    for (icalcomponent *part = icalcomponent_get_first_component(definition, ICAL_ANY_COMPONENT); part;
+         part = icalcomponent_get_next_component(definition, ICAL_ANY_COMPONENT)) {
+        for (icalproperty *offset = icalcomponent_get_first_property(part, ICAL_ANY_PROPERTY); offset;
+             offset = icalcomponent_get_next_property(part, ICAL_ANY_PROPERTY)) {
+            int seconds = 0;
+            if (icalproperty_isa(offset) == ICAL_TZOFFSETFROM_PROPERTY)
+                seconds = icalproperty_get_tzoffsetfrom(offset);
+            else if (icalproperty_isa(offset) == ICAL_TZOFFSETTO_PROPERTY)
+                seconds = icalproperty_get_tzoffsetto(offset);
+            if (seconds > kMaxZoneOffsetSeconds || seconds < -kMaxZoneOffsetSeconds)
+                return false;
+        }
+    }
+    return true;
+}
+
 // The local calendar day DTSTART names: a date as written; a time in UTC or in a zone (the
 // file's VTIMEZONE, else the system's zone of that name) moved into the process's zone; a
 // floating time (or one of a zone nobody knows) as written.
@@ -113,7 +138,12 @@ std::optional<QDate> startDay(icalcomponent *vevent)
     const icaltimetype start = icalcomponent_get_dtstart(vevent);
     if (icaltime_is_null_time(start) || !icaltime_is_valid_time(start) || start.year < 1 || start.year > 9999)
         return std::nullopt;
+    // A damaged time (99:99:99) is no time: libical would carry it into the following days.
+    if (!start.is_date && (start.hour > 23 || start.minute > 59 || start.second > 60))
+        return std::nullopt;
     const icaltimezone *zone = icaltime_get_timezone(start);
+    if (zone && !offsetsInRange(zone))
+        return std::nullopt;
     if (start.is_date || (!zone && !icaltime_is_utc(start))) {
         const QDate day(start.year, start.month, start.day);
         return day.isValid() ? std::optional(day) : std::nullopt;

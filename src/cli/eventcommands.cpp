@@ -159,6 +159,8 @@ int openCommand(const CliContext &context)
         context.out << request->page.pageIn(repository.read().events) << '\n';
         return CliOk;
     case LinkRequest::Kind::Incomplete:
+        if (!request->repeatedItem.isEmpty())
+            return context.usageError(QStringLiteral("the link names %1 more than once").arg(request->repeatedItem));
         return context.usageError(QStringLiteral("the link lacks a date, a direction or a title, or its date is no date"));
     case LinkRequest::Kind::SharedEvent:
         break;

@@ -70,6 +70,8 @@ SingleInstance::SingleInstance(QString socketPath, QObject *parent)
 {
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnection);
+    m_watch.setInterval(1000);
+    connect(&m_watch, &QTimer::timeout, this, &SingleInstance::keepListening);
 }
 
 SingleInstance::~SingleInstance() = default;
@@ -144,18 +146,36 @@ bool SingleInstance::listen()
         return false;
     }
     QFile::setPermissions(m_socketPath, QFile::ReadOwner | QFile::WriteOwner);
+    m_watch.start();
     return true;
+}
+
+void SingleInstance::keepListening()
+{
+    if (m_server.isListening())
+        return;
+    qCWarning(lcShell).noquote() << "The app stopped listening on" << m_socketPath << m_server.errorString() << "; listening again";
+    m_server.close();
+    if (!listen())
+        m_watch.stop(); // another app answers there now
 }
 
 void SingleInstance::acceptConnection()
 {
     while (QLocalSocket *socket = m_server.nextPendingConnection()) {
-        if (!peerIsThisUser(socket->socketDescriptor())) {
-            qCWarning(lcShell) << "Refused a connection from another user";
+        if (m_connections >= kMaxConnections || !peerIsThisUser(socket->socketDescriptor())) {
+            if (m_connections >= kMaxConnections)
+                qCInfo(lcShell) << "Closed a connection beyond the" << kMaxConnections << "served at once";
+            else
+                qCWarning(lcShell) << "Refused a connection from another user";
             socket->abort();
             socket->deleteLater();
             continue;
         }
+        ++m_connections;
+        connect(socket, &QObject::destroyed, this, [this] { --m_connections; });
+        // A connection that does not send its line in time is closed, whoever holds it open.
+        QTimer::singleShot(kConnectionDeadlineMs, socket, [socket] { socket->abort(); socket->deleteLater(); });
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             const auto answer = [socket](const QByteArray &word) {
                 socket->write(word + '\n');

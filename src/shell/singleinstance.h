@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLocalServer>
+#include <QTimer>
 #include <QObject>
 #include <QString>
 
@@ -43,6 +44,12 @@ public:
     // Starts listening as the running app. Returns false when the socket cannot be made.
     bool listen();
 
+    // Connections served at once; more are closed as they come, so that connections held
+    // open cannot use up the app's descriptors.
+    static constexpr int kMaxConnections = 16;
+    // How long one connection may take to send its line before it is closed.
+    static constexpr int kConnectionDeadlineMs = 3000;
+
 Q_SIGNALS:
     // A later start asked to be shown, with its link (empty when it had none) and the token
     // its desktop gave it.
@@ -50,7 +57,12 @@ Q_SIGNALS:
 
 private:
     void acceptConnection();
+    // Listens again when the server stopped (Qt stops it for good when an accept fails, as
+    // it does once the process's descriptors ran out), unless another app took over.
+    void keepListening();
 
     QString m_socketPath;
     QLocalServer m_server;
+    QTimer m_watch;
+    int m_connections = 0;
 };

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QStringDecoder>
 
 #include <cerrno>
 #include <cstring>
@@ -18,6 +19,18 @@
 #include <unistd.h>
 
 namespace EventTransfer {
+
+QByteArray utf8Of(const QByteArray &bytes)
+{
+    // Some editors save UTF-16 (Windows' "Unicode") with its byte order mark; read as UTF-8,
+    // such a file would be no backup and no calendar at all.
+    const bool little = bytes.startsWith("\xFF\xFE");
+    if (!little && !bytes.startsWith("\xFE\xFF"))
+        return bytes;
+    QStringDecoder decoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+    const QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
+    return decoder.hasError() ? QByteArray() : text.toUtf8();
+}
 
 namespace {
 
@@ -147,8 +160,9 @@ TransferSummary importBackup(EventRepository &repository, const QString &path)
     return bytes ? importBackupText(repository, *bytes) : refused;
 }
 
-TransferSummary importBackupText(EventRepository &repository, const QByteArray &text)
+TransferSummary importBackupText(EventRepository &repository, const QByteArray &bytes)
 {
+    const QByteArray text = utf8Of(bytes);
     TransferSummary refused;
     if (text.size() > EventBackup::kMaxBytes) {
         refused.problem = TransferSummary::Problem::TooLarge;
@@ -184,11 +198,13 @@ TransferSummary importFile(EventRepository &repository, const QString &path)
     const auto bytes = importedBytes(path, std::max(ICalendarImport::kMaxBytes, EventBackup::kMaxBytes), refused);
     if (!bytes)
         return refused;
-    return looksLikeBackup(*bytes) ? importBackupText(repository, *bytes) : importCalendarText(repository, *bytes);
+    const QByteArray text = utf8Of(*bytes);
+    return looksLikeBackup(text) ? importBackupText(repository, text) : importCalendarText(repository, text);
 }
 
-TransferSummary importCalendarText(EventRepository &repository, const QByteArray &text)
+TransferSummary importCalendarText(EventRepository &repository, const QByteArray &bytes)
 {
+    const QByteArray text = utf8Of(bytes);
     const ICalendarImport::Reading reading = ICalendarImport::read(text);
     TransferSummary refused;
     switch (reading.status) {

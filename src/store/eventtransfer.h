@@ -19,6 +19,10 @@ struct ExportResult
     QString error;       // why it was not written, for the person (translated); empty when written
 };
 
+// The text of a file in UTF-8: a UTF-16 file (with its byte order mark) converted, anything
+// else as it is; nothing for UTF-16 that does not decode.
+QByteArray utf8Of(const QByteArray &bytes);
+
 // The list as saved now, as iCalendar text (ICalendarExport::calendar, stamped now).
 QByteArray calendarText(const EventRepository &repository);
 // Writes that text to `path`, replacing the file there atomically. Reads the list only.

@@ -668,3 +668,40 @@ TEST_F(Cli, ExportWritesOnlyPlainFiles)
         EXPECT_TRUE(readFile(path).startsWith("BEGIN:VCALENDAR")) << path.toStdString();
     }
 }
+
+TEST_F(Cli, EveryDoorTakesTheSameDaysOfTheProlepticGregorianCalendar)
+{
+    // Before the Gregorian reform too, a day is the day ISO 8601 names, whichever door it
+    // comes in by; the same range everywhere, and one clear line for what is outside.
+    ASSERT_EQ(runCli({kNow, QStringLiteral("add"), QStringLiteral("Old"), QStringLiteral("1500-03-01")}).exitCode, 0);
+    ASSERT_EQ(runCli({kNow, QStringLiteral("open"),
+                      QStringLiteral("tallowick://add?ddate=1200-02-29&countdown=false&dateTitle=Linked")}).exitCode, 0);
+    const QString calendar = home.root() + QStringLiteral("/old.ics");
+    writeFile(calendar, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//T//EN\r\n"
+                        "BEGIN:VEVENT\r\nUID:a\r\nSUMMARY:Imported\r\nDTSTART;VALUE=DATE:15000301\r\nEND:VEVENT\r\n"
+                        "BEGIN:VEVENT\r\nUID:b\r\nSUMMARY:Damaged time\r\nDTSTART:20270101T999999Z\r\nEND:VEVENT\r\n"
+                        "BEGIN:VTIMEZONE\r\nTZID:Far\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
+                        "TZOFFSETFROM:+9959\r\nTZOFFSETTO:+9959\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n"
+                        "BEGIN:VEVENT\r\nUID:c\r\nSUMMARY:Far offset\r\nDTSTART;TZID=Far:20270101T100000\r\nEND:VEVENT\r\n"
+                        "END:VCALENDAR\r\n");
+    const CliRun imported = runCli({kNow, QStringLiteral("import"), calendar});
+    EXPECT_TRUE(imported.out.startsWith(QStringLiteral("1 added, 0 skipped, 2 refused\n"))) << imported.out.toStdString();
+    EXPECT_TRUE(imported.out.contains(QStringLiteral("refused\t\tDamaged time\tit has no date Tallowick can count")))
+        << imported.out.toStdString();
+    QStringList days;
+    for (const QJsonValue &event : listJson())
+        days.append(event.toObject().value(QStringLiteral("ddate")).toString());
+    EXPECT_EQ(days.mid(0, 3), (QStringList{QStringLiteral("1500-03-01"), QStringLiteral("1200-02-29"), QStringLiteral("1500-03-01")}));
+
+    // 1 January of year 1 is counted, as import takes it (Python's proleptic date agrees).
+    const CliRun first = runCli({kNow, QStringLiteral("count"), QStringLiteral("0001-01-01")});
+    EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
+    EXPECT_EQ(first.out, QStringLiteral("-739957\n"));
+
+    const CliRun fiveDigits = runCli({kNow, QStringLiteral("open"),
+                                      QStringLiteral("tallowick://add?ddate=20240-6-01&countdown=true&dateTitle=Far")});
+    EXPECT_EQ(fiveDigits.exitCode, 2);
+    const CliRun twice = runCli({QStringLiteral("open"), QStringLiteral("tallowick://open?pageNumber=0&pageNumber=1")});
+    EXPECT_EQ(twice.exitCode, 2);
+    EXPECT_TRUE(twice.err.contains(QStringLiteral("names pageNumber more than once"))) << twice.err.toStdString();
+}

@@ -1,9 +1,17 @@
 #include <shell/singleinstance.h>
 #include <support/testenvironment.h>
 
+#include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 #include <QThread>
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -87,4 +95,57 @@ TEST(SingleInstance, TheActivationTokenOfALaterStartReachesTheRunningApp)
                                                   QStringLiteral("wayland-token-1"), QStringLiteral("launcher-1_TIME42")}));
     EXPECT_EQ(app.activations.at(1), Activation{});
     EXPECT_EQ(app.received.at(0), QStringLiteral("tallowick://open?pageNumber=2"));
+}
+
+// Connections held open until the app's descriptors run out must not end its listening: a
+// later start would otherwise become a second app.
+TEST(SingleInstance, KeepsListeningThroughConnectionsThatUseUpItsDescriptors)
+{
+    TemporaryHome home;
+    const QString socket = SingleInstance::defaultSocketPath();
+    RunningApp app(socket);
+    app.start();
+    for (int i = 0; i < 200 && !app.listening; ++i)
+        QThread::msleep(10);
+    ASSERT_TRUE(app.listening);
+
+    rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    const qsizetype open = QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size();
+    rlimit tight = saved;
+    tight.rlim_cur = rlim_t(open + 60);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &tight), 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(socket);
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    QList<int> held;
+    for (int i = 0; i < 200; ++i) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) {
+            QThread::msleep(20); // the app takes the rest of the descriptors meanwhile
+            continue;
+        }
+        if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) == 0)
+            held.append(fd);
+        else
+            ::close(fd);
+    }
+    QThread::msleep(500);
+    for (const int fd : held)
+        ::close(fd);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &saved), 0);
+    EXPECT_GT(held.size(), 20);
+
+    SingleInstance second(socket);
+    bool handed = false;
+    for (int i = 0; i < 40 && !handed; ++i) {
+        handed = second.handOver(QStringLiteral("x://y?pageNumber=1"));
+        if (!handed)
+            QThread::msleep(100);
+    }
+    EXPECT_TRUE(handed);
+    EXPECT_TRUE(second.handOver(QString()));
+    ASSERT_TRUE(app.wait(5000));
+    EXPECT_EQ(app.received.value(0), QStringLiteral("x://y?pageNumber=1"));
 }
