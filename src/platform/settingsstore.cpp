@@ -113,6 +113,6 @@ SettingsStore::Lock SettingsStore::lock() const
     // would otherwise create a file wherever that folder's owner points it.
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!UserDirs::ensurePrivateDir(folder))
-        return Lock::refused(QStringLiteral("the settings folder %1 cannot be used").arg(folder));
+        return Lock::refused(QStringLiteral("the settings lock is not taken in %1, which is not this user's own folder").arg(folder));
     return Lock(m_path + QStringLiteral(".lock"));
 }
