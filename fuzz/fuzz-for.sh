@@ -10,11 +10,11 @@ build=$(cd "$1" && pwd)
 seconds=$2
 shift 2
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(settingsfile eventlist contentsintent contentswidget links hexcolor datetexts icalendar)
+[ ${#targets[@]} -gt 0 ] || targets=(settingsfile eventlist contentsintent contentswidget links hexcolor datetexts icalendar backup)
 
 declare -A dictionary=([settingsfile]=plist.dict [eventlist]=plist.dict [contentsintent]=contents.dict
                        [contentswidget]=contents.dict [links]=links.dict [datetexts]=dates.dict
-                       [icalendar]=ical.dict)
+                       [icalendar]=ical.dict [backup]=backup.dict)
 
 run() {
   local target=$1 corpus=$build/fuzz-corpus/$1 log=$build/fuzz-logs/$1.log

@@ -8,6 +8,7 @@
 #include "fuzzsupport.h"
 
 #include <calendar/calendarfeed.h>
+#include <calendar/icalendarimport.h>
 #include <model/widgetcontent.h>
 #include <store/eventrepository.h>
 #include <store/eventrules.h>
@@ -72,6 +73,13 @@ inline void requireStorable(const EDate &event, const QString &context)
                  what + QStringLiteral(": title"));
     FUZZ_REQUIRE(EventRules::isStorableDay(QDate::fromString(event.ddate, Qt::ISODate)), what + QStringLiteral(": date"));
     FUZZ_REQUIRE(event.id == EventRules::eventIdFrom(event.id), what + QStringLiteral(": id ") + event.id);
+    // The rules adding an event keeps: a known theme, a reminder choice of 0-3, repeating
+    // only every year and only when counting down.
+    FUZZ_REQUIRE(!event.colorIndex || EventRules::isKnownTheme(*event.colorIndex), what + QStringLiteral(": theme"));
+    FUZZ_REQUIRE(!event.repeatNotification || (*event.repeatNotification >= 0 && *event.repeatNotification <= 3),
+                 what + QStringLiteral(": reminder"));
+    FUZZ_REQUIRE(!event.repeat || (*event.repeat == QLatin1String(EDate::kRepeatYearly) && event.countdown.value_or(true)),
+                 what + QStringLiteral(": repeat"));
 }
 
 // What was published is what the step left.
@@ -79,7 +87,13 @@ inline void requirePublished(const QList<EDate> &saved, const QString &context)
 {
     const auto published = decodeWidgetContents(readFile(widgetContentsPath()));
     FUZZ_REQUIRE(published && published->size() == saved.size(), context + QStringLiteral(": contents file"));
-    FUZZ_REQUIRE(readFile(CalendarFeed::path()).count("BEGIN:VEVENT") == saved.size(), context + QStringLiteral(": feed"));
+    // The feed read as a calendar program reads it (a title may hold any text, "BEGIN:VEVENT"
+    // too): one event per saved event, by its id, in order.
+    const ICalendarImport::Reading feed = ICalendarImport::read(readFile(CalendarFeed::path()));
+    FUZZ_REQUIRE(feed.status == ICalendarImport::Reading::Status::Read && feed.entries.size() == saved.size(),
+                 context + QStringLiteral(": feed"));
+    for (qsizetype i = 0; i < saved.size(); ++i)
+        FUZZ_REQUIRE(feed.entries.at(i).uid == saved.at(i).id, context + QStringLiteral(": feed event %1").arg(i));
 }
 
 } // namespace fuzz

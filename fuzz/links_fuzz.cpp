@@ -106,6 +106,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // at most twenty characters taken from the link's title.
     const EventDraft &draft = offered.first();
     FUZZ_REQUIRE(EventRules::isStorableDay(draft.day), context + QStringLiteral(": day"));
+    // Within the years every door (and the form's year wheel) shares.
+    FUZZ_REQUIRE(draft.day.year() >= EventRules::kFirstYear && draft.day.year() <= EventRules::kLastYear,
+                 context + QStringLiteral(": year %1").arg(draft.day.year()));
     FUZZ_REQUIRE(EventRules::isKnownTheme(draft.themeId), context + QStringLiteral(": theme"));
     FUZZ_REQUIRE(draft.countdown == (params.value(QStringLiteral("countdown")) == QLatin1String("true")), context);
     FUZZ_REQUIRE(EventRules::titleLength(draft.title) <= EventRules::kMaxTitleLength, context + QStringLiteral(": title length"));

@@ -614,6 +614,18 @@
         <source>The file could not be written</source>
         <translation>تعذّرت كتابة الملف</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>إنه رابط رمزي؛ اختر الملف الذي يشير إليه</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>إنه مجلد</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>ليس ملفًا عاديًا (جهاز أو أنبوب)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>أُضيف: %1، تُخطّي: %2، رُفض: %3</translation>
@@ -653,6 +665,22 @@
     <message id="Transfer.notAnEvent">
         <source>it is not a complete event</source>
         <translation>ليس حدثًا كاملًا</translation>
+    </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>سمته ليست من سمات Tallowick</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>أحد ألوانه ليس لونًا</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>تذكيره ليس من تذكيرات Tallowick</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>لا يمكن لحدث يعد تصاعديًا أن يتكرر كل عام</translation>
     </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>

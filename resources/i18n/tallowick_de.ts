@@ -578,6 +578,18 @@
         <source>The file could not be written</source>
         <translation>Die Datei konnte nicht geschrieben werden</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>Es ist ein symbolischer Link; wählen Sie die Datei, auf die er zeigt</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>Es ist ein Ordner</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>Es ist keine normale Datei (ein Gerät oder eine Pipe)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>%1 hinzugefügt, %2 übersprungen, %3 abgelehnt</translation>
@@ -617,6 +629,22 @@
     <message id="Transfer.notAnEvent">
         <source>it is not a complete event</source>
         <translation>es ist kein vollständiges Ereignis</translation>
+    </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>sein Thema gehört nicht zu Tallowick</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>eine seiner Farben ist keine Farbe</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>seine Erinnerung gehört nicht zu Tallowick</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>ein hochzählendes Ereignis kann sich nicht jährlich wiederholen</translation>
     </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>

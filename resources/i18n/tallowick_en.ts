@@ -424,6 +424,18 @@
         <source>The file could not be written</source>
         <translation>The file could not be written</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>It is a symbolic link; choose the file it points to</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>It is a folder</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>It is no plain file (a device or a pipe)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>%1 added, %2 skipped, %3 refused</translation>
@@ -463,6 +475,22 @@
     <message id="Transfer.notAnEvent">
         <source>it is not a complete event</source>
         <translation>it is not a complete event</translation>
+    </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>its theme is none of Tallowick's</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>one of its colours is no colour</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>its reminder is none of Tallowick's</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>a count-up event cannot repeat every year</translation>
     </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>

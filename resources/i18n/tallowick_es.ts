@@ -578,6 +578,18 @@
         <source>The file could not be written</source>
         <translation>No se pudo escribir el archivo</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>Es un enlace simbólico; elija el archivo al que apunta</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>Es una carpeta</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>No es un archivo normal (un dispositivo o una tubería)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>%1 añadidos, %2 omitidos, %3 rechazados</translation>
@@ -617,6 +629,22 @@
     <message id="Transfer.notAnEvent">
         <source>it is not a complete event</source>
         <translation>no es un evento completo</translation>
+    </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>su tema no es de Tallowick</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>uno de sus colores no es un color</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>su recordatorio no es de Tallowick</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>un evento que cuenta hacia arriba no puede repetirse cada año</translation>
     </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>

@@ -578,6 +578,18 @@
         <source>The file could not be written</source>
         <translation>Le fichier n'a pas pu être écrit</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>C’est un lien symbolique ; choisissez le fichier vers lequel il pointe</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>C’est un dossier</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>Ce n’est pas un fichier ordinaire (un périphérique ou un tube)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>%1 ajoutés, %2 ignorés, %3 refusés</translation>
@@ -617,6 +629,22 @@
     <message id="Transfer.notAnEvent">
         <source>it is not a complete event</source>
         <translation>ce n'est pas un événement complet</translation>
+    </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>son thème n’est pas un thème de Tallowick</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>une de ses couleurs n’est pas une couleur</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>son rappel n’est pas un rappel de Tallowick</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>un événement qui compte vers le haut ne peut pas se répéter chaque année</translation>
     </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>

@@ -578,6 +578,18 @@
         <source>The file could not be written</source>
         <translation>Impossibile scrivere il file</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>È un collegamento simbolico; scegli il file a cui punta</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>È una cartella</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>Non è un file normale (un dispositivo o una pipe)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>%1 aggiunti, %2 saltati, %3 rifiutati</translation>
@@ -617,6 +629,22 @@
     <message id="Transfer.notAnEvent">
         <source>it is not a complete event</source>
         <translation>non è un evento completo</translation>
+    </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>il suo tema non è di Tallowick</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>uno dei suoi colori non è un colore</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>il suo promemoria non è di Tallowick</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>un evento che conta in avanti non può ripetersi ogni anno</translation>
     </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>

@@ -417,6 +417,18 @@
         <source>The file could not be written</source>
         <translation>ファイルを書き込めませんでした</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>シンボリックリンクです。リンク先のファイルを選んでください</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>フォルダです</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>通常のファイルではありません（デバイスまたはパイプ）</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>%1件追加、%2件スキップ、%3件拒否</translation>
@@ -456,6 +468,22 @@
     <message id="Transfer.notAnEvent">
         <source>it is not a complete event</source>
         <translation>完全なイベントではありません</translation>
+    </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>テーマが Tallowick のものではありません</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>色のひとつが色ではありません</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>リマインダーが Tallowick のものではありません</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>カウントアップのイベントは毎年繰り返せません</translation>
     </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>

@@ -417,6 +417,18 @@
         <source>The file could not be written</source>
         <translation>파일을 쓸 수 없어요</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>심볼릭 링크입니다. 링크가 가리키는 파일을 선택하세요</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>폴더입니다</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>일반 파일이 아닙니다(장치 또는 파이프)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>%1개 추가, %2개 건너뜀, %3개 거절</translation>
@@ -456,6 +468,22 @@
     <message id="Transfer.notAnEvent">
         <source>it is not a complete event</source>
         <translation>완전한 이벤트가 아니에요</translation>
+    </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>테마가 Tallowick의 테마가 아닙니다</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>색 중 하나가 색이 아닙니다</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>알림이 Tallowick의 알림이 아닙니다</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>카운트업 이벤트는 매년 반복할 수 없습니다</translation>
     </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>

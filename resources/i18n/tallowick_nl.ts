@@ -578,6 +578,18 @@
         <source>The file could not be written</source>
         <translation>Het bestand kon niet worden geschreven</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>Het is een symbolische koppeling; kies het bestand waarnaar die wijst</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>Het is een map</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>Het is geen gewoon bestand (een apparaat of een pipe)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>%1 toegevoegd, %2 overgeslagen, %3 geweigerd</translation>
@@ -617,6 +629,22 @@
     <message id="Transfer.notAnEvent">
         <source>it is not a complete event</source>
         <translation>het is geen volledige gebeurtenis</translation>
+    </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>het thema is er geen van Tallowick</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>een van de kleuren is geen kleur</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>de herinnering is er geen van Tallowick</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>een optellende gebeurtenis kan niet elk jaar terugkomen</translation>
     </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>

@@ -587,6 +587,18 @@
         <source>The file could not be written</source>
         <translation>Nie udało się zapisać pliku</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>To jest dowiązanie symboliczne; wybierz plik, na który wskazuje</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>To jest folder</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>To nie jest zwykły plik (urządzenie lub potok)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>Dodane: %1, pominięte: %2, odrzucone: %3</translation>
@@ -626,6 +638,22 @@
     <message id="Transfer.notAnEvent">
         <source>it is not a complete event</source>
         <translation>to nie jest pełne wydarzenie</translation>
+    </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>jego motyw nie należy do Tallowick</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>jeden z jego kolorów nie jest kolorem</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>jego przypomnienie nie należy do Tallowick</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>wydarzenie liczone w górę nie może powtarzać się co roku</translation>
     </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>

@@ -587,6 +587,18 @@
         <source>The file could not be written</source>
         <translation>Не удалось записать файл</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>Это символическая ссылка; выберите файл, на который она указывает</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>Это папка</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>Это не обычный файл (устройство или канал)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>Добавлено: %1, пропущено: %2, отклонено: %3</translation>
@@ -626,6 +638,22 @@
     <message id="Transfer.notAnEvent">
         <source>it is not a complete event</source>
         <translation>это не полное событие</translation>
+    </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>его тема не из Tallowick</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>один из его цветов — не цвет</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>его напоминание не из Tallowick</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>событие с отсчётом вперёд не может повторяться каждый год</translation>
     </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>

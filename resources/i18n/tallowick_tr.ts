@@ -569,6 +569,18 @@
         <source>The file could not be written</source>
         <translation>Dosya yazılamadı</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>Bu bir sembolik bağlantı; gösterdiği dosyayı seçin</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>Bu bir klasör</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>Bu normal bir dosya değil (bir aygıt ya da boru)</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>%1 eklendi, %2 atlandı, %3 reddedildi</translation>
@@ -608,6 +620,22 @@
     <message id="Transfer.notAnEvent">
         <source>it is not a complete event</source>
         <translation>tam bir etkinlik değil</translation>
+    </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>teması Tallowick'in değil</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>renklerinden biri renk değil</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>hatırlatıcısı Tallowick'in değil</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>ileri sayan bir etkinlik her yıl tekrarlanamaz</translation>
     </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>

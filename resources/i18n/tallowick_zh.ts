@@ -417,6 +417,18 @@
         <source>The file could not be written</source>
         <translation>无法写入文件</translation>
     </message>
+    <message id="Transfer.targetLink">
+        <source>It is a symbolic link; choose the file it points to</source>
+        <translation>这是一个符号链接；请选择它指向的文件</translation>
+    </message>
+    <message id="Transfer.targetFolder">
+        <source>It is a folder</source>
+        <translation>这是一个文件夹</translation>
+    </message>
+    <message id="Transfer.targetSpecial">
+        <source>It is no plain file (a device or a pipe)</source>
+        <translation>这不是普通文件（设备或管道）</translation>
+    </message>
     <message id="Transfer.summary">
         <source>%1 added, %2 skipped, %3 refused</source>
         <translation>已添加 %1 个，跳过 %2 个，拒绝 %3 个</translation>
@@ -456,6 +468,22 @@
     <message id="Transfer.notAnEvent">
         <source>it is not a complete event</source>
         <translation>不是完整的事件</translation>
+    </message>
+    <message id="Transfer.unknownTheme">
+        <source>its theme is none of Tallowick's</source>
+        <translation>它的主题不是 Tallowick 的主题</translation>
+    </message>
+    <message id="Transfer.notAColour">
+        <source>one of its colours is no colour</source>
+        <translation>它的某个颜色不是颜色</translation>
+    </message>
+    <message id="Transfer.unknownReminder">
+        <source>its reminder is none of Tallowick's</source>
+        <translation>它的提醒不是 Tallowick 的提醒</translation>
+    </message>
+    <message id="Transfer.countUpRepeats">
+        <source>a count-up event cannot repeat every year</source>
+        <translation>正计时事件不能每年重复</translation>
     </message>
     <message id="Transfer.remindersWaiting">
         <source>Reminders start once notifications are allowed</source>

@@ -16,7 +16,7 @@ QString path()
     return UserDirs::dataHome() + QStringLiteral("/tallowick/events.ics");
 }
 
-bool update(const QList<EDate> &events, const QDateTime &now)
+bool update(const QList<EDate> &events, const QDateTime &now, bool *failed)
 {
     const QString feed = path();
     const QByteArray text = ICalendarExport::calendar(events, now);
@@ -24,7 +24,12 @@ bool update(const QList<EDate> &events, const QDateTime &now)
     if (current.read() && ICalendarExport::withoutStamps(current.bytes) == ICalendarExport::withoutStamps(text))
         return false;
     if (!UserDirs::ensurePrivateDir(QFileInfo(feed).absolutePath()) || !AtomicFile::write(feed, text)) {
-        qCWarning(lcCalendar).noquote() << "Error: Can't write the calendar feed" << feed;
+        if (failed) {
+            *failed = true; // the caller reports it
+            qCInfo(lcCalendar).noquote() << "Error: Can't write the calendar feed" << feed;
+        } else {
+            qCWarning(lcCalendar).noquote() << "Error: Can't write the calendar feed" << feed;
+        }
         return false;
     }
     return true;

@@ -16,7 +16,7 @@ QString path();
 
 // Rewrites the feed as the calendar of `events` stamped `now`, unless it already shows them
 // (a stamp alone is no change: calendar programs would reload for nothing). True when it
-// was written; a failure is logged and leaves the old feed.
-bool update(const QList<EDate> &events, const QDateTime &now);
+// was written; a failure is logged, leaves the old feed and sets `*failed` when given.
+bool update(const QList<EDate> &events, const QDateTime &now, bool *failed = nullptr);
 
 } // namespace CalendarFeed

@@ -103,6 +103,31 @@ Entry::Repeat repeatOf(icalcomponent *vevent, const std::optional<QDate> &day)
     return yearly ? Entry::Repeat::Yearly : Entry::Repeat::Other;
 }
 
+// Offsets of real zones stay within a day (the widest ever was some 15 hours from UTC); a
+// larger one is a damaged zone, which would move an event's day by days or years.
+constexpr int kMaxZoneOffsetSeconds = 18 * 3600;
+
+bool offsetsInRange(const icaltimezone *zone)
+{
+    icalcomponent *definition = icaltimezone_get_component(const_cast<icaltimezone *>(zone));
+    if (!definition)
+        return true; // a zone libical knows itself
+    for (icalcomponent *part = icalcomponent_get_first_component(definition, ICAL_ANY_COMPONENT); part;
+         part = icalcomponent_get_next_component(definition, ICAL_ANY_COMPONENT)) {
+        for (icalproperty *offset = icalcomponent_get_first_property(part, ICAL_ANY_PROPERTY); offset;
+             offset = icalcomponent_get_next_property(part, ICAL_ANY_PROPERTY)) {
+            int seconds = 0;
+            if (icalproperty_isa(offset) == ICAL_TZOFFSETFROM_PROPERTY)
+                seconds = icalproperty_get_tzoffsetfrom(offset);
+            else if (icalproperty_isa(offset) == ICAL_TZOFFSETTO_PROPERTY)
+                seconds = icalproperty_get_tzoffsetto(offset);
+            if (seconds > kMaxZoneOffsetSeconds || seconds < -kMaxZoneOffsetSeconds)
+                return false;
+        }
+    }
+    return true;
+}
+
 // The local calendar day DTSTART names: a date as written; a time in UTC or in a zone (the
 // file's VTIMEZONE, else the system's zone of that name) moved into the process's zone; a
 // floating time (or one of a zone nobody knows) as written.
@@ -113,7 +138,12 @@ std::optional<QDate> startDay(icalcomponent *vevent)
     const icaltimetype start = icalcomponent_get_dtstart(vevent);
     if (icaltime_is_null_time(start) || !icaltime_is_valid_time(start) || start.year < 1 || start.year > 9999)
         return std::nullopt;
+    // A damaged time (99:99:99) is no time: libical would carry it into the following days.
+    if (!start.is_date && (start.hour > 23 || start.minute > 59 || start.second > 60))
+        return std::nullopt;
     const icaltimezone *zone = icaltime_get_timezone(start);
+    if (zone && !offsetsInRange(zone))
+        return std::nullopt;
     if (start.is_date || (!zone && !icaltime_is_utc(start))) {
         const QDate day(start.year, start.month, start.day);
         return day.isValid() ? std::optional(day) : std::nullopt;
@@ -180,23 +210,52 @@ Entry entryOf(icalcomponent *vevent)
     return entry;
 }
 
-// Zones only ever change on yearly rules. Any other frequency is no zone, and would have
-// libical list its changes for every second between the rule's start and the date asked for.
+template<size_t N>
+int countOf(const short (&values)[N])
+{
+    int count = 0;
+    while (count < int(N) && values[count] != ICAL_RECURRENCE_ARRAY_MAX)
+        ++count;
+    return count;
+}
+
+// A change of a real zone happens once a year: one month, one day (a weekday, or a weekday
+// within a week of days such as BYMONTHDAY=8,...,14), one time. A rule with lists of hours,
+// minutes or seconds, or of months, would have libical list a change for every second of
+// every year between the rule's start and the date asked for.
+bool plausibleZoneRule(const icalrecurrencetype &rule)
+{
+    return rule.freq == ICAL_YEARLY_RECURRENCE && countOf(rule.by_second) <= 1 && countOf(rule.by_minute) <= 1
+        && countOf(rule.by_hour) <= 1 && countOf(rule.by_month) <= 1 && countOf(rule.by_month_day) <= 7
+        && countOf(rule.by_day) <= 1 && countOf(rule.by_set_pos) <= 1 && empty(rule.by_year_day) && empty(rule.by_week_no);
+}
+
+// Zones only ever change on such yearly rules. libical works out a zone's changes year by
+// year from each rule's start to the date asked for, so the rules times the years they span
+// bound its work (a real zone's whole history is some hundred rules, mostly ended).
+constexpr qint64 kMaxZoneRuleYears = 200000;
+
 bool plausibleZones(icalcomponent *vcalendar)
 {
+    qint64 ruleYears = 0;
     for (icalcomponent *zone = icalcomponent_get_first_component(vcalendar, ICAL_VTIMEZONE_COMPONENT); zone;
          zone = icalcomponent_get_next_component(vcalendar, ICAL_VTIMEZONE_COMPONENT)) {
         for (icalcomponent *part = icalcomponent_get_first_component(zone, ICAL_ANY_COMPONENT); part;
              part = icalcomponent_get_next_component(zone, ICAL_ANY_COMPONENT)) {
-            for (icalproperty *rule = icalcomponent_get_first_property(part, ICAL_RRULE_PROPERTY); rule;
-                 rule = icalcomponent_get_next_property(part, ICAL_RRULE_PROPERTY)) {
-                const icalrecurrencetype recurrence = icalproperty_get_rrule(rule);
-                if (recurrence.freq != ICAL_YEARLY_RECURRENCE)
-                    return false;
-            }
             const icaltimetype start = icalcomponent_get_dtstart(part);
             if (!icaltime_is_null_time(start) && (start.year < 1 || start.year > 9999))
                 return false;
+            for (icalproperty *rule = icalcomponent_get_first_property(part, ICAL_RRULE_PROPERTY); rule;
+                 rule = icalcomponent_get_next_property(part, ICAL_RRULE_PROPERTY)) {
+                const icalrecurrencetype recurrence = icalproperty_get_rrule(rule);
+                if (!plausibleZoneRule(recurrence))
+                    return false;
+                const int from = icaltime_is_null_time(start) ? 1 : start.year;
+                const int to = icaltime_is_null_time(recurrence.until) ? 9999 : std::clamp(recurrence.until.year, from, 9999);
+                ruleYears += to - from + 1;
+                if (ruleYears > kMaxZoneRuleYears)
+                    return false;
+            }
         }
     }
     return true;
@@ -228,7 +287,7 @@ Reading read(const QByteArray &bytes)
         return {Reading::Status::NotACalendar, {}};
     for (icalcomponent *calendar : calendars) {
         if (!plausibleZones(calendar)) {
-            qCWarning(lcCalendar) << "A calendar whose time zones change other than yearly: refused";
+            qCInfo(lcCalendar) << "A calendar whose time zones change more often than once a year, or in too many rules: refused";
             return {Reading::Status::NotACalendar, {}};
         }
     }

@@ -105,6 +105,15 @@ int CliContext::usageError(const QString &message) const
     return CliUsage;
 }
 
+int CliContext::refused(StoreOutcome outcome, const QString &reason) const
+{
+    if (reason.isEmpty())
+        return refused(outcome);
+    err << "tallowick-cli: " << reason << (outcome == StoreOutcome::NotPublished ? "\n" : "; nothing was changed\n");
+    err.flush();
+    return CliRefused;
+}
+
 int CliContext::refused(StoreOutcome outcome) const
 {
     if (isInvalidInput(outcome))

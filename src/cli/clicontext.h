@@ -27,6 +27,8 @@ struct CliContext
     // Says why the store refused a change, in one line, and gives the exit code: the usage
     // code for input that breaks a rule, the refusal code for the rest.
     int refused(StoreOutcome outcome) const;
+    // As above, naming what failed (a lock that could not be taken) instead of the outcome.
+    int refused(StoreOutcome outcome, const QString &reason) const;
 };
 
 // A DATE argument: "yyyy-MM-dd", a full timestamp or a short local long-style date, as the

@@ -81,7 +81,7 @@ int addCommand(const CliContext &context)
     }
     const EventRepository::Result result = EventRepository().add(draft);
     if (result.outcome != StoreOutcome::Done)
-        return context.refused(result.outcome);
+        return context.refused(result.outcome, result.reason);
     context.out << result.id << '\n';
     return CliOk;
 }
@@ -121,8 +121,8 @@ int editCommand(const CliContext &context)
         change.yearly = true;
     if (context.args.has(QStringLiteral("once")))
         change.yearly = false;
-    const StoreOutcome outcome = repository.change(event->id, change).outcome;
-    return outcome == StoreOutcome::Done ? CliOk : context.refused(outcome);
+    const EventRepository::Result result = repository.change(event->id, change);
+    return result.outcome == StoreOutcome::Done ? CliOk : context.refused(result.outcome, result.reason);
 }
 
 int deleteCommand(const CliContext &context)
@@ -132,8 +132,8 @@ int deleteCommand(const CliContext &context)
     const EDate *event = eventAt(context, events, context.args.positional.at(0));
     if (!event)
         return CliUsage;
-    const StoreOutcome outcome = repository.remove(event->id).outcome;
-    return outcome == StoreOutcome::Done ? CliOk : context.refused(outcome);
+    const EventRepository::Result result = repository.remove(event->id);
+    return result.outcome == StoreOutcome::Done ? CliOk : context.refused(result.outcome, result.reason);
 }
 
 int moveCommand(const CliContext &context)
@@ -143,8 +143,8 @@ int moveCommand(const CliContext &context)
     const EDate *event = eventAt(context, events, context.args.positional.at(0));
     if (!event || !eventAt(context, events, context.args.positional.at(1)))
         return CliUsage;
-    const StoreOutcome outcome = repository.move(event->id, context.args.positional.at(1).toInt()).outcome;
-    return outcome == StoreOutcome::Done ? CliOk : context.refused(outcome);
+    const EventRepository::Result result = repository.move(event->id, context.args.positional.at(1).toInt());
+    return result.outcome == StoreOutcome::Done ? CliOk : context.refused(result.outcome, result.reason);
 }
 
 int openCommand(const CliContext &context)
@@ -159,6 +159,8 @@ int openCommand(const CliContext &context)
         context.out << request->page.pageIn(repository.read().events) << '\n';
         return CliOk;
     case LinkRequest::Kind::Incomplete:
+        if (!request->repeatedItem.isEmpty())
+            return context.usageError(QStringLiteral("the link names %1 more than once").arg(request->repeatedItem));
         return context.usageError(QStringLiteral("the link lacks a date, a direction or a title, or its date is no date"));
     case LinkRequest::Kind::SharedEvent:
         break;
@@ -167,7 +169,7 @@ int openCommand(const CliContext &context)
     // of that title yet.
     const EventRepository::Result result = repository.add(request->draft, true);
     if (result.outcome != StoreOutcome::Done)
-        return context.refused(result.outcome);
+        return context.refused(result.outcome, result.reason);
     context.out << EventRepository::indexOf(result.list.events, result.id) << '\n';
     return CliOk;
 }

@@ -50,7 +50,8 @@ int remindCommand(const CliContext &context)
     if (*index < 0 || *index >= events.size())
         return context.usageError(QStringLiteral("index %1 is outside the list (0 to %2)").arg(*index).arg(events.size() - 1));
 
-    switch (repository.chooseReminder(events.at(*index).id, *option).outcome) {
+    const EventRepository::ReminderResult result = repository.chooseReminder(events.at(*index).id, *option);
+    switch (result.outcome) {
     case ReminderOutcome::Scheduled:
     case ReminderOutcome::Cleared:
         return CliOk;
@@ -70,6 +71,9 @@ int remindCommand(const CliContext &context)
         return CliRefused;
     case ReminderOutcome::EventGone:
         return context.refused(StoreOutcome::Gone);
+    case ReminderOutcome::NotWritten:
+        context.err << "tallowick-cli: " << result.reason << "; nothing was changed\n";
+        return CliRefused;
     }
     return CliOk;
 }
@@ -112,12 +116,12 @@ int notificationsCommand(const CliContext &context)
     if (action == QLatin1String("autostart") || action == QLatin1String("no-autostart"))
         return autostartCommand(context, action == QLatin1String("autostart"));
     EventRepository repository;
-    if (action == QLatin1String("allow"))
-        repository.setNotificationsAllowed(true);
-    else if (action == QLatin1String("deny"))
-        repository.setNotificationsAllowed(false);
-    else if (action != QLatin1String("status"))
+    if (action != QLatin1String("allow") && action != QLatin1String("deny") && action != QLatin1String("status"))
         return context.usageError(QStringLiteral("notifications takes allow, deny, status, autostart or no-autostart"));
+    if (action != QLatin1String("status") && !repository.setNotificationsAllowed(action == QLatin1String("allow"))) {
+        context.err << "tallowick-cli: the reminder permission could not be written (lock or notifications.json); nothing was changed\n";
+        return CliRefused;
+    }
     context.out << statusName(repository.center().authorizationStatus()) << '\n';
     return CliOk;
 }

@@ -81,7 +81,7 @@ int exportCommand(const CliContext &context)
     const EventTransfer::ExportResult result = backup ? EventTransfer::exportBackup(repository, target->path)
                                                       : EventTransfer::exportCalendar(repository, target->path);
     if (!result.written) {
-        context.err << "tallowick-cli: nothing was exported to " << target->path << ": " << result.reason << '\n';
+        context.err << "tallowick-cli: " << result.error << ": " << target->path << '\n';
         return CliRefused;
     }
     return CliOk;

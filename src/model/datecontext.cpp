@@ -43,6 +43,22 @@ std::optional<UDate> parseWhole(icu::DateFormat &format, const QString &text)
     return parsed;
 }
 
+// The calendar of ISO 8601 and RFC 5545: Gregorian rules for every day, also before the
+// Gregorian reform of 1582 (where ICU's calendar otherwise turns Julian), so that a day before
+// it means the same day whether typed, linked, imported or counted.
+void makeProleptic(icu::Calendar *calendar)
+{
+    if (auto *gregorian = dynamic_cast<icu::GregorianCalendar *>(calendar)) {
+        UErrorCode status = U_ZERO_ERROR;
+        gregorian->setGregorianChange(U_DATE_MIN, status);
+    }
+}
+
+void makeProleptic(icu::DateFormat &format)
+{
+    makeProleptic(const_cast<icu::Calendar *>(format.getCalendar()));
+}
+
 // Fixed numeric patterns read and write the same text in every locale (Latin digits, the
 // Gregorian calendar), so dates written under one language read back under any other.
 std::unique_ptr<icu::SimpleDateFormat> fixedFormat(const char *pattern, const icu::TimeZone &zone)
@@ -54,6 +70,7 @@ std::unique_ptr<icu::SimpleDateFormat> fixedFormat(const char *pattern, const ic
         return nullptr;
     format->setLenient(false);
     format->setTimeZone(zone);
+    makeProleptic(*format);
     return format;
 }
 
@@ -119,6 +136,7 @@ std::unique_ptr<icu::SimpleDateFormat> patternFormat(const icu::Locale &locale, 
     if (U_FAILURE(status))
         return nullptr;
     format->setTimeZone(zone);
+    makeProleptic(*format);
     return format;
 }
 
@@ -157,6 +175,8 @@ DateContext::DateContext()
     m_calendar = std::make_unique<icu::GregorianCalendar>(*m_zone, m_locale, status);
     if (U_FAILURE(status))
         m_calendar.reset();
+    else
+        makeProleptic(m_calendar.get());
 }
 
 DateContext::~DateContext() = default;

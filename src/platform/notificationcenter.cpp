@@ -210,9 +210,9 @@ AuthorizationStatus NotificationCenter::authorizationStatus() const
     return state ? state->authorization : AuthorizationStatus::NotDetermined;
 }
 
-void NotificationCenter::setAuthorizationStatus(AuthorizationStatus status)
+bool NotificationCenter::setAuthorizationStatus(AuthorizationStatus status)
 {
-    modify([&](State &state) {
+    return modify([&](State &state) {
         const bool changed = state.authorization != status;
         state.authorization = status;
         return changed;
@@ -242,9 +242,9 @@ void NotificationCenter::removePendingRequests(const QStringList &identifiers)
     });
 }
 
-void NotificationCenter::replaceContaining(const QString &fragment, const QList<NotificationRequest> &requests)
+bool NotificationCenter::replaceContaining(const QString &fragment, const QList<NotificationRequest> &requests)
 {
-    modify([&](State &state) {
+    return modify([&](State &state) {
         // Every identifier contains the empty text; an event without an id must not take
         // everybody's reminders with it.
         const qsizetype removed = fragment.isEmpty() ? 0 : state.pending.removeIf([&](const NotificationRequest &request) {
@@ -301,7 +301,9 @@ std::optional<NotificationCenter::State> NotificationCenter::read() const
 }
 
 template<typename Change>
-void NotificationCenter::modify(Change change)
+bool NotificationCenter::modify(Change change)
 {
-    SharedStateFile::modify<State>(m_path, QStringLiteral("Notification file"), decode<State>, encode, change);
+    bool failed = false;
+    SharedStateFile::modify<State>(m_path, QStringLiteral("Notification file"), decode<State>, encode, change, &failed);
+    return !failed;
 }

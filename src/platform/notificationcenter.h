@@ -53,7 +53,8 @@ public:
     // NotDetermined while nothing was decided (no file yet).
     AuthorizationStatus authorizationStatus() const;
     // Records what the user decided (the app's dialog, tallowick-cli).
-    void setAuthorizationStatus(AuthorizationStatus status);
+    // False when it could not be written.
+    bool setAuthorizationStatus(AuthorizationStatus status);
 
     // Adds a request; one with the same identifier is replaced where it stands.
     void add(const NotificationRequest &request);
@@ -63,7 +64,8 @@ public:
     void removePendingRequests(const QStringList &identifiers);
     // Removes every request whose identifier contains `fragment`, then adds `requests`, as one
     // transaction. An empty fragment matches nothing.
-    void replaceContaining(const QString &fragment, const QList<NotificationRequest> &requests);
+    // False when it could not be written.
+    bool replaceContaining(const QString &fragment, const QList<NotificationRequest> &requests);
 
     // The requests whose fire time is at or before `now`, however late, oldest first.
     QList<NotificationRequest> due(const QDateTime &now) const;
@@ -75,7 +77,8 @@ private:
     std::optional<State> read() const;
     static QByteArray encode(const State &state);
     template<typename Change>
-    void modify(Change change);
+    // False when the change could not be written (no lock, a full disk).
+    bool modify(Change change);
 
     QString m_path;
 };

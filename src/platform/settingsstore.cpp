@@ -109,8 +109,10 @@ bool SettingsStore::remove(const QString &key) const
 
 SettingsStore::Lock SettingsStore::lock() const
 {
-    // In a folder that is refused (another user's) nothing is made, the lock file neither.
-    if (!UserDirs::ensurePrivateDir(QFileInfo(m_path).absolutePath()))
-        return Lock(QString());
+    // The settings are refused in a folder that is not ours; so is the lock beside them, which
+    // would otherwise create a file wherever that folder's owner points it.
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!UserDirs::ensurePrivateDir(folder))
+        return Lock::refused(QStringLiteral("the settings lock is not taken in %1, which is not this user's own folder").arg(folder));
     return Lock(m_path + QStringLiteral(".lock"));
 }

@@ -48,9 +48,8 @@ public:
     bool setValue(const QString &key, const QVariant &value) const;
     bool remove(const QString &key) const;
 
-    // Holds the store's inter-process lock while alive; a change must not go ahead when it is
-    // not `held()`. Not re-entrant: do not call `update`, `setValue` or `remove` while holding
-    // one.
+    // Holds the store's inter-process lock while alive. Not re-entrant: do not call
+    // `update`, `setValue` or `remove` while holding one.
     using Lock = FileLock;
     Lock lock() const;
 

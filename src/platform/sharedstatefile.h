@@ -65,23 +65,34 @@ std::optional<State> read(const QString &path, const QString &what, Decode decod
 }
 
 // Runs `change` on the stored state under the lock and writes the result when it reports a
-// change. True when it did and the write succeeded.
+// change. True when it did and the write succeeded. A change that could not be made (no lock,
+// an unreadable file, a failed write) also sets `*failed` when given.
 template<typename State, typename Decode, typename Encode, typename Change>
-bool modify(const QString &path, const QString &what, Decode decode, Encode encode, Change change)
+bool modify(const QString &path, const QString &what, Decode decode, Encode encode, Change change, bool *failed = nullptr)
 {
+    const auto fail = [failed] {
+        if (failed)
+            *failed = true;
+        return false;
+    };
     if (!UserDirs::ensurePrivateDir(QFileInfo(path).absolutePath())) {
         qCWarning(lcPlatform).noquote() << "Error: Can't create the folder of" << path;
-        return false;
+        return fail();
     }
     const FileLock held(path + QStringLiteral(".lock"));
     if (!held.held())
-        return false;
+        return fail();
     auto state = readLocked<State>(path, what, decode);
-    if (!state || !change(*state))
+    if (!state)
+        return fail();
+    if (!change(*state))
         return false;
     if (!AtomicFile::write(path, encode(*state))) {
-        qCWarning(lcPlatform).noquote() << "Error: Can't write" << what << path;
-        return false;
+        if (failed)
+            qCInfo(lcPlatform).noquote() << "Error: Can't write" << what << path; // the caller reports it
+        else
+            qCWarning(lcPlatform).noquote() << "Error: Can't write" << what << path;
+        return fail();
     }
     return true;
 }

@@ -44,15 +44,14 @@ int NotificationHelper::statusCode() const
     return m_status ? static_cast<int>(*m_status) : -1;
 }
 
-void NotificationHelper::addNotification(const EDate &event, NotiDays option)
+bool NotificationHelper::addNotification(const EDate &event, NotiDays option)
 {
     const QDate eventDay = CalendarHelper::toDayDate(CalendarHelper::countedDate(event)).toLocalTime().date();
     const int count = reminderCount(option);
     qCInfo(lcReminders).noquote() << QStringLiteral("[addNotification] for # of Days --- - ") + QString::number(count);
 
     if (option == NotiDays::off) {
-        removeNotification(event);
-        return;
+        return removeNotification(event);
     }
 
     QList<NotificationRequest> requests;
@@ -71,7 +70,7 @@ void NotificationHelper::addNotification(const EDate &event, NotiDays option)
     }
     // One transaction: the old reminders share the id with the new ones, so removing them
     // separately could take the new ones too.
-    m_center.replaceContaining(event.id, requests);
+    return m_center.replaceContaining(event.id, requests);
 }
 
 void NotificationHelper::scheduleNotification(const QString &body, const QString &title, const QDateTime &date,
@@ -80,9 +79,9 @@ void NotificationHelper::scheduleNotification(const QString &body, const QString
     m_center.add(reminderRequest(body, title, date.toLocalTime().date(), identifier));
 }
 
-void NotificationHelper::removeNotification(const EDate &event)
+bool NotificationHelper::removeNotification(const EDate &event)
 {
-    m_center.replaceContaining(event.id, {});
+    return m_center.replaceContaining(event.id, {});
 }
 
 QString NotificationHelper::eventIdOf(const QString &identifier)

@@ -34,12 +34,13 @@ public:
 
     // Replaces the event's pending reminders with those of `option`; `off` leaves none. A
     // yearly event's reminders are for its next occurrence.
-    void addNotification(const EDate &event, NotiDays option);
+    // False when the reminders could not be written.
+    bool addNotification(const EDate &event, NotiDays option);
     // Adds one reminder at 10:00 on the local day of `date`.
     void scheduleNotification(const QString &body, const QString &title, const QDateTime &date,
                               const QString &identifier);
     // Removes every pending reminder whose identifier contains the event's id.
-    void removeNotification(const EDate &event);
+    bool removeNotification(const EDate &event);
 
     // The event a reminder's identifier ("<event id> <day> <offset>") belongs to, and the day of
     // the event it was made for (its day plus its offset); nothing for another form.

@@ -22,12 +22,6 @@ constexpr int kHandOverTimeoutMs = 2000;
 // A running app answers once its main thread is free, which a busy moment (a long redraw, a
 // loaded machine) can delay well beyond the time a connection takes.
 constexpr int kAnswerTimeoutMs = 10000;
-// A later start writes its line at once: a connection still silent after this is dropped.
-constexpr int kConnectionDeadlineMs = 3000;
-// At most this many connections are open at a time; a newer one closes the oldest.
-constexpr qsizetype kMaxOpenConnections = 16;
-// How soon a server Qt has ended is made again (a rare wake-up for a quiet app).
-constexpr int kWatchdogIntervalMs = 5000;
 // A link is one line; anything longer than this is not one of ours.
 constexpr qint64 kMaxMessage = 64 * 1024;
 // The running app's answers: the link is taken (and acted on), or refused (and dropped).
@@ -76,8 +70,8 @@ SingleInstance::SingleInstance(QString socketPath, QObject *parent)
 {
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnection);
-    m_watchdog.setInterval(kWatchdogIntervalMs);
-    connect(&m_watchdog, &QTimer::timeout, this, &SingleInstance::listenAgainIfStopped);
+    m_watch.setInterval(1000);
+    connect(&m_watch, &QTimer::timeout, this, &SingleInstance::keepListening);
 }
 
 SingleInstance::~SingleInstance() = default;
@@ -152,30 +146,36 @@ bool SingleInstance::listen()
         return false;
     }
     QFile::setPermissions(m_socketPath, QFile::ReadOwner | QFile::WriteOwner);
-    m_watchdog.start();
+    m_watch.start();
     return true;
 }
 
-void SingleInstance::listenAgainIfStopped()
+void SingleInstance::keepListening()
 {
     if (m_server.isListening())
         return;
-    m_watchdog.stop();
-    qCWarning(lcShell) << "The socket stopped taking connections; listening again";
+    qCWarning(lcShell).noquote() << "The app stopped listening on" << m_socketPath << m_server.errorString() << "; listening again";
+    m_server.close();
     if (!listen())
-        qCWarning(lcShell) << "Can't listen again: a later start may become a second app";
+        m_watch.stop(); // another app answers there now
 }
 
 void SingleInstance::acceptConnection()
 {
     while (QLocalSocket *socket = m_server.nextPendingConnection()) {
-        if (!peerIsThisUser(socket->socketDescriptor())) {
-            qCWarning(lcShell) << "Refused a connection from another user";
+        if (m_connections >= kMaxConnections || !peerIsThisUser(socket->socketDescriptor())) {
+            if (m_connections >= kMaxConnections)
+                qCInfo(lcShell) << "Closed a connection beyond the" << kMaxConnections << "served at once";
+            else
+                qCWarning(lcShell) << "Refused a connection from another user";
             socket->abort();
             socket->deleteLater();
             continue;
         }
-        keepConnection(socket);
+        ++m_connections;
+        connect(socket, &QObject::destroyed, this, [this] { --m_connections; });
+        // A connection that does not send its line in time is closed, whoever holds it open.
+        QTimer::singleShot(kConnectionDeadlineMs, socket, [socket] { socket->abort(); socket->deleteLater(); });
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             const auto answer = [socket](const QByteArray &word) {
                 socket->write(word + '\n');
@@ -202,19 +202,4 @@ void SingleInstance::acceptConnection()
         });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     }
-}
-
-void SingleInstance::keepConnection(QLocalSocket *socket)
-{
-    m_open.removeAll(nullptr);
-    m_open.append(socket);
-    if (m_open.size() > kMaxOpenConnections) {
-        QLocalSocket *oldest = m_open.takeFirst();
-        oldest->abort();
-        oldest->deleteLater();
-    }
-    QTimer::singleShot(kConnectionDeadlineMs, socket, [socket] {
-        socket->abort();
-        socket->deleteLater();
-    });
 }

@@ -1,13 +1,9 @@
 #pragma once
 
-#include <QList>
 #include <QLocalServer>
-#include <QObject>
-#include <QPointer>
-#include <QString>
 #include <QTimer>
-
-class QLocalSocket;
+#include <QObject>
+#include <QString>
 
 // What a later start hands to the running app: its link (may be empty: just show the window)
 // and what the desktop gave it to bring a window forward with (empty when it gave nothing).
@@ -48,6 +44,12 @@ public:
     // Starts listening as the running app. Returns false when the socket cannot be made.
     bool listen();
 
+    // Connections served at once; more are closed as they come, so that connections held
+    // open cannot use up the app's descriptors.
+    static constexpr int kMaxConnections = 16;
+    // How long one connection may take to send its line before it is closed.
+    static constexpr int kConnectionDeadlineMs = 3000;
+
 Q_SIGNALS:
     // A later start asked to be shown, with its link (empty when it had none) and the token
     // its desktop gave it.
@@ -55,14 +57,12 @@ Q_SIGNALS:
 
 private:
     void acceptConnection();
-    void keepConnection(QLocalSocket *socket);
-    void listenAgainIfStopped();
+    // Listens again when the server stopped (Qt stops it for good when an accept fails, as
+    // it does once the process's descriptors ran out), unless another app took over.
+    void keepListening();
 
     QString m_socketPath;
     QLocalServer m_server;
-    // The connections not yet answered, oldest first: a bounded few, each for a short time, so
-    // that connections held open by others never use up the descriptors the next one needs.
-    QList<QPointer<QLocalSocket>> m_open;
-    // Qt's server stops for good when an accept fails (no descriptor left): it is made again.
-    QTimer m_watchdog;
+    QTimer m_watch;
+    int m_connections = 0;
 };

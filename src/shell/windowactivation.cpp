@@ -19,7 +19,7 @@ xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 {
     const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, false, uint16_t(std::strlen(name)), name);
     xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const xcb_atom_t found = reply ? reply->atom : XCB_ATOM_NONE;
+    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     std::free(reply);
     return found;
 }
@@ -27,7 +27,7 @@ xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 xcb_window_t rootOf(xcb_connection_t *connection)
 {
     const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    return screen ? screen->root : XCB_WINDOW_NONE;
+    return screen ? screen->root : xcb_window_t(XCB_WINDOW_NONE);
 }
 
 // The startup-notification message that ends a launch: the launcher stops showing that the

@@ -2,6 +2,8 @@
 
 #include <model/eventfields.h>
 
+#include <cmath>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -57,7 +59,11 @@ Reading decode(const QByteArray &json)
         if (backup.value(QStringLiteral("format")).toString() != QLatin1String(kFormat)
             || !backup.value(QStringLiteral("version")).isDouble() || !backup.value(QStringLiteral("events")).isArray())
             return {};
-        if (backup.value(QStringLiteral("version")).toDouble() > kVersion)
+        // Versions are whole numbers from 1 on; anything else was never written by Tallowick.
+        const double version = backup.value(QStringLiteral("version")).toDouble();
+        if (version < 1 || version != std::floor(version))
+            return {};
+        if (version > kVersion)
             return {Reading::Status::MadeByNewer, {}};
         events = backup.value(QStringLiteral("events")).toArray();
     }

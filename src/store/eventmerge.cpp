@@ -7,6 +7,7 @@
 #include <model/resources.h>
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -80,6 +81,40 @@ QStringList addCalendarEvents(QList<EDate> &events, const QList<ICalendarImport:
     return added;
 }
 
+namespace {
+
+// A colour as events store it: hexadecimal digits (three, six or eight), an empty text (none
+// given) too; a leading mark is read as well.
+bool isColourText(const QString &text)
+{
+    const QStringView digits = text.startsWith(QLatin1Char('#')) ? QStringView(text).mid(1) : QStringView(text);
+    if (text.isEmpty())
+        return true;
+    if (digits.size() != 3 && digits.size() != 6 && digits.size() != 8)
+        return false;
+    return std::all_of(digits.begin(), digits.end(), [](QChar c) { return isxdigit(c.unicode()) && c.unicode() < 128; });
+}
+
+// Why a backup's event breaks a rule that adding one applies; nothing when it breaks none.
+std::optional<TransferReason> brokenRule(const EDate &event)
+{
+    if (event.colorIndex && !EventRules::isKnownTheme(*event.colorIndex))
+        return TransferReason::UnknownTheme;
+    for (const QString *colour : {&event.bgColor, &event.fontColor, &event.lineColor, &event.circleColor, &event.barColor}) {
+        if (!isColourText(*colour))
+            return TransferReason::NotAColour;
+    }
+    if (event.repeatNotification && (*event.repeatNotification < 0 || *event.repeatNotification > 3))
+        return TransferReason::UnknownReminder;
+    if (event.repeat && *event.repeat != QLatin1String("yearly"))
+        return TransferReason::OtherRepeat;
+    if (event.repeat && !event.countdown.value_or(true))
+        return TransferReason::CountUpRepeats;
+    return std::nullopt;
+}
+
+} // namespace
+
 QStringList restoreBackup(QList<EDate> &events, const QList<EventBackup::Record> &records, TransferSummary &summary)
 {
     const bool replacing = events == defaultEvents();
@@ -114,6 +149,9 @@ QStringList restoreBackup(QList<EDate> &events, const QList<EventBackup::Record>
             refuse(TransferReason::NoTitle);
         } else if (!day || !EventRules::isStorableDay(*day)) {
             refuse(TransferReason::NoDate);
+        } else if (const auto broken = brokenRule(event)) {
+            // The rules every other way in applies: a backup is a file like any other.
+            refuse(*broken);
         } else if (restored.size() >= EventRules::kMaxEvents) {
             refuse(TransferReason::ListFull);
         } else {

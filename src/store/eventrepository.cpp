@@ -136,7 +136,7 @@ EventList EventRepository::open()
         const SettingsStore::Lock lock = m_settings.lock();
         list = read();
         if (!lock.held())
-            return list;
+            return list; // shown, but nothing written without the lock
         // A first start saves the packaged events at once; an unreadable list is kept aside
         // and replaced, so that nobody meets it again.
         if (list.source != EventList::Source::Saved)
@@ -201,9 +201,12 @@ EventRepository::Result EventRepository::transact(Apply apply, AfterSave afterSa
     {
         const SettingsStore::Lock lock = m_settings.lock();
         result.list = read();
-        // Without the lock another program's change could be lost under this one.
         if (!lock.held()) {
+            // Without the lock another process's change could overwrite this one (or this
+            // one theirs): refused before anything is applied, reminders included.
             result.outcome = StoreOutcome::NotLocked;
+            result.reason = lock.failure();
+            qCInfo(lcStore).noquote() << "Nothing changed:" << result.reason;
             return result;
         }
         QList<EDate> events = result.list.events;
@@ -212,9 +215,21 @@ EventRepository::Result EventRepository::transact(Apply apply, AfterSave afterSa
         result.id = step.id;
         if (step.outcome == StoreOutcome::Done && step.changed) {
             if (saveLocked(events, result.list)) {
-                published = publishContentsLocked(events);
-                CalendarFeed::update(events, Clock::now());
+                bool contentsFailed = false;
+                bool feedFailed = false;
+                published = publishContentsLocked(events, &contentsFailed);
+                CalendarFeed::update(events, Clock::now(), &feedFailed);
                 afterSave(events);
+                if (contentsFailed || feedFailed) {
+                    result.outcome = StoreOutcome::NotPublished;
+                    QStringList files;
+                    if (contentsFailed)
+                        files.append(widgetContentsPath());
+                    if (feedFailed)
+                        files.append(CalendarFeed::path());
+                    result.reason = QStringLiteral("the list was saved, but %1 could not be written")
+                                        .arg(files.join(QStringLiteral(" and ")));
+                }
             } else
                 result.outcome = StoreOutcome::NotSaved;
         }
@@ -363,10 +378,18 @@ EventRepository::ReminderResult EventRepository::chooseReminder(const QString &i
         }
         NotificationHelper helper(m_center);
         if (option == NotiDays::off) {
-            helper.removeNotification(event);
+            // A choice is stored only with its reminders: one that could not be written leaves
+            // the event as it was, so nothing takes it for done.
+            if (!helper.removeNotification(event)) {
+                outcome = ReminderOutcome::NotWritten;
+                return {StoreOutcome::NotSaved, id};
+            }
             outcome = ReminderOutcome::Cleared;
         } else if (helper.status() == AuthorizationStatus::Authorized) {
-            helper.addNotification(event, option);
+            if (!helper.addNotification(event, option)) {
+                outcome = ReminderOutcome::NotWritten;
+                return {StoreOutcome::NotSaved, id};
+            }
             outcome = ReminderOutcome::Scheduled;
         } else if (helper.status() == AuthorizationStatus::Denied) {
             outcome = ReminderOutcome::PermissionDenied;
@@ -379,9 +402,25 @@ EventRepository::ReminderResult EventRepository::chooseReminder(const QString &i
         event.repeatNotification = code;
         return {StoreOutcome::Done, id, changed};
     });
-    if (result.outcome == StoreOutcome::NotSaved || result.outcome == StoreOutcome::NotLocked)
+    QString reason;
+    if (result.outcome == StoreOutcome::NotLocked) {
+        outcome = ReminderOutcome::NotWritten;
+        reason = result.reason;
+    } else if (result.outcome == StoreOutcome::NotSaved && outcome != ReminderOutcome::NotWritten) {
+        // The reminders were written but the choice was not: they go back to the saved choice.
         qCWarning(lcStore) << "The reminder choice could not be saved";
-    return {outcome, result.list};
+        if (const EDate *saved = find(result.list.events, id)) {
+            NotificationHelper helper(m_center);
+            if (const auto previous = chosenReminder(*saved); previous && helper.status() == AuthorizationStatus::Authorized)
+                helper.addNotification(*saved, *previous);
+            else
+                helper.removeNotification(*saved);
+        }
+        outcome = ReminderOutcome::NotWritten;
+    }
+    if (outcome == ReminderOutcome::NotWritten && reason.isEmpty())
+        reason = QStringLiteral("the reminders (%1) or the choice could not be written").arg(m_center.path());
+    return {outcome, result.list, reason};
 }
 
 EventRepository::TransferResult EventRepository::importCalendar(const QList<ICalendarImport::Entry> &entries)
@@ -436,20 +475,22 @@ void EventRepository::scheduleChosenReminders(const QList<EDate> &events, const 
     }
 }
 
-void EventRepository::setNotificationsAllowed(bool allowed)
+bool EventRepository::setNotificationsAllowed(bool allowed)
 {
     const SettingsStore::Lock lock = m_settings.lock();
     if (!lock.held())
-        return;
-    m_center.setAuthorizationStatus(allowed ? AuthorizationStatus::Authorized : AuthorizationStatus::Denied);
+        return false;
+    if (!m_center.setAuthorizationStatus(allowed ? AuthorizationStatus::Authorized : AuthorizationStatus::Denied))
+        return false;
     if (!allowed)
-        return;
+        return true;
     // Under the settings lock: no event can change between reading its choice and scheduling.
     NotificationHelper helper(m_center);
     for (const EDate &event : read().events) {
         if (const auto option = chosenReminder(event))
             helper.addNotification(event, *option);
     }
+    return true;
 }
 
 bool EventRepository::hasRemindersAhead() const
@@ -466,7 +507,9 @@ bool EventRepository::hasRemindersAhead() const
 int EventRepository::renewYearlyReminders()
 {
     const SettingsStore::Lock lock = m_settings.lock();
-    return lock.held() ? renewYearlyRemindersLocked(read().events) : 0;
+    if (!lock.held())
+        return 0;
+    return renewYearlyRemindersLocked(read().events);
 }
 
 int EventRepository::renewYearlyRemindersLocked(const QList<EDate> &events)
@@ -516,7 +559,23 @@ void EventRepository::publish()
         WidgetReload::reloadAllTimelines();
 }
 
-bool EventRepository::publishContentsLocked(const QList<EDate> &events) const
+namespace {
+
+// A write that failed: told to the caller through `failed` when it asks (it reports the
+// failure in its own words, so the log only keeps it for diagnostics), else a warning.
+void noteNotWritten(bool *failed, const QString &line)
+{
+    if (failed) {
+        *failed = true;
+        qCInfo(lcStore).noquote() << line;
+    } else {
+        qCWarning(lcStore).noquote() << line;
+    }
+}
+
+} // namespace
+
+bool EventRepository::publishContentsLocked(const QList<EDate> &events, bool *failed) const
 {
     const QDateTime now = Clock::now();
     QList<WidgetContent> records;
@@ -524,7 +583,7 @@ bool EventRepository::publishContentsLocked(const QList<EDate> &events) const
     for (qsizetype page = 0; page < events.size(); ++page)
         records.append(WidgetContent::fromEvent(events.at(page), now, page));
     if (SharedContainer::ensure().isEmpty()) {
-        qCWarning(lcStore) << "Error: Can't write contents";
+        noteNotWritten(failed, QStringLiteral("Error: Can't write contents"));
         return false;
     }
     // The file already says this (a start, a return to the window): rewriting it would only
@@ -536,7 +595,7 @@ bool EventRepository::publishContentsLocked(const QList<EDate> &events) const
             return false;
     }
     if (!AtomicFile::write(widgetContentsPath(), encodeWidgetContents(records))) {
-        qCWarning(lcStore) << "Error: Can't write contents";
+        noteNotWritten(failed, QStringLiteral("Error: Can't write contents"));
         return false;
     }
     return true;

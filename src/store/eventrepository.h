@@ -63,6 +63,7 @@ enum class ReminderOutcome {
     PermissionNotDetermined,  // nothing scheduled; the choice is kept, the person must be asked
     IgnoredForCountUp,        // a count-up event has no reminders but "off"; nothing changed
     EventGone,                // no such event (any more); nothing changed
+    NotWritten,               // the reminders or the choice could not be written; nothing changed
 };
 
 // The event list of the user, by event id, as every Tallowick program shares it: the app, the
@@ -99,6 +100,7 @@ public:
     struct Result
     {
         StoreOutcome outcome = StoreOutcome::Done;
+        QString reason;  // what failed, when the outcome is NotLocked or NotPublished
         QString id;      // the event added, changed, deleted or moved
         EventList list;  // the list as it stands after the step
         // A deleted event as it was saved when it went, and where it stood.
@@ -126,6 +128,7 @@ public:
     {
         ReminderOutcome outcome = ReminderOutcome::EventGone;
         EventList list;
+        QString reason; // what could not be done, for NotWritten
     };
     // Chooses the event's reminder option: schedules or clears its reminders as the
     // permission allows and stores the option on the event. A count-up event takes "off" only.
@@ -145,7 +148,8 @@ public:
 
     // Records whether Tallowick may send reminders. Allowing schedules the stored reminder
     // choice of every event, so that no option stays on with nothing behind it.
-    void setNotificationsAllowed(bool allowed);
+    // False when the lock could not be taken or the permission not written (nothing changed).
+    bool setNotificationsAllowed(bool allowed);
 
     // Schedules the reminders of the next occurrence of each yearly event that has a reminder
     // choice, once its last occurrence is over, so that they never run out. Idempotent: an
@@ -186,7 +190,8 @@ private:
     // `list` say what is saved now. False, and nothing saved, when that fails.
     bool saveLocked(const QList<EDate> &events, EventList &list);
     // Writes "contents.json" for `events` unless it already shows them; true when written.
-    bool publishContentsLocked(const QList<EDate> &events) const;
+    // True when the file was rewritten; a failed write also sets `*failed` when given.
+    bool publishContentsLocked(const QList<EDate> &events, bool *failed = nullptr) const;
     int renewYearlyRemindersLocked(const QList<EDate> &events);
     void remember(const EventList &list) const;
 

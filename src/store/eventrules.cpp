@@ -95,7 +95,7 @@ bool isKnownTheme(qint64 themeId)
 
 bool isStorableDay(const QDate &day)
 {
-    return day.isValid() && day.year() >= 1 && day.year() <= 9999;
+    return day.isValid() && day.year() >= kFirstYear && day.year() <= kLastYear;
 }
 
 QString storedDay(const QDate &day)

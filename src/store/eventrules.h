@@ -60,8 +60,12 @@ QString newEventId();
 // The event id a text names when it is a UUID (in any case, with or without braces), as
 // events carry it; empty for any other text.
 QString eventIdFrom(const QString &text);
-// Whether an event may carry this day: a real date whose year has four digits, so that it is
-// stored as "yyyy-MM-dd" and read back the same.
+// The years an event's day may have, whichever way it comes in (the forms, the command line,
+// links, calendars, backups): four digits, so that it is stored as "yyyy-MM-dd" and read back
+// the same; days of the proleptic Gregorian calendar, as ISO 8601 and RFC 5545 count them.
+inline constexpr int kFirstYear = 1;
+inline constexpr int kLastYear = 9999;
+// Whether an event may carry this day: a real date within those years.
 bool isStorableDay(const QDate &day);
 // The text an event stores for a day: "yyyy-MM-dd".
 QString storedDay(const QDate &day);

@@ -10,50 +10,68 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QStringDecoder>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace EventTransfer {
 
+QByteArray utf8Of(const QByteArray &bytes)
+{
+    // Some editors save UTF-16 (Windows' "Unicode") with its byte order mark; read as UTF-8,
+    // such a file would be no backup and no calendar at all.
+    const bool little = bytes.startsWith("\xFF\xFE");
+    if (!little && !bytes.startsWith("\xFE\xFF"))
+        return bytes;
+    QStringDecoder decoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+    const QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
+    return decoder.hasError() ? QByteArray() : text.toUtf8();
+}
+
 namespace {
 
-// What sits at an export's path and is no plain file, which an export must not replace (a
-// device, a FIFO another program reads) nor reach through (a link, maybe planted by someone
-// else); empty for a plain file or nothing.
-QString notAPlainFile(const QString &path)
+// Why an export must not write at `path`: it writes plain files only. A device, a pipe or a
+// folder is refused, and so is a symbolic link (replacing it would drop the link, following
+// it would write wherever whoever planted it points); empty when the path is free or a
+// plain file.
+QString refusedTarget(const QString &path)
 {
     struct stat info {};
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
-        return {};
+        return QString();
     if (S_ISLNK(info.st_mode))
-        return QStringLiteral("it is a symbolic link");
+        //% "It is a symbolic link; choose the file it points to"
+        return qtTrId("Transfer.targetLink");
     if (S_ISDIR(info.st_mode))
-        return QStringLiteral("it is a folder");
-    if (S_ISFIFO(info.st_mode))
-        return QStringLiteral("it is a FIFO");
-    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
-        return QStringLiteral("it is a device");
-    return QStringLiteral("it is no plain file");
+        //% "It is a folder"
+        return qtTrId("Transfer.targetFolder");
+    //% "It is no plain file (a device or a pipe)"
+    return qtTrId("Transfer.targetSpecial");
 }
 
 // Writes what `encode` makes of the list to `path` (replacing the file at once, like every
-// file the app writes); `what` names the file in the log. Only a plain file is replaced.
+// file the app writes); `what` names the file in the log.
 template <typename Encode>
 ExportResult writeExport(const EventRepository &repository, const QString &path, const char *what, Encode encode)
 {
-    const QList<EDate> events = repository.read().events;
-    QString reason = notAPlainFile(path);
-    if (reason.isEmpty() && !AtomicFile::write(path, encode(events, Clock::now())))
-        reason = QStringLiteral("it could not be written (%1)").arg(qt_error_string(errno));
-    if (!reason.isEmpty()) {
-        // The caller tells the person (the command line in one line of its own).
-        qCInfo(lcStore).noquote() << "Can't write the" << what << path << "-" << reason;
-        //% "The file could not be written"
-        return {false, 0, qtTrId("Transfer.fileNotWritten"), reason};
+    //% "The file could not be written"
+    const QString notWritten = qtTrId("Transfer.fileNotWritten");
+    if (const QString refused = refusedTarget(path); !refused.isEmpty()) {
+        qCInfo(lcStore).noquote() << "Not writing the" << what << "to" << path << ':' << refused;
+        return {false, 0, notWritten + QStringLiteral(" (") + refused + QLatin1Char(')')};
     }
-    return {true, int(events.size()), QString(), QString()};
+    const QList<EDate> events = repository.read().events;
+    if (!AtomicFile::write(path, encode(events, Clock::now()))) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        // The caller tells the person, with the reason; the log keeps it for diagnostics.
+        qCInfo(lcStore).noquote() << "Error: Can't write the" << what << path << reason;
+        return {false, 0, notWritten + QStringLiteral(" (") + reason + QLatin1Char(')')};
+    }
+    return {true, int(events.size()), QString()};
 }
 
 } // namespace
@@ -142,8 +160,9 @@ TransferSummary importBackup(EventRepository &repository, const QString &path)
     return bytes ? importBackupText(repository, *bytes) : refused;
 }
 
-TransferSummary importBackupText(EventRepository &repository, const QByteArray &text)
+TransferSummary importBackupText(EventRepository &repository, const QByteArray &bytes)
 {
+    const QByteArray text = utf8Of(bytes);
     TransferSummary refused;
     if (text.size() > EventBackup::kMaxBytes) {
         refused.problem = TransferSummary::Problem::TooLarge;
@@ -179,11 +198,13 @@ TransferSummary importFile(EventRepository &repository, const QString &path)
     const auto bytes = importedBytes(path, std::max(ICalendarImport::kMaxBytes, EventBackup::kMaxBytes), refused);
     if (!bytes)
         return refused;
-    return looksLikeBackup(*bytes) ? importBackupText(repository, *bytes) : importCalendarText(repository, *bytes);
+    const QByteArray text = utf8Of(*bytes);
+    return looksLikeBackup(text) ? importBackupText(repository, text) : importCalendarText(repository, text);
 }
 
-TransferSummary importCalendarText(EventRepository &repository, const QByteArray &text)
+TransferSummary importCalendarText(EventRepository &repository, const QByteArray &bytes)
 {
+    const QByteArray text = utf8Of(bytes);
     const ICalendarImport::Reading reading = ICalendarImport::read(text);
     TransferSummary refused;
     switch (reading.status) {

@@ -17,8 +17,11 @@ struct ExportResult
     bool written = false;
     int events = 0;      // how many events the file holds
     QString error;       // why it was not written, for the person (translated); empty when written
-    QString reason;      // the cause in a few English words, for the command line and the log
 };
+
+// The text of a file in UTF-8: a UTF-16 file (with its byte order mark) converted, anything
+// else as it is; nothing for UTF-16 that does not decode.
+QByteArray utf8Of(const QByteArray &bytes);
 
 // The list as saved now, as iCalendar text (ICalendarExport::calendar, stamped now).
 QByteArray calendarText(const EventRepository &repository);

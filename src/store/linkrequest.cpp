@@ -52,6 +52,9 @@ std::optional<EventDraft> sharedEventDraft(const QUrl &url, const QList<QueryIte
         return std::nullopt;
     EventDraft draft;
     draft.day = date->toLocalTime().date();
+    // The days every other way in takes, and the form can show.
+    if (!EventRules::isStorableDay(draft.day))
+        return std::nullopt;
     draft.countdown = params.value(QStringLiteral("countdown")) == QLatin1String("true");
     // Optional: a link without it shares an event that happens once, as links always did. A
     // count-up event counts from its one day, so the item means nothing on one.
@@ -82,6 +85,15 @@ std::optional<LinkRequest> readLink(const QString &link)
     } else if (const auto draft = sharedEventDraft(url, *items)) {
         request.kind = LinkRequest::Kind::SharedEvent;
         request.draft = *draft;
+    } else {
+        for (qsizetype i = 0; i < items->size() && request.repeatedItem.isEmpty(); ++i) {
+            for (qsizetype j = i + 1; j < items->size(); ++j) {
+                if (items->at(i).name == items->at(j).name) {
+                    request.repeatedItem = items->at(i).name;
+                    break;
+                }
+            }
+        }
     }
     return request;
 }

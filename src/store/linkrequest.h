@@ -43,6 +43,9 @@ struct LinkRequest
     Kind kind = Kind::Incomplete;
     PageRequest page;
     EventDraft draft;
+    // An Incomplete link's item that appears more than once (which of two values is meant
+    // cannot be told); empty when none does.
+    QString repeatedItem;
 };
 
 // Reads a link the way the app acts on links: one with a single query item (or a page and an

@@ -22,6 +22,7 @@ bool isInvalidInput(StoreOutcome outcome)
     case StoreOutcome::TitleTaken:
     case StoreOutcome::NotSaved:
     case StoreOutcome::NotLocked:
+    case StoreOutcome::NotPublished:
         return false;
     }
     return false;
@@ -57,8 +58,9 @@ QString describeOutcome(StoreOutcome outcome)
     case StoreOutcome::NotSaved:
         return QStringLiteral("the settings file could not be written; nothing was changed");
     case StoreOutcome::NotLocked:
-        return QStringLiteral("the lock of the settings file (settings.plist.lock) could not be taken; nothing was "
-                              "changed");
+        return QStringLiteral("the settings lock could not be taken; nothing was changed");
+    case StoreOutcome::NotPublished:
+        return QStringLiteral("the list was saved, but contents.json or events.ics could not be written");
     }
     return {};
 }

@@ -15,7 +15,8 @@ enum class StoreOutcome {
     UnknownTheme,  // no theme has that id
     YearlyCountsUp, // a count-up event cannot repeat: it counts from its one day
     NotSaved,      // the settings file could not be written
-    NotLocked,     // the list's lock could not be taken: another program may be changing it
+    NotLocked,     // the settings lock could not be taken: nothing was read or changed
+    NotPublished,  // the list was saved, but the widget contents or the calendar feed were not
 };
 
 // Whether the outcome is a refusal of the input itself (what a person typed or a link

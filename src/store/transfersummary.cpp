@@ -34,6 +34,18 @@ QString describeReason(TransferReason reason)
     case TransferReason::NotAnEvent:
         //% "it is not a complete event"
         return qtTrId("Transfer.notAnEvent");
+    case TransferReason::UnknownTheme:
+        //% "its theme is none of Tallowick's"
+        return qtTrId("Transfer.unknownTheme");
+    case TransferReason::NotAColour:
+        //% "one of its colours is no colour"
+        return qtTrId("Transfer.notAColour");
+    case TransferReason::UnknownReminder:
+        //% "its reminder is none of Tallowick's"
+        return qtTrId("Transfer.unknownReminder");
+    case TransferReason::CountUpRepeats:
+        //% "a count-up event cannot repeat every year"
+        return qtTrId("Transfer.countUpRepeats");
     }
     return QString();
 }

@@ -14,6 +14,10 @@ enum class TransferReason {
     NoDate,            // no date Tallowick can count
     OtherRepeat,       // it repeats other than every year on its day, without end
     NotAnEvent,        // a backup's record that lacks a key or has one of the wrong type
+    UnknownTheme,      // a backup's theme id that no theme has
+    NotAColour,        // a backup's colour that is no hexadecimal colour
+    UnknownReminder,   // a backup's reminder code outside 0-3
+    CountUpRepeats,    // a backup's count-up event that repeats every year
 };
 
 // The reason as a person reads it ("already in the list"), in the person's language.

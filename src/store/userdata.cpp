@@ -69,6 +69,15 @@ void UserData::raiseEventLimitAlert()
     Q_EMIT alertChanged();
 }
 
+void UserData::raiseNotWrittenAlert(StoreOutcome outcome, const QString &reason)
+{
+    if (outcome != StoreOutcome::NotSaved && outcome != StoreOutcome::NotLocked && outcome != StoreOutcome::NotPublished)
+        return;
+    m_alertMaxEvent = true;
+    setAlertTexts(QStringLiteral("The change was not saved"), reason.isEmpty() ? describeOutcome(outcome) : reason);
+    Q_EMIT alertChanged();
+}
+
 void UserData::setAlertReview(bool on)
 {
     if (on == m_alertReview)
@@ -130,6 +139,7 @@ StoreOutcome UserData::addEvent(const EventDraft &draft, bool uniqueTitle)
 {
     const EventRepository::Result result = m_repository.add(draft, uniqueTitle);
     adopt(result.list, result.outcome == StoreOutcome::Done ? result.id : QString());
+    raiseNotWrittenAlert(result.outcome, result.reason);
     return result.outcome;
 }
 
@@ -137,6 +147,7 @@ StoreOutcome UserData::changeEvent(const QString &id, const EventChange &change)
 {
     const EventRepository::Result result = m_repository.change(id, change);
     adopt(result.list);
+    raiseNotWrittenAlert(result.outcome, result.reason);
     return result.outcome;
 }
 
@@ -144,6 +155,7 @@ StoreOutcome UserData::deleteEvent(const QString &id)
 {
     const EventRepository::Result result = m_repository.remove(id);
     adopt(result.list);
+    raiseNotWrittenAlert(result.outcome, result.reason);
     if (result.removed) {
         // What is put back is the event as it was saved when it went, not as this store saw it.
         m_deleted = Deleted{*result.removed, result.removedAt};
@@ -178,6 +190,7 @@ StoreOutcome UserData::moveEvent(const QString &id, int to)
 {
     const EventRepository::Result result = m_repository.move(id, to);
     adopt(result.list);
+    raiseNotWrittenAlert(result.outcome, result.reason);
     return result.outcome;
 }
 
@@ -185,6 +198,8 @@ ReminderOutcome UserData::chooseReminder(const QString &id, NotiDays option)
 {
     const EventRepository::ReminderResult result = m_repository.chooseReminder(id, option);
     adopt(result.list);
+    if (result.outcome == ReminderOutcome::NotWritten)
+        raiseNotWrittenAlert(StoreOutcome::NotSaved, result.reason);
     return result.outcome;
 }
 

@@ -69,6 +69,9 @@ public:
     QString alertCopy() const { return m_alertCopy; }
     // Raises the store's alert for a full list (the event limit), with its title and copy.
     Q_INVOKABLE void raiseEventLimitAlert();
+    // Raises the same alert saying that a change could not be written (no lock, a full disk),
+    // when `outcome` says so; nothing otherwise.
+    void raiseNotWrittenAlert(StoreOutcome outcome, const QString &reason = QString());
 
     // Starts following the changes other processes make (a watch of the settings folder,
     // which atomic replacements and bursts of writes do not escape), and takes in any made

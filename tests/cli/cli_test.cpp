@@ -6,9 +6,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <functional>
-#include <sys/stat.h>
 #include <gtest/gtest.h>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -20,9 +23,15 @@ struct CliRun
 };
 
 CliRun runCli(const QStringList &arguments, const QString &zone = QStringLiteral("Asia/Seoul"),
-           const QString &language = QStringLiteral("en_US.UTF-8"))
+           const QString &language = QStringLiteral("en_US.UTF-8"), int asUser = -1)
 {
     QProcess process;
+    // Run as another (unprivileged) user, for what root's rights would otherwise hide.
+    if (asUser >= 0)
+        process.setChildProcessModifier([asUser] {
+            if (::setgid(asUser) != 0 || ::setuid(asUser) != 0)
+                ::_exit(99);
+        });
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("TZ"), zone);
     env.insert(QStringLiteral("LC_ALL"), language);
@@ -523,59 +532,189 @@ TEST_F(Cli, TwoProcessesAddingAtOnceLoseNothing)
     }
 }
 
-// A change that cannot take the list's lock (something else sits at the lock's path) never
-// goes ahead unlocked and never reports success; a link planted there is not followed.
-TEST_F(Cli, AChangeWithoutItsLockIsRefusedAndNothingIsWrittenWhereALinkPoints)
+namespace {
+
+// The lines of standard error, for checks that a failure is told in exactly one.
+QStringList errorLines(const CliRun &run)
 {
-    runCli({QStringLiteral("list")});
-    const QString lockPath = home.configHome() + QStringLiteral("/tallowick/settings.plist.lock");
-    const QString pointedAt = home.configHome() + QStringLiteral("/elsewhere");
-    const QList<std::function<void()>> obstacles = {
-        [&] { ASSERT_TRUE(QDir().mkpath(lockPath)); },
-        [&] { ASSERT_TRUE(QFile::link(pointedAt, lockPath)); },
+    return run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+const QStringList kChanges[] = {
+    {QStringLiteral("add"), QStringLiteral("Lost"), QStringLiteral("2030-01-01")},
+    {QStringLiteral("remind"), QStringLiteral("0"), QStringLiteral("seven")},
+    {QStringLiteral("notifications"), QStringLiteral("deny")},
+    {QStringLiteral("delete"), QStringLiteral("0")},
+};
+
+} // namespace
+
+TEST_F(Cli, AChangeThatCannotTakeItsLockIsRefusedAndChangesNothing)
+{
+    ASSERT_EQ(runCli({QStringLiteral("notifications"), QStringLiteral("allow")}).exitCode, 0);
+    const QString lock = home.configHome() + QStringLiteral("/tallowick/settings.plist.lock");
+    const QString pointed = home.root() + QStringLiteral("/pointed");
+    // Root may open any file: the read-only lock is tried as an unprivileged user.
+    const int nobody = ::geteuid() == 0 ? 65534 : -1;
+    const struct
+    {
+        const char *what;
+        std::function<void()> plant;
+        int asUser;
+    } cases[] = {
+        {"a folder", [&] { QFile::remove(lock); QDir().mkdir(lock); }, -1},
+        {"a link planted by someone", [&] { QDir().rmdir(lock); QFile::link(pointed, lock); }, -1},
+        {"a read-only file", [&] {
+             QFile::remove(lock);
+             writeFile(lock, QByteArray());
+             QFile::setPermissions(lock, QFile::ReadOwner);
+             if (nobody >= 0)
+                 QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("65534:65534"), home.root()});
+         }, nobody},
+        // Root's own run in a settings folder another user owns: refused, no lock made there.
+        {"in another user's folder", [&] {
+             QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("0:0"), home.root()});
+             QFile::remove(lock);
+             QProcess::execute(QStringLiteral("chown"), {QStringLiteral("65534:65534"), QFileInfo(lock).absolutePath()});
+         }, -1},
     };
-    for (const auto &plant : obstacles) {
-        QFile::remove(lockPath);
-        plant();
-        const QByteArray before = settingsBytes(home);
-        const CliRun run = runCli({QStringLiteral("add"), QStringLiteral("Unlocked"), QStringLiteral("2027-03-01")});
-        EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
-        EXPECT_TRUE(run.err.contains(QLatin1String("settings.plist.lock"))) << run.err.toStdString();
-        EXPECT_EQ(settingsBytes(home), before);
-        EXPECT_FALSE(QFile::exists(pointedAt));
-        QDir(lockPath).removeRecursively();
+    for (const auto &planted : cases) {
+        if (nobody < 0 && planted.asUser == -1 && QLatin1String(planted.what) == QLatin1String("in another user's folder"))
+            continue; // only root can give a folder to another user
+        planted.plant();
+        const QByteArray settings = settingsBytes(home);
+        const QByteArray reminders = readFile(home.dataHome() + QStringLiteral("/tallowick/notifications.json"));
+        for (const QStringList &change : kChanges) {
+            const CliRun run = runCli(change, QStringLiteral("Asia/Seoul"), QStringLiteral("en_US.UTF-8"), planted.asUser);
+            const std::string where = std::string(planted.what) + ": " + change.join(QLatin1Char(' ')).toStdString();
+            EXPECT_EQ(run.exitCode, 1) << where;
+            // The folder check warns on its own first (as it does for every use of the folder).
+            const bool folderWarns = QLatin1String(planted.what) == QLatin1String("in another user's folder");
+            EXPECT_EQ(errorLines(run).size(), folderWarns ? 2 : 1) << where << '\n' << run.err.toStdString();
+            EXPECT_TRUE(errorLines(run).value(errorLines(run).size() - 1).contains(QStringLiteral("lock"))) << where << run.err.toStdString();
+            EXPECT_EQ(settingsBytes(home), settings) << where;
+            EXPECT_EQ(readFile(home.dataHome() + QStringLiteral("/tallowick/notifications.json")), reminders) << where;
+        }
+        EXPECT_FALSE(QFileInfo::exists(pointed)) << "the lock followed " << planted.what;
+    }
+    if (nobody >= 0) {
+        EXPECT_FALSE(QFileInfo::exists(lock)) << "a lock was made in another user's folder";
     }
 }
 
-// An export replaces only a plain file: at a FIFO, a symbolic link or a folder it writes
-// nothing, leaves the node as it was and says why in one line.
-TEST_F(Cli, AnExportWritesOnlyPlainFiles)
+TEST_F(Cli, AFullDiskIsReportedAndNoReminderChoiceIsLeftWithoutItsReminders)
 {
-    const QString dir = home.root() + QStringLiteral("/exports");
-    QDir().mkpath(dir);
-    const QString linkTarget = dir + QStringLiteral("/target.ics");
-    struct Node
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "mounting a small full file system for the data folder needs root";
+    ASSERT_EQ(runCli({kNow, QStringLiteral("add"), QStringLiteral("Exam"), QStringLiteral("2026-12-20")}).exitCode, 0);
+    ASSERT_EQ(runCli({QStringLiteral("notifications"), QStringLiteral("allow")}).exitCode, 0);
+    const QString data = home.dataHome();
+    const QString kept = home.root() + QStringLiteral("/data-before");
+    ASSERT_TRUE(QDir().rename(data, kept));
+    ASSERT_TRUE(QDir().mkpath(data));
+    ASSERT_EQ(::mount("tmpfs", QFile::encodeName(data).constData(), "tmpfs", 0, "size=64k"), 0);
+    struct Unmount
+    {
+        QByteArray path;
+        ~Unmount() { ::umount(path.constData()); }
+    } unmount{QFile::encodeName(data)};
+    // The same files as before, then the disk filled to its last block.
+    QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-a"), kept + QStringLiteral("/."), data});
+    QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("cat /dev/zero > \"$0\"/fill 2>/dev/null"), data});
+
+    const struct
+    {
+        QStringList change;
+        const char *names;
+    } cases[] = {
+        {{kNow, QStringLiteral("add"), QStringLiteral("Trip"), QStringLiteral("2027-01-01")}, "contents.json"},
+        {{kNow, QStringLiteral("remind"), QStringLiteral("1"), QStringLiteral("seven")}, "reminders"},
+        {{QStringLiteral("notifications"), QStringLiteral("deny")}, "notifications.json"},
+    };
+    for (const auto &step : cases) {
+        const CliRun run = runCli(step.change);
+        EXPECT_EQ(run.exitCode, 1) << step.change.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(errorLines(run).size(), 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QLatin1String(step.names))) << run.err.toStdString();
+    }
+    // The reminder choice was not kept without its reminders, and the permission stands.
+    const QJsonObject exam = listJson().at(1).toObject();
+    EXPECT_EQ(exam.value(QStringLiteral("dateTitle")).toString(), QStringLiteral("Exam"));
+    EXPECT_FALSE(exam.contains(QStringLiteral("repeatNotification"))) << QJsonDocument(exam).toJson().toStdString();
+    EXPECT_EQ(runCli({QStringLiteral("notifications"), QStringLiteral("status")}).out, QStringLiteral("authorized\n"));
+}
+
+TEST_F(Cli, ExportWritesOnlyPlainFiles)
+{
+    const QString dir = home.root() + QStringLiteral("/out");
+    QDir().mkpath(dir + QStringLiteral("/folder"));
+    const QString target = dir + QStringLiteral("/target");
+    writeFile(target, "kept");
+    QFile::link(target, dir + QStringLiteral("/link"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir + QStringLiteral("/fifo")).constData(), 0600), 0);
+    // A private device node where root may make one (a copy of /dev/null's numbers).
+    const bool device = ::mknod(QFile::encodeName(dir + QStringLiteral("/device")).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    const struct
     {
         const char *name;
-        std::function<bool(const QString &)> make;
-        const char *reason;
-    };
-    const Node nodes[] = {
-        {"fifo", [](const QString &path) { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }, "FIFO"},
-        {"link", [&](const QString &path) { return QFile::link(linkTarget, path); }, "symbolic link"},
-        {"folder", [](const QString &path) { return QDir().mkpath(path); }, "folder"},
-    };
-    for (const Node &node : nodes) {
+        const char *says;
+    } refused[] = {{"folder", "It is a folder"}, {"link", "symbolic link"}, {"fifo", "no plain file"}, {"device", "no plain file"}};
+    for (const auto &node : refused) {
+        if (QLatin1String(node.name) == QLatin1String("device") && !device)
+            continue;
         const QString path = dir + QLatin1Char('/') + QLatin1String(node.name);
-        ASSERT_TRUE(node.make(path)) << node.name;
+        const QFileInfo before(path);
         for (const char *format : {"--ics", "--json"}) {
             const CliRun run = runCli({QStringLiteral("export"), QLatin1String(format), path});
-            EXPECT_EQ(run.exitCode, 1) << node.name;
-            EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
-            EXPECT_TRUE(run.err.contains(QLatin1String(node.reason))) << run.err.toStdString();
+            EXPECT_EQ(run.exitCode, 1) << node.name << ' ' << format;
+            EXPECT_EQ(errorLines(run).size(), 1) << run.err.toStdString();
+            EXPECT_TRUE(run.err.contains(QLatin1String(node.says))) << run.err.toStdString();
+            const QFileInfo after(path);
+            EXPECT_EQ(after.isSymLink(), before.isSymLink()) << node.name;
+            EXPECT_EQ(after.isFile() && !after.isSymLink(), false) << node.name << " was replaced by a file";
         }
-        const QFileInfo after(path);
-        EXPECT_FALSE(after.isFile() && !after.isSymLink()) << node.name << " was replaced by a file";
-        EXPECT_FALSE(QFile::exists(linkTarget));
     }
+    EXPECT_EQ(readFile(target), QByteArray("kept"));
+    // A plain file is replaced; a missing one made.
+    for (const QString &path : {target, dir + QStringLiteral("/new.ics")}) {
+        EXPECT_EQ(runCli({QStringLiteral("export"), QStringLiteral("--ics"), path}).exitCode, 0);
+        EXPECT_TRUE(readFile(path).startsWith("BEGIN:VCALENDAR")) << path.toStdString();
+    }
+}
+
+TEST_F(Cli, EveryDoorTakesTheSameDaysOfTheProlepticGregorianCalendar)
+{
+    // Before the Gregorian reform too, a day is the day ISO 8601 names, whichever door it
+    // comes in by; the same range everywhere, and one clear line for what is outside.
+    ASSERT_EQ(runCli({kNow, QStringLiteral("add"), QStringLiteral("Old"), QStringLiteral("1500-03-01")}).exitCode, 0);
+    ASSERT_EQ(runCli({kNow, QStringLiteral("open"),
+                      QStringLiteral("tallowick://add?ddate=1200-02-29&countdown=false&dateTitle=Linked")}).exitCode, 0);
+    const QString calendar = home.root() + QStringLiteral("/old.ics");
+    writeFile(calendar, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//T//EN\r\n"
+                        "BEGIN:VEVENT\r\nUID:a\r\nSUMMARY:Imported\r\nDTSTART;VALUE=DATE:15000301\r\nEND:VEVENT\r\n"
+                        "BEGIN:VEVENT\r\nUID:b\r\nSUMMARY:Damaged time\r\nDTSTART:20270101T999999Z\r\nEND:VEVENT\r\n"
+                        "BEGIN:VTIMEZONE\r\nTZID:Far\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
+                        "TZOFFSETFROM:+9959\r\nTZOFFSETTO:+9959\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n"
+                        "BEGIN:VEVENT\r\nUID:c\r\nSUMMARY:Far offset\r\nDTSTART;TZID=Far:20270101T100000\r\nEND:VEVENT\r\n"
+                        "END:VCALENDAR\r\n");
+    const CliRun imported = runCli({kNow, QStringLiteral("import"), calendar});
+    EXPECT_TRUE(imported.out.startsWith(QStringLiteral("1 added, 0 skipped, 2 refused\n"))) << imported.out.toStdString();
+    EXPECT_TRUE(imported.out.contains(QStringLiteral("refused\t\tDamaged time\tit has no date Tallowick can count")))
+        << imported.out.toStdString();
+    QStringList days;
+    for (const QJsonValue &event : listJson())
+        days.append(event.toObject().value(QStringLiteral("ddate")).toString());
+    EXPECT_EQ(days.mid(0, 3), (QStringList{QStringLiteral("1500-03-01"), QStringLiteral("1200-02-29"), QStringLiteral("1500-03-01")}));
+
+    // 1 January of year 1 is counted, as import takes it (Python's proleptic date agrees).
+    const CliRun first = runCli({kNow, QStringLiteral("count"), QStringLiteral("0001-01-01")});
+    EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
+    EXPECT_EQ(first.out, QStringLiteral("-739957\n"));
+
+    const CliRun fiveDigits = runCli({kNow, QStringLiteral("open"),
+                                      QStringLiteral("tallowick://add?ddate=20240-6-01&countdown=true&dateTitle=Far")});
+    EXPECT_EQ(fiveDigits.exitCode, 2);
+    const CliRun twice = runCli({QStringLiteral("open"), QStringLiteral("tallowick://open?pageNumber=0&pageNumber=1")});
+    EXPECT_EQ(twice.exitCode, 2);
+    EXPECT_TRUE(twice.err.contains(QStringLiteral("names pageNumber more than once"))) << twice.err.toStdString();
 }

@@ -204,4 +204,15 @@ TEST_F(Yearly, TheSummarysActionsWriteAndReadFilesAndSayWhatHappened)
     EXPECT_TRUE(report.value(QStringLiteral("failed")).toBool());
     EXPECT_EQ(report.value(QStringLiteral("title")).toString(), QStringLiteral("The file is no calendar, or it is damaged"));
     EXPECT_EQ(store.count(), 3);
+
+    // The window's own import and restore run on a worker thread: the call returns at once,
+    // one at a time, and the report comes with `finished`.
+    QVariantMap finished;
+    QObject::connect(&actions, &EventTransferActions::finished, [&](const QVariantMap &sent) { finished = sent; });
+    ASSERT_TRUE(actions.importCalendarInBackground(QUrl::fromLocalFile(calendar + QStringLiteral(".ics"))));
+    EXPECT_TRUE(actions.busy());
+    EXPECT_FALSE(actions.restoreInBackground(QUrl::fromLocalFile(backup)));
+    ASSERT_TRUE(waitUntil([&] { return !finished.isEmpty(); }));
+    EXPECT_EQ(finished.value(QStringLiteral("title")).toString(), QStringLiteral("0 added, 3 skipped, 0 refused"));
+    EXPECT_FALSE(actions.busy());
 }

@@ -29,7 +29,7 @@ QList<TransferReason> reasonsOf(const QList<TransferItem> &items)
 }
 
 // Events with every kind of field: yearly, counting up, without a direction or a theme, their
-// own colours, a reminder flag, reminder choices, a repeat a later version may bring.
+// own colours, a reminder flag, reminder choices.
 QList<EDate> everyKindOfEvent()
 {
     QList<EDate> events = numberedEvents(6);
@@ -43,7 +43,6 @@ QList<EDate> everyKindOfEvent()
     events[3].countdown.reset();
     events[3].colorIndex.reset();
     events[3].notification = true;
-    events[4].repeat = QStringLiteral("monthly");
     events[5].repeatNotification = 0;
     events[5].dateTitle = QString::fromUtf8("Tea, cake; 🎂 \"ok\"");
     return events;
@@ -163,12 +162,28 @@ TEST_F(Backup, RecordsThatBreakTheRulesAreRefusedAndFilesThatAreNoBackupChangeNo
     hugeColour.insert(QStringLiteral("bgColor"), QString(EventBackup::kMaxTextLength + 1, QLatin1Char('F')));
     for (const QJsonObject &record : {noId, noDate, noTitle, longTitle, incomplete, hugeColour})
         listed.append(record);
+    // What adding an event refuses, a restore refuses too.
+    const std::pair<const char *, QJsonValue> broken[] = {
+        {"colorIndex", 4242}, {"lineColor", QStringLiteral("no colour")}, {"repeatNotification", 7},
+        {"repeat", QStringLiteral("monthly")}, {"countdown", false},
+    };
+    int next = 11;
+    for (const auto &[key, value] : broken) {
+        QJsonObject record = numberedEvents(next + 1).at(next).toJson();
+        ++next;
+        record.insert(QLatin1String(key), value);
+        if (QLatin1String(key) == QLatin1String("countdown"))
+            record.insert(QStringLiteral("repeat"), QStringLiteral("yearly"));
+        listed.append(record);
+    }
     const TransferSummary summary = EventTransfer::importBackupText(repository, QJsonDocument(listed).toJson());
     ASSERT_TRUE(summary.fileRead());
     EXPECT_EQ(titlesOf(savedEvents()), (QStringList{"E2", "E3", "A title of thirty ch", "E0", "E1"}));
     EXPECT_EQ(reasonsOf(summary.refused), (QList<TransferReason>{TransferReason::NotAnEvent, TransferReason::NoDate,
                                                                    TransferReason::NoTitle, TransferReason::NotAnEvent,
-                                                                   TransferReason::NotAnEvent}));
+                                                                   TransferReason::NotAnEvent, TransferReason::UnknownTheme,
+                                                                   TransferReason::NotAColour, TransferReason::UnknownReminder,
+                                                                   TransferReason::OtherRepeat, TransferReason::CountUpRepeats}));
     EXPECT_EQ(summary.refused.at(0).title, QStringLiteral("E4"));
 
     const QByteArray before = readFile(SettingsStore().path());
@@ -177,6 +192,8 @@ TEST_F(Backup, RecordsThatBreakTheRulesAreRefusedAndFilesThatAreNoBackupChangeNo
     const std::pair<QByteArray, TransferSummary::Problem> refused[] = {
         {QJsonDocument(newer).toJson(), TransferSummary::Problem::MadeByNewer},
         {QByteArray("{\"format\":\"something else\",\"version\":1,\"events\":[]}"), TransferSummary::Problem::NotABackup},
+        {QByteArray("{\"format\":\"tallowick-backup\",\"version\":-1,\"events\":[]}"), TransferSummary::Problem::NotABackup},
+        {QByteArray("{\"format\":\"tallowick-backup\",\"version\":0.5,\"events\":[]}"), TransferSummary::Problem::NotABackup},
         {EventBackup::encode(numberedEvents(12).mid(10), QDateTime()).chopped(20), TransferSummary::Problem::NotABackup},
         {QByteArray("BEGIN:VCALENDAR"), TransferSummary::Problem::NotABackup},
         {QByteArray(EventBackup::kMaxBytes + 1, ' '), TransferSummary::Problem::TooLarge},
@@ -184,6 +201,17 @@ TEST_F(Backup, RecordsThatBreakTheRulesAreRefusedAndFilesThatAreNoBackupChangeNo
     for (const auto &[bytes, problem] : refused)
         EXPECT_EQ(EventTransfer::importBackupText(repository, bytes).problem, problem) << bytes.left(40).constData();
     EXPECT_EQ(readFile(SettingsStore().path()), before);
+
+    // A backup an editor saved as UTF-16 (with its byte order mark) is read as the same backup.
+    const QString backup = QString::fromUtf8(EventBackup::encode(numberedEvents(14).mid(13), QDateTime()));
+    QByteArray utf16("\xFF\xFE");
+    for (const QChar c : backup) {
+        utf16.append(char(c.unicode() & 0xFF));
+        utf16.append(char(c.unicode() >> 8));
+    }
+    const TransferSummary wide = EventTransfer::importBackupText(repository, utf16);
+    EXPECT_EQ(wide.problem, TransferSummary::Problem::None);
+    EXPECT_EQ(wide.added.size(), 1);
     EXPECT_TRUE(EventTransfer::looksLikeBackup("\xEF\xBB\xBF\n  {\"format\""));
     EXPECT_FALSE(EventTransfer::looksLikeBackup("BEGIN:VCALENDAR\r\n"));
 }

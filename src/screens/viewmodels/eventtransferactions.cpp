@@ -1,7 +1,9 @@
 #include "eventtransferactions.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
+#include <QThreadPool>
 
 namespace {
 
@@ -98,4 +100,42 @@ QVariantMap EventTransferActions::restore(const QUrl &file)
     if (!m_store)
         return {};
     return report(m_store->restore(pathOf(file)));
+}
+
+bool EventTransferActions::inBackground(const QString &path, TransferSummary (*import)(EventRepository &, const QString &))
+{
+    if (!m_store || m_busy)
+        return false;
+    m_busy = true;
+    Q_EMIT busyChanged();
+    // The worker has a repository of its own (the same files): the store's stays with the
+    // window. The settings lock keeps the two from interleaving their changes.
+    EventRepository repository(m_store->repository().settings(), m_store->repository().center());
+    const QPointer<EventTransferActions> self(this);
+    QThreadPool::globalInstance()->start([self, repository, path, import]() mutable {
+        const TransferSummary summary = import(repository, path);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, summary] {
+                if (!self)
+                    return;
+                self->m_busy = false;
+                if (self->m_store)
+                    self->m_store->refresh();
+                Q_EMIT self->busyChanged();
+                Q_EMIT self->finished(report(summary));
+            },
+            Qt::QueuedConnection);
+    });
+    return true;
+}
+
+bool EventTransferActions::importCalendarInBackground(const QUrl &file)
+{
+    return inBackground(pathOf(file), EventTransfer::importCalendar);
+}
+
+bool EventTransferActions::restoreInBackground(const QUrl &file)
+{
+    return inBackground(pathOf(file), EventTransfer::importBackup);
 }

@@ -20,6 +20,8 @@ class EventTransferActions : public QObject
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(UserData *store READ store WRITE setStore NOTIFY storeChanged)
+    // An import or a restore is being read on a worker thread.
+    Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
 
 public:
     // The lines of skipped and refused events an alert lists; the rest are counted.
@@ -34,6 +36,12 @@ public:
     Q_INVOKABLE QVariantMap importCalendar(const QUrl &file);
     Q_INVOKABLE QVariantMap backUp(const QUrl &file);
     Q_INVOKABLE QVariantMap restore(const QUrl &file);
+    // The same two for the window: the file is read, parsed and merged on a worker thread (a
+    // calendar from outside must never hold the window), and `finished` brings the report.
+    // False, doing nothing, while another one runs.
+    Q_INVOKABLE bool importCalendarInBackground(const QUrl &file);
+    Q_INVOKABLE bool restoreInBackground(const QUrl &file);
+    bool busy() const { return m_busy; }
 
     // What an import's summary tells the person.
     static QVariantMap report(const TransferSummary &summary);
@@ -41,7 +49,12 @@ public:
 
 Q_SIGNALS:
     void storeChanged();
+    void busyChanged();
+    void finished(const QVariantMap &report);
 
 private:
+    bool inBackground(const QString &path, TransferSummary (*import)(EventRepository &, const QString &));
+
     QPointer<UserData> m_store;
+    bool m_busy = false;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <store/eventrules.h>
+
 #include <QObject>
 #include <QStringList>
 #include <QtQml/qqml.h>
@@ -26,8 +28,9 @@ public:
     // Twelve month names, January first.
     QStringList monthNames() const { return m_monthNames; }
     // The years the wheel offers.
-    int firstYear() const { return 1900; }
-    int lastYear() const { return 2200; }
+    // Every year an event may have, so that the form shows any event it edits as it is.
+    int firstYear() const { return EventRules::kFirstYear; }
+    int lastYear() const { return EventRules::kLastYear; }
 
     Q_INVOKABLE QString dayText(int day) const;
     Q_INVOKABLE QString yearText(int year) const;

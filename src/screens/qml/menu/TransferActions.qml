@@ -17,6 +17,7 @@ Item {
     EventTransferActions {
         id: actions
         store: root.store
+        onFinished: (report) => root.tell(report)
     }
 
     // Tells what `report` (of EventTransferActions) says.
@@ -118,7 +119,7 @@ Item {
         title: qsTrId("Transfer.importCalendar")
         fileMode: FileDialog.OpenFile
         nameFilters: [root.calendarFilter]
-        onAccepted: root.tell(actions.importCalendar(selectedFile))
+        onAccepted: actions.importCalendarInBackground(selectedFile)
     }
     FileDialog {
         id: backUpDialog
@@ -134,7 +135,7 @@ Item {
         title: qsTrId("Transfer.restore")
         fileMode: FileDialog.OpenFile
         nameFilters: [root.backupFilter]
-        onAccepted: root.tell(actions.restore(selectedFile))
+        onAccepted: actions.restoreInBackground(selectedFile)
     }
 
     Alert {
