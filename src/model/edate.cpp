@@ -141,7 +141,7 @@ constexpr bool kIsOptional<std::optional<T>> = true;
 
 bool EDate::repeatsYearly() const
 {
-    return countdown.value_or(true) && repeat == QLatin1String(kRepeatYearly);
+    return countsDown() && repeat == QLatin1String(kRepeatYearly);
 }
 
 bool operator==(const EDate &a, const EDate &b)

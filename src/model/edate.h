@@ -29,6 +29,9 @@ struct EDate
     // save here (it counts as once). Lists without repeating events never carry the key.
     std::optional<QString> repeat = std::nullopt;
 
+    // An event without a direction counts down.
+    bool countsDown() const { return countdown.value_or(true); }
+
     static constexpr char kRepeatYearly[] = "yearly";
     // Repeats every year, counting down to its next occurrence. A count-up event never does:
     // it counts from the one day it names.

@@ -35,7 +35,7 @@ WidgetContent WidgetContent::fromEvent(const EDate &event, const QDateTime &now,
                          event.fontColor,
                          event.lineColor,
                          event.dateTitle,
-                         event.countdown.value_or(true),
+                         event.countsDown(),
                          event.barType,
                          page,
                          event.id};

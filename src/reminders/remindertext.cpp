@@ -9,7 +9,7 @@ namespace ReminderText {
 
 std::optional<qint64> daysLeft(const EDate &event)
 {
-    if (!event.countdown.value_or(true))
+    if (!event.countsDown())
         return std::nullopt;
     // A yearly event's count runs to its next occurrence.
     const QString count = CalendarHelper::getDayCount(event);

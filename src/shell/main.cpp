@@ -123,7 +123,7 @@ int main(int argc, char *argv[])
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine.setInitialProperties({
-        {QStringLiteral("userData"), QVariant::fromValue(&store)},
+        {QStringLiteral("store"), QVariant::fromValue(&store)},
         {QStringLiteral("screenshotMode"), options.screenshot()},
         {QStringLiteral("width"), size.width()},
         {QStringLiteral("height"), size.height()},

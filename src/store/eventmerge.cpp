@@ -108,7 +108,7 @@ std::optional<TransferReason> brokenRule(const EDate &event)
         return TransferReason::UnknownReminder;
     if (event.repeat && *event.repeat != QLatin1String("yearly"))
         return TransferReason::OtherRepeat;
-    if (event.repeat && !event.countdown.value_or(true))
+    if (event.repeat && !event.countsDown())
         return TransferReason::CountUpRepeats;
     return std::nullopt;
 }

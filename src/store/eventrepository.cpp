@@ -35,7 +35,7 @@ using EventRules::themeWithId;
 // count-up event (which has no reminders).
 std::optional<NotiDays> chosenReminder(const EDate &event)
 {
-    if (!event.repeatNotification || !event.countdown.value_or(true))
+    if (!event.repeatNotification || !event.countsDown())
         return std::nullopt;
     const NotiDays option = notiDaysFromCode(*event.repeatNotification);
     return option == NotiDays::off ? std::nullopt : std::optional<NotiDays>(option);
@@ -284,7 +284,7 @@ EventRepository::Result EventRepository::change(const QString &id, const EventCh
             return {StoreOutcome::UnknownTheme, id};
 
         EDate &event = events[at];
-        if (change.yearly.value_or(false) && !change.countdown.value_or(event.countdown.value_or(true)))
+        if (change.yearly.value_or(false) && !change.countdown.value_or(event.countsDown()))
             return {StoreOutcome::YearlyCountsUp, id};
         const EDate before = event;
         if (title)
@@ -296,7 +296,7 @@ EventRepository::Result EventRepository::change(const QString &id, const EventCh
             event.countdown = *change.countdown;
         if (change.yearly)
             event.repeat = repeatFor(*change.yearly);
-        else if (!event.countdown.value_or(true) && before.repeatsYearly())
+        else if (!event.countsDown() && before.repeatsYearly())
             event.repeat.reset();
         if (newDay || reminderDay(event) != reminderDay(before)) {
             // Reminders were made for the old day; none of them may fire now. Removed in this
@@ -372,7 +372,7 @@ EventRepository::ReminderResult EventRepository::chooseReminder(const QString &i
         if (at < 0)
             return {StoreOutcome::Gone, id};
         EDate &event = events[at];
-        if (option != NotiDays::off && !event.countdown.value_or(true)) {
+        if (option != NotiDays::off && !event.countsDown()) {
             outcome = ReminderOutcome::IgnoredForCountUp;
             return {StoreOutcome::Done, id};
         }

@@ -38,7 +38,7 @@ protected:
         scene.reset();
         store = std::make_unique<UserData>();
         scene = std::make_unique<QmlScene>(QStringLiteral("ContentView"),
-                                           QVariantMap{{QStringLiteral("userData"), QVariant::fromValue(store.get())},
+                                           QVariantMap{{QStringLiteral("store"), QVariant::fromValue(store.get())},
                                                        {QStringLiteral("animateEntrance"), animated}});
         ASSERT_TRUE(scene->item());
         store->watchForChanges();

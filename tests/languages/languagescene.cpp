@@ -32,7 +32,7 @@ LanguageScene::LanguageScene(const QString &locale, QSize size)
     QGuiApplication::setLayoutDirection(Localization::isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     m_store = std::make_unique<UserData>();
     m_scene = std::make_unique<QmlScene>(QStringLiteral("ContentView"),
-                                         QVariantMap{{QStringLiteral("userData"), QVariant::fromValue(m_store.get())},
+                                         QVariantMap{{QStringLiteral("store"), QVariant::fromValue(m_store.get())},
                                                      {QStringLiteral("animateEntrance"), false}},
                                          size);
     m_scene->settle(60);

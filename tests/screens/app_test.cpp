@@ -20,7 +20,7 @@ protected:
     {
         auto scene = std::make_unique<QmlScene>(
             QStringLiteral("ContentView"),
-            QVariantMap{{QStringLiteral("userData"), QVariant::fromValue(&store)},
+            QVariantMap{{QStringLiteral("store"), QVariant::fromValue(&store)},
                         {QStringLiteral("animateEntrance"), false}});
         scene->settle(200);
         return scene;

@@ -31,7 +31,7 @@ protected:
         SettingsStore().setValue(UserData::kReviewKey, true);
         scene = std::make_unique<QmlScene>(
             QStringLiteral("ContentView"),
-            QVariantMap{{QStringLiteral("userData"), QVariant::fromValue(&store)},
+            QVariantMap{{QStringLiteral("store"), QVariant::fromValue(&store)},
                         {QStringLiteral("animateEntrance"), false}});
         ASSERT_TRUE(scene->item());
         scene->window().requestActivate();

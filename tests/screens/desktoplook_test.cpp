@@ -63,7 +63,7 @@ protected:
         DesktopPreferences::session().watch(portal->clientBus());
         ASSERT_TRUE(waitUntil(preferencesRead, 5000));
         scene = std::make_unique<QmlScene>(QStringLiteral("ContentView"),
-                                           QVariantMap{{QStringLiteral("userData"), QVariant::fromValue(&*store)},
+                                           QVariantMap{{QStringLiteral("store"), QVariant::fromValue(&*store)},
                                                        {QStringLiteral("animateEntrance"), true}});
         ASSERT_TRUE(scene->item());
     }

@@ -107,7 +107,6 @@ protected:
     {
         auto form = std::make_unique<EventForm>();
         form->setStore(&store);
-        form->setCurrentPage(store.currentPage());
         return form;
     }
 };
@@ -314,14 +313,14 @@ TEST_F(Forms, TheEditFormIsFilledFromTheEventOnThePage)
     EventForm form;
     form.setMode(EventForm::Edit);
     form.setStore(store.get());
-    form.setCurrentPage(1);
+    form.setEventId(store->magicDates().at(1).id);
     ASSERT_TRUE(form.load());
     EXPECT_EQ(form.eventName(), QStringLiteral("Exam day"));
     EXPECT_FALSE(form.countDown());
     EXPECT_EQ(form.selectedId(), 1005);
     EXPECT_EQ(form.selectedDate().date(), QDate(2027, 3, 15));
 
-    form.setCurrentPage(7);
+    form.setEventId(QStringLiteral("no such event"));
     EXPECT_FALSE(form.hasEvent());
     EXPECT_FALSE(form.load());
 }
@@ -336,6 +335,7 @@ TEST_F(Forms, AnEventWithoutThemeOrDirectionOpensWithTheLoveThemeAndTheCurrentDi
         EventForm form;
         form.setMode(EventForm::Edit);
         form.setStore(store.get());
+        form.setEventId(list[0].id);
         form.setSelectedId(1001);
         form.setCountDown(direction);
         ASSERT_TRUE(form.load());
@@ -351,7 +351,7 @@ TEST_F(Forms, EditingChangesTheEventOnThePageALittleAfterClosing)
     EventForm form;
     form.setMode(EventForm::Edit);
     form.setStore(store.get());
-    form.setCurrentPage(1);
+    form.setEventId(store->magicDates().at(1).id);
     ASSERT_TRUE(form.load());
     form.setEventName(QStringLiteral("Renamed"));
     form.setCountDown(false);
@@ -380,7 +380,7 @@ TEST_F(Forms, EditingChangesTheEventThatWasOpenedEvenWhenTheListWasReorderedMean
     EventForm form;
     form.setMode(EventForm::Edit);
     form.setStore(store.get());
-    form.setCurrentPage(1);
+    form.setEventId(store->magicDates().at(1).id);
     ASSERT_TRUE(form.load());
     form.setEventName(QStringLiteral("Renamed"));
     form.save();
@@ -692,7 +692,7 @@ TEST_F(Forms, TheEditFormFillsItselfWhenItsStoreArrivesLate)
 {
     auto store = storeWith(events(3));
     QmlScene scene(QStringLiteral("EditEvent"),
-                   {{QStringLiteral("currentPage"), 2}, {QStringLiteral("event"), rowOf(store->magicDates().at(2), *store, 2)}});
+                   {{QStringLiteral("event"), rowOf(store->magicDates().at(2), *store, 2)}});
     ASSERT_TRUE(scene.item());
     EXPECT_FALSE(scene.find(QStringLiteral("titleField"))->isVisible());
     scene.item()->setProperty("store", QVariant::fromValue(store.get()));

@@ -93,7 +93,7 @@ double shareOf(const QImage &image, QQuickItem *item, const QColor &colour)
 QString rowTitle(QQuickItem *row)
 {
     auto *event = row ? row->property("event").value<EventRow *>() : nullptr;
-    return event ? event->dateTitle() : QString();
+    return event ? event->record().dateTitle : QString();
 }
 
 // Records the addresses the app would open in the browser.
@@ -157,7 +157,7 @@ TEST_F(Menu, DeleteRemovesTheEventOnScreenWithItsRemindersAndShowsThePageBefore)
 
     BottomMenu menu;
     menu.setStore(&store);
-    menu.deleteEvent(2);
+    menu.deleteEventWithId(event(2).id);
 
     EXPECT_FALSE(menu.showAlertDelete());
     EXPECT_EQ(titles(store.magicDates()), (QStringList{"E0", "E1"}));
@@ -177,7 +177,7 @@ TEST_F(Menu, DeletingTheFirstPageStaysOnTheFirstPage)
 
     BottomMenu menu;
     menu.setStore(&store);
-    menu.deleteEvent(0);
+    menu.deleteEventWithId(event(0).id);
 
     EXPECT_EQ(titles(saved()), (QStringList{"E1", "E2"}));
     EXPECT_EQ(store.currentPage(), 0);

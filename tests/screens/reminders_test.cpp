@@ -73,7 +73,7 @@ protected:
     {
         auto choice = std::make_unique<ReminderChoice>();
         choice->setStore(&store);
-        choice->setCurrentPage(page);
+        choice->setEventId(store.magicDates().at(page).id);
         choice->appear();
         return choice;
     }
@@ -239,7 +239,6 @@ TEST_F(Reminders, TheSheetShowsTheStoredOptionChecked)
     UserData store;
     QmlScene scene(QStringLiteral("SetNotification"),
                    {{QStringLiteral("store"), storeValue(store)},
-                    {QStringLiteral("currentPage"), 0},
                     {QStringLiteral("event"), rowOf(e, store)}});
     ASSERT_TRUE(scene.item());
     scene.settle(150);
@@ -269,7 +268,6 @@ TEST_F(Reminders, TheAppsPromptAppearsOnATapAndAllowingSchedulesAtOnce)
     UserData store;
     QmlScene scene(QStringLiteral("SetNotification"),
                    {{QStringLiteral("store"), storeValue(store)},
-                    {QStringLiteral("currentPage"), 0},
                     {QStringLiteral("event"), rowOf(countDown(), store)}});
     ASSERT_TRUE(scene.item());
     scene.settle(100);
@@ -303,7 +301,6 @@ TEST_F(Reminders, TheDeniedAlertLeadsToTheAppsNotificationSettingsPage)
     UserData store;
     QmlScene scene(QStringLiteral("SetNotification"),
                    {{QStringLiteral("store"), storeValue(store)},
-                    {QStringLiteral("currentPage"), 0},
                     {QStringLiteral("event"), rowOf(countDown(), store)}});
     ASSERT_TRUE(scene.item());
     scene.settle(100);
@@ -358,7 +355,6 @@ TEST_F(Reminders, TheStudioButtonOpensTheMakersProfile)
     UserData store;
     QmlScene scene(QStringLiteral("SetNotification"),
                    {{QStringLiteral("store"), storeValue(store)},
-                    {QStringLiteral("currentPage"), 0},
                     {QStringLiteral("event"), rowOf(countDown(), store)}});
     ASSERT_TRUE(scene.item());
     auto *flick = scene.find(QStringLiteral("reminderScroll"));

@@ -125,7 +125,7 @@ TEST_F(Yearly, ThePageAndTheSummaryShowTheNextOccurrenceAndWhichOneItIs)
     UserData store;
     const QVariant row = rowOf(store.magicDates().at(0), store);
     QmlScene page(QStringLiteral("DateCircle"),
-                  {{QStringLiteral("userData"), storeValue(store)}, {QStringLiteral("event"), row}, {QStringLiteral("pageIndex"), 0}});
+                  {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), row}, {QStringLiteral("pageIndex"), 0}});
     ASSERT_TRUE(page.item());
     page.settle(100);
     EXPECT_EQ(textOf(page.item(), QStringLiteral("eventDate")), QString::fromUtf8("1.May.27 · 11th year"));

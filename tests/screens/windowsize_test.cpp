@@ -108,7 +108,7 @@ protected:
     std::unique_ptr<QmlScene> makeScene(QSize size)
     {
         return std::make_unique<QmlScene>(QStringLiteral("ContentView"),
-                                          QVariantMap{{QStringLiteral("userData"), QVariant::fromValue(&*store)},
+                                          QVariantMap{{QStringLiteral("store"), QVariant::fromValue(&*store)},
                                                       {QStringLiteral("animateEntrance"), false}},
                                           size);
     }

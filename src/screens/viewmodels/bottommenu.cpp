@@ -22,13 +22,6 @@ void BottomMenu::setShowAlertDelete(bool on)
     Q_EMIT showAlertDeleteChanged();
 }
 
-void BottomMenu::deleteEvent(int page)
-{
-    if (!m_store || page < 0 || page >= m_store->count())
-        return;
-    deleteEventWithId(m_store->magicDates().at(page).id);
-}
-
 void BottomMenu::deleteEventWithId(const QString &id)
 {
     if (!m_store)

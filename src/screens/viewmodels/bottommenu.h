@@ -23,11 +23,9 @@ public:
     bool showAlertDelete() const { return m_showAlertDelete; }
     void setShowAlertDelete(bool on);
 
-    // Deletes the event of `page` with its reminders and shows the page before it. The last
-    // remaining event is kept, and the alert saying so is toggled instead.
-    Q_INVOKABLE void deleteEvent(int page);
-    // The same for the event with this id, wherever it is now; one deleted elsewhere already
-    // stays deleted, without a word.
+    // Deletes the event with this id, wherever it is now, with its reminders, and shows the
+    // page before it. The last remaining event is kept, and the alert saying so is toggled
+    // instead; one deleted elsewhere already stays deleted, without a word.
     Q_INVOKABLE void deleteEventWithId(const QString &id);
 
 Q_SIGNALS:

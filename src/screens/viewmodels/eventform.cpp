@@ -39,12 +39,12 @@ void EventForm::setMode(Mode mode)
     Q_EMIT modeChanged();
 }
 
-void EventForm::setCurrentPage(int page)
+void EventForm::setEventId(const QString &id)
 {
-    if (page == m_currentPage)
+    if (id == m_eventId)
         return;
-    m_currentPage = page;
-    Q_EMIT currentPageChanged();
+    m_eventId = id;
+    Q_EMIT eventIdChanged();
     updateHasEvent();
 }
 
@@ -118,9 +118,8 @@ bool EventForm::hasEvent() const
 
 void EventForm::updateHasEvent()
 {
-    // Once filled, the form edits that event wherever it moves, until it is deleted.
-    const bool has = m_store && m_currentPage >= 0 && m_currentPage < m_store->count()
-        && (m_loadedEventId.isEmpty() || m_store->indexOfEvent(m_loadedEventId) >= 0);
+    // The form edits its event wherever it moves, until it is deleted.
+    const bool has = m_store && !m_eventId.isEmpty() && m_store->indexOfEvent(m_eventId) >= 0;
     if (has == m_hasEvent)
         return;
     m_hasEvent = has;
@@ -131,7 +130,7 @@ bool EventForm::load()
 {
     if (!hasEvent())
         return false;
-    const EDate event = m_store->magicDates().at(m_currentPage);
+    const EDate event = m_store->magicDates().at(m_store->indexOfEvent(m_eventId));
     m_loadedEventId = event.id;
     setEventName(event.dateTitle);
     if (event.countdown)

@@ -18,7 +18,8 @@ class EventForm : public QObject
     QML_ELEMENT
     Q_PROPERTY(UserData *store READ store WRITE setStore NOTIFY storeChanged)
     Q_PROPERTY(Mode mode READ mode WRITE setMode NOTIFY modeChanged)
-    Q_PROPERTY(int currentPage READ currentPage WRITE setCurrentPage NOTIFY currentPageChanged)
+    // The id of the event the edit form changes (the row of the page it was opened from).
+    Q_PROPERTY(QString eventId READ eventId WRITE setEventId NOTIFY eventIdChanged)
     Q_PROPERTY(bool countDown READ countDown WRITE setCountDown NOTIFY countDownChanged)
     // The event comes back every year; only a count-down event does (the switch shows then).
     Q_PROPERTY(bool yearly READ yearly WRITE setYearly NOTIFY yearlyChanged)
@@ -47,8 +48,8 @@ public:
     void setStore(UserData *store);
     Mode mode() const { return m_mode; }
     void setMode(Mode mode);
-    int currentPage() const { return m_currentPage; }
-    void setCurrentPage(int page);
+    QString eventId() const { return m_eventId; }
+    void setEventId(const QString &id);
     bool countDown() const { return m_countDown; }
     void setCountDown(bool countDown);
     bool yearly() const { return m_yearly; }
@@ -67,10 +68,10 @@ public:
     // A title of white space alone is no title.
     bool canSave() const;
     QString counterText() const;
-    // Whether `currentPage` names an event of the store (the edit form has one to change).
+    // Whether the store has the event `eventId` names (the edit form has one to change).
     bool hasEvent() const;
 
-    // Fills the form from the event at `currentPage`: its title, direction (kept when the
+    // Fills the form from the event `eventId` names: its title, direction (kept when the
     // event has none), whether it repeats, theme (1003 when it has none) and date. False when
     // there is no such event.
     Q_INVOKABLE bool load();
@@ -87,7 +88,7 @@ public:
 Q_SIGNALS:
     void storeChanged();
     void modeChanged();
-    void currentPageChanged();
+    void eventIdChanged();
     void countDownChanged();
     void yearlyChanged();
     void eventNameChanged();
@@ -107,13 +108,13 @@ private:
 
     QPointer<UserData> m_store;
     Mode m_mode = Add;
-    int m_currentPage = 0;
+    QString m_eventId;
+    QString m_loadedEventId; // set once the form is filled from its event: only then is there a change to make
     bool m_countDown = true;
     bool m_yearly = false;
     QString m_eventName;
     QDateTime m_selectedDate;
     qint64 m_selectedId = kDefaultThemeId;
-    QString m_loadedEventId; // the edited event, found again by id when the change is made
     EventChange m_loaded;    // its fields as the form was filled with them
     bool m_hasEvent = false;
     bool m_saved = false;

@@ -7,6 +7,14 @@ EventRow::EventRow(const EDate &event, int index, QObject *parent)
 {
 }
 
+QVariantMap EventRow::recordView() const
+{
+    QVariantMap view = m_event.toKeyed();
+    view.insert(QStringLiteral("countdown"), m_event.countsDown());
+    view.insert(QStringLiteral("yearly"), m_event.repeatsYearly());
+    return view;
+}
+
 void EventRow::setEvent(const EDate &event)
 {
     if (event == m_event)

@@ -31,20 +31,26 @@ void ReminderChoice::setStore(UserData *store)
     Q_EMIT eventChanged();
 }
 
-void ReminderChoice::setCurrentPage(int page)
+void ReminderChoice::setEventId(const QString &id)
 {
-    if (page == m_currentPage)
+    if (id == m_eventId)
         return;
-    m_currentPage = page;
-    Q_EMIT currentPageChanged();
+    m_eventId = id;
     Q_EMIT eventChanged();
+}
+
+std::optional<EDate> ReminderChoice::event() const
+{
+    const int index = m_store && !m_eventId.isEmpty() ? m_store->indexOfEvent(m_eventId) : -1;
+    if (index < 0)
+        return std::nullopt;
+    return m_store->magicDates().at(index);
 }
 
 bool ReminderChoice::countUp() const
 {
-    if (!m_store || m_currentPage < 0 || m_currentPage >= m_store->count())
-        return false;
-    return !m_store->magicDates().at(m_currentPage).countdown.value_or(true);
+    const std::optional<EDate> shown = event();
+    return shown && !shown->countsDown();
 }
 
 void ReminderChoice::setShowAlertPermissions(bool on)
@@ -100,26 +106,12 @@ void ReminderChoice::renewHelper()
     }
 }
 
-QString ReminderChoice::eventId() const
-{
-    if (!m_eventId.isEmpty())
-        return m_eventId;
-    if (!m_store || m_currentPage < 0 || m_currentPage >= m_store->count())
-        return {};
-    return m_store->magicDates().at(m_currentPage).id;
-}
-
 void ReminderChoice::appear()
 {
-    if (!m_store || m_currentPage < 0 || m_currentPage >= m_store->count())
+    const std::optional<EDate> shown = event();
+    if (!shown || !shown->repeatNotification)
         return;
-    const EDate event = m_store->magicDates().at(m_currentPage);
-    // The screen stays with this event wherever another program moves it.
-    m_eventId = event.id;
-    Q_EMIT eventChanged();
-    if (!event.repeatNotification)
-        return;
-    setSelection(notiDaysFromCode(*event.repeatNotification));
+    setSelection(notiDaysFromCode(*shown->repeatNotification));
     NotificationHelper::logPendingNotifications(m_center.pendingRequests());
 }
 

@@ -11,7 +11,7 @@
 
 class NotificationHelper;
 
-// The reminder options of the event on the current page, as the reminder screen offers them:
+// The reminder options of one event, as the reminder screen offers them:
 // option 1 on the day, 2 three days before, 3 seven days before, 4 off.
 //
 // It owns a scheduler of its own, made with it, which reads the authorization once; a
@@ -22,7 +22,8 @@ class ReminderChoice : public QObject
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(UserData *store READ store WRITE setStore NOTIFY storeChanged)
-    Q_PROPERTY(int currentPage READ currentPage WRITE setCurrentPage NOTIFY currentPageChanged)
+    // The id of the event whose reminders the screen shows (the row of the page it was opened from).
+    Q_PROPERTY(QString eventId READ eventId WRITE setEventId NOTIFY eventChanged)
     // The option whose check box is on, 1 to 4.
     Q_PROPERTY(int selectedOption READ selectedOption NOTIFY selectedOptionChanged)
     // A count-up event has no reminders: only "off" can be chosen.
@@ -43,8 +44,8 @@ public:
 
     UserData *store() const { return m_store; }
     void setStore(UserData *store);
-    int currentPage() const { return m_currentPage; }
-    void setCurrentPage(int page);
+    QString eventId() const { return m_eventId; }
+    void setEventId(const QString &id);
     int selectedOption() const { return optionNumber(m_selected); }
     NotiDays selection() const { return m_selected; }
     bool countUp() const;
@@ -76,7 +77,6 @@ public:
 
 Q_SIGNALS:
     void storeChanged();
-    void currentPageChanged();
     void selectedOptionChanged();
     void eventChanged();
     void showAlertPermissionsChanged();
@@ -88,13 +88,12 @@ private:
     void setSelection(NotiDays option);
     void renewHelper();
     void setAllowed(bool allowed);
-    // The event the screen shows: the one it appeared with, found by id.
-    QString eventId() const;
+    // The event the screen shows, wherever another program moved it; nothing once deleted.
+    std::optional<EDate> event() const;
 
     NotificationCenter m_center;
     std::unique_ptr<NotificationHelper> m_helper;
     QPointer<UserData> m_store;
-    int m_currentPage = 0;
     QString m_eventId;
     NotiDays m_selected = NotiDays::off;
     bool m_showAlertPermissions = false;

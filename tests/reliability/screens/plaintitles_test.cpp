@@ -48,7 +48,7 @@ TEST(PlainTitles, MarkupInATitleIsShownAsTypedOnThePageTheListTheFormAndTheRemin
     events[0].dateTitle = kMarkup;
     ASSERT_TRUE(SettingsStore().setValue(UserData::kEventsKey, encodeEventList(events)));
     UserData store;
-    QmlScene scene(QStringLiteral("ContentView"), QVariantMap{{QStringLiteral("userData"), QVariant::fromValue(&store)},
+    QmlScene scene(QStringLiteral("ContentView"), QVariantMap{{QStringLiteral("store"), QVariant::fromValue(&store)},
                                                               {QStringLiteral("animateEntrance"), false}});
     ASSERT_TRUE(scene.item());
     scene.settle(300);

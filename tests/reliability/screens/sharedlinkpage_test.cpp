@@ -33,7 +33,7 @@ TEST(SharedLinkPage, TheOfferedEventIsAddedOnConfirmAndShownWhereverThePagerWas)
     TemporaryHome home;
     FixedClock clock{localTime(2026, 12, 8, 9)};
     UserData store;
-    QmlScene scene(QStringLiteral("ContentView"), QVariantMap{{QStringLiteral("userData"), QVariant::fromValue(&store)},
+    QmlScene scene(QStringLiteral("ContentView"), QVariantMap{{QStringLiteral("store"), QVariant::fromValue(&store)},
                                                               {QStringLiteral("animateEntrance"), false}});
     ASSERT_TRUE(scene.item());
     store.setCurrentPage(2);

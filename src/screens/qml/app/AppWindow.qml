@@ -4,7 +4,7 @@ import Tallowick
 // The app's one window: a phone-sized scene showing the pager.
 Window {
     id: window
-    required property UserData userData
+    required property UserData store
     property bool screenshotMode: false
 
     width: Style.windowWidth
@@ -17,7 +17,7 @@ Window {
 
     ContentView {
         anchors.fill: parent
-        userData: window.userData
+        store: window.store
         animateEntrance: !window.screenshotMode
     }
 }

@@ -10,7 +10,7 @@ import Tallowick
 // while it is open.
 FocusScope {
     id: root
-    required property UserData userData
+    required property UserData store
     property string swipeDirection: "left"
     property bool animateEntrance: true
     focus: true
@@ -27,13 +27,13 @@ FocusScope {
 
     function showPage(page) {
         const target = Math.max(0, Math.min(events.count - 1, page))
-        if (target === userData.currentPage)
+        if (target === store.currentPage)
             return
-        swipeDirection = target > userData.currentPage ? "right" : "left"
-        userData.currentPage = target
+        swipeDirection = target > store.currentPage ? "right" : "left"
+        store.currentPage = target
     }
     function deleteShown() {
-        const shown = events.at(userData.currentPage)
+        const shown = events.at(store.currentPage)
         if (shown)
             menu.deleteEventWithId(shown.eventId)
     }
@@ -42,10 +42,10 @@ FocusScope {
         if (sheet.open)
             return
         switch (event.key) {
-        case Qt.Key_Left: showPage(userData.currentPage - forward); break
-        case Qt.Key_Right: showPage(userData.currentPage + forward); break
-        case Qt.Key_PageUp: showPage(userData.currentPage - 1); break
-        case Qt.Key_PageDown: showPage(userData.currentPage + 1); break
+        case Qt.Key_Left: showPage(store.currentPage - forward); break
+        case Qt.Key_Right: showPage(store.currentPage + forward); break
+        case Qt.Key_PageUp: showPage(store.currentPage - 1); break
+        case Qt.Key_PageDown: showPage(store.currentPage + 1); break
         case Qt.Key_Home: showPage(0); break
         case Qt.Key_End: showPage(events.count - 1); break
         case Qt.Key_Delete: deleteShown(); break
@@ -60,7 +60,7 @@ FocusScope {
     Shortcut { sequence: "Ctrl+R"; enabled: root.pageHasKeys; onActivated: sheet.present("noti") }
     Shortcut {
         sequences: [StandardKey.Undo]
-        enabled: root.pageHasKeys && root.userData.canUndoDelete
+        enabled: root.pageHasKeys && root.store.canUndoDelete
         onActivated: root.undoDelete()
     }
     Shortcut { sequences: [StandardKey.Quit]; context: Qt.ApplicationShortcut; onActivated: Qt.quit() }
@@ -68,7 +68,7 @@ FocusScope {
     // Deleting, undone: the rules of the page's delete button, shared with the Delete key.
     BottomMenu {
         id: menu
-        store: root.userData
+        store: root.store
         onShowAlertDeleteChanged: deleteAlert.open = showAlertDelete
     }
     Alert {
@@ -81,11 +81,11 @@ FocusScope {
     }
     // Undone first: the notice forgets the deleted event as it goes.
     function undoDelete() {
-        root.userData.undoDelete()
+        root.store.undoDelete()
         notice.dismiss()
     }
     Connections {
-        target: root.userData
+        target: root.store
         function onEventDeleted(title) {
             //% "“%1” deleted"
             // The title is isolated from the sentence around it, so that a Latin title and its
@@ -96,13 +96,13 @@ FocusScope {
 
     EventListModel {
         id: events
-        store: root.userData
+        store: root.store
     }
 
     PageView {
         id: pager
         anchors.fill: parent
-        userData: root.userData
+        store: root.store
         events: events
         // Springs and entrances, unless the desktop asks for less motion.
         animateEntrance: root.animateEntrance && !Style.reducedMotion
@@ -116,7 +116,7 @@ FocusScope {
     EventSheet {
         id: sheet
         objectName: "eventSheet"
-        userData: root.userData
+        store: root.store
         events: events
         //% "This event was deleted in another window or program."
         onEventDeletedElsewhere: notice.show(qsTrId("notice.deletedElsewhere"))
@@ -145,7 +145,7 @@ FocusScope {
         sheet.presentOffer(offer)
     }
     Connections {
-        target: root.userData
+        target: root.store
         function onSharedEventOffered(draft) {
             root.pendingOffers = root.pendingOffers.concat([draft])
             root.presentPendingOffer()
@@ -155,13 +155,13 @@ FocusScope {
     Notice {
         id: notice
         onActionTriggered: root.undoDelete()
-        onHidden: root.userData.forgetDeleted()
+        onHidden: root.store.forgetDeleted()
     }
 
     // Asks for a review after the third event (the add form raises the flag).
     Alert {
         objectName: "reviewAlert"
-        open: root.userData.alertReview
+        open: root.store.alertReview
         title: qsTrId("Setting.rateUs")
         message: qsTrId("Setting.reviewCopy")
         primaryText: qsTrId("Setting.review")
@@ -170,23 +170,23 @@ FocusScope {
             StoreLinks.openReviewPage()
             AppSettings.markReviewed()
         }
-        onClosed: root.userData.alertReview = false
+        onClosed: root.store.alertReview = false
     }
 
     // The store's limit of thirty events, met by a shared link (an open form shows its own).
     Alert {
         objectName: "limitAlert"
-        open: root.userData.alertMaxEvent && !sheet.open
-        title: qsTrId(root.userData.alertTitle)
-        message: qsTrId(root.userData.alertCopy)
-        onClosed: root.userData.alertMaxEvent = false
+        open: root.store.alertMaxEvent && !sheet.open
+        title: qsTrId(root.store.alertTitle)
+        message: qsTrId(root.store.alertCopy)
+        onClosed: root.store.alertMaxEvent = false
     }
 
     Connections {
         target: root.Window.window
         function onActiveChanged() {
             if (root.Window.window.active)
-                root.userData.writeWidgetContents()
+                root.store.writeWidgetContents()
         }
     }
 }

@@ -6,7 +6,7 @@ import Tallowick
 // opened. A sheet about one event (edit, reminders) closes when another program deletes it.
 Sheet {
     id: sheet
-    required property UserData userData
+    required property UserData store
     required property EventListModel events
     property string mode
     // The event whose page opened the sheet, fixed while the sheet is open.
@@ -18,7 +18,7 @@ Sheet {
 
     function present(newMode) {
         mode = newMode
-        event = events.at(userData.currentPage)
+        event = events.at(store.currentPage)
         offer = null
         open = true
     }
@@ -47,13 +47,11 @@ Sheet {
             formLoader.source = ""
             return
         }
-        const properties = { store: userData, event: event }
+        const properties = { store: store, event: event }
         if (mode === "share")
             properties.offer = offer
         if (mode === "overview")
             properties.events = events
-        else
-            properties.currentPage = userData.currentPage
         formLoader.setSource(Qt.resolvedUrl(screen), properties)
     }
     onDismissed: formLoader.source = ""

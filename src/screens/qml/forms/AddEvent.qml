@@ -7,7 +7,6 @@ import Tallowick
 Item {
     id: root
     property UserData store
-    property int currentPage: store ? store.currentPage : 0
     property EventRow event: null
     property var offer: null
     readonly property alias form: eventForm
@@ -19,7 +18,6 @@ Item {
         id: eventForm
         store: root.store
         mode: EventForm.Add
-        currentPage: root.currentPage
         uniqueTitle: root.offer !== null
         onDismissRequested: root.dismissRequested()
         // A full list keeps the form open and says why nothing was saved.

@@ -1,12 +1,11 @@
 import QtQuick
 import Tallowick
 
-// The sheet that changes the event on the current page (`event`), filled from that event when
+// The sheet that changes the event of the page it was opened from (`event`), filled from that event when
 // it opens and dressed in its colours.
 Item {
     id: root
     property UserData store
-    property int currentPage: store ? store.currentPage : 0
     property EventRow event: null
     readonly property alias form: eventForm
     signal dismissRequested()
@@ -17,7 +16,7 @@ Item {
         id: eventForm
         store: root.store
         mode: EventForm.Edit
-        currentPage: root.currentPage
+        eventId: root.event ? root.event.eventId : ""
         onDismissRequested: root.dismissRequested()
         onHasEventChanged: root.fill()
     }
@@ -28,7 +27,7 @@ Item {
         form: eventForm
         event: root.event
         heading: qsTrId("edit.title")
-        placeholder: root.event ? root.event.dateTitle : ""
+        placeholder: root.event ? root.event.record.dateTitle : ""
         titleFieldShown: eventForm.hasEvent
         primaryButton: false
     }

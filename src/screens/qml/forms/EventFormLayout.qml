@@ -31,8 +31,8 @@ FocusScope {
     FocusInView { flickable: flick }
 
     ThemeListModel { id: themes }
-    readonly property string lineColorText: event && event.lineColor
-        ? event.lineColor : (themes.get(form ? form.selectedId : 0).lineColor || "000000")
+    readonly property string lineColorText: event && event.record.lineColor
+        ? event.record.lineColor : (themes.get(form ? form.selectedId : 0).lineColor || "000000")
     readonly property color lineColor: T.Colors.hex(lineColorText)
 
     Rectangle {

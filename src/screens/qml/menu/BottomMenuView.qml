@@ -7,7 +7,6 @@ import QtQuick
 Item {
     id: root
     property UserData store
-    property int currentPage: 0
     // The event of the page.
     property EventRow event
     property string mode
@@ -17,8 +16,8 @@ Item {
     // Also announced for pages that follow the menu by signal rather than by binding.
     signal requestSheet(string mode)
 
-    readonly property color fontColor: Colors.hex(event ? event.fontColor : "000000")
-    readonly property color lineColor: Colors.hex(event ? event.lineColor : "000000")
+    readonly property color fontColor: Colors.hex(event ? event.record.fontColor : "000000")
+    readonly property color lineColor: Colors.hex(event ? event.record.lineColor : "000000")
     readonly property alias showAlertDelete: menu.showAlertDelete
 
     implicitWidth: Style.windowWidth - Style.menuLeading - Style.menuTrailing

@@ -15,7 +15,7 @@ Column {
         horizontalAlignment: Text.AlignLeft
         width: root.width
         topPadding: Style.cellPadding
-        text: root.event ? root.event.dateTitle : ""
+        text: root.event ? root.event.record.dateTitle : ""
         textFormat: Text.PlainText
         wrapMode: Text.Wrap
         maximumLineCount: 2
@@ -29,7 +29,7 @@ Column {
         objectName: "cellDate"
         horizontalAlignment: Text.AlignLeft
         width: root.width
-        text: CalendarHelper.minute, CalendarHelper.eventDate(root.event ? root.event.ddate : "", root.event ? root.event.yearly : false)
+        text: CalendarHelper.minute, CalendarHelper.eventDate(root.event ? root.event.record.ddate : "", root.event ? root.event.record.yearly : false)
         textFormat: Text.PlainText
         elide: Text.ElideRight
         font.family: Fonts.gilroy
@@ -43,8 +43,8 @@ Column {
         // As wide as the cell, so that it starts where the title and date do in either direction.
         width: root.width
         bottomPadding: Style.cellPadding
-        text: CalendarHelper.minute, CalendarHelper.getDayCount(root.event ? CalendarHelper.countedDate(root.event.ddate, root.event.yearly) : "",
-                                                                root.event ? root.event.countdown : true)
+        text: CalendarHelper.minute, CalendarHelper.getDayCount(root.event ? CalendarHelper.countedDate(root.event.record.ddate, root.event.record.yearly) : "",
+                                                                root.event ? root.event.record.countdown : true)
         textFormat: Text.PlainText
         font.family: Fonts.gilroy
         font.weight: Font.ExtraBold

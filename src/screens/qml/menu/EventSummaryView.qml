@@ -30,7 +30,7 @@ Rectangle {
     // The rows' colour: the event's text colour, unless it is too faint to read on the list
     // (light text on the light list, dark text on the dark one); then the first of its other
     // theme colours that reads well.
-    readonly property color textColor: event ? readableOn(Style.listBackground, [event.fontColor, event.bgColor, event.lineColor])
+    readonly property color textColor: event ? readableOn(Style.listBackground, [event.record.fontColor, event.record.bgColor, event.record.lineColor])
                                              : Style.listLabel
 
     color: Style.listBackground
@@ -105,7 +105,7 @@ Rectangle {
             // The current row has the list's focus: Return opens it.
             focus: ListView.isCurrentItem
             Accessible.role: Accessible.ListItem
-            Accessible.name: CalendarHelper.minute, CalendarHelper.spokenPage(event.dateTitle, event.ddate, event.countdown, event.yearly)
+            Accessible.name: CalendarHelper.minute, CalendarHelper.spokenPage(event.record.dateTitle, event.record.ddate, event.record.countdown, event.record.yearly)
             Accessible.focusable: true
             Accessible.onPressAction: root.openRow(row.index)
             Accessible.onDecreaseAction: root.moveOne(row.index, -1)

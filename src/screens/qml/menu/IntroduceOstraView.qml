@@ -5,7 +5,6 @@ import QtQuick
 // store page. The order is drawn anew each time the block is shown.
 Column {
     id: root
-    property int currentPage: 0
     property color color: "white"
     readonly property alias apps: about.apps
     spacing: Style.gapS

@@ -9,7 +9,7 @@ import Tallowick
 // fits its two lines and a count of seven digits its width, each shrinking when it must.
 Item {
     id: page
-    required property UserData userData
+    required property UserData store
     required property EventRow event
     required property int pageIndex
     property string circleTitle: "D-DAY"
@@ -26,7 +26,7 @@ Item {
     property bool accessibilityHidden: false
     signal sheetRequested(string mode)
 
-    readonly property color fontColor: Colors.hex(event ? event.fontColor : "")
+    readonly property color fontColor: Colors.hex(event ? event.record.fontColor : "")
 
     // The x of an item `itemWidth` wide that stands `margin` from the page's leading edge: the
     // left one, or the right one when the layout is mirrored.
@@ -36,7 +36,7 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: Colors.hex(page.event ? page.event.bgColor : "")
+        color: Colors.hex(page.event ? page.event.record.bgColor : "")
     }
 
     // The summary button.
@@ -69,8 +69,8 @@ Item {
         width: page.textsWidth
         height: countColumn.y + countColumn.height - y
         Accessible.role: Accessible.StaticText
-        Accessible.name: page.event ? (CalendarHelper.minute, CalendarHelper.spokenPage(page.event.dateTitle, page.event.ddate,
-                                                                                  page.event.countdown, page.event.yearly)) : ""
+        Accessible.name: page.event ? (CalendarHelper.minute, CalendarHelper.spokenPage(page.event.record.dateTitle, page.event.record.ddate,
+                                                                                  page.event.record.countdown, page.event.record.yearly)) : ""
         Accessible.ignored: page.accessibilityHidden || !page.visible
     }
 
@@ -94,7 +94,7 @@ Item {
             lineHeightMode: Text.FixedHeight
             lineHeight: Math.ceil(font.pixelSize * Style.titleLineHeight)
             verticalAlignment: Text.AlignTop
-            text: page.event ? page.event.dateTitle : ""
+            text: page.event ? page.event.record.dateTitle : ""
             textFormat: Text.PlainText
             font.family: Fonts.gilroyFor(text)
             font.weight: Font.ExtraBold
@@ -115,7 +115,7 @@ Item {
             horizontalAlignment: Text.AlignLeft
             y: Math.ceil(title.contentHeight) + Style.gapXXS
             width: parent.width
-            text: CalendarHelper.minute, CalendarHelper.eventDate(page.event ? page.event.ddate : "", page.event ? page.event.yearly : false)
+            text: CalendarHelper.minute, CalendarHelper.eventDate(page.event ? page.event.record.ddate : "", page.event ? page.event.record.yearly : false)
             textFormat: Text.PlainText
             font.pointSize: Style.textHeadline
             font.bold: true
@@ -152,8 +152,8 @@ Item {
             width: parent.width
             height: Math.ceil(page.countSize * Style.countLineHeight)
             verticalAlignment: Text.AlignVCenter
-            text: page.event ? (CalendarHelper.minute, CalendarHelper.getDayCount(CalendarHelper.countedDate(page.event.ddate, page.event.yearly),
-                                                                              page.event.countdown)) : ""
+            text: page.event ? (CalendarHelper.minute, CalendarHelper.getDayCount(CalendarHelper.countedDate(page.event.record.ddate, page.event.record.yearly),
+                                                                              page.event.record.countdown)) : ""
             textFormat: Text.PlainText
             font.family: Fonts.gilroy
             font.weight: Font.ExtraBold
@@ -174,8 +174,7 @@ Item {
         anchors.rightMargin: Style.menuTrailing
         anchors.bottom: parent.bottom
         anchors.bottomMargin: page.bottomInset
-        store: page.userData
-        currentPage: page.pageIndex
+        store: page.store
         event: page.event
         accessibilityHidden: page.accessibilityHidden
         onRequestSheet: (mode) => page.sheetRequested(mode)

@@ -5,7 +5,7 @@ import Tallowick
 // indicator. The store's current page is the one truth both layers follow.
 Item {
     id: root
-    required property UserData userData
+    required property UserData store
     required property EventListModel events
     property string swipeDirection: "left"
     property bool animateEntrance: true
@@ -15,7 +15,7 @@ Item {
     signal sheetRequested(string mode)
 
     readonly property int pageCount: events.count
-    readonly property int currentPage: userData.currentPage
+    readonly property int currentPage: store.currentPage
 
     // The layout of every page, worked out once for the window's size. Taller than wide, the
     // texts run across the page and the picture (the circle and its bar) takes the room
@@ -68,7 +68,7 @@ Item {
             // Only the page on screen is there (for assistive technology too): its neighbours
             // show only while a slide brings one in.
             visible: index === root.currentPage || slide.running
-            userData: root.userData
+            store: root.store
             pageIndex: index
             textsWidth: root.textsWidth
             countSize: root.countSize
@@ -165,7 +165,7 @@ Item {
         height: Math.max(1, root.menuTop - Style.stripGap - y)
         pictureScale: root.pictureScale
         pictureCentre: Qt.point(root.pictureCentre.x, root.pictureCentre.y - y)
-        userData: root.userData
+        store: root.store
         events: root.events
         animateEntrance: root.animateEntrance
         onSwipeDirectionChanged: root.swipeDirection = swipeDirection
@@ -179,7 +179,7 @@ Item {
         if (target === currentPage)
             return
         swipeDirection = target > currentPage ? "right" : "left"
-        userData.currentPage = target
+        store.currentPage = target
     }
     WheelHandler {
         id: wheel
@@ -212,6 +212,6 @@ Item {
         currentPage: root.currentPage
         Accessible.ignored: root.hiddenFromAccessibility || !visible || root.pageCount < 2
         readonly property EventRow shown: root.events.revision, root.events.at(root.currentPage)
-        color: Colors.hex(shown ? shown.fontColor : "")
+        color: Colors.hex(shown ? shown.record.fontColor : "")
     }
 }

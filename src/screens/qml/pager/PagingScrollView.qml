@@ -7,7 +7,7 @@ import Tallowick as T
 // the same spring.
 Item {
     id: root
-    required property UserData userData
+    required property UserData store
     required property EventListModel events
     property bool animateEntrance: true
     // Where the tiles draw their picture (in this item), and how large.
@@ -24,7 +24,7 @@ Item {
         // Never zero wide: a strip that has not been sized yet would otherwise make every tile.
         tileWidth: Math.max(root.width, 1)
         tilePadding: 180
-        currentPage: root.userData.currentPage
+        currentPage: root.store.currentPage
     }
 
     // The offset drawn: equal to the strip's while the finger is down, springing to it after.
@@ -61,12 +61,12 @@ Item {
             width: scroll.tileWidth
             height: tiles.height
             tileIndex: index
-            currentPage: root.userData.currentPage
+            currentPage: root.store.currentPage
             pictureScale: root.pictureScale
             pictureCentre: root.pictureCentre
-            circleColor: event.circleColor
-            barType: event.barType
-            barColor: event.barColor
+            circleColor: event.record.circleColor
+            barType: event.record.barType
+            barColor: event.record.barColor
             animateEntrance: root.animateEntrance
         }
     }
@@ -93,7 +93,7 @@ Item {
             // Where the drag would come to rest at its speed.
             const predicted = forward * (translation.x + centroid.velocity.x * 0.2)
             const target = scroll.dragEnded(predicted)
-            root.userData.currentPage = target
+            root.store.currentPage = target
         }
     }
 }

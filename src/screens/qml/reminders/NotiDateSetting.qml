@@ -1,13 +1,14 @@
 import Tallowick
 import QtQuick
 
-// The four reminder options of the event on the current page, one choice of four, in two
+// The four reminder options of one event, one choice of four, in two
 // rows; a chosen reminder that waits for the permission says so, and leads to it. With them
 // the permission prompt, the "notifications are off" alert and the notification settings page.
 Item {
     id: root
     property UserData store
-    property int currentPage: 0
+    // The id of the event whose reminders are chosen here.
+    property string eventId
     readonly property alias choice: choice
     // The chosen option: where the keys go first.
     readonly property Item selectedItem: optionItem(choice.selectedOption)
@@ -19,7 +20,7 @@ Item {
     ReminderChoice {
         id: choice
         store: root.store
-        currentPage: root.currentPage
+        eventId: root.eventId
         onShowAlertPermissionsChanged: permissionAlert.open = showAlertPermissions
         onShowAuthorizationPromptChanged: permissionPrompt.open = showAuthorizationPrompt
     }

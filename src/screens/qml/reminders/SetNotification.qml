@@ -1,19 +1,17 @@
 import Tallowick
 import QtQuick
 
-// The reminder sheet of the event on the current page: the reminder options, then a word
-// about rating the app, the maker's other apps and the maker's profile. Drawn in white on
-// the event's line colour.
+// The reminder sheet of one event: the reminder options, then a word about rating the app,
+// the maker's other apps and the maker's profile. Drawn in white on the event's line colour.
 Rectangle {
     id: root
     property UserData store
-    property int currentPage: 0
     // The event of the page the sheet was opened from.
     property EventRow event: null
     readonly property alias choice: options.choice
     readonly property Item initialFocus: options.selectedItem
 
-    color: Colors.hex(event ? event.lineColor : "000000")
+    color: Colors.hex(event ? event.record.lineColor : "000000")
 
     Flickable {
         id: scroll
@@ -65,7 +63,7 @@ Rectangle {
                 objectName: "notiDateSetting"
                 width: parent.width
                 store: root.store
-                currentPage: root.currentPage
+                eventId: root.event ? root.event.eventId : ""
             }
             Item { width: 1; height: Style.gapSection }
 
@@ -86,7 +84,6 @@ Rectangle {
             IntroduceOstraView {
                 objectName: "introduceOstra"
                 width: parent.width
-                currentPage: root.currentPage
             }
             Item { width: 1; height: Style.gapSection }
 
