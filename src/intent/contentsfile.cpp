@@ -36,7 +36,7 @@ QString describeContents(const QList<WidgetContent> &records)
                          .arg(record.date.toString(Qt::ISODateWithMs), record.ddate, record.bgColor,
                               record.fontColor, record.circleColor, record.dateTitle,
                               record.countdown ? QStringLiteral("true") : QStringLiteral("false"), record.barType,
-                              record.pageNumber ? QString::number(*record.pageNumber) : QStringLiteral("nil"), record.eventId));
+                              record.pageNumber ? QString::number(*record.pageNumber) : QStringLiteral("nil"), record.eventId.value_or(QString())));
     }
     return QLatin1Char('[') + parts.join(QStringLiteral(", ")) + QLatin1Char(']');
 }

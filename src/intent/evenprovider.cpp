@@ -15,6 +15,6 @@ QList<EventDetails> EvenProvider::readContents()
     QList<EventDetails> details;
     details.reserve(records.size());
     for (const WidgetContent &record : records)
-        details.append(EventDetails{QString::number(record.pageNumber.value_or(0)), record.dateTitle, record.eventId});
+        details.append(EventDetails{QString::number(record.pageNumber.value_or(0)), record.dateTitle, record.eventId.value_or(QString())});
     return details;
 }

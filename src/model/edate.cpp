@@ -7,7 +7,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
-#include <cmath>
 
 namespace {
 
@@ -22,27 +21,7 @@ bool sameText(const QString &a, const QString &b)
     return a == b || canonical(a) == canonical(b);
 }
 
-// Integers arrive as qlonglong from property lists and from JSON integers; a JSON number with
-// a fraction, or out of the 64-bit range, is the wrong type.
-std::optional<qint64> asInteger(const QVariant &value)
-{
-    switch (value.typeId()) {
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-        return value.toLongLong();
-    case QMetaType::Double: {
-        const double number = value.toDouble();
-        if (std::isfinite(number) && number == std::trunc(number) && number >= -9.2233720368547758e18
-            && number < 9.2233720368547758e18)
-            return static_cast<qint64>(number);
-        return std::nullopt;
-    }
-    default:
-        return std::nullopt;
-    }
-}
-
-// Per type of field: how two values compare, hash, go into the keyed form and come out of it.
+// Per type of field: how two values compare and hash.
 bool same(const QString &a, const QString &b)
 {
     return sameText(a, b);
@@ -78,65 +57,6 @@ void hashInto(size_t &seed, const std::optional<T> &value)
         hashInto(seed, *value);
 }
 
-QVariant keyedValue(const QString &value)
-{
-    return value;
-}
-
-QVariant keyedValue(bool value)
-{
-    return value;
-}
-
-QVariant keyedValue(qint64 value)
-{
-    return QVariant::fromValue<qlonglong>(value);
-}
-
-bool decode(const QVariant &value, QString &out)
-{
-    if (value.typeId() != QMetaType::QString)
-        return false;
-    out = value.toString();
-    return true;
-}
-
-bool decode(const QVariant &value, bool &out)
-{
-    if (value.typeId() != QMetaType::Bool)
-        return false;
-    out = value.toBool();
-    return true;
-}
-
-bool decode(const QVariant &value, qint64 &out)
-{
-    const auto number = asInteger(value);
-    if (number)
-        out = *number;
-    return number.has_value();
-}
-
-// An optional key decodes to absent when it is missing or null; otherwise as its type.
-template<typename T>
-bool decode(const QVariant &value, std::optional<T> &out)
-{
-    if (!value.isValid() || value.typeId() == QMetaType::Nullptr) {
-        out.reset();
-        return true;
-    }
-    T decoded{};
-    if (!decode(value, decoded))
-        return false;
-    out = std::move(decoded);
-    return true;
-}
-
-template<typename T>
-constexpr bool kIsOptional = false;
-template<typename T>
-constexpr bool kIsOptional<std::optional<T>> = true;
-
 } // namespace
 
 bool EDate::repeatsYearly() const
@@ -159,27 +79,13 @@ size_t qHash(const EDate &event, size_t seed) noexcept
 
 QVariantMap EDate::toKeyed() const
 {
-    QVariantMap keyed;
-    EventFields::forEach([&](const char *key, auto member) {
-        const auto &value = this->*member;
-        if constexpr (kIsOptional<std::decay_t<decltype(value)>>) {
-            if (value)
-                keyed.insert(QLatin1String(key), keyedValue(*value));
-        } else {
-            keyed.insert(QLatin1String(key), keyedValue(value));
-        }
-    });
-    return keyed;
+    return KeyedFields::toKeyed(*this, EventFields::kAll);
 }
 
 std::optional<EDate> EDate::fromKeyed(const QVariantMap &keyed)
 {
     EDate event;
-    bool ok = true;
-    EventFields::forEach([&](const char *key, auto member) {
-        ok = ok && decode(keyed.value(QLatin1String(key)), event.*member);
-    });
-    if (!ok)
+    if (!KeyedFields::fromKeyed(keyed, EventFields::kAll, event))
         return std::nullopt;
     return event;
 }

@@ -1,27 +1,15 @@
 #pragma once
 
 #include "edate.h"
-
-#include <array>
-#include <variant>
+#include "keyedfields.h"
 
 // The event record's fields, named once: each key of the stored record beside the member that
-// holds it. The member's type says the rest: a text or a flag must be there; an optional one
-// may be absent, and is then left out of the record; texts compare as canonically equivalent
-// Unicode. The record's equality, its hash and its keyed form (property lists and JSON) are
-// made from this table, so a new field is one line here.
+// holds it (see KeyedFields for what a member's type says). Besides the keyed form, the
+// record's equality (texts compare as canonically equivalent Unicode), its hash and the
+// backup's length check are made from this table, so a new field is one line here.
 namespace EventFields {
 
-using Member = std::variant<QString EDate::*, bool EDate::*, std::optional<qint64> EDate::*,
-                            std::optional<bool> EDate::*, std::optional<QString> EDate::*>;
-
-struct Field
-{
-    const char *key;
-    Member member;
-};
-
-inline constexpr std::array<Field, 14> kAll{{
+inline constexpr KeyedFields::Table<EDate, 14> kAll{{
     {"ddate", &EDate::ddate},
     {"colorIndex", &EDate::colorIndex},
     {"bgColor", &EDate::bgColor},
@@ -42,8 +30,7 @@ inline constexpr std::array<Field, 14> kAll{{
 template<typename Visit>
 void forEach(Visit &&visit)
 {
-    for (const Field &field : kAll)
-        std::visit([&](auto member) { visit(field.key, member); }, field.member);
+    KeyedFields::forEach(kAll, std::forward<Visit>(visit));
 }
 
 } // namespace EventFields

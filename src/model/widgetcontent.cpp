@@ -1,6 +1,7 @@
 #include "widgetcontent.h"
 
 #include "calendarhelper.h"
+#include "keyedfields.h"
 
 #include <platform/sharedcontainer.h>
 
@@ -15,15 +16,21 @@ namespace {
 // Dates in the file count from the reference instant the widget side also uses.
 const qint64 kReferenceEpochMs = QDateTime(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc()).toMSecsSinceEpoch();
 
-std::optional<qint64> integerValue(const QJsonValue &value)
-{
-    if (!value.isDouble())
-        return std::nullopt;
-    const double number = value.toDouble();
-    if (!std::isfinite(number) || number != std::trunc(number) || std::fabs(number) >= 9.2e18)
-        return std::nullopt;
-    return value.toInteger();
-}
+// Every key of a record but "date", which counts seconds and is read and written on its own.
+constexpr KeyedFields::Table<WidgetContent, 12> kFields{{
+    {"ddate", &WidgetContent::ddate},
+    {"bgColor", &WidgetContent::bgColor},
+    {"fontColor", &WidgetContent::fontColor},
+    {"circleColor", &WidgetContent::circleColor},
+    {"dateTitle", &WidgetContent::dateTitle},
+    {"countdown", &WidgetContent::countdown},
+    {"barType", &WidgetContent::barType},
+    {"pageNumber", &WidgetContent::pageNumber},
+    {"id", &WidgetContent::eventId},
+    {"repeat", &WidgetContent::repeat},
+    {"firstDate", &WidgetContent::firstDate},
+    {"occurrence", &WidgetContent::occurrence},
+}};
 
 } // namespace
 
@@ -37,12 +44,13 @@ WidgetContent WidgetContent::fromEvent(const EDate &event, const QDateTime &now,
                          event.dateTitle,
                          event.countsDown(),
                          event.barType,
-                         page,
-                         event.id};
+                         page};
+    if (!event.id.isEmpty())
+        record.eventId = event.id;
     if (event.repeatsYearly()) {
         if (const auto next = CalendarHelper::nextOccurrence(event.ddate, now)) {
             record.ddate = next->day.toString(QStringLiteral("yyyy-MM-dd"));
-            record.repeatsYearly = true;
+            record.repeat = QString::fromLatin1(EDate::kRepeatYearly);
             record.firstDate = event.ddate;
             record.occurrence = next->ordinal;
         }
@@ -54,26 +62,8 @@ QByteArray encodeWidgetContents(const QList<WidgetContent> &records)
 {
     QJsonArray array;
     for (const WidgetContent &record : records) {
-        QJsonObject object{
-            {QStringLiteral("date"), (record.date.toMSecsSinceEpoch() - kReferenceEpochMs) / 1000.0},
-            {QStringLiteral("ddate"), record.ddate},
-            {QStringLiteral("bgColor"), record.bgColor},
-            {QStringLiteral("fontColor"), record.fontColor},
-            {QStringLiteral("circleColor"), record.circleColor},
-            {QStringLiteral("dateTitle"), record.dateTitle},
-            {QStringLiteral("countdown"), record.countdown},
-            {QStringLiteral("barType"), record.barType},
-        };
-        if (record.pageNumber)
-            object.insert(QStringLiteral("pageNumber"), *record.pageNumber);
-        if (!record.eventId.isEmpty())
-            object.insert(QStringLiteral("id"), record.eventId);
-        if (record.repeatsYearly) {
-            object.insert(QStringLiteral("repeat"), QLatin1String(EDate::kRepeatYearly));
-            object.insert(QStringLiteral("firstDate"), record.firstDate);
-            if (record.occurrence)
-                object.insert(QStringLiteral("occurrence"), *record.occurrence);
-        }
+        QJsonObject object = QJsonObject::fromVariantMap(KeyedFields::toKeyed(record, kFields));
+        object.insert(QStringLiteral("date"), (record.date.toMSecsSinceEpoch() - kReferenceEpochMs) / 1000.0);
         array.append(object);
     }
     return QJsonDocument(array).toJson(QJsonDocument::Compact);
@@ -91,44 +81,15 @@ std::optional<QList<WidgetContent>> decodeWidgetContents(const QByteArray &json)
             return std::nullopt;
         const QJsonObject object = item.toObject();
         const QJsonValue date = object.value(QStringLiteral("date"));
-        const QJsonValue countdown = object.value(QStringLiteral("countdown"));
-        static const char *const textKeys[] = {"ddate", "bgColor", "fontColor", "circleColor", "dateTitle", "barType"};
-        for (const char *key : textKeys) {
-            if (!object.value(QLatin1String(key)).isString())
-                return std::nullopt;
-        }
-        if (!date.isDouble() || !std::isfinite(date.toDouble()) || std::fabs(date.toDouble()) > 1e13
-            || !countdown.isBool())
+        if (!date.isDouble() || !std::isfinite(date.toDouble()) || std::fabs(date.toDouble()) > 1e13)
             return std::nullopt;
-        std::optional<qint64> page;
-        const QJsonValue pageValue = object.value(QStringLiteral("pageNumber"));
-        if (!pageValue.isUndefined() && !pageValue.isNull()) {
-            page = integerValue(pageValue);
-            if (!page)
-                return std::nullopt;
-        }
-        const QJsonValue id = object.value(QStringLiteral("id"));
-        const QJsonValue repeat = object.value(QStringLiteral("repeat"));
-        const QJsonValue firstDate = object.value(QStringLiteral("firstDate"));
-        const auto absent = [](const QJsonValue &value) { return value.isUndefined() || value.isNull(); };
-        if ((!absent(id) && !id.isString()) || (!absent(repeat) && !repeat.isString())
-            || (!absent(firstDate) && !firstDate.isString()))
+        WidgetContent record;
+        if (!KeyedFields::fromKeyed(object.toVariantMap(), kFields, record))
             return std::nullopt;
-        std::optional<qint64> occurrence;
-        const QJsonValue occurrenceValue = object.value(QStringLiteral("occurrence"));
-        if (!absent(occurrenceValue)) {
-            occurrence = integerValue(occurrenceValue);
-            if (!occurrence)
-                return std::nullopt;
-        }
-        const auto text = [&](const char *key) { return object.value(QLatin1String(key)).toString(); };
-        records.append(WidgetContent{
-            // UTC: the same instant, without a local-zone lookup per record.
-            QDateTime::fromMSecsSinceEpoch(kReferenceEpochMs + qint64(std::llround(date.toDouble() * 1000.0)),
-                                           QTimeZone::utc()),
-            text("ddate"), text("bgColor"), text("fontColor"), text("circleColor"), text("dateTitle"),
-            countdown.toBool(), text("barType"), page, id.toString(),
-            repeat.toString() == QLatin1String(EDate::kRepeatYearly), firstDate.toString(), occurrence});
+        // UTC: the same instant, without a local-zone lookup per record.
+        record.date = QDateTime::fromMSecsSinceEpoch(kReferenceEpochMs + qint64(std::llround(date.toDouble() * 1000.0)),
+                                                     QTimeZone::utc());
+        records.append(std::move(record));
     }
     return records;
 }

@@ -12,7 +12,7 @@
 // the shared container. The widget uses it as its timeline entry, `date` being the entry's.
 struct WidgetContent
 {
-    QDateTime date;                    // when the record was written
+    QDateTime date;                    // when the record was written ("date")
     QString ddate;
     QString bgColor;
     QString fontColor;
@@ -21,15 +21,17 @@ struct WidgetContent
     bool countdown = true;             // an event without a direction counts down
     QString barType;
     std::optional<qint64> pageNumber;  // the event's position in the app's list
-    QString eventId;                   // the event's id; empty in files written before ids were
+    std::optional<QString> eventId;    // "id"; absent from files written before ids were
     // A yearly event's record counts to the occurrence that was next when it was written:
     // `ddate` holds that day (so a widget that knows nothing of repeating counts and shows the
     // right one), and these say which it is. Absent from records of other events.
-    bool repeatsYearly = false;                        // "repeat": "yearly"
-    QString firstDate = QString();                     // "firstDate": the event's own date
-    std::optional<qint64> occurrence = std::nullopt;   // "occurrence": years since it, 0 on it
+    std::optional<QString> repeat = std::nullopt;      // "yearly"
+    std::optional<QString> firstDate = std::nullopt;   // the event's own date
+    std::optional<qint64> occurrence = std::nullopt;   // years since it, 0 on it
 
     friend bool operator==(const WidgetContent &, const WidgetContent &) = default;
+
+    bool repeatsYearly() const { return repeat == QLatin1String(EDate::kRepeatYearly); }
 
     // The record for `event` at list position `page`, written at `now` (which also picks a
     // yearly event's next occurrence).
@@ -44,7 +46,7 @@ QByteArray encodeWidgetContents(const QList<WidgetContent> &records);
 
 // Reads the file's bytes. "pageNumber", "id", "repeat", "firstDate" and "occurrence" may be
 // missing or null; every other key is required with its type, and one bad record fails the
-// whole file.
+// whole file. Keys a later version adds are ignored.
 std::optional<QList<WidgetContent>> decodeWidgetContents(const QByteArray &json);
 
 // "contents.json" at the top of the shared container.

@@ -45,7 +45,7 @@ EntryTexts entryTexts(const WidgetContent &entry, WidgetFamily family)
         count = QString::number(meaning.days);
     // A yearly event's record counts to its next occurrence; the date says which one it is.
     QString date = helper.getRightDateFormat(entry.ddate);
-    if (entry.repeatsYearly && entry.occurrence && *entry.occurrence > 0 && *entry.occurrence < 10000)
+    if (entry.repeatsYearly() && entry.occurrence && *entry.occurrence > 0 && *entry.occurrence < 10000)
         date += QStringLiteral(" · ") + CalendarHelper::occurrenceText(int(*entry.occurrence));
     return EntryTexts{entry.dateTitle, count, date, labelFor(meaning, entry.countdown, family)};
 }

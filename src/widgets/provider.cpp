@@ -78,7 +78,7 @@ Provider::Timeline Provider::getTimeline(const SelectEventIntent &configuration)
     if (const auto &chosen = configuration.eventTitle) {
         const QString identifier = chosen->identifier();
         const auto byId = std::find_if(records.cbegin(), records.cend(),
-                                       [&](const WidgetContent &r) { return !r.eventId.isEmpty() && r.eventId == identifier; });
+                                       [&](const WidgetContent &r) { return !identifier.isEmpty() && r.eventId == identifier; });
         if (byId != records.cend()) {
             shown = &*byId;
         } else if (!namesAnEventId(identifier)) {
@@ -87,9 +87,9 @@ Provider::Timeline Provider::getTimeline(const SelectEventIntent &configuration)
             if (byTitle != records.cend())
                 shown = &*byTitle;
         }
-        if (shown && !shown->eventId.isEmpty()
-            && (shown->eventId != identifier || shown->dateTitle != chosen->displayString()))
-            timeline.configuration = SelectEventIntent{Event(shown->eventId, shown->dateTitle)};
+        const QString shownId = shown ? shown->eventId.value_or(QString()) : QString();
+        if (!shownId.isEmpty() && (shownId != identifier || shown->dateTitle != chosen->displayString()))
+            timeline.configuration = SelectEventIntent{Event(shownId, shown->dateTitle)};
         if (!shown)
             qCDebug(lcWidgets).noquote() << "The event" << chosen->displayString() << "is gone; showing the first one";
     }

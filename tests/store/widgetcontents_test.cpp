@@ -88,7 +88,7 @@ TEST_F(Contents, ReadersAcceptMissingPagesAndRefuseIncompleteRecords)
     EXPECT_FALSE(decoded->at(0).pageNumber);
     EXPECT_FALSE(decoded->at(1).pageNumber);
     // Files written before events had ids have none; an id that is not text is no id.
-    EXPECT_TRUE(decoded->at(0).eventId.isEmpty());
+    EXPECT_FALSE(decoded->at(0).eventId);
     EXPECT_FALSE(decodeWidgetContents(QByteArray(noPages).replace(R"("dateTitle":"T")", R"("dateTitle":"T","id":7)")));
 
     EXPECT_FALSE(decodeWidgetContents(QByteArray(noPages).replace(R"(,"barType":"Box")", "")));
@@ -153,9 +153,9 @@ TEST_F(Contents, AYearlyEventsRecordCountsToItsNextOccurrenceAndSaysWhichItIs)
 
     const auto records = decodeWidgetContents(fileBytes());
     ASSERT_TRUE(records.has_value());
-    EXPECT_TRUE(records->at(0).repeatsYearly);
+    EXPECT_TRUE(records->at(0).repeatsYearly());
     EXPECT_EQ(records->at(0).occurrence, std::optional<qint64>(11));
-    EXPECT_FALSE(records->at(1).repeatsYearly);
+    EXPECT_FALSE(records->at(1).repeatsYearly());
     EXPECT_FALSE(records->at(1).occurrence);
     EXPECT_FALSE(decodeWidgetContents(fileBytes().replace(R"("occurrence":11)", R"("occurrence":"11")")));
 }

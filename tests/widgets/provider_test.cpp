@@ -91,7 +91,7 @@ TEST_F(ProviderTest, AWidgetFollowsItsEventThroughRenameMoveAndThemeChange)
 {
     QList<WidgetContent> records = withIds(publishedRecords({"A", "B", "C"}));
     publishContents(records);
-    const Event b(records.at(1).eventId, QStringLiteral("B"));
+    const Event b(*records.at(1).eventId, QStringLiteral("B"));
     EXPECT_EQ(titlesOf(timelineFor(b)), QStringList{"B"});
 
     // Renamed, moved to the front and given another theme in the app.
@@ -104,9 +104,9 @@ TEST_F(ProviderTest, AWidgetFollowsItsEventThroughRenameMoveAndThemeChange)
     EXPECT_EQ(timeline.entries, QList<WidgetContent>{changed});
     // The configuration takes the new title, so the menu shows the event by its name.
     ASSERT_TRUE(timeline.configuration && timeline.configuration->eventTitle);
-    EXPECT_EQ(*timeline.configuration->eventTitle, Event(changed.eventId, QStringLiteral("Us two")));
+    EXPECT_EQ(*timeline.configuration->eventTitle, Event(*changed.eventId, QStringLiteral("Us two")));
     // Nothing to take over once it is up to date.
-    EXPECT_FALSE(provider.getTimeline(SelectEventIntent{Event(changed.eventId, QStringLiteral("Us two"))}).configuration);
+    EXPECT_FALSE(provider.getTimeline(SelectEventIntent{Event(*changed.eventId, QStringLiteral("Us two"))}).configuration);
 }
 
 TEST_F(ProviderTest, ADeletedEventFallsBackToTheFirstAndIsNeverLookedForByTitle)

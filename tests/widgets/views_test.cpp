@@ -184,7 +184,7 @@ TEST_F(Views, AYearlyEventShowsItsNextOccurrenceAndWhichOneItIs)
 {
     // As the contents file carries it: the day it counts to, and which occurrence that is.
     WidgetContent entry = publishedRecord(QStringLiteral("Mum's birthday"), 2, QStringLiteral("2027-05-01"));
-    entry.repeatsYearly = true;
+    entry.repeat = QStringLiteral("yearly");
     entry.firstDate = QStringLiteral("2016-05-01");
     entry.occurrence = 11;
     const EntryTexts texts = entryTexts(entry, WidgetFamily::SystemSmall);
@@ -198,7 +198,7 @@ TEST_F(Views, AYearlyEventShowsItsNextOccurrenceAndWhichOneItIs)
     entry.occurrence = 0;
     EXPECT_EQ(entryTexts(entry, WidgetFamily::SystemSmall).date, QStringLiteral("1.May.27"));
     entry.occurrence = 11;
-    entry.repeatsYearly = false;
+    entry.repeat.reset();
     EXPECT_EQ(entryTexts(entry, WidgetFamily::SystemSmall).date, QStringLiteral("1.May.27"));
 }
 
