@@ -1,6 +1,7 @@
 #include <calendar/icalendarexport.h>
 #include <calendar/icalendarimport.h>
 #include <support/testenvironment.h>
+#include <support/testevents.h>
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
@@ -93,9 +94,7 @@ TEST_F(Reader, TallowicksOwnAlarmsAreItsReminderChoices)
     QList<EDate> events;
     for (const std::optional<qint64> code : {std::optional<qint64>(1), std::optional<qint64>(2), std::optional<qint64>(3),
                                              std::optional<qint64>(0), std::optional<qint64>()}) {
-        events.append(EDate{QStringLiteral("2027-01-0%1").arg(events.size() + 1), 1, {}, {}, {}, {},
-                            QStringLiteral("E%1").arg(events.size()), QStringLiteral("FlatBar"), {}, false, code, true,
-                            QStringLiteral("00000000-0000-4000-8000-00000000000%1").arg(events.size())});
+        events.append(TestEvent::numbered(int(events.size()), QDate(2027, 1, 1)).reminder(code));
     }
     const Reading reading = ICalendarImport::read(ICalendarExport::calendar(events, QDateTime::currentDateTimeUtc()));
     ASSERT_EQ(reading.entries.size(), 5);

@@ -2,6 +2,7 @@
 #include <model/edate.h>
 #include <model/eventoccurrence.h>
 #include <support/testenvironment.h>
+#include <support/testevents.h>
 
 #include <gtest/gtest.h>
 
@@ -9,13 +10,8 @@ namespace {
 
 EDate eventOn(const char *ddate, bool yearly = true, bool countdown = true)
 {
-    EDate event{QString::fromLatin1(ddate), 1, QStringLiteral("FFF4E0"), QStringLiteral("2B2D42"),
-                QStringLiteral("FF7580"), QStringLiteral("FFB4A2"), QStringLiteral("Birthday"),
-                QStringLiteral("FlatBar"), QStringLiteral("FF7580"), false, std::nullopt, countdown,
-                QStringLiteral("0B9E4D7A-2C61-4F08-A3D2-5E8B7C6A9D02")};
-    if (yearly)
-        event.repeat = QLatin1String(EDate::kRepeatYearly);
-    return event;
+    TestEvent event = TestEvent::numbered(0).titled(QStringLiteral("Birthday")).on(QString::fromLatin1(ddate)).counting(countdown);
+    return yearly ? event.yearly() : event;
 }
 
 std::optional<EventOccurrence> occurrence(int year, int month, int day, int ordinal)

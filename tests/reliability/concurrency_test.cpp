@@ -4,6 +4,7 @@
 
 #include "programs.h"
 #include "storefiles.h"
+#include <support/testevents.h>
 
 #include <platform/notificationcenter.h>
 #include <support/testenvironment.h>
@@ -149,7 +150,7 @@ TEST_F(Concurrency, AppCommandLineAndHomeScreenChangingAtOnceLoseNothing)
     QStringList seeds;
     for (int i = 0; i < kStart; ++i)
         seeds.append(QStringLiteral("seed-%1").arg(i));
-    saveList(eventsTitled(seeds));
+    seedEvents(eventsTitled(seeds));
     NotificationCenter().setAuthorizationStatus(AuthorizationStatus::Authorized);
 
     // The home screen first: the app, with reminders ahead, would start one of its own.
@@ -359,7 +360,7 @@ TEST_F(Concurrency, TheLimitOfThirtyHoldsWhenProcessesAddAtOnce)
     QStringList seeds;
     for (int i = 0; i < 26; ++i)
         seeds.append(QStringLiteral("seed-%1").arg(i));
-    saveList(eventsTitled(seeds));
+    seedEvents(eventsTitled(seeds));
     Programs::Running app(Programs::app(), {}, now);
     ASSERT_TRUE(waitUntil([&] { return QFile::exists(home.runtimeDir() + QStringLiteral("/tallowick/app.socket")); }, 30000))
         << app.output().toStdString();

@@ -4,6 +4,7 @@
 
 #include "programs.h"
 #include "storefiles.h"
+#include <support/testevents.h>
 
 #include <store/userdata.h>
 #include <support/testenvironment.h>
@@ -84,7 +85,7 @@ qint64 lastGeneration(const QByteArray &out, qint64 fallback)
 TEST_F(CrashSafety, AKillDuringALongSeriesOfSavesLeavesTheOldListOrTheNewOne)
 {
     const QStringList start{QStringLiteral("s0"), QStringLiteral("s1"), QStringLiteral("s2"), QStringLiteral("s3")};
-    saveList(eventsTitled(start));
+    seedEvents(eventsTitled(start));
     UserData().writeWidgetContents(); // both files there before the first kill
     QList<QStringList> history{start};
     qint64 next = 0; // the generation the next run begins with
@@ -150,7 +151,7 @@ TEST_F(CrashSafety, AKillDuringALongSeriesOfSavesLeavesTheOldListOrTheNewOne)
 
 TEST_F(CrashSafety, CommandLineEditsKilledAtAnyMomentKeepAWholeList)
 {
-    saveList(eventsTitled({QStringLiteral("t0"), QStringLiteral("other"), QStringLiteral("third")}));
+    seedEvents(eventsTitled({QStringLiteral("t0"), QStringLiteral("other"), QStringLiteral("third")}));
     UserData().writeWidgetContents();
     QList<QStringList> history{titlesOf(*savedListOnDisk())};
     // The kills fall anywhere from the start-up to the end of a run.

@@ -3,6 +3,7 @@
 
 #include "programs.h"
 #include "storefiles.h"
+#include <support/testevents.h>
 
 #include <home/instancestore.h>
 #include <intent/evenprovider.h>
@@ -78,7 +79,7 @@ QByteArray randomBytes(int size, unsigned seed)
 
 TEST_F(HostileInput, EveryKindOfBrokenSettingsFileGivesTheDefaultsAndIsKeptByteForByte)
 {
-    saveList(eventsTitled({QStringLiteral("Trip"), QStringLiteral("Exam")}));
+    seedEvents(eventsTitled({QStringLiteral("Trip"), QStringLiteral("Exam")}));
     const QByteArray good = readFile(SettingsStore::defaultPath());
     const std::pair<const char *, QByteArray> cases[] = {
         {"empty", QByteArray()},
@@ -120,7 +121,7 @@ TEST_F(HostileInput, AHugeSettingsFileIsKeptAsideUnreadWhenItCannotBeOursAndRead
     // Large but whole (a key of someone else's holding 24 MB): read, and kept through a save.
     const QByteArray blob = randomBytes(24 * 1024 * 1024, 3);
     ASSERT_TRUE(SettingsStore().setValue(QStringLiteral("somebodyElse"), blob));
-    saveList(eventsTitled({QStringLiteral("Trip")}));
+    seedEvents(eventsTitled({QStringLiteral("Trip")}));
     UserData big;
     EXPECT_EQ(titlesOf(big.magicDates()), QStringList{QStringLiteral("Trip")});
     big.addEvent(localTime(2027, 1, 1), QStringLiteral("Added"), true, 1003);
@@ -150,7 +151,7 @@ TEST_F(HostileInput, TenThousandCharacterTitlesAndDatesSurviveEveryCopyAndTheirV
 {
     QList<EDate> events = eventsTitled({QString(10000, QLatin1Char('T')), QStringLiteral("long date")});
     events[1].ddate = QString(10000, QLatin1Char('9'));
-    saveList(events);
+    seedEvents(events);
 
     const UserData store;
     EXPECT_EQ(store.magicDates(), events);
@@ -182,7 +183,7 @@ TEST_F(HostileInput, TenThousandCharacterTitlesAndDatesSurviveEveryCopyAndTheirV
 
 TEST_F(HostileInput, TitlesWithMarkupAndControlCharactersAreKeptAsTypedAndNeverSplitALine)
 {
-    saveList(eventsTitled({QStringLiteral("Trip")}));
+    seedEvents(eventsTitled({QStringLiteral("Trip")}));
     // A NUL cannot be stored in the settings file's texts; it is kept visible as U+FFFD. Tabs
     // and line breaks are spaces in a title of one line, and a link's title is cut to 20.
     const QString sent = QStringLiteral("<b>x</b>") + QChar(0) + QStringLiteral("\x01\x1b[31m\tr\nd\r\x7f &amp; <img src=\"x\">");
@@ -214,7 +215,7 @@ TEST_F(HostileInput, TitlesWithMarkupAndControlCharactersAreKeptAsTypedAndNeverS
 
 TEST_F(HostileInput, BrokenPercentEncodingAddsNothingAndBrokenUtf8IsReplaced)
 {
-    saveList(eventsTitled({QStringLiteral("Trip")}));
+    seedEvents(eventsTitled({QStringLiteral("Trip")}));
     UserData store;
     QList<EventDraft> offered;
     QObject::connect(&store, &UserData::sharedEventOffered, [&](const EventDraft &draft) { offered.append(draft); });
@@ -236,7 +237,7 @@ TEST_F(HostileInput, BrokenPercentEncodingAddsNothingAndBrokenUtf8IsReplaced)
 
 TEST_F(HostileInput, HundredsOfQueryItemsAreReadByTheRulesOfSharedLinks)
 {
-    saveList(eventsTitled({QStringLiteral("Trip")}));
+    seedEvents(eventsTitled({QStringLiteral("Trip")}));
     QString query = QStringLiteral("ddate=2027-04-01");
     for (int i = 0; i < 300; ++i)
         query += QStringLiteral("&junk%1=%2&dateTitle=Title%1").arg(i).arg(QString(20, QLatin1Char('j')));
@@ -277,7 +278,7 @@ TEST_F(HostileInput, HundredsOfQueryItemsAreReadByTheRulesOfSharedLinks)
 
 TEST_F(HostileInput, ALinkPipeOrHugeFileInPlaceOfTheContentsFileIsNeitherFollowedNorRead)
 {
-    saveList(eventsTitled({QStringLiteral("Trip")}));
+    seedEvents(eventsTitled({QStringLiteral("Trip")}));
     const UserData store; // publishes contents.json
     const QString contents = widgetContentsPath();
     ASSERT_EQ(EvenProvider::readContents().size(), 1);
@@ -391,7 +392,7 @@ TEST_F(HostileInput, TheWidgetDrawsMarkupInATitleAsItsCharacters)
     // The small widget drawn by the home screen program from the published contents file:
     // the ink of the title's lines.
     const auto titleInk = [&](const QString &title) {
-        saveList(eventsTitled({title}));
+        seedEvents(eventsTitled({title}));
         UserData().writeWidgetContents();
         const QString path = home.root() + QStringLiteral("/title.png");
         const Programs::Run drawn = Programs::run(

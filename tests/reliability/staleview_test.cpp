@@ -3,6 +3,7 @@
 // the event the caller showed, or nothing.
 
 #include "storefiles.h"
+#include <support/testevents.h>
 
 #include <platform/notificationcenter.h>
 #include <store/userdata.h>
@@ -20,7 +21,7 @@ protected:
 
     StaleView()
     {
-        saveList(eventsTitled({QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")}));
+        seedEvents(eventsTitled({QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")}));
         NotificationCenter().setAuthorizationStatus(AuthorizationStatus::Authorized);
     }
 
@@ -90,7 +91,7 @@ TEST_F(StaleView, TheLimitIsCheckedOnTheListAsSavedNotAsLastSeen)
     QStringList titles;
     for (int i = 0; i < 29; ++i)
         titles.append(QStringLiteral("E%1").arg(i));
-    saveList(eventsTitled(titles));
+    seedEvents(eventsTitled(titles));
     UserData commandLine; // sees 29: room for one
     UserData app;
     app.addEvent(localTime(2027, 1, 1), QStringLiteral("Thirtieth"), true, 1003);

@@ -3,6 +3,7 @@
 #include <platform/plistcodec.h>
 #include <platform/settingsstore.h>
 #include <support/testenvironment.h>
+#include <support/testevents.h>
 
 #include <QDirIterator>
 #include <QUuid>
@@ -12,16 +13,10 @@ QList<EDate> eventsTitled(const QStringList &titles, const QString &date)
 {
     QList<EDate> events;
     for (const QString &title : titles) {
-        events.append(EDate{date, 1003, QStringLiteral("FFF4E0"), QStringLiteral("2B2D42"), QStringLiteral("FF7580"),
-                            QStringLiteral("FFB4A2"), title, QStringLiteral("FlatBar"), QStringLiteral("FF7580"), false,
-                            std::nullopt, true, QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper()});
+        events.append(TestEvent::numbered(0).titled(title).on(date).theme(1003).withId(
+            QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper()));
     }
     return events;
-}
-
-void saveList(const QList<EDate> &events)
-{
-    ASSERT_TRUE(SettingsStore().setValue(QStringLiteral("magicDates"), encodeEventList(events)));
 }
 
 std::optional<QList<EDate>> savedListOnDisk()

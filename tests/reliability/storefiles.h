@@ -12,10 +12,8 @@
 // read without any of the store's side effects (a store moves an unreadable file aside; these
 // only look).
 
-// Events titled as given, in that order, each with its own id, counting down to `date`.
+// Events titled as given (saved with seedEvents of support/testevents.h), in that order, each with its own id, counting down to `date`.
 QList<EDate> eventsTitled(const QStringList &titles, const QString &date = QStringLiteral("2027-05-01"));
-// Writes `events` as the saved list the programs will find.
-void saveList(const QList<EDate> &events);
 
 // The event list in the settings file; nothing when the file or the list does not decode.
 std::optional<QList<EDate>> savedListOnDisk();

@@ -2,6 +2,7 @@
 
 #include <support/qmlscene.h>
 #include <support/testenvironment.h>
+#include <support/testevents.h>
 
 #include <screens/viewmodels/eventform.h>
 #include <screens/viewmodels/formdatewheel.h>
@@ -60,19 +61,10 @@ const ColorProvider &theme(qint64 id)
 EDate event(int n, std::optional<qint64> themeId = 1003, std::optional<bool> countdown = true)
 {
     const ColorProvider &t = theme(themeId.value_or(1003));
-    EDate e;
-    e.ddate = QDate(2027, 1, 1).addDays(n).toString(Qt::ISODate);
-    e.colorIndex = themeId;
-    e.bgColor = t.bgColor;
-    e.fontColor = t.fontColor;
-    e.lineColor = t.lineColor;
-    e.circleColor = t.circleColor;
-    e.barType = t.barType;
-    e.barColor = t.barColor;
-    e.dateTitle = QStringLiteral("E%1").arg(n);
-    e.countdown = countdown;
-    e.id = QStringLiteral("00000000-0000-0000-0000-%1").arg(n, 12, 10, QLatin1Char('0'));
-    return e;
+    return TestEvent::numbered(n, QDate(2027, 1, 1))
+        .theme(themeId)
+        .colours(t.bgColor, t.fontColor, t.lineColor, t.circleColor, t.barType, t.barColor)
+        .counting(countdown);
 }
 
 QList<EDate> events(int count)
@@ -81,12 +73,6 @@ QList<EDate> events(int count)
     for (int i = 0; i < count; ++i)
         list.append(event(i));
     return list;
-}
-
-// Saves the list a store finds when it starts.
-void seed(const QList<EDate> &list)
-{
-    ASSERT_TRUE(SettingsStore().setValue(UserData::kEventsKey, encodeEventList(list)));
 }
 
 class Forms : public ::testing::Test
@@ -99,7 +85,7 @@ protected:
     // A store holding `list`.
     static std::unique_ptr<UserData> storeWith(const QList<EDate> &list)
     {
-        seed(list);
+        seedEvents(list);
         return std::make_unique<UserData>();
     }
 

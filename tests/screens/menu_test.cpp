@@ -1,6 +1,7 @@
 #include "scenetaps.h"
 #include <support/qmlscene.h>
 #include <support/testenvironment.h>
+#include <support/testevents.h>
 
 #include <model/edate.h>
 #include <model/widgetcontent.h>
@@ -24,10 +25,9 @@ namespace {
 // An event with the colours of one of the app's themes (pink text on a pale rose page).
 EDate event(int i)
 {
-    return EDate{QDate(2030, 1, 1).addDays(i).toString(Qt::ISODate), 1003, QStringLiteral("FFE3E3"),
-                 QStringLiteral("8C1C3A"), QStringLiteral("E5566F"), QStringLiteral("FF9AA2"),
-                 QStringLiteral("E%1").arg(i), QStringLiteral("Love"), QStringLiteral("FFDE74"), false,
-                 std::nullopt, true, QStringLiteral("5E1F0000-0000-4000-8000-%1").arg(i, 12, 10, QLatin1Char('0'))};
+    return TestEvent::numbered(i).theme(1003).colours(QStringLiteral("FFE3E3"), QStringLiteral("8C1C3A"),
+                                                      QStringLiteral("E5566F"), QStringLiteral("FF9AA2"),
+                                                      QStringLiteral("Love"), QStringLiteral("FFDE74"));
 }
 
 QList<EDate> events(int count)
@@ -36,16 +36,6 @@ QList<EDate> events(int count)
     for (int i = 0; i < count; ++i)
         list.append(event(i));
     return list;
-}
-
-void seed(const QList<EDate> &list)
-{
-    ASSERT_TRUE(SettingsStore().setValue(UserData::kEventsKey, encodeEventList(list)));
-}
-
-QList<EDate> saved()
-{
-    return decodeEventList(SettingsStore().value(UserData::kEventsKey).toByteArray()).value_or(QList<EDate>());
 }
 
 QStringList titles(const QList<EDate> &list)
@@ -121,7 +111,7 @@ protected:
 
 TEST_F(Menu, DeletingTheOnlyEventIsRefusedAndTheAlertComesBackAfterEachDismissal)
 {
-    seed(events(1));
+    seedEvents(events(1));
     UserData store;
     store.notificationHelper()->addNotification(event(0), NotiDays::three);
     const QByteArray before = SettingsStore().value(UserData::kEventsKey).toByteArray();
@@ -149,7 +139,7 @@ TEST_F(Menu, DeletingTheOnlyEventIsRefusedAndTheAlertComesBackAfterEachDismissal
 
 TEST_F(Menu, DeleteRemovesTheEventOnScreenWithItsRemindersAndShowsThePageBefore)
 {
-    seed(events(3));
+    seedEvents(events(3));
     UserData store;
     for (int i = 0; i < 3; ++i)
         store.notificationHelper()->addNotification(event(i), NotiDays::one);
@@ -161,7 +151,7 @@ TEST_F(Menu, DeleteRemovesTheEventOnScreenWithItsRemindersAndShowsThePageBefore)
 
     EXPECT_FALSE(menu.showAlertDelete());
     EXPECT_EQ(titles(store.magicDates()), (QStringList{"E0", "E1"}));
-    EXPECT_EQ(titles(saved()), (QStringList{"E0", "E1"}));
+    EXPECT_EQ(titles(savedEvents()), (QStringList{"E0", "E1"}));
     EXPECT_EQ(store.currentPage(), 1);
     EXPECT_EQ(pendingFor(event(2)), 0);
     EXPECT_EQ(pendingFor(event(1)), 1);
@@ -170,7 +160,7 @@ TEST_F(Menu, DeleteRemovesTheEventOnScreenWithItsRemindersAndShowsThePageBefore)
 
 TEST_F(Menu, DeletingTheFirstPageStaysOnTheFirstPage)
 {
-    seed(events(3));
+    seedEvents(events(3));
     UserData store;
     store.notificationHelper()->addNotification(event(0), NotiDays::seven);
     store.setCurrentPage(0);
@@ -179,14 +169,14 @@ TEST_F(Menu, DeletingTheFirstPageStaysOnTheFirstPage)
     menu.setStore(&store);
     menu.deleteEventWithId(event(0).id);
 
-    EXPECT_EQ(titles(saved()), (QStringList{"E1", "E2"}));
+    EXPECT_EQ(titles(savedEvents()), (QStringList{"E1", "E2"}));
     EXPECT_EQ(store.currentPage(), 0);
     EXPECT_EQ(pendingFor(event(0)), 0);
 }
 
 TEST_F(Menu, AddEditAndRemindersChooseAndPresentThePageSheet)
 {
-    seed(events(2));
+    seedEvents(events(2));
     UserData store;
     const std::pair<const char *, const char *> buttons[] = {
         {"addButton", "add"}, {"editButton", "edit"}, {"reminderButton", "noti"}};
@@ -206,7 +196,7 @@ TEST_F(Menu, AddEditAndRemindersChooseAndPresentThePageSheet)
 
 TEST_F(Menu, TheBottomMenuDrawsTheAddCircleInTheLineColourAndTheIconsInTheTextColour)
 {
-    seed(events(2));
+    seedEvents(events(2));
     UserData store;
     const EDate shown = event(0);
     QmlScene scene(QStringLiteral("BottomMenuView"),
@@ -244,7 +234,7 @@ TEST_F(Menu, TheBottomMenuDrawsTheAddCircleInTheLineColourAndTheIconsInTheTextCo
 
 TEST_F(Menu, DraggingTheLastRowOfTheSummaryToTheTopSavesAndRepublishesTheNewOrder)
 {
-    seed(events(3));
+    seedEvents(events(3));
     UserData store;
     ASSERT_EQ(publishedTitles(), (QStringList{"E0", "E1", "E2"}));
     QmlScene scene(QStringLiteral("EventSummaryView"),
@@ -270,7 +260,7 @@ TEST_F(Menu, DraggingTheLastRowOfTheSummaryToTheTopSavesAndRepublishesTheNewOrde
     scene.settle(50);
 
     EXPECT_EQ(titles(store.magicDates()), (QStringList{"E2", "E0", "E1"}));
-    EXPECT_EQ(titles(saved()), (QStringList{"E2", "E0", "E1"}));
+    EXPECT_EQ(titles(savedEvents()), (QStringList{"E2", "E0", "E1"}));
     EXPECT_EQ(publishedTitles(), (QStringList{"E2", "E0", "E1"}));
     EXPECT_EQ(rowTitle(findItem(scene.item(), QStringLiteral("summaryRow0"))), QStringLiteral("E2"));
     EXPECT_EQ(rowTitle(findItem(scene.item(), QStringLiteral("summaryRow2"))), QStringLiteral("E1"));
@@ -278,7 +268,7 @@ TEST_F(Menu, DraggingTheLastRowOfTheSummaryToTheTopSavesAndRepublishesTheNewOrde
 
 TEST_F(Menu, HoldingADraggedRowAtTheSummarysEdgeScrollsTheListOn)
 {
-    seed(events(20));
+    seedEvents(events(20));
     UserData store;
     QmlScene scene(QStringLiteral("EventSummaryView"),
                    {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), rowOf(event(0), store)}, {QStringLiteral("events"), rowsOf(store)}});
@@ -304,7 +294,7 @@ TEST_F(Menu, HoldingADraggedRowAtTheSummarysEdgeScrollsTheListOn)
     QTest::mouseRelease(&scene.window(), Qt::LeftButton, {}, bottom);
     scene.settle(50);
 
-    const QStringList order = titles(saved());
+    const QStringList order = titles(savedEvents());
     ASSERT_EQ(order.size(), 20);
     EXPECT_EQ(order.constLast(), QStringLiteral("E0"));
     EXPECT_EQ(order.constFirst(), QStringLiteral("E1"));
@@ -314,7 +304,7 @@ TEST_F(Menu, TheSummaryDrawsEveryRowInTheOpeningEventsTextColourOnWhite)
 {
     QList<EDate> list = events(3);
     list[1].dateTitle = QStringLiteral("<b>Trip</b> to the sea");
-    seed(list);
+    seedEvents(list);
     UserData store;
     QmlScene scene(QStringLiteral("EventSummaryView"),
                    {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), rowOf(event(0), store)}, {QStringLiteral("events"), rowsOf(store)}});
@@ -341,7 +331,7 @@ TEST_F(Menu, TheSummaryOfALightTextThemeStaysReadableOnWhite)
     EDate light = event(0);
     light.bgColor = QStringLiteral("014E7E");
     light.fontColor = QStringLiteral("FFF480");
-    seed({light, event(1)});
+    seedEvents({light, event(1)});
     UserData store;
     QmlScene scene(QStringLiteral("EventSummaryView"),
                    {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), rowOf(light, store)}, {QStringLiteral("events"), rowsOf(store)}});

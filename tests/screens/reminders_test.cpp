@@ -2,6 +2,7 @@
 #include "scenetaps.h"
 #include <support/qmlscene.h>
 #include <support/testenvironment.h>
+#include <support/testevents.h>
 
 #include <model/edate.h>
 #include <platform/autostart.h>
@@ -21,30 +22,22 @@ namespace {
 // A count-down event and a count-up event, both far ahead so every reminder lies ahead.
 EDate countDown()
 {
-    return EDate{QStringLiteral("2030-06-15"), 1002, QStringLiteral("CBEDFF"), QStringLiteral("014E7E"),
-                 QStringLiteral("014E7E"), QStringLiteral("FFFFFF"), QStringLiteral("Trip"), QStringLiteral("Home"),
-                 QStringLiteral("FF7580"), false, std::nullopt, true,
-                 QStringLiteral("A1B2C3D4-0000-4000-8000-000000000001")};
+    return TestEvent::numbered(1)
+        .titled(QStringLiteral("Trip"))
+        .on(QStringLiteral("2030-06-15"))
+        .withId(QStringLiteral("A1B2C3D4-0000-4000-8000-000000000001"))
+        .theme(1002)
+        .colours(QStringLiteral("CBEDFF"), QStringLiteral("014E7E"), QStringLiteral("014E7E"), QStringLiteral("FFFFFF"),
+                 QStringLiteral("Home"), QStringLiteral("FF7580"));
 }
 
 EDate countUp()
 {
-    EDate e = countDown();
-    e.dateTitle = QStringLiteral("Together");
-    e.ddate = QStringLiteral("2024-02-14");
-    e.countdown = false;
-    e.id = QStringLiteral("A1B2C3D4-0000-4000-8000-000000000002");
-    return e;
-}
-
-void seed(const QList<EDate> &list)
-{
-    ASSERT_TRUE(SettingsStore().setValue(UserData::kEventsKey, encodeEventList(list)));
-}
-
-QList<EDate> saved()
-{
-    return decodeEventList(SettingsStore().value(UserData::kEventsKey).toByteArray()).value_or(QList<EDate>());
+    return TestEvent::from(countDown())
+        .titled(QStringLiteral("Together"))
+        .on(QStringLiteral("2024-02-14"))
+        .counting(false)
+        .withId(QStringLiteral("A1B2C3D4-0000-4000-8000-000000000002"));
 }
 
 QStringList pendingFor(const EDate &e)
@@ -84,31 +77,31 @@ protected:
 TEST_F(Reminders, WithNotificationsAllowedAnOptionSchedulesItsRemindersAndIsStored)
 {
     authorize(AuthorizationStatus::Authorized);
-    seed({countDown(), countUp()});
+    seedEvents({countDown(), countUp()});
     UserData store;
     auto choice = choiceFor(store, 0);
 
     choice->choose(2);
     EXPECT_EQ(choice->selectedOption(), 2);
     EXPECT_EQ(pendingFor(countDown()).size(), 4);
-    EXPECT_EQ(saved().at(0).repeatNotification, 2);
+    EXPECT_EQ(savedEvents().at(0).repeatNotification, 2);
     EXPECT_FALSE(choice->showAlertPermissions());
     EXPECT_FALSE(choice->showAuthorizationPrompt());
 
     // Another option replaces them; "off" clears them and stores 0.
     choice->choose(3);
     EXPECT_EQ(pendingFor(countDown()).size(), 8);
-    EXPECT_EQ(saved().at(0).repeatNotification, 3);
+    EXPECT_EQ(savedEvents().at(0).repeatNotification, 3);
     choice->choose(4);
     EXPECT_TRUE(pendingFor(countDown()).isEmpty());
-    EXPECT_EQ(saved().at(0).repeatNotification, 0);
+    EXPECT_EQ(savedEvents().at(0).repeatNotification, 0);
     EXPECT_EQ(choice->selectedOption(), 4);
 }
 
 TEST_F(Reminders, WithNotificationsDeniedTheAlertExplainsAndTheOptionIsStoredUnscheduled)
 {
     authorize(AuthorizationStatus::Denied);
-    seed({countDown()});
+    seedEvents({countDown()});
     UserData store;
     auto choice = choiceFor(store, 0);
 
@@ -116,13 +109,13 @@ TEST_F(Reminders, WithNotificationsDeniedTheAlertExplainsAndTheOptionIsStoredUns
     EXPECT_TRUE(choice->showAlertPermissions());
     EXPECT_FALSE(choice->showAuthorizationPrompt());
     EXPECT_EQ(choice->selectedOption(), 1);
-    EXPECT_EQ(saved().at(0).repeatNotification, 1);
+    EXPECT_EQ(savedEvents().at(0).repeatNotification, 1);
     EXPECT_TRUE(pendingFor(countDown()).isEmpty());
 }
 
 TEST_F(Reminders, AllowingInTheAppsPromptSchedulesTheChosenOptionAtOnce)
 {
-    seed({countDown()});
+    seedEvents({countDown()});
     UserData store;
     auto choice = choiceFor(store, 0);
     ASSERT_EQ(choice->authorizationStatus(), int(AuthorizationStatus::NotDetermined));
@@ -131,7 +124,7 @@ TEST_F(Reminders, AllowingInTheAppsPromptSchedulesTheChosenOptionAtOnce)
     EXPECT_TRUE(choice->showAuthorizationPrompt());
     EXPECT_FALSE(choice->showAlertPermissions());
     EXPECT_TRUE(pendingFor(countDown()).isEmpty());
-    EXPECT_EQ(saved().at(0).repeatNotification, 3);
+    EXPECT_EQ(savedEvents().at(0).repeatNotification, 3);
 
     choice->allowNotifications();
     EXPECT_FALSE(choice->showAuthorizationPrompt());
@@ -143,7 +136,7 @@ TEST_F(Reminders, AllowingInTheAppsPromptSchedulesTheChosenOptionAtOnce)
 
 TEST_F(Reminders, DenyingInTheAppsPromptKeepsTheStoredOptionAndSaysHowToTurnNotificationsOn)
 {
-    seed({countDown()});
+    seedEvents({countDown()});
     UserData store;
     auto choice = choiceFor(store, 0);
 
@@ -153,7 +146,7 @@ TEST_F(Reminders, DenyingInTheAppsPromptKeepsTheStoredOptionAndSaysHowToTurnNoti
     EXPECT_FALSE(choice->showAuthorizationPrompt());
     EXPECT_TRUE(choice->showAlertPermissions());
     EXPECT_EQ(NotificationCenter().authorizationStatus(), AuthorizationStatus::Denied);
-    EXPECT_EQ(saved().at(0).repeatNotification, 1);
+    EXPECT_EQ(savedEvents().at(0).repeatNotification, 1);
     EXPECT_TRUE(pendingFor(countDown()).isEmpty());
 
     // Turning notifications on in the settings page schedules what is chosen.
@@ -174,7 +167,7 @@ TEST_F(Reminders, ACountUpEventTakesOnlyOff)
     authorize(AuthorizationStatus::Authorized);
     EDate up = countUp();
     up.repeatNotification = 2;
-    seed({countDown(), up});
+    seedEvents({countDown(), up});
     UserData store;
     store.notificationHelper()->addNotification(countUp(), NotiDays::three);
     auto choice = choiceFor(store, 1);
@@ -192,7 +185,7 @@ TEST_F(Reminders, ACountUpEventTakesOnlyOff)
     }
     choice->choose(4);
     EXPECT_EQ(choice->selectedOption(), 4);
-    EXPECT_EQ(saved().at(1).repeatNotification, 0);
+    EXPECT_EQ(savedEvents().at(1).repeatNotification, 0);
     EXPECT_TRUE(pendingFor(countUp()).isEmpty());
 }
 
@@ -203,7 +196,7 @@ TEST_F(Reminders, OnAppearingTheStoredCodeSelectsTheOption)
     for (const auto &[code, option] : cases) {
         EDate e = countDown();
         e.repeatNotification = code;
-        seed({e});
+        seedEvents({e});
         UserData store;
         EXPECT_EQ(choiceFor(store, 0)->selectedOption(), option) << (code ? *code : -1);
     }
@@ -215,7 +208,7 @@ TEST_F(Reminders, OnAppearingThePendingListIsLoggedAndNothingIsRemoved)
 {
     EDate e = countDown();
     e.repeatNotification = 1;
-    seed({e});
+    seedEvents({e});
     UserData store;
     store.notificationHelper()->addNotification(e, NotiDays::one);
     NotificationCenter().add(NotificationRequest{e.id, e.dateTitle, QStringLiteral("body"), NotificationTrigger{}, true});
@@ -235,7 +228,7 @@ TEST_F(Reminders, TheSheetShowsTheStoredOptionChecked)
     authorize(AuthorizationStatus::Authorized);
     EDate e = countDown();
     e.repeatNotification = 3;
-    seed({e, countUp()});
+    seedEvents({e, countUp()});
     UserData store;
     QmlScene scene(QStringLiteral("SetNotification"),
                    {{QStringLiteral("store"), storeValue(store)},
@@ -264,7 +257,7 @@ TEST_F(Reminders, TheSheetShowsTheStoredOptionChecked)
 
 TEST_F(Reminders, TheAppsPromptAppearsOnATapAndAllowingSchedulesAtOnce)
 {
-    seed({countDown()});
+    seedEvents({countDown()});
     UserData store;
     QmlScene scene(QStringLiteral("SetNotification"),
                    {{QStringLiteral("store"), storeValue(store)},
@@ -288,7 +281,7 @@ TEST_F(Reminders, TheAppsPromptAppearsOnATapAndAllowingSchedulesAtOnce)
     tap(scene, prompt->findChild<QQuickItem *>(QStringLiteral("alertPrimary")));
     EXPECT_FALSE(prompt->property("open").toBool());
     EXPECT_EQ(pendingFor(countDown()).size(), 4);
-    EXPECT_EQ(saved().at(0).repeatNotification, 2);
+    EXPECT_EQ(savedEvents().at(0).repeatNotification, 2);
     EXPECT_EQ(scene.item()->property("choice").value<QObject *>()->property("selectedOption").toInt(), 2);
 }
 
@@ -297,7 +290,7 @@ TEST_F(Reminders, TheDeniedAlertLeadsToTheAppsNotificationSettingsPage)
     authorize(AuthorizationStatus::Denied);
     // The app set up the login start before.
     ASSERT_TRUE(Autostart::offer(QStringLiteral("/usr/bin/tallowick-home")));
-    seed({countDown()});
+    seedEvents({countDown()});
     UserData store;
     QmlScene scene(QStringLiteral("SetNotification"),
                    {{QStringLiteral("store"), storeValue(store)},
@@ -306,7 +299,7 @@ TEST_F(Reminders, TheDeniedAlertLeadsToTheAppsNotificationSettingsPage)
     scene.settle(100);
 
     tap(scene, scene.find(QStringLiteral("option1")));
-    EXPECT_EQ(saved().at(0).repeatNotification, 1);
+    EXPECT_EQ(savedEvents().at(0).repeatNotification, 1);
     QQuickItem *alert = scene.find(QStringLiteral("permissionAlert"));
     ASSERT_TRUE(alert);
     EXPECT_TRUE(alert->property("open").toBool());
@@ -328,7 +321,7 @@ TEST_F(Reminders, TheDeniedAlertLeadsToTheAppsNotificationSettingsPage)
     scene.grab(QStringLiteral("notification-settings"));
     tap(scene, page->findChild<QQuickItem *>(QStringLiteral("allowSwitch")));
     EXPECT_EQ(NotificationCenter().authorizationStatus(), AuthorizationStatus::Authorized);
-    EXPECT_EQ(saved().at(0).repeatNotification, 1);
+    EXPECT_EQ(savedEvents().at(0).repeatNotification, 1);
     // The login start is shown on, and turned off here it is gone, and stays so.
     QQuickItem *login = page->findChild<QQuickItem *>(QStringLiteral("loginSwitch"));
     ASSERT_TRUE(login);
@@ -351,7 +344,7 @@ TEST_F(Reminders, TheStudioButtonOpensTheMakersProfile)
         opened.append(url);
         return true;
     });
-    seed({countDown()});
+    seedEvents({countDown()});
     UserData store;
     QmlScene scene(QStringLiteral("SetNotification"),
                    {{QStringLiteral("store"), storeValue(store)},

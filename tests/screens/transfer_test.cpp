@@ -4,6 +4,7 @@
 #include "scenetaps.h"
 
 #include <support/testenvironment.h>
+#include <support/testevents.h>
 
 #include <screens/viewmodels/daycounter.h>
 #include <screens/viewmodels/eventform.h>
@@ -22,28 +23,18 @@
 
 namespace {
 
+// A numbered event in the colours of the app's first event.
 EDate numbered(int n)
 {
-    EDate e = defaultEvents().at(0);
-    e.dateTitle = QStringLiteral("E%1").arg(n);
-    e.ddate = QDate(2027, 1, 1).addDays(n).toString(Qt::ISODate);
-    e.countdown = true;
-    e.id = QStringLiteral("00000000-0000-4000-8000-%1").arg(n, 12, 10, QLatin1Char('0'));
-    return e;
+    const EDate look = defaultEvents().at(0);
+    return TestEvent::numbered(n, QDate(2027, 1, 1))
+        .theme(look.colorIndex)
+        .colours(look.bgColor, look.fontColor, look.lineColor, look.circleColor, look.barType, look.barColor);
 }
 
 EDate mumsBirthday()
 {
-    EDate e = numbered(9);
-    e.dateTitle = QStringLiteral("Mum");
-    e.ddate = QStringLiteral("2016-05-01");
-    e.repeat = QLatin1String(EDate::kRepeatYearly);
-    return e;
-}
-
-void seed(const QList<EDate> &list)
-{
-    ASSERT_TRUE(SettingsStore().setValue(UserData::kEventsKey, encodeEventList(list)));
+    return TestEvent::from(numbered(9)).titled(QStringLiteral("Mum")).on(QStringLiteral("2016-05-01")).yearly();
 }
 
 QString textOf(QQuickItem *root, const QString &name)
@@ -65,7 +56,7 @@ protected:
 
 TEST_F(Yearly, TheFormsSwitchMakesAnEventRepeatAndTakesItBack)
 {
-    seed({numbered(0), numbered(1)});
+    seedEvents({numbered(0), numbered(1)});
     UserData store;
     QmlScene scene(QStringLiteral("AddEvent"),
                    {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), rowOf(store.magicDates().at(0), store)}});
@@ -121,7 +112,7 @@ TEST_F(Yearly, TheFormsSwitchMakesAnEventRepeatAndTakesItBack)
 
 TEST_F(Yearly, ThePageAndTheSummaryShowTheNextOccurrenceAndWhichOneItIs)
 {
-    seed({mumsBirthday(), numbered(1)});
+    seedEvents({mumsBirthday(), numbered(1)});
     UserData store;
     const QVariant row = rowOf(store.magicDates().at(0), store);
     QmlScene page(QStringLiteral("DateCircle"),
@@ -160,7 +151,7 @@ TEST_F(Yearly, ThePageAndTheSummaryShowTheNextOccurrenceAndWhichOneItIs)
 
 TEST_F(Yearly, TheSummarysActionsWriteAndReadFilesAndSayWhatHappened)
 {
-    seed({mumsBirthday(), numbered(1), numbered(2)});
+    seedEvents({mumsBirthday(), numbered(1), numbered(2)});
     UserData store;
     QmlScene summary(QStringLiteral("EventSummaryView"),
                      {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("events"), rowsOf(store)}});

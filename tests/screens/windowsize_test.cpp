@@ -1,6 +1,7 @@
 #include "scenetaps.h"
 #include <support/qmlscene.h>
 #include <support/testenvironment.h>
+#include <support/testevents.h>
 
 #include <model/edate.h>
 #include <platform/notificationcenter.h>
@@ -50,10 +51,13 @@ QSize windowSize(const Place &place)
 
 EDate event(const QString &title, const QDate &date, bool countdown = true)
 {
-    return EDate{date.toString(Qt::ISODate), 1003, QStringLiteral("FEEDEB"), QStringLiteral("FF5A5F"),
-                 QStringLiteral("FF5A5F"), QStringLiteral("FFFFFF"), title, QStringLiteral("FlatBar"),
-                 QStringLiteral("FF5A5F"), false, std::nullopt, countdown,
-                 QStringLiteral("00000000-0000-4000-8000-0000000000%1").arg(title.size(), 2, 10, QLatin1Char('0'))};
+    return TestEvent::numbered(int(title.size()))
+        .titled(title)
+        .on(date)
+        .counting(countdown)
+        .theme(1003)
+        .colours(QStringLiteral("FEEDEB"), QStringLiteral("FF5A5F"), QStringLiteral("FF5A5F"), QStringLiteral("FFFFFF"),
+                 QStringLiteral("FlatBar"), QStringLiteral("FF5A5F"));
 }
 
 QRectF sceneBox(QQuickItem *item, qreal width, qreal height)

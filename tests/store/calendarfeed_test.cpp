@@ -1,4 +1,7 @@
-#include "storetesting.h"
+#include <platform/settingsstore.h>
+#include <store/userdata.h>
+#include <support/testenvironment.h>
+#include <support/testevents.h>
 
 #include <calendar/calendarfeed.h>
 #include <model/widgetcontent.h>
@@ -43,7 +46,7 @@ protected:
 
 TEST_F(Feed, FollowsEveryChangeOfTheAppsStoreAndItsLinks)
 {
-    seedSavedEvents(numberedEvents(3));
+    seedEvents(numberedEvents(3));
     UserData store;
     EXPECT_EQ(uids(), idsOf(numberedEvents(3)));
     EXPECT_EQ(permissionBits(CalendarFeed::path()), 0600);
@@ -74,7 +77,7 @@ TEST_F(Feed, FollowsEveryChangeOfTheAppsStoreAndItsLinks)
 
 TEST_F(Feed, IsRewrittenOnlyWhenItsCalendarChanges)
 {
-    seedSavedEvents(numberedEvents(2));
+    seedEvents(numberedEvents(2));
     EventRepository repository;
     repository.open();
     const QByteArray first = feed();

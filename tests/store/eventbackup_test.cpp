@@ -1,4 +1,7 @@
-#include "storetesting.h"
+#include <platform/settingsstore.h>
+#include <store/userdata.h>
+#include <support/testenvironment.h>
+#include <support/testevents.h>
 
 #include <model/resources.h>
 #include <store/eventbackup.h>
@@ -61,7 +64,7 @@ protected:
 
 TEST_F(Backup, RestoringOnANewMachineGivesBackEveryEventAndItsReminders)
 {
-    seedSavedEvents(everyKindOfEvent());
+    seedEvents(everyKindOfEvent());
     EventRepository repository;
     repository.setNotificationsAllowed(true);
     const QStringList pending = pendingIdentifiers();
@@ -113,7 +116,7 @@ TEST_F(Backup, ARestoreBringsBackWhatIsMissingInTheBackupsOrderAndChangesNothing
     // Since then: E1 and E3 lost, E2 renamed, and a new event at the front.
     QList<EDate> now{numberedEvents(6).at(5), backedUp.at(0), backedUp.at(2)};
     now[2].dateTitle = QStringLiteral("E2 renamed");
-    seedSavedEvents(now);
+    seedEvents(now);
     EventRepository repository;
     const TransferSummary summary = EventTransfer::importBackupText(repository, backup);
     EXPECT_EQ(titlesOf(savedEvents()), (QStringList{"E5", "E0", "E1", "E2 renamed", "E3"}));
@@ -128,7 +131,7 @@ TEST_F(Backup, ARestoreBringsBackWhatIsMissingInTheBackupsOrderAndChangesNothing
     QList<EDate> full = numberedEvents(29);
     for (EDate &event : full)
         event.id.replace(0, 8, QStringLiteral("FFFFFFFF"));
-    seedSavedEvents(full);
+    seedEvents(full);
     const TransferSummary limited = EventTransfer::importBackupText(repository, EventBackup::encode(numberedEvents(3), QDateTime()));
     EXPECT_EQ(limited.added.size(), 1);
     EXPECT_EQ(reasonsOf(limited.refused), QList<TransferReason>(2, TransferReason::ListFull));
@@ -138,7 +141,7 @@ TEST_F(Backup, ARestoreBringsBackWhatIsMissingInTheBackupsOrderAndChangesNothing
 
 TEST_F(Backup, RecordsThatBreakTheRulesAreRefusedAndFilesThatAreNoBackupChangeNothing)
 {
-    seedSavedEvents(numberedEvents(2));
+    seedEvents(numberedEvents(2));
     EventRepository repository;
     // What list --json prints restores too; its extra keys are ignored.
     QJsonArray listed;

@@ -1,4 +1,7 @@
-#include "storetesting.h"
+#include <platform/settingsstore.h>
+#include <store/userdata.h>
+#include <support/testenvironment.h>
+#include <support/testevents.h>
 
 #include <calendar/calendarfeed.h>
 #include <calendar/icalendarexport.h>
@@ -76,7 +79,7 @@ protected:
 
 TEST_F(Import, TheShapesOtherProgramsWriteWithTheSummarysNumbers)
 {
-    seedSavedEvents(numberedEvents(2));
+    seedEvents(numberedEvents(2));
     UserData store;
 
     TransferSummary summary = store.importCalendar(fixture("birthdays-google.ics"));
@@ -120,7 +123,7 @@ TEST_F(Import, TheShapesOtherProgramsWriteWithTheSummarysNumbers)
 
 TEST_F(Import, FortyEventsFillTheListInOneStepAndTheRestAreReported)
 {
-    seedSavedEvents(numberedEvents(2));
+    seedEvents(numberedEvents(2));
     EventRepository repository;
     repository.open();
     quint64 before = AtomicFile::writeCount();
@@ -156,7 +159,7 @@ TEST_F(Import, ExportImportIntoAFreshListAndExportAgainGiveTheSameEvents)
     events[1].repeatNotification = 2;
     events[2].countdown = false;
     events[3].dateTitle = QString::fromUtf8("Tea, cake; \\ 🎂");
-    seedSavedEvents(events);
+    seedEvents(events);
     EventRepository repository;
     repository.setNotificationsAllowed(true);
     const QByteArray first = EventTransfer::calendarText(repository);
@@ -189,7 +192,7 @@ TEST_F(Import, ExportImportIntoAFreshListAndExportAgainGiveTheSameEvents)
 
 TEST_F(Import, AFileThatIsNoCalendarChangesNothing)
 {
-    seedSavedEvents(numberedEvents(3));
+    seedEvents(numberedEvents(3));
     EventRepository repository;
     repository.open();
     const QByteArray settings = readFile(SettingsStore().path());

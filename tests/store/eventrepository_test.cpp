@@ -1,4 +1,7 @@
-#include "storetesting.h"
+#include <platform/settingsstore.h>
+#include <store/userdata.h>
+#include <support/testenvironment.h>
+#include <support/testevents.h>
 
 #include <model/resources.h>
 #include <model/widgetcontent.h>
@@ -73,7 +76,7 @@ TEST_F(Repository, OpeningSavesTheDefaultsOnceAndPublishesOnlyWhatChanged)
 
 TEST_F(Repository, EveryEntryRuleRefusesAndChangesNothing)
 {
-    seedSavedEvents(numberedEvents(3));
+    seedEvents(numberedEvents(3));
     const QByteArray before = readFile(settingsPath());
     const QDate day(2027, 1, 1);
     const std::pair<EventDraft, StoreOutcome> refused[] = {
@@ -107,7 +110,7 @@ TEST_F(Repository, EveryEntryRuleRefusesAndChangesNothing)
 
 TEST_F(Repository, AddCopiesTheThemeAndPutsTheEventFirst)
 {
-    seedSavedEvents(numberedEvents(3));
+    seedEvents(numberedEvents(3));
     const EventRepository::Result result = repository.add({QStringLiteral("Vacation"), QDate(2027, 1, 1), false, 1004});
     ASSERT_EQ(result.outcome, StoreOutcome::Done);
     const EDate &added = result.list.events.at(0);
@@ -131,13 +134,13 @@ TEST_F(Repository, AddCopiesTheThemeAndPutsTheEventFirst)
 
 TEST_F(Repository, TheLimitAndTheLastEventHold)
 {
-    seedSavedEvents(numberedEvents(EventRules::kMaxEvents));
+    seedEvents(numberedEvents(EventRules::kMaxEvents));
     EXPECT_EQ(repository.add({QStringLiteral("One too many"), QDate(2027, 1, 1)}).outcome, StoreOutcome::ListFull);
     // A title the list has is told apart from a full list, and looked for first.
     EXPECT_EQ(repository.add({QStringLiteral("E3"), QDate(2027, 1, 1)}, true).outcome, StoreOutcome::TitleTaken);
     EXPECT_EQ(savedEvents().size(), EventRules::kMaxEvents);
 
-    seedSavedEvents(numberedEvents(1));
+    seedEvents(numberedEvents(1));
     const QString last = numberedEvents(1).at(0).id;
     EXPECT_EQ(repository.remove(last).outcome, StoreOutcome::LastEvent);
     // An event that is gone is said to be gone, even when one event is left.
@@ -150,7 +153,7 @@ TEST_F(Repository, AChangeSetsOnlyTheFieldsItNames)
     QList<EDate> events = numberedEvents(2);
     events[1].repeatNotification = 3;
     events[1].notification = true;
-    seedSavedEvents(events);
+    seedEvents(events);
     NotificationCenter().setAuthorizationStatus(AuthorizationStatus::Authorized);
     NotificationHelper(NotificationCenter()).addNotification(events[1], NotiDays::seven);
     ASSERT_EQ(pendingIdentifiers().size(), 8);
@@ -180,7 +183,7 @@ TEST_F(Repository, AChangeSetsOnlyTheFieldsItNames)
 
 TEST_F(Repository, EachChangeWritesTheSettingsAndWhatShowsItOnceAndNoChangeNothing)
 {
-    seedSavedEvents(numberedEvents(3));
+    seedEvents(numberedEvents(3));
     repository.open();
     const QString id = numberedEvents(3).at(0).id;
     // The settings, the widget's contents and the calendar feed.
@@ -206,7 +209,7 @@ TEST_F(Repository, EachChangeWritesTheSettingsAndWhatShowsItOnceAndNoChangeNothi
 
 TEST_F(Repository, ChangesFromAnotherProcessAreNeverLost)
 {
-    seedSavedEvents(numberedEvents(3));
+    seedEvents(numberedEvents(3));
     EventRepository app;
     EventRepository cli;
     cli.add({QStringLiteral("From the CLI"), QDate(2027, 3, 1)});
@@ -220,7 +223,7 @@ TEST_F(Repository, ChangesFromAnotherProcessAreNeverLost)
 
 TEST_F(Repository, AnUnreadableListIsKeptAsideByTheNextChangeAndReplacedByTheLastGoodOne)
 {
-    seedSavedEvents(numberedEvents(2));
+    seedEvents(numberedEvents(2));
     ASSERT_EQ(repository.read().source, EventList::Source::Saved);
     // Another program saves something that is no event list.
     const QByteArray junk = PlistCodec::toBinary(QVariantList{QStringLiteral("junk")});
@@ -241,7 +244,7 @@ TEST_F(Repository, ReminderChoicesAreKeptUntilAllowedAndThenScheduled)
 {
     QList<EDate> events = numberedEvents(3);
     events[2].countdown = false;
-    seedSavedEvents(events);
+    seedEvents(events);
     EXPECT_EQ(repository.chooseReminder(events[0].id, NotiDays::three).outcome, ReminderOutcome::PermissionNotDetermined);
     EXPECT_EQ(savedEvents().at(0).repeatNotification, std::optional<qint64>(2));
     repository.setNotificationsAllowed(false);
@@ -264,7 +267,7 @@ TEST_F(Repository, ReminderChoicesAreKeptUntilAllowedAndThenScheduled)
 
 TEST_F(Repository, RemindersAheadAreWhatKeepsTheirDeliveryGoing)
 {
-    seedSavedEvents(numberedEvents(1));
+    seedEvents(numberedEvents(1));
     const QString once = repository.add(EventDraft{QStringLiteral("Exam"), QDate(2026, 12, 20)}).id;
     EventDraft birthday{QStringLiteral("Birthday"), QDate(2016, 5, 1)};
     birthday.yearly = true;
@@ -286,7 +289,7 @@ TEST_F(Repository, RemindersAheadAreWhatKeepsTheirDeliveryGoing)
 
 TEST_F(Repository, YearlyEventsCountDownAndKeepTheirRemindersWhereTheirDayStays)
 {
-    seedSavedEvents(numberedEvents(1));
+    seedEvents(numberedEvents(1));
     EventDraft draft{QStringLiteral("Birthday"), QDate(2016, 5, 1)};
     draft.yearly = true;
     const EventRepository::Result added = repository.add(draft);

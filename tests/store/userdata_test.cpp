@@ -1,4 +1,7 @@
-#include "storetesting.h"
+#include <platform/settingsstore.h>
+#include <store/userdata.h>
+#include <support/testenvironment.h>
+#include <support/testevents.h>
 
 #include <model/resources.h>
 #include <model/widgetcontent.h>
@@ -57,7 +60,7 @@ TEST_F(Store, UnreadableSavedEventsGiveTheDefaultsButAreKeptAside)
 
 TEST_F(Store, AddShowsTheNewEventAndASecondStoreSeesIt)
 {
-    seedSavedEvents(numberedEvents(3));
+    seedEvents(numberedEvents(3));
     UserData store;
     store.setCurrentPage(2);
     store.addEvent(localTime(2026, 12, 24, 15), QStringLiteral("Trip"), true, 1003);
@@ -76,7 +79,7 @@ TEST_F(Store, AddShowsTheNewEventAndASecondStoreSeesIt)
 
 TEST_F(Store, DeletingTheShownEventShowsThePageBeforeAndRefusesTheLastOne)
 {
-    seedSavedEvents(numberedEvents(3));
+    seedEvents(numberedEvents(3));
     UserData store;
     store.setCurrentPage(2);
     EXPECT_EQ(store.deleteEvent(id(2)), StoreOutcome::Done);
@@ -92,7 +95,7 @@ TEST_F(Store, DeletingTheShownEventShowsThePageBeforeAndRefusesTheLastOne)
 
 TEST_F(Store, RefreshFollowsAnotherProcessAndKeepsTheShownEvent)
 {
-    seedSavedEvents(numberedEvents(4));
+    seedEvents(numberedEvents(4));
     UserData app;
     app.setCurrentPage(2); // E2
     QSignalSpy listChanged(&app, &UserData::magicDatesChanged);
@@ -129,7 +132,7 @@ TEST_F(Store, RefreshFollowsAnotherProcessAndKeepsTheShownEvent)
 // answers a change with another change of the list must not wait for itself for ever.
 TEST_F(Store, ScreensMayChangeTheListWhileHearingOfAChange)
 {
-    seedSavedEvents(numberedEvents(3));
+    seedEvents(numberedEvents(3));
     UserData store;
     int heard = 0;
     QObject::connect(&store, &UserData::magicDatesChanged, &store, [&] {
@@ -144,7 +147,7 @@ TEST_F(Store, ScreensMayChangeTheListWhileHearingOfAChange)
 
 TEST_F(Store, TheWatchTakesInOtherProgramsChangesByItself)
 {
-    seedSavedEvents(numberedEvents(3));
+    seedEvents(numberedEvents(3));
     UserData app;
     app.watchForChanges();
     EventRepository cli;
@@ -158,7 +161,7 @@ TEST_F(Store, TheWatchTakesInOtherProgramsChangesByItself)
 
 TEST_F(Store, PageLinksSelectTheirEventAndStayWithinTheList)
 {
-    seedSavedEvents(numberedEvents(5));
+    seedEvents(numberedEvents(5));
     UserData store;
     const std::pair<const char *, int> cases[] = {
         {"x://h?pageNumber=2", 2}, {"x://h?pageNumber=+3", 3},  {"x://h?pageNumber=abc", 0},
@@ -182,7 +185,7 @@ TEST_F(Store, PageLinksSelectTheirEventAndStayWithinTheList)
 
 TEST_F(Store, APageLinkLooksAtTheListAsSavedNow)
 {
-    seedSavedEvents(numberedEvents(3));
+    seedEvents(numberedEvents(3));
     UserData app;
     // The widget drew its link after another program moved E2 to the front.
     EventRepository().move(id(2), 0);
@@ -192,7 +195,7 @@ TEST_F(Store, APageLinkLooksAtTheListAsSavedNow)
 
 TEST_F(Store, SharedEventLinksAreOfferedNotAdded)
 {
-    seedSavedEvents(numberedEvents(3));
+    seedEvents(numberedEvents(3));
     UserData store;
     QSignalSpy offered(&store, &UserData::sharedEventOffered);
     ASSERT_TRUE(dispatchLink(store, QStringLiteral("https://ruru.page.link/?ddate=2027-02-14&countdown=true&dateTitle=Valentine&colorIndex=1003")));

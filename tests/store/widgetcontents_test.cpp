@@ -1,4 +1,7 @@
-#include "storetesting.h"
+#include <platform/settingsstore.h>
+#include <store/userdata.h>
+#include <support/testenvironment.h>
+#include <support/testevents.h>
 
 #include <model/widgetcontent.h>
 #include <platform/atomicfile.h>
@@ -37,7 +40,7 @@ TEST_F(Contents, TheFileHoldsTheNineKeysAndTheIdPerEventInListOrder)
     events[1].lineColor = QStringLiteral("123456");
     events[1].circleColor = QStringLiteral("ABCDEF");
     events[2].countdown = false;
-    seedSavedEvents(events);
+    seedEvents(events);
     const UserData store;
 
     const QByteArray bytes = fileBytes();
@@ -62,7 +65,7 @@ TEST_F(Contents, TheFileHoldsTheNineKeysAndTheIdPerEventInListOrder)
 
 TEST_F(Contents, DeletingRenumbersThePages)
 {
-    seedSavedEvents(numberedEvents(3));
+    seedEvents(numberedEvents(3));
     UserData store;
     store.deleteEvent(1);
     const auto records = decodeWidgetContents(fileBytes());
@@ -99,7 +102,7 @@ TEST_F(Contents, ReadersAcceptMissingPagesAndRefuseIncompleteRecords)
 
 TEST_F(Contents, AnEmptyListPublishesAnEmptyArray)
 {
-    seedSavedEvents({});
+    seedEvents({});
     const UserData store;
     EXPECT_EQ(store.count(), 0);
     EXPECT_EQ(fileBytes(), QByteArray("[]"));
@@ -107,7 +110,7 @@ TEST_F(Contents, AnEmptyListPublishesAnEmptyArray)
 
 TEST_F(Contents, PublishingWhatTheFileAlreadySaysWritesNothingButAnythingElseIsReplaced)
 {
-    seedSavedEvents(numberedEvents(3));
+    seedEvents(numberedEvents(3));
     UserData store;
     const QByteArray published = fileBytes();
     ASSERT_FALSE(published.isEmpty());
@@ -138,7 +141,7 @@ TEST_F(Contents, AYearlyEventsRecordCountsToItsNextOccurrenceAndSaysWhichItIs)
     QList<EDate> events = numberedEvents(2);
     events[0].ddate = QStringLiteral("2016-05-01");
     events[0].repeat = QLatin1String(EDate::kRepeatYearly);
-    seedSavedEvents(events);
+    seedEvents(events);
     const UserData store;
 
     const QJsonArray array = QJsonDocument::fromJson(fileBytes()).array();
