@@ -44,9 +44,8 @@ WidgetContent WidgetContent::fromEvent(const EDate &event, const QDateTime &now,
                          event.dateTitle,
                          event.countsDown(),
                          event.barType,
-                         page};
-    if (!event.id.isEmpty())
-        record.eventId = event.id;
+                         page,
+                         event.id.isEmpty() ? std::nullopt : std::optional<QString>(event.id)};
     if (event.repeatsYearly()) {
         if (const auto next = CalendarHelper::nextOccurrence(event.ddate, now)) {
             record.ddate = next->day.toString(QStringLiteral("yyyy-MM-dd"));
