@@ -57,8 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_REQUIRE(details.at(i).pageNumber == page && details.at(i).eventTitle == expected.at(i).dateTitle,
                      QStringLiteral("detail %1").arg(i));
         // Identified by the event's id; by the page in contents written before events had ids.
-        const QString identifier = expected.at(i).eventId.isEmpty() ? page : expected.at(i).eventId;
-        FUZZ_REQUIRE(details.at(i).eventId == expected.at(i).eventId, QStringLiteral("detail %1's id").arg(i));
+        const QString id = expected.at(i).eventId.value_or(QString());
+        const QString identifier = id.isEmpty() ? page : id;
+        FUZZ_REQUIRE(details.at(i).eventId == id, QStringLiteral("detail %1's id").arg(i));
         FUZZ_REQUIRE(options.at(i).identifier() == identifier && options.at(i).displayString() == expected.at(i).dateTitle,
                      QStringLiteral("option %1").arg(i));
     }

@@ -9,6 +9,8 @@
 #include <widgets/entrytexts.h>
 #include <widgets/provider.h>
 
+#include <QUuid>
+
 namespace {
 
 SelectEventIntent chosen(const QString &title)
@@ -59,21 +61,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             expected = {records.first()};
         FUZZ_REQUIRE(timeline.entries == expected,
                      QStringLiteral("title \"%1\": %2 entries").arg(title).arg(timeline.entries.size()));
-        const bool takenOver = match != records.cend() && !match->eventId.isEmpty();
+        // Taken over by the record's id, unless that id is the page number it was saved with.
+        const QString matchId = match != records.cend() ? match->eventId.value_or(QString()) : QString();
+        const bool takenOver = !matchId.isEmpty() && matchId != chosen(title).eventTitle->identifier();
         FUZZ_REQUIRE(bool(timeline.configuration) == takenOver, QStringLiteral("title \"%1\": configuration").arg(title));
         if (takenOver)
-            FUZZ_REQUIRE(timeline.configuration->eventTitle->identifier() == match->eventId, QStringLiteral("taken-over id"));
+            FUZZ_REQUIRE(timeline.configuration->eventTitle->identifier() == matchId, QStringLiteral("taken-over id"));
         for (const WidgetContent &entry : timeline.entries)
             checkDrawable(entry);
     }
 
     // Configured by id: the record with that id, whatever its title; none with it, the first.
     for (const WidgetContent &record : records) {
-        if (record.eventId.isEmpty())
+        const QString id = record.eventId.value_or(QString());
+        if (QUuid::fromString(id).isNull())
             continue;
-        const Provider::Timeline timeline = provider.getTimeline(SelectEventIntent{Event(record.eventId, QStringLiteral("old title"))});
-        const auto byId = std::find_if(records.cbegin(), records.cend(), [&](const WidgetContent &r) { return r.eventId == record.eventId; });
-        FUZZ_REQUIRE(timeline.entries == QList<WidgetContent>{*byId}, QStringLiteral("by id ") + record.eventId);
+        const Provider::Timeline timeline = provider.getTimeline(SelectEventIntent{Event(id, QStringLiteral("old title"))});
+        const auto byId = std::find_if(records.cbegin(), records.cend(), [&](const WidgetContent &r) { return r.eventId == id; });
+        FUZZ_REQUIRE(timeline.entries == QList<WidgetContent>{*byId}, QStringLiteral("by id ") + id);
     }
     Clock::useSystemTime();
     return 0;

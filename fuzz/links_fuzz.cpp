@@ -145,7 +145,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_REQUIRE(published && published->size() == expectedList.size(), context + QStringLiteral(": contents file"));
     for (qsizetype i = 0; i < published->size(); ++i) {
         FUZZ_REQUIRE(published->at(i).dateTitle == expectedList.at(i).dateTitle && published->at(i).pageNumber == i
-                         && published->at(i).eventId == expectedList.at(i).id,
+                         && published->at(i).eventId.value_or(QString()) == expectedList.at(i).id,
                      context + QStringLiteral(": contents record %1").arg(i));
     }
     return 0;

@@ -54,6 +54,11 @@ int report(const CliContext &context, const TransferSummary &summary, const QStr
         //% "Reminders start once notifications are allowed"
         context.err << qtTrId("Transfer.remindersWaiting") << ": tallowick-cli notifications allow\n";
     }
+    // The events are in the list, but not everywhere they should be: not a success.
+    if (!summary.notWritten.isEmpty()) {
+        context.err << "tallowick-cli: " << summary.notWritten << '\n';
+        return CliRefused;
+    }
     return CliOk;
 }
 

@@ -452,6 +452,8 @@ EventRepository::TransferResult EventRepository::mergeInOneStep(const Merge &mer
     if (result.outcome == StoreOutcome::NotSaved || result.outcome == StoreOutcome::NotLocked) {
         summary = TransferSummary();
         summary.problem = TransferSummary::Problem::NotSaved;
+    } else if (result.outcome == StoreOutcome::NotPublished) {
+        summary.notWritten = summary.notWritten.isEmpty() ? result.reason : result.reason + QStringLiteral("; ") + summary.notWritten;
     }
     return {summary, result.list};
 }
@@ -460,6 +462,7 @@ void EventRepository::scheduleChosenReminders(const QList<EDate> &events, const 
 {
     NotificationHelper helper(m_center);
     const bool allowed = helper.status() == AuthorizationStatus::Authorized;
+    int unwritten = 0;
     for (const QString &id : ids) {
         const EDate *event = find(events, id);
         const auto option = event ? chosenReminder(*event) : std::nullopt;
@@ -470,9 +473,13 @@ void EventRepository::scheduleChosenReminders(const QList<EDate> &events, const 
             ++summary.remindersWaiting;
             continue;
         }
-        helper.addNotification(*event, *option);
-        ++summary.remindersScheduled;
+        if (helper.addNotification(*event, *option))
+            ++summary.remindersScheduled;
+        else
+            ++unwritten;
     }
+    if (unwritten > 0)
+        summary.notWritten = QStringLiteral("the reminders of %1 added events could not be written to %2").arg(unwritten).arg(m_center.path());
 }
 
 bool EventRepository::setNotificationsAllowed(bool allowed)

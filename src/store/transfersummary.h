@@ -52,6 +52,9 @@ struct TransferSummary
     QList<TransferItem> refused;
     int remindersScheduled = 0; // added events whose reminders are now pending
     int remindersWaiting = 0;   // added events whose reminder choice waits for permission
+    // What could not be written although the events were added and the list saved (the
+    // widget contents, the calendar feed, reminders); empty when everything was.
+    QString notWritten;
 
     bool fileRead() const { return problem == Problem::None; }
     // Why the file was not read (translated); empty when it was.

@@ -77,8 +77,11 @@ Provider::Timeline Provider::getTimeline(const SelectEventIntent &configuration)
     Timeline timeline;
     if (const auto &chosen = configuration.eventTitle) {
         const QString identifier = chosen->identifier();
+        // A configuration saved before events had ids names a page ("0", "1", ...), never an
+        // event, even should a hand-made record carry such an id.
+        const bool byIdentifier = namesAnEventId(identifier);
         const auto byId = std::find_if(records.cbegin(), records.cend(),
-                                       [&](const WidgetContent &r) { return !identifier.isEmpty() && r.eventId == identifier; });
+                                       [&](const WidgetContent &r) { return byIdentifier && r.eventId == identifier; });
         if (byId != records.cend()) {
             shown = &*byId;
         } else if (!namesAnEventId(identifier)) {

@@ -71,7 +71,11 @@ TEST_F(ProviderTest, AnOldConfigurationWhoseTitleIsGoneShowsTheFirstEvent)
 
 TEST_F(ProviderTest, AnEventTitledZeroChosenShowsItself)
 {
-    const QList<WidgetContent> records = publishedRecords({"First", "0"});
+    QList<WidgetContent> records = publishedRecords({"First", "0"});
+    publishContents(records);
+    EXPECT_EQ(timelineFor(Event("1", "0")), QList<WidgetContent>{records.at(1)});
+    // A record whose id looks like a page number is not the event of that page.
+    records[0].eventId = QStringLiteral("1");
     publishContents(records);
     EXPECT_EQ(timelineFor(Event("1", "0")), QList<WidgetContent>{records.at(1)});
 }

@@ -56,6 +56,8 @@ QVariantMap EventTransferActions::report(const TransferSummary &summary)
     if (!summary.fileRead())
         return failure(summary.problemText());
     QStringList lines;
+    if (!summary.notWritten.isEmpty())
+        lines.append(summary.notWritten);
     int unlisted = 0;
     for (const QList<TransferItem> *items : {&summary.refused, &summary.skipped}) {
         for (const TransferItem &item : *items) {
