@@ -223,6 +223,14 @@ SyncedEvent fieldsOf(const Parsed &parsed)
     return synced;
 }
 
+// The event an object describes, refused or not; nothing when it is no object.
+std::optional<SyncedEvent> described(const QByteArray &object)
+{
+    Refusal refusal = Refusal::None;
+    const auto parsed = parse(object, refusal);
+    return parsed ? std::optional(fieldsOf(*parsed)) : std::nullopt;
+}
+
 // Tallowick's own properties of the event; with `current`, only those whose value differs.
 // Returns the names of those written (or removed, for an absent value).
 QList<QByteArray> writeOwnProperties(icalcomponent *vevent, const SyncedEvent &synced, const SyncedEvent *current)
@@ -315,7 +323,13 @@ std::optional<QByteArray> writtenOver(const QByteArray &serverObject, const Sync
     edit.addedLines = LibIcal::text(changes.get());
     edit.addedLines = edit.addedLines.mid(edit.addedLines.indexOf('\n') + 1);
     edit.addedLines.chop(edit.addedLines.size() - edit.addedLines.lastIndexOf("END:VEVENT"));
-    return ObjectSplice::apply(serverObject, edit);
+    const QByteArray written = ObjectSplice::apply(serverObject, edit);
+    // It must say what a fresh object of the event says: text whose lines the splice took
+    // otherwise than libical did is not sent.
+    const auto intended = of(synced, stamp);
+    if (!intended || described(written) != described(*intended))
+        return std::nullopt;
+    return written;
 }
 
 Reading read(const QByteArray &object)

@@ -21,8 +21,8 @@ std::optional<QByteArray> of(const SyncedEvent &synced, const QDateTime &stamp);
 // the X-TALLOWICK-* properties of ObjectFields and the sort key, and DTSTAMP. Everything
 // else another program put there (its properties, alarms, overridden occurrences, time
 // zones) stays as it is; a title the list cut stays whole on the server while it is
-// unchanged. Nothing when the copy is no object this can read (see read()) or the event has
-// no day.
+// unchanged. Nothing when the copy is no object this can read (see read()), the event has
+// no day, or the result would not read back as the event's own object does.
 std::optional<QByteArray> writtenOver(const QByteArray &serverObject, const SyncedEvent &synced,
                                       const QDateTime &stamp);
 

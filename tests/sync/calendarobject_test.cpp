@@ -131,6 +131,43 @@ TEST(CalendarObject, WritingOverKeepsWhatOtherProgramsWrote)
     EXPECT_FALSE(CalendarObject::writtenOver("no calendar", changed, kStamp));
 }
 
+// Each change Tallowick makes to its own object reads back, and leaves the other fields' lines.
+TEST(CalendarObject, EachChangeToItsOwnObjectReadsBack)
+{
+    const SyncedEvent base{TestEvent::numbered(2).yearly().reminder(1), QStringLiteral("V")};
+    const QByteArray object = *CalendarObject::of(base, kStamp);
+    const auto changed = [&](auto change) {
+        SyncedEvent copy = base;
+        change(copy);
+        return copy;
+    };
+    const EDate themed = [&] {
+        EDate event = base.event;
+        EventRules::applyTheme(event, colorSets().constLast());
+        return event;
+    }();
+    const QList<SyncedEvent> cases{
+        changed([](SyncedEvent &s) { s.event.dateTitle = QStringLiteral("New title"); }),
+        changed([](SyncedEvent &s) { s.event.ddate = QStringLiteral("2032-02-29"); }),
+        changed([](SyncedEvent &s) { s.event.repeat.reset(); }),
+        changed([](SyncedEvent &s) { s.event.repeatNotification = 3; }),
+        changed([](SyncedEvent &s) { s.event.repeatNotification.reset(); }),
+        changed([](SyncedEvent &s) { s.event.countdown = false; }),
+        changed([&](SyncedEvent &s) { s.event = themed; }),
+        changed([](SyncedEvent &s) { s.sortKey = QStringLiteral("U"); }),
+        changed([](SyncedEvent &s) { s.sortKey.clear(); }),
+    };
+    for (const SyncedEvent &synced : cases) {
+        const auto written = CalendarObject::writtenOver(object, synced, kStamp);
+        ASSERT_TRUE(written) << describe(synced);
+        EXPECT_TRUE(CalendarObject::read(*written).synced == synced)
+            << describe(synced) << "\nread back " << describe(CalendarObject::read(*written).synced);
+        // Lines of unchanged fields stay: the event's UID and transparency among them.
+        const QList<QByteArray> lines = linesOf(*written);
+        EXPECT_TRUE(lines.contains("UID:" + base.event.id.toUtf8()) && lines.contains("TRANSP:TRANSPARENT"));
+    }
+}
+
 // Another program's object: a count-down event in the default theme, its title cut, its start
 // the local day, reminders from Tallowick's own alarm triggers only, no place in the order.
 TEST(CalendarObject, AnotherProgramsEventGetsTheDefaults)
