@@ -1,4 +1,5 @@
 #include "startupwarmup.h"
+#include "systemface.h"
 
 #include <model/calendarhelper.h>
 #include <model/datecontext.h>
@@ -6,7 +7,6 @@
 #include <platform/clock.h>
 #include <screens/viewmodels/fonts.h>
 
-#include <QFontInfo>
 #include <QGuiApplication>
 
 StartupWarmUp::StartupWarmUp()
@@ -15,8 +15,9 @@ StartupWarmUp::StartupWarmUp()
         Fonts::load();
         // The default font names a generic family ("Sans Serif"): every size of text in it
         // then takes two font engines, one for the name and one for the face it stands for.
-        // The face is found once here.
-        m_defaultFamily = QFontInfo(QGuiApplication::font()).family();
+        // The face is found once here, from the font configuration (a font engine for it
+        // would cost five times as much, its fallbacks worked out included).
+        m_defaultFamily = SystemFace::familyOf(QGuiApplication::font());
         m_fontsAdded.set_value();
 
         // What the first page asks of the dates, made here for the main thread to take over.
