@@ -33,9 +33,15 @@ StartupWarmUp::StartupWarmUp()
         // The face is found once here, from the font configuration (a font engine for it
         // would cost five times as much, its fallbacks worked out included).
         m_defaultFamily = SystemFace::familyOf(QGuiApplication::font());
-        // Before any window reads the substitutes (they are not guarded against other threads).
+        // Qt does not guard the table of substitutes against other threads: every entry is
+        // written before the main thread draws text while this thread works out the fallbacks
+        // below. The names of titles whose kana or hangul call for other Han forms than the
+        // language's (the screens name only the display face so) are made now too, rather
+        // than by the first such title.
         if (!m_defaultFamily.isEmpty())
             Faces::addFallbacks(m_defaultFamily);
+        for (const QString &kanaOrHangul : {QStringLiteral("\u3042"), QStringLiteral("\uAC00")})
+            Faces::familyFor(Faces::Role::Display, kanaOrHangul);
         m_fontsAdded.set_value();
 
         workOutFallbacks(Faces::family(Faces::Role::Display));
