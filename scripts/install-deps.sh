@@ -14,7 +14,7 @@ app_packages=(
   # the file dialog of the calendar and backup actions: the desktop's own through the XDG
   # portal, else Qt's, and the folder model that one uses
   qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel qt6-xdgdesktopportal-platformtheme
-  libicu-dev libplist-dev libical-dev libxcb1-dev
+  libicu-dev libplist-dev libical-dev libxcb1-dev libfontconfig-dev
   # the home screen's own Wayland client (its widgets as layer surfaces), and Qt's windows on
   # Wayland
   libwayland-dev wayland-protocols qt6-wayland

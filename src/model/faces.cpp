@@ -142,7 +142,12 @@ QStringList familiesFor(Role role, const QString &text)
 
 QString familyFor(Role role, const QString &text)
 {
-    return substitutedFamily(familiesFor(role, text));
+    // Most titles need no other order than the face's own substitutes (load() gave them): the
+    // face's name then serves, and a font engine is spared looking up a name no font has.
+    const QStringList families = familiesFor(role, text);
+    if (families.constFirst() == family(role))
+        return families.constFirst();
+    return substitutedFamily(families);
 }
 
 void addFallbacks(const QString &family)

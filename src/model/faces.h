@@ -33,8 +33,10 @@ QStringList familiesFor(Role role, const QString &text);
 QFont font(Role role, int pixelSize, const QString &text);
 
 // One family name that stands for familiesFor(role, text), for the places that can name only
-// one family (a QML text's font.family): a name of the app's own whose substitutes, best
-// first, are those families. Texts whose Han characters take the same forms share a name.
+// one family (a QML text's font.family): the face's own name when its substitutes are those
+// families (the text's Han characters, if any, take the forms of the language), else a name
+// of the app's own whose substitutes, best first, are those families. Texts whose Han
+// characters take the same forms share a name.
 QString familyFor(Role role, const QString &text);
 
 // Gives the texts drawn in `family` (the app's plain texts name the system's face) the faces

@@ -1,4 +1,5 @@
 #include "startupwarmup.h"
+#include "systemface.h"
 
 #include <model/calendarhelper.h>
 #include <model/datecontext.h>
@@ -6,20 +7,50 @@
 #include <platform/clock.h>
 #include <screens/viewmodels/fonts.h>
 
-#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
+
+namespace {
+
+// A font engine for text in one of `family`'s faces works out, once per face and script, the
+// fallback faces the font configuration offers for it: the slowest step of a text's first
+// drawing. The list is kept for every thread, so working it out here for the faces of the
+// first page's texts (Latin letters and digits) spares the main thread while it makes the
+// scene. (The engines made here stay with this thread.)
+void workOutFallbacks(const QString &family)
+{
+    QFontMetricsF(QFont(family)).horizontalAdvance(QStringLiteral("a"));
+}
+
+} // namespace
 
 StartupWarmUp::StartupWarmUp()
 {
-    m_thread = std::thread([this] {
+    m_fonts = std::thread([this] {
         Fonts::load();
         // The default font names a generic family ("Sans Serif"): every size of text in it
         // then takes two font engines, one for the name and one for the face it stands for.
-        // The face is found once here.
-        m_defaultFamily = QFontInfo(QGuiApplication::font()).family();
+        // The face is found once here, from the font configuration (a font engine for it
+        // would cost five times as much, its fallbacks worked out included).
+        m_defaultFamily = SystemFace::familyOf(QGuiApplication::font());
+        // Qt does not guard the table of substitutes against other threads: every entry is
+        // written before the main thread draws text while this thread works out the fallbacks
+        // below. The names of titles whose kana or hangul call for other Han forms than the
+        // language's (the screens name only the display face so) are made now too, rather
+        // than by the first such title.
+        if (!m_defaultFamily.isEmpty())
+            Faces::addFallbacks(m_defaultFamily);
+        for (const QString &kanaOrHangul : {QStringLiteral("\u3042"), QStringLiteral("\uAC00")})
+            Faces::familyFor(Faces::Role::Display, kanaOrHangul);
         m_fontsAdded.set_value();
 
-        // What the first page asks of the dates, made here for the main thread to take over.
+        workOutFallbacks(Faces::family(Faces::Role::Display));
+        workOutFallbacks(Faces::family(Faces::Role::Label));
+        if (!m_defaultFamily.isEmpty())
+            workOutFallbacks(m_defaultFamily);
+    });
+    // What the first page asks of the dates, made for the main thread to take over.
+    m_dates = std::thread([this] {
         const QString today = CalendarHelper::formatStoredDate(Clock::now());
         CalendarHelper::getRightDateFormat(today);
         CalendarHelper::getDayCount(today, std::nullopt);
@@ -29,7 +60,8 @@ StartupWarmUp::StartupWarmUp()
 
 StartupWarmUp::~StartupWarmUp()
 {
-    m_thread.join();
+    m_fonts.join();
+    m_dates.join();
 }
 
 void StartupWarmUp::prepareFirstWindow()
@@ -39,8 +71,7 @@ void StartupWarmUp::prepareFirstWindow()
         QFont font = QGuiApplication::font();
         font.setFamilies({m_defaultFamily});
         QGuiApplication::setFont(font);
-        Faces::addFallbacks(m_defaultFamily);
     }
-    // Moments away if not made yet: they follow the faces.
+    // Moments away if not made yet: they began with the faces.
     DateContext::adoptAsCurrent(m_datesMade.get_future().get());
 }

@@ -8,10 +8,11 @@
 
 class DateContext;
 
-// Start-up work of the first page that needs no window and is slow in a new process: reading
-// the font configuration and adding the app's faces, then making the date formats. It runs on
-// a thread of its own while the main thread opens the store and the engine compiles the
-// screens. Made once the application object exists.
+// Start-up work of the first page that needs no window and is slow in a new process, on two
+// threads of their own while the main thread opens the store and the engine compiles the
+// screens: reading the font configuration and adding the app's faces (then working out the
+// fallbacks of the faces the first page draws with), and making the date formats. Made once
+// the application object exists.
 class StartupWarmUp
 {
 public:
@@ -30,5 +31,6 @@ private:
     QString m_defaultFamily;
     std::promise<void> m_fontsAdded;
     std::promise<std::unique_ptr<DateContext>> m_datesMade;
-    std::thread m_thread;
+    std::thread m_fonts;
+    std::thread m_dates;
 };

@@ -15,8 +15,12 @@ Window {
     title: qsTrId("Tallowick")
     color: "black"
 
+    // Sized by the window's own width and height, which are set before the scene is made:
+    // the window's content item takes its size only at the first resize event, so filling it
+    // would make the first page at no size at all and lay it out (and load its fonts) twice.
     ContentView {
-        anchors.fill: parent
+        width: window.width
+        height: window.height
         store: window.store
         animateEntrance: !window.screenshotMode
     }

@@ -101,7 +101,10 @@ FocusScope {
 
     PageView {
         id: pager
-        anchors.fill: parent
+        // Sized, not anchored: anchors apply only once this item is complete, after its views
+        // have made their first page and tile (at no size, so twice).
+        width: root.width
+        height: root.height
         store: root.store
         events: events
         // Springs and entrances, unless the desktop asks for less motion.

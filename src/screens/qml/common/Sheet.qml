@@ -108,13 +108,18 @@ FocusScope {
                 color: "black"
                 opacity: 0.15
             }
-            Text {
+            // Few faces have the cross: it comes from a fallback face, found and loaded the
+            // first time a sheet is presented rather than at every start.
+            Loader {
                 anchors.centerIn: parent
-                text: "\u2715"
-                textFormat: Text.PlainText
-                font.pointSize: Style.textBody
-                font.bold: true
-                color: "white"
+                active: root.presented
+                sourceComponent: Text {
+                    text: "\u2715"
+                    textFormat: Text.PlainText
+                    font.pointSize: Style.textBody
+                    font.bold: true
+                    color: "white"
+                }
             }
         }
     }

@@ -54,7 +54,9 @@ Item {
     ListView {
         id: pages
         objectName: "pages"
-        anchors.fill: parent
+        // Sized, not anchored: the anchors would apply only after the first page is made.
+        width: root.width
+        height: root.height
         orientation: ListView.Horizontal
         interactive: false
         boundsBehavior: Flickable.StopAtBounds

@@ -39,7 +39,9 @@ Item {
     ListView {
         id: tiles
         objectName: "tiles"
-        anchors.fill: parent
+        // Sized, not anchored: the anchors would apply only after the first tile is made.
+        width: root.width
+        height: root.height
         orientation: ListView.Horizontal
         interactive: false
         spacing: scroll.tilePadding
