@@ -61,7 +61,7 @@ WidgetMenu::WidgetMenu(const QList<WidgetConfigurationOption> &options, const Wi
     none->setCheckable(true);
     none->setChecked(!instance.configuration);
     eventGroup->addAction(none);
-    connect(none, &QAction::triggered, this, [this] { emit chosen(std::nullopt); });
+    connect(none, &QAction::triggered, this, [this] { Q_EMIT chosen(std::nullopt); });
     events->addSeparator();
     if (options.isEmpty()) {
         //% "No events yet"
@@ -72,7 +72,7 @@ WidgetMenu::WidgetMenu(const QList<WidgetConfigurationOption> &options, const Wi
         action->setCheckable(true);
         action->setChecked(instance.configuration == option);
         eventGroup->addAction(action);
-        connect(action, &QAction::triggered, this, [this, option] { emit chosen(option); });
+        connect(action, &QAction::triggered, this, [this, option] { Q_EMIT chosen(option); });
     }
 
     //% "Size"
@@ -83,7 +83,7 @@ WidgetMenu::WidgetMenu(const QList<WidgetConfigurationOption> &options, const Wi
         action->setCheckable(true);
         action->setChecked(instance.family == family);
         sizeGroup->addAction(action);
-        connect(action, &QAction::triggered, this, [this, family] { emit resized(family); });
+        connect(action, &QAction::triggered, this, [this, family] { Q_EMIT resized(family); });
     }
 
     addSeparator();
