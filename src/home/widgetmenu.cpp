@@ -7,17 +7,6 @@
 #include <QActionGroup>
 #include <QCoreApplication>
 
-namespace {
-
-// The text of a key that the translation tables may not carry yet; English until they do.
-QString textOr(const char *key, const QString &english)
-{
-    const QString text = qtTrId(key);
-    return text == QLatin1String(key) ? english : text;
-}
-
-} // namespace
-
 QString WidgetMenu::familyText(WidgetFamily family)
 {
     switch (family) {
@@ -38,8 +27,10 @@ QString WidgetMenu::familyText(WidgetFamily family)
 
 QString WidgetMenu::firstEventText()
 {
+    // English while no table is loaded (the id itself is no text to show).
     //% "First event"
-    return textOr("Home.firstEvent", QStringLiteral("First event"));
+    const QString text = qtTrId("Home.firstEvent");
+    return text == QLatin1String("Home.firstEvent") ? QStringLiteral("First event") : text;
 }
 
 const QList<WidgetFamily> &WidgetMenu::families()

@@ -177,8 +177,8 @@ FocusScope {
     Alert {
         objectName: "limitAlert"
         open: root.userData.alertMaxEvent && !sheet.open
-        title: qsTrId(root.userData.alertTitle)
-        message: qsTrId(root.userData.alertCopy)
+        title: root.userData.alertTitle
+        message: root.userData.alertCopy
         onClosed: root.userData.alertMaxEvent = false
     }
 
