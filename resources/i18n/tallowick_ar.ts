@@ -166,6 +166,10 @@
         <source>Please restart the app</source>
         <translation>يُرجى إعادة تشغيل التطبيق</translation>
     </message>
+    <message id="The change was not saved">
+        <source>The change was not saved</source>
+        <translation>لم يُحفظ التغيير</translation>
+    </message>
     <message id="Tallowick">
         <source>Tallowick</source>
         <translation>Tallowick</translation>

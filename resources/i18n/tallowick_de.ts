@@ -162,6 +162,10 @@
         <source>Please restart the app</source>
         <translation>Bitte starte die App neu</translation>
     </message>
+    <message id="The change was not saved">
+        <source>The change was not saved</source>
+        <translation>Die Änderung wurde nicht gespeichert</translation>
+    </message>
     <message id="Tallowick">
         <source>Tallowick</source>
         <translation>Tallowick</translation>

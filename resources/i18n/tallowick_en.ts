@@ -164,6 +164,10 @@
         <source>Please restart the app</source>
         <translation>Please restart the app</translation>
     </message>
+    <message id="The change was not saved">
+        <source>The change was not saved</source>
+        <translation>The change was not saved</translation>
+    </message>
     <message id="Tallowick">
         <source>Tallowick</source>
         <translation>Tallowick</translation>

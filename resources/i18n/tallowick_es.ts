@@ -162,6 +162,10 @@
         <source>Please restart the app</source>
         <translation>Reinicia la app</translation>
     </message>
+    <message id="The change was not saved">
+        <source>The change was not saved</source>
+        <translation>El cambio no se ha guardado</translation>
+    </message>
     <message id="Tallowick">
         <source>Tallowick</source>
         <translation>Tallowick</translation>

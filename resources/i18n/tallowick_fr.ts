@@ -162,6 +162,10 @@
         <source>Please restart the app</source>
         <translation>Veuillez redémarrer l'app</translation>
     </message>
+    <message id="The change was not saved">
+        <source>The change was not saved</source>
+        <translation>La modification n'a pas été enregistrée</translation>
+    </message>
     <message id="Tallowick">
         <source>Tallowick</source>
         <translation>Tallowick</translation>

@@ -161,6 +161,10 @@
         <source>Please restart the app</source>
         <translation>アプリを再起動してください</translation>
     </message>
+    <message id="The change was not saved">
+        <source>The change was not saved</source>
+        <translation>変更は保存されませんでした</translation>
+    </message>
     <message id="Tallowick">
         <source>Tallowick</source>
         <translation>Tallowick</translation>

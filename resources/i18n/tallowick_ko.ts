@@ -161,6 +161,10 @@
         <source>Please restart the app</source>
         <translation>앱을 다시 시작해 주세요</translation>
     </message>
+    <message id="The change was not saved">
+        <source>The change was not saved</source>
+        <translation>변경 사항이 저장되지 않았습니다</translation>
+    </message>
     <message id="Tallowick">
         <source>Tallowick</source>
         <translation>Tallowick</translation>

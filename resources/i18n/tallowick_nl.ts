@@ -162,6 +162,10 @@
         <source>Please restart the app</source>
         <translation>Start de app opnieuw</translation>
     </message>
+    <message id="The change was not saved">
+        <source>The change was not saved</source>
+        <translation>De wijziging is niet opgeslagen</translation>
+    </message>
     <message id="Tallowick">
         <source>Tallowick</source>
         <translation>Tallowick</translation>

@@ -163,6 +163,10 @@
         <source>Please restart the app</source>
         <translation>Uruchom aplikację ponownie</translation>
     </message>
+    <message id="The change was not saved">
+        <source>The change was not saved</source>
+        <translation>Zmiana nie została zapisana</translation>
+    </message>
     <message id="Tallowick">
         <source>Tallowick</source>
         <translation>Tallowick</translation>

@@ -162,6 +162,10 @@
         <source>Please restart the app</source>
         <translation>Reinicie o app</translation>
     </message>
+    <message id="The change was not saved">
+        <source>The change was not saved</source>
+        <translation>A alteração não foi salva</translation>
+    </message>
     <message id="Tallowick">
         <source>Tallowick</source>
         <translation>Tallowick</translation>

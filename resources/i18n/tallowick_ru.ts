@@ -163,6 +163,10 @@
         <source>Please restart the app</source>
         <translation>Перезапустите приложение</translation>
     </message>
+    <message id="The change was not saved">
+        <source>The change was not saved</source>
+        <translation>Изменение не сохранено</translation>
+    </message>
     <message id="Tallowick">
         <source>Tallowick</source>
         <translation>Tallowick</translation>

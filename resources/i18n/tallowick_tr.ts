@@ -161,6 +161,10 @@
         <source>Please restart the app</source>
         <translation>Lütfen uygulamayı yeniden başlat</translation>
     </message>
+    <message id="The change was not saved">
+        <source>The change was not saved</source>
+        <translation>Değişiklik kaydedilmedi</translation>
+    </message>
     <message id="Tallowick">
         <source>Tallowick</source>
         <translation>Tallowick</translation>

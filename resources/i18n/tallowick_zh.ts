@@ -161,6 +161,10 @@
         <source>Please restart the app</source>
         <translation>请重新启动应用</translation>
     </message>
+    <message id="The change was not saved">
+        <source>The change was not saved</source>
+        <translation>更改未保存</translation>
+    </message>
     <message id="Tallowick">
         <source>Tallowick</source>
         <translation>Tallowick</translation>

@@ -10,7 +10,7 @@
 // Options take the form --name, --name VALUE or --name=VALUE; which names exist and which of
 // them take a value is told by the caller. --now, --verbose, --help (-h) and --version belong
 // to every command. After "--" every word is positional, so a title may start with "-"; before
-// it a word starting with "-" and a letter is an option.
+// it a word starting with "-" and a letter is an option. CommandLine does the reading.
 struct CliArguments
 {
     QString command;

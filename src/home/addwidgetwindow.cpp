@@ -162,7 +162,7 @@ std::optional<WidgetConfigurationOption> AddWidgetWindow::option() const
 void AddWidgetWindow::hideEvent(QHideEvent *event)
 {
     QDialog::hideEvent(event);
-    emit closed();
+    Q_EMIT closed();
 }
 
 void AddWidgetWindow::fillEvents()
@@ -202,5 +202,5 @@ void AddWidgetWindow::addWidget()
     if (id.isEmpty())
         return;
     accept();
-    emit added(id);
+    Q_EMIT added(id);
 }

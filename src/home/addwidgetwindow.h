@@ -29,7 +29,7 @@ public:
     WidgetFamily family() const;
     std::optional<WidgetConfigurationOption> option() const;
 
-signals:
+Q_SIGNALS:
     // A widget was added.
     void added(const QString &id);
     // The window went away, with or without adding.

@@ -1,19 +1,18 @@
 #include "homeoptions.h"
 
 #include <platform/clock.h>
+#include <platform/commandline.h>
 
-#include <QHash>
 #include <QRegularExpression>
-#include <QSet>
 
 namespace {
 
-const QSet<QString> kValueOptions = {QStringLiteral("add"),    QStringLiteral("event"), QStringLiteral("at"),
-                                     QStringLiteral("remove"), QStringLiteral("render"), QStringLiteral("out"),
-                                     QStringLiteral("now"),    QStringLiteral("scale")};
-const QSet<QString> kFlags = {QStringLiteral("list"),             QStringLiteral("placeholder"),
-                              QStringLiteral("install-autostart"), QStringLiteral("remove-autostart"),
-                              QStringLiteral("verbose"),          QStringLiteral("background")};
+const QStringList kValueOptions = {QStringLiteral("add"),    QStringLiteral("event"), QStringLiteral("at"),
+                                   QStringLiteral("remove"), QStringLiteral("render"), QStringLiteral("out"),
+                                   QStringLiteral("now"),    QStringLiteral("scale")};
+const QStringList kFlags = {QStringLiteral("list"),              QStringLiteral("placeholder"),
+                            QStringLiteral("install-autostart"), QStringLiteral("remove-autostart"),
+                            QStringLiteral("verbose"),           QStringLiteral("background")};
 
 // The scale is a factor of the widget's size in points; past this the picture is huge.
 constexpr qreal kLargestScale = 16;
@@ -73,52 +72,28 @@ QString HomeOptions::helpText()
 
 HomeOptions HomeOptions::parse(const QStringList &arguments)
 {
-    QHash<QString, QString> values;
-    QSet<QString> flags;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &word = arguments.at(i);
-        if (word == QLatin1String("-h") || word == QLatin1String("--help") || word == QLatin1String("--version")) {
-            HomeOptions options;
-            options.mode = word == QLatin1String("--version") ? Mode::Version : Mode::Help;
-            return options;
-        }
-        if (!word.startsWith(QLatin1Char('-')))
-            return failed(QStringLiteral("unexpected argument \"%1\"").arg(word));
-        if (!word.startsWith(QLatin1String("--")) || word.size() == 2)
-            return failed(QStringLiteral("unknown option %1").arg(word));
-        QString name = word.mid(2);
-        std::optional<QString> value;
-        if (const qsizetype equals = name.indexOf(QLatin1Char('=')); equals >= 0) {
-            value = name.mid(equals + 1);
-            name.truncate(equals);
-        }
-        if (name == QLatin1String("help") || name == QLatin1String("version"))
-            return failed(QStringLiteral("--%1 takes no value").arg(name));
-        if (kFlags.contains(name)) {
-            if (value)
-                return failed(QStringLiteral("--%1 takes no value").arg(name));
-            if (flags.contains(name))
-                return failed(QStringLiteral("--%1 given twice").arg(name));
-            flags.insert(name);
-            continue;
-        }
-        if (!kValueOptions.contains(name))
-            return failed(QStringLiteral("unknown option --%1").arg(name));
-        if (!value) {
-            if (i + 1 >= arguments.size())
-                return failed(QStringLiteral("--%1 needs a value").arg(name));
-            value = arguments.at(++i);
-        }
-        if (values.contains(name))
-            return failed(QStringLiteral("--%1 given twice").arg(name));
-        values.insert(name, *value);
+    CommandLine line({.valueOptions = kValueOptions,
+                      .flags = kFlags,
+                      .repeats = false,
+                      .argument = [](const QString &word) {
+                          return QStringLiteral("unexpected argument \"%1\"").arg(word);
+                      }});
+    const CommandLine::Outcome outcome = line.read(arguments);
+    if (outcome == CommandLine::Outcome::Failed)
+        return failed(line.error());
+    if (outcome != CommandLine::Outcome::Read) {
+        HomeOptions options;
+        options.mode = outcome == CommandLine::Outcome::Version ? Mode::Version : Mode::Help;
+        return options;
     }
+    const auto given = [&line](const QString &name) { return line.isSet(name); };
+    const auto value = [&line](const QString &name) { return line.value(name); };
 
     HomeOptions options;
-    options.verbose = flags.contains(QStringLiteral("verbose"));
+    options.verbose = given(QStringLiteral("verbose"));
     QStringList modes;
     const auto modeOption = [&](const QString &name, Mode mode) {
-        if (values.contains(name) || flags.contains(name)) {
+        if (given(name)) {
             modes.append(QStringLiteral("--") + name);
             options.mode = mode;
         }
@@ -139,26 +114,26 @@ HomeOptions HomeOptions::parse(const QStringList &arguments)
         {QStringLiteral("placeholder"), {Mode::Render}},      {QStringLiteral("background"), {Mode::Run}},
     };
     for (const auto &[name, allowed] : belongs) {
-        if ((values.contains(name) || flags.contains(name)) && !allowed.contains(options.mode))
+        if (given(name) && !allowed.contains(options.mode))
             return failed(QStringLiteral("--%1 is not for this command").arg(name));
     }
 
-    if (values.contains(QStringLiteral("now"))) {
-        options.now = Clock::parseLocalTimestamp(values.value(QStringLiteral("now")));
+    if (given(QStringLiteral("now"))) {
+        options.now = Clock::parseLocalTimestamp(value(QStringLiteral("now")));
         if (!options.now)
             return failed(QStringLiteral("--now takes yyyy-MM-ddTHH:mm:ss"));
     }
 
     switch (options.mode) {
     case Mode::Add: {
-        const QString name = values.value(QStringLiteral("add"));
+        const QString name = value(QStringLiteral("add"));
         const auto family = widgetFamilyFromName(name);
         if (!family || *family == WidgetFamily::SystemExtraLarge)
             return failed(QStringLiteral("--add takes small, medium or large, not \"%1\"").arg(name));
         options.family = *family;
-        if (values.contains(QStringLiteral("at"))) {
+        if (given(QStringLiteral("at"))) {
             static const QRegularExpression point(QStringLiteral("^(-?\\d{1,9}),(-?\\d{1,9})$"));
-            const auto match = point.match(values.value(QStringLiteral("at")));
+            const auto match = point.match(value(QStringLiteral("at")));
             if (!match.hasMatch())
                 return failed(QStringLiteral("--at takes X,Y in whole points"));
             options.at = QPoint(match.captured(1).toInt(), match.captured(2).toInt());
@@ -166,25 +141,25 @@ HomeOptions HomeOptions::parse(const QStringList &arguments)
         break;
     }
     case Mode::Remove:
-        options.id = values.value(QStringLiteral("remove"));
+        options.id = value(QStringLiteral("remove"));
         if (options.id.isEmpty())
             return failed(QStringLiteral("--remove needs a widget id"));
         break;
     case Mode::Render: {
-        const QString name = values.value(QStringLiteral("render"));
+        const QString name = value(QStringLiteral("render"));
         const auto family = widgetFamilyFromName(name);
         if (!family)
             return failed(QStringLiteral("--render takes small, medium, large or extraLarge, not \"%1\"").arg(name));
         options.family = *family;
-        options.out = values.value(QStringLiteral("out"));
+        options.out = value(QStringLiteral("out"));
         if (options.out.isEmpty())
             return failed(QStringLiteral("--render needs --out FILE.png"));
-        options.placeholder = flags.contains(QStringLiteral("placeholder"));
-        if (options.placeholder && values.contains(QStringLiteral("event")))
+        options.placeholder = given(QStringLiteral("placeholder"));
+        if (options.placeholder && given(QStringLiteral("event")))
             return failed(QStringLiteral("--placeholder shows no event"));
-        if (values.contains(QStringLiteral("scale"))) {
+        if (given(QStringLiteral("scale"))) {
             bool ok = false;
-            options.scale = values.value(QStringLiteral("scale")).toDouble(&ok);
+            options.scale = value(QStringLiteral("scale")).toDouble(&ok);
             if (!ok || !(options.scale > 0) || options.scale > kLargestScale)
                 return failed(QStringLiteral("--scale takes a number above 0, at most %1").arg(kLargestScale));
         }
@@ -198,8 +173,8 @@ HomeOptions HomeOptions::parse(const QStringList &arguments)
     case Mode::Version:
         break;
     }
-    if (values.contains(QStringLiteral("event")))
-        options.event = values.value(QStringLiteral("event"));
-    options.background = flags.contains(QStringLiteral("background"));
+    if (given(QStringLiteral("event")))
+        options.event = value(QStringLiteral("event"));
+    options.background = given(QStringLiteral("background"));
     return options;
 }

@@ -28,9 +28,9 @@ HomeScreen::HomeScreen(WidgetExtension &extension, InstanceStore &store, QObject
     m_minute.setTimerType(Qt::PreciseTimer);
     connect(&m_minute, &QTimer::timeout, this, &HomeScreen::minuteTick);
     connect(&m_midnight, &MidnightTimer::midnight, this, [this] {
-        emit dayBegan();
+        Q_EMIT dayBegan();
         requestAllTimelines();
-        emit redrawNeeded();
+        Q_EMIT redrawNeeded();
     });
 }
 
@@ -52,9 +52,9 @@ void HomeScreen::reloadAll()
             shown.append(Shown{instance, {}});
     }
     m_shown = std::move(shown);
-    emit instancesChanged();
+    Q_EMIT instancesChanged();
     requestAllTimelines();
-    emit redrawNeeded();
+    Q_EMIT redrawNeeded();
 }
 
 QList<WidgetInstance> HomeScreen::instances() const
@@ -118,7 +118,7 @@ void HomeScreen::choose(const QString &id, const std::optional<WidgetConfigurati
     shown->instance.configuration = option;
     save(*shown);
     requestTimeline(*shown);
-    emit instanceChanged(id);
+    Q_EMIT instanceChanged(id);
 }
 
 void HomeScreen::resize(const QString &id, WidgetFamily family)
@@ -129,7 +129,7 @@ void HomeScreen::resize(const QString &id, WidgetFamily family)
     shown->instance.family = family;
     save(*shown);
     requestTimeline(*shown);
-    emit instanceChanged(id);
+    Q_EMIT instanceChanged(id);
 }
 
 void HomeScreen::move(const QString &id, const QPoint &position)
@@ -147,7 +147,7 @@ void HomeScreen::remove(const QString &id)
         return;
     m_store.remove(id);
     m_shown.removeIf([&](const Shown &shown) { return shown.instance.id == id; });
-    emit instancesChanged();
+    Q_EMIT instancesChanged();
 }
 
 void HomeScreen::tap(const QString &id)
@@ -178,8 +178,8 @@ void HomeScreen::minuteTick()
     }
     // After a change the day may be another one, and the midnight to wait for certainly is.
     m_midnight.poll();
-    emit minutePassed();
-    emit redrawNeeded();
+    Q_EMIT minutePassed();
+    Q_EMIT redrawNeeded();
     scheduleMinute();
 }
 
@@ -206,7 +206,7 @@ void HomeScreen::requestTimeline(Shown &shown)
         shown.instance.configuration = shown.timeline.configuration;
         save(shown);
     }
-    emit timelineRequested(shown.instance.id);
+    Q_EMIT timelineRequested(shown.instance.id);
 }
 
 void HomeScreen::requestAllTimelines()

@@ -61,7 +61,7 @@ public:
     // The once-a-minute work; its timer calls it at the start of every minute.
     void minuteTick();
 
-signals:
+Q_SIGNALS:
     // A new local day began; handled before the widgets are asked for new timelines, so that
     // whatever it changes (the next occurrence of a yearly event) is in them.
     void dayBegan();

@@ -45,7 +45,7 @@ void MidnightTimer::poll()
     const QDate today = Clock::now().date();
     if (today != m_day) {
         m_day = today;
-        emit midnight();
+        Q_EMIT midnight();
     }
     arm();
 }

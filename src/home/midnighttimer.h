@@ -30,7 +30,7 @@ public:
     // does nothing while stopped.
     void poll();
 
-signals:
+Q_SIGNALS:
     void midnight();
 
 private:

@@ -181,7 +181,7 @@ void ReloadListener::readPending()
         }
     }
     for (const QString &token : std::as_const(activations))
-        emit activationRequested(token);
+        Q_EMIT activationRequested(token);
     // Waiting a moment lets a burst of requests (one per changed event) end in one reload;
     // a timer already running is not pushed back, so a steady stream still reloads.
     if (requested && !m_coalesce.isActive())

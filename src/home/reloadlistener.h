@@ -37,7 +37,7 @@ public:
     // listens there.
     static bool requestActivation(const QString &token, const QString &socketPath = WidgetReload::socketPath());
 
-signals:
+Q_SIGNALS:
     void reloadRequested();
     // A second start wants the window; `token` lets it come forward (empty when none came).
     void activationRequested(const QString &token);

@@ -7,17 +7,6 @@
 #include <QActionGroup>
 #include <QCoreApplication>
 
-namespace {
-
-// The text of a key that the translation tables may not carry yet; English until they do.
-QString textOr(const char *key, const QString &english)
-{
-    const QString text = qtTrId(key);
-    return text == QLatin1String(key) ? english : text;
-}
-
-} // namespace
-
 QString WidgetMenu::familyText(WidgetFamily family)
 {
     switch (family) {
@@ -38,8 +27,10 @@ QString WidgetMenu::familyText(WidgetFamily family)
 
 QString WidgetMenu::firstEventText()
 {
+    // English while no table is loaded (the id itself is no text to show).
     //% "First event"
-    return textOr("Home.firstEvent", QStringLiteral("First event"));
+    const QString text = qtTrId("Home.firstEvent");
+    return text == QLatin1String("Home.firstEvent") ? QStringLiteral("First event") : text;
 }
 
 const QList<WidgetFamily> &WidgetMenu::families()
@@ -61,7 +52,7 @@ WidgetMenu::WidgetMenu(const QList<WidgetConfigurationOption> &options, const Wi
     none->setCheckable(true);
     none->setChecked(!instance.configuration);
     eventGroup->addAction(none);
-    connect(none, &QAction::triggered, this, [this] { emit chosen(std::nullopt); });
+    connect(none, &QAction::triggered, this, [this] { Q_EMIT chosen(std::nullopt); });
     events->addSeparator();
     if (options.isEmpty()) {
         //% "No events yet"
@@ -72,7 +63,7 @@ WidgetMenu::WidgetMenu(const QList<WidgetConfigurationOption> &options, const Wi
         action->setCheckable(true);
         action->setChecked(instance.configuration == option);
         eventGroup->addAction(action);
-        connect(action, &QAction::triggered, this, [this, option] { emit chosen(option); });
+        connect(action, &QAction::triggered, this, [this, option] { Q_EMIT chosen(option); });
     }
 
     //% "Size"
@@ -83,7 +74,7 @@ WidgetMenu::WidgetMenu(const QList<WidgetConfigurationOption> &options, const Wi
         action->setCheckable(true);
         action->setChecked(instance.family == family);
         sizeGroup->addAction(action);
-        connect(action, &QAction::triggered, this, [this, family] { emit resized(family); });
+        connect(action, &QAction::triggered, this, [this, family] { Q_EMIT resized(family); });
     }
 
     addSeparator();

@@ -26,7 +26,7 @@ public:
     // outlives any window of it); nothing for an unknown id. It belongs to the caller.
     static WidgetMenu *create(HomeScreen &home, const QString &id);
 
-signals:
+Q_SIGNALS:
     void chosen(const std::optional<WidgetConfigurationOption> &option);
     void resized(WidgetFamily family);
     void removeRequested();

@@ -19,10 +19,12 @@
 // `decode` gives nothing for bytes it cannot read, `encode` gives the bytes of a state.
 namespace SharedStateFile {
 
-// The state under the lock: a default state when there is no file, nothing when the file
-// exists but cannot be opened (it may be good, so nobody may write over it).
+namespace detail {
+
+// The one reading behind read() and readLocked(): they differ only in what becomes of a file
+// that is there but cannot be used (moved aside under the lock, or only reported).
 template<typename State, typename Decode>
-std::optional<State> readLocked(const QString &path, const QString &what, Decode decode)
+std::optional<State> readState(const QString &path, const QString &what, Decode decode, bool keepBadAside)
 {
     const RegularFile::Result file = RegularFile::read(path);
     if (file.outcome == RegularFile::Outcome::Missing)
@@ -31,14 +33,25 @@ std::optional<State> readLocked(const QString &path, const QString &what, Decode
         qCWarning(lcPlatform).noquote() << "Error: Can't read" << what << path << file.error;
         return std::nullopt;
     }
-    if (file.read()) {
-        if (auto state = decode(file.bytes))
-            return state;
-    } else {
+    if (!file.read())
         qCWarning(lcPlatform).noquote() << what << path << "is" << RegularFile::describe(file);
-    }
-    keepAside(path, what);
+    else if (auto state = decode(file.bytes))
+        return state;
+    else if (!keepBadAside)
+        qCWarning(lcPlatform).noquote() << what << path << "cannot be read";
+    if (keepBadAside)
+        keepAside(path, what);
     return State{};
+}
+
+} // namespace detail
+
+// The state under the lock: a default state when there is no file, nothing when the file
+// exists but cannot be opened (it may be good, so nobody may write over it).
+template<typename State, typename Decode>
+std::optional<State> readLocked(const QString &path, const QString &what, Decode decode)
+{
+    return detail::readState<State>(path, what, decode, true);
 }
 
 // The state, for readers: nothing is written or moved. A file that does not decode, or
@@ -47,21 +60,7 @@ std::optional<State> readLocked(const QString &path, const QString &what, Decode
 template<typename State, typename Decode>
 std::optional<State> read(const QString &path, const QString &what, Decode decode)
 {
-    const RegularFile::Result file = RegularFile::read(path);
-    if (file.outcome == RegularFile::Outcome::Missing)
-        return State{};
-    if (file.outcome == RegularFile::Outcome::Failed) {
-        qCWarning(lcPlatform).noquote() << "Error: Can't read" << what << path << file.error;
-        return std::nullopt;
-    }
-    if (file.read()) {
-        if (auto state = decode(file.bytes))
-            return state;
-        qCWarning(lcPlatform).noquote() << what << path << "cannot be read";
-    } else {
-        qCWarning(lcPlatform).noquote() << what << path << "is" << RegularFile::describe(file);
-    }
-    return State{};
+    return detail::readState<State>(path, what, decode, false);
 }
 
 // Runs `change` on the stored state under the lock and writes the result when it reports a

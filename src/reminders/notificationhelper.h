@@ -54,7 +54,7 @@ public:
     // person with its own dialog.
     void requestAuthorization();
 
-signals:
+Q_SIGNALS:
     void statusChanged();
 
 private:

@@ -3,69 +3,48 @@
 #include <QRegularExpression>
 
 #include <platform/clock.h>
+#include <platform/commandline.h>
 
 AppOptions AppOptions::parse(const QStringList &arguments)
 {
     AppOptions options;
-    for (qsizetype i = 0; i < arguments.size() && options.error.isEmpty(); ++i) {
-        const QString &word = arguments.at(i);
-        if (!word.startsWith(QLatin1Char('-'))) {
-            if (options.link.isEmpty())
-                options.link = word;
-            else
-                options.error = QStringLiteral("only one link can be opened at a time");
-            continue;
-        }
-        QString name = word;
-        std::optional<QString> inlineValue;
-        if (const qsizetype equals = word.indexOf(QLatin1Char('=')); word.startsWith(QLatin1String("--")) && equals > 2) {
-            inlineValue = word.mid(equals + 1);
-            name.truncate(equals);
-        }
-        const auto value = [&]() -> QString {
-            if (inlineValue)
-                return *inlineValue;
-            if (i + 1 >= arguments.size()) {
-                options.error = QStringLiteral("%1 needs a value").arg(name);
-                return {};
-            }
-            return arguments.at(++i);
-        };
-        const bool isFlag = name == QLatin1String("-h") || name == QLatin1String("--help")
-            || name == QLatin1String("--version") || name == QLatin1String("--verbose");
-        if (isFlag && inlineValue) {
-            options.error = QStringLiteral("%1 takes no value").arg(name);
-        } else if (name == QLatin1String("-h") || name == QLatin1String("--help")) {
-            options.help = true;
-            break;
-        } else if (name == QLatin1String("--version")) {
-            options.version = true;
-            break;
-        } else if (name == QLatin1String("--verbose")) {
+    const auto option = [&options](const QString &name, const QString &value) -> QString {
+        if (name == QLatin1String("verbose")) {
             options.verbose = true;
-        } else if (name == QLatin1String("--screenshot")) {
-            options.screenshotPath = value();
-            if (options.screenshotPath.isEmpty() && options.error.isEmpty())
-                options.error = QStringLiteral("--screenshot needs a file name");
-        } else if (name == QLatin1String("--size")) {
+        } else if (name == QLatin1String("screenshot")) {
+            options.screenshotPath = value;
+            if (value.isEmpty())
+                return QStringLiteral("--screenshot needs a file name");
+        } else if (name == QLatin1String("size")) {
             // WIDTHxHEIGHT in points, at least the window's smallest size.
             static const QRegularExpression form(QStringLiteral("^(\\d{3,5})x(\\d{3,5})$"));
-            const QString text = value();
-            const QRegularExpressionMatch match = form.match(text);
-            if (match.hasMatch() && match.captured(1).toInt() >= kMinimumWidth && match.captured(2).toInt() >= kMinimumHeight)
-                options.size = QSize(match.captured(1).toInt(), match.captured(2).toInt());
-            else if (options.error.isEmpty())
-                options.error = QStringLiteral("--size wants WIDTHxHEIGHT of at least %1x%2, not \"%3\"")
-                                    .arg(kMinimumWidth).arg(kMinimumHeight).arg(text);
-        } else if (name == QLatin1String("--now")) {
-            const QString text = value();
-            options.now = Clock::parseLocalTimestamp(text);
-            if (!options.now && options.error.isEmpty())
-                options.error = QStringLiteral("--now wants yyyy-MM-ddTHH:mm:ss, not \"%1\"").arg(text);
-        } else {
-            options.error = QStringLiteral("unknown option %1").arg(name);
+            const QRegularExpressionMatch match = form.match(value);
+            if (!match.hasMatch() || match.captured(1).toInt() < kMinimumWidth || match.captured(2).toInt() < kMinimumHeight)
+                return QStringLiteral("--size wants WIDTHxHEIGHT of at least %1x%2, not \"%3\"")
+                    .arg(kMinimumWidth).arg(kMinimumHeight).arg(value);
+            options.size = QSize(match.captured(1).toInt(), match.captured(2).toInt());
+        } else if (name == QLatin1String("now")) {
+            options.now = Clock::parseLocalTimestamp(value);
+            if (!options.now)
+                return QStringLiteral("--now wants yyyy-MM-ddTHH:mm:ss, not \"%1\"").arg(value);
         }
-    }
+        return {};
+    };
+    const auto link = [&options](const QString &word) -> QString {
+        if (!options.link.isEmpty())
+            return QStringLiteral("only one link can be opened at a time");
+        options.link = word;
+        return {};
+    };
+    CommandLine line({.valueOptions = {QStringLiteral("screenshot"), QStringLiteral("size"), QStringLiteral("now")},
+                      .flags = {QStringLiteral("verbose")},
+                      .argument = link,
+                      .option = option});
+    const CommandLine::Outcome outcome = line.read(arguments);
+    options.help = outcome == CommandLine::Outcome::Help;
+    options.version = outcome == CommandLine::Outcome::Version;
+    if (outcome == CommandLine::Outcome::Failed)
+        options.error = line.error();
     return options;
 }
 

@@ -18,8 +18,10 @@ UserData::UserData(EventRepository repository, QObject *parent)
     : QObject(parent)
     , m_repository(std::move(repository))
     , m_notificationHelper(new NotificationHelper(m_repository.center(), this))
-    , m_alertTitle(QStringLiteral("Something went wrong"))
-    , m_alertCopy(QStringLiteral("Please restart the app"))
+    //% "Something went wrong"
+    , m_alertTitle(qtTrId("Something went wrong"))
+    //% "Please restart the app"
+    , m_alertCopy(qtTrId("Please restart the app"))
 {
     const EventList list = m_repository.open();
     m_magicDates = list.events;
@@ -65,7 +67,10 @@ void UserData::setAlertTexts(const QString &title, const QString &copy)
 void UserData::raiseEventLimitAlert()
 {
     m_alertMaxEvent = true;
-    setAlertTexts(QStringLiteral("Can't add a new event"), QStringLiteral("You exceed the max number of events. "));
+    //% "Can't add a new event"
+    setAlertTexts(qtTrId("Can't add a new event"),
+                  //% "You exceed the max number of events. "
+                  qtTrId("You exceed the max number of events. "));
     Q_EMIT alertChanged();
 }
 
@@ -74,7 +79,9 @@ void UserData::raiseNotWrittenAlert(StoreOutcome outcome, const QString &reason)
     if (outcome != StoreOutcome::NotSaved && outcome != StoreOutcome::NotLocked && outcome != StoreOutcome::NotPublished)
         return;
     m_alertMaxEvent = true;
-    setAlertTexts(QStringLiteral("The change was not saved"), reason.isEmpty() ? describeOutcome(outcome) : reason);
+    // The reason is the store's own wording, the same the command line prints.
+    //% "The change was not saved"
+    setAlertTexts(qtTrId("The change was not saved"), reason.isEmpty() ? describeOutcome(outcome) : reason);
     Q_EMIT alertChanged();
 }
 

@@ -32,6 +32,7 @@ class UserData : public QObject
     Q_PROPERTY(int count READ count NOTIFY magicDatesChanged)
     Q_PROPERTY(bool alertMaxEvent READ alertMaxEvent WRITE setAlertMaxEvent NOTIFY alertChanged)
     Q_PROPERTY(bool alertReview READ alertReview WRITE setAlertReview NOTIFY alertChanged)
+    // The alert's texts, translated where they are made (screens show them as they are).
     Q_PROPERTY(QString alertTitle READ alertTitle NOTIFY alertChanged)
     Q_PROPERTY(QString alertCopy READ alertCopy NOTIFY alertChanged)
     // An event this store deleted can be put back where it was.

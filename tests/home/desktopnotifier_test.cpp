@@ -39,7 +39,7 @@ public:
     QList<Shown> shown;
     QStringList capabilities{QStringLiteral("body"), QStringLiteral("actions")};
 
-public slots:
+public Q_SLOTS:
     QStringList GetCapabilities() { return capabilities; }
     uint Notify(const QString &appName, uint replacesId, const QString &icon, const QString &summary, const QString &body,
                 const QStringList &actions, const QVariantMap &hints, int timeout)

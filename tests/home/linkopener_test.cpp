@@ -18,7 +18,7 @@ class UrlCatcher : public QObject
 public:
     QList<QUrl> opened;
 
-public slots:
+public Q_SLOTS:
     void open(const QUrl &url) { opened.append(url); }
 };
 

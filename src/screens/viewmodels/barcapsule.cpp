@@ -15,7 +15,7 @@ void BarCapsule::setColor(const QColor &color)
         return;
     m_color = color;
     update();
-    emit colorChanged();
+    Q_EMIT colorChanged();
 }
 
 void BarCapsule::setStartPoint(const QPointF &point)
@@ -24,7 +24,7 @@ void BarCapsule::setStartPoint(const QPointF &point)
         return;
     m_startPoint = point;
     update();
-    emit startPointChanged();
+    Q_EMIT startPointChanged();
 }
 
 void BarCapsule::setEndPoint(const QPointF &point)
@@ -33,7 +33,7 @@ void BarCapsule::setEndPoint(const QPointF &point)
         return;
     m_endPoint = point;
     update();
-    emit endPointChanged();
+    Q_EMIT endPointChanged();
 }
 
 void BarCapsule::paint(QPainter *painter)

@@ -46,9 +46,8 @@ QVariantMap EventTransferActions::report(const EventTransfer::ExportResult &resu
     if (!result.written)
         return failure(result.error);
     //% "Events written: %1"
-    return {{QStringLiteral("failed"), false},
-            {QStringLiteral("title"), qtTrId("Transfer.exported").arg(result.events)},
-            {QStringLiteral("message"), QString()}};
+    const QString title = qtTrId("Transfer.exported").arg(result.events);
+    return {{QStringLiteral("failed"), false}, {QStringLiteral("title"), title}, {QStringLiteral("message"), QString()}};
 }
 
 QVariantMap EventTransferActions::report(const TransferSummary &summary)

@@ -33,7 +33,7 @@ void Octagon::setInset(qreal inset)
         return;
     m_inset = inset;
     update();
-    emit insetChanged();
+    Q_EMIT insetChanged();
 }
 
 void Octagon::setColor(const QColor &color)
@@ -42,7 +42,7 @@ void Octagon::setColor(const QColor &color)
         return;
     m_color = color;
     update();
-    emit colorChanged();
+    Q_EMIT colorChanged();
 }
 
 qreal Octagon::insetBy(qreal amount)

@@ -22,7 +22,8 @@ struct AppEntry
     const char *storeId;
 };
 
-// The maker's other apps and their store pages.
+// The maker's other apps and their store pages (their two lines of text are in
+// IntroduceOstraView.qml, one entry for each name here).
 constexpr AppEntry kApps[] = {
     {"Mossling", "id6447201511"}, {"Tidewell", "id6447201522"}, {"Quillo", "id6447201533"},
     {"Fernlet", "id6447201544"},  {"Hushpot", "id6447201555"},  {"Cobblyn", "id6447201566"},

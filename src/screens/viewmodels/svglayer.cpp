@@ -31,7 +31,7 @@ SvgLayer::SvgLayer(QQuickItem *parent)
     // Without a canvas the item's size is the drawing's; with one, the item follows paintRect.
     const auto sizeChanged = [this] {
         if (!hasCanvas())
-            emit drawingChanged();
+            Q_EMIT drawingChanged();
     };
     connect(this, &QQuickItem::widthChanged, this, sizeChanged);
     connect(this, &QQuickItem::heightChanged, this, sizeChanged);
@@ -50,8 +50,8 @@ void SvgLayer::setSource(const QUrl &source)
         setImplicitSize(box.width(), box.height());
     }
     update();
-    emit sourceChanged();
-    emit drawingChanged();
+    Q_EMIT sourceChanged();
+    Q_EMIT drawingChanged();
 }
 
 void SvgLayer::setElementId(const QString &id)
@@ -62,8 +62,8 @@ void SvgLayer::setElementId(const QString &id)
     if (m_renderer && !id.isEmpty() && !m_renderer->elementExists(id))
         qWarning("SvgLayer: %s has no element %s", qPrintable(m_source.toString()), qPrintable(id));
     update();
-    emit elementIdChanged();
-    emit drawingChanged();
+    Q_EMIT elementIdChanged();
+    Q_EMIT drawingChanged();
 }
 
 void SvgLayer::setCanvasSize(const QSizeF &size)
@@ -72,7 +72,7 @@ void SvgLayer::setCanvasSize(const QSizeF &size)
         return;
     m_canvasSize = size;
     update();
-    emit drawingChanged();
+    Q_EMIT drawingChanged();
 }
 
 QRectF SvgLayer::viewBox() const

@@ -180,8 +180,8 @@ FocusScope {
     Alert {
         objectName: "limitAlert"
         open: root.store.alertMaxEvent && !sheet.open
-        title: qsTrId(root.store.alertTitle)
-        message: qsTrId(root.store.alertCopy)
+        title: root.store.alertTitle
+        message: root.store.alertCopy
         onClosed: root.store.alertMaxEvent = false
     }
 

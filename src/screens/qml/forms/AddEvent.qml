@@ -39,8 +39,8 @@ Item {
     Alert {
         id: limitAlert
         objectName: "limitAlert"
-        title: root.store ? qsTrId(root.store.alertTitle) : ""
-        message: root.store ? qsTrId(root.store.alertCopy) : ""
+        title: root.store ? root.store.alertTitle : ""
+        message: root.store ? root.store.alertCopy : ""
         onClosed: if (root.store) root.store.alertMaxEvent = false
     }
 

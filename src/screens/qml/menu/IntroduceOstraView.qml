@@ -9,6 +9,19 @@ Column {
     readonly property alias apps: about.apps
     spacing: Style.gapS
 
+    // Each app's two lines, their ids written out so that the translation tools find them.
+    readonly property var appTexts: ({
+        "Mossling": { title: qsTrId("Mossling.title"), sub: qsTrId("Mossling.sub") },
+        "Tidewell": { title: qsTrId("Tidewell.title"), sub: qsTrId("Tidewell.sub") },
+        "Quillo": { title: qsTrId("Quillo.title"), sub: qsTrId("Quillo.sub") },
+        "Fernlet": { title: qsTrId("Fernlet.title"), sub: qsTrId("Fernlet.sub") },
+        "Hushpot": { title: qsTrId("Hushpot.title"), sub: qsTrId("Hushpot.sub") },
+        "Cobblyn": { title: qsTrId("Cobblyn.title"), sub: qsTrId("Cobblyn.sub") },
+        "Wrennie": { title: qsTrId("Wrennie.title"), sub: qsTrId("Wrennie.sub") },
+        "Glimmo": { title: qsTrId("Glimmo.title"), sub: qsTrId("Glimmo.sub") },
+        "Plumtide": { title: qsTrId("Plumtide.title"), sub: qsTrId("Plumtide.sub") }
+    })
+
     AboutApps { id: about }
     Component.onCompleted: about.shuffle()
     onVisibleChanged: if (visible) about.shuffle()
@@ -33,8 +46,8 @@ Column {
             objectName: "appRow" + index
             width: root.width
             height: Math.max(icon.height, texts.height) + Style.gapXXL
-            name: modelData + ", " + qsTrId(modelData + ".title")
-            description: qsTrId(modelData + ".sub")
+            name: modelData + ", " + root.appTexts[modelData].title
+            description: root.appTexts[modelData].sub
             ringRadius: Style.radiusM
             onActivated: about.open(modelData)
 
@@ -69,14 +82,14 @@ Column {
                 }
                 BalancedText {
                     width: parent.width
-                    text: qsTrId(appRow.modelData + ".title")
+                    text: root.appTexts[appRow.modelData].title
                     font.pointSize: Style.textHeadline
                     font.bold: true
                     color: root.color
                 }
                 BalancedText {
                     width: parent.width
-                    text: qsTrId(appRow.modelData + ".sub")
+                    text: root.appTexts[appRow.modelData].sub
                     font.pointSize: Style.textLabel
                     color: root.color
                 }
