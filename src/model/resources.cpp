@@ -6,6 +6,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -76,6 +78,16 @@ const PackagedEvents &packagedEvents()
     return packaged;
 }
 
+// The keys the packaged events may name, written out where the translation tools see them.
+const char *const kTitleKeys[] = {
+    //% "New Year"
+    QT_TRID_NOOP("DateData.newYear"),
+    //% "Summer trip"
+    QT_TRID_NOOP("DateData.summerTrip"),
+    //% "Together"
+    QT_TRID_NOOP("DateData.together"),
+};
+
 } // namespace
 
 QList<EDate> defaultEvents()
@@ -86,9 +98,11 @@ QList<EDate> defaultEvents()
     QList<EDate> events = packaged.events;
     for (EDate &event : events) {
         const QByteArray key = packaged.titleKeys.value(event.id);
-        if (key.isEmpty())
+        const auto known = std::find_if(std::begin(kTitleKeys), std::end(kTitleKeys),
+                                        [&](const char *titleKey) { return key == titleKey; });
+        if (known == std::end(kTitleKeys))
             continue;
-        const QString translated = qtTrId(key.constData());
+        const QString translated = qtTrId(*known);
         if (!translated.isEmpty() && translated != QLatin1String(key))
             event.dateTitle = translated;
     }
