@@ -1,18 +1,17 @@
+#include <model/resources.h>
+#include <model/widgetcontent.h>
+#include <platform/plistcodec.h>
 #include <platform/settingsstore.h>
+#include <store/linkdispatch.h>
+#include <store/linkrequest.h>
 #include <store/userdata.h>
 #include <support/testenvironment.h>
 #include <support/testevents.h>
 
-#include <model/resources.h>
-#include <model/widgetcontent.h>
-#include <platform/plistcodec.h>
-#include <store/linkdispatch.h>
-#include <store/linkrequest.h>
-#include <support/testenvironment.h>
-
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -257,4 +256,29 @@ TEST(ReadLink, TellsPagesFromSharedEventsAndIncompleteLinks)
     EXPECT_FALSE(readLink(QStringLiteral("https://ruru.page.link/")));
     EXPECT_FALSE(readLink(QStringLiteral("https://ruru.page.link/?pageNumber=%zz")));
     EXPECT_FALSE(readLink(QStringLiteral("not a url at all %%%")));
+}
+
+TEST_F(Store, AChangeThatCannotBeWrittenChangesNothingAndRaisesTheAlertWithTheReason)
+{
+    seedEvents(numberedEvents(3));
+    UserData store;
+    // A folder where the lock file belongs: no change can take the lock.
+    const QString lock = SettingsStore::defaultPath() + QStringLiteral(".lock");
+    QFile::remove(lock);
+    ASSERT_TRUE(QDir().mkpath(lock));
+    const std::function<StoreOutcome()> doors[] = {
+        [&] { return store.addEvent(EventDraft{QStringLiteral("New"), QDate(2027, 1, 1)}); },
+        [&] { return store.changeEvent(id(1), EventChange{QStringLiteral("Renamed")}); },
+        [&] { return store.deleteEvent(id(1)); },
+        [&] { return store.moveEvent(id(0), 2); },
+    };
+    for (const auto &change : doors) {
+        store.setAlertMaxEvent(false);
+        EXPECT_EQ(change(), StoreOutcome::NotLocked);
+        EXPECT_TRUE(store.alertMaxEvent());
+        EXPECT_EQ(store.alertTitle(), QStringLiteral("The change was not saved"));
+        EXPECT_TRUE(store.alertCopy().contains(QLatin1String("lock"))) << store.alertCopy().toStdString();
+    }
+    EXPECT_EQ(store.magicDates(), numberedEvents(3));
+    EXPECT_EQ(savedEvents(), numberedEvents(3));
 }
