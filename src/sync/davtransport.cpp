@@ -73,6 +73,8 @@ DavTransport::Reply DavTransport::send(const QByteArray &method, const QUrl &url
                                        const Headers &headers)
 {
     QUrl target = url;
+    // Only the credentials given to this object go out, never a user:password in an address.
+    target.setUserInfo({});
     for (int hop = 0;; ++hop) {
         if (const QString refusal = refusalFor(target); !refusal.isEmpty()) {
             Reply refused;
@@ -100,6 +102,7 @@ DavTransport::Reply DavTransport::send(const QByteArray &method, const QUrl &url
             return failed;
         }
         target = location;
+        target.setUserInfo({});
     }
 }
 

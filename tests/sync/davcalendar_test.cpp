@@ -227,6 +227,39 @@ TEST(DavTransport, RedirectsAreFollowedWithTheSameRequestOnlyOnTheSameServer)
     EXPECT_EQ(away.requests.size(), 1);
 }
 
+QByteArray multistatus(const QByteArray &xml)
+{
+    return "HTTP/1.1 207 Multi-Status\r\nContent-Type: application/xml\r\nContent-Length: " +
+           QByteArray::number(xml.size()) + "\r\n\r\n" + xml;
+}
+
+// A server that cuts its change list short (507 on the collection) is asked again with the
+// token it gave, and what the later page says of an href wins.
+TEST(DavCalendar, AChangeListCutShortIsAskedForAgain)
+{
+    ScriptedServer server({
+        multistatus(R"(<d:multistatus xmlns:d="DAV:">
+          <d:response><d:href>/c/a.ics</d:href><d:propstat><d:prop><d:getetag>"1"</d:getetag></d:prop>
+            <d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>
+          <d:response><d:href>/c/b.ics</d:href><d:propstat><d:prop><d:getetag>"2"</d:getetag></d:prop>
+            <d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>
+          <d:response><d:href>/c/</d:href><d:status>HTTP/1.1 507 Insufficient Storage</d:status></d:response>
+          <d:sync-token>t&amp;1</d:sync-token></d:multistatus>)"),
+        multistatus(R"(<d:multistatus xmlns:d="DAV:">
+          <d:response><d:href>/c/a.ics</d:href><d:status>HTTP/1.1 404 Not Found</d:status></d:response>
+          <d:sync-token>t2</d:sync-token></d:multistatus>)"),
+    });
+    DavTransport transport(QStringLiteral("alice"), QStringLiteral("pw"));
+    DavCalendar calendar(transport, QUrl(QStringLiteral("http://127.0.0.1:%1/c").arg(server.port())));
+    const DavCalendar::Changes changes = calendar.changesSince({});
+    ASSERT_TRUE(changes.outcome.ok()) << text(changes.outcome);
+    EXPECT_EQ(changes.changed, (QList<DavCalendar::Member>{{QStringLiteral("/c/b.ics"), "\"2\""}}));
+    EXPECT_EQ(changes.removed, QStringList{QStringLiteral("/c/a.ics")});
+    EXPECT_EQ(changes.token, QStringLiteral("t2"));
+    ASSERT_EQ(server.requests.size(), 2);
+    EXPECT_TRUE(server.requests[1].contains("<d:sync-token>t&amp;1</d:sync-token>")) << server.requests[1].constData();
+}
+
 TEST(DavTransport, PlainHttpToAnotherMachineIsRefusedBeforeAnyRequest)
 {
     // An address of this machine that is not loopback, listened on, so a request would arrive.
