@@ -55,6 +55,12 @@ DavCalendar::DavCalendar(DavTransport &transport, QUrl collection)
     m_url.setPath(withSlash(m_url.path()));
 }
 
+QUrl DavCalendar::urlOf(const QString &href) const
+{
+    const QUrl url = m_url.resolved(QUrl(href, QUrl::StrictMode));
+    return DavTransport::sameServer(url, m_url) ? url : QUrl();
+}
+
 QString DavCalendar::hrefFor(const QString &id) const
 {
     return withSlash(m_url.path(QUrl::FullyEncoded)) + QString::fromLatin1(QUrl::toPercentEncoding(id)) +
@@ -81,8 +87,12 @@ DavCalendar::Changes DavCalendar::changesSince(const QString &token)
                                 "</d:sync-token><d:sync-level>1</d:sync-level>"
                                 "<d:prop><d:getetag/></d:prop></d:sync-collection>";
         DavXml::Multistatus answer;
-        result.outcome =
-            readMultistatus(m_transport.send("REPORT", m_url, body, {{"Content-Type", kXmlType}}), answer);
+        const DavTransport::Reply reply = m_transport.send("REPORT", m_url, body, {{"Content-Type", kXmlType}});
+        result.outcome = readMultistatus(reply, answer);
+        // Servers without the report say so in several ways; the caller lists everything instead.
+        if (reply.status == 400 || reply.status == 405 || reply.status == 501 ||
+            (reply.status == 403 && DavXml::parseError(reply.body).has(u"supported-report")))
+            result.outcome = {DavOutcome::Unsupported, QStringLiteral("the server keeps no change list"), {}};
         if (!result.outcome.ok())
             return {result.outcome, {}, {}, token};
         if (answer.syncToken.isEmpty())
@@ -151,7 +161,7 @@ DavCalendar::Bodies DavCalendar::fetch(const QStringList &hrefs)
         body += "</c:calendar-multiget>";
         DavXml::Multistatus answer;
         result.outcome = readMultistatus(
-            m_transport.send("REPORT", m_url, body, {{"Depth", "1"}, {"Content-Type", kXmlType}}), answer);
+            m_transport.send("REPORT", m_url, body, {{"Content-Type", kXmlType}}), answer);
         if (!result.outcome.ok())
             return {result.outcome, {}};
         // Matched by path, since servers may spell the percent-encoding of an href otherwise;

@@ -58,12 +58,15 @@ public:
     DavCalendar(DavTransport &transport, QUrl collection);
 
     QUrl url() const { return m_url; }
-    QUrl urlOf(const QString &href) const { return m_url.resolved(QUrl(href, QUrl::StrictMode)); }
+    // The address of a member; an invalid one (never requested) for an href on another server,
+    // as the credentials go to the collection's server only.
+    QUrl urlOf(const QString &href) const;
     // Where Tallowick creates the object of an event: <id>.ics in the collection.
     QString hrefFor(const QString &id) const;
 
     // Changes since `token`, or everything when the token is empty. A server that cuts its
     // answer short (507 on the collection) is asked again with the token it gave, a few times.
+    // InvalidSyncToken or Unsupported: list() instead.
     Changes changesSince(const QString &token);
     // Every object and its ETag: for servers without sync-collection, or after a dead token.
     Listing list();

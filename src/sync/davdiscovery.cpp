@@ -70,13 +70,15 @@ Found inHome(DavTransport &transport, const QUrl &home, const QString &name)
     if (!listing.outcome.ok())
         return {listing.outcome, {}, {}, false};
     for (const DavXml::Member &member : listing.members)
-        if (holdsEvents(member) && member.displayName == name)
+        if (holdsEvents(member) && member.displayName == name &&
+            DavTransport::sameServer(listing.url.resolved(QUrl(member.href)), listing.url))
             return useAsIs(listing, member);
 
     // A fixed address for the name, so that two devices set up at once meet at one calendar.
-    const QUrl target = slashed(listing.url).resolved(
-        QUrl(QString::fromLatin1(QUrl::toPercentEncoding(name.isEmpty() ? kDefaultCalendarName : name)) +
-             QLatin1Char('/')));
+    QString slug = QString::fromLatin1(QUrl::toPercentEncoding(name.isEmpty() ? kDefaultCalendarName : name));
+    if (slug.startsWith(QLatin1Char('.'))) // never "." or "..": the home itself or above it
+        slug.prepend(QLatin1Char('_'));
+    const QUrl target = slashed(listing.url).resolved(QUrl(slug + QLatin1Char('/')));
     const QByteArray body = "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
                             "<c:mkcalendar xmlns:d=\"DAV:\" xmlns:c=\"urn:ietf:params:xml:ns:caldav\">"
                             "<d:set><d:prop><d:displayname>" +
@@ -94,6 +96,16 @@ Found inHome(DavTransport &transport, const QUrl &home, const QString &name)
         return useAsIs(there, *member);
     return {DavOutcome::failed(QStringLiteral("could not create the calendar \"%1\": %2 is taken by something else")
                                    .arg(name, target.toDisplayString(QUrl::RemoveUserInfo))),
+            {}, {}, false};
+}
+
+// The password goes to the server the person named only: one that keeps calendars on
+// another says where, for the person to give that address instead.
+Found elsewhere(const QUrl &url)
+{
+    return {DavOutcome::failed(QStringLiteral("the server keeps this user's calendars on another server (%1); "
+                                              "give that address instead")
+                                   .arg(url.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemovePath))),
             {}, {}, false};
 }
 
@@ -128,7 +140,10 @@ Found calendar(DavTransport &transport, const QUrl &address, const QString &name
                     {}, {}, false};
     }
     if (home.isEmpty()) {
-        const Propfind of = propfind(transport, base.resolved(QUrl(principal)), "0");
+        const QUrl principalUrl = base.resolved(QUrl(principal));
+        if (!DavTransport::sameServer(principalUrl, base))
+            return elsewhere(principalUrl);
+        const Propfind of = propfind(transport, principalUrl, "0");
         if (!of.outcome.ok())
             return {of.outcome, {}, {}, false};
         const DavXml::Member *answer = itself(of);
@@ -137,7 +152,10 @@ Found calendar(DavTransport &transport, const QUrl &address, const QString &name
         if (home.isEmpty())
             return {DavOutcome::failed(QStringLiteral("the server names no calendar home for this user")), {}, {}, false};
     }
-    return inHome(transport, slashed(base.resolved(QUrl(home))), name);
+    const QUrl homeUrl = slashed(base.resolved(QUrl(home)));
+    if (!DavTransport::sameServer(homeUrl, base))
+        return elsewhere(homeUrl);
+    return inHome(transport, homeUrl, name);
 }
 
 } // namespace DavDiscovery

@@ -17,6 +17,7 @@ struct DavOutcome
         QuotaExceeded,      // 507, or max-resource-size
         AuthFailed,         // 401
         InvalidSyncToken,   // 403 valid-sync-token: list everything again
+        Unsupported,        // no sync-collection report: list everything instead
         Failed,             // anything else: no answer, a refused address, garbage, another status
     };
     Kind kind = Failed;

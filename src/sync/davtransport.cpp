@@ -19,14 +19,19 @@ int portOf(const QUrl &url)
     return url.port(url.scheme() == QLatin1String("https") ? 443 : 80);
 }
 
-// Same host (and port), or the same host moving from http up to https.
+// Same server, or the same host moving from http up to https.
 bool mayFollow(const QUrl &from, const QUrl &to)
 {
-    if (from.host().compare(to.host(), Qt::CaseInsensitive) != 0)
-        return false;
-    if (from.scheme() == to.scheme())
-        return portOf(from) == portOf(to);
-    return from.scheme() == QLatin1String("http") && to.scheme() == QLatin1String("https");
+    if (DavTransport::sameServer(from, to))
+        return true;
+    return from.host().compare(to.host(), Qt::CaseInsensitive) == 0 && from.scheme() == QLatin1String("http") &&
+           to.scheme() == QLatin1String("https");
+}
+
+// A value with a line break would end the header and start another: never sent.
+bool sendable(const QByteArray &value)
+{
+    return !value.contains('\r') && !value.contains('\n') && !value.contains('\0');
 }
 
 QString hostOf(const QUrl &url)
@@ -46,6 +51,11 @@ DavTransport::DavTransport(QString user, QString password, std::chrono::millisec
 }
 
 DavTransport::~DavTransport() = default;
+
+bool DavTransport::sameServer(const QUrl &a, const QUrl &b)
+{
+    return a.scheme() == b.scheme() && a.host().compare(b.host(), Qt::CaseInsensitive) == 0 && portOf(a) == portOf(b);
+}
 
 bool DavTransport::isLoopback(const QUrl &url)
 {
@@ -81,6 +91,15 @@ DavTransport::Reply DavTransport::send(const QByteArray &method, const QUrl &url
             refused.url = target;
             refused.failure = refusal;
             return refused;
+        }
+        for (const auto &header : headers) {
+            if (!sendable(header.second)) {
+                Reply refused;
+                refused.url = target;
+                refused.failure = QStringLiteral("a %1 header with a line break was not sent")
+                                      .arg(QString::fromLatin1(header.first));
+                return refused;
+            }
         }
         Reply reply = sendOnce(method, target, body, headers);
         if (!isRedirect(reply.status))

@@ -43,6 +43,8 @@ public:
     // Why a request to `url` is not sent at all; empty when it may be.
     static QString refusalFor(const QUrl &url);
     static bool isLoopback(const QUrl &url);
+    // The same scheme, host and port: where the same credentials may go.
+    static bool sameServer(const QUrl &a, const QUrl &b);
 
     static constexpr int kMaxRedirects = 5;
     // More than any calendar collection this client reads should answer; a server that goes

@@ -260,6 +260,37 @@ TEST(DavCalendar, AChangeListCutShortIsAskedForAgain)
     EXPECT_TRUE(server.requests[1].contains("<d:sync-token>t&amp;1</d:sync-token>")) << server.requests[1].constData();
 }
 
+// However a server says it has no change list, the caller hears it should list instead.
+TEST(DavCalendar, AServerWithoutChangeListsIsToldApart)
+{
+    const QByteArray answers[] = {
+        "HTTP/1.1 501 Not Implemented\r\nContent-Length: 0\r\n\r\n",
+        "HTTP/1.1 405 Method Not Allowed\r\nContent-Length: 0\r\n\r\n",
+        "HTTP/1.1 403 Forbidden\r\nContent-Length: 55\r\n\r\n<d:error xmlns:d=\"DAV:\"><d:supported-report/></d:error>",
+    };
+    for (const QByteArray &answer : answers) {
+        ScriptedServer server({answer});
+        DavTransport transport(QStringLiteral("alice"), QStringLiteral("pw"));
+        DavCalendar calendar(transport, QUrl(QStringLiteral("http://127.0.0.1:%1/c/").arg(server.port())));
+        EXPECT_EQ(calendar.changesSince(QStringLiteral("t")).outcome.kind, DavOutcome::Unsupported) << answer.constData();
+    }
+}
+
+// Hrefs come from the server: one naming another server is never requested, so the password
+// cannot follow it there.
+TEST(DavCalendar, HrefsOnAnotherServerAreNeverRequested)
+{
+    ScriptedServer server({}, QHostAddress::Any);
+    DavTransport transport(QStringLiteral("alice"), QStringLiteral("pw"));
+    DavCalendar calendar(transport, QUrl(QStringLiteral("http://127.0.0.1:%1/c/").arg(server.port())));
+    const QString elsewhere = QStringLiteral("http://127.0.0.2:%1/c/a.ics").arg(server.port());
+    EXPECT_EQ(calendar.put(elsewhere, "BEGIN:VCALENDAR").outcome.kind, DavOutcome::Failed);
+    EXPECT_EQ(calendar.remove(elsewhere, "\"1\"").kind, DavOutcome::Failed);
+    EXPECT_EQ(calendar.put(QStringLiteral("/c/a.ics"), "x", "\"1\"\r\nX-Other: 1").outcome.kind, DavOutcome::Failed)
+        << "a header value with a line break";
+    EXPECT_EQ(server.connections, 0);
+}
+
 TEST(DavTransport, PlainHttpToAnotherMachineIsRefusedBeforeAnyRequest)
 {
     // An address of this machine that is not loopback, listened on, so a request would arrive.
