@@ -46,8 +46,6 @@ DavTransport::DavTransport(QString user, QString password, std::chrono::millisec
     , m_authorization("Basic " + (user + QLatin1Char(':') + password).toUtf8().toBase64())
     , m_timeout(timeout)
 {
-    // Answers are decided here, never cached or stored by Qt on the way.
-    m_manager->setCookieJar(nullptr);
 }
 
 DavTransport::~DavTransport() = default;
