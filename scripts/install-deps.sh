@@ -44,6 +44,8 @@ test_packages=(
   grim
   # an independent reader of the calendars Tallowick writes, with its repeating rules
   python3-icalendar python3-recurring-ical-events
+  # a CalDAV server of the tests' own, started on a loopback port for the sync tests
+  radicale
 )
 
 case "${1:-all}" in
