@@ -2,6 +2,7 @@
 
 #include "calendarlog.h"
 #include "libicalsupport.h"
+#include "ownalarms.h"
 
 #include <QDateTime>
 
@@ -153,35 +154,13 @@ std::optional<QDate> startDay(icalcomponent *vevent)
     return day.isValid() && day.year() >= 1 && day.year() <= 9999 ? std::optional(day) : std::nullopt;
 }
 
-// The days before the start at whose 10:00 an alarm fires, when it is relative to the start
-// of an all-day event; nothing for any other alarm.
-std::optional<int> reminderDaysBefore(icalcomponent *alarm)
-{
-    icalproperty *property = icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY);
-    if (!property)
-        return std::nullopt;
-    icalparameter *related = icalproperty_get_first_parameter(property, ICAL_RELATED_PARAMETER);
-    if (related && icalparameter_get_related(related) == ICAL_RELATED_END)
-        return std::nullopt;
-    const icaltriggertype trigger = icalproperty_get_trigger(property);
-    if (!icaltime_is_null_time(trigger.time))
-        return std::nullopt;
-    const int seconds = icaldurationtype_as_int(trigger.duration);
-    constexpr int kDay = 24 * 3600;
-    constexpr int kTen = 10 * 3600;
-    // 10:00 on the day is ten hours after its start; k days before, k days less.
-    if ((kTen - seconds) % kDay != 0 || seconds > kTen)
-        return std::nullopt;
-    return (kTen - seconds) / kDay;
-}
-
 // Tallowick's own reminder choices, as its export writes them.
 std::optional<NotiDays> remindersOf(icalcomponent *vevent)
 {
     QList<int> days;
     for (icalcomponent *alarm = icalcomponent_get_first_component(vevent, ICAL_VALARM_COMPONENT); alarm;
          alarm = icalcomponent_get_next_component(vevent, ICAL_VALARM_COMPONENT)) {
-        const auto before = reminderDaysBefore(alarm);
+        const auto before = OwnAlarms::daysBefore(alarm);
         if (!before)
             return std::nullopt;
         days.append(*before);

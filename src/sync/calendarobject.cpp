@@ -2,12 +2,12 @@
 
 #include "objectfields.h"
 #include "objectsplice.h"
-#include "ownalarms.h"
 #include "sortkeys.h"
 
 #include <calendar/icalendarexport.h>
 #include <calendar/icalendarimport.h>
 #include <calendar/libicalsupport.h>
+#include <calendar/ownalarms.h>
 #include <model/calendarhelper.h>
 #include <store/eventrules.h>
 

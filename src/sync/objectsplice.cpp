@@ -1,8 +1,8 @@
 #include "objectsplice.h"
 
-#include "ownalarms.h"
 
 #include <calendar/libicalsupport.h>
+#include <calendar/ownalarms.h>
 
 namespace {
 
