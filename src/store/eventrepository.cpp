@@ -364,6 +364,30 @@ EventRepository::Result EventRepository::restore(const EDate &event, int at)
     });
 }
 
+EventRepository::Result EventRepository::replaceSynced(const EventList &before, const QList<EDate> &synced)
+{
+    return transact([&](QList<EDate> &events) -> Step {
+        if (events != before.events)
+            return {StoreOutcome::Outdated};
+        NotificationHelper helper(m_center);
+        const bool allowed = helper.status() == AuthorizationStatus::Authorized;
+        for (const EDate &old : events) {
+            const EDate *now = find(synced, old.id);
+            if (!now || reminderDay(*now) != reminderDay(old) || chosenReminder(*now) != chosenReminder(old))
+                helper.removeNotification(old);
+        }
+        for (const EDate &now : synced) {
+            const EDate *old = find(events, now.id);
+            const bool unchanged = old && reminderDay(now) == reminderDay(*old) && chosenReminder(now) == chosenReminder(*old);
+            if (const auto option = chosenReminder(now); option && allowed && !unchanged)
+                helper.addNotification(now, *option);
+        }
+        const bool changed = events != synced;
+        events = synced;
+        return {StoreOutcome::Done, QString(), changed};
+    });
+}
+
 EventRepository::ReminderResult EventRepository::chooseReminder(const QString &id, NotiDays option)
 {
     ReminderOutcome outcome = ReminderOutcome::EventGone;

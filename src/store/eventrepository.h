@@ -124,6 +124,13 @@ public:
     // is full; nothing to do while an event with its id is in the list.
     Result restore(const EDate &event, int at);
 
+    // Puts the list a sync merged in place of `before`, the list it was merged from, in one
+    // step: Outdated, and nothing changed, when the saved list is no longer `before` (a change
+    // made meanwhile is merged by the next sync). The reminders of events gone are removed;
+    // those of events added, or moved to another day or reminder choice, scheduled anew as
+    // the permission allows.
+    Result replaceSynced(const EventList &before, const QList<EDate> &events);
+
     struct ReminderResult
     {
         ReminderOutcome outcome = ReminderOutcome::EventGone;

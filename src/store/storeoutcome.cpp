@@ -23,6 +23,7 @@ bool isInvalidInput(StoreOutcome outcome)
     case StoreOutcome::NotSaved:
     case StoreOutcome::NotLocked:
     case StoreOutcome::NotPublished:
+    case StoreOutcome::Outdated:
         return false;
     }
     return false;
@@ -57,6 +58,8 @@ QString describeOutcome(StoreOutcome outcome)
         return QStringLiteral("a count-up event cannot repeat every year");
     case StoreOutcome::NotSaved:
         return QStringLiteral("the settings file could not be written; nothing was changed");
+    case StoreOutcome::Outdated:
+        return QStringLiteral("the list changed meanwhile; nothing was changed");
     case StoreOutcome::NotLocked:
         return QStringLiteral("the settings lock could not be taken; nothing was changed");
     case StoreOutcome::NotPublished:

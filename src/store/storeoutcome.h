@@ -17,6 +17,7 @@ enum class StoreOutcome {
     NotSaved,      // the settings file could not be written
     NotLocked,     // the settings lock could not be taken: nothing was read or changed
     NotPublished,  // the list was saved, but the widget contents or the calendar feed were not
+    Outdated,      // the list changed since the one the change was made from (a sync's merge)
 };
 
 // Whether the outcome is a refusal of the input itself (what a person typed or a link

@@ -54,24 +54,26 @@ QString between(const QString &before, const QString &after)
     return openEnd ? midpoint(low, std::nullopt) : midpoint(low, QStringView(after));
 }
 
+bool precedes(const SyncedEvent &a, const SyncedEvent &b)
+{
+    const bool aKeyed = isValid(a.sortKey);
+    const bool bKeyed = isValid(b.sortKey);
+    if (aKeyed != bKeyed)
+        return aKeyed;
+    if (aKeyed && a.sortKey != b.sortKey)
+        return a.sortKey < b.sortKey;
+    const auto aDay = CalendarHelper::dayOf(a.event.ddate);
+    const auto bDay = CalendarHelper::dayOf(b.event.ddate);
+    if (aDay.has_value() != bDay.has_value())
+        return aDay.has_value();
+    if (aDay && *aDay != *bDay)
+        return *aDay < *bDay;
+    return a.event.id < b.event.id;
+}
+
 void sort(QList<SyncedEvent> &events)
 {
-    const auto dayOf = [](const SyncedEvent &e) { return CalendarHelper::dayOf(e.event.ddate); };
-    std::stable_sort(events.begin(), events.end(), [&](const SyncedEvent &a, const SyncedEvent &b) {
-        const bool aKeyed = isValid(a.sortKey);
-        const bool bKeyed = isValid(b.sortKey);
-        if (aKeyed != bKeyed)
-            return aKeyed;
-        if (aKeyed && a.sortKey != b.sortKey)
-            return a.sortKey < b.sortKey;
-        const auto aDay = dayOf(a);
-        const auto bDay = dayOf(b);
-        if (aDay.has_value() != bDay.has_value())
-            return aDay.has_value();
-        if (aDay && *aDay != *bDay)
-            return *aDay < *bDay;
-        return a.event.id < b.event.id;
-    });
+    std::stable_sort(events.begin(), events.end(), precedes);
 }
 
 } // namespace SortKeys

@@ -23,6 +23,9 @@ bool isValid(const QString &key);
 // events into the same gap give them the same key) get a key after `before`.
 QString between(const QString &before, const QString &after);
 
+// Whether `a` goes before `b` in the list: the order sort() gives.
+bool precedes(const SyncedEvent &a, const SyncedEvent &b);
+
 // Keyed events first, by key; then the others. Events of the same key, and those without one,
 // by day (no day last), then by id, so that every device shows the same order.
 void sort(QList<SyncedEvent> &events);

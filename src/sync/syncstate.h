@@ -45,13 +45,16 @@ struct SyncState
     const Record *recordOf(const QString &id) const;
 
     static QString path();
+    // Held while a sync runs, so that one runs at a time across every process.
+    static QString runLockPath();
     // The stored state, for readers: nothing is written. An empty state when there is none;
     // nothing when the file cannot be opened.
     static std::optional<SyncState> read();
     // Runs `change` on the stored state under the lock, and writes it when `change` returns
     // true. False when that write (or the lock, or the read) failed.
     static bool modify(const std::function<bool(SyncState &)> &change);
-    // Removes the stored state (the account is being forgotten). True when none is left.
+    // Removes the stored state (the account is being forgotten), after any running sync
+    // ended. True when none is left.
     static bool forget();
 
     static QByteArray encode(const SyncState &state);
