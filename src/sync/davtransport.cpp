@@ -7,7 +7,11 @@
 #include <QNetworkRequest>
 #include <QTimer>
 
+#include <atomic>
+
 namespace {
+
+std::atomic<quint64> s_requests{0};
 
 bool isRedirect(int status)
 {
@@ -126,6 +130,7 @@ DavTransport::Reply DavTransport::send(const QByteArray &method, const QUrl &url
 DavTransport::Reply DavTransport::sendOnce(const QByteArray &method, const QUrl &url, const QByteArray &body,
                                            const Headers &headers)
 {
+    ++s_requests;
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
@@ -177,4 +182,9 @@ DavTransport::Reply DavTransport::sendOnce(const QByteArray &method, const QUrl 
     }
     delete reply;
     return result;
+}
+
+quint64 DavTransport::requestCount()
+{
+    return s_requests.load();
 }

@@ -46,6 +46,10 @@ public:
     // The same scheme, host and port: where the same credentials may go.
     static bool sameServer(const QUrl &a, const QUrl &b);
 
+    // How many requests this process has sent so far (redirect hops included), for checking
+    // how much a sync asks of the server.
+    static quint64 requestCount();
+
     static constexpr int kMaxRedirects = 5;
     // More than any calendar collection this client reads should answer; a server that goes
     // on is cut off rather than allowed to fill memory.
