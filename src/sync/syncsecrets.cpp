@@ -2,12 +2,17 @@
 
 #include <qt6keychain/keychain.h>
 
+#include <QCoreApplication>
 #include <QDBusConnection>
-#include <QEventLoop>
+#include <QDeadlineTimer>
+#include <QMutex>
 #include <QProcess>
-#include <QTimer>
+#include <QThread>
+#include <QWaitCondition>
 
 #include <chrono>
+#include <functional>
+#include <memory>
 
 namespace SyncSecrets {
 namespace {
@@ -16,6 +21,8 @@ const QString kService = QStringLiteral("Tallowick sync");
 // The keyring may ask the person to unlock it: long enough for that, short enough that a
 // keyring that never answers does not hang a sync for good.
 constexpr auto kKeyringTimeout = std::chrono::minutes(2);
+// How long the end of the process waits for a keyring call still under way.
+constexpr auto kKeyringStopWait = std::chrono::seconds(5);
 constexpr auto kCommandTimeout = std::chrono::seconds(30);
 // The most of a command's output that is read: a password is one short line.
 constexpr qint64 kMaxCommandOutput = 64 * 1024;
@@ -31,38 +38,88 @@ QString oneLine(const QString &text)
     return text.simplified();
 }
 
-// Runs a keyring job to its end in this thread (a local event loop: the callers block).
-// False when it did not end in time; the job then deletes itself whenever it does end.
-bool finish(QKeychain::Job *job)
+// What a finished keyring job came to.
+struct JobEnd
 {
-    job->setAutoDelete(false);
-    // Never a plain-text copy in a settings file when there is no keyring.
-    job->setInsecureFallback(false);
-    QEventLoop loop;
-    bool finished = false;
-    QObject::connect(job, &QKeychain::Job::finished, &loop, [&] {
-        finished = true;
-        loop.quit();
-    });
-    QTimer::singleShot(kKeyringTimeout, &loop, &QEventLoop::quit);
-    job->start();
-    if (!finished)
-        loop.exec();
-    if (!finished)
-        job->setAutoDelete(true);
-    return finished;
+    QKeychain::Error error = QKeychain::OtherError;
+    QString errorString;
+    QString text; // a read password
+};
+
+// Keychain's jobs all go through one queue object that lives in the thread of its first job
+// and holds on to each job across threads (a job of another thread, deleted there, is
+// touched later from the queue's). So every job runs in this one thread of ours, whichever
+// thread asks, and the asking thread waits for the answer.
+QThread *g_keyringThread = nullptr;
+
+void stopKeyringThread()
+{
+    g_keyringThread->quit();
+    g_keyringThread->wait(std::chrono::milliseconds(kKeyringStopWait).count());
 }
 
-QString keyringFailure(const QKeychain::Job &job, const QString &doing)
+QObject *keyringThreadContext()
 {
-    switch (job.error()) {
+    static QObject *context = [] {
+        g_keyringThread = new QThread;
+        g_keyringThread->setObjectName(QStringLiteral("keyring"));
+        auto *object = new QObject;
+        object->moveToThread(g_keyringThread);
+        QObject::connect(g_keyringThread, &QThread::finished, object, &QObject::deleteLater);
+        g_keyringThread->start();
+        qAddPostRoutine(stopKeyringThread);
+        return object;
+    }();
+    return context;
+}
+
+// Runs the job `make` gives in the keyring thread and waits for its end (the person may be
+// asked to unlock the keyring meanwhile). Nothing when it did not end in time. Keychain
+// deletes the job itself once it ended.
+std::optional<JobEnd> runJob(std::function<QKeychain::Job *()> make)
+{
+    struct Waiting
+    {
+        QMutex mutex;
+        QWaitCondition ended;
+        std::optional<JobEnd> end;
+    };
+    const auto waiting = std::make_shared<Waiting>();
+    QMutexLocker locked(&waiting->mutex);
+    QMetaObject::invokeMethod(
+        keyringThreadContext(),
+        [waiting, make = std::move(make)] {
+            QKeychain::Job *job = make();
+            job->setAutoDelete(true);
+            // Never a plain-text copy in a settings file when there is no keyring.
+            job->setInsecureFallback(false);
+            QObject::connect(job, &QKeychain::Job::finished, job, [waiting](QKeychain::Job *done) {
+                JobEnd end{done->error(), done->errorString(), {}};
+                if (const auto *read = qobject_cast<QKeychain::ReadPasswordJob *>(done))
+                    end.text = read->textData();
+                const QMutexLocker locked(&waiting->mutex);
+                waiting->end = end;
+                waiting->ended.wakeAll();
+            });
+            job->start();
+        },
+        Qt::QueuedConnection);
+    QDeadlineTimer deadline(kKeyringTimeout);
+    while (!waiting->end && waiting->ended.wait(&waiting->mutex, deadline)) {
+    }
+    return waiting->end;
+}
+
+QString keyringFailure(const JobEnd &end, const QString &doing)
+{
+    switch (end.error) {
     case QKeychain::NoBackendAvailable:
         return QStringLiteral("no keyring: no Secret Service or KWallet answers on the session bus");
     case QKeychain::AccessDeniedByUser:
     case QKeychain::AccessDenied:
         return QStringLiteral("the keyring refused %1 (is it locked?)").arg(doing);
     default:
-        return QStringLiteral("the keyring failed %1: %2").arg(doing, oneLine(job.errorString()));
+        return QStringLiteral("the keyring failed %1: %2").arg(doing, oneLine(end.errorString));
     }
 }
 
@@ -111,15 +168,16 @@ bool store(const SyncAccount &account, const QString &password, QString *failure
 {
     QString why = keyringMissing();
     if (why.isEmpty()) {
-        auto *job = new QKeychain::WritePasswordJob(kService);
-        job->setKey(keyOf(account));
-        job->setTextData(password);
-        if (!finish(job))
+        const std::optional<JobEnd> end = runJob([key = keyOf(account), password] {
+            auto *job = new QKeychain::WritePasswordJob(kService);
+            job->setKey(key);
+            job->setTextData(password);
+            return job;
+        });
+        if (!end)
             why = QStringLiteral("the keyring did not answer");
-        else if (job->error() != QKeychain::NoError)
-            why = keyringFailure(*job, QStringLiteral("to store the password"));
-        if (!job->autoDelete())
-            delete job;
+        else if (end->error != QKeychain::NoError)
+            why = keyringFailure(*end, QStringLiteral("to store the password"));
     }
     if (failure)
         *failure = why;
@@ -132,32 +190,31 @@ Lookup password(const SyncAccount &account)
         return fromCommand(account.passwordCommand);
     if (const QString why = keyringMissing(); !why.isEmpty())
         return {std::nullopt, why};
-    auto *job = new QKeychain::ReadPasswordJob(kService);
-    job->setKey(keyOf(account));
-    Lookup result;
-    if (!finish(job))
+    const std::optional<JobEnd> end = runJob([key = keyOf(account)] {
+        auto *job = new QKeychain::ReadPasswordJob(kService);
+        job->setKey(key);
+        return job;
+    });
+    if (!end)
         return {std::nullopt, QStringLiteral("the keyring did not answer")};
-    if (job->error() == QKeychain::EntryNotFound)
-        result.failure = QStringLiteral("the keyring holds no password for %1; set the account up again").arg(account.user);
-    else if (job->error() != QKeychain::NoError)
-        result.failure = keyringFailure(*job, QStringLiteral("to give the password"));
-    else
-        result.password = job->textData();
-    delete job;
-    return result;
+    if (end->error == QKeychain::EntryNotFound)
+        return {std::nullopt,
+                QStringLiteral("the keyring holds no password for %1; set the account up again").arg(account.user)};
+    if (end->error != QKeychain::NoError)
+        return {std::nullopt, keyringFailure(*end, QStringLiteral("to give the password"))};
+    return {end->text, {}};
 }
 
 bool forget(const SyncAccount &account)
 {
     if (!keyringMissing().isEmpty())
         return false;
-    auto *job = new QKeychain::DeletePasswordJob(kService);
-    job->setKey(keyOf(account));
-    if (!finish(job))
-        return false;
-    const bool gone = job->error() == QKeychain::NoError || job->error() == QKeychain::EntryNotFound;
-    delete job;
-    return gone;
+    const std::optional<JobEnd> end = runJob([key = keyOf(account)] {
+        auto *job = new QKeychain::DeletePasswordJob(kService);
+        job->setKey(key);
+        return job;
+    });
+    return end && (end->error == QKeychain::NoError || end->error == QKeychain::EntryNotFound);
 }
 
 } // namespace SyncSecrets

@@ -9,8 +9,10 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QThread>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 
 // "tallowick-cli sync setup" and "sync off" against a real server (Debian's Radicale) and, when
@@ -129,6 +131,12 @@ TEST_F(SyncSetupOnRadicale, APasswordGivenGoesToTheKeyringOnlyAndOffRemovesIt)
     ASSERT_TRUE(account);
     EXPECT_TRUE(account->passwordCommand.isEmpty());
     EXPECT_EQ(SyncSecrets::password(*account).password, QStringLiteral("alicepw"));
+    // As a sync in a worker thread asks for it, after this thread did.
+    std::optional<QString> inWorker;
+    std::unique_ptr<QThread> worker(QThread::create([&] { inWorker = SyncSecrets::password(*account).password; }));
+    worker->start();
+    ASSERT_TRUE(worker->wait(QDeadlineTimer(30000)));
+    EXPECT_EQ(inWorker, QStringLiteral("alicepw"));
     EXPECT_EQ(filesHolding("alicepw"), QStringList());
 
     const CliRun off = runCli({QStringLiteral("sync"), QStringLiteral("off")});
