@@ -101,6 +101,12 @@ int syncSetupCommand(const CliContext &context)
         return context.usageError(refusal);
 
     if (!args.values.contains(kPasswordCommand)) {
+        // Nobody types a password that cannot be kept.
+        if (const QString missing = SyncSecrets::keyringMissing(); !missing.isEmpty()) {
+            context.err << "tallowick-cli: sync is not set up: " << missing
+                        << " (--password-command gives the password without one); nothing was saved\n";
+            return CliRefused;
+        }
         // Standard input is read only when asked to (--password-stdin) or when a person is at
         // the terminal to be asked: a script's input is never taken for a password unbidden.
         if (!args.has(kPasswordStdin) && !::isatty(STDIN_FILENO))
