@@ -112,7 +112,8 @@ int syncSetupCommand(const CliContext &context)
         if (!args.has(kPasswordStdin) && !::isatty(STDIN_FILENO))
             return context.usageError(
                 QStringLiteral("standard input is no terminal: give --password-stdin or --password-command"));
-        request.password = args.has(kPasswordStdin) ? readPasswordLine() : promptPassword(context, request.user);
+        // A terminal is asked without echo, --password-stdin or not.
+        request.password = ::isatty(STDIN_FILENO) ? promptPassword(context, request.user) : readPasswordLine();
         if (!request.password)
             return context.usageError(QStringLiteral("no password was given"));
     }
