@@ -12,7 +12,8 @@ _tallowick_cli()
     case $prev in
         --now) COMPREPLY=($(compgen -W "$(date +%Y-%m-%dT%H:%M:%S)" -- "$cur")); return ;;
         --theme) COMPREPLY=($(compgen -W "$themes" -- "$cur")); return ;;
-        --title | --date) COMPREPLY=(); return ;;
+        --title | --date | --user | --calendar) COMPREPLY=(); return ;;
+        --password-command) COMPREPLY=($(compgen -c -- "$cur")); return ;;
         --ics) COMPREPLY=($(compgen -f -X '!*.ics' -- "$cur") $(compgen -d -- "$cur")); return ;;
     esac
     # export --json names the backup file (list and pending take --json alone).
@@ -22,13 +23,13 @@ _tallowick_cli()
     fi
 
     # The command and the arguments before the word being completed; "--" ends the options.
-    local command= arguments=0 ended= i word
+    local command= first= arguments=0 ended= i word
     for ((i = 1; i < COMP_CWORD; i++)); do
         word=${COMP_WORDS[i]}
         if [ -z "$ended" ]; then
             case $word in
                 --) ended=1; continue ;;
-                --now | --theme | --title | --date | --ics) ((i++)); continue ;;
+                --now | --theme | --title | --date | --ics | --user | --calendar | --password-command) ((i++)); continue ;;
                 --json) [ "$command" = export ] && ((i++)); continue ;;
                 -?*) continue ;;
             esac
@@ -36,6 +37,7 @@ _tallowick_cli()
         if [ -z "$command" ]; then
             command=$word
         else
+            [ "$arguments" -eq 0 ] && first=$word
             ((arguments++))
         fi
     done
@@ -48,19 +50,25 @@ _tallowick_cli()
             add) options='--count-up --yearly --theme' ;;
             edit) options='--title --date --count-up --count-down --yearly --once --theme' ;;
             export) options='--ics --json' ;;
+            sync)
+                case $first in
+                    status) options='--json' ;;
+                    setup) options='--user --calendar --password-stdin --password-command' ;;
+                esac ;;
         esac
         COMPREPLY=($(compgen -W "$options $globals" -- "$cur"))
         return
     fi
 
     if [ -z "$command" ]; then
-        COMPREPLY=($(compgen -W 'count format list add edit delete move open remind notifications pending export import' -- "$cur"))
+        COMPREPLY=($(compgen -W 'count format list add edit delete move open remind notifications pending export import sync' -- "$cur"))
         return
     fi
     case $command:$arguments in
         remind:1) COMPREPLY=($(compgen -W 'one three seven off' -- "$cur")) ;;
         import:0) COMPREPLY=($(compgen -f -X '!*.ics' -- "$cur") $(compgen -f -X '!*.json' -- "$cur") $(compgen -d -- "$cur")) ;;
         notifications:0) COMPREPLY=($(compgen -W 'allow deny status autostart no-autostart' -- "$cur")) ;;
+        sync:0) COMPREPLY=($(compgen -W 'status setup off' -- "$cur")) ;;
         *) COMPREPLY=() ;;
     esac
 }

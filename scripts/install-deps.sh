@@ -15,6 +15,8 @@ app_packages=(
   # portal, else Qt's, and the folder model that one uses
   qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel qt6-xdgdesktopportal-platformtheme
   libicu-dev libplist-dev libical-dev libxcb1-dev libfontconfig-dev
+  # the sync password in the desktop's keyring (Secret Service, through libsecret)
+  qtkeychain-qt6-dev libsecret-1-0
   # the home screen's own Wayland client (its widgets as layer surfaces), and Qt's windows on
   # Wayland
   libwayland-dev wayland-protocols qt6-wayland
@@ -44,8 +46,9 @@ test_packages=(
   grim
   # an independent reader of the calendars Tallowick writes, with its repeating rules
   python3-icalendar python3-recurring-ical-events
-  # a CalDAV server of the tests' own, started on a loopback port for the sync tests
-  radicale
+  # a CalDAV server of the tests' own, started on a loopback port for the sync tests, and a
+  # keyring of theirs on a private session bus
+  radicale gnome-keyring
 )
 
 case "${1:-all}" in

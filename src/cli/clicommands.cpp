@@ -45,6 +45,18 @@ const char kHelp[] =
     "  import FILE                   add the events of an iCalendar file, or bring back those of a\n"
     "                                backup that the list lacks; prints what was added, skipped\n"
     "                                and refused, and why\n"
+    "  sync                          send this device's changes to the calendar server and bring\n"
+    "                                in the other devices' (once sync setup is done)\n"
+    "  sync status [--json]          the account, the last sync and its outcome, and the changes\n"
+    "                                waiting to go up\n"
+    "  sync setup URL --user NAME [--calendar NAME] [--password-stdin | --password-command CMD]\n"
+    "                                sync the events through a CalDAV server (URL: the server or\n"
+    "                                a calendar on it) in its calendar NAME (\"Tallowick\" unless\n"
+    "                                told; made when missing). The password is kept in the\n"
+    "                                desktop's keyring, read from standard input or asked for on\n"
+    "                                the terminal; or CMD prints it at each sync (pass show dav)\n"
+    "  sync off                      stop syncing: forget the account, its password and the sync\n"
+    "                                state (the events stay)\n"
     "\n"
     "Options, for every command:\n"
     "      --now yyyy-MM-ddTHH:mm:ss fix the clock at this local time\n"
@@ -58,17 +70,22 @@ const char kHelp[] =
     "bars) or 1001 to 1009 (bars with a picture); a new event has 1003 unless told.\n"
     "\n"
     "Exit status: 0 done, 1 refused (the limit of 30 events, the last event, reminders not\n"
-    "allowed), 2 the command line or the file to import could not be read (nothing is changed).\n"
+    "allowed, a server, keyring or password command that failed), 2 the command line or the\n"
+    "file to import could not be read (nothing is changed).\n"
     "\n"
     "See tallowick-cli(1).\n";
 
 struct Command
 {
-    int positionalCount;
-    QSet<QString> flags;
-    QSet<QString> valueOptions;
+    CliShape shape;
     CliCommandFunction run;
 };
+
+// A command with a fixed number of positional words.
+Command fixed(int positional, QSet<QString> flags, QSet<QString> valueOptions, CliCommandFunction run)
+{
+    return {{positional, positional, std::move(flags), std::move(valueOptions)}, run};
+}
 
 const std::map<QString, Command> &commands()
 {
@@ -77,21 +94,23 @@ const std::map<QString, Command> &commands()
     const QString theme = QStringLiteral("theme");
     const QString yearly = QStringLiteral("yearly");
     static const std::map<QString, Command> table = {
-        {QStringLiteral("count"), {1, {countUp}, {}, countCommand}},
-        {QStringLiteral("format"), {1, {}, {}, formatCommand}},
-        {QStringLiteral("list"), {0, {json}, {}, listCommand}},
-        {QStringLiteral("add"), {2, {countUp, yearly}, {theme}, addCommand}},
+        {QStringLiteral("count"), fixed(1, {countUp}, {}, countCommand)},
+        {QStringLiteral("format"), fixed(1, {}, {}, formatCommand)},
+        {QStringLiteral("list"), fixed(0, {json}, {}, listCommand)},
+        {QStringLiteral("add"), fixed(2, {countUp, yearly}, {theme}, addCommand)},
         {QStringLiteral("edit"),
-         {1, {countUp, QStringLiteral("count-down"), yearly, QStringLiteral("once")},
-          {QStringLiteral("title"), QStringLiteral("date"), theme}, editCommand}},
-        {QStringLiteral("delete"), {1, {}, {}, deleteCommand}},
-        {QStringLiteral("move"), {2, {}, {}, moveCommand}},
-        {QStringLiteral("open"), {1, {}, {}, openCommand}},
-        {QStringLiteral("remind"), {2, {}, {}, remindCommand}},
-        {QStringLiteral("notifications"), {1, {}, {}, notificationsCommand}},
-        {QStringLiteral("pending"), {0, {json}, {}, pendingCommand}},
-        {QStringLiteral("export"), {0, {}, {QStringLiteral("ics"), json}, exportCommand}},
-        {QStringLiteral("import"), {1, {}, {}, importCommand}},
+         fixed(1, {countUp, QStringLiteral("count-down"), yearly, QStringLiteral("once")},
+               {QStringLiteral("title"), QStringLiteral("date"), theme}, editCommand)},
+        {QStringLiteral("delete"), fixed(1, {}, {}, deleteCommand)},
+        {QStringLiteral("move"), fixed(2, {}, {}, moveCommand)},
+        {QStringLiteral("open"), fixed(1, {}, {}, openCommand)},
+        {QStringLiteral("remind"), fixed(2, {}, {}, remindCommand)},
+        {QStringLiteral("notifications"), fixed(1, {}, {}, notificationsCommand)},
+        {QStringLiteral("pending"), fixed(0, {json}, {}, pendingCommand)},
+        {QStringLiteral("export"), fixed(0, {}, {QStringLiteral("ics"), json}, exportCommand)},
+        {QStringLiteral("import"), fixed(1, {}, {}, importCommand)},
+        // Its subcommands take their own words and options: it checks them itself.
+        {QStringLiteral("sync"), {syncShape(), syncCommand}},
     };
     return table;
 }
@@ -103,6 +122,27 @@ int CliContext::usageError(const QString &message) const
     err << "tallowick-cli: " << message << " (try --help)\n";
     err.flush();
     return CliUsage;
+}
+
+std::optional<int> CliContext::misfit(const QString &name, const CliShape &shape) const
+{
+    const qsizetype given = args.positional.size();
+    if (given < shape.leastPositional || given > shape.mostPositional) {
+        const int most = shape.mostPositional;
+        const QString takes = shape.leastPositional == most
+                                  ? QStringLiteral("%1 argument%2").arg(most).arg(most == 1 ? QString() : QStringLiteral("s"))
+                                  : QStringLiteral("%1 to %2 arguments").arg(shape.leastPositional).arg(most);
+        return usageError(QStringLiteral("%1 takes %2, not %3").arg(name, takes).arg(given));
+    }
+    for (const QString &flag : args.flags) {
+        if (!shape.flags.contains(flag))
+            return usageError(QStringLiteral("%1 has no option --%2").arg(name, flag));
+    }
+    for (auto it = args.values.cbegin(); it != args.values.cend(); ++it) {
+        if (!shape.valueOptions.contains(it.key()))
+            return usageError(QStringLiteral("%1 has no option --%2").arg(name, it.key()));
+    }
+    return std::nullopt;
 }
 
 int CliContext::refused(StoreOutcome outcome, const QString &reason) const
@@ -175,16 +215,16 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
     QSet<QString> valueOptions;
     QSet<QString> flagOptions;
     for (const auto &[name, command] : commands()) {
-        valueOptions.unite(command.valueOptions);
-        flagOptions.unite(command.flags);
+        valueOptions.unite(command.shape.valueOptions);
+        flagOptions.unite(command.shape.flags);
     }
     valueOptions.subtract(flagOptions);
     CliArguments args = CliArguments::parse(arguments, valueOptions, flagOptions);
     if (const auto known = commands().find(args.command); known != commands().end() && !args.help && !args.version) {
         // Read again as this command reads its options; the others' still parse, to be named.
         const Command &command = known->second;
-        args = CliArguments::parse(arguments, (valueOptions - command.flags).unite(command.valueOptions),
-                                   (flagOptions - command.valueOptions).unite(command.flags));
+        args = CliArguments::parse(arguments, (valueOptions - command.shape.flags).unite(command.shape.valueOptions),
+                                   (flagOptions - command.shape.valueOptions).unite(command.shape.flags));
     }
     const CliContext context{args, out, err};
     if (!args.error.isEmpty())
@@ -208,21 +248,8 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (found == commands().end())
         return context.usageError(QStringLiteral("unknown command \"%1\"").arg(args.command));
     const Command &command = found->second;
-    if (args.positional.size() != command.positionalCount)
-        return context.usageError(
-            QStringLiteral("%1 takes %2 argument%3, not %4")
-                .arg(args.command)
-                .arg(command.positionalCount)
-                .arg(command.positionalCount == 1 ? QString() : QStringLiteral("s"))
-                .arg(args.positional.size()));
-    for (const QString &flag : args.flags) {
-        if (!command.flags.contains(flag))
-            return context.usageError(QStringLiteral("%1 has no option --%2").arg(args.command, flag));
-    }
-    for (auto it = args.values.cbegin(); it != args.values.cend(); ++it) {
-        if (!command.valueOptions.contains(it.key()))
-            return context.usageError(QStringLiteral("%1 has no option --%2").arg(args.command, it.key()));
-    }
+    if (const auto code = context.misfit(args.command, command.shape))
+        return *code;
 
     if (args.now)
         Clock::setFixed(*args.now);

@@ -12,6 +12,16 @@
 // Exit codes of tallowick-cli.
 enum CliExit { CliOk = 0, CliRefused = 1, CliUsage = 2 };
 
+// What a command (or one of a command's subcommands) takes: how many positional words, and
+// which options without and with a value.
+struct CliShape
+{
+    int leastPositional = 0;
+    int mostPositional = 0;
+    QSet<QString> flags;
+    QSet<QString> valueOptions;
+};
+
 // What one command runs with: its arguments and the two output streams (results on `out`,
 // messages for the person on `err`).
 struct CliContext
@@ -22,6 +32,9 @@ struct CliContext
 
     // Prints a one-line usage error and gives the usage exit code.
     int usageError(const QString &message) const;
+    // Whether the line fits what the command `name` takes: nothing when it does, else the
+    // usage error's exit code (after its message).
+    std::optional<int> misfit(const QString &name, const CliShape &shape) const;
     // Reads an integer argument; nothing (after a usage error message) when it is none.
     std::optional<qint64> integer(const QString &text, const QString &what) const;
     // Says why the store refused a change, in one line, and gives the exit code: the usage
@@ -62,3 +75,8 @@ int pendingCommand(const CliContext &context);
 // Commands that move the events into and out of files.
 int exportCommand(const CliContext &context);
 int importCommand(const CliContext &context);
+
+// The sync commands ("sync", "sync status", "sync setup", "sync off"), by their first word.
+int syncCommand(const CliContext &context);
+// What "sync" and its subcommands take, all together (each subcommand checks its own).
+CliShape syncShape();

@@ -16,6 +16,9 @@ struct Lookup
     QString failure; // one line when there is no password
 };
 
+// Why there is surely no keyring to store a password in (no session bus), checked without
+// asking it anything; empty when there may be one.
+QString keyringMissing();
 // Stores the password in the keyring for this account. False, with one line in `*failure`,
 // when there is no keyring (no session bus, no Secret Service, a locked one).
 bool store(const SyncAccount &account, const QString &password, QString *failure = nullptr);

@@ -29,6 +29,11 @@ struct Result
     SyncAccount account;
 };
 
+// What makes the request unusable before anything is asked of the server (an address that is
+// no server's, carries a password, or would send the password readable; no user; both a
+// password and a command); empty when it may be run.
+QString refusalFor(const Request &request);
+
 Result run(const Request &request);
 
 } // namespace SyncSetup

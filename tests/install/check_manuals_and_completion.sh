@@ -34,7 +34,7 @@ complete_words() {
   bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _tallowick_cli; echo "${COMPREPLY[*]}"' \
     complete "$prefix/share/bash-completion/completions/tallowick-cli" tallowick-cli "$@"
 }
-commands=$("$prefix/bin/tallowick-cli" --help | sed -n '/^Commands:/,/^$/p' | grep -oE '^  [a-z]+' | tr -d ' ' | sort | tr '\n' ' ')
+commands=$("$prefix/bin/tallowick-cli" --help | sed -n '/^Commands:/,/^$/p' | grep -oE '^  [a-z]+' | tr -d ' ' | sort -u | tr '\n' ' ')
 offered=$(complete_words "" | tr ' ' '\n' | sort | tr '\n' ' ')
 [ -n "$commands" ] && [ "$commands" = "$offered" ] || fail "bash offers commands \"$offered\", the help lists \"$commands\""
 [ "$(complete_words remind 0 "")" = "one three seven off" ] || fail "bash: remind INDEX offers \"$(complete_words remind 0 "")\""

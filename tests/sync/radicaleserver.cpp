@@ -7,6 +7,10 @@
 #include <QTcpServer>
 #include <QThread>
 
+#include <csignal>
+
+#include <sys/prctl.h>
+
 namespace {
 
 const QString kPython = QStringLiteral("/usr/bin/python3");
@@ -47,6 +51,9 @@ RadicaleServer::RadicaleServer()
     }
     m_root = QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port));
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Gone with the test, even one that crashed: left behind, it would hold the test's output
+    // open and keep ctest waiting.
+    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     m_process.setStandardOutputFile(QProcess::nullDevice());
     m_process.start(kPython, {QStringLiteral("-m"), QStringLiteral("radicale"), QStringLiteral("-C"),
                               dir + QStringLiteral("/config")});
