@@ -730,5 +730,120 @@
         <source>Tallowick backups</source>
         <translation>نسخ Tallowick الاحتياطية</translation>
     </message>
+    <message id="Sync.open">
+        <source>Sync with a calendar server</source>
+        <translation>المزامنة مع خادم تقويم</translation>
+    </message>
+    <message id="Sync.title">
+        <source>Sync</source>
+        <translation>المزامنة</translation>
+    </message>
+    <message id="Sync.intro">
+        <source>Your events go to a calendar on your own CalDAV server, and from there to your other devices and calendar apps.</source>
+        <translation>تذهب أحداثك إلى تقويم على خادم CalDAV الخاص بك، ومنه إلى أجهزتك الأخرى وتطبيقات التقويم.</translation>
+    </message>
+    <message id="Sync.server">
+        <source>Server address</source>
+        <translation>عنوان الخادم</translation>
+    </message>
+    <message id="Sync.user">
+        <source>User name</source>
+        <translation>اسم المستخدم</translation>
+    </message>
+    <message id="Sync.password">
+        <source>Password</source>
+        <translation>كلمة المرور</translation>
+    </message>
+    <message id="Sync.calendar">
+        <source>Calendar</source>
+        <translation>التقويم</translation>
+    </message>
+    <message id="Sync.setUp">
+        <source>Set up sync</source>
+        <translation>إعداد المزامنة</translation>
+    </message>
+    <message id="Sync.now">
+        <source>Sync now</source>
+        <translation>زامِن الآن</translation>
+    </message>
+    <message id="Sync.turnOff">
+        <source>Turn off sync</source>
+        <translation>إيقاف المزامنة</translation>
+    </message>
+    <message id="Sync.waiting" numerus="yes">
+        <source>%n change(s) waiting to go up</source>
+        <translation>
+            <numerusform>لا تغييرات بانتظار الرفع</numerusform>
+            <numerusform>تغيير واحد بانتظار الرفع</numerusform>
+            <numerusform>تغييران بانتظار الرفع</numerusform>
+            <numerusform>%n تغييرات بانتظار الرفع</numerusform>
+            <numerusform>%n تغييرًا بانتظار الرفع</numerusform>
+            <numerusform>%n تغيير بانتظار الرفع</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.whenToday">
+        <source>today at %1</source>
+        <translation>اليوم الساعة %1</translation>
+    </message>
+    <message id="Sync.whenYesterday">
+        <source>yesterday at %1</source>
+        <translation>أمس الساعة %1</translation>
+    </message>
+    <message id="Sync.whenDate">
+        <source>on %1 at %2</source>
+        <translation>%1 الساعة %2</translation>
+    </message>
+    <message id="Sync.stateUnreadable">
+        <source>The record of the last sync cannot be read.</source>
+        <translation>تعذّرت قراءة سجل آخر مزامنة.</translation>
+    </message>
+    <message id="Sync.notYet">
+        <source>Not synced yet.</source>
+        <translation>لم تتم المزامنة بعد.</translation>
+    </message>
+    <message id="Sync.lastSynced">
+        <source>Last synced %1.</source>
+        <translation>آخر مزامنة %1.</translation>
+    </message>
+    <message id="Sync.lastSyncedWith">
+        <source>Last synced %1: %2.</source>
+        <translation>آخر مزامنة %1: %2.</translation>
+    </message>
+    <message id="Sync.lastFailed">
+        <source>Last sync failed %1.</source>
+        <translation>فشلت المزامنة %1.</translation>
+    </message>
+    <message id="Sync.lastFailedWith">
+        <source>Last sync failed %1: %2.</source>
+        <translation>فشلت المزامنة %1: %2.</translation>
+    </message>
+    <message id="Sync.fieldsMissing">
+        <source>Fill in the server address, user name and password.</source>
+        <translation>املأ عنوان الخادم واسم المستخدم وكلمة المرور.</translation>
+    </message>
+    <message id="Sync.settingUp">
+        <source>Setting up sync…</source>
+        <translation>جارٍ إعداد المزامنة…</translation>
+    </message>
+    <message id="Sync.syncing">
+        <source>Syncing…</source>
+        <translation>جارٍ المزامنة…</translation>
+    </message>
+    <message id="Sync.turningOff">
+        <source>Turning off sync…</source>
+        <translation>جارٍ إيقاف المزامنة…</translation>
+    </message>
+    <message id="Sync.stillOn">
+        <source>Sync is still on: its files could not be removed.</source>
+        <translation>المزامنة ما زالت تعمل: تعذّر حذف ملفاتها.</translation>
+    </message>
+    <message id="Sync.passwordLeft">
+        <source>Sync is off, but its password stays in the keyring.</source>
+        <translation>أُوقفت المزامنة، لكن كلمة مرورها باقية في حلقة المفاتيح.</translation>
+    </message>
+    <message id="Sync.off">
+        <source>Sync is off. Your events stay on this device.</source>
+        <translation>المزامنة متوقفة. تبقى أحداثك على هذا الجهاز.</translation>
+    </message>
 </context>
 </TS>

@@ -694,5 +694,116 @@
         <source>Tallowick backups</source>
         <translation>Tallowick-Sicherungen</translation>
     </message>
+    <message id="Sync.open">
+        <source>Sync with a calendar server</source>
+        <translation>Mit einem Kalenderserver synchronisieren</translation>
+    </message>
+    <message id="Sync.title">
+        <source>Sync</source>
+        <translation>Synchronisieren</translation>
+    </message>
+    <message id="Sync.intro">
+        <source>Your events go to a calendar on your own CalDAV server, and from there to your other devices and calendar apps.</source>
+        <translation>Deine Ereignisse kommen in einen Kalender auf deinem eigenen CalDAV-Server und von dort auf deine anderen Geräte und in deine Kalender-Apps.</translation>
+    </message>
+    <message id="Sync.server">
+        <source>Server address</source>
+        <translation>Serveradresse</translation>
+    </message>
+    <message id="Sync.user">
+        <source>User name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message id="Sync.password">
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message id="Sync.calendar">
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message id="Sync.setUp">
+        <source>Set up sync</source>
+        <translation>Synchronisierung einrichten</translation>
+    </message>
+    <message id="Sync.now">
+        <source>Sync now</source>
+        <translation>Jetzt synchronisieren</translation>
+    </message>
+    <message id="Sync.turnOff">
+        <source>Turn off sync</source>
+        <translation>Synchronisierung ausschalten</translation>
+    </message>
+    <message id="Sync.waiting" numerus="yes">
+        <source>%n change(s) waiting to go up</source>
+        <translation>
+            <numerusform>%n Änderung wartet auf das Hochladen</numerusform>
+            <numerusform>%n Änderungen warten auf das Hochladen</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.whenToday">
+        <source>today at %1</source>
+        <translation>heute um %1</translation>
+    </message>
+    <message id="Sync.whenYesterday">
+        <source>yesterday at %1</source>
+        <translation>gestern um %1</translation>
+    </message>
+    <message id="Sync.whenDate">
+        <source>on %1 at %2</source>
+        <translation>am %1 um %2</translation>
+    </message>
+    <message id="Sync.stateUnreadable">
+        <source>The record of the last sync cannot be read.</source>
+        <translation>Der Stand der letzten Synchronisierung kann nicht gelesen werden.</translation>
+    </message>
+    <message id="Sync.notYet">
+        <source>Not synced yet.</source>
+        <translation>Noch nicht synchronisiert.</translation>
+    </message>
+    <message id="Sync.lastSynced">
+        <source>Last synced %1.</source>
+        <translation>Zuletzt %1 synchronisiert.</translation>
+    </message>
+    <message id="Sync.lastSyncedWith">
+        <source>Last synced %1: %2.</source>
+        <translation>Zuletzt %1 synchronisiert: %2.</translation>
+    </message>
+    <message id="Sync.lastFailed">
+        <source>Last sync failed %1.</source>
+        <translation>Synchronisierung %1 fehlgeschlagen.</translation>
+    </message>
+    <message id="Sync.lastFailedWith">
+        <source>Last sync failed %1: %2.</source>
+        <translation>Synchronisierung %1 fehlgeschlagen: %2.</translation>
+    </message>
+    <message id="Sync.fieldsMissing">
+        <source>Fill in the server address, user name and password.</source>
+        <translation>Gib Serveradresse, Benutzername und Passwort ein.</translation>
+    </message>
+    <message id="Sync.settingUp">
+        <source>Setting up sync…</source>
+        <translation>Synchronisierung wird eingerichtet …</translation>
+    </message>
+    <message id="Sync.syncing">
+        <source>Syncing…</source>
+        <translation>Wird synchronisiert …</translation>
+    </message>
+    <message id="Sync.turningOff">
+        <source>Turning off sync…</source>
+        <translation>Synchronisierung wird ausgeschaltet …</translation>
+    </message>
+    <message id="Sync.stillOn">
+        <source>Sync is still on: its files could not be removed.</source>
+        <translation>Die Synchronisierung ist noch an: Ihre Dateien ließen sich nicht entfernen.</translation>
+    </message>
+    <message id="Sync.passwordLeft">
+        <source>Sync is off, but its password stays in the keyring.</source>
+        <translation>Die Synchronisierung ist aus, aber ihr Passwort bleibt im Schlüsselbund.</translation>
+    </message>
+    <message id="Sync.off">
+        <source>Sync is off. Your events stay on this device.</source>
+        <translation>Die Synchronisierung ist aus. Deine Ereignisse bleiben auf diesem Gerät.</translation>
+    </message>
 </context>
 </TS>

@@ -696,5 +696,116 @@
         <source>Tallowick backups</source>
         <translation>Tallowick backups</translation>
     </message>
+    <message id="Sync.open">
+        <source>Sync with a calendar server</source>
+        <translation>Sync with a calendar server</translation>
+    </message>
+    <message id="Sync.title">
+        <source>Sync</source>
+        <translation>Sync</translation>
+    </message>
+    <message id="Sync.intro">
+        <source>Your events go to a calendar on your own CalDAV server, and from there to your other devices and calendar apps.</source>
+        <translation>Your events go to a calendar on your own CalDAV server, and from there to your other devices and calendar apps.</translation>
+    </message>
+    <message id="Sync.server">
+        <source>Server address</source>
+        <translation>Server address</translation>
+    </message>
+    <message id="Sync.user">
+        <source>User name</source>
+        <translation>User name</translation>
+    </message>
+    <message id="Sync.password">
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message id="Sync.calendar">
+        <source>Calendar</source>
+        <translation>Calendar</translation>
+    </message>
+    <message id="Sync.setUp">
+        <source>Set up sync</source>
+        <translation>Set up sync</translation>
+    </message>
+    <message id="Sync.now">
+        <source>Sync now</source>
+        <translation>Sync now</translation>
+    </message>
+    <message id="Sync.turnOff">
+        <source>Turn off sync</source>
+        <translation>Turn off sync</translation>
+    </message>
+    <message id="Sync.waiting" numerus="yes">
+        <source>%n change(s) waiting to go up</source>
+        <translation>
+            <numerusform>%n change waiting to go up</numerusform>
+            <numerusform>%n changes waiting to go up</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.whenToday">
+        <source>today at %1</source>
+        <translation>today at %1</translation>
+    </message>
+    <message id="Sync.whenYesterday">
+        <source>yesterday at %1</source>
+        <translation>yesterday at %1</translation>
+    </message>
+    <message id="Sync.whenDate">
+        <source>on %1 at %2</source>
+        <translation>on %1 at %2</translation>
+    </message>
+    <message id="Sync.stateUnreadable">
+        <source>The record of the last sync cannot be read.</source>
+        <translation>The record of the last sync cannot be read.</translation>
+    </message>
+    <message id="Sync.notYet">
+        <source>Not synced yet.</source>
+        <translation>Not synced yet.</translation>
+    </message>
+    <message id="Sync.lastSynced">
+        <source>Last synced %1.</source>
+        <translation>Last synced %1.</translation>
+    </message>
+    <message id="Sync.lastSyncedWith">
+        <source>Last synced %1: %2.</source>
+        <translation>Last synced %1: %2.</translation>
+    </message>
+    <message id="Sync.lastFailed">
+        <source>Last sync failed %1.</source>
+        <translation>Last sync failed %1.</translation>
+    </message>
+    <message id="Sync.lastFailedWith">
+        <source>Last sync failed %1: %2.</source>
+        <translation>Last sync failed %1: %2.</translation>
+    </message>
+    <message id="Sync.fieldsMissing">
+        <source>Fill in the server address, user name and password.</source>
+        <translation>Fill in the server address, user name and password.</translation>
+    </message>
+    <message id="Sync.settingUp">
+        <source>Setting up sync…</source>
+        <translation>Setting up sync…</translation>
+    </message>
+    <message id="Sync.syncing">
+        <source>Syncing…</source>
+        <translation>Syncing…</translation>
+    </message>
+    <message id="Sync.turningOff">
+        <source>Turning off sync…</source>
+        <translation>Turning off sync…</translation>
+    </message>
+    <message id="Sync.stillOn">
+        <source>Sync is still on: its files could not be removed.</source>
+        <translation>Sync is still on: its files could not be removed.</translation>
+    </message>
+    <message id="Sync.passwordLeft">
+        <source>Sync is off, but its password stays in the keyring.</source>
+        <translation>Sync is off, but its password stays in the keyring.</translation>
+    </message>
+    <message id="Sync.off">
+        <source>Sync is off. Your events stay on this device.</source>
+        <translation>Sync is off. Your events stay on this device.</translation>
+    </message>
 </context>
 </TS>

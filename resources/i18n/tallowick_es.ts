@@ -694,5 +694,116 @@
         <source>Tallowick backups</source>
         <translation>Copias de Tallowick</translation>
     </message>
+    <message id="Sync.open">
+        <source>Sync with a calendar server</source>
+        <translation>Sincronizar con un servidor de calendario</translation>
+    </message>
+    <message id="Sync.title">
+        <source>Sync</source>
+        <translation>Sincronización</translation>
+    </message>
+    <message id="Sync.intro">
+        <source>Your events go to a calendar on your own CalDAV server, and from there to your other devices and calendar apps.</source>
+        <translation>Tus eventos van a un calendario de tu propio servidor CalDAV y, desde allí, a tus otros dispositivos y apps de calendario.</translation>
+    </message>
+    <message id="Sync.server">
+        <source>Server address</source>
+        <translation>Dirección del servidor</translation>
+    </message>
+    <message id="Sync.user">
+        <source>User name</source>
+        <translation>Nombre de usuario</translation>
+    </message>
+    <message id="Sync.password">
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message id="Sync.calendar">
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message id="Sync.setUp">
+        <source>Set up sync</source>
+        <translation>Configurar la sincronización</translation>
+    </message>
+    <message id="Sync.now">
+        <source>Sync now</source>
+        <translation>Sincronizar ahora</translation>
+    </message>
+    <message id="Sync.turnOff">
+        <source>Turn off sync</source>
+        <translation>Desactivar la sincronización</translation>
+    </message>
+    <message id="Sync.waiting" numerus="yes">
+        <source>%n change(s) waiting to go up</source>
+        <translation>
+            <numerusform>%n cambio pendiente de subir</numerusform>
+            <numerusform>%n cambios pendientes de subir</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.whenToday">
+        <source>today at %1</source>
+        <translation>hoy a las %1</translation>
+    </message>
+    <message id="Sync.whenYesterday">
+        <source>yesterday at %1</source>
+        <translation>ayer a las %1</translation>
+    </message>
+    <message id="Sync.whenDate">
+        <source>on %1 at %2</source>
+        <translation>el %1 a las %2</translation>
+    </message>
+    <message id="Sync.stateUnreadable">
+        <source>The record of the last sync cannot be read.</source>
+        <translation>No se puede leer el registro de la última sincronización.</translation>
+    </message>
+    <message id="Sync.notYet">
+        <source>Not synced yet.</source>
+        <translation>Aún no se ha sincronizado.</translation>
+    </message>
+    <message id="Sync.lastSynced">
+        <source>Last synced %1.</source>
+        <translation>Sincronizado %1.</translation>
+    </message>
+    <message id="Sync.lastSyncedWith">
+        <source>Last synced %1: %2.</source>
+        <translation>Sincronizado %1: %2.</translation>
+    </message>
+    <message id="Sync.lastFailed">
+        <source>Last sync failed %1.</source>
+        <translation>La sincronización falló %1.</translation>
+    </message>
+    <message id="Sync.lastFailedWith">
+        <source>Last sync failed %1: %2.</source>
+        <translation>La sincronización falló %1: %2.</translation>
+    </message>
+    <message id="Sync.fieldsMissing">
+        <source>Fill in the server address, user name and password.</source>
+        <translation>Escribe la dirección del servidor, el nombre de usuario y la contraseña.</translation>
+    </message>
+    <message id="Sync.settingUp">
+        <source>Setting up sync…</source>
+        <translation>Configurando la sincronización…</translation>
+    </message>
+    <message id="Sync.syncing">
+        <source>Syncing…</source>
+        <translation>Sincronizando…</translation>
+    </message>
+    <message id="Sync.turningOff">
+        <source>Turning off sync…</source>
+        <translation>Desactivando la sincronización…</translation>
+    </message>
+    <message id="Sync.stillOn">
+        <source>Sync is still on: its files could not be removed.</source>
+        <translation>La sincronización sigue activa: no se pudieron borrar sus archivos.</translation>
+    </message>
+    <message id="Sync.passwordLeft">
+        <source>Sync is off, but its password stays in the keyring.</source>
+        <translation>La sincronización está desactivada, pero su contraseña sigue en el llavero.</translation>
+    </message>
+    <message id="Sync.off">
+        <source>Sync is off. Your events stay on this device.</source>
+        <translation>La sincronización está desactivada. Tus eventos se quedan en este dispositivo.</translation>
+    </message>
 </context>
 </TS>

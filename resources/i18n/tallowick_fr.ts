@@ -694,5 +694,116 @@
         <source>Tallowick backups</source>
         <translation>Sauvegardes Tallowick</translation>
     </message>
+    <message id="Sync.open">
+        <source>Sync with a calendar server</source>
+        <translation>Synchroniser avec un serveur de calendrier</translation>
+    </message>
+    <message id="Sync.title">
+        <source>Sync</source>
+        <translation>Synchronisation</translation>
+    </message>
+    <message id="Sync.intro">
+        <source>Your events go to a calendar on your own CalDAV server, and from there to your other devices and calendar apps.</source>
+        <translation>Vos événements vont dans un calendrier de votre propre serveur CalDAV, puis de là vers vos autres appareils et vos applications de calendrier.</translation>
+    </message>
+    <message id="Sync.server">
+        <source>Server address</source>
+        <translation>Adresse du serveur</translation>
+    </message>
+    <message id="Sync.user">
+        <source>User name</source>
+        <translation>Nom d'utilisateur</translation>
+    </message>
+    <message id="Sync.password">
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message id="Sync.calendar">
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message id="Sync.setUp">
+        <source>Set up sync</source>
+        <translation>Configurer la synchronisation</translation>
+    </message>
+    <message id="Sync.now">
+        <source>Sync now</source>
+        <translation>Synchroniser maintenant</translation>
+    </message>
+    <message id="Sync.turnOff">
+        <source>Turn off sync</source>
+        <translation>Désactiver la synchronisation</translation>
+    </message>
+    <message id="Sync.waiting" numerus="yes">
+        <source>%n change(s) waiting to go up</source>
+        <translation>
+            <numerusform>%n modification en attente d'envoi</numerusform>
+            <numerusform>%n modifications en attente d'envoi</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.whenToday">
+        <source>today at %1</source>
+        <translation>aujourd'hui à %1</translation>
+    </message>
+    <message id="Sync.whenYesterday">
+        <source>yesterday at %1</source>
+        <translation>hier à %1</translation>
+    </message>
+    <message id="Sync.whenDate">
+        <source>on %1 at %2</source>
+        <translation>le %1 à %2</translation>
+    </message>
+    <message id="Sync.stateUnreadable">
+        <source>The record of the last sync cannot be read.</source>
+        <translation>L'état de la dernière synchronisation est illisible.</translation>
+    </message>
+    <message id="Sync.notYet">
+        <source>Not synced yet.</source>
+        <translation>Pas encore synchronisé.</translation>
+    </message>
+    <message id="Sync.lastSynced">
+        <source>Last synced %1.</source>
+        <translation>Dernière synchronisation %1.</translation>
+    </message>
+    <message id="Sync.lastSyncedWith">
+        <source>Last synced %1: %2.</source>
+        <translation>Dernière synchronisation %1 : %2.</translation>
+    </message>
+    <message id="Sync.lastFailed">
+        <source>Last sync failed %1.</source>
+        <translation>Échec de la synchronisation %1.</translation>
+    </message>
+    <message id="Sync.lastFailedWith">
+        <source>Last sync failed %1: %2.</source>
+        <translation>Échec de la synchronisation %1 : %2.</translation>
+    </message>
+    <message id="Sync.fieldsMissing">
+        <source>Fill in the server address, user name and password.</source>
+        <translation>Indiquez l'adresse du serveur, le nom d'utilisateur et le mot de passe.</translation>
+    </message>
+    <message id="Sync.settingUp">
+        <source>Setting up sync…</source>
+        <translation>Configuration de la synchronisation…</translation>
+    </message>
+    <message id="Sync.syncing">
+        <source>Syncing…</source>
+        <translation>Synchronisation…</translation>
+    </message>
+    <message id="Sync.turningOff">
+        <source>Turning off sync…</source>
+        <translation>Désactivation de la synchronisation…</translation>
+    </message>
+    <message id="Sync.stillOn">
+        <source>Sync is still on: its files could not be removed.</source>
+        <translation>La synchronisation est toujours active : ses fichiers n'ont pas pu être supprimés.</translation>
+    </message>
+    <message id="Sync.passwordLeft">
+        <source>Sync is off, but its password stays in the keyring.</source>
+        <translation>La synchronisation est désactivée, mais son mot de passe reste dans le trousseau.</translation>
+    </message>
+    <message id="Sync.off">
+        <source>Sync is off. Your events stay on this device.</source>
+        <translation>La synchronisation est désactivée. Vos événements restent sur cet appareil.</translation>
+    </message>
 </context>
 </TS>

@@ -694,5 +694,116 @@
         <source>Tallowick backups</source>
         <translation>Copie di Tallowick</translation>
     </message>
+    <message id="Sync.open">
+        <source>Sync with a calendar server</source>
+        <translation>Sincronizza con un server di calendario</translation>
+    </message>
+    <message id="Sync.title">
+        <source>Sync</source>
+        <translation>Sincronizzazione</translation>
+    </message>
+    <message id="Sync.intro">
+        <source>Your events go to a calendar on your own CalDAV server, and from there to your other devices and calendar apps.</source>
+        <translation>I tuoi eventi vanno in un calendario sul tuo server CalDAV e da lì sugli altri tuoi dispositivi e nelle app di calendario.</translation>
+    </message>
+    <message id="Sync.server">
+        <source>Server address</source>
+        <translation>Indirizzo del server</translation>
+    </message>
+    <message id="Sync.user">
+        <source>User name</source>
+        <translation>Nome utente</translation>
+    </message>
+    <message id="Sync.password">
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message id="Sync.calendar">
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message id="Sync.setUp">
+        <source>Set up sync</source>
+        <translation>Configura la sincronizzazione</translation>
+    </message>
+    <message id="Sync.now">
+        <source>Sync now</source>
+        <translation>Sincronizza ora</translation>
+    </message>
+    <message id="Sync.turnOff">
+        <source>Turn off sync</source>
+        <translation>Disattiva la sincronizzazione</translation>
+    </message>
+    <message id="Sync.waiting" numerus="yes">
+        <source>%n change(s) waiting to go up</source>
+        <translation>
+            <numerusform>%n modifica in attesa di invio</numerusform>
+            <numerusform>%n modifiche in attesa di invio</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.whenToday">
+        <source>today at %1</source>
+        <translation>oggi alle %1</translation>
+    </message>
+    <message id="Sync.whenYesterday">
+        <source>yesterday at %1</source>
+        <translation>ieri alle %1</translation>
+    </message>
+    <message id="Sync.whenDate">
+        <source>on %1 at %2</source>
+        <translation>il %1 alle %2</translation>
+    </message>
+    <message id="Sync.stateUnreadable">
+        <source>The record of the last sync cannot be read.</source>
+        <translation>Impossibile leggere lo stato dell'ultima sincronizzazione.</translation>
+    </message>
+    <message id="Sync.notYet">
+        <source>Not synced yet.</source>
+        <translation>Non ancora sincronizzato.</translation>
+    </message>
+    <message id="Sync.lastSynced">
+        <source>Last synced %1.</source>
+        <translation>Sincronizzato %1.</translation>
+    </message>
+    <message id="Sync.lastSyncedWith">
+        <source>Last synced %1: %2.</source>
+        <translation>Sincronizzato %1: %2.</translation>
+    </message>
+    <message id="Sync.lastFailed">
+        <source>Last sync failed %1.</source>
+        <translation>Sincronizzazione non riuscita %1.</translation>
+    </message>
+    <message id="Sync.lastFailedWith">
+        <source>Last sync failed %1: %2.</source>
+        <translation>Sincronizzazione non riuscita %1: %2.</translation>
+    </message>
+    <message id="Sync.fieldsMissing">
+        <source>Fill in the server address, user name and password.</source>
+        <translation>Inserisci indirizzo del server, nome utente e password.</translation>
+    </message>
+    <message id="Sync.settingUp">
+        <source>Setting up sync…</source>
+        <translation>Configurazione della sincronizzazione…</translation>
+    </message>
+    <message id="Sync.syncing">
+        <source>Syncing…</source>
+        <translation>Sincronizzazione in corso…</translation>
+    </message>
+    <message id="Sync.turningOff">
+        <source>Turning off sync…</source>
+        <translation>Disattivazione della sincronizzazione…</translation>
+    </message>
+    <message id="Sync.stillOn">
+        <source>Sync is still on: its files could not be removed.</source>
+        <translation>La sincronizzazione è ancora attiva: non è stato possibile rimuovere i suoi file.</translation>
+    </message>
+    <message id="Sync.passwordLeft">
+        <source>Sync is off, but its password stays in the keyring.</source>
+        <translation>La sincronizzazione è disattivata, ma la password resta nel portachiavi.</translation>
+    </message>
+    <message id="Sync.off">
+        <source>Sync is off. Your events stay on this device.</source>
+        <translation>La sincronizzazione è disattivata. I tuoi eventi restano su questo dispositivo.</translation>
+    </message>
 </context>
 </TS>

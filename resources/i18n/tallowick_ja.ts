@@ -685,5 +685,115 @@
         <source>Tallowick backups</source>
         <translation>Tallowick のバックアップ</translation>
     </message>
+    <message id="Sync.open">
+        <source>Sync with a calendar server</source>
+        <translation>カレンダーサーバーと同期</translation>
+    </message>
+    <message id="Sync.title">
+        <source>Sync</source>
+        <translation>同期</translation>
+    </message>
+    <message id="Sync.intro">
+        <source>Your events go to a calendar on your own CalDAV server, and from there to your other devices and calendar apps.</source>
+        <translation>イベントは自分の CalDAV サーバー上のカレンダーに送られ、そこからほかのデバイスやカレンダーアプリに届きます。</translation>
+    </message>
+    <message id="Sync.server">
+        <source>Server address</source>
+        <translation>サーバーのアドレス</translation>
+    </message>
+    <message id="Sync.user">
+        <source>User name</source>
+        <translation>ユーザー名</translation>
+    </message>
+    <message id="Sync.password">
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message id="Sync.calendar">
+        <source>Calendar</source>
+        <translation>カレンダー</translation>
+    </message>
+    <message id="Sync.setUp">
+        <source>Set up sync</source>
+        <translation>同期を設定</translation>
+    </message>
+    <message id="Sync.now">
+        <source>Sync now</source>
+        <translation>今すぐ同期</translation>
+    </message>
+    <message id="Sync.turnOff">
+        <source>Turn off sync</source>
+        <translation>同期をオフにする</translation>
+    </message>
+    <message id="Sync.waiting" numerus="yes">
+        <source>%n change(s) waiting to go up</source>
+        <translation>
+            <numerusform>送信待ちの変更: %n 件</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.whenToday">
+        <source>today at %1</source>
+        <translation>今日 %1</translation>
+    </message>
+    <message id="Sync.whenYesterday">
+        <source>yesterday at %1</source>
+        <translation>昨日 %1</translation>
+    </message>
+    <message id="Sync.whenDate">
+        <source>on %1 at %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message id="Sync.stateUnreadable">
+        <source>The record of the last sync cannot be read.</source>
+        <translation>前回の同期の記録を読み込めません。</translation>
+    </message>
+    <message id="Sync.notYet">
+        <source>Not synced yet.</source>
+        <translation>まだ同期していません。</translation>
+    </message>
+    <message id="Sync.lastSynced">
+        <source>Last synced %1.</source>
+        <translation>前回の同期: %1。</translation>
+    </message>
+    <message id="Sync.lastSyncedWith">
+        <source>Last synced %1: %2.</source>
+        <translation>前回の同期: %1（%2）。</translation>
+    </message>
+    <message id="Sync.lastFailed">
+        <source>Last sync failed %1.</source>
+        <translation>同期に失敗しました（%1）。</translation>
+    </message>
+    <message id="Sync.lastFailedWith">
+        <source>Last sync failed %1: %2.</source>
+        <translation>同期に失敗しました（%1）: %2。</translation>
+    </message>
+    <message id="Sync.fieldsMissing">
+        <source>Fill in the server address, user name and password.</source>
+        <translation>サーバーのアドレス、ユーザー名、パスワードを入力してください。</translation>
+    </message>
+    <message id="Sync.settingUp">
+        <source>Setting up sync…</source>
+        <translation>同期を設定しています…</translation>
+    </message>
+    <message id="Sync.syncing">
+        <source>Syncing…</source>
+        <translation>同期しています…</translation>
+    </message>
+    <message id="Sync.turningOff">
+        <source>Turning off sync…</source>
+        <translation>同期をオフにしています…</translation>
+    </message>
+    <message id="Sync.stillOn">
+        <source>Sync is still on: its files could not be removed.</source>
+        <translation>同期はまだオンです: ファイルを削除できませんでした。</translation>
+    </message>
+    <message id="Sync.passwordLeft">
+        <source>Sync is off, but its password stays in the keyring.</source>
+        <translation>同期はオフですが、パスワードはキーリングに残っています。</translation>
+    </message>
+    <message id="Sync.off">
+        <source>Sync is off. Your events stay on this device.</source>
+        <translation>同期はオフです。イベントはこのデバイスに残ります。</translation>
+    </message>
 </context>
 </TS>

@@ -685,5 +685,115 @@
         <source>Tallowick backups</source>
         <translation>Tallowick 백업</translation>
     </message>
+    <message id="Sync.open">
+        <source>Sync with a calendar server</source>
+        <translation>캘린더 서버와 동기화</translation>
+    </message>
+    <message id="Sync.title">
+        <source>Sync</source>
+        <translation>동기화</translation>
+    </message>
+    <message id="Sync.intro">
+        <source>Your events go to a calendar on your own CalDAV server, and from there to your other devices and calendar apps.</source>
+        <translation>이벤트가 내 CalDAV 서버의 캘린더로 가고, 거기서 다른 기기와 캘린더 앱으로 전달됩니다.</translation>
+    </message>
+    <message id="Sync.server">
+        <source>Server address</source>
+        <translation>서버 주소</translation>
+    </message>
+    <message id="Sync.user">
+        <source>User name</source>
+        <translation>사용자 이름</translation>
+    </message>
+    <message id="Sync.password">
+        <source>Password</source>
+        <translation>비밀번호</translation>
+    </message>
+    <message id="Sync.calendar">
+        <source>Calendar</source>
+        <translation>캘린더</translation>
+    </message>
+    <message id="Sync.setUp">
+        <source>Set up sync</source>
+        <translation>동기화 설정</translation>
+    </message>
+    <message id="Sync.now">
+        <source>Sync now</source>
+        <translation>지금 동기화</translation>
+    </message>
+    <message id="Sync.turnOff">
+        <source>Turn off sync</source>
+        <translation>동기화 끄기</translation>
+    </message>
+    <message id="Sync.waiting" numerus="yes">
+        <source>%n change(s) waiting to go up</source>
+        <translation>
+            <numerusform>올릴 변경 사항 %n개 대기 중</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.whenToday">
+        <source>today at %1</source>
+        <translation>오늘 %1</translation>
+    </message>
+    <message id="Sync.whenYesterday">
+        <source>yesterday at %1</source>
+        <translation>어제 %1</translation>
+    </message>
+    <message id="Sync.whenDate">
+        <source>on %1 at %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message id="Sync.stateUnreadable">
+        <source>The record of the last sync cannot be read.</source>
+        <translation>마지막 동기화 기록을 읽을 수 없습니다.</translation>
+    </message>
+    <message id="Sync.notYet">
+        <source>Not synced yet.</source>
+        <translation>아직 동기화하지 않았습니다.</translation>
+    </message>
+    <message id="Sync.lastSynced">
+        <source>Last synced %1.</source>
+        <translation>마지막 동기화: %1.</translation>
+    </message>
+    <message id="Sync.lastSyncedWith">
+        <source>Last synced %1: %2.</source>
+        <translation>마지막 동기화: %1, %2.</translation>
+    </message>
+    <message id="Sync.lastFailed">
+        <source>Last sync failed %1.</source>
+        <translation>동기화 실패: %1.</translation>
+    </message>
+    <message id="Sync.lastFailedWith">
+        <source>Last sync failed %1: %2.</source>
+        <translation>동기화 실패(%1): %2.</translation>
+    </message>
+    <message id="Sync.fieldsMissing">
+        <source>Fill in the server address, user name and password.</source>
+        <translation>서버 주소, 사용자 이름, 비밀번호를 입력하세요.</translation>
+    </message>
+    <message id="Sync.settingUp">
+        <source>Setting up sync…</source>
+        <translation>동기화 설정 중…</translation>
+    </message>
+    <message id="Sync.syncing">
+        <source>Syncing…</source>
+        <translation>동기화 중…</translation>
+    </message>
+    <message id="Sync.turningOff">
+        <source>Turning off sync…</source>
+        <translation>동기화 끄는 중…</translation>
+    </message>
+    <message id="Sync.stillOn">
+        <source>Sync is still on: its files could not be removed.</source>
+        <translation>동기화가 아직 켜져 있습니다: 파일을 삭제할 수 없습니다.</translation>
+    </message>
+    <message id="Sync.passwordLeft">
+        <source>Sync is off, but its password stays in the keyring.</source>
+        <translation>동기화가 꺼졌지만 비밀번호는 키링에 남아 있습니다.</translation>
+    </message>
+    <message id="Sync.off">
+        <source>Sync is off. Your events stay on this device.</source>
+        <translation>동기화가 꺼졌습니다. 이벤트는 이 기기에 그대로 있습니다.</translation>
+    </message>
 </context>
 </TS>

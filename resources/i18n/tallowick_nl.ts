@@ -694,5 +694,116 @@
         <source>Tallowick backups</source>
         <translation>Tallowick-back-ups</translation>
     </message>
+    <message id="Sync.open">
+        <source>Sync with a calendar server</source>
+        <translation>Synchroniseren met een agendaserver</translation>
+    </message>
+    <message id="Sync.title">
+        <source>Sync</source>
+        <translation>Synchronisatie</translation>
+    </message>
+    <message id="Sync.intro">
+        <source>Your events go to a calendar on your own CalDAV server, and from there to your other devices and calendar apps.</source>
+        <translation>Je gebeurtenissen gaan naar een agenda op je eigen CalDAV-server en van daaruit naar je andere apparaten en agenda-apps.</translation>
+    </message>
+    <message id="Sync.server">
+        <source>Server address</source>
+        <translation>Serveradres</translation>
+    </message>
+    <message id="Sync.user">
+        <source>User name</source>
+        <translation>Gebruikersnaam</translation>
+    </message>
+    <message id="Sync.password">
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message id="Sync.calendar">
+        <source>Calendar</source>
+        <translation>Agenda</translation>
+    </message>
+    <message id="Sync.setUp">
+        <source>Set up sync</source>
+        <translation>Synchronisatie instellen</translation>
+    </message>
+    <message id="Sync.now">
+        <source>Sync now</source>
+        <translation>Nu synchroniseren</translation>
+    </message>
+    <message id="Sync.turnOff">
+        <source>Turn off sync</source>
+        <translation>Synchronisatie uitzetten</translation>
+    </message>
+    <message id="Sync.waiting" numerus="yes">
+        <source>%n change(s) waiting to go up</source>
+        <translation>
+            <numerusform>%n wijziging wacht op verzenden</numerusform>
+            <numerusform>%n wijzigingen wachten op verzenden</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.whenToday">
+        <source>today at %1</source>
+        <translation>vandaag om %1</translation>
+    </message>
+    <message id="Sync.whenYesterday">
+        <source>yesterday at %1</source>
+        <translation>gisteren om %1</translation>
+    </message>
+    <message id="Sync.whenDate">
+        <source>on %1 at %2</source>
+        <translation>op %1 om %2</translation>
+    </message>
+    <message id="Sync.stateUnreadable">
+        <source>The record of the last sync cannot be read.</source>
+        <translation>De stand van de laatste synchronisatie kan niet worden gelezen.</translation>
+    </message>
+    <message id="Sync.notYet">
+        <source>Not synced yet.</source>
+        <translation>Nog niet gesynchroniseerd.</translation>
+    </message>
+    <message id="Sync.lastSynced">
+        <source>Last synced %1.</source>
+        <translation>Laatst gesynchroniseerd %1.</translation>
+    </message>
+    <message id="Sync.lastSyncedWith">
+        <source>Last synced %1: %2.</source>
+        <translation>Laatst gesynchroniseerd %1: %2.</translation>
+    </message>
+    <message id="Sync.lastFailed">
+        <source>Last sync failed %1.</source>
+        <translation>Synchronisatie mislukt %1.</translation>
+    </message>
+    <message id="Sync.lastFailedWith">
+        <source>Last sync failed %1: %2.</source>
+        <translation>Synchronisatie mislukt %1: %2.</translation>
+    </message>
+    <message id="Sync.fieldsMissing">
+        <source>Fill in the server address, user name and password.</source>
+        <translation>Vul het serveradres, de gebruikersnaam en het wachtwoord in.</translation>
+    </message>
+    <message id="Sync.settingUp">
+        <source>Setting up sync…</source>
+        <translation>Synchronisatie instellen…</translation>
+    </message>
+    <message id="Sync.syncing">
+        <source>Syncing…</source>
+        <translation>Synchroniseren…</translation>
+    </message>
+    <message id="Sync.turningOff">
+        <source>Turning off sync…</source>
+        <translation>Synchronisatie uitzetten…</translation>
+    </message>
+    <message id="Sync.stillOn">
+        <source>Sync is still on: its files could not be removed.</source>
+        <translation>Synchronisatie staat nog aan: de bestanden ervan konden niet worden verwijderd.</translation>
+    </message>
+    <message id="Sync.passwordLeft">
+        <source>Sync is off, but its password stays in the keyring.</source>
+        <translation>Synchronisatie staat uit, maar het wachtwoord blijft in de sleutelbos.</translation>
+    </message>
+    <message id="Sync.off">
+        <source>Sync is off. Your events stay on this device.</source>
+        <translation>Synchronisatie staat uit. Je gebeurtenissen blijven op dit apparaat.</translation>
+    </message>
 </context>
 </TS>

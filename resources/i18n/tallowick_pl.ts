@@ -703,5 +703,117 @@
         <source>Tallowick backups</source>
         <translation>Kopie Tallowick</translation>
     </message>
+    <message id="Sync.open">
+        <source>Sync with a calendar server</source>
+        <translation>Synchronizuj z serwerem kalendarza</translation>
+    </message>
+    <message id="Sync.title">
+        <source>Sync</source>
+        <translation>Synchronizacja</translation>
+    </message>
+    <message id="Sync.intro">
+        <source>Your events go to a calendar on your own CalDAV server, and from there to your other devices and calendar apps.</source>
+        <translation>Twoje wydarzenia trafiają do kalendarza na Twoim serwerze CalDAV, a stamtąd na inne urządzenia i do aplikacji kalendarza.</translation>
+    </message>
+    <message id="Sync.server">
+        <source>Server address</source>
+        <translation>Adres serwera</translation>
+    </message>
+    <message id="Sync.user">
+        <source>User name</source>
+        <translation>Nazwa użytkownika</translation>
+    </message>
+    <message id="Sync.password">
+        <source>Password</source>
+        <translation>Hasło</translation>
+    </message>
+    <message id="Sync.calendar">
+        <source>Calendar</source>
+        <translation>Kalendarz</translation>
+    </message>
+    <message id="Sync.setUp">
+        <source>Set up sync</source>
+        <translation>Skonfiguruj synchronizację</translation>
+    </message>
+    <message id="Sync.now">
+        <source>Sync now</source>
+        <translation>Synchronizuj teraz</translation>
+    </message>
+    <message id="Sync.turnOff">
+        <source>Turn off sync</source>
+        <translation>Wyłącz synchronizację</translation>
+    </message>
+    <message id="Sync.waiting" numerus="yes">
+        <source>%n change(s) waiting to go up</source>
+        <translation>
+            <numerusform>%n zmiana czeka na wysłanie</numerusform>
+            <numerusform>%n zmiany czekają na wysłanie</numerusform>
+            <numerusform>%n zmian czeka na wysłanie</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.whenToday">
+        <source>today at %1</source>
+        <translation>dziś o %1</translation>
+    </message>
+    <message id="Sync.whenYesterday">
+        <source>yesterday at %1</source>
+        <translation>wczoraj o %1</translation>
+    </message>
+    <message id="Sync.whenDate">
+        <source>on %1 at %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message id="Sync.stateUnreadable">
+        <source>The record of the last sync cannot be read.</source>
+        <translation>Nie można odczytać stanu ostatniej synchronizacji.</translation>
+    </message>
+    <message id="Sync.notYet">
+        <source>Not synced yet.</source>
+        <translation>Jeszcze nie zsynchronizowano.</translation>
+    </message>
+    <message id="Sync.lastSynced">
+        <source>Last synced %1.</source>
+        <translation>Zsynchronizowano %1.</translation>
+    </message>
+    <message id="Sync.lastSyncedWith">
+        <source>Last synced %1: %2.</source>
+        <translation>Zsynchronizowano %1: %2.</translation>
+    </message>
+    <message id="Sync.lastFailed">
+        <source>Last sync failed %1.</source>
+        <translation>Synchronizacja nie powiodła się %1.</translation>
+    </message>
+    <message id="Sync.lastFailedWith">
+        <source>Last sync failed %1: %2.</source>
+        <translation>Synchronizacja nie powiodła się %1: %2.</translation>
+    </message>
+    <message id="Sync.fieldsMissing">
+        <source>Fill in the server address, user name and password.</source>
+        <translation>Wpisz adres serwera, nazwę użytkownika i hasło.</translation>
+    </message>
+    <message id="Sync.settingUp">
+        <source>Setting up sync…</source>
+        <translation>Konfigurowanie synchronizacji…</translation>
+    </message>
+    <message id="Sync.syncing">
+        <source>Syncing…</source>
+        <translation>Synchronizowanie…</translation>
+    </message>
+    <message id="Sync.turningOff">
+        <source>Turning off sync…</source>
+        <translation>Wyłączanie synchronizacji…</translation>
+    </message>
+    <message id="Sync.stillOn">
+        <source>Sync is still on: its files could not be removed.</source>
+        <translation>Synchronizacja jest nadal włączona: nie udało się usunąć jej plików.</translation>
+    </message>
+    <message id="Sync.passwordLeft">
+        <source>Sync is off, but its password stays in the keyring.</source>
+        <translation>Synchronizacja jest wyłączona, ale jej hasło zostaje w pęku kluczy.</translation>
+    </message>
+    <message id="Sync.off">
+        <source>Sync is off. Your events stay on this device.</source>
+        <translation>Synchronizacja jest wyłączona. Twoje wydarzenia zostają na tym urządzeniu.</translation>
+    </message>
 </context>
 </TS>

@@ -694,5 +694,116 @@
         <source>Tallowick backups</source>
         <translation>Backups do Tallowick</translation>
     </message>
+    <message id="Sync.open">
+        <source>Sync with a calendar server</source>
+        <translation>Sincronizar com um servidor de calendário</translation>
+    </message>
+    <message id="Sync.title">
+        <source>Sync</source>
+        <translation>Sincronização</translation>
+    </message>
+    <message id="Sync.intro">
+        <source>Your events go to a calendar on your own CalDAV server, and from there to your other devices and calendar apps.</source>
+        <translation>Seus eventos vão para um calendário no seu próprio servidor CalDAV e, de lá, para seus outros dispositivos e apps de calendário.</translation>
+    </message>
+    <message id="Sync.server">
+        <source>Server address</source>
+        <translation>Endereço do servidor</translation>
+    </message>
+    <message id="Sync.user">
+        <source>User name</source>
+        <translation>Nome de usuário</translation>
+    </message>
+    <message id="Sync.password">
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message id="Sync.calendar">
+        <source>Calendar</source>
+        <translation>Calendário</translation>
+    </message>
+    <message id="Sync.setUp">
+        <source>Set up sync</source>
+        <translation>Configurar a sincronização</translation>
+    </message>
+    <message id="Sync.now">
+        <source>Sync now</source>
+        <translation>Sincronizar agora</translation>
+    </message>
+    <message id="Sync.turnOff">
+        <source>Turn off sync</source>
+        <translation>Desativar a sincronização</translation>
+    </message>
+    <message id="Sync.waiting" numerus="yes">
+        <source>%n change(s) waiting to go up</source>
+        <translation>
+            <numerusform>%n alteração esperando envio</numerusform>
+            <numerusform>%n alterações esperando envio</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.whenToday">
+        <source>today at %1</source>
+        <translation>hoje às %1</translation>
+    </message>
+    <message id="Sync.whenYesterday">
+        <source>yesterday at %1</source>
+        <translation>ontem às %1</translation>
+    </message>
+    <message id="Sync.whenDate">
+        <source>on %1 at %2</source>
+        <translation>em %1 às %2</translation>
+    </message>
+    <message id="Sync.stateUnreadable">
+        <source>The record of the last sync cannot be read.</source>
+        <translation>Não é possível ler o registro da última sincronização.</translation>
+    </message>
+    <message id="Sync.notYet">
+        <source>Not synced yet.</source>
+        <translation>Ainda não sincronizado.</translation>
+    </message>
+    <message id="Sync.lastSynced">
+        <source>Last synced %1.</source>
+        <translation>Sincronizado %1.</translation>
+    </message>
+    <message id="Sync.lastSyncedWith">
+        <source>Last synced %1: %2.</source>
+        <translation>Sincronizado %1: %2.</translation>
+    </message>
+    <message id="Sync.lastFailed">
+        <source>Last sync failed %1.</source>
+        <translation>A sincronização falhou %1.</translation>
+    </message>
+    <message id="Sync.lastFailedWith">
+        <source>Last sync failed %1: %2.</source>
+        <translation>A sincronização falhou %1: %2.</translation>
+    </message>
+    <message id="Sync.fieldsMissing">
+        <source>Fill in the server address, user name and password.</source>
+        <translation>Preencha o endereço do servidor, o nome de usuário e a senha.</translation>
+    </message>
+    <message id="Sync.settingUp">
+        <source>Setting up sync…</source>
+        <translation>Configurando a sincronização…</translation>
+    </message>
+    <message id="Sync.syncing">
+        <source>Syncing…</source>
+        <translation>Sincronizando…</translation>
+    </message>
+    <message id="Sync.turningOff">
+        <source>Turning off sync…</source>
+        <translation>Desativando a sincronização…</translation>
+    </message>
+    <message id="Sync.stillOn">
+        <source>Sync is still on: its files could not be removed.</source>
+        <translation>A sincronização continua ativa: não foi possível remover os arquivos dela.</translation>
+    </message>
+    <message id="Sync.passwordLeft">
+        <source>Sync is off, but its password stays in the keyring.</source>
+        <translation>A sincronização está desativada, mas a senha continua no chaveiro.</translation>
+    </message>
+    <message id="Sync.off">
+        <source>Sync is off. Your events stay on this device.</source>
+        <translation>A sincronização está desativada. Seus eventos ficam neste dispositivo.</translation>
+    </message>
 </context>
 </TS>

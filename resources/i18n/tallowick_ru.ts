@@ -703,5 +703,117 @@
         <source>Tallowick backups</source>
         <translation>Копии Tallowick</translation>
     </message>
+    <message id="Sync.open">
+        <source>Sync with a calendar server</source>
+        <translation>Синхронизация с сервером календаря</translation>
+    </message>
+    <message id="Sync.title">
+        <source>Sync</source>
+        <translation>Синхронизация</translation>
+    </message>
+    <message id="Sync.intro">
+        <source>Your events go to a calendar on your own CalDAV server, and from there to your other devices and calendar apps.</source>
+        <translation>Ваши события попадают в календарь на вашем сервере CalDAV, а оттуда — на другие устройства и в приложения календаря.</translation>
+    </message>
+    <message id="Sync.server">
+        <source>Server address</source>
+        <translation>Адрес сервера</translation>
+    </message>
+    <message id="Sync.user">
+        <source>User name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message id="Sync.password">
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message id="Sync.calendar">
+        <source>Calendar</source>
+        <translation>Календарь</translation>
+    </message>
+    <message id="Sync.setUp">
+        <source>Set up sync</source>
+        <translation>Настроить синхронизацию</translation>
+    </message>
+    <message id="Sync.now">
+        <source>Sync now</source>
+        <translation>Синхронизировать</translation>
+    </message>
+    <message id="Sync.turnOff">
+        <source>Turn off sync</source>
+        <translation>Отключить синхронизацию</translation>
+    </message>
+    <message id="Sync.waiting" numerus="yes">
+        <source>%n change(s) waiting to go up</source>
+        <translation>
+            <numerusform>%n изменение ждёт отправки</numerusform>
+            <numerusform>%n изменения ждут отправки</numerusform>
+            <numerusform>%n изменений ждут отправки</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.whenToday">
+        <source>today at %1</source>
+        <translation>сегодня в %1</translation>
+    </message>
+    <message id="Sync.whenYesterday">
+        <source>yesterday at %1</source>
+        <translation>вчера в %1</translation>
+    </message>
+    <message id="Sync.whenDate">
+        <source>on %1 at %2</source>
+        <translation>%1 в %2</translation>
+    </message>
+    <message id="Sync.stateUnreadable">
+        <source>The record of the last sync cannot be read.</source>
+        <translation>Не удаётся прочитать состояние последней синхронизации.</translation>
+    </message>
+    <message id="Sync.notYet">
+        <source>Not synced yet.</source>
+        <translation>Ещё не синхронизировано.</translation>
+    </message>
+    <message id="Sync.lastSynced">
+        <source>Last synced %1.</source>
+        <translation>Синхронизировано %1.</translation>
+    </message>
+    <message id="Sync.lastSyncedWith">
+        <source>Last synced %1: %2.</source>
+        <translation>Синхронизировано %1: %2.</translation>
+    </message>
+    <message id="Sync.lastFailed">
+        <source>Last sync failed %1.</source>
+        <translation>Синхронизация не удалась %1.</translation>
+    </message>
+    <message id="Sync.lastFailedWith">
+        <source>Last sync failed %1: %2.</source>
+        <translation>Синхронизация не удалась %1: %2.</translation>
+    </message>
+    <message id="Sync.fieldsMissing">
+        <source>Fill in the server address, user name and password.</source>
+        <translation>Укажите адрес сервера, имя пользователя и пароль.</translation>
+    </message>
+    <message id="Sync.settingUp">
+        <source>Setting up sync…</source>
+        <translation>Настройка синхронизации…</translation>
+    </message>
+    <message id="Sync.syncing">
+        <source>Syncing…</source>
+        <translation>Синхронизация…</translation>
+    </message>
+    <message id="Sync.turningOff">
+        <source>Turning off sync…</source>
+        <translation>Отключение синхронизации…</translation>
+    </message>
+    <message id="Sync.stillOn">
+        <source>Sync is still on: its files could not be removed.</source>
+        <translation>Синхронизация всё ещё включена: её файлы не удалось удалить.</translation>
+    </message>
+    <message id="Sync.passwordLeft">
+        <source>Sync is off, but its password stays in the keyring.</source>
+        <translation>Синхронизация отключена, но её пароль остался в связке ключей.</translation>
+    </message>
+    <message id="Sync.off">
+        <source>Sync is off. Your events stay on this device.</source>
+        <translation>Синхронизация отключена. Ваши события остаются на этом устройстве.</translation>
+    </message>
 </context>
 </TS>

@@ -685,5 +685,115 @@
         <source>Tallowick backups</source>
         <translation>Tallowick yedekleri</translation>
     </message>
+    <message id="Sync.open">
+        <source>Sync with a calendar server</source>
+        <translation>Bir takvim sunucusuyla eşitle</translation>
+    </message>
+    <message id="Sync.title">
+        <source>Sync</source>
+        <translation>Eşitleme</translation>
+    </message>
+    <message id="Sync.intro">
+        <source>Your events go to a calendar on your own CalDAV server, and from there to your other devices and calendar apps.</source>
+        <translation>Etkinliklerin kendi CalDAV sunucundaki bir takvime, oradan da diğer cihazlarına ve takvim uygulamalarına gider.</translation>
+    </message>
+    <message id="Sync.server">
+        <source>Server address</source>
+        <translation>Sunucu adresi</translation>
+    </message>
+    <message id="Sync.user">
+        <source>User name</source>
+        <translation>Kullanıcı adı</translation>
+    </message>
+    <message id="Sync.password">
+        <source>Password</source>
+        <translation>Parola</translation>
+    </message>
+    <message id="Sync.calendar">
+        <source>Calendar</source>
+        <translation>Takvim</translation>
+    </message>
+    <message id="Sync.setUp">
+        <source>Set up sync</source>
+        <translation>Eşitlemeyi kur</translation>
+    </message>
+    <message id="Sync.now">
+        <source>Sync now</source>
+        <translation>Şimdi eşitle</translation>
+    </message>
+    <message id="Sync.turnOff">
+        <source>Turn off sync</source>
+        <translation>Eşitlemeyi kapat</translation>
+    </message>
+    <message id="Sync.waiting" numerus="yes">
+        <source>%n change(s) waiting to go up</source>
+        <translation>
+            <numerusform>%n değişiklik gönderilmeyi bekliyor</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.whenToday">
+        <source>today at %1</source>
+        <translation>bugün %1</translation>
+    </message>
+    <message id="Sync.whenYesterday">
+        <source>yesterday at %1</source>
+        <translation>dün %1</translation>
+    </message>
+    <message id="Sync.whenDate">
+        <source>on %1 at %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message id="Sync.stateUnreadable">
+        <source>The record of the last sync cannot be read.</source>
+        <translation>Son eşitlemenin kaydı okunamıyor.</translation>
+    </message>
+    <message id="Sync.notYet">
+        <source>Not synced yet.</source>
+        <translation>Henüz eşitlenmedi.</translation>
+    </message>
+    <message id="Sync.lastSynced">
+        <source>Last synced %1.</source>
+        <translation>Son eşitleme: %1.</translation>
+    </message>
+    <message id="Sync.lastSyncedWith">
+        <source>Last synced %1: %2.</source>
+        <translation>Son eşitleme %1: %2.</translation>
+    </message>
+    <message id="Sync.lastFailed">
+        <source>Last sync failed %1.</source>
+        <translation>Eşitleme başarısız oldu (%1).</translation>
+    </message>
+    <message id="Sync.lastFailedWith">
+        <source>Last sync failed %1: %2.</source>
+        <translation>Eşitleme başarısız oldu (%1): %2.</translation>
+    </message>
+    <message id="Sync.fieldsMissing">
+        <source>Fill in the server address, user name and password.</source>
+        <translation>Sunucu adresini, kullanıcı adını ve parolayı gir.</translation>
+    </message>
+    <message id="Sync.settingUp">
+        <source>Setting up sync…</source>
+        <translation>Eşitleme kuruluyor…</translation>
+    </message>
+    <message id="Sync.syncing">
+        <source>Syncing…</source>
+        <translation>Eşitleniyor…</translation>
+    </message>
+    <message id="Sync.turningOff">
+        <source>Turning off sync…</source>
+        <translation>Eşitleme kapatılıyor…</translation>
+    </message>
+    <message id="Sync.stillOn">
+        <source>Sync is still on: its files could not be removed.</source>
+        <translation>Eşitleme hâlâ açık: dosyaları silinemedi.</translation>
+    </message>
+    <message id="Sync.passwordLeft">
+        <source>Sync is off, but its password stays in the keyring.</source>
+        <translation>Eşitleme kapalı, ancak parolası anahtar zincirinde kalıyor.</translation>
+    </message>
+    <message id="Sync.off">
+        <source>Sync is off. Your events stay on this device.</source>
+        <translation>Eşitleme kapalı. Etkinliklerin bu cihazda kalır.</translation>
+    </message>
 </context>
 </TS>

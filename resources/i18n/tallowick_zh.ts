@@ -685,5 +685,115 @@
         <source>Tallowick backups</source>
         <translation>Tallowick 备份</translation>
     </message>
+    <message id="Sync.open">
+        <source>Sync with a calendar server</source>
+        <translation>与日历服务器同步</translation>
+    </message>
+    <message id="Sync.title">
+        <source>Sync</source>
+        <translation>同步</translation>
+    </message>
+    <message id="Sync.intro">
+        <source>Your events go to a calendar on your own CalDAV server, and from there to your other devices and calendar apps.</source>
+        <translation>你的事件会存到你自己的 CalDAV 服务器上的日历中，再从那里同步到你的其他设备和日历应用。</translation>
+    </message>
+    <message id="Sync.server">
+        <source>Server address</source>
+        <translation>服务器地址</translation>
+    </message>
+    <message id="Sync.user">
+        <source>User name</source>
+        <translation>用户名</translation>
+    </message>
+    <message id="Sync.password">
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message id="Sync.calendar">
+        <source>Calendar</source>
+        <translation>日历</translation>
+    </message>
+    <message id="Sync.setUp">
+        <source>Set up sync</source>
+        <translation>设置同步</translation>
+    </message>
+    <message id="Sync.now">
+        <source>Sync now</source>
+        <translation>立即同步</translation>
+    </message>
+    <message id="Sync.turnOff">
+        <source>Turn off sync</source>
+        <translation>关闭同步</translation>
+    </message>
+    <message id="Sync.waiting" numerus="yes">
+        <source>%n change(s) waiting to go up</source>
+        <translation>
+            <numerusform>%n 项更改等待上传</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.whenToday">
+        <source>today at %1</source>
+        <translation>今天 %1</translation>
+    </message>
+    <message id="Sync.whenYesterday">
+        <source>yesterday at %1</source>
+        <translation>昨天 %1</translation>
+    </message>
+    <message id="Sync.whenDate">
+        <source>on %1 at %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message id="Sync.stateUnreadable">
+        <source>The record of the last sync cannot be read.</source>
+        <translation>无法读取上次同步的记录。</translation>
+    </message>
+    <message id="Sync.notYet">
+        <source>Not synced yet.</source>
+        <translation>尚未同步。</translation>
+    </message>
+    <message id="Sync.lastSynced">
+        <source>Last synced %1.</source>
+        <translation>上次同步：%1。</translation>
+    </message>
+    <message id="Sync.lastSyncedWith">
+        <source>Last synced %1: %2.</source>
+        <translation>上次同步：%1，%2。</translation>
+    </message>
+    <message id="Sync.lastFailed">
+        <source>Last sync failed %1.</source>
+        <translation>同步失败（%1）。</translation>
+    </message>
+    <message id="Sync.lastFailedWith">
+        <source>Last sync failed %1: %2.</source>
+        <translation>同步失败（%1）：%2。</translation>
+    </message>
+    <message id="Sync.fieldsMissing">
+        <source>Fill in the server address, user name and password.</source>
+        <translation>请填写服务器地址、用户名和密码。</translation>
+    </message>
+    <message id="Sync.settingUp">
+        <source>Setting up sync…</source>
+        <translation>正在设置同步…</translation>
+    </message>
+    <message id="Sync.syncing">
+        <source>Syncing…</source>
+        <translation>正在同步…</translation>
+    </message>
+    <message id="Sync.turningOff">
+        <source>Turning off sync…</source>
+        <translation>正在关闭同步…</translation>
+    </message>
+    <message id="Sync.stillOn">
+        <source>Sync is still on: its files could not be removed.</source>
+        <translation>同步仍处于开启状态：无法删除其文件。</translation>
+    </message>
+    <message id="Sync.passwordLeft">
+        <source>Sync is off, but its password stays in the keyring.</source>
+        <translation>同步已关闭，但其密码仍保留在密钥环中。</translation>
+    </message>
+    <message id="Sync.off">
+        <source>Sync is off. Your events stay on this device.</source>
+        <translation>同步已关闭。你的事件会保留在此设备上。</translation>
+    </message>
 </context>
 </TS>

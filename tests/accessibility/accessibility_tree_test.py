@@ -4,7 +4,7 @@ tree read over the AT-SPI bus with pyatspi. Run it under dbus-run-session:
 
     dbus-run-session -- tests/accessibility/accessibility_tree_test.py BIN_DIR
 
-Checked on the page, in the add form and back: every control has a role and a name and one
+Checked on the page, in the add form and back, and in the list's sync sheet: every control has a role and a name and one
 press action; nothing of a page that is not on screen, nor of what lies under an open sheet,
 is in the tree; the page reads as one text with its title, whole date and count; the page
 indicator says which event of how many; the date columns are spin buttons with a value.
@@ -67,6 +67,15 @@ def check_controls(tree, where):
               % (where, item["name"], item["role"]))
         check(item["actions"].count("Press") <= 1, "%s: '%s' offers one press action (%s)"
               % (where, item["name"], item["actions"]))
+
+
+def press(tree, role, name):
+    """Presses the control of `role` and `name` by its press action, as a screen reader does."""
+    found = [i for i in tree if i["role"] == role and i["name"] == name]
+    check(len(found) == 1, "one %s '%s' (%d)" % (role, name, len(found)))
+    if found:
+        action = found[0]["node"].queryAction()
+        action.doAction([action.getName(n) for n in range(action.nActions)].index("Press"))
 
 
 def main():
@@ -142,6 +151,33 @@ def main():
         back = wait_for(lambda: (lambda t: t if page_text(t) else None)(nodes(app)), 20)
         check(back is not None and not any(i["role"] == "spin button" for i in back),
               "Escape closes the sheet and the page is read again")
+
+        # The sync sheet, opened from the list by its action's press action, over the list.
+        key = lambda name: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Tallowick", "windowfocus",
+                                           "--sync", "key", name], env=env, check=False)
+        key("ctrl+l")
+        listed = wait_for(lambda: (lambda t: t if any(i["name"] == "Sync with a calendar server" for i in t) else None)(
+            nodes(app)), 20) or []
+        press(listed, "push button", "Sync with a calendar server")
+        # Once it stands: while it slides in, its lower part is still off the window.
+        has_form = lambda t: t if any(i["name"] == "Set up sync" and i["showing"] for i in t) else None
+        sync = wait_for(lambda: has_form(nodes(app)), 20) or nodes(app)
+        # Qt gives a password field no name: its label is its description.
+        fields = {i["name"] or i["node"].description: i["role"] for i in sync
+                  if i["role"] in ("text", "entry", "password text")}
+        check(fields == {"Server address": "text", "User name": "text", "Password": "password text", "Calendar": "text"},
+              "the sync form's fields say what they are for: %s" % fields)
+        check(any(i["role"] == "push button" and i["name"] == "Set up sync" for i in sync), "the sync form has its button")
+        check(sum(1 for i in sync if i["role"] == "push button" and i["name"] == "Close") == 1,
+              "one close control: the list's own is under the sync sheet")
+        check(not any(i["role"] in ("list", "list item") or i["name"] == "Back up events" for i in sync),
+              "the list and its actions are not in the tree under the sync sheet")
+        check(all(i["showing"] for i in sync), "only what the sync sheet shows is in the tree: "
+              + ", ".join("%s '%s'" % (i["role"], i["name"]) for i in sync if not i["showing"]))
+        check_controls(sync, "sync sheet")
+        key("Escape")
+        check(wait_for(lambda: not any(i["name"] == "Set up sync" for i in nodes(app)), 20),
+              "Escape closes the sync sheet")
     finally:
         app_process.terminate()
         try:

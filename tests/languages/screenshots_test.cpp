@@ -51,10 +51,10 @@ protected:
     FixedClock clock{localTime(2026, 12, 9, 10)};
 };
 
-// Every language on the real screens: the page, the add form and the reminder sheet, and the
-// widget in each size; then titles in every script. Each screen is checked for texts cut,
-// outside their box or the window, over each other, or drawn as empty boxes; the emoji draws
-// in colour. All of it goes on one contact sheet for a person to look at.
+// Every language on the real screens: the page, the add form, the reminder sheet and the sync
+// sheet, and the widget in each size; then titles in every script. Each screen is checked for
+// texts cut, outside their box or the window, over each other, or drawn as empty boxes; the
+// emoji draws in colour. All of it goes on one contact sheet for a person to look at.
 TEST_F(Screenshots, EveryLanguageAndScriptOnEveryScreen)
 {
     ContactSheet sheet(0.5);
@@ -73,6 +73,24 @@ TEST_F(Screenshots, EveryLanguageAndScriptOnEveryScreen)
             expectTidy(scene, name + " " + mode);
             scene.dismiss();
         }
+        // The sync sheet, from the list, with its set-up form.
+        scene.present(QStringLiteral("overview"));
+        QMetaObject::invokeMethod(scene.find(QStringLiteral("syncAction")), "activated");
+        QQuickItem *sync = scene.find(QStringLiteral("syncSheet"));
+        ASSERT_TRUE(sync);
+        const auto panels = sync->childItems();
+        const auto panel = std::find_if(panels.begin(), panels.end(),
+                                        [](QQuickItem *item) { return item->objectName() == QLatin1String("sheetPanel"); });
+        ASSERT_NE(panel, panels.end());
+        waitUntil([&] {
+            scene.scene().settle(10);
+            return (*panel)->y() <= 44.5;
+        }, 2000);
+        scene.scene().settle(30);
+        sheet.add(scene.scene().grab());
+        for (const QString &problem : screenProblems(*panel, kWindow))
+            ADD_FAILURE() << name << " sync: " << problem.toStdString();
+        scene.dismiss();
         for (const WidgetFamily family : families)
             sheet.add(renderWidget(scene.store().magicDates().at(1), family));
     }

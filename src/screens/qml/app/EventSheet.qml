@@ -15,6 +15,8 @@ Sheet {
     property var offer: null
     // The sheet's event was deleted by another program while it was shown.
     signal eventDeletedElsewhere()
+    // A screen of the sheet that opens a sheet of its own over it (the list's sync sheet).
+    covered: formLoader.item ? formLoader.item.coversSheet === true : false
 
     function present(newMode) {
         mode = newMode

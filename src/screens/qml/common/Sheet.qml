@@ -13,6 +13,9 @@ FocusScope {
     // In a window shorter than the app's smallest, the sheet takes nearly all of its height.
     readonly property real topInset: height < Style.minimumWindowHeight ? Style.gapS : Style.sheetTopInset
     readonly property real panelWidth: Math.min(width, Style.sheetMaximumWidth)
+    // Another sheet lies over this one: its close button is offered to neither Tab nor
+    // assistive technology.
+    property bool covered: false
     signal dismissed()
 
     function dismiss() {
@@ -100,7 +103,7 @@ FocusScope {
             touchMargin: Style.touchMarginSmall
             name: qsTrId("a11y.close")
             toolTip: name
-            accessibilityHidden: !root.open
+            accessibilityHidden: !root.open || root.covered
             onActivated: root.dismiss()
             Rectangle {
                 anchors.fill: parent

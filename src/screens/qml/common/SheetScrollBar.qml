@@ -9,6 +9,10 @@ ScrollBar {
     id: bar
     required property Flickable flickable
     property color color: "white"
+    // Something covers it: assistive technology does not find it. Nor does it while there is
+    // nothing to scroll (it is not drawn then).
+    property bool accessibilityHidden: false
+    Accessible.ignored: accessibilityHidden || policy === ScrollBar.AlwaysOff
 
     orientation: Qt.Vertical
     policy: size < 1 ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff

@@ -225,4 +225,6 @@ QtObject {
     readonly property color switchKnobBorder: "#1A000000"
     readonly property color noticeBackground: dark ? "#E63A3A3C" : "#E6222222"
     readonly property color noticeAction: "#FFD60A"
+    // What went wrong (a failed sync), in words on the list's background.
+    readonly property color failure: dark ? "#FF453A" : "#D70015"
 }

@@ -5,12 +5,15 @@ import QtQuick
 // has a reorder handle; dragging it moves the row (ahead of the store), and letting go saves
 // the new order. A click on a row (or Return on it) shows that event and closes the list; Up
 // and Down go from row to row, Ctrl+Up and Ctrl+Down move the row. Under the list, the
-// calendar and backup actions (TransferActions).
+// calendar and backup actions (TransferActions), and the way to the sync sheet, which opens
+// over the whole window.
 Rectangle {
     id: root
     property UserData store
     signal dismissRequested()
     readonly property Item initialFocus: list
+    // The sync sheet is open over the list (and the sheet that holds it).
+    readonly property bool coversSheet: syncSheet.open
 
     // Shows the event of `index` and closes the list.
     function openRow(index) {
@@ -72,7 +75,8 @@ Rectangle {
         boundsBehavior: Flickable.StopAtBounds
         Accessible.role: Accessible.List
         Accessible.name: qsTrId("All events")
-        activeFocusOnTab: true
+        Accessible.ignored: root.coversSheet
+        activeFocusOnTab: !root.coversSheet
         keyNavigationEnabled: true
         highlightFollowsCurrentItem: true
         currentIndex: 0
@@ -105,6 +109,7 @@ Rectangle {
             // The current row has the list's focus: Return opens it.
             focus: ListView.isCurrentItem
             Accessible.role: Accessible.ListItem
+            Accessible.ignored: root.coversSheet
             Accessible.name: CalendarHelper.minute, CalendarHelper.spokenPage(event.record.dateTitle, event.record.ddate, event.record.countdown, event.record.yearly)
             Accessible.focusable: true
             Accessible.onPressAction: root.openRow(row.index)
@@ -221,6 +226,7 @@ Rectangle {
 
     SheetScrollBar {
         flickable: list
+        accessibilityHidden: root.coversSheet
         color: root.textColor
         anchors.top: list.top
         anchors.bottom: list.bottom
@@ -246,6 +252,33 @@ Rectangle {
         textColor: root.textColor
         // Notices show over the list, clear of the actions.
         messageArea: list
+        accessibilityHidden: root.coversSheet
+        onSyncRequested: syncSheet.open = true
+    }
+
+    Sheet {
+        id: syncSheet
+        objectName: "syncSheet"
+        // Over the whole window, the list's own sheet and its close button too.
+        parent: root.Window.window ? root.Window.window.contentItem : root
+        // Outside the app's mirrored root there: it mirrors by itself.
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.childrenInherit: true
+        Loader {
+            id: syncContent
+            anchors.fill: parent
+            focus: true
+            // Made each time it opens, so that it reads the account and the last sync afresh.
+            active: syncSheet.presented
+            sourceComponent: SyncSheet { objectName: "syncSheetContent"; store: root.store }
+            onLoaded: Qt.callLater(root.focusSyncSheet)
+        }
+        // The keys go back to the action that opened it.
+        onOpenChanged: if (!open) transfer.focusSyncAction()
+    }
+    function focusSyncSheet() {
+        if (syncSheet.open && syncContent.item)
+            syncContent.item.initialFocus.forceActiveFocus(Qt.TabFocusReason)
     }
 
     function moveOne(index, step) {

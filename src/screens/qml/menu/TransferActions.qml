@@ -5,12 +5,17 @@ import Tallowick
 // Under the summary list: the list out to a calendar file or a backup, and in from one, each
 // through the file dialog. What happened is told afterwards: a notice when all went as asked,
 // an alert when the file was refused or some events were skipped or refused (with why).
+// Last, the way to the sync sheet, which the list opens (syncRequested).
 Item {
     id: root
     property UserData store
     property color textColor: Style.listLabel
     // Where the alert and the notice are drawn (the whole sheet).
     property Item messageArea: parent
+    // Something covers the actions: neither Tab nor assistive technology finds them.
+    property bool accessibilityHidden: false
+    // The sync action was pressed: the list opens the sync sheet.
+    signal syncRequested()
 
     implicitHeight: buttons.implicitHeight + 2 * Style.gapL
 
@@ -69,6 +74,13 @@ Item {
             label: qsTrId("Transfer.restore")
             onActivated: root.openDialog(restoreDialog)
         }
+        Action {
+            id: syncAction
+            objectName: "syncAction"
+            //% "Sync with a calendar server"
+            label: qsTrId("Sync.open")
+            onActivated: root.syncRequested()
+        }
     }
 
     component Action: Pressable {
@@ -79,6 +91,7 @@ Item {
         height: Style.chipHeight
         ringColor: root.textColor
         ringRadius: height / 2
+        accessibilityHidden: root.accessibilityHidden
         Rectangle {
             anchors.fill: parent
             radius: height / 2
@@ -97,6 +110,11 @@ Item {
             font.bold: true
             color: root.textColor
         }
+    }
+
+    // Where the keys go back to when the sync sheet closes.
+    function focusSyncAction() {
+        syncAction.forceActiveFocus(Qt.TabFocusReason)
     }
 
     // The desktop's own file chooser where it can open, Qt's own otherwise.
