@@ -196,6 +196,16 @@ TEST_F(SyncSheet, AnAccountShowsWhatItIsItsLastSyncInWordsAndTurnsOff)
     EXPECT_EQ(textOf(QStringLiteral("syncWaiting")), QStringLiteral("%1 changes waiting to go up").arg(waiting));
     scene->grab(QStringLiteral("sync-sheet-account"));
 
+    // A sync by another program (the home screen's timer) shows while the sheet is open.
+    ASSERT_TRUE(SyncState::modify([](SyncState &state) {
+        state.lastSync = localTime(2026, 12, 8, 8, 45);
+        state.lastOk = true;
+        state.lastOutcome = QStringLiteral("3 up, 0 down");
+        return true;
+    }));
+    EXPECT_TRUE(waitUntil([&] { return textOf(QStringLiteral("syncLastOutcome")) == QLatin1String("Last synced today at 8:45 AM: 3 up, 0 down."); }, 3000))
+        << textOf(QStringLiteral("syncLastOutcome")).toStdString();
+
     // Tab: sync now, turn off, close, and round again.
     QStringList went;
     for (int i = 0; i < 3; ++i) {

@@ -8,6 +8,7 @@
 #include <sync/syncstate.h>
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLocale>
 #include <QThreadPool>
 
@@ -43,6 +44,14 @@ QString withoutFullStop(QString line)
 SyncSheetModel::SyncSheetModel(QObject *parent)
     : QObject(parent)
 {
+    // The files are replaced whole, so their folders are watched; a burst of changes (a
+    // sync's lock, its state, the list) is read once.
+    for (const QString &file : {SyncAccount::path(), SyncState::path()})
+        m_folders.addPath(QFileInfo(file).absolutePath());
+    m_folderSettle.setSingleShot(true);
+    m_folderSettle.setInterval(100);
+    connect(&m_folders, &QFileSystemWatcher::directoryChanged, &m_folderSettle, qOverload<>(&QTimer::start));
+    connect(&m_folderSettle, &QTimer::timeout, this, &SyncSheetModel::reload);
     reload();
 }
 

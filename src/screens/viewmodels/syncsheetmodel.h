@@ -4,10 +4,12 @@
 #include <sync/syncsetup.h>
 
 #include <QDateTime>
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QUrl>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <QtQml/qqml.h>
 
 #include <functional>
@@ -101,6 +103,10 @@ private:
     void setMessage(const QString &message, bool failure);
 
     QPointer<UserData> m_store;
+    // The folders of the account and of the sync state: a sync or a setup by another program
+    // (the home screen's timer, the command line) shows here as it happens.
+    QFileSystemWatcher m_folders;
+    QTimer m_folderSettle;
     bool m_configured = false;
     QString m_server;
     QString m_user;
