@@ -18,6 +18,7 @@
 #include <platform/localization.h>
 #include <platform/notificationcenter.h>
 #include <store/eventrepository.h>
+#include <sync/syncscheduler.h>
 
 #include <QApplication>
 #include <QIcon>
@@ -158,8 +159,12 @@ int main(int argc, char *argv[])
     QObject::connect(&home, &HomeScreen::instancesChanged, &app, endWhenIdle, Qt::QueuedConnection);
     QObject::connect(&addWindow, &AddWidgetWindow::closed, &app, endWhenIdle, Qt::QueuedConnection);
 
+    // With an account set up, the list syncs at the start, after every change by any program
+    // and every quarter hour while the home screen runs.
+    SyncScheduler sync;
     newDay();
     home.start();
+    sync.start();
     delivery.deliverDue(Clock::now());
     // Started from the menu with no widget yet: the window that adds one.
     if (home.instances().isEmpty() && !options.background)

@@ -16,6 +16,7 @@
 #include <platform/localization.h>
 #include <screens/viewmodels/desktopfilechooser.h>
 #include <store/userdata.h>
+#include <sync/syncscheduler.h>
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -157,9 +158,12 @@ int main(int argc, char *argv[])
     // reminders chosen get their delivery (nothing of it stands between a start and its first
     // frame).
     ReminderDeliveryStarter delivery;
-    const auto afterFirstFrame = [&store, &delivery] {
+    // With an account set up, the list syncs now, after every change and every quarter hour.
+    SyncScheduler sync;
+    const auto afterFirstFrame = [&store, &delivery, &sync] {
         store.watchForChanges();
         delivery.start();
+        sync.start();
     };
     if (window)
         QObject::connect(window, &QQuickWindow::frameSwapped, &store, afterFirstFrame, Qt::SingleShotConnection);
