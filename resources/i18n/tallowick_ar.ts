@@ -801,10 +801,6 @@
         <source>Not synced yet.</source>
         <translation>لم تتم المزامنة بعد.</translation>
     </message>
-    <message id="Sync.lastSynced">
-        <source>Last synced %1.</source>
-        <translation>آخر مزامنة %1.</translation>
-    </message>
     <message id="Sync.lastSyncedWith">
         <source>Last synced %1: %2.</source>
         <translation>آخر مزامنة %1: %2.</translation>
@@ -844,6 +840,82 @@
     <message id="Sync.off">
         <source>Sync is off. Your events stay on this device.</source>
         <translation>المزامنة متوقفة. تبقى أحداثك على هذا الجهاز.</translation>
+    </message>
+    <message id="Sync.upToDate">
+        <source>everything is up to date</source>
+        <translation>كل شيء محدَّث</translation>
+    </message>
+    <message id="Sync.sent" numerus="yes">
+        <source>%n sent</source>
+        <translation>
+            <numerusform>لم يُرسَل شيء</numerusform>
+            <numerusform>أُرسل %n</numerusform>
+            <numerusform>أُرسل اثنان</numerusform>
+            <numerusform>أُرسلت %n</numerusform>
+            <numerusform>أُرسل %n</numerusform>
+            <numerusform>أُرسل %n</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.received" numerus="yes">
+        <source>%n received</source>
+        <translation>
+            <numerusform>لم يُستلَم شيء</numerusform>
+            <numerusform>اُستلم %n</numerusform>
+            <numerusform>اُستلم اثنان</numerusform>
+            <numerusform>اُستلمت %n</numerusform>
+            <numerusform>اُستلم %n</numerusform>
+            <numerusform>اُستلم %n</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.conflicts">
+        <source>changed on both devices, the server&apos;s version kept: %1</source>
+        <translation>تغيّر على الجهازين، وأُبقيت نسخة الخادم: %1</translation>
+    </message>
+    <message id="Sync.moreOnServer" numerus="yes">
+        <source>%n more on the server than the list has room for</source>
+        <translation>
+            <numerusform>لا شيء آخر على الخادم</numerusform>
+            <numerusform>واحد آخر على الخادم لا يتسع له القائمة</numerusform>
+            <numerusform>اثنان آخران على الخادم لا تتسع لهما القائمة</numerusform>
+            <numerusform>%n أخرى على الخادم لا تتسع لها القائمة</numerusform>
+            <numerusform>%n أخرى على الخادم لا تتسع لها القائمة</numerusform>
+            <numerusform>%n أخرى على الخادم لا تتسع لها القائمة</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.unreadable" numerus="yes">
+        <source>%n calendar entries could not be shown</source>
+        <translation>
+            <numerusform>لا توجد إدخالات تقويم تعذّر عرضها</numerusform>
+            <numerusform>تعذّر عرض إدخال تقويم واحد</numerusform>
+            <numerusform>تعذّر عرض إدخالَي تقويم</numerusform>
+            <numerusform>تعذّر عرض %n إدخالات تقويم</numerusform>
+            <numerusform>تعذّر عرض %n إدخالًا من التقويم</numerusform>
+            <numerusform>تعذّر عرض %n إدخال تقويم</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.failedAuth">
+        <source>the server refused the user name or password</source>
+        <translation>رفض الخادم اسم المستخدم أو كلمة المرور</translation>
+    </message>
+    <message id="Sync.failedReadOnly">
+        <source>the calendar is read-only</source>
+        <translation>التقويم للقراءة فقط</translation>
+    </message>
+    <message id="Sync.failedQuota">
+        <source>the server has no room left</source>
+        <translation>لم تبقَ مساحة على الخادم</translation>
+    </message>
+    <message id="Sync.failedPassword">
+        <source>the password could not be found; set sync up again</source>
+        <translation>تعذّر العثور على كلمة المرور؛ أعد إعداد المزامنة</translation>
+    </message>
+    <message id="Sync.noKeyring">
+        <source>No keyring is running on this desktop, so the password cannot be kept. Nothing was saved.</source>
+        <translation>لا تعمل حلقة مفاتيح على سطح المكتب هذا، فلا يمكن حفظ كلمة المرور. لم يُحفظ شيء.</translation>
+    </message>
+    <message id="Sync.setUpDone">
+        <source>Syncing with the calendar “%1”.</source>
+        <translation>تجري المزامنة مع التقويم «%1».</translation>
     </message>
 </context>
 </TS>

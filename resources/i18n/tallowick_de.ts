@@ -761,10 +761,6 @@
         <source>Not synced yet.</source>
         <translation>Noch nicht synchronisiert.</translation>
     </message>
-    <message id="Sync.lastSynced">
-        <source>Last synced %1.</source>
-        <translation>Zuletzt %1 synchronisiert.</translation>
-    </message>
     <message id="Sync.lastSyncedWith">
         <source>Last synced %1: %2.</source>
         <translation>Zuletzt %1 synchronisiert: %2.</translation>
@@ -804,6 +800,66 @@
     <message id="Sync.off">
         <source>Sync is off. Your events stay on this device.</source>
         <translation>Die Synchronisierung ist aus. Deine Ereignisse bleiben auf diesem Gerät.</translation>
+    </message>
+    <message id="Sync.upToDate">
+        <source>everything is up to date</source>
+        <translation>alles ist auf dem neuesten Stand</translation>
+    </message>
+    <message id="Sync.sent" numerus="yes">
+        <source>%n sent</source>
+        <translation>
+            <numerusform>%n gesendet</numerusform>
+            <numerusform>%n gesendet</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.received" numerus="yes">
+        <source>%n received</source>
+        <translation>
+            <numerusform>%n empfangen</numerusform>
+            <numerusform>%n empfangen</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.conflicts">
+        <source>changed on both devices, the server&apos;s version kept: %1</source>
+        <translation>auf beiden Geräten geändert, die Fassung des Servers behalten: %1</translation>
+    </message>
+    <message id="Sync.moreOnServer" numerus="yes">
+        <source>%n more on the server than the list has room for</source>
+        <translation>
+            <numerusform>%n weiteres auf dem Server, für das die Liste keinen Platz hat</numerusform>
+            <numerusform>%n weitere auf dem Server, für die die Liste keinen Platz hat</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.unreadable" numerus="yes">
+        <source>%n calendar entries could not be shown</source>
+        <translation>
+            <numerusform>%n Kalendereintrag kann nicht gezeigt werden</numerusform>
+            <numerusform>%n Kalendereinträge können nicht gezeigt werden</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.failedAuth">
+        <source>the server refused the user name or password</source>
+        <translation>der Server hat Benutzername oder Passwort abgelehnt</translation>
+    </message>
+    <message id="Sync.failedReadOnly">
+        <source>the calendar is read-only</source>
+        <translation>der Kalender ist schreibgeschützt</translation>
+    </message>
+    <message id="Sync.failedQuota">
+        <source>the server has no room left</source>
+        <translation>auf dem Server ist kein Platz mehr</translation>
+    </message>
+    <message id="Sync.failedPassword">
+        <source>the password could not be found; set sync up again</source>
+        <translation>das Passwort wurde nicht gefunden; richte die Synchronisierung neu ein</translation>
+    </message>
+    <message id="Sync.noKeyring">
+        <source>No keyring is running on this desktop, so the password cannot be kept. Nothing was saved.</source>
+        <translation>Auf diesem Desktop läuft kein Schlüsselbund, das Passwort kann nicht aufbewahrt werden. Nichts wurde gespeichert.</translation>
+    </message>
+    <message id="Sync.setUpDone">
+        <source>Syncing with the calendar “%1”.</source>
+        <translation>Synchronisiert mit dem Kalender „%1“.</translation>
     </message>
 </context>
 </TS>

@@ -763,10 +763,6 @@
         <source>Not synced yet.</source>
         <translation>Not synced yet.</translation>
     </message>
-    <message id="Sync.lastSynced">
-        <source>Last synced %1.</source>
-        <translation>Last synced %1.</translation>
-    </message>
     <message id="Sync.lastSyncedWith">
         <source>Last synced %1: %2.</source>
         <translation>Last synced %1: %2.</translation>
@@ -806,6 +802,66 @@
     <message id="Sync.off">
         <source>Sync is off. Your events stay on this device.</source>
         <translation>Sync is off. Your events stay on this device.</translation>
+    </message>
+    <message id="Sync.upToDate">
+        <source>everything is up to date</source>
+        <translation>everything is up to date</translation>
+    </message>
+    <message id="Sync.sent" numerus="yes">
+        <source>%n sent</source>
+        <translation>
+            <numerusform>%n sent</numerusform>
+            <numerusform>%n sent</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.received" numerus="yes">
+        <source>%n received</source>
+        <translation>
+            <numerusform>%n received</numerusform>
+            <numerusform>%n received</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.conflicts">
+        <source>changed on both devices, the server&apos;s version kept: %1</source>
+        <translation>changed on both devices, the server&apos;s version kept: %1</translation>
+    </message>
+    <message id="Sync.moreOnServer" numerus="yes">
+        <source>%n more on the server than the list has room for</source>
+        <translation>
+            <numerusform>%n more on the server than the list has room for</numerusform>
+            <numerusform>%n more on the server than the list has room for</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.unreadable" numerus="yes">
+        <source>%n calendar entries could not be shown</source>
+        <translation>
+            <numerusform>%n calendar entry could not be shown</numerusform>
+            <numerusform>%n calendar entries could not be shown</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.failedAuth">
+        <source>the server refused the user name or password</source>
+        <translation>the server refused the user name or password</translation>
+    </message>
+    <message id="Sync.failedReadOnly">
+        <source>the calendar is read-only</source>
+        <translation>the calendar is read-only</translation>
+    </message>
+    <message id="Sync.failedQuota">
+        <source>the server has no room left</source>
+        <translation>the server has no room left</translation>
+    </message>
+    <message id="Sync.failedPassword">
+        <source>the password could not be found; set sync up again</source>
+        <translation>the password could not be found; set sync up again</translation>
+    </message>
+    <message id="Sync.noKeyring">
+        <source>No keyring is running on this desktop, so the password cannot be kept. Nothing was saved.</source>
+        <translation>No keyring is running on this desktop, so the password cannot be kept. Nothing was saved.</translation>
+    </message>
+    <message id="Sync.setUpDone">
+        <source>Syncing with the calendar “%1”.</source>
+        <translation>Syncing with the calendar “%1”.</translation>
     </message>
 </context>
 </TS>

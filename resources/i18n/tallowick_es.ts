@@ -761,10 +761,6 @@
         <source>Not synced yet.</source>
         <translation>Aún no se ha sincronizado.</translation>
     </message>
-    <message id="Sync.lastSynced">
-        <source>Last synced %1.</source>
-        <translation>Sincronizado %1.</translation>
-    </message>
     <message id="Sync.lastSyncedWith">
         <source>Last synced %1: %2.</source>
         <translation>Sincronizado %1: %2.</translation>
@@ -804,6 +800,66 @@
     <message id="Sync.off">
         <source>Sync is off. Your events stay on this device.</source>
         <translation>La sincronización está desactivada. Tus eventos se quedan en este dispositivo.</translation>
+    </message>
+    <message id="Sync.upToDate">
+        <source>everything is up to date</source>
+        <translation>todo está al día</translation>
+    </message>
+    <message id="Sync.sent" numerus="yes">
+        <source>%n sent</source>
+        <translation>
+            <numerusform>%n enviado</numerusform>
+            <numerusform>%n enviados</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.received" numerus="yes">
+        <source>%n received</source>
+        <translation>
+            <numerusform>%n recibido</numerusform>
+            <numerusform>%n recibidos</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.conflicts">
+        <source>changed on both devices, the server&apos;s version kept: %1</source>
+        <translation>cambiado en ambos dispositivos, se mantuvo la versión del servidor: %1</translation>
+    </message>
+    <message id="Sync.moreOnServer" numerus="yes">
+        <source>%n more on the server than the list has room for</source>
+        <translation>
+            <numerusform>%n más en el servidor, sin sitio en la lista</numerusform>
+            <numerusform>%n más en el servidor, sin sitio en la lista</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.unreadable" numerus="yes">
+        <source>%n calendar entries could not be shown</source>
+        <translation>
+            <numerusform>%n entrada del calendario no se puede mostrar</numerusform>
+            <numerusform>%n entradas del calendario no se pueden mostrar</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.failedAuth">
+        <source>the server refused the user name or password</source>
+        <translation>el servidor rechazó el usuario o la contraseña</translation>
+    </message>
+    <message id="Sync.failedReadOnly">
+        <source>the calendar is read-only</source>
+        <translation>el calendario es de solo lectura</translation>
+    </message>
+    <message id="Sync.failedQuota">
+        <source>the server has no room left</source>
+        <translation>el servidor no tiene espacio</translation>
+    </message>
+    <message id="Sync.failedPassword">
+        <source>the password could not be found; set sync up again</source>
+        <translation>no se encontró la contraseña; vuelve a configurar la sincronización</translation>
+    </message>
+    <message id="Sync.noKeyring">
+        <source>No keyring is running on this desktop, so the password cannot be kept. Nothing was saved.</source>
+        <translation>No hay ningún llavero en marcha en este escritorio, así que la contraseña no se puede guardar. No se guardó nada.</translation>
+    </message>
+    <message id="Sync.setUpDone">
+        <source>Syncing with the calendar “%1”.</source>
+        <translation>Sincronizando con el calendario «%1».</translation>
     </message>
 </context>
 </TS>

@@ -761,10 +761,6 @@
         <source>Not synced yet.</source>
         <translation>Pas encore synchronisé.</translation>
     </message>
-    <message id="Sync.lastSynced">
-        <source>Last synced %1.</source>
-        <translation>Dernière synchronisation %1.</translation>
-    </message>
     <message id="Sync.lastSyncedWith">
         <source>Last synced %1: %2.</source>
         <translation>Dernière synchronisation %1 : %2.</translation>
@@ -804,6 +800,66 @@
     <message id="Sync.off">
         <source>Sync is off. Your events stay on this device.</source>
         <translation>La synchronisation est désactivée. Vos événements restent sur cet appareil.</translation>
+    </message>
+    <message id="Sync.upToDate">
+        <source>everything is up to date</source>
+        <translation>tout est à jour</translation>
+    </message>
+    <message id="Sync.sent" numerus="yes">
+        <source>%n sent</source>
+        <translation>
+            <numerusform>%n envoyé</numerusform>
+            <numerusform>%n envoyés</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.received" numerus="yes">
+        <source>%n received</source>
+        <translation>
+            <numerusform>%n reçu</numerusform>
+            <numerusform>%n reçus</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.conflicts">
+        <source>changed on both devices, the server&apos;s version kept: %1</source>
+        <translation>modifié sur les deux appareils, version du serveur conservée : %1</translation>
+    </message>
+    <message id="Sync.moreOnServer" numerus="yes">
+        <source>%n more on the server than the list has room for</source>
+        <translation>
+            <numerusform>%n de plus sur le serveur, faute de place dans la liste</numerusform>
+            <numerusform>%n de plus sur le serveur, faute de place dans la liste</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.unreadable" numerus="yes">
+        <source>%n calendar entries could not be shown</source>
+        <translation>
+            <numerusform>%n entrée d&apos;agenda ne peut pas être affichée</numerusform>
+            <numerusform>%n entrées d&apos;agenda ne peuvent pas être affichées</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.failedAuth">
+        <source>the server refused the user name or password</source>
+        <translation>le serveur a refusé le nom d&apos;utilisateur ou le mot de passe</translation>
+    </message>
+    <message id="Sync.failedReadOnly">
+        <source>the calendar is read-only</source>
+        <translation>l&apos;agenda est en lecture seule</translation>
+    </message>
+    <message id="Sync.failedQuota">
+        <source>the server has no room left</source>
+        <translation>le serveur n&apos;a plus de place</translation>
+    </message>
+    <message id="Sync.failedPassword">
+        <source>the password could not be found; set sync up again</source>
+        <translation>mot de passe introuvable ; configurez à nouveau la synchronisation</translation>
+    </message>
+    <message id="Sync.noKeyring">
+        <source>No keyring is running on this desktop, so the password cannot be kept. Nothing was saved.</source>
+        <translation>Aucun trousseau de clés ne tourne sur ce bureau : le mot de passe ne peut pas être conservé. Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message id="Sync.setUpDone">
+        <source>Syncing with the calendar “%1”.</source>
+        <translation>Synchronisation avec l’agenda « %1 ».</translation>
     </message>
 </context>
 </TS>

@@ -761,10 +761,6 @@
         <source>Not synced yet.</source>
         <translation>Non ancora sincronizzato.</translation>
     </message>
-    <message id="Sync.lastSynced">
-        <source>Last synced %1.</source>
-        <translation>Sincronizzato %1.</translation>
-    </message>
     <message id="Sync.lastSyncedWith">
         <source>Last synced %1: %2.</source>
         <translation>Sincronizzato %1: %2.</translation>
@@ -804,6 +800,66 @@
     <message id="Sync.off">
         <source>Sync is off. Your events stay on this device.</source>
         <translation>La sincronizzazione è disattivata. I tuoi eventi restano su questo dispositivo.</translation>
+    </message>
+    <message id="Sync.upToDate">
+        <source>everything is up to date</source>
+        <translation>tutto è aggiornato</translation>
+    </message>
+    <message id="Sync.sent" numerus="yes">
+        <source>%n sent</source>
+        <translation>
+            <numerusform>%n inviato</numerusform>
+            <numerusform>%n inviati</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.received" numerus="yes">
+        <source>%n received</source>
+        <translation>
+            <numerusform>%n ricevuto</numerusform>
+            <numerusform>%n ricevuti</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.conflicts">
+        <source>changed on both devices, the server&apos;s version kept: %1</source>
+        <translation>modificato su entrambi i dispositivi, tenuta la versione del server: %1</translation>
+    </message>
+    <message id="Sync.moreOnServer" numerus="yes">
+        <source>%n more on the server than the list has room for</source>
+        <translation>
+            <numerusform>%n in più sul server, senza posto nella lista</numerusform>
+            <numerusform>%n in più sul server, senza posto nella lista</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.unreadable" numerus="yes">
+        <source>%n calendar entries could not be shown</source>
+        <translation>
+            <numerusform>%n voce del calendario non si può mostrare</numerusform>
+            <numerusform>%n voci del calendario non si possono mostrare</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.failedAuth">
+        <source>the server refused the user name or password</source>
+        <translation>il server ha rifiutato il nome utente o la password</translation>
+    </message>
+    <message id="Sync.failedReadOnly">
+        <source>the calendar is read-only</source>
+        <translation>il calendario è di sola lettura</translation>
+    </message>
+    <message id="Sync.failedQuota">
+        <source>the server has no room left</source>
+        <translation>il server non ha più spazio</translation>
+    </message>
+    <message id="Sync.failedPassword">
+        <source>the password could not be found; set sync up again</source>
+        <translation>password non trovata; configura di nuovo la sincronizzazione</translation>
+    </message>
+    <message id="Sync.noKeyring">
+        <source>No keyring is running on this desktop, so the password cannot be kept. Nothing was saved.</source>
+        <translation>Su questo desktop non è attivo alcun portachiavi, quindi la password non può essere conservata. Non è stato salvato nulla.</translation>
+    </message>
+    <message id="Sync.setUpDone">
+        <source>Syncing with the calendar “%1”.</source>
+        <translation>Sincronizzazione con il calendario «%1».</translation>
     </message>
 </context>
 </TS>

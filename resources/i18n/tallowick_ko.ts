@@ -751,10 +751,6 @@
         <source>Not synced yet.</source>
         <translation>아직 동기화하지 않았습니다.</translation>
     </message>
-    <message id="Sync.lastSynced">
-        <source>Last synced %1.</source>
-        <translation>마지막 동기화: %1.</translation>
-    </message>
     <message id="Sync.lastSyncedWith">
         <source>Last synced %1: %2.</source>
         <translation>마지막 동기화: %1, %2.</translation>
@@ -794,6 +790,62 @@
     <message id="Sync.off">
         <source>Sync is off. Your events stay on this device.</source>
         <translation>동기화가 꺼졌습니다. 이벤트는 이 기기에 그대로 있습니다.</translation>
+    </message>
+    <message id="Sync.upToDate">
+        <source>everything is up to date</source>
+        <translation>모두 최신 상태입니다</translation>
+    </message>
+    <message id="Sync.sent" numerus="yes">
+        <source>%n sent</source>
+        <translation>
+            <numerusform>%n개 보냄</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.received" numerus="yes">
+        <source>%n received</source>
+        <translation>
+            <numerusform>%n개 받음</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.conflicts">
+        <source>changed on both devices, the server&apos;s version kept: %1</source>
+        <translation>두 기기에서 모두 변경되어 서버의 버전을 유지함: %1</translation>
+    </message>
+    <message id="Sync.moreOnServer" numerus="yes">
+        <source>%n more on the server than the list has room for</source>
+        <translation>
+            <numerusform>목록에 자리가 없어 서버에 %n개가 더 있음</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.unreadable" numerus="yes">
+        <source>%n calendar entries could not be shown</source>
+        <translation>
+            <numerusform>캘린더 항목 %n개를 표시할 수 없음</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.failedAuth">
+        <source>the server refused the user name or password</source>
+        <translation>서버가 사용자 이름 또는 비밀번호를 거부했습니다</translation>
+    </message>
+    <message id="Sync.failedReadOnly">
+        <source>the calendar is read-only</source>
+        <translation>캘린더가 읽기 전용입니다</translation>
+    </message>
+    <message id="Sync.failedQuota">
+        <source>the server has no room left</source>
+        <translation>서버에 남은 공간이 없습니다</translation>
+    </message>
+    <message id="Sync.failedPassword">
+        <source>the password could not be found; set sync up again</source>
+        <translation>비밀번호를 찾을 수 없습니다. 동기화를 다시 설정하세요</translation>
+    </message>
+    <message id="Sync.noKeyring">
+        <source>No keyring is running on this desktop, so the password cannot be kept. Nothing was saved.</source>
+        <translation>이 데스크톱에서 키링이 실행 중이 아니어서 비밀번호를 보관할 수 없습니다. 아무것도 저장하지 않았습니다.</translation>
+    </message>
+    <message id="Sync.setUpDone">
+        <source>Syncing with the calendar “%1”.</source>
+        <translation>캘린더 “%1”과(와) 동기화합니다.</translation>
     </message>
 </context>
 </TS>

@@ -761,10 +761,6 @@
         <source>Not synced yet.</source>
         <translation>Nog niet gesynchroniseerd.</translation>
     </message>
-    <message id="Sync.lastSynced">
-        <source>Last synced %1.</source>
-        <translation>Laatst gesynchroniseerd %1.</translation>
-    </message>
     <message id="Sync.lastSyncedWith">
         <source>Last synced %1: %2.</source>
         <translation>Laatst gesynchroniseerd %1: %2.</translation>
@@ -804,6 +800,66 @@
     <message id="Sync.off">
         <source>Sync is off. Your events stay on this device.</source>
         <translation>Synchronisatie staat uit. Je gebeurtenissen blijven op dit apparaat.</translation>
+    </message>
+    <message id="Sync.upToDate">
+        <source>everything is up to date</source>
+        <translation>alles is bijgewerkt</translation>
+    </message>
+    <message id="Sync.sent" numerus="yes">
+        <source>%n sent</source>
+        <translation>
+            <numerusform>%n verzonden</numerusform>
+            <numerusform>%n verzonden</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.received" numerus="yes">
+        <source>%n received</source>
+        <translation>
+            <numerusform>%n ontvangen</numerusform>
+            <numerusform>%n ontvangen</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.conflicts">
+        <source>changed on both devices, the server&apos;s version kept: %1</source>
+        <translation>op beide apparaten gewijzigd, de versie van de server behouden: %1</translation>
+    </message>
+    <message id="Sync.moreOnServer" numerus="yes">
+        <source>%n more on the server than the list has room for</source>
+        <translation>
+            <numerusform>nog %n op de server waarvoor de lijst geen ruimte heeft</numerusform>
+            <numerusform>nog %n op de server waarvoor de lijst geen ruimte heeft</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.unreadable" numerus="yes">
+        <source>%n calendar entries could not be shown</source>
+        <translation>
+            <numerusform>%n agenda-item kan niet worden getoond</numerusform>
+            <numerusform>%n agenda-items kunnen niet worden getoond</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.failedAuth">
+        <source>the server refused the user name or password</source>
+        <translation>de server heeft de gebruikersnaam of het wachtwoord geweigerd</translation>
+    </message>
+    <message id="Sync.failedReadOnly">
+        <source>the calendar is read-only</source>
+        <translation>de agenda is alleen-lezen</translation>
+    </message>
+    <message id="Sync.failedQuota">
+        <source>the server has no room left</source>
+        <translation>de server heeft geen ruimte meer</translation>
+    </message>
+    <message id="Sync.failedPassword">
+        <source>the password could not be found; set sync up again</source>
+        <translation>het wachtwoord is niet gevonden; stel synchronisatie opnieuw in</translation>
+    </message>
+    <message id="Sync.noKeyring">
+        <source>No keyring is running on this desktop, so the password cannot be kept. Nothing was saved.</source>
+        <translation>Er draait geen sleutelbos op dit bureaublad, dus het wachtwoord kan niet worden bewaard. Er is niets opgeslagen.</translation>
+    </message>
+    <message id="Sync.setUpDone">
+        <source>Syncing with the calendar “%1”.</source>
+        <translation>Synchroniseert met de agenda ‘%1’.</translation>
     </message>
 </context>
 </TS>

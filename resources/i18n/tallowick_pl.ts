@@ -771,10 +771,6 @@
         <source>Not synced yet.</source>
         <translation>Jeszcze nie zsynchronizowano.</translation>
     </message>
-    <message id="Sync.lastSynced">
-        <source>Last synced %1.</source>
-        <translation>Zsynchronizowano %1.</translation>
-    </message>
     <message id="Sync.lastSyncedWith">
         <source>Last synced %1: %2.</source>
         <translation>Zsynchronizowano %1: %2.</translation>
@@ -814,6 +810,70 @@
     <message id="Sync.off">
         <source>Sync is off. Your events stay on this device.</source>
         <translation>Synchronizacja jest wyłączona. Twoje wydarzenia zostają na tym urządzeniu.</translation>
+    </message>
+    <message id="Sync.upToDate">
+        <source>everything is up to date</source>
+        <translation>wszystko jest aktualne</translation>
+    </message>
+    <message id="Sync.sent" numerus="yes">
+        <source>%n sent</source>
+        <translation>
+            <numerusform>%n wysłana</numerusform>
+            <numerusform>%n wysłane</numerusform>
+            <numerusform>%n wysłanych</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.received" numerus="yes">
+        <source>%n received</source>
+        <translation>
+            <numerusform>%n odebrana</numerusform>
+            <numerusform>%n odebrane</numerusform>
+            <numerusform>%n odebranych</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.conflicts">
+        <source>changed on both devices, the server&apos;s version kept: %1</source>
+        <translation>zmienione na obu urządzeniach, zachowano wersję z serwera: %1</translation>
+    </message>
+    <message id="Sync.moreOnServer" numerus="yes">
+        <source>%n more on the server than the list has room for</source>
+        <translation>
+            <numerusform>jeszcze %n na serwerze, bez miejsca na liście</numerusform>
+            <numerusform>jeszcze %n na serwerze, bez miejsca na liście</numerusform>
+            <numerusform>jeszcze %n na serwerze, bez miejsca na liście</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.unreadable" numerus="yes">
+        <source>%n calendar entries could not be shown</source>
+        <translation>
+            <numerusform>%n wpisu kalendarza nie można pokazać</numerusform>
+            <numerusform>%n wpisów kalendarza nie można pokazać</numerusform>
+            <numerusform>%n wpisów kalendarza nie można pokazać</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.failedAuth">
+        <source>the server refused the user name or password</source>
+        <translation>serwer odrzucił nazwę użytkownika lub hasło</translation>
+    </message>
+    <message id="Sync.failedReadOnly">
+        <source>the calendar is read-only</source>
+        <translation>kalendarz jest tylko do odczytu</translation>
+    </message>
+    <message id="Sync.failedQuota">
+        <source>the server has no room left</source>
+        <translation>na serwerze brakuje miejsca</translation>
+    </message>
+    <message id="Sync.failedPassword">
+        <source>the password could not be found; set sync up again</source>
+        <translation>nie znaleziono hasła; skonfiguruj synchronizację ponownie</translation>
+    </message>
+    <message id="Sync.noKeyring">
+        <source>No keyring is running on this desktop, so the password cannot be kept. Nothing was saved.</source>
+        <translation>Na tym pulpicie nie działa żaden pęk kluczy, więc hasła nie da się przechować. Niczego nie zapisano.</translation>
+    </message>
+    <message id="Sync.setUpDone">
+        <source>Syncing with the calendar “%1”.</source>
+        <translation>Synchronizacja z kalendarzem „%1”.</translation>
     </message>
 </context>
 </TS>

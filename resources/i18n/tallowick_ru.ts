@@ -771,10 +771,6 @@
         <source>Not synced yet.</source>
         <translation>Ещё не синхронизировано.</translation>
     </message>
-    <message id="Sync.lastSynced">
-        <source>Last synced %1.</source>
-        <translation>Синхронизировано %1.</translation>
-    </message>
     <message id="Sync.lastSyncedWith">
         <source>Last synced %1: %2.</source>
         <translation>Синхронизировано %1: %2.</translation>
@@ -814,6 +810,70 @@
     <message id="Sync.off">
         <source>Sync is off. Your events stay on this device.</source>
         <translation>Синхронизация отключена. Ваши события остаются на этом устройстве.</translation>
+    </message>
+    <message id="Sync.upToDate">
+        <source>everything is up to date</source>
+        <translation>всё актуально</translation>
+    </message>
+    <message id="Sync.sent" numerus="yes">
+        <source>%n sent</source>
+        <translation>
+            <numerusform>%n отправлено</numerusform>
+            <numerusform>%n отправлено</numerusform>
+            <numerusform>%n отправлено</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.received" numerus="yes">
+        <source>%n received</source>
+        <translation>
+            <numerusform>%n получено</numerusform>
+            <numerusform>%n получено</numerusform>
+            <numerusform>%n получено</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.conflicts">
+        <source>changed on both devices, the server&apos;s version kept: %1</source>
+        <translation>изменено на обоих устройствах, оставлена версия сервера: %1</translation>
+    </message>
+    <message id="Sync.moreOnServer" numerus="yes">
+        <source>%n more on the server than the list has room for</source>
+        <translation>
+            <numerusform>ещё %n на сервере, в списке нет места</numerusform>
+            <numerusform>ещё %n на сервере, в списке нет места</numerusform>
+            <numerusform>ещё %n на сервере, в списке нет места</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.unreadable" numerus="yes">
+        <source>%n calendar entries could not be shown</source>
+        <translation>
+            <numerusform>%n запись календаря не удаётся показать</numerusform>
+            <numerusform>%n записи календаря не удаётся показать</numerusform>
+            <numerusform>%n записей календаря не удаётся показать</numerusform>
+        </translation>
+    </message>
+    <message id="Sync.failedAuth">
+        <source>the server refused the user name or password</source>
+        <translation>сервер отклонил имя пользователя или пароль</translation>
+    </message>
+    <message id="Sync.failedReadOnly">
+        <source>the calendar is read-only</source>
+        <translation>календарь доступен только для чтения</translation>
+    </message>
+    <message id="Sync.failedQuota">
+        <source>the server has no room left</source>
+        <translation>на сервере не осталось места</translation>
+    </message>
+    <message id="Sync.failedPassword">
+        <source>the password could not be found; set sync up again</source>
+        <translation>пароль не найден; настройте синхронизацию заново</translation>
+    </message>
+    <message id="Sync.noKeyring">
+        <source>No keyring is running on this desktop, so the password cannot be kept. Nothing was saved.</source>
+        <translation>На этом рабочем столе не запущена связка ключей, поэтому пароль негде хранить. Ничего не сохранено.</translation>
+    </message>
+    <message id="Sync.setUpDone">
+        <source>Syncing with the calendar “%1”.</source>
+        <translation>Синхронизация с календарём «%1».</translation>
     </message>
 </context>
 </TS>

@@ -20,21 +20,42 @@ namespace {
 
 // Keeps the outcome for "sync status" and the app's sheet; the rest of the state as the
 // sync left it (or as it was, when the sync did not get that far).
-void remember(const std::optional<SyncState> &synced, bool ok, const QString &line)
+void remember(const std::optional<SyncState> &synced, const SyncEngine::Summary &summary, const QString &failure,
+              const QString &line)
 {
     SyncState::modify([&](SyncState &state) {
         if (synced)
             state = *synced;
         state.lastSync = Clock::now();
-        state.lastOk = ok;
+        state.lastOk = failure.isEmpty();
         state.lastOutcome = line;
+        state.lastUp = summary.up;
+        state.lastDown = summary.down;
+        state.lastMoreOnServer = summary.moreOnServer;
+        state.lastUnreadable = summary.unreadable;
+        state.lastConflicts = summary.conflicts;
+        state.lastFailure = failure;
         return true;
     });
 }
 
-Report failed(const QString &line)
+QString failureName(DavOutcome::Kind kind)
 {
-    remember(std::nullopt, false, line);
+    switch (kind) {
+    case DavOutcome::AuthFailed:
+        return QStringLiteral("auth");
+    case DavOutcome::Forbidden:
+        return QStringLiteral("readOnly");
+    case DavOutcome::QuotaExceeded:
+        return QStringLiteral("quota");
+    default:
+        return QStringLiteral("other");
+    }
+}
+
+Report failed(const QString &failure, const QString &line)
+{
+    remember(std::nullopt, {}, failure, line);
     return {Report::Outcome::Failed, line};
 }
 
@@ -57,10 +78,10 @@ Report run(EventRepository &repository)
 
     const SyncSecrets::Lookup password = SyncSecrets::password(*account);
     if (!password.password)
-        return failed(password.failure);
+        return failed(QStringLiteral("password"), password.failure);
     std::optional<SyncState> state = SyncState::read();
     if (!state)
-        return failed(QStringLiteral("the sync state %1 cannot be read; nothing was synced").arg(SyncState::path()));
+        return failed(QStringLiteral("other"), QStringLiteral("the sync state %1 cannot be read; nothing was synced").arg(SyncState::path()));
 
     DavTransport transport(account->user, *password.password);
     DavCalendar calendar(transport, account->calendar);
@@ -68,7 +89,7 @@ Report run(EventRepository &repository)
     const bool ok = result.outcome.ok();
     const QString line = ok ? SyncEngine::describe(result.summary)
                             : result.outcome.reason + QStringLiteral("; changes wait for the next sync");
-    remember(state, ok, line);
+    remember(state, result.summary, ok ? QString() : failureName(result.outcome.kind), line);
     return {ok ? Report::Outcome::Synced : Report::Outcome::Failed, line};
 }
 

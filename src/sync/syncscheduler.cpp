@@ -16,7 +16,7 @@ SyncScheduler::SyncScheduler(QObject *parent, std::chrono::milliseconds settle, 
     connect(&m_settle, &QTimer::timeout, this, &SyncScheduler::syncNow);
     connect(&m_period, &QTimer::timeout, this, &SyncScheduler::syncNow);
     connect(&m_folder, &QFileSystemWatcher::directoryChanged, this, &SyncScheduler::listChanged);
-    connect(&m_watcher, &QFutureWatcher<Outcome>::finished, this, &SyncScheduler::onFinished);
+    connect(&m_watcher, &QFutureWatcher<SyncRunner::Report>::finished, this, &SyncScheduler::onFinished);
 }
 
 SyncScheduler::~SyncScheduler()
@@ -35,7 +35,9 @@ void SyncScheduler::start()
 
 void SyncScheduler::listChanged()
 {
-    if (EventRepository().read().savedBytes != m_listAfterSync)
+    // Only a change that has not gone up yet: not a sync's own write, nor a list another
+    // program's sync (the app's sheet, the command line) already sent.
+    if (SyncRunner::waitingChanges(EventRepository()) > 0)
         m_settle.start();
 }
 
@@ -50,18 +52,15 @@ void SyncScheduler::syncNow()
         return;
     m_watcher.setFuture(QtConcurrent::run([] {
         EventRepository repository;
-        SyncRunner::Report report = SyncRunner::run(repository);
-        return Outcome{report, repository.read().savedBytes};
+        return SyncRunner::run(repository);
     }));
     Q_EMIT busyChanged();
 }
 
 void SyncScheduler::onFinished()
 {
-    const Outcome outcome = m_watcher.result();
-    m_listAfterSync = outcome.list;
     Q_EMIT busyChanged();
-    Q_EMIT finished(outcome.report);
+    Q_EMIT finished(m_watcher.result());
     if (std::exchange(m_again, false))
         syncNow();
 }

@@ -2,7 +2,6 @@
 
 #include "syncrunner.h"
 
-#include <QByteArray>
 #include <QFileSystemWatcher>
 #include <QFutureWatcher>
 #include <QObject>
@@ -40,20 +39,12 @@ Q_SIGNALS:
     void finished(SyncRunner::Report report);
 
 private:
-    struct Outcome
-    {
-        SyncRunner::Report report;
-        QByteArray list; // the saved list the sync left
-    };
     void listChanged();
     void onFinished();
 
     QTimer m_settle;
     QTimer m_period;
     QFileSystemWatcher m_folder;
-    QFutureWatcher<Outcome> m_watcher;
+    QFutureWatcher<SyncRunner::Report> m_watcher;
     bool m_again = false;
-    // The list as the last sync left it: a change of the folder that leaves the list as it
-    // was (the sync's own write, another file) starts no sync.
-    QByteArray m_listAfterSync;
 };

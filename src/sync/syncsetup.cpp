@@ -62,7 +62,7 @@ Result run(const Request &request)
     // (and a calendar made there for nothing).
     if (inKeyring) {
         if (const QString missing = SyncSecrets::keyringMissing(); !missing.isEmpty())
-            return failed(missing + QStringLiteral(" (--password-command gives the password without one)"));
+            return failed(missing);
     }
     QString password;
     if (inKeyring) {

@@ -77,6 +77,12 @@ QByteArray SyncState::encode(const SyncState &state)
         {QStringLiteral("records"), records},
         {QStringLiteral("lastOk"), state.lastOk},
         {QStringLiteral("lastOutcome"), state.lastOutcome},
+        {QStringLiteral("lastUp"), state.lastUp},
+        {QStringLiteral("lastDown"), state.lastDown},
+        {QStringLiteral("lastMoreOnServer"), state.lastMoreOnServer},
+        {QStringLiteral("lastUnreadable"), state.lastUnreadable},
+        {QStringLiteral("lastConflicts"), QJsonArray::fromStringList(state.lastConflicts)},
+        {QStringLiteral("lastFailure"), state.lastFailure},
     };
     if (state.lastSync.isValid())
         object.insert(QStringLiteral("lastSync"), state.lastSync.toUTC().toString(Qt::ISODateWithMs));
@@ -106,6 +112,13 @@ std::optional<SyncState> SyncState::decode(const QByteArray &bytes)
         state.lastSync = QDateTime::fromString(text(object, "lastSync"), Qt::ISODateWithMs);
     state.lastOk = object.value(QStringLiteral("lastOk")).toBool();
     state.lastOutcome = text(object, "lastOutcome");
+    state.lastUp = object.value(QStringLiteral("lastUp")).toInt();
+    state.lastDown = object.value(QStringLiteral("lastDown")).toInt();
+    state.lastMoreOnServer = object.value(QStringLiteral("lastMoreOnServer")).toInt();
+    state.lastUnreadable = object.value(QStringLiteral("lastUnreadable")).toInt();
+    for (const QJsonValue &title : object.value(QStringLiteral("lastConflicts")).toArray())
+        state.lastConflicts.append(title.toString());
+    state.lastFailure = text(object, "lastFailure");
     return state;
 }
 

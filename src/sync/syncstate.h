@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
@@ -35,10 +36,19 @@ struct SyncState
     QString token; // the server's sync token after the last sync; empty: list everything
     QList<Record> records;
 
-    // The last sync: when it ended, whether it went through, and its outcome in one line.
+    // The last sync: when it ended, whether it went through, and its outcome in one line
+    // (English, for the command line), with its parts for saying it in another language.
     QDateTime lastSync;
     bool lastOk = false;
     QString lastOutcome;
+    int lastUp = 0;
+    int lastDown = 0;
+    int lastMoreOnServer = 0;
+    int lastUnreadable = 0;
+    QStringList lastConflicts; // titles of events both sides changed
+    // Why it failed, when it did: "auth" (user name or password refused), "readOnly", "quota",
+    // "password" (none could be had), or "other" (lastOutcome says what).
+    QString lastFailure;
 
     friend bool operator==(const SyncState &, const SyncState &) = default;
 

@@ -201,9 +201,10 @@ TEST_F(SyncSheet, AnAccountShowsWhatItIsItsLastSyncInWordsAndTurnsOff)
         state.lastSync = localTime(2026, 12, 8, 8, 45);
         state.lastOk = true;
         state.lastOutcome = QStringLiteral("3 up, 0 down");
+        state.lastUp = 3;
         return true;
     }));
-    EXPECT_TRUE(waitUntil([&] { return textOf(QStringLiteral("syncLastOutcome")) == QLatin1String("Last synced today at 8:45 AM: 3 up, 0 down."); }, 3000))
+    EXPECT_TRUE(waitUntil([&] { return textOf(QStringLiteral("syncLastOutcome")) == QLatin1String("Last synced today at 8:45 AM: 3 sent and 0 received."); }, 3000))
         << textOf(QStringLiteral("syncLastOutcome")).toStdString();
 
     // Tab: sync now, turn off, close, and round again.
@@ -232,13 +233,20 @@ TEST(SyncSheetWords, TheLastSyncIsSaidInWords)
     ScopedLocale locale{QStringLiteral("en_US")};
     ScopedTimeZone zone{"Europe/Berlin"};
     const QDateTime now = localTime(2026, 12, 10, 0, 30);
-    const auto state = [](QDateTime when, bool ok, const char *outcome) {
+    // A sync's record: its outcome line, what went up and down, why it failed.
+    const auto state = [](QDateTime when, const char *outcome, int up = 0, int down = 0, const char *failure = "") {
         SyncState s;
         s.lastSync = when;
-        s.lastOk = ok;
+        s.lastOk = !*failure;
         s.lastOutcome = QString::fromUtf8(outcome);
+        s.lastUp = up;
+        s.lastDown = down;
+        s.lastFailure = QString::fromUtf8(failure);
         return std::optional<SyncState>(s);
     };
+    std::optional<SyncState> crowded = state(localTime(2026, 12, 9, 9, 0), "", 1, 0);
+    crowded->lastConflicts = {QStringLiteral("Trip"), QStringLiteral("Exam")};
+    crowded->lastMoreOnServer = 5;
     const struct
     {
         std::optional<SyncState> state;
@@ -246,12 +254,17 @@ TEST(SyncSheetWords, TheLastSyncIsSaidInWords)
     } cases[] = {
         {std::nullopt, "The record of the last sync cannot be read."},
         {SyncState(), "Not synced yet."},
-        {state(localTime(2026, 12, 10, 0, 5), true, "2 up, 1 down"), "Last synced today at 12:05 AM: 2 up, 1 down."},
-        // Just before midnight is yesterday; the line's own full stop is not doubled.
-        {state(localTime(2026, 12, 9, 23, 59), false, "the server cannot be reached."),
+        {state(localTime(2026, 12, 10, 0, 5), "2 up, 1 down", 2, 1), "Last synced today at 12:05 AM: 2 sent and 1 received."},
+        {crowded, "Last synced yesterday at 9:00 AM: 1 sent and 0 received; changed on both devices, the server's version "
+                  "kept: Trip and Exam; 5 more on the server than the list has room for."},
+        // Just before midnight is yesterday; the line's own full stop is not doubled; a reason
+        // of its own is said as the sync said it.
+        {state(localTime(2026, 12, 9, 23, 59), "the server cannot be reached.", 0, 0, "other"),
          "Last sync failed yesterday at 11:59 PM: the server cannot be reached."},
+        {state(localTime(2026, 12, 9, 23, 59), "wrong password", 0, 0, "auth"),
+         "Last sync failed yesterday at 11:59 PM: the server refused the user name or password."},
         // Kept in UTC, said in local time.
-        {state(localTime(2026, 12, 1, 10, 0).toUTC(), true, ""), "Last synced on 12/1/26 at 10:00 AM."},
+        {state(localTime(2026, 12, 1, 10, 0).toUTC(), "up to date"), "Last synced on 12/1/26 at 10:00 AM: everything is up to date."},
     };
     for (const auto &c : cases)
         EXPECT_EQ(SyncSheetModel::describeLastSync(c.state, now), QString::fromUtf8(c.said));

@@ -23,6 +23,9 @@ SyncState syncedState(const QList<EDate> &events)
     state.lastSync = QDateTime(QDate(2026, 12, 1), QTime(9, 30), Qt::UTC);
     state.lastOk = true;
     state.lastOutcome = QStringLiteral("2 up, 1 down");
+    state.lastUp = 2;
+    state.lastDown = 1;
+    state.lastConflicts = {QStringLiteral("Trip")};
     return state;
 }
 

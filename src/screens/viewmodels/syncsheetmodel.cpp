@@ -30,19 +30,70 @@ QString whenText(const QDateTime &when, const QDateTime &now)
     return qtTrId("Sync.whenDate").arg(QLocale().toString(local.date(), QLocale::ShortFormat), time);
 }
 
-// The runner's line without its closing full stop: the sentence it goes into has its own.
-QString withoutFullStop(QString line)
+// What the last sync did, in the person's language: the counts, the events both sides
+// changed, and what stayed on the server.
+QString summaryText(const SyncState &state)
 {
-    line = line.trimmed();
+    QStringList parts;
+    if (state.lastUp == 0 && state.lastDown == 0) {
+        //% "everything is up to date"
+        parts.append(qtTrId("Sync.upToDate"));
+    } else {
+        //% "%n sent"
+        const QString sent = qtTrId("Sync.sent", state.lastUp);
+        //% "%n received"
+        const QString received = qtTrId("Sync.received", state.lastDown);
+        parts.append(QLocale().createSeparatedList({sent, received}));
+    }
+    if (!state.lastConflicts.isEmpty())
+        //% "changed on both devices, the server's version kept: %1"
+        parts.append(qtTrId("Sync.conflicts").arg(QLocale().createSeparatedList(state.lastConflicts)));
+    if (state.lastMoreOnServer > 0)
+        //% "%n more on the server than the list has room for"
+        parts.append(qtTrId("Sync.moreOnServer", state.lastMoreOnServer));
+    if (state.lastUnreadable > 0)
+        //% "%n calendar entries could not be shown"
+        parts.append(qtTrId("Sync.unreadable", state.lastUnreadable));
+    return parts.join(QStringLiteral("; "));
+}
+
+// Why the last sync failed: the common reasons in the person's language, the rare ones as
+// the runner said them.
+QString failureText(const SyncState &state)
+{
+    if (state.lastFailure == QLatin1String("auth"))
+        //% "the server refused the user name or password"
+        return qtTrId("Sync.failedAuth");
+    if (state.lastFailure == QLatin1String("readOnly"))
+        //% "the calendar is read-only"
+        return qtTrId("Sync.failedReadOnly");
+    if (state.lastFailure == QLatin1String("quota"))
+        //% "the server has no room left"
+        return qtTrId("Sync.failedQuota");
+    if (state.lastFailure == QLatin1String("password"))
+        //% "the password could not be found; set sync up again"
+        return qtTrId("Sync.failedPassword");
+    QString line = state.lastOutcome.trimmed();
     while (line.endsWith(QLatin1Char('.')))
         line.chop(1);
     return line;
+}
+
+// The sheet's setup: the password it is given goes to the desktop's keyring, so without one
+// nothing is tried.
+SyncSetup::Result setUpInKeyring(const SyncSetup::Request &request)
+{
+    if (!SyncSecrets::keyringMissing().isEmpty())
+        //% "No keyring is running on this desktop, so the password cannot be kept. Nothing was saved."
+        return {false, qtTrId("Sync.noKeyring"), {}};
+    return SyncSetup::run(request);
 }
 
 } // namespace
 
 SyncSheetModel::SyncSheetModel(QObject *parent)
     : QObject(parent)
+    , m_setUpStep(setUpInKeyring)
 {
     // The files are replaced whole, so their folders are watched; a burst of changes (a
     // sync's lock, its state, the list) is read once.
@@ -78,19 +129,15 @@ QString SyncSheetModel::describeLastSync(const std::optional<SyncState> &state, 
         //% "Not synced yet."
         return qtTrId("Sync.notYet");
     const QString when = whenText(state->lastSync, now);
-    const QString outcome = withoutFullStop(state->lastOutcome);
-    if (state->lastOk) {
-        if (outcome.isEmpty())
-            //% "Last synced %1."
-            return qtTrId("Sync.lastSynced").arg(when);
+    if (state->lastOk)
         //% "Last synced %1: %2."
-        return qtTrId("Sync.lastSyncedWith").arg(when, outcome);
-    }
-    if (outcome.isEmpty())
+        return qtTrId("Sync.lastSyncedWith").arg(when, summaryText(*state));
+    const QString failure = failureText(*state);
+    if (failure.isEmpty())
         //% "Last sync failed %1."
         return qtTrId("Sync.lastFailed").arg(when);
     //% "Last sync failed %1: %2."
-    return qtTrId("Sync.lastFailedWith").arg(when, outcome);
+    return qtTrId("Sync.lastFailedWith").arg(when, failure);
 }
 
 QUrl SyncSheetModel::addressOf(const QString &typed)
@@ -196,7 +243,10 @@ bool SyncSheetModel::setUp(const QString &address, const QString &user, const QS
     //% "Setting up sync…"
     return inBackground(qtTrId("Sync.settingUp"), [request, step = m_setUpStep] {
         const SyncSetup::Result result = step(request);
-        return Outcome{result.line, !result.ok, false};
+        if (result.ok)
+            //% "Syncing with the calendar “%1”."
+            return Outcome{qtTrId("Sync.setUpDone").arg(result.account.calendarName), false, false};
+        return Outcome{result.line, true, false};
     });
 }
 

@@ -118,5 +118,5 @@ private:
     QString m_busyText;
     QString m_message;
     bool m_messageIsFailure = false;
-    SetUpStep m_setUpStep = SyncSetup::run;
+    SetUpStep m_setUpStep;
 };
