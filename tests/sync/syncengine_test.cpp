@@ -1,4 +1,5 @@
 #include "radicaleserver.h"
+#include "scriptedserver.h"
 
 #include <support/testevents.h>
 #include <sync/calendarobject.h>
@@ -272,6 +273,52 @@ TEST_F(SyncOnRadicale, AFailedSyncChangesNothingLocallyAndItsChangesWait)
     EXPECT_EQ(SyncEngine::waitingChanges(laptop.events(), laptop.state), 1);
     laptop.sync(*calendar);
     EXPECT_EQ(SyncEngine::waitingChanges(laptop.events(), laptop.state), 0);
+}
+
+QByteArray answer(const QByteArray &status, const QByteArray &body = {})
+{
+    return "HTTP/1.1 " + status + "\r\nContent-Type: application/xml; charset=utf-8\r\nContent-Length: "
+        + QByteArray::number(body.size()) + "\r\n\r\n" + body;
+}
+
+// Servers that refuse or talk nonsense: each stops the sync with one line, the list as it was.
+TEST(SyncEngine, EveryRefusalIsOneLineAndLeavesTheListAsItWas)
+{
+    const QByteArray nothingYet = answer("207 Multi-Status", "<?xml version=\"1.0\"?><d:multistatus xmlns:d=\"DAV:\">"
+                                                             "<d:sync-token>http://x/sync/1</d:sync-token></d:multistatus>");
+    const QByteArray forbidden = answer("403 Forbidden", "<?xml version=\"1.0\"?><d:error xmlns:d=\"DAV:\"><d:need-privileges/></d:error>");
+    const QByteArray full = answer("507 Insufficient Storage");
+    const struct
+    {
+        const char *what;
+        QList<QByteArray> script;
+        DavOutcome::Kind kind;
+        const char *said;
+    } cases[] = {
+        {"wrong password", {answer("401 Unauthorized")}, DavOutcome::AuthFailed, "password"},
+        {"read-only calendar", {nothingYet, forbidden}, DavOutcome::Forbidden, "read-only"},
+        {"full quota", {nothingYet, full}, DavOutcome::QuotaExceeded, "no room"},
+        {"garbage", {answer("207 Multi-Status", "<html>not what was asked")}, DavOutcome::Failed, "unreadable"},
+        {"a redirect to another host",
+         {"HTTP/1.1 301 Moved\r\nLocation: http://192.0.2.1/cal/\r\nContent-Length: 0\r\n\r\n"}, DavOutcome::Failed,
+         "redirected to another server"},
+    };
+    for (const auto &c : cases) {
+        QTemporaryDir folder;
+        Device device(folder.path());
+        const QList<EDate> events = numberedEvents(2);
+        ASSERT_EQ(device.repository.replaceSynced(device.repository.read(), events).outcome, StoreOutcome::Done);
+        ScriptedServer server(c.script);
+        DavTransport transport(QStringLiteral("alice"), QStringLiteral("alicepw"), std::chrono::seconds(5));
+        DavCalendar calendar(transport, QUrl(QStringLiteral("http://127.0.0.1:%1/alice/cal/").arg(server.port())));
+        const SyncEngine::Result result = SyncEngine::run(device.repository, calendar, device.state, kStamp);
+        EXPECT_EQ(result.outcome.kind, c.kind) << c.what << ": " << result.outcome.reason.toStdString();
+        EXPECT_TRUE(result.outcome.reason.contains(QLatin1String(c.said))) << c.what << ": " << result.outcome.reason.toStdString();
+        EXPECT_FALSE(result.outcome.reason.contains(QLatin1Char('\n'))) << c.what;
+        EXPECT_TRUE(result.changesWaiting) << c.what;
+        EXPECT_EQ(device.events(), events) << c.what;
+        EXPECT_EQ(SyncEngine::waitingChanges(device.events(), device.state), 2) << c.what;
+    }
 }
 
 } // namespace
