@@ -19,23 +19,6 @@ protected:
         for (const QString &line : log.lines())
             EXPECT_TRUE(line.startsWith(QLatin1String("tallowick."))) << line.toStdString();
     }
-    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::keyClick(&scene->window(), k, modifiers);
-        scene->settle(40);
-    }
-    void type(const QString &text)
-    {
-        // QTest types into widgets only; a window takes the characters one key event at a time.
-        for (const QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-            QCoreApplication::sendEvent(&scene->window(), &press);
-            QCoreApplication::sendEvent(&scene->window(), &release);
-        }
-        scene->settle(40);
-    }
-    QQuickItem *focused() { return scene->window().activeFocusItem(); }
 };
 
 } // namespace

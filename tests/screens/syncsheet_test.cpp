@@ -21,22 +21,6 @@ namespace {
 class SyncSheet : public AppScene
 {
 protected:
-    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::keyClick(&scene->window(), k, modifiers);
-        scene->settle(40);
-    }
-    void type(const QString &text)
-    {
-        for (const QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-            QCoreApplication::sendEvent(&scene->window(), &press);
-            QCoreApplication::sendEvent(&scene->window(), &release);
-        }
-        scene->settle(20);
-    }
-    QQuickItem *focused() { return scene->window().activeFocusItem(); }
     QString focusedName() { return focused() ? focused()->objectName() : QStringLiteral("<none>"); }
     // The sync sheet lies over the whole window, outside the list's own sheet.
     QQuickItem *find(const QString &name) { return findItem(scene->window().contentItem(), name); }

@@ -1,4 +1,4 @@
-#include "radicaleserver.h"
+#include "radicaletest.h"
 #include "scriptedserver.h"
 
 #include <support/testevents.h>
@@ -31,16 +31,9 @@ QByteArray objectOf(const EDate &event)
     return object.value_or(QByteArray());
 }
 
-class DavOnRadicale : public testing::Test
+class DavOnRadicale : public RadicaleTest
 {
 protected:
-    void SetUp() override
-    {
-        if (!RadicaleServer::installed())
-            GTEST_SKIP() << "Debian's radicale is not installed (scripts/install-deps.sh installs it)";
-        server.emplace();
-        ASSERT_TRUE(server->failure().isEmpty()) << server->failure().toStdString();
-    }
 
     // alice's calendar of this name, found or made from the server's root.
     DavCalendar calendarNamed(const QString &name)
@@ -50,7 +43,6 @@ protected:
         return DavCalendar(alice, found.calendar);
     }
 
-    std::optional<RadicaleServer> server;
     DavTransport alice{QStringLiteral("alice"), QStringLiteral("alicepw"), std::chrono::seconds(10)};
 };
 

@@ -1,4 +1,4 @@
-#include "radicaleserver.h"
+#include "radicaletest.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -97,15 +97,14 @@ QStringList fieldOf(const QJsonArray &list, const char *key)
     return values;
 }
 
-class SyncCommandLine : public testing::Test
+class SyncCommandLine : public RadicaleTest
 {
 protected:
     void SetUp() override
     {
-        if (!RadicaleServer::installed())
-            GTEST_SKIP() << "Debian's radicale is not installed (scripts/install-deps.sh installs it)";
-        server.emplace();
-        ASSERT_TRUE(server->failure().isEmpty()) << server->failure().toStdString();
+        RadicaleTest::SetUp();
+        if (!ready())
+            return;
         passwordFile = folder.path() + QStringLiteral("/password");
         QFile file(passwordFile);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -138,7 +137,6 @@ print(json.dumps(out))
 
     QTemporaryDir folder;
     QString passwordFile;
-    std::optional<RadicaleServer> server;
     std::list<Device> devices;
 };
 

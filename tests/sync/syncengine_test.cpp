@@ -1,4 +1,4 @@
-#include "radicaleserver.h"
+#include "radicaletest.h"
 #include "scriptedserver.h"
 
 #include <support/testevents.h>
@@ -54,15 +54,14 @@ struct Device
     SyncState state;
 };
 
-class SyncOnRadicale : public testing::Test
+class SyncOnRadicale : public RadicaleTest
 {
 protected:
     void SetUp() override
     {
-        if (!RadicaleServer::installed())
-            GTEST_SKIP() << "Debian's radicale is not installed (scripts/install-deps.sh installs it)";
-        server.emplace();
-        ASSERT_TRUE(server->failure().isEmpty()) << server->failure().toStdString();
+        RadicaleTest::SetUp();
+        if (!ready())
+            return;
         const DavDiscovery::Found found = DavDiscovery::calendar(transport, server->root());
         ASSERT_TRUE(found.outcome.ok()) << found.outcome.reason.toStdString();
         calendar.emplace(transport, found.calendar);
@@ -82,7 +81,6 @@ protected:
     int objectsOnServer() { return int(calendar->list().members.size()); }
 
     QTemporaryDir folder;
-    std::optional<RadicaleServer> server;
     DavTransport transport{QStringLiteral("alice"), QStringLiteral("alicepw"), std::chrono::seconds(10)};
     std::optional<DavCalendar> calendar;
     std::list<Device> devices;

@@ -1,4 +1,4 @@
-#include "radicaleserver.h"
+#include "radicaletest.h"
 
 #include <support/testenvironment.h>
 #include <sync/davtransport.h>
@@ -46,15 +46,14 @@ bool haveKeyring()
     return !qEnvironmentVariableIsEmpty("TALLOWICK_TEST_KEYRING");
 }
 
-class SyncSetupOnRadicale : public testing::Test
+class SyncSetupOnRadicale : public RadicaleTest
 {
 protected:
     void SetUp() override
     {
-        if (!RadicaleServer::installed())
-            GTEST_SKIP() << "Debian's radicale is not installed (scripts/install-deps.sh installs it)";
-        server.emplace();
-        ASSERT_TRUE(server->failure().isEmpty()) << server->failure().toStdString();
+        RadicaleTest::SetUp();
+        if (!ready())
+            return;
         root = server->root().toString();
     }
 
@@ -79,7 +78,6 @@ protected:
     }
 
     TemporaryHome home;
-    std::optional<RadicaleServer> server;
     QString root;
 };
 
