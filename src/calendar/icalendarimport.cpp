@@ -17,41 +17,67 @@ using ICalendarImport::Reading;
 // trusted with: freeing and printing components recurse.
 constexpr int kMaxDepth = 8;
 
-// Whether the text is a whole, balanced iCalendar stream: every BEGIN has its END, in order,
-// not too deep, and every top-level component is a VCALENDAR. libical would read a file cut
-// short as far as it goes; an import of half a file is no import.
-bool wellFormed(const QByteArray &bytes)
+// Where a calendar lies in the text, and each of its events: byte ranges of whole lines.
+struct Span
+{
+    qsizetype begin = 0;
+    qsizetype end = 0;
+};
+
+struct CalendarSpans
+{
+    Span calendar;
+    QList<Span> events; // the VEVENTs directly within it, in order
+};
+
+bool isKeyword(QByteArrayView line, QByteArrayView keyword)
+{
+    return line.size() >= keyword.size() && qstrnicmp(line.data(), keyword.data(), keyword.size()) == 0;
+}
+
+// The calendars of a whole, balanced iCalendar stream: every BEGIN has its END, in order, not
+// too deep, and every top-level component is a VCALENDAR. Nothing for any other text: libical
+// would read a file cut short as far as it goes, and an import of half a file is no import.
+std::optional<QList<CalendarSpans>> calendarsIn(QByteArrayView bytes)
 {
     if (bytes.contains('\0'))
-        return false;
+        return std::nullopt;
+    QList<CalendarSpans> calendars;
     QList<QByteArray> open;
-    bool any = false;
     qsizetype at = 0;
     while (at < bytes.size()) {
+        const qsizetype lineStart = at;
         qsizetype end = bytes.indexOf('\n', at);
-        if (end < 0)
-            end = bytes.size();
-        QByteArray line = bytes.mid(at, end - at);
-        at = end + 1;
+        end = end < 0 ? bytes.size() : end;
+        QByteArrayView line = bytes.sliced(at, end - at);
+        at = std::min(end + 1, bytes.size());
         if (line.endsWith('\r'))
             line.chop(1);
         // A folded continuation (leading space or tab) never starts a BEGIN or END.
-        const QByteArray upper = line.toUpper();
-        if (upper.startsWith("BEGIN:")) {
-            const QByteArray name = upper.mid(6).trimmed();
+        if (isKeyword(line, "BEGIN:")) {
+            const QByteArray name = line.sliced(6).trimmed().toByteArray().toUpper();
             if (open.isEmpty() && name != "VCALENDAR")
-                return false;
+                return std::nullopt;
             if (open.size() >= kMaxDepth)
-                return false;
+                return std::nullopt;
+            if (open.isEmpty())
+                calendars.append(CalendarSpans{{lineStart, 0}, {}});
+            else if (open.size() == 1 && name == "VEVENT")
+                calendars.last().events.append(Span{lineStart, 0});
             open.append(name);
-            any = true;
-        } else if (upper.startsWith("END:")) {
-            if (open.isEmpty() || open.constLast() != upper.mid(4).trimmed())
-                return false;
-            open.removeLast();
+        } else if (isKeyword(line, "END:")) {
+            if (open.isEmpty() || open.constLast() != line.sliced(4).trimmed().toByteArray().toUpper())
+                return std::nullopt;
+            const QByteArray name = open.takeLast();
+            if (open.isEmpty())
+                calendars.last().calendar.end = at;
+            else if (open.size() == 1 && name == "VEVENT")
+                calendars.last().events.last().end = at;
         }
     }
-    return any && open.isEmpty();
+    if (calendars.isEmpty() || !open.isEmpty())
+        return std::nullopt;
+    return calendars;
 }
 
 QString text(const char *value)
@@ -64,21 +90,96 @@ bool empty(const short *byRule)
     return byRule[0] == ICAL_RECURRENCE_ARRAY_MAX;
 }
 
-// Only the given values, or none.
-bool onlyValue(const short *byRule, int size, int value)
+// The value is among the listed ones (counted from the end too, -1 the last), or none are listed.
+bool admits(const short *byRule, int size, int value, int fromEnd)
 {
+    if (empty(byRule))
+        return true;
     for (int i = 0; i < size && byRule[i] != ICAL_RECURRENCE_ARRAY_MAX; ++i) {
-        if (byRule[i] != value)
-            return false;
+        if (byRule[i] == value || byRule[i] == fromEnd)
+            return true;
     }
-    return true;
+    return false;
 }
 
-bool onlyValues(const short *byRule, int size, std::initializer_list<int> values)
+// libical drops a rule or a list of dates it cannot read (COUNT=-1, a misspelt part, an
+// unknown frequency) and leaves an error in its place: the event repeats, only not in any
+// way this can follow.
+bool lostRepeat(icalcomponent *vevent)
 {
-    for (int i = 0; i < size && byRule[i] != ICAL_RECURRENCE_ARRAY_MAX; ++i) {
-        if (std::find(values.begin(), values.end(), byRule[i]) == values.end())
+    for (icalproperty *error = icalcomponent_get_first_property(vevent, ICAL_XLICERROR_PROPERTY); error;
+         error = icalcomponent_get_next_property(vevent, ICAL_XLICERROR_PROPERTY)) {
+        const QByteArrayView message(icalproperty_get_xlicerror(error));
+        for (const char *kind : {" RRULE property", " EXRULE property", " RDATE property"}) {
+            if (message.contains(kind))
+                return true;
+        }
+    }
+    return false;
+}
+
+// A rule without end, every year, in the Gregorian calendar, whose parts admit the start's
+// own day: the only rules that can repeat on it every year. The others are known at once;
+// and libical, given a rule that never (or rarely) falls on a day it names, searches
+// centuries for a first occurrence, a tenth of a second per event.
+bool mayBeYearlyOnItsDay(const icalrecurrencetype &rule, const icaltimetype &start)
+{
+    if (rule.freq != ICAL_YEARLY_RECURRENCE || rule.interval > 1 || rule.count != 0 || !icaltime_is_null_time(rule.until))
+        return false;
+    // RFC 7529: a rule of another calendar (Chinese, Hebrew) falls on another Gregorian day each year.
+    if (rule.rscale && qstricmp(rule.rscale, "GREGORIAN") != 0)
+        return false;
+    // Weekdays, weeks and days of the year move through the months from year to year.
+    if (!empty(rule.by_day) || !empty(rule.by_year_day) || !empty(rule.by_week_no) || !empty(rule.by_set_pos))
+        return false;
+    // Days of the month without months are those days of every month (RFC 5545 expands them in
+    // a yearly rule); libical 3.0's expansion keeps to the start's month.
+    if (!empty(rule.by_month_day) && empty(rule.by_month))
+        return false;
+    const int daysInMonth = QDate(start.year, start.month, 1).daysInMonth();
+    return admits(rule.by_month, ICAL_BY_MONTH_SIZE, start.month, start.month)
+        && admits(rule.by_month_day, ICAL_BY_MONTHDAY_SIZE, start.day, start.day - daysInMonth - 1);
+}
+
+// Whether libical's expansion of the rule, in the start's own time (its zone's wall clock, as
+// the writer meant it), falls on the start's month and day once every year: what Tallowick
+// repeats. A 29 February start may fall on 28 February in other years (where Tallowick
+// shows it) or skip them (a bare rule, read as RFC 5545 says); SKIP=FORWARD's 1 March is
+// another day. The years after the start are followed until a leap year and a common one are
+// among them, where the last days of February differ (at most nine: 2096 to 2104).
+bool yearlyOnItsDay(const icalrecurrencetype &rule, icaltimetype start)
+{
+    if (!mayBeYearlyOnItsDay(rule, start))
+        return false;
+    // Months and days repeat every 400 years, weekdays too; libical expands only up to 2582.
+    start.year = 2000 + ((start.year - 2000) % 400 + 400) % 400;
+    std::unique_ptr<icalrecur_iterator, decltype(&icalrecur_iterator_free)> occurrences(
+        icalrecur_iterator_new(rule, start), &icalrecur_iterator_free);
+    if (!occurrences)
+        return false;
+    const bool leapDay = start.month == 2 && start.day == 29;
+    const auto mayBeSkipped = [&](int year) { return leapDay && !QDate::isLeapYear(year); };
+    int year = start.year; // the next year an occurrence is due
+    bool leapSeen = false;
+    bool commonSeen = false;
+    const auto passed = [&](int past) {
+        if (past > start.year)
+            (QDate::isLeapYear(past) ? leapSeen : commonSeen) = true;
+    };
+    while (!leapSeen || !commonSeen) {
+        const icaltimetype next = icalrecur_iterator_next(occurrences.get());
+        if (icaltime_is_null_time(next) || next.year < year) // it ends, or twice in one year
             return false;
+        for (; year < next.year; ++year) {
+            if (!mayBeSkipped(year))
+                return false;
+            passed(year);
+        }
+        const bool ownDay = next.month == start.month && next.day == start.day;
+        const bool leapDayEve = mayBeSkipped(year) && next.month == 2 && next.day == 28;
+        if (!ownDay && !leapDayEve)
+            return false;
+        passed(year++);
     }
     return true;
 }
@@ -88,19 +189,14 @@ bool onlyValues(const short *byRule, int size, std::initializer_list<int> values
 // February for a 29 February event, as Tallowick itself writes).
 Entry::Repeat repeatOf(icalcomponent *vevent, const std::optional<QDate> &day)
 {
+    if (lostRepeat(vevent) || icalcomponent_get_first_property(vevent, ICAL_RDATE_PROPERTY))
+        return Entry::Repeat::Other;
     icalproperty *property = icalcomponent_get_first_property(vevent, ICAL_RRULE_PROPERTY);
     if (!property)
         return Entry::Repeat::Once;
     if (icalcomponent_get_next_property(vevent, ICAL_RRULE_PROPERTY) || !day)
         return Entry::Repeat::Other;
-    const icalrecurrencetype rule = icalproperty_get_rrule(property);
-    const bool leapDay = day->month() == 2 && day->day() == 29;
-    const bool yearly = rule.freq == ICAL_YEARLY_RECURRENCE && rule.interval <= 1 && rule.count == 0
-        && icaltime_is_null_time(rule.until) && empty(rule.by_day) && empty(rule.by_year_day)
-        && empty(rule.by_week_no) && empty(rule.by_set_pos) && empty(rule.by_hour) && empty(rule.by_minute)
-        && empty(rule.by_second) && onlyValue(rule.by_month, ICAL_BY_MONTH_SIZE, day->month())
-        && (leapDay ? onlyValues(rule.by_month_day, ICAL_BY_MONTHDAY_SIZE, {29, -1})
-                    : onlyValue(rule.by_month_day, ICAL_BY_MONTHDAY_SIZE, day->day()));
+    const bool yearly = yearlyOnItsDay(icalproperty_get_rrule(property), icalcomponent_get_dtstart(vevent));
     return yearly ? Entry::Repeat::Yearly : Entry::Repeat::Other;
 }
 
@@ -244,38 +340,49 @@ bool plausibleZones(icalcomponent *vcalendar)
 
 namespace ICalendarImport {
 
+QByteArrayView withoutByteOrderMark(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+}
+
 Reading read(const QByteArray &bytes)
 {
     if (bytes.size() > kMaxBytes)
         return {Reading::Status::TooLarge, {}};
-    if (!wellFormed(bytes))
+    const QByteArrayView text = withoutByteOrderMark(bytes);
+    const auto calendars = calendarsIn(text);
+    if (!calendars)
         return {Reading::Status::NotACalendar, {}};
     LibIcal::prepare();
-    const LibIcal::Component root(icalparser_parse_string(bytes.constData()));
-    if (!root)
-        return {Reading::Status::NotACalendar, {}};
-    QList<icalcomponent *> calendars;
-    if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT) {
-        calendars.append(root.get());
-    } else if (icalcomponent_isa(root.get()) == ICAL_XROOT_COMPONENT) {
-        for (icalcomponent *c = icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT); c;
-             c = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
-            calendars.append(c);
-    }
-    if (calendars.isEmpty())
-        return {Reading::Status::NotACalendar, {}};
-    for (icalcomponent *calendar : calendars) {
-        if (!plausibleZones(calendar)) {
+    // Each calendar's own properties and zones make one tree, and each event is parsed on its
+    // own within it and let go once read: libical's tree of a whole large calendar takes ten
+    // times its text.
+    Reading reading{Reading::Status::Read, {}};
+    for (const CalendarSpans &spans : *calendars) {
+        QByteArray frame;
+        qsizetype at = spans.calendar.begin;
+        for (const Span &event : spans.events) {
+            frame += text.sliced(at, event.begin - at);
+            at = event.end;
+        }
+        frame += text.sliced(at, spans.calendar.end - at);
+        const LibIcal::Component calendar(icalparser_parse_string(frame.constData()));
+        if (!calendar || icalcomponent_isa(calendar.get()) != ICAL_VCALENDAR_COMPONENT)
+            return {Reading::Status::NotACalendar, {}};
+        if (!plausibleZones(calendar.get())) {
             qCInfo(lcCalendar) << "A calendar whose time zones change more often than once a year, or in too many rules: refused";
             return {Reading::Status::NotACalendar, {}};
         }
-    }
-
-    Reading reading{Reading::Status::Read, {}};
-    for (icalcomponent *calendar : calendars) {
-        for (icalcomponent *vevent = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); vevent;
-             vevent = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
-            reading.entries.append(entryOf(vevent));
+        for (const Span &span : spans.events) {
+            const LibIcal::Component vevent(
+                icalparser_parse_string(text.sliced(span.begin, span.end - span.begin).toByteArray().constData()));
+            if (!vevent || icalcomponent_isa(vevent.get()) != ICAL_VEVENT_COMPONENT)
+                return {Reading::Status::NotACalendar, {}};
+            // Within its calendar, its times find the calendar's zones.
+            icalcomponent_add_component(calendar.get(), vevent.get());
+            reading.entries.append(entryOf(vevent.get()));
+            icalcomponent_remove_component(calendar.get(), vevent.get());
+        }
     }
     return reading;
 }

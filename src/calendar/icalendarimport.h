@@ -3,6 +3,7 @@
 #include <reminders/notidays.h>
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -47,6 +48,11 @@ struct Reading
     QList<Entry> entries; // in file order
 };
 
+// A file may start with a UTF-8 byte order mark (some Windows programs write one); it is read
+// past, as a backup's is.
 Reading read(const QByteArray &bytes);
+
+// The text after a UTF-8 byte order mark, or all of it.
+QByteArrayView withoutByteOrderMark(QByteArrayView bytes);
 
 } // namespace ICalendarImport

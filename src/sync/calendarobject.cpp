@@ -145,7 +145,8 @@ std::optional<Parsed> parse(const QByteArray &object, Refusal &refusal)
         return std::nullopt;
     }
     LibIcal::prepare();
-    Parsed parsed{LibIcal::Component(icalparser_parse_string(object.constData())), nullptr, 0, {}};
+    const QByteArray text = ICalendarImport::withoutByteOrderMark(object).toByteArray();
+    Parsed parsed{LibIcal::Component(icalparser_parse_string(text.constData())), nullptr, 0, {}};
     if (!parsed.root || icalcomponent_isa(parsed.root.get()) != ICAL_VCALENDAR_COMPONENT)
         return std::nullopt;
     qsizetype index = 0;
@@ -276,8 +277,10 @@ std::optional<QByteArray> of(const SyncedEvent &synced, const QDateTime &stamp)
     return LibIcal::text(fresh->first.get());
 }
 
-std::optional<QByteArray> writtenOver(const QByteArray &serverObject, const SyncedEvent &synced, const QDateTime &stamp)
+std::optional<QByteArray> writtenOver(const QByteArray &serverCopy, const SyncedEvent &synced, const QDateTime &stamp)
 {
+    // The splice goes by lines; a byte order mark before the first would hide its BEGIN.
+    const QByteArray serverObject = ICalendarImport::withoutByteOrderMark(serverCopy).toByteArray();
     Refusal refusal = Refusal::None;
     auto parsed = parse(serverObject, refusal);
     auto fresh = exported(synced.event, stamp);

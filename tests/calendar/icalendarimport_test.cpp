@@ -81,6 +81,47 @@ TEST_F(Reader, TimedEventsFallOnTheirLocalDayThroughTheFilesTimeZone)
     EXPECT_EQ(floating.entries.at(0).day, QDate(2026, 3, 10));
 }
 
+TEST_F(Reader, RulesAreReadAsTheirWritersMeantThemInEachZone)
+{
+    using Repeat = Entry::Repeat;
+    const struct
+    {
+        const char *file;
+        const char *uid;
+        const char *zone;
+        QDate day;
+        Repeat repeat;
+    } cases[] = {
+        // Read past its byte order mark, not refused as no calendar.
+        {"byte-order-mark.ics", "bom-1@outlook", "Europe/Berlin", {2015, 6, 20}, Repeat::Yearly},
+        // Rules libical cannot read repeat all the same, in some way nobody can follow.
+        {"unreadable-rules.ics", "count-minus-one", "Europe/Berlin", {2027, 1, 4}, Repeat::Other},
+        {"unreadable-rules.ics", "misspelt-until", "Europe/Berlin", {2027, 1, 5}, Repeat::Other},
+        {"unreadable-rules.ics", "unknown-frequency", "Europe/Berlin", {2027, 1, 6}, Repeat::Other},
+        {"unreadable-rules.ics", "extra-dates", "Europe/Berlin", {2027, 3, 1}, Repeat::Other},
+        // The 2nd of every month; Chinese New Year (6 February in 2027); 1 March in common years.
+        {"yearly-otherwise.ics", "monthly-on-the-2nd", "Europe/Berlin", {2027, 1, 2}, Repeat::Other},
+        {"yearly-otherwise.ics", "chinese-new-year", "Europe/Berlin", {2026, 2, 17}, Repeat::Other},
+        {"yearly-otherwise.ics", "leap-day-forward", "Europe/Berlin", {2024, 2, 29}, Repeat::Other},
+        // 28 February in common years, as Tallowick shows a 29 February.
+        {"yearly-otherwise.ics", "leap-day-backward", "Europe/Berlin", {2024, 2, 29}, Repeat::Yearly},
+        {"yearly-otherwise.ics", "leap-day-last", "Europe/Berlin", {2024, 2, 29}, Repeat::Yearly},
+        // 1 August at 19:00 in Los Angeles is 2 August in Berlin: every year on its own day there.
+        {"evening-los-angeles.ics", "summer-party@google.com", "Europe/Berlin", {2026, 8, 2}, Repeat::Yearly},
+        {"evening-los-angeles.ics", "summer-party@google.com", "America/Los_Angeles", {2026, 8, 1}, Repeat::Yearly},
+    };
+    for (const auto &c : cases) {
+        ScopedTimeZone zone(c.zone);
+        const Reading reading = ICalendarImport::read(fixture(c.file));
+        ASSERT_EQ(reading.status, Reading::Status::Read) << c.file;
+        const auto entry = std::find_if(reading.entries.begin(), reading.entries.end(),
+                                        [&](const Entry &e) { return e.uid == QLatin1String(c.uid); });
+        ASSERT_NE(entry, reading.entries.end()) << c.uid;
+        EXPECT_EQ(entry->day, c.day) << c.uid << " in " << c.zone;
+        EXPECT_EQ(entry->repeat, c.repeat) << c.uid << " in " << c.zone;
+    }
+}
+
 TEST_F(Reader, FoldedLinesAndEscapesAreUnfolded)
 {
     const Reading reading = ICalendarImport::read(fixture("folded-lines.ics"));
@@ -161,6 +202,26 @@ TEST_F(Reader, DamagedHugeAndHostileFilesAreRefusedWhole)
         timer.start();
         EXPECT_EQ(ICalendarImport::read(zone).status, Reading::Status::NotACalendar) << zone.mid(120, 80).constData();
         EXPECT_LT(timer.elapsed(), 1000) << zone.mid(120, 80).constData();
+    }
+    // Events whose yearly rules never (or rarely) fall on a day they name, or every second
+    // of the year: libical would search centuries for each one's occurrences.
+    const QByteArray hostileRules[] = {
+        "FREQ=YEARLY;BYMONTH=4;BYMONTHDAY=31",
+        "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=1,30;BYDAY=MO",
+        "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=1,28,29;BYSETPOS=4",
+        "FREQ=YEARLY" + everySecond,
+    };
+    for (const QByteArray &rule : hostileRules) {
+        QByteArray events;
+        for (int i = 0; i < 200; ++i)
+            events += "BEGIN:VEVENT\r\nUID:" + QByteArray::number(i) + "\r\nDTSTART:00010401T000000\r\nRRULE:" + rule
+                + "\r\nSUMMARY:X\r\nEND:VEVENT\r\n";
+        QElapsedTimer timer;
+        timer.start();
+        const Reading reading = ICalendarImport::read(calendarOf(events));
+        EXPECT_LT(timer.elapsed(), 1000) << rule.left(60).constData();
+        ASSERT_EQ(reading.entries.size(), 200);
+        EXPECT_EQ(reading.entries.at(0).repeat, Entry::Repeat::Other) << rule.left(60).constData();
     }
     // A real zone's rule, with its week of days, is read.
     EXPECT_EQ(ICalendarImport::read(busyZone(part("FREQ=YEARLY;BYMONTH=3;BYDAY=SU;BYMONTHDAY=" + list(8, 14)))).status,

@@ -129,6 +129,13 @@ TEST(CalendarObject, WritingOverKeepsWhatOtherProgramsWrote)
     EXPECT_EQ(ICalendarExport::withoutStamps(*again), ICalendarExport::withoutStamps(*written));
     EXPECT_NE(*again, *written);
     EXPECT_FALSE(CalendarObject::writtenOver("no calendar", changed, kStamp));
+
+    // A copy that starts with a byte order mark is the same object.
+    const QByteArray marked = "\xEF\xBB\xBF" + kForeignObject;
+    EXPECT_TRUE(CalendarObject::read(marked).synced == foreign.synced);
+    const auto overMarked = CalendarObject::writtenOver(marked, changed, kStamp);
+    ASSERT_TRUE(overMarked);
+    EXPECT_EQ(*overMarked, *written);
 }
 
 // Each change Tallowick makes to its own object reads back, and leaves the other fields' lines.
