@@ -50,6 +50,7 @@ _tallowick_cli()
             add) options='--count-up --yearly --theme' ;;
             edit) options='--title --date --count-up --count-down --yearly --once --theme' ;;
             export) options='--ics --json' ;;
+            import) options='--update' ;;
             sync)
                 case $first in
                     status) options='--json' ;;

@@ -690,6 +690,41 @@
         <source>Reminders start once notifications are allowed</source>
         <translation>تبدأ التذكيرات بعد السماح بالإشعارات</translation>
     </message>
+    <message id="Transfer.changedInFile">
+        <source>in the list, but the file has another version</source>
+        <translation>موجود في القائمة، لكن للملف نسخة أخرى منه</translation>
+    </message>
+    <message id="Transfer.summaryUpdated">
+        <source>%1, %2 updated</source>
+        <translation>%1، حُدّث: %2</translation>
+    </message>
+    <message id="Transfer.field.title">
+        <source>title</source>
+        <translation>العنوان</translation>
+    </message>
+    <message id="Transfer.field.date">
+        <source>date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message id="Transfer.field.yearly">
+        <source>repeating every year</source>
+        <translation>التكرار السنوي</translation>
+    </message>
+    <message id="Transfer.field.reminder">
+        <source>reminders</source>
+        <translation>التذكيرات</translation>
+    </message>
+    <message id="Transfer.updateChanged" numerus="yes">
+        <source>Update %n changed event(s)</source>
+        <translation>
+            <numerusform>لا أحداث متغيّرة للتحديث</numerusform>
+            <numerusform>تحديث حدث متغيّر واحد</numerusform>
+            <numerusform>تحديث حدثين متغيّرين</numerusform>
+            <numerusform>تحديث %n أحداث متغيّرة</numerusform>
+            <numerusform>تحديث %n حدثًا متغيّرًا</numerusform>
+            <numerusform>تحديث %n حدث متغيّر</numerusform>
+        </translation>
+    </message>
     <message id="Transfer.fileUnreadable">
         <source>The file cannot be read</source>
         <translation>تتعذّر قراءة الملف</translation>

@@ -654,6 +654,37 @@
         <source>Reminders start once notifications are allowed</source>
         <translation>Erinnerungen beginnen, sobald Benachrichtigungen erlaubt sind</translation>
     </message>
+    <message id="Transfer.changedInFile">
+        <source>in the list, but the file has another version</source>
+        <translation>schon in der Liste, aber die Datei hat eine andere Fassung</translation>
+    </message>
+    <message id="Transfer.summaryUpdated">
+        <source>%1, %2 updated</source>
+        <translation>%1, %2 aktualisiert</translation>
+    </message>
+    <message id="Transfer.field.title">
+        <source>title</source>
+        <translation>Titel</translation>
+    </message>
+    <message id="Transfer.field.date">
+        <source>date</source>
+        <translation>Datum</translation>
+    </message>
+    <message id="Transfer.field.yearly">
+        <source>repeating every year</source>
+        <translation>jährliche Wiederholung</translation>
+    </message>
+    <message id="Transfer.field.reminder">
+        <source>reminders</source>
+        <translation>Erinnerungen</translation>
+    </message>
+    <message id="Transfer.updateChanged" numerus="yes">
+        <source>Update %n changed event(s)</source>
+        <translation>
+            <numerusform>%n geändertes Ereignis aktualisieren</numerusform>
+            <numerusform>%n geänderte Ereignisse aktualisieren</numerusform>
+        </translation>
+    </message>
     <message id="Transfer.fileUnreadable">
         <source>The file cannot be read</source>
         <translation>Die Datei kann nicht gelesen werden</translation>

@@ -500,6 +500,37 @@
         <source>Reminders start once notifications are allowed</source>
         <translation>Reminders start once notifications are allowed</translation>
     </message>
+    <message id="Transfer.changedInFile">
+        <source>in the list, but the file has another version</source>
+        <translation>in the list, but the file has another version</translation>
+    </message>
+    <message id="Transfer.summaryUpdated">
+        <source>%1, %2 updated</source>
+        <translation>%1, %2 updated</translation>
+    </message>
+    <message id="Transfer.field.title">
+        <source>title</source>
+        <translation>title</translation>
+    </message>
+    <message id="Transfer.field.date">
+        <source>date</source>
+        <translation>date</translation>
+    </message>
+    <message id="Transfer.field.yearly">
+        <source>repeating every year</source>
+        <translation>repeating every year</translation>
+    </message>
+    <message id="Transfer.field.reminder">
+        <source>reminders</source>
+        <translation>reminders</translation>
+    </message>
+    <message id="Transfer.updateChanged" numerus="yes">
+        <source>Update %n changed event(s)</source>
+        <translation>
+            <numerusform>Update %n changed event</numerusform>
+            <numerusform>Update %n changed events</numerusform>
+        </translation>
+    </message>
     <message id="Transfer.fileUnreadable">
         <source>The file cannot be read</source>
         <translation>The file cannot be read</translation>

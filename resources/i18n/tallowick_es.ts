@@ -654,6 +654,37 @@
         <source>Reminders start once notifications are allowed</source>
         <translation>Los recordatorios empiezan cuando se permitan las notificaciones</translation>
     </message>
+    <message id="Transfer.changedInFile">
+        <source>in the list, but the file has another version</source>
+        <translation>ya está en la lista, pero el archivo tiene otra versión</translation>
+    </message>
+    <message id="Transfer.summaryUpdated">
+        <source>%1, %2 updated</source>
+        <translation>%1, %2 actualizados</translation>
+    </message>
+    <message id="Transfer.field.title">
+        <source>title</source>
+        <translation>título</translation>
+    </message>
+    <message id="Transfer.field.date">
+        <source>date</source>
+        <translation>fecha</translation>
+    </message>
+    <message id="Transfer.field.yearly">
+        <source>repeating every year</source>
+        <translation>repetición anual</translation>
+    </message>
+    <message id="Transfer.field.reminder">
+        <source>reminders</source>
+        <translation>recordatorios</translation>
+    </message>
+    <message id="Transfer.updateChanged" numerus="yes">
+        <source>Update %n changed event(s)</source>
+        <translation>
+            <numerusform>Actualizar %n evento cambiado</numerusform>
+            <numerusform>Actualizar %n eventos cambiados</numerusform>
+        </translation>
+    </message>
     <message id="Transfer.fileUnreadable">
         <source>The file cannot be read</source>
         <translation>No se puede leer el archivo</translation>

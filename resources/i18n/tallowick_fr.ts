@@ -654,6 +654,37 @@
         <source>Reminders start once notifications are allowed</source>
         <translation>Les rappels commenceront dès que les notifications seront autorisées</translation>
     </message>
+    <message id="Transfer.changedInFile">
+        <source>in the list, but the file has another version</source>
+        <translation>déjà dans la liste, mais le fichier en a une autre version</translation>
+    </message>
+    <message id="Transfer.summaryUpdated">
+        <source>%1, %2 updated</source>
+        <translation>%1, %2 mis à jour</translation>
+    </message>
+    <message id="Transfer.field.title">
+        <source>title</source>
+        <translation>titre</translation>
+    </message>
+    <message id="Transfer.field.date">
+        <source>date</source>
+        <translation>date</translation>
+    </message>
+    <message id="Transfer.field.yearly">
+        <source>repeating every year</source>
+        <translation>répétition annuelle</translation>
+    </message>
+    <message id="Transfer.field.reminder">
+        <source>reminders</source>
+        <translation>rappels</translation>
+    </message>
+    <message id="Transfer.updateChanged" numerus="yes">
+        <source>Update %n changed event(s)</source>
+        <translation>
+            <numerusform>Mettre à jour %n événement modifié</numerusform>
+            <numerusform>Mettre à jour %n événements modifiés</numerusform>
+        </translation>
+    </message>
     <message id="Transfer.fileUnreadable">
         <source>The file cannot be read</source>
         <translation>Le fichier ne peut pas être lu</translation>

@@ -654,6 +654,37 @@
         <source>Reminders start once notifications are allowed</source>
         <translation>I promemoria partono quando le notifiche sono consentite</translation>
     </message>
+    <message id="Transfer.changedInFile">
+        <source>in the list, but the file has another version</source>
+        <translation>già nella lista, ma il file ne ha un&apos;altra versione</translation>
+    </message>
+    <message id="Transfer.summaryUpdated">
+        <source>%1, %2 updated</source>
+        <translation>%1, %2 aggiornati</translation>
+    </message>
+    <message id="Transfer.field.title">
+        <source>title</source>
+        <translation>titolo</translation>
+    </message>
+    <message id="Transfer.field.date">
+        <source>date</source>
+        <translation>data</translation>
+    </message>
+    <message id="Transfer.field.yearly">
+        <source>repeating every year</source>
+        <translation>ripetizione annuale</translation>
+    </message>
+    <message id="Transfer.field.reminder">
+        <source>reminders</source>
+        <translation>promemoria</translation>
+    </message>
+    <message id="Transfer.updateChanged" numerus="yes">
+        <source>Update %n changed event(s)</source>
+        <translation>
+            <numerusform>Aggiorna %n evento modificato</numerusform>
+            <numerusform>Aggiorna %n eventi modificati</numerusform>
+        </translation>
+    </message>
     <message id="Transfer.fileUnreadable">
         <source>The file cannot be read</source>
         <translation>Impossibile leggere il file</translation>

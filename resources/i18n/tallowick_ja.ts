@@ -493,6 +493,36 @@
         <source>Reminders start once notifications are allowed</source>
         <translation>通知を許可するとリマインダーが始まります</translation>
     </message>
+    <message id="Transfer.changedInFile">
+        <source>in the list, but the file has another version</source>
+        <translation>リストにありますが、ファイルの内容が異なります</translation>
+    </message>
+    <message id="Transfer.summaryUpdated">
+        <source>%1, %2 updated</source>
+        <translation>%1、%2件更新</translation>
+    </message>
+    <message id="Transfer.field.title">
+        <source>title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message id="Transfer.field.date">
+        <source>date</source>
+        <translation>日付</translation>
+    </message>
+    <message id="Transfer.field.yearly">
+        <source>repeating every year</source>
+        <translation>毎年の繰り返し</translation>
+    </message>
+    <message id="Transfer.field.reminder">
+        <source>reminders</source>
+        <translation>リマインダー</translation>
+    </message>
+    <message id="Transfer.updateChanged" numerus="yes">
+        <source>Update %n changed event(s)</source>
+        <translation>
+            <numerusform>変更された%n件のイベントを更新</numerusform>
+        </translation>
+    </message>
     <message id="Transfer.fileUnreadable">
         <source>The file cannot be read</source>
         <translation>ファイルを読み込めません</translation>

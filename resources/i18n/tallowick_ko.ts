@@ -493,6 +493,36 @@
         <source>Reminders start once notifications are allowed</source>
         <translation>알림을 허용하면 리마인더가 시작돼요</translation>
     </message>
+    <message id="Transfer.changedInFile">
+        <source>in the list, but the file has another version</source>
+        <translation>목록에 있지만 파일의 내용이 달라요</translation>
+    </message>
+    <message id="Transfer.summaryUpdated">
+        <source>%1, %2 updated</source>
+        <translation>%1, %2개 업데이트</translation>
+    </message>
+    <message id="Transfer.field.title">
+        <source>title</source>
+        <translation>제목</translation>
+    </message>
+    <message id="Transfer.field.date">
+        <source>date</source>
+        <translation>날짜</translation>
+    </message>
+    <message id="Transfer.field.yearly">
+        <source>repeating every year</source>
+        <translation>매년 반복</translation>
+    </message>
+    <message id="Transfer.field.reminder">
+        <source>reminders</source>
+        <translation>리마인더</translation>
+    </message>
+    <message id="Transfer.updateChanged" numerus="yes">
+        <source>Update %n changed event(s)</source>
+        <translation>
+            <numerusform>변경된 이벤트 %n개 업데이트</numerusform>
+        </translation>
+    </message>
     <message id="Transfer.fileUnreadable">
         <source>The file cannot be read</source>
         <translation>파일을 읽을 수 없어요</translation>

@@ -654,6 +654,37 @@
         <source>Reminders start once notifications are allowed</source>
         <translation>Herinneringen beginnen zodra meldingen zijn toegestaan</translation>
     </message>
+    <message id="Transfer.changedInFile">
+        <source>in the list, but the file has another version</source>
+        <translation>staat al in de lijst, maar het bestand heeft een andere versie</translation>
+    </message>
+    <message id="Transfer.summaryUpdated">
+        <source>%1, %2 updated</source>
+        <translation>%1, %2 bijgewerkt</translation>
+    </message>
+    <message id="Transfer.field.title">
+        <source>title</source>
+        <translation>titel</translation>
+    </message>
+    <message id="Transfer.field.date">
+        <source>date</source>
+        <translation>datum</translation>
+    </message>
+    <message id="Transfer.field.yearly">
+        <source>repeating every year</source>
+        <translation>jaarlijkse herhaling</translation>
+    </message>
+    <message id="Transfer.field.reminder">
+        <source>reminders</source>
+        <translation>herinneringen</translation>
+    </message>
+    <message id="Transfer.updateChanged" numerus="yes">
+        <source>Update %n changed event(s)</source>
+        <translation>
+            <numerusform>%n gewijzigde gebeurtenis bijwerken</numerusform>
+            <numerusform>%n gewijzigde gebeurtenissen bijwerken</numerusform>
+        </translation>
+    </message>
     <message id="Transfer.fileUnreadable">
         <source>The file cannot be read</source>
         <translation>Het bestand kan niet worden gelezen</translation>

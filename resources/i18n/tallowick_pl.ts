@@ -663,6 +663,38 @@
         <source>Reminders start once notifications are allowed</source>
         <translation>Przypomnienia zaczną działać po zezwoleniu na powiadomienia</translation>
     </message>
+    <message id="Transfer.changedInFile">
+        <source>in the list, but the file has another version</source>
+        <translation>już jest na liście, ale plik ma inną wersję</translation>
+    </message>
+    <message id="Transfer.summaryUpdated">
+        <source>%1, %2 updated</source>
+        <translation>%1, zaktualizowane: %2</translation>
+    </message>
+    <message id="Transfer.field.title">
+        <source>title</source>
+        <translation>tytuł</translation>
+    </message>
+    <message id="Transfer.field.date">
+        <source>date</source>
+        <translation>data</translation>
+    </message>
+    <message id="Transfer.field.yearly">
+        <source>repeating every year</source>
+        <translation>powtarzanie co roku</translation>
+    </message>
+    <message id="Transfer.field.reminder">
+        <source>reminders</source>
+        <translation>przypomnienia</translation>
+    </message>
+    <message id="Transfer.updateChanged" numerus="yes">
+        <source>Update %n changed event(s)</source>
+        <translation>
+            <numerusform>Zaktualizuj %n zmienione wydarzenie</numerusform>
+            <numerusform>Zaktualizuj %n zmienione wydarzenia</numerusform>
+            <numerusform>Zaktualizuj %n zmienionych wydarzeń</numerusform>
+        </translation>
+    </message>
     <message id="Transfer.fileUnreadable">
         <source>The file cannot be read</source>
         <translation>Nie można odczytać pliku</translation>

@@ -654,6 +654,37 @@
         <source>Reminders start once notifications are allowed</source>
         <translation>Os lembretes começam quando as notificações forem permitidas</translation>
     </message>
+    <message id="Transfer.changedInFile">
+        <source>in the list, but the file has another version</source>
+        <translation>já está na lista, mas o arquivo tem outra versão</translation>
+    </message>
+    <message id="Transfer.summaryUpdated">
+        <source>%1, %2 updated</source>
+        <translation>%1, %2 atualizados</translation>
+    </message>
+    <message id="Transfer.field.title">
+        <source>title</source>
+        <translation>título</translation>
+    </message>
+    <message id="Transfer.field.date">
+        <source>date</source>
+        <translation>data</translation>
+    </message>
+    <message id="Transfer.field.yearly">
+        <source>repeating every year</source>
+        <translation>repetição anual</translation>
+    </message>
+    <message id="Transfer.field.reminder">
+        <source>reminders</source>
+        <translation>lembretes</translation>
+    </message>
+    <message id="Transfer.updateChanged" numerus="yes">
+        <source>Update %n changed event(s)</source>
+        <translation>
+            <numerusform>Atualizar %n evento alterado</numerusform>
+            <numerusform>Atualizar %n eventos alterados</numerusform>
+        </translation>
+    </message>
     <message id="Transfer.fileUnreadable">
         <source>The file cannot be read</source>
         <translation>Não é possível ler o arquivo</translation>

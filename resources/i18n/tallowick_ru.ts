@@ -663,6 +663,38 @@
         <source>Reminders start once notifications are allowed</source>
         <translation>Напоминания начнутся, когда будут разрешены уведомления</translation>
     </message>
+    <message id="Transfer.changedInFile">
+        <source>in the list, but the file has another version</source>
+        <translation>уже есть в списке, но в файле другая версия</translation>
+    </message>
+    <message id="Transfer.summaryUpdated">
+        <source>%1, %2 updated</source>
+        <translation>%1, обновлено: %2</translation>
+    </message>
+    <message id="Transfer.field.title">
+        <source>title</source>
+        <translation>название</translation>
+    </message>
+    <message id="Transfer.field.date">
+        <source>date</source>
+        <translation>дата</translation>
+    </message>
+    <message id="Transfer.field.yearly">
+        <source>repeating every year</source>
+        <translation>ежегодный повтор</translation>
+    </message>
+    <message id="Transfer.field.reminder">
+        <source>reminders</source>
+        <translation>напоминания</translation>
+    </message>
+    <message id="Transfer.updateChanged" numerus="yes">
+        <source>Update %n changed event(s)</source>
+        <translation>
+            <numerusform>Обновить %n изменённое событие</numerusform>
+            <numerusform>Обновить %n изменённых события</numerusform>
+            <numerusform>Обновить %n изменённых событий</numerusform>
+        </translation>
+    </message>
     <message id="Transfer.fileUnreadable">
         <source>The file cannot be read</source>
         <translation>Не удаётся прочитать файл</translation>

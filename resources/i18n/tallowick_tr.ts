@@ -645,6 +645,36 @@
         <source>Reminders start once notifications are allowed</source>
         <translation>Hatırlatıcılar bildirimlere izin verildiğinde başlar</translation>
     </message>
+    <message id="Transfer.changedInFile">
+        <source>in the list, but the file has another version</source>
+        <translation>zaten listede, ancak dosyadaki sürümü farklı</translation>
+    </message>
+    <message id="Transfer.summaryUpdated">
+        <source>%1, %2 updated</source>
+        <translation>%1, %2 güncellendi</translation>
+    </message>
+    <message id="Transfer.field.title">
+        <source>title</source>
+        <translation>başlık</translation>
+    </message>
+    <message id="Transfer.field.date">
+        <source>date</source>
+        <translation>tarih</translation>
+    </message>
+    <message id="Transfer.field.yearly">
+        <source>repeating every year</source>
+        <translation>her yıl tekrarlanma</translation>
+    </message>
+    <message id="Transfer.field.reminder">
+        <source>reminders</source>
+        <translation>hatırlatıcılar</translation>
+    </message>
+    <message id="Transfer.updateChanged" numerus="yes">
+        <source>Update %n changed event(s)</source>
+        <translation>
+            <numerusform>Değişen %n etkinliği güncelle</numerusform>
+        </translation>
+    </message>
     <message id="Transfer.fileUnreadable">
         <source>The file cannot be read</source>
         <translation>Dosya okunamıyor</translation>

@@ -493,6 +493,36 @@
         <source>Reminders start once notifications are allowed</source>
         <translation>允许通知后提醒才会开始</translation>
     </message>
+    <message id="Transfer.changedInFile">
+        <source>in the list, but the file has another version</source>
+        <translation>已在列表中，但文件中的版本不同</translation>
+    </message>
+    <message id="Transfer.summaryUpdated">
+        <source>%1, %2 updated</source>
+        <translation>%1，更新 %2 个</translation>
+    </message>
+    <message id="Transfer.field.title">
+        <source>title</source>
+        <translation>标题</translation>
+    </message>
+    <message id="Transfer.field.date">
+        <source>date</source>
+        <translation>日期</translation>
+    </message>
+    <message id="Transfer.field.yearly">
+        <source>repeating every year</source>
+        <translation>每年重复</translation>
+    </message>
+    <message id="Transfer.field.reminder">
+        <source>reminders</source>
+        <translation>提醒</translation>
+    </message>
+    <message id="Transfer.updateChanged" numerus="yes">
+        <source>Update %n changed event(s)</source>
+        <translation>
+            <numerusform>更新 %n 个已更改的事件</numerusform>
+        </translation>
+    </message>
     <message id="Transfer.fileUnreadable">
         <source>The file cannot be read</source>
         <translation>无法读取文件</translation>

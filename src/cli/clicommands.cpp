@@ -21,30 +21,34 @@ const char kHelp[] =
     "Commands:\n"
     "  count DATE [--count-up]       the day-count text of a date (\"YAY!\", 10, -3)\n"
     "  format DATE                   the display date in your language (18.Dec.26)\n"
-    "  list [--json]                 index, count, date and title of every event\n"
+    "  list [--json]                 index, count, date and title of every event (--json: also\n"
+    "                                its id, the count as a number of days and its direction)\n"
     "  add TITLE DATE [--count-up] [--yearly] [--theme ID]\n"
     "                                add an event at the front; --yearly: it comes back every\n"
     "                                year and counts down to its next occurrence\n"
-    "  edit INDEX [--title T] [--date D] [--count-up | --count-down] [--yearly | --once]\n"
+    "  edit EVENT [--title T] [--date D] [--count-up | --count-down] [--yearly | --once]\n"
     "             [--theme ID]       change an event\n"
-    "  delete INDEX                  delete an event (never the last one) and its reminders\n"
-    "  move FROM TO                  move an event to another place in the list\n"
+    "  delete EVENT                  delete an event (never the last one) and its reminders\n"
+    "  move EVENT TO                 move an event to place TO (an index) in the list\n"
     "  open URL                      open a widget's or a shared event's link; prints the page\n"
-    "  remind INDEX one|three|seven|off\n"
+    "  remind EVENT one|three|seven|off\n"
     "                                reminders at 10:00 on the day (one), and on the 3 or 7 days\n"
     "                                before (three, seven), or none (off)\n"
     "  notifications allow|deny|status|autostart|no-autostart\n"
     "                                whether Tallowick may send reminders; whether the session\n"
     "                                starts their delivery at login (the home screen's autostart\n"
     "                                entry, which the app sets up once)\n"
-    "  pending [--json]              reminders waiting to be delivered\n"
+    "  pending [--json]              reminders waiting to be delivered (--json: also the event's\n"
+    "                                id, its day and the days before it)\n"
     "  export --ics FILE | --json FILE\n"
     "                                write the events as an iCalendar file for calendar programs,\n"
     "                                or as a backup of everything they hold (FILE - for standard\n"
     "                                output)\n"
-    "  import FILE                   add the events of an iCalendar file, or bring back those of a\n"
+    "  import FILE [--update]        add the events of an iCalendar file, or bring back those of a\n"
     "                                backup that the list lacks; prints what was added, skipped\n"
-    "                                and refused, and why\n"
+    "                                and refused, and why, and which fields of an event in the\n"
+    "                                list the calendar has otherwise; --update takes the\n"
+    "                                calendar's version of those\n"
     "  sync                          send this device's changes to the calendar server and bring\n"
     "                                in the other devices' (once sync setup is done)\n"
     "  sync status [--json]          the account, the last sync and its outcome, and the changes\n"
@@ -65,9 +69,11 @@ const char kHelp[] =
     "      --version                 print the version and exit\n"
     "      --                        every word after it is an argument, even one starting with -\n"
     "\n"
-    "DATE is 2026-12-25, a full timestamp 2026-12-25T09:00:00+0900, or a short local long-style\n"
-    "date. INDEX counts from 0, as list shows. ID is a colour theme's number: 1 to 5 (plain\n"
-    "bars) or 1001 to 1009 (bars with a picture); a new event has 1003 unless told.\n"
+    "DATE is 2026-12-25, a full timestamp 2026-12-25T09:00:00+0900, or the long date of your\n"
+    "language with the year in full (December 25, 2026; 25. Dezember 2026). EVENT is an index\n"
+    "counting from 0, as list shows, or an event's id (list --json), which names the same\n"
+    "event whatever another program moves meanwhile. ID is a colour theme's number: 1 to 5\n"
+    "(plain bars) or 1001 to 1009 (bars with a picture); a new event has 1003 unless told.\n"
     "\n"
     "Exit status: 0 done, 1 refused (the limit of 30 events, the last event, reminders not\n"
     "allowed, a server, keyring or password command that failed), 2 the command line or the\n"
@@ -108,7 +114,7 @@ const std::map<QString, Command> &commands()
         {QStringLiteral("notifications"), fixed(1, {}, {}, notificationsCommand)},
         {QStringLiteral("pending"), fixed(0, {json}, {}, pendingCommand)},
         {QStringLiteral("export"), fixed(0, {}, {QStringLiteral("ics"), json}, exportCommand)},
-        {QStringLiteral("import"), fixed(1, {}, {}, importCommand)},
+        {QStringLiteral("import"), fixed(1, {QStringLiteral("update")}, {}, importCommand)},
         // Its subcommands take their own words and options: it checks them itself.
         {QStringLiteral("sync"), {syncShape(), syncCommand}},
     };
@@ -181,7 +187,9 @@ int CliContext::refused(StoreOutcome outcome) const
 
 std::optional<QDate> parseDayArgument(const QString &text)
 {
-    const auto instant = CalendarHelper::parse(text);
+    auto instant = CalendarHelper::parse(text);
+    if (!instant)
+        instant = CalendarHelper::parseLongDate(text);
     if (!instant)
         return std::nullopt;
     const QDate day = instant->toLocalTime().date();

@@ -44,8 +44,9 @@ struct CliContext
     int refused(StoreOutcome outcome, const QString &reason) const;
 };
 
-// A DATE argument: "yyyy-MM-dd", a full timestamp or a short local long-style date, as the
-// local calendar day it names; nothing for a text that is no day an event can have.
+// A DATE argument: "yyyy-MM-dd", a full timestamp or the locale's long date with the year in
+// full ("December 25, 2026"), as the local calendar day it names; nothing for a text that is
+// no day an event can have.
 std::optional<QDate> parseDayArgument(const QString &text);
 
 using CliCommandFunction = int (*)(const CliContext &);

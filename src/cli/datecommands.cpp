@@ -4,16 +4,17 @@
 
 namespace {
 
-// The date argument as events store it, or a usage error for a text that is no date (which
-// would otherwise count as today, "YAY!").
+// The date argument as events store it ("yyyy-MM-dd"), or a usage error for a text that is no
+// date (which would otherwise count as today, "YAY!").
 std::optional<QString> dateText(const CliContext &context)
 {
     const QString text = context.args.positional.at(0);
-    if (!parseDayArgument(text)) {
+    const auto day = parseDayArgument(text);
+    if (!day) {
         context.usageError(QStringLiteral("\"%1\" is not a date (use yyyy-MM-dd)").arg(text));
         return std::nullopt;
     }
-    return text;
+    return day->toString(QStringLiteral("yyyy-MM-dd"));
 }
 
 } // namespace

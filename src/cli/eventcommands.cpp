@@ -2,6 +2,7 @@
 
 #include <model/calendarhelper.h>
 #include <store/eventrepository.h>
+#include <store/linkquery.h>
 #include <store/linkrequest.h>
 
 #include <QJsonArray>
@@ -9,18 +10,42 @@
 
 namespace {
 
-// The event at INDEX in the list as saved now; nothing (after a usage error) when INDEX is
-// no whole number or outside the list.
-const EDate *eventAt(const CliContext &context, const QList<EDate> &events, const QString &text)
+// The id the store is to act on for an EVENT argument: an index is looked up in the list as
+// saved now; any other text is taken as an event's id as it stands, and the store finds it
+// (in either letter case) in its own locked step, so a reorder made meanwhile by another
+// process cannot make it act on another event. Nothing (after a usage error) for an index
+// outside the list.
+std::optional<QString> eventArgument(const CliContext &context, const EventRepository &repository, const QString &text)
 {
-    const auto number = context.integer(text, QStringLiteral("INDEX"));
+    const auto number = parseLinkInteger(text);
     if (!number)
-        return nullptr;
+        return text.trimmed();
+    const QList<EDate> events = repository.read().events;
     if (*number < 0 || *number >= events.size()) {
         context.usageError(QStringLiteral("index %1 is outside the list (0 to %2)").arg(*number).arg(events.size() - 1));
-        return nullptr;
+        return std::nullopt;
     }
-    return &events.at(*number);
+    return events.at(*number).id;
+}
+
+// A store refusal for an EVENT argument: an id no event has is a usage error.
+int refusedFor(const CliContext &context, const QString &text, const EventRepository::Result &result)
+{
+    if (result.outcome == StoreOutcome::Gone && !parseLinkInteger(text))
+        return context.usageError(QStringLiteral("no event has the id \"%1\"").arg(printableField(text)));
+    return context.refused(result.outcome, result.reason);
+}
+
+// The count as a number for scripts: the days left (negative after the day) or the day
+// number since it; 0 on the day ("YAY!"). Null when the count is no number (a date that
+// cannot be counted).
+QJsonValue signedDays(const QString &count)
+{
+    if (count == QLatin1String("YAY!"))
+        return 0;
+    bool number = false;
+    const qint64 days = count.toLongLong(&number);
+    return number ? QJsonValue(days) : QJsonValue(QJsonValue::Null);
 }
 
 std::optional<QDate> dayArgument(const CliContext &context, const QString &text)
@@ -47,7 +72,10 @@ int listCommand(const CliContext &context)
             const EDate &event = events.at(i);
             QJsonObject object = event.toJson();
             object.insert(QStringLiteral("index"), i);
-            object.insert(QStringLiteral("count"), CalendarHelper::getDayCount(event));
+            const QString count = CalendarHelper::getDayCount(event);
+            object.insert(QStringLiteral("count"), count);
+            object.insert(QStringLiteral("days"), signedDays(count));
+            object.insert(QStringLiteral("direction"), event.countsDown() ? QStringLiteral("down") : QStringLiteral("up"));
             if (const auto next = CalendarHelper::nextOccurrence(event)) {
                 object.insert(QStringLiteral("next"), next->day.toString(QStringLiteral("yyyy-MM-dd")));
                 object.insert(QStringLiteral("occurrence"), next->ordinal);
@@ -93,9 +121,9 @@ int editCommand(const CliContext &context)
     if (context.args.has(QStringLiteral("yearly")) && context.args.has(QStringLiteral("once")))
         return context.usageError(QStringLiteral("choose one of --yearly and --once"));
     EventRepository repository;
-    const QList<EDate> events = repository.read().events;
-    const EDate *event = eventAt(context, events, context.args.positional.at(0));
-    if (!event)
+    const QString which = context.args.positional.at(0);
+    const auto id = eventArgument(context, repository, which);
+    if (!id)
         return CliUsage;
 
     // Only what the line names changes: another process may be changing the event's other
@@ -121,30 +149,36 @@ int editCommand(const CliContext &context)
         change.yearly = true;
     if (context.args.has(QStringLiteral("once")))
         change.yearly = false;
-    const EventRepository::Result result = repository.change(event->id, change);
-    return result.outcome == StoreOutcome::Done ? CliOk : context.refused(result.outcome, result.reason);
+    const EventRepository::Result result = repository.change(*id, change);
+    return result.outcome == StoreOutcome::Done ? CliOk : refusedFor(context, which, result);
 }
 
 int deleteCommand(const CliContext &context)
 {
     EventRepository repository;
-    const QList<EDate> events = repository.read().events;
-    const EDate *event = eventAt(context, events, context.args.positional.at(0));
-    if (!event)
+    const QString which = context.args.positional.at(0);
+    const auto id = eventArgument(context, repository, which);
+    if (!id)
         return CliUsage;
-    const EventRepository::Result result = repository.remove(event->id);
-    return result.outcome == StoreOutcome::Done ? CliOk : context.refused(result.outcome, result.reason);
+    const EventRepository::Result result = repository.remove(*id);
+    return result.outcome == StoreOutcome::Done ? CliOk : refusedFor(context, which, result);
 }
 
 int moveCommand(const CliContext &context)
 {
     EventRepository repository;
-    const QList<EDate> events = repository.read().events;
-    const EDate *event = eventAt(context, events, context.args.positional.at(0));
-    if (!event || !eventAt(context, events, context.args.positional.at(1)))
+    const QString which = context.args.positional.at(0);
+    const auto id = eventArgument(context, repository, which);
+    if (!id)
         return CliUsage;
-    const EventRepository::Result result = repository.move(event->id, context.args.positional.at(1).toInt());
-    return result.outcome == StoreOutcome::Done ? CliOk : context.refused(result.outcome, result.reason);
+    // TO is a position in the list, never an id.
+    const auto to = context.integer(context.args.positional.at(1), QStringLiteral("TO"));
+    if (!to)
+        return CliUsage;
+    if (const qsizetype size = repository.read().events.size(); *to < 0 || *to >= size)
+        return context.usageError(QStringLiteral("index %1 is outside the list (0 to %2)").arg(*to).arg(size - 1));
+    const EventRepository::Result result = repository.move(*id, int(*to));
+    return result.outcome == StoreOutcome::Done ? CliOk : refusedFor(context, which, result);
 }
 
 int openCommand(const CliContext &context)

@@ -5,6 +5,7 @@
 #include <platform/notificationcenter.h>
 #include <reminders/notificationhelper.h>
 #include <store/eventrepository.h>
+#include <store/linkquery.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -42,15 +43,18 @@ int remindCommand(const CliContext &context)
     const auto option = notiDaysFromName(context.args.positional.at(1));
     if (!option)
         return context.usageError(QStringLiteral("the reminder is one of one, three, seven, off"));
-    const auto index = context.integer(context.args.positional.at(0), QStringLiteral("INDEX"));
-    if (!index)
-        return CliUsage;
     EventRepository repository;
-    const QList<EDate> events = repository.read().events;
-    if (*index < 0 || *index >= events.size())
-        return context.usageError(QStringLiteral("index %1 is outside the list (0 to %2)").arg(*index).arg(events.size() - 1));
+    const QString which = context.args.positional.at(0);
+    const auto index = parseLinkInteger(which);
+    QString id = which.trimmed(); // an id: the store finds it in its own step
+    if (index) {
+        const QList<EDate> events = repository.read().events;
+        if (*index < 0 || *index >= events.size())
+            return context.usageError(QStringLiteral("index %1 is outside the list (0 to %2)").arg(*index).arg(events.size() - 1));
+        id = events.at(*index).id;
+    }
 
-    const EventRepository::ReminderResult result = repository.chooseReminder(events.at(*index).id, *option);
+    const EventRepository::ReminderResult result = repository.chooseReminder(id, *option);
     switch (result.outcome) {
     case ReminderOutcome::Scheduled:
     case ReminderOutcome::Cleared:
@@ -70,6 +74,8 @@ int remindCommand(const CliContext &context)
         context.err << "A count-up event has no reminders; only \"off\" applies to it.\n";
         return CliRefused;
     case ReminderOutcome::EventGone:
+        if (!index)
+            return context.usageError(QStringLiteral("no event has the id \"%1\"").arg(printableField(which)));
         return context.refused(StoreOutcome::Gone);
     case ReminderOutcome::NotWritten:
         context.err << "tallowick-cli: " << result.reason << "; nothing was changed\n";
@@ -132,12 +138,19 @@ int pendingCommand(const CliContext &context)
     if (context.args.has(QStringLiteral("json"))) {
         QJsonArray array;
         for (const NotificationRequest &request : requests) {
-            array.append(QJsonObject{
+            QJsonObject object{
                 {QStringLiteral("identifier"), request.identifier},
                 {QStringLiteral("title"), request.title},
                 {QStringLiteral("body"), request.body},
                 {QStringLiteral("trigger"), triggerText(request.trigger)},
-            });
+            };
+            // The identifier's parts, so that no script has to split it.
+            if (const auto parts = NotificationHelper::partsOf(request.identifier)) {
+                object.insert(QStringLiteral("eventId"), parts->eventId);
+                object.insert(QStringLiteral("eventDay"), parts->eventDay.toString(QStringLiteral("yyyy-MM-dd")));
+                object.insert(QStringLiteral("daysBefore"), parts->daysBefore);
+            }
+            array.append(object);
         }
         context.out << QJsonDocument(array).toJson(QJsonDocument::Indented);
         return CliOk;

@@ -28,12 +28,16 @@ std::optional<FileChoice> exportTarget(const CliContext &context)
     return FileChoice{format, path};
 }
 
+// One line per item; an event the file has in another version ends with the fields that
+// differ, by name, comma-separated ("title,date"), for scripts.
 void printItems(const CliContext &context, const char *what, const QList<TransferItem> &items, bool withReason)
 {
     for (const TransferItem &item : items) {
         context.out << what << '\t' << printableField(item.date) << '\t' << printableField(item.title);
         if (withReason)
             context.out << '\t' << describeReason(item.reason);
+        if (!item.differences.isEmpty())
+            context.out << '\t' << item.differences.join(QLatin1Char(','));
         context.out << '\n';
     }
 }
@@ -50,6 +54,9 @@ int report(const CliContext &context, const TransferSummary &summary, const QStr
     printItems(context, "added", summary.added, false);
     printItems(context, "skipped", summary.skipped, true);
     printItems(context, "refused", summary.refused, true);
+    printItems(context, "updated", summary.updated, false);
+    if (const int changed = summary.changedCount(); changed > 0)
+        context.err << "tallowick-cli: " << changed << " event(s) of the list differ in the file; import --update takes the file's version\n";
     if (summary.remindersWaiting > 0) {
         //% "Reminders start once notifications are allowed"
         context.err << qtTrId("Transfer.remindersWaiting") << ": tallowick-cli notifications allow\n";
@@ -69,7 +76,7 @@ int importCommand(const CliContext &context)
     const QString path = context.args.positional.at(0);
     EventRepository repository;
     // A backup (JSON) or a calendar, by what the file holds.
-    return report(context, EventTransfer::importFile(repository, path), path);
+    return report(context, EventTransfer::importFile(repository, path, context.args.has(QStringLiteral("update"))), path);
 }
 
 int exportCommand(const CliContext &context)

@@ -178,6 +178,12 @@ std::optional<QDateTime> CalendarHelper::parse(const QString &text)
     return parsed ? std::optional(fromUDate(*parsed)) : std::nullopt;
 }
 
+std::optional<QDateTime> CalendarHelper::parseLongDate(const QString &text)
+{
+    const auto parsed = DateContext::current().parseLongDate(text);
+    return parsed ? std::optional(fromUDate(*parsed)) : std::nullopt;
+}
+
 std::optional<QDate> CalendarHelper::dayOf(const QString &ddate)
 {
     return eventDay(DateContext::current(), ddate);

@@ -42,6 +42,9 @@ public:
     static QDateTime toDate(const QString &text);
     // The same parse without the fallback: nothing when the text is no date.
     static std::optional<QDateTime> parse(const QString &text);
+    // The locale's long date as a person types it ("December 25, 2026", "25. Dezember 2026"),
+    // whatever its length, exactly as the locale writes it; nothing otherwise.
+    static std::optional<QDateTime> parseLongDate(const QString &text);
     // The local calendar day a stored date text names ("yyyy-MM-dd" read as written); nothing
     // when the text is no date.
     static std::optional<QDate> dayOf(const QString &ddate);

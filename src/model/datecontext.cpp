@@ -229,14 +229,33 @@ std::optional<UDate> DateContext::parseByLength(const QString &text)
     }
     if (length == 10)
         return parseDay(text);
+    icu::DateFormat *format = longFormat();
+    return format ? parseWhole(*format, text) : std::nullopt;
+}
+
+icu::DateFormat *DateContext::longFormat()
+{
     if (!m_longFormat) {
         m_longFormat.reset(icu::DateFormat::createDateInstance(icu::DateFormat::kLong, m_locale));
         if (!m_longFormat)
-            return std::nullopt;
+            return nullptr;
         m_longFormat->setLenient(false);
         m_longFormat->setTimeZone(*m_zone);
     }
-    return parseWhole(*m_longFormat, text);
+    return m_longFormat.get();
+}
+
+std::optional<UDate> DateContext::parseLongDate(const QString &text)
+{
+    icu::DateFormat *format = longFormat();
+    const auto parsed = format ? parseWhole(*format, text) : std::nullopt;
+    if (!parsed)
+        return std::nullopt;
+    // Only the text the locale itself writes for that day: a two-digit year or a missing
+    // part would leave ICU to guess the century or the rest.
+    icu::UnicodeString written;
+    format->format(*parsed, written);
+    return written == toUnicode(text) ? parsed : std::nullopt;
 }
 
 std::optional<UDate> DateContext::parseDay(const QString &text)

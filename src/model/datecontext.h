@@ -36,6 +36,9 @@ public:
     std::optional<UDate> parseByLength(const QString &text);
     // Parses "yyyy-MM-dd" only.
     std::optional<UDate> parseDay(const QString &text);
+    // Parses the locale's long date ("December 25, 2026", "25. Dezember 2026") of any length,
+    // exactly as the locale writes it, with the year in full.
+    std::optional<UDate> parseLongDate(const QString &text);
 
     struct DayStart
     {
@@ -61,6 +64,7 @@ public:
 
 private:
     bool matchesProcessSettings() const;
+    icu::DateFormat *longFormat();
 
     std::string m_tzEnv;
     bool m_tzSet = false;

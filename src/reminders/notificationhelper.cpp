@@ -91,6 +91,12 @@ QString NotificationHelper::eventIdOf(const QString &identifier)
 
 std::optional<QDate> NotificationHelper::eventDayOf(const QString &identifier)
 {
+    const auto parts = partsOf(identifier);
+    return parts ? std::optional(parts->eventDay) : std::nullopt;
+}
+
+std::optional<NotificationHelper::ReminderParts> NotificationHelper::partsOf(const QString &identifier)
+{
     const QStringList parts = identifier.split(QLatin1Char(' '));
     if (parts.size() != 3)
         return std::nullopt;
@@ -99,7 +105,7 @@ std::optional<QDate> NotificationHelper::eventDayOf(const QString &identifier)
     const int offset = parts.at(2).toInt(&number);
     if (!day.isValid() || !number || offset < 0)
         return std::nullopt;
-    return day.addDays(offset);
+    return ReminderParts{parts.at(0), day.addDays(offset), offset};
 }
 
 void NotificationHelper::logPendingNotifications(const QList<NotificationRequest> &requests)

@@ -46,6 +46,15 @@ public:
     // the event it was made for (its day plus its offset); nothing for another form.
     static QString eventIdOf(const QString &identifier);
     static std::optional<QDate> eventDayOf(const QString &identifier);
+    // All three parts of such an identifier: the event, its day and how many days before it
+    // the reminder comes; nothing for another form.
+    struct ReminderParts
+    {
+        QString eventId;
+        QDate eventDay;
+        int daysBefore = 0;
+    };
+    static std::optional<ReminderParts> partsOf(const QString &identifier);
 
     // Lists pending requests on the diagnostic log: a count line, then one line per request.
     static void logPendingNotifications(const QList<NotificationRequest> &requests);

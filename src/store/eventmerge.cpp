@@ -5,17 +5,12 @@
 
 #include <model/calendarhelper.h>
 #include <model/resources.h>
+#include <reminders/notidays.h>
 
 #include <algorithm>
 #include <cctype>
 
 namespace {
-
-bool hasId(const QList<EDate> &events, const QString &id)
-{
-    return !id.isEmpty()
-        && std::any_of(events.cbegin(), events.cend(), [&](const EDate &e) { return e.id.compare(id, Qt::CaseInsensitive) == 0; });
-}
 
 bool hasTitleOn(const QList<EDate> &events, const QString &title, const QDate &day)
 {
@@ -23,12 +18,75 @@ bool hasTitleOn(const QList<EDate> &events, const QString &title, const QDate &d
                        [&](const EDate &e) { return e.dateTitle == title && CalendarHelper::dayOf(e.ddate) == day; });
 }
 
+qsizetype indexOfId(const QList<EDate> &events, const QString &id)
+{
+    if (id.isEmpty())
+        return -1;
+    const auto found = std::find_if(events.cbegin(), events.cend(), [&](const EDate &e) { return e.id.compare(id, Qt::CaseInsensitive) == 0; });
+    return found == events.cend() ? -1 : found - events.cbegin();
+}
+
+// The reminder choice an event holds, as a calendar's alarms can carry it: none for "off",
+// for no choice and for a count-up event.
+std::optional<NotiDays> reminderOf(const EDate &event)
+{
+    if (!event.repeatNotification || !event.countsDown())
+        return std::nullopt;
+    const NotiDays option = notiDaysFromCode(*event.repeatNotification);
+    return option == NotiDays::off ? std::nullopt : std::optional(option);
+}
+
+// The fields in which the calendar's version of an event differs from the list's, by the
+// names the summary gives them. Only what a calendar carries is compared: it has no direction
+// or theme, so those stay the list's; a count-up event (which the calendar shows as a plain
+// day) neither repeats nor has reminders, so those are not compared for it.
+QStringList differences(const EDate &event, const ICalendarImport::Entry &entry, const QString &title)
+{
+    QStringList fields;
+    if (title != event.dateTitle)
+        fields.append(QStringLiteral("title"));
+    if (CalendarHelper::dayOf(event.ddate) != entry.day)
+        fields.append(QStringLiteral("date"));
+    if (event.countsDown()) {
+        if ((entry.repeat == ICalendarImport::Entry::Repeat::Yearly) != event.repeatsYearly())
+            fields.append(QStringLiteral("yearly"));
+        // By code: "none" as -1.
+        const auto listReminder = reminderOf(event);
+        const qint64 file = entry.reminders && *entry.reminders != NotiDays::off ? notiDaysCode(*entry.reminders) : -1;
+        if (file != (listReminder ? notiDaysCode(*listReminder) : -1))
+            fields.append(QStringLiteral("reminder"));
+    }
+    return fields;
+}
+
+// Takes the calendar's version of the fields that differ, by the rules a change follows.
+void takeFileVersion(EDate &event, const ICalendarImport::Entry &entry, const QString &title, const QStringList &fields)
+{
+    if (fields.contains(QLatin1String("title")))
+        event.dateTitle = title;
+    if (fields.contains(QLatin1String("date")))
+        event.ddate = EventRules::storedDay(*entry.day);
+    if (fields.contains(QLatin1String("yearly"))) {
+        if (entry.repeat == ICalendarImport::Entry::Repeat::Yearly)
+            event.repeat = QLatin1String(EDate::kRepeatYearly);
+        else
+            event.repeat.reset();
+    }
+    if (fields.contains(QLatin1String("reminder")) || fields.contains(QLatin1String("date")) || fields.contains(QLatin1String("yearly"))) {
+        // The reminders were for the old day or choice: the calendar's choice, or none.
+        if (entry.reminders && *entry.reminders != NotiDays::off && event.countsDown())
+            event.repeatNotification = notiDaysCode(*entry.reminders);
+        else
+            event.repeatNotification.reset();
+    }
+}
+
 } // namespace
 
 namespace EventMerge {
 
 QStringList addCalendarEvents(QList<EDate> &events, const QList<ICalendarImport::Entry> &entries,
-                              TransferSummary &summary)
+                              TransferSummary &summary, bool update, QStringList *updated)
 {
     using Entry = ICalendarImport::Entry;
     const ColorProvider *theme = EventRules::themeWithId(EventRules::kDefaultThemeId);
@@ -51,9 +109,24 @@ QStringList addCalendarEvents(QList<EDate> &events, const QList<ICalendarImport:
             skip(TransferReason::Cancelled);
         else if (entry.changesOneOccurrence)
             skip(TransferReason::OneOccurrence);
-        else if (hasId(events, entry.uid) || hasId(events, uuid))
-            skip(TransferReason::SameEvent);
-        else if (title.isEmpty())
+        else if (const qsizetype known = std::max(indexOfId(events, entry.uid), indexOfId(events, uuid)); known >= 0) {
+            // The calendar's version, when it is one the list could take, may differ: say how,
+            // and take it when asked to.
+            const bool takeable = !title.isEmpty() && entry.day && EventRules::isStorableDay(*entry.day)
+                && entry.repeat != Entry::Repeat::Other;
+            item.differences = takeable ? differences(events.at(known), entry, title) : QStringList();
+            if (item.differences.isEmpty()) {
+                skip(TransferReason::SameEvent);
+            } else if (!update) {
+                skip(TransferReason::ChangedInFile);
+            } else {
+                takeFileVersion(events[known], entry, title, item.differences);
+                if (updated)
+                    updated->append(events.at(known).id);
+                item.title = title;
+                summary.updated.append(item);
+            }
+        } else if (title.isEmpty())
             refuse(TransferReason::NoTitle);
         else if (!entry.day || !EventRules::isStorableDay(*entry.day))
             refuse(TransferReason::NoDate);

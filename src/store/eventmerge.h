@@ -20,9 +20,12 @@ namespace EventMerge {
 // an event's id, an event of the same title and date, a cancelled one, a change to one
 // occurrence. Refused: no title, no date, another kind of repeating, and whatever no longer
 // fits in the list. An event whose UID is a UUID keeps it as its id, so that importing the
-// same calendar again adds nothing. Returns the ids of the events added.
+// same calendar again adds nothing. An event whose UID is an event's id, but whose title,
+// date, yearly rule or reminders differ from that event's, is skipped with those fields
+// named; with `update` it takes the calendar's version of them instead (its id added to
+// `updated`). Returns the ids of the events added.
 QStringList addCalendarEvents(QList<EDate> &events, const QList<ICalendarImport::Entry> &entries,
-                              TransferSummary &summary);
+                              TransferSummary &summary, bool update = false, QStringList *updated = nullptr);
 
 // Brings back the backup's events that the list lacks, in the backup's order: each goes
 // after the backup's event before it, wherever that one stands in the list now, until the

@@ -103,6 +103,17 @@ qsizetype EventRepository::indexOf(const QList<EDate> &events, const QString &id
     return found == events.cend() ? -1 : found - events.cbegin();
 }
 
+qsizetype EventRepository::locate(const QList<EDate> &events, const QString &id)
+{
+    const qsizetype exact = indexOf(events, id);
+    if (exact >= 0 || id.isEmpty())
+        return exact;
+    // Ids are UUIDs, which name the same event in either case: a script may have lowered one.
+    const auto found = std::find_if(events.cbegin(), events.cend(),
+                                    [&](const EDate &e) { return e.id.compare(id, Qt::CaseInsensitive) == 0; });
+    return found == events.cend() ? -1 : found - events.cbegin();
+}
+
 EventList EventRepository::read() const
 {
     const SettingsStore::Contents contents = m_settings.read();
@@ -270,22 +281,23 @@ EventRepository::Result EventRepository::change(const QString &id, const EventCh
 {
     const std::optional<QString> title = change.title ? std::optional(EventRules::storableTitle(*change.title)) : std::nullopt;
     return transact([&](QList<EDate> &events) -> Step {
-        const qsizetype at = indexOf(events, id);
+        const qsizetype at = locate(events, id);
         if (at < 0)
             return {StoreOutcome::Gone, id};
+        const QString foundId = events.at(at).id;
         if (title) {
             if (const auto refused = titleRefusal(*title))
-                return {*refused, id};
+                return {*refused, foundId};
         }
         if (change.day && !EventRules::isStorableDay(*change.day))
-            return {StoreOutcome::NotADate, id};
+            return {StoreOutcome::NotADate, foundId};
         const ColorProvider *theme = change.themeId ? themeWithId(*change.themeId) : nullptr;
         if (change.themeId && !theme)
-            return {StoreOutcome::UnknownTheme, id};
+            return {StoreOutcome::UnknownTheme, foundId};
 
         EDate &event = events[at];
         if (change.yearly.value_or(false) && !change.countdown.value_or(event.countsDown()))
-            return {StoreOutcome::YearlyCountsUp, id};
+            return {StoreOutcome::YearlyCountsUp, foundId};
         const EDate before = event;
         if (title)
             event.dateTitle = *title;
@@ -306,7 +318,7 @@ EventRepository::Result EventRepository::change(const QString &id, const EventCh
         }
         if (theme)
             applyTheme(event, *theme);
-        return {StoreOutcome::Done, id, event != before};
+        return {StoreOutcome::Done, foundId, event != before};
     });
 }
 
@@ -315,16 +327,17 @@ EventRepository::Result EventRepository::remove(const QString &id)
     std::optional<EDate> removed;
     int removedAt = -1;
     Result result = transact([&](QList<EDate> &events) -> Step {
-        const qsizetype at = indexOf(events, id);
+        const qsizetype at = locate(events, id);
         if (at < 0)
             return {StoreOutcome::Gone, id};
+        const QString foundId = events.at(at).id;
         if (events.size() < 2)
-            return {StoreOutcome::LastEvent, id};
+            return {StoreOutcome::LastEvent, foundId};
         // In the same step, so that no reminder can be added for the event in between.
         NotificationHelper(m_center).removeNotification(events.at(at));
         removed = events.takeAt(at);
         removedAt = int(at);
-        return {StoreOutcome::Done, id, true};
+        return {StoreOutcome::Done, foundId, true};
     });
     if (result.outcome == StoreOutcome::Done) {
         result.removed = removed;
@@ -336,15 +349,16 @@ EventRepository::Result EventRepository::remove(const QString &id)
 EventRepository::Result EventRepository::move(const QString &id, int to)
 {
     return transact([&](QList<EDate> &events) -> Step {
-        const qsizetype at = indexOf(events, id);
+        const qsizetype at = locate(events, id);
         if (at < 0)
             return {StoreOutcome::Gone, id};
+        const QString foundId = events.at(at).id;
         const qsizetype target = std::clamp<qsizetype>(to, 0, events.size() - 1);
         if (target == at)
-            return {StoreOutcome::Done, id};
+            return {StoreOutcome::Done, foundId};
         // The widget numbers its pages by position: a reorder republishes its contents.
         events.move(at, target);
-        return {StoreOutcome::Done, id, true};
+        return {StoreOutcome::Done, foundId, true};
     });
 }
 
@@ -391,14 +405,16 @@ EventRepository::Result EventRepository::replaceSynced(const EventList &before, 
 EventRepository::ReminderResult EventRepository::chooseReminder(const QString &id, NotiDays option)
 {
     ReminderOutcome outcome = ReminderOutcome::EventGone;
+    QString storedId = id;
     const Result result = transact([&](QList<EDate> &events) -> Step {
-        const qsizetype at = indexOf(events, id);
+        const qsizetype at = locate(events, id);
         if (at < 0)
             return {StoreOutcome::Gone, id};
+        storedId = events.at(at).id;
         EDate &event = events[at];
         if (option != NotiDays::off && !event.countsDown()) {
             outcome = ReminderOutcome::IgnoredForCountUp;
-            return {StoreOutcome::Done, id};
+            return {StoreOutcome::Done, storedId};
         }
         NotificationHelper helper(m_center);
         if (option == NotiDays::off) {
@@ -406,13 +422,13 @@ EventRepository::ReminderResult EventRepository::chooseReminder(const QString &i
             // the event as it was, so nothing takes it for done.
             if (!helper.removeNotification(event)) {
                 outcome = ReminderOutcome::NotWritten;
-                return {StoreOutcome::NotSaved, id};
+                return {StoreOutcome::NotSaved, storedId};
             }
             outcome = ReminderOutcome::Cleared;
         } else if (helper.status() == AuthorizationStatus::Authorized) {
             if (!helper.addNotification(event, option)) {
                 outcome = ReminderOutcome::NotWritten;
-                return {StoreOutcome::NotSaved, id};
+                return {StoreOutcome::NotSaved, storedId};
             }
             outcome = ReminderOutcome::Scheduled;
         } else if (helper.status() == AuthorizationStatus::Denied) {
@@ -433,7 +449,7 @@ EventRepository::ReminderResult EventRepository::chooseReminder(const QString &i
     } else if (result.outcome == StoreOutcome::NotSaved && outcome != ReminderOutcome::NotWritten) {
         // The reminders were written but the choice was not: they go back to the saved choice.
         qCWarning(lcStore) << "The reminder choice could not be saved";
-        if (const EDate *saved = find(result.list.events, id)) {
+        if (const EDate *saved = find(result.list.events, storedId)) {
             NotificationHelper helper(m_center);
             if (const auto previous = chosenReminder(*saved); previous && helper.status() == AuthorizationStatus::Authorized)
                 helper.addNotification(*saved, *previous);
@@ -447,16 +463,16 @@ EventRepository::ReminderResult EventRepository::chooseReminder(const QString &i
     return {outcome, result.list, reason};
 }
 
-EventRepository::TransferResult EventRepository::importCalendar(const QList<ICalendarImport::Entry> &entries)
+EventRepository::TransferResult EventRepository::importCalendar(const QList<ICalendarImport::Entry> &entries, bool update)
 {
-    return mergeInOneStep([&](QList<EDate> &events, TransferSummary &summary) {
-        return EventMerge::addCalendarEvents(events, entries, summary);
+    return mergeInOneStep([&](QList<EDate> &events, TransferSummary &summary, QStringList &updated) {
+        return EventMerge::addCalendarEvents(events, entries, summary, update, &updated);
     });
 }
 
 EventRepository::TransferResult EventRepository::restoreBackup(const QList<EventBackup::Record> &records)
 {
-    return mergeInOneStep([&](QList<EDate> &events, TransferSummary &summary) {
+    return mergeInOneStep([&](QList<EDate> &events, TransferSummary &summary, QStringList &) {
         return EventMerge::restoreBackup(events, records, summary);
     });
 }
@@ -465,14 +481,24 @@ EventRepository::TransferResult EventRepository::mergeInOneStep(const Merge &mer
 {
     TransferSummary summary;
     QStringList added;
+    QStringList updated;
     const Result result = transact(
         [&](QList<EDate> &events) -> Step {
             // A step that is tried again starts its account afresh.
             summary = TransferSummary();
-            added = merge(events, summary);
-            return {StoreOutcome::Done, QString(), !added.isEmpty()};
+            updated.clear();
+            added = merge(events, summary, updated);
+            return {StoreOutcome::Done, QString(), !added.isEmpty() || !updated.isEmpty()};
         },
-        [&](const QList<EDate> &events) { scheduleChosenReminders(events, added, summary); });
+        [&](const QList<EDate> &events) {
+            // An updated event's pending reminders were for its old day or choice.
+            NotificationHelper helper(m_center);
+            for (const QString &id : updated) {
+                if (const EDate *event = find(events, id))
+                    helper.removeNotification(*event);
+            }
+            scheduleChosenReminders(events, added + updated, summary);
+        });
     if (result.outcome == StoreOutcome::NotSaved || result.outcome == StoreOutcome::NotLocked) {
         summary = TransferSummary();
         summary.problem = TransferSummary::Problem::NotSaved;

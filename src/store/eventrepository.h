@@ -111,6 +111,8 @@ public:
     // A new event at the front of the list. `uniqueTitle`: refused when the title is taken.
     // A yearly draft must count down.
     Result add(const EventDraft &draft, bool uniqueTitle = false);
+    // change, remove, move and chooseReminder find the event by `id` in either letter case
+    // (locate), in their own step; Result::id is the id as stored.
     // Sets the fields `change` names on the event. A new day, or a change of repeating that
     // moves the day its reminders are for, forgets the event's reminder choice and removes
     // its pending reminders, which belong to the old day.
@@ -146,9 +148,10 @@ public:
         TransferSummary summary;
         EventList list;
     };
-    // Adds the events another calendar holds, in one step (EventMerge::addCalendarEvents).
-    // The reminders their alarms choose are scheduled as the permission allows.
-    TransferResult importCalendar(const QList<ICalendarImport::Entry> &entries);
+    // Adds the events another calendar holds, in one step (EventMerge::addCalendarEvents);
+    // with `update` the list's events that the calendar has in another version take it, in
+    // the same step. The reminders the alarms choose are scheduled as the permission allows.
+    TransferResult importCalendar(const QList<ICalendarImport::Entry> &entries, bool update = false);
     // Brings back a backup's events in one step (EventMerge::restoreBackup), and schedules
     // their reminders as the permission allows.
     TransferResult restoreBackup(const QList<EventBackup::Record> &records);
@@ -177,6 +180,9 @@ public:
     // The event with this id in `events`; nullptr when there is none.
     static const EDate *find(const QList<EDate> &events, const QString &id);
     static qsizetype indexOf(const QList<EDate> &events, const QString &id);
+    // As indexOf, but an id in other letter case names the same event (ids are UUIDs): how a
+    // change, deletion, move or reminder choice finds the event it is asked for.
+    static qsizetype locate(const QList<EDate> &events, const QString &id);
 
 private:
     // What a transaction step may do with the list it is given.
@@ -188,7 +194,8 @@ private:
     Result transact(Apply apply);
     // Merges outside events into the list in one step (the ids of those added come back) and
     // schedules the reminders the added ones chose.
-    using Merge = std::function<QStringList(QList<EDate> &events, TransferSummary &summary)>;
+    // The ids of events it updated go to `updated`; their reminders are made anew.
+    using Merge = std::function<QStringList(QList<EDate> &events, TransferSummary &summary, QStringList &updated)>;
     TransferResult mergeInOneStep(const Merge &merge);
     // Schedules the stored reminder choices of these events as the permission allows, and
     // counts them in `summary`.

@@ -146,11 +146,11 @@ std::optional<QByteArray> importedBytes(const QString &path, qsizetype maxBytes,
 
 } // namespace
 
-TransferSummary importCalendar(EventRepository &repository, const QString &path)
+TransferSummary importCalendar(EventRepository &repository, const QString &path, bool update)
 {
     TransferSummary refused;
     const auto bytes = importedBytes(path, ICalendarImport::kMaxBytes, refused);
-    return bytes ? importCalendarText(repository, *bytes) : refused;
+    return bytes ? importCalendarText(repository, *bytes, update) : refused;
 }
 
 TransferSummary importBackup(EventRepository &repository, const QString &path)
@@ -192,24 +192,24 @@ bool looksLikeBackup(const QByteArray &bytes)
     return start.startsWith('{') || start.startsWith('[');
 }
 
-TransferSummary importFile(EventRepository &repository, const QString &path)
+TransferSummary importFile(EventRepository &repository, const QString &path, bool update)
 {
     TransferSummary refused;
     const auto bytes = importedBytes(path, std::max(ICalendarImport::kMaxBytes, EventBackup::kMaxBytes), refused);
     if (!bytes)
         return refused;
     const QByteArray text = utf8Of(*bytes);
-    return looksLikeBackup(text) ? importBackupText(repository, text) : importCalendarText(repository, text);
+    return looksLikeBackup(text) ? importBackupText(repository, text) : importCalendarText(repository, text, update);
 }
 
-TransferSummary importCalendarText(EventRepository &repository, const QByteArray &bytes)
+TransferSummary importCalendarText(EventRepository &repository, const QByteArray &bytes, bool update)
 {
     const QByteArray text = utf8Of(bytes);
     const ICalendarImport::Reading reading = ICalendarImport::read(text);
     TransferSummary refused;
     switch (reading.status) {
     case ICalendarImport::Reading::Status::Read:
-        return repository.importCalendar(reading.entries).summary;
+        return repository.importCalendar(reading.entries, update).summary;
     case ICalendarImport::Reading::Status::TooLarge:
         refused.problem = TransferSummary::Problem::TooLarge;
         break;

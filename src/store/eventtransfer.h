@@ -31,10 +31,11 @@ ExportResult exportCalendar(const EventRepository &repository, const QString &pa
 // Adds the events of the iCalendar file at `path` (all-day and timed events, by the list's
 // rules: EventMerge::addCalendarEvents) in one step of the repository. A file that cannot be
 // read, is too large, or is no calendar (damaged, cut short, hostile) changes nothing; the
-// summary says why.
-TransferSummary importCalendar(EventRepository &repository, const QString &path);
+// summary says why. With `update`, the list's events that the file has in another version
+// take the file's version in the same step.
+TransferSummary importCalendar(EventRepository &repository, const QString &path, bool update = false);
 // The same for a calendar's text.
-TransferSummary importCalendarText(EventRepository &repository, const QByteArray &text);
+TransferSummary importCalendarText(EventRepository &repository, const QByteArray &text, bool update = false);
 
 // The list as saved now, as a backup (EventBackup::encode, written now), and that backup
 // written to `path`, atomically. Reads the list only.
@@ -49,8 +50,9 @@ TransferSummary importBackupText(EventRepository &repository, const QByteArray &
 
 // Whether a file's bytes look like a backup (JSON) rather than a calendar.
 bool looksLikeBackup(const QByteArray &bytes);
-// Imports the file at `path` as what it holds: a backup or a calendar.
-TransferSummary importFile(EventRepository &repository, const QString &path);
+// Imports the file at `path` as what it holds: a backup or a calendar (`update` as for
+// importCalendar; a backup never undoes a later change, so it has no update).
+TransferSummary importFile(EventRepository &repository, const QString &path, bool update = false);
 
 // A file the person chose, read whole: it may be a link to it, but no pipe or device (which
 // could block or never end), nor more than `maxBytes`.

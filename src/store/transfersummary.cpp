@@ -4,12 +4,17 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 QString describeReason(TransferReason reason)
 {
     switch (reason) {
     case TransferReason::SameEvent:
         //% "already in the list"
         return qtTrId("Transfer.sameEvent");
+    case TransferReason::ChangedInFile:
+        //% "in the list, but the file has another version"
+        return qtTrId("Transfer.changedInFile");
     case TransferReason::SameTitleAndDate:
         //% "an event of that title and date is in the list"
         return qtTrId("Transfer.sameTitleAndDate");
@@ -80,5 +85,32 @@ QString TransferSummary::problemText() const
 QString TransferSummary::headline() const
 {
     //% "%1 added, %2 skipped, %3 refused"
-    return qtTrId("Transfer.summary").arg(added.size()).arg(skipped.size()).arg(refused.size());
+    const QString counts = qtTrId("Transfer.summary").arg(added.size()).arg(skipped.size()).arg(refused.size());
+    if (updated.isEmpty())
+        return counts;
+    //% "%1, %2 updated"
+    return qtTrId("Transfer.summaryUpdated").arg(counts).arg(updated.size());
+}
+
+int TransferSummary::changedCount() const
+{
+    return int(std::count_if(skipped.cbegin(), skipped.cend(),
+                             [](const TransferItem &item) { return item.reason == TransferReason::ChangedInFile; }));
+}
+
+QString describeField(const QString &field)
+{
+    if (field == QLatin1String("title"))
+        //% "title"
+        return qtTrId("Transfer.field.title");
+    if (field == QLatin1String("date"))
+        //% "date"
+        return qtTrId("Transfer.field.date");
+    if (field == QLatin1String("yearly"))
+        //% "repeating every year"
+        return qtTrId("Transfer.field.yearly");
+    if (field == QLatin1String("reminder"))
+        //% "reminders"
+        return qtTrId("Transfer.field.reminder");
+    return field;
 }

@@ -263,9 +263,9 @@ EventTransfer::ExportResult UserData::exportCalendar(const QString &path) const
     return EventTransfer::exportCalendar(m_repository, path);
 }
 
-TransferSummary UserData::importCalendar(const QString &path)
+TransferSummary UserData::importCalendar(const QString &path, bool update)
 {
-    const TransferSummary summary = EventTransfer::importCalendar(m_repository, path);
+    const TransferSummary summary = EventTransfer::importCalendar(m_repository, path, update);
     refresh();
     return summary;
 }

@@ -115,7 +115,7 @@ public:
     // written as iCalendar, and another calendar's events added (the store then shows the
     // list as the import left it, on the event it showed). See EventTransfer.
     EventTransfer::ExportResult exportCalendar(const QString &path) const;
-    TransferSummary importCalendar(const QString &path);
+    TransferSummary importCalendar(const QString &path, bool update = false);
     // The summary screen's backup and restore: every event with everything it holds, written
     // to `path`; a backup's missing events brought back (EventMerge::restoreBackup), with
     // their reminders scheduled when reminders are allowed.

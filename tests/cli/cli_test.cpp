@@ -1,5 +1,6 @@
 #include <support/testenvironment.h>
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -7,6 +8,8 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -168,8 +171,8 @@ TEST_F(Cli, HelpAndVersion)
         EXPECT_EQ(run.exitCode, 0) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
         EXPECT_TRUE(run.out.startsWith(QStringLiteral("Usage: tallowick-cli [OPTION]... COMMAND [ARGUMENT]...\n")));
-        for (const char *command : {"count DATE", "format DATE", "list [--json]", "add TITLE DATE", "edit INDEX", "delete INDEX",
-                                    "move FROM TO", "open URL", "remind INDEX one|three|seven|off",
+        for (const char *command : {"count DATE", "format DATE", "list [--json]", "add TITLE DATE", "edit EVENT", "delete EVENT",
+                                    "move EVENT TO", "open URL", "remind EVENT one|three|seven|off",
                                     "notifications allow|deny|status|autostart|no-autostart", "pending [--json]", "--now", "--verbose", "--version"})
             EXPECT_TRUE(run.out.contains(QLatin1String(command))) << command;
     }
@@ -203,6 +206,36 @@ QByteArray settingsBytes(const TemporaryHome &home)
 const QString kNow = QStringLiteral("--now=2026-12-08T09:00:00");
 
 } // namespace
+
+// A DATE may be the long date of the process's language, with its year in full; the short
+// display date (two-digit year) is refused rather than given a guessed century.
+TEST_F(Cli, ALongLocalDateIsTakenAsTheDayItNames)
+{
+    const struct
+    {
+        const char *language;
+        const char *date;
+        const char *count; // nullptr: refused
+    } cases[] = {
+        {"en_US.UTF-8", "December 25, 2026", "17"},
+        {"de_DE.UTF-8", "25. Dezember 2026", "17"},
+        {"en_US.UTF-8", "December 25, 26", nullptr},
+        {"en_US.UTF-8", "25.Dec.26", nullptr},
+        {"en_US.UTF-8", "25. Dezember 2026", nullptr},
+    };
+    for (const auto &c : cases) {
+        const CliRun run = runCli({kNow, QStringLiteral("count"), QString::fromUtf8(c.date)}, QStringLiteral("Asia/Seoul"),
+                                  QString::fromUtf8(c.language));
+        EXPECT_EQ(run.exitCode, c.count ? 0 : 2) << c.date << ' ' << run.err.toStdString();
+        EXPECT_EQ(run.out, c.count ? QString::fromUtf8(c.count) + QLatin1Char('\n') : QString()) << c.date;
+    }
+    ASSERT_EQ(runCli({kNow, QStringLiteral("add"), QStringLiteral("Xmas"), QStringLiteral("25. Dezember 2026")}, QStringLiteral("Asia/Seoul"),
+                     QStringLiteral("de_DE.UTF-8"))
+                  .exitCode,
+              0);
+    EXPECT_EQ(listJson().at(0).toObject().value(QStringLiteral("ddate")).toString(), QStringLiteral("2026-12-25"));
+}
+
 
 // The first start's events come in the person's language, chosen as desktop programs choose
 // it, and stay as saved whatever language a later run has.
@@ -726,4 +759,157 @@ TEST_F(Cli, EveryDoorTakesTheSameDaysOfTheProlepticGregorianCalendar)
     const CliRun twice = runCli({QStringLiteral("open"), QStringLiteral("tallowick://open?pageNumber=0&pageNumber=1")});
     EXPECT_EQ(twice.exitCode, 2);
     EXPECT_TRUE(twice.err.contains(QStringLiteral("names pageNumber more than once"))) << twice.err.toStdString();
+}
+
+namespace {
+
+// The id of the listed event with this title.
+QString idOf(const QString &title)
+{
+    for (const QJsonValue &event : listJson()) {
+        if (event.toObject().value(QStringLiteral("dateTitle")).toString() == title)
+            return event.toObject().value(QStringLiteral("id")).toString();
+    }
+    return QString();
+}
+
+} // namespace
+
+// An id names the same event however another process reorders the list meanwhile.
+TEST_F(Cli, AnIdActsOnItsEventWhileAnotherProcessReorders)
+{
+    for (const char *title : {"a", "b", "c", "d", "e"})
+        ASSERT_EQ(runCli({QStringLiteral("add"), QString::fromLatin1(title), QStringLiteral("2027-01-01")}).exitCode, 0);
+    const QStringList before = listedTitles();
+    const QString target = idOf(QStringLiteral("c"));
+    ASSERT_FALSE(target.isEmpty());
+
+    QProcess mover;
+    mover.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QStringLiteral("i=0; while [ $i -lt 40 ]; do \"$0\" move 0 $(( i % 7 )) || exit 1; i=$((i+1)); done"),
+                 QStringLiteral(TALLOWICK_CLI_PATH)});
+    ASSERT_TRUE(mover.waitForStarted());
+    for (int i = 0; i < 8; ++i) {
+        // Lower case too: ids are UUIDs.
+        const CliRun run = runCli({QStringLiteral("edit"), i % 2 ? target.toLower() : target, QStringLiteral("--title"),
+                                   QStringLiteral("c%1").arg(i)});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    }
+    ASSERT_EQ(runCli({QStringLiteral("remind"), target.toLower(), QStringLiteral("off")}).exitCode, 0);
+    ASSERT_TRUE(mover.waitForFinished(120000));
+    EXPECT_EQ(mover.exitCode(), 0) << mover.readAllStandardError().toStdString();
+
+    QStringList expected = before;
+    expected.replace(expected.indexOf(QStringLiteral("c")), QStringLiteral("c7"));
+    QStringList titles = listedTitles();
+    EXPECT_EQ(idOf(QStringLiteral("c7")), target);
+    titles.sort();
+    expected.sort();
+    EXPECT_EQ(titles, expected);
+
+    ASSERT_EQ(runCli({QStringLiteral("move"), target, QStringLiteral("0")}).exitCode, 0);
+    EXPECT_EQ(listedTitles().at(0), QStringLiteral("c7"));
+    ASSERT_EQ(runCli({QStringLiteral("delete"), target}).exitCode, 0);
+    expected.removeOne(QStringLiteral("c7"));
+    titles = listedTitles();
+    titles.sort();
+    EXPECT_EQ(titles, expected);
+
+    // Gone now: an id no event has is a usage error, in one line, for every command.
+    const QByteArray saved = settingsBytes(home);
+    for (const QStringList &args : QList<QStringList>{{QStringLiteral("edit"), target, QStringLiteral("--title"), QStringLiteral("x")},
+                                                     {QStringLiteral("delete"), target},
+                                                     {QStringLiteral("move"), target, QStringLiteral("0")},
+                                                     {QStringLiteral("remind"), target, QStringLiteral("off")}}) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(run.err, QStringLiteral("tallowick-cli: no event has the id \"%1\" (try --help)\n").arg(target));
+    }
+    EXPECT_EQ(settingsBytes(home), saved);
+}
+
+// list --json gives the count as a number with its direction; pending --json the parts of
+// each reminder.
+TEST_F(Cli, JsonGivesDaysDirectionAndReminderParts)
+{
+    const struct
+    {
+        const char *title;
+        const char *date;
+        bool countUp;
+        const char *count;
+        int days;
+    } cases[] = {
+        {"ahead", "2026-12-18", false, "10", 10},
+        {"past", "2026-12-01", false, "-7", -7},
+        {"today", "2026-12-08", false, "YAY!", 0},
+        {"since", "2026-12-01", true, "8", 8},
+        {"since today", "2026-12-08", true, "1", 1},
+    };
+    for (const auto &c : cases) {
+        QStringList args{kNow, QStringLiteral("add"), QString::fromLatin1(c.title), QString::fromLatin1(c.date)};
+        if (c.countUp)
+            args.append(QStringLiteral("--count-up"));
+        ASSERT_EQ(runCli(args).exitCode, 0);
+    }
+    const QJsonArray listed = QJsonDocument::fromJson(runCli({kNow, QStringLiteral("list"), QStringLiteral("--json")}).out.toUtf8()).array();
+    for (const auto &c : cases) {
+        const auto found = std::find_if(listed.begin(), listed.end(), [&](const QJsonValue &v) {
+            return v.toObject().value(QStringLiteral("dateTitle")).toString() == QLatin1String(c.title);
+        });
+        ASSERT_NE(found, listed.end()) << c.title;
+        const QJsonObject event = found->toObject();
+        EXPECT_EQ(event.value(QStringLiteral("count")).toString(), QLatin1String(c.count)) << c.title;
+        EXPECT_TRUE(event.value(QStringLiteral("days")).isDouble()) << c.title;
+        EXPECT_EQ(event.value(QStringLiteral("days")).toInt(), c.days) << c.title;
+        EXPECT_EQ(event.value(QStringLiteral("direction")).toString(), QLatin1String(c.countUp ? "up" : "down")) << c.title;
+    }
+
+    ASSERT_EQ(runCli({QStringLiteral("notifications"), QStringLiteral("allow")}).exitCode, 0);
+    const QString ahead = idOf(QStringLiteral("ahead"));
+    ASSERT_EQ(runCli({kNow, QStringLiteral("remind"), ahead, QStringLiteral("three")}).exitCode, 0);
+    const QJsonArray pending = QJsonDocument::fromJson(runCli({QStringLiteral("pending"), QStringLiteral("--json")}).out.toUtf8()).array();
+    ASSERT_EQ(pending.size(), 4);
+    QList<int> before;
+    for (const QJsonValue &value : pending) {
+        const QJsonObject reminder = value.toObject();
+        EXPECT_EQ(reminder.value(QStringLiteral("eventId")).toString(), ahead);
+        EXPECT_EQ(reminder.value(QStringLiteral("eventDay")).toString(), QStringLiteral("2026-12-18"));
+        const int days = reminder.value(QStringLiteral("daysBefore")).toInt(-1);
+        // The reminder's own day is the event's day less the days before it.
+        EXPECT_TRUE(reminder.value(QStringLiteral("trigger")).toString().startsWith(
+            QDate(2026, 12, 18).addDays(-days).toString(QStringLiteral("yyyy-MM-dd"))));
+        before.append(days);
+    }
+    std::sort(before.begin(), before.end());
+    EXPECT_EQ(before, (QList<int>{0, 1, 2, 3}));
+}
+
+// An event another calendar program changed: import names what differs and changes nothing;
+// import --update takes the file's version.
+TEST_F(Cli, AReimportNamesChangedFieldsAndUpdateTakesThem)
+{
+    ASSERT_EQ(runCli({kNow, QStringLiteral("add"), QStringLiteral("Trip"), QStringLiteral("2027-01-01")}).exitCode, 0);
+    const QString id = idOf(QStringLiteral("Trip"));
+    const QString file = home.root() + QStringLiteral("/edited.ics");
+    ASSERT_EQ(runCli({kNow, QStringLiteral("export"), QStringLiteral("--ics"), file}).exitCode, 0);
+    QByteArray text = readFile(file);
+    ASSERT_TRUE(text.contains("SUMMARY:Trip\r\n") && text.contains("DTSTART;VALUE=DATE:20270101\r\n"));
+    text.replace("SUMMARY:Trip\r\n", "SUMMARY:Journey\r\n").replace("DTSTART;VALUE=DATE:20270101\r\n", "DTSTART;VALUE=DATE:20270303\r\n");
+    writeFile(file, text);
+
+    const QByteArray before = settingsBytes(home);
+    CliRun run = runCli({kNow, QStringLiteral("import"), file});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("skipped\t2027-03-03\tJourney\tin the list, but the file has another version\ttitle,date\n")))
+        << run.out.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("--update"))) << run.err.toStdString();
+    EXPECT_EQ(settingsBytes(home), before);
+
+    run = runCli({kNow, QStringLiteral("import"), QStringLiteral("--update"), file});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("updated\t2027-03-03\tJourney\ttitle,date\n"))) << run.out.toStdString();
+    EXPECT_EQ(idOf(QStringLiteral("Journey")), id);
+    EXPECT_EQ(listJson().at(0).toObject().value(QStringLiteral("ddate")).toString(), QStringLiteral("2027-03-03"));
+    EXPECT_FALSE(runCli({kNow, QStringLiteral("import"), QStringLiteral("--update"), file}).out.contains(QStringLiteral("updated")));
 }

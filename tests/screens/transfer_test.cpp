@@ -191,6 +191,21 @@ TEST_F(Yearly, TheSummarysActionsWriteAndReadFilesAndSayWhatHappened)
     // Importing the export adds nothing; a file that is no calendar is refused, nothing changed.
     report = actions.importCalendar(QUrl::fromLocalFile(calendar + QStringLiteral(".ics")));
     EXPECT_EQ(report.value(QStringLiteral("title")).toString(), QStringLiteral("0 added, 3 skipped, 0 refused"));
+    EXPECT_EQ(report.value(QStringLiteral("changed")).toInt(), 0);
+    // Changed here since the export: the import names what differs and offers the file's version.
+    const QString e1 = store.magicDates().at(1).id;
+    EventChange rename;
+    rename.title = QStringLiteral("E1 moved");
+    ASSERT_EQ(store.repository().change(e1, rename).outcome, StoreOutcome::Done);
+    report = actions.importCalendar(QUrl::fromLocalFile(calendar + QStringLiteral(".ics")));
+    EXPECT_EQ(report.value(QStringLiteral("changed")).toInt(), 1);
+    EXPECT_EQ(report.value(QStringLiteral("updateText")).toString(), QStringLiteral("Update 1 changed event"));
+    EXPECT_TRUE(report.value(QStringLiteral("message")).toString().contains(
+        QStringLiteral("E1: in the list, but the file has another version (title)")));
+    report = actions.updateChanged();
+    EXPECT_EQ(report.value(QStringLiteral("title")).toString(), QStringLiteral("0 added, 2 skipped, 0 refused, 1 updated"));
+    EXPECT_EQ(report.value(QStringLiteral("changed")).toInt(), 0);
+    EXPECT_EQ(store.magicDates().at(1).dateTitle, QStringLiteral("E1"));
     report = actions.importCalendar(QUrl::fromLocalFile(backup));
     EXPECT_TRUE(report.value(QStringLiteral("failed")).toBool());
     EXPECT_EQ(report.value(QStringLiteral("title")).toString(), QStringLiteral("The file is no calendar, or it is damaged"));

@@ -7,11 +7,16 @@
 #include <calendar/icalendarexport.h>
 #include <platform/atomicfile.h>
 #include <store/eventtransfer.h>
+#include <model/calendarhelper.h>
+#include <reminders/notificationhelper.h>
+#include <reminders/notidays.h>
 #include <support/testenvironment.h>
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -215,4 +220,79 @@ TEST_F(Import, AFileThatIsNoCalendarChangesNothing)
     }
     EXPECT_EQ(readFile(SettingsStore().path()), settings);
     EXPECT_EQ(readFile(CalendarFeed::path()), feed);
+}
+
+// An event of the list that a calendar has in another version: the summary names the fields
+// that differ and nothing changes; an update takes the file's version of them in one step,
+// by the list's rules (a count-up event keeps counting up and never repeats).
+TEST_F(Import, AChangedEventIsNamedAndTakenOnlyWithAnUpdate)
+{
+    QList<EDate> events = numberedEvents(3, QDate(2027, 1, 1));
+    events[1].countdown = false;
+    const struct
+    {
+        const char *name;
+        int at;
+        void (*change)(EDate &);
+        QStringList fields;
+    } cases[] = {
+        {"title", 0, [](EDate &e) { e.dateTitle = QStringLiteral("Journey"); }, {QStringLiteral("title")}},
+        {"date", 0, [](EDate &e) { e.ddate = QStringLiteral("2027-02-02"); }, {QStringLiteral("date")}},
+        {"yearly", 0, [](EDate &e) { e.repeat = QLatin1String(EDate::kRepeatYearly); }, {QStringLiteral("yearly")}},
+        {"reminder", 0, [](EDate &e) { e.repeatNotification = 2; }, {QStringLiteral("reminder")}},
+        {"all", 0,
+         [](EDate &e) {
+             e.dateTitle = QStringLiteral("Journey");
+             e.ddate = QStringLiteral("2027-02-02");
+             e.repeat = QLatin1String(EDate::kRepeatYearly);
+             e.repeatNotification = 1;
+         },
+         {QStringLiteral("title"), QStringLiteral("date"), QStringLiteral("yearly"), QStringLiteral("reminder")}},
+        {"count-up date", 1, [](EDate &e) { e.ddate = QStringLiteral("2020-05-05"); }, {QStringLiteral("date")}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        seedEvents(events);
+        EventRepository repository;
+        repository.setNotificationsAllowed(true);
+        QList<EDate> other = events;
+        c.change(other[c.at]);
+        const QByteArray file = ICalendarExport::calendar(other, localTime(2026, 12, 8, 9));
+
+        const quint64 before = AtomicFile::writeCount();
+        TransferSummary summary = EventTransfer::importCalendarText(repository, file);
+        EXPECT_EQ(AtomicFile::writeCount(), before);
+        EXPECT_EQ(savedEvents(), events);
+        ASSERT_EQ(summary.changedCount(), 1);
+        EXPECT_EQ(summary.skipped.size(), 3);
+        const auto changed = std::find_if(summary.skipped.cbegin(), summary.skipped.cend(),
+                                          [](const TransferItem &item) { return item.reason == TransferReason::ChangedInFile; });
+        EXPECT_EQ(changed->differences, c.fields);
+        EXPECT_EQ(summary.headline(), QStringLiteral("0 added, 3 skipped, 0 refused"));
+
+        summary = EventTransfer::importCalendarText(repository, file, true);
+        ASSERT_EQ(summary.updated.size(), 1);
+        EXPECT_EQ(summary.updated.at(0).differences, c.fields);
+        EXPECT_EQ(summary.headline(), QStringLiteral("0 added, 2 skipped, 0 refused, 1 updated"));
+        const EDate taken = savedEvents().at(c.at);
+        EXPECT_EQ(taken.dateTitle, other.at(c.at).dateTitle);
+        EXPECT_EQ(taken.ddate, other.at(c.at).ddate);
+        EXPECT_EQ(taken.repeat, other.at(c.at).repeat);
+        EXPECT_EQ(taken.repeatNotification, other.at(c.at).repeatNotification);
+        EXPECT_EQ(taken.countdown, events.at(c.at).countdown);
+        EXPECT_EQ(taken.colorIndex, events.at(c.at).colorIndex);
+        // The reminders follow the taken day and choice.
+        const auto next = CalendarHelper::nextOccurrence(taken);
+        const QDate day = next ? next->day : *CalendarHelper::dayOf(taken.ddate);
+        int pending = 0;
+        for (const NotificationRequest &request : NotificationCenter().pendingRequests()) {
+            if (NotificationHelper::eventIdOf(request.identifier) != taken.id)
+                continue;
+            ++pending;
+            EXPECT_EQ(NotificationHelper::eventDayOf(request.identifier), day);
+        }
+        EXPECT_EQ(pending, taken.repeatNotification ? reminderCount(notiDaysFromCode(*taken.repeatNotification)) : 0);
+        // Taken: the same file is now in the list as it is.
+        EXPECT_EQ(EventTransfer::importCalendarText(repository, file, true).changedCount(), 0);
+    }
 }

@@ -58,21 +58,33 @@ QVariantMap EventTransferActions::report(const TransferSummary &summary)
     if (!summary.notWritten.isEmpty())
         lines.append(summary.notWritten);
     int unlisted = 0;
-    for (const QList<TransferItem> *items : {&summary.refused, &summary.skipped}) {
+    for (const QList<TransferItem> *items : {&summary.refused, &summary.skipped, &summary.updated}) {
         for (const TransferItem &item : *items) {
-            if (lines.size() < kMaxListedLines)
-                lines.append(QStringLiteral("%1: %2").arg(item.title, describeReason(item.reason)));
-            else
+            if (lines.size() >= kMaxListedLines) {
                 ++unlisted;
+                continue;
+            }
+            // An event of the list the file has otherwise: which of its fields differ.
+            QStringList fields;
+            for (const QString &field : item.differences)
+                fields.append(describeField(field));
+            const QString what = items == &summary.updated ? fields.join(QStringLiteral(", "))
+                : fields.isEmpty()                        ? describeReason(item.reason)
+                                                          : QStringLiteral("%1 (%2)").arg(describeReason(item.reason), fields.join(QStringLiteral(", ")));
+            lines.append(QStringLiteral("%1: %2").arg(item.title, what));
         }
     }
     if (unlisted > 0)
         lines.append(QStringLiteral("+%1").arg(unlisted));
     if (summary.remindersWaiting > 0)
         lines.append(qtTrId("Transfer.remindersWaiting"));
+    const int changed = summary.changedCount();
     return {{QStringLiteral("failed"), false},
             {QStringLiteral("title"), summary.headline()},
-            {QStringLiteral("message"), lines.join(QLatin1Char('\n'))}};
+            {QStringLiteral("message"), lines.join(QLatin1Char('\n'))},
+            {QStringLiteral("changed"), changed},
+            //% "Update %n changed event(s)"
+            {QStringLiteral("updateText"), changed > 0 ? qtTrId("Transfer.updateChanged", changed) : QString()}};
 }
 
 QVariantMap EventTransferActions::exportCalendar(const QUrl &file)
@@ -86,7 +98,15 @@ QVariantMap EventTransferActions::importCalendar(const QUrl &file)
 {
     if (!m_store)
         return {};
-    return report(m_store->importCalendar(pathOf(file)));
+    m_lastCalendar = pathOf(file);
+    return report(m_store->importCalendar(m_lastCalendar));
+}
+
+QVariantMap EventTransferActions::updateChanged()
+{
+    if (!m_store || m_lastCalendar.isEmpty())
+        return {};
+    return report(m_store->importCalendar(m_lastCalendar, true));
 }
 
 QVariantMap EventTransferActions::backUp(const QUrl &file)
@@ -133,7 +153,23 @@ bool EventTransferActions::inBackground(const QString &path, TransferSummary (*i
 
 bool EventTransferActions::importCalendarInBackground(const QUrl &file)
 {
-    return inBackground(pathOf(file), EventTransfer::importCalendar);
+    if (!inBackground(pathOf(file), [](EventRepository &repository, const QString &path) {
+            return EventTransfer::importCalendar(repository, path);
+        }))
+        return false;
+    m_lastCalendar = pathOf(file);
+    return true;
+}
+
+bool EventTransferActions::updateChangedInBackground()
+{
+    if (m_lastCalendar.isEmpty())
+        return false;
+    // The file is read again and compared in the update's own step: what it takes is what
+    // the file and the list hold then.
+    return inBackground(m_lastCalendar, [](EventRepository &repository, const QString &path) {
+        return EventTransfer::importCalendar(repository, path, true);
+    });
 }
 
 bool EventTransferActions::restoreInBackground(const QUrl &file)

@@ -12,7 +12,9 @@
 // a backup (.json) written or restored, each to or from the file a dialog chose. Each returns
 // what to tell the person, in their language:
 //   {"failed": bool, "title": "3 added, 1 skipped, 0 refused", "message": "Mum: already in
-//   the list\n..."}
+//   the list\n...", "changed": 1, "updateText": "Update 1 changed event"}
+// where "changed" counts the events of the list that the calendar has in another version:
+// updateChanged takes the file's version of them, in one step.
 // An export that worked, and an import that added without skipping or refusing anything, say
 // it in the title alone (a notice); the rest has a message worth an alert.
 class EventTransferActions : public QObject
@@ -41,6 +43,10 @@ public:
     // False, doing nothing, while another one runs.
     Q_INVOKABLE bool importCalendarInBackground(const QUrl &file);
     Q_INVOKABLE bool restoreInBackground(const QUrl &file);
+    // Imports the calendar last imported again, taking the file's version of the events the
+    // list has otherwise (EventTransfer::importCalendar with update); nothing before an import.
+    Q_INVOKABLE QVariantMap updateChanged();
+    Q_INVOKABLE bool updateChangedInBackground();
     bool busy() const { return m_busy; }
 
     // What an import's summary tells the person.
@@ -57,4 +63,5 @@ private:
 
     QPointer<UserData> m_store;
     bool m_busy = false;
+    QString m_lastCalendar; // the calendar file last imported, for updateChanged
 };

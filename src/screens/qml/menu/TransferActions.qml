@@ -25,13 +25,17 @@ Item {
         onFinished: (report) => root.tell(report)
     }
 
-    // Tells what `report` (of EventTransferActions) says.
+    // Tells what `report` (of EventTransferActions) says. When the calendar has other versions
+    // of events in the list, the alert offers to take them (in one step).
     function tell(report) {
         if (!report || report.title === undefined)
             return
         if (report.failed || report.message.length > 0) {
+            alert.offersUpdate = (report.changed || 0) > 0
             alert.title = report.title
             alert.message = report.message
+            alert.primaryText = alert.offersUpdate ? report.updateText : qsTrId("OK")
+            alert.secondaryText = alert.offersUpdate ? qsTrId("OK") : ""
             alert.open = true
         } else {
             notice.show(report.title)
@@ -159,7 +163,12 @@ Item {
     Alert {
         id: alert
         objectName: "transferAlert"
+        property bool offersUpdate: false
         primaryText: qsTrId("OK")
+        onPrimaryClicked: {
+            if (offersUpdate)
+                actions.updateChangedInBackground()
+        }
     }
     Notice {
         id: notice
