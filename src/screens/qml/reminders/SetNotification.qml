@@ -50,10 +50,17 @@ Rectangle {
                     Accessible.name: text
                 }
                 BalancedText {
+                    objectName: "reminderTimeText"
                     width: parent.width
-                    text: qsTrId("Setting.notiTime")
+                    // The time in the person's language and clock ("10:00 AM", "10:00").
+                    //% "Reminders arrive at %1."
+                    text: qsTrId("Setting.notiTime").arg(options.choice.reminderTimeText)
                     font.pointSize: Style.textBody
                     color: "white"
+                }
+                ReminderTimeSetting {
+                    objectName: "reminderTimeSetting"
+                    choice: options.choice
                 }
             }
 
