@@ -42,15 +42,43 @@ std::optional<int> offsetOf(icalcomponent *alarm)
 
 } // namespace
 
+namespace {
+
+QList<int> daysAt(icalcomponent *vevent, QTime time);
+
+} // namespace
+
 QTime timeIn(icalcomponent *vevent)
 {
+    // Another program may have an alarm on the day too ("PT9H"): the time whose alarms make a
+    // reminder choice wins, the one of more days first, then 10:00, then the first written.
+    QList<QTime> candidates;
     for (icalcomponent *alarm = icalcomponent_get_first_component(vevent, ICAL_VALARM_COMPONENT); alarm;
          alarm = icalcomponent_get_next_component(vevent, ICAL_VALARM_COMPONENT)) {
         const auto seconds = offsetOf(alarm);
-        if (seconds && *seconds >= 0 && *seconds < kDay && *seconds % 60 == 0)
-            return QTime(0, 0).addSecs(*seconds);
+        if (seconds && *seconds >= 0 && *seconds < kDay && *seconds % 60 == 0) {
+            const QTime time = QTime(0, 0).addSecs(*seconds);
+            if (!candidates.contains(time))
+                candidates.append(time);
+        }
     }
-    return QTime(10, 0);
+    const QTime legacy(10, 0);
+    if (candidates.size() == 1)
+        return candidates.constFirst();
+    std::optional<QTime> best;
+    qsizetype bestDays = 0;
+    for (const QTime time : candidates) {
+        const QList<int> days = daysAt(vevent, time);
+        if (!codeFor(days))
+            continue;
+        if (!best || days.size() > bestDays || (days.size() == bestDays && time == legacy)) {
+            best = time;
+            bestDays = days.size();
+        }
+    }
+    if (best)
+        return *best;
+    return candidates.isEmpty() ? legacy : candidates.constFirst();
 }
 
 std::optional<int> daysBefore(icalcomponent *alarm, QTime time)
@@ -65,7 +93,13 @@ std::optional<int> daysBefore(icalcomponent *alarm, QTime time)
 
 QList<int> daysIn(icalcomponent *vevent)
 {
-    const QTime time = timeIn(vevent);
+    return daysAt(vevent, timeIn(vevent));
+}
+
+namespace {
+
+QList<int> daysAt(icalcomponent *vevent, QTime time)
+{
     QList<int> days;
     for (icalcomponent *alarm = icalcomponent_get_first_component(vevent, ICAL_VALARM_COMPONENT); alarm;
          alarm = icalcomponent_get_next_component(vevent, ICAL_VALARM_COMPONENT)) {
@@ -76,6 +110,8 @@ QList<int> daysIn(icalcomponent *vevent)
     std::sort(days.begin(), days.end());
     return days;
 }
+
+} // namespace
 
 QList<int> daysFor(const EDate &event)
 {

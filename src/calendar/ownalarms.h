@@ -19,7 +19,8 @@
 namespace OwnAlarms {
 
 // The time of day the event's own alarms are at: that of its first alarm on the event's
-// own day, or 10:00 (what every file before a time could be chosen has) without one.
+// own day (with more than one there, the one whose alarms make a reminder choice), or
+// 10:00, what every file written before a time could be chosen has, without one.
 QTime timeIn(icalcomponent *vevent);
 // The days before the event on which the alarm fires at `time` when it is one of ours (0 to 7).
 std::optional<int> daysBefore(icalcomponent *alarm, QTime time);

@@ -707,7 +707,8 @@ TEST_F(Cli, AFullDiskIsReportedAndNoReminderChoiceIsLeftWithoutItsReminders)
     }
     ASSERT_FALSE(exam.isEmpty());
     EXPECT_FALSE(exam.contains(QStringLiteral("repeatNotification"))) << QJsonDocument(exam).toJson().toStdString();
-    EXPECT_EQ(runCli({QStringLiteral("notifications"), QStringLiteral("status")}).out, QStringLiteral("authorized\n"));
+    EXPECT_EQ(runCli({QStringLiteral("notifications"), QStringLiteral("status")}).out,
+              QStringLiteral("authorized\nreminders at 10:00\n"));
 }
 
 TEST_F(Cli, ExportWritesOnlyPlainFiles)
