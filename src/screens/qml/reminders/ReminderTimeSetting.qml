@@ -77,8 +77,8 @@ Row {
         }
         function accessibleIncreaseAction() { turn(1) }
         function accessibleDecreaseAction() { turn(-1) }
-        width: Math.max(digits.implicitWidth, up.width) + 2 * Style.gapS
-        height: up.height + digits.implicitHeight + down.height
+        width: Math.max(digits.implicitWidth, upArrow.width) + 2 * Style.gapS
+        height: upArrow.height + digits.implicitHeight + downArrow.height
         activeFocusOnTab: true
         Accessible.role: Accessible.SpinBox
         Accessible.name: name
@@ -94,7 +94,7 @@ Row {
                     column.turn(delta > 0 ? 1 : -1)
             }
         }
-        Arrow { id: up; anchors.top: parent.top; glyph: "\u25B4"; onActivated: column.turn(1) }
+        Arrow { id: upArrow; anchors.top: parent.top; glyph: "\u25B4"; onActivated: column.turn(1) }
         Text {
             id: digits
             anchors.centerIn: parent
@@ -105,7 +105,7 @@ Row {
             color: "white"
             Accessible.ignored: true
         }
-        Arrow { id: down; anchors.bottom: parent.bottom; glyph: "\u25BE"; onActivated: column.turn(-1) }
+        Arrow { id: downArrow; anchors.bottom: parent.bottom; glyph: "\u25BE"; onActivated: column.turn(-1) }
         FocusRing { target: column; radius: Style.radiusM }
     }
 
