@@ -11,6 +11,9 @@ Row {
     property int hour: choice.reminderHour
     property int minute: choice.reminderMinute
     spacing: Style.gapXS
+    // A time reads hour first in every language, right-to-left ones too.
+    LayoutMirroring.enabled: false
+    LayoutMirroring.childrenInherit: true
     Accessible.role: Accessible.Grouping
     //% "Time of reminders"
     Accessible.name: qsTrId("Setting.reminderTime")

@@ -58,10 +58,6 @@ Rectangle {
                     font.pointSize: Style.textBody
                     color: "white"
                 }
-                ReminderTimeSetting {
-                    objectName: "reminderTimeSetting"
-                    choice: options.choice
-                }
             }
 
             Item { width: 1; height: Style.gapM }
@@ -71,6 +67,14 @@ Rectangle {
                 width: parent.width
                 store: root.store
                 eventId: root.event ? root.event.eventId : ""
+            }
+            // The time of day, under the days: the days come first for the keys too.
+            Item { width: 1; height: Style.gapL }
+            ReminderTimeSetting {
+                objectName: "reminderTimeSetting"
+                // On the side the options start on.
+                x: options.LayoutMirroring.enabled ? parent.width - width - Style.focusRingGap : Style.focusRingGap
+                choice: options.choice
             }
             Item { width: 1; height: Style.gapSection }
 
