@@ -68,7 +68,7 @@ _tallowick_cli()
     case $command:$arguments in
         remind:1) COMPREPLY=($(compgen -W 'one three seven off' -- "$cur")) ;;
         import:0) COMPREPLY=($(compgen -f -X '!*.ics' -- "$cur") $(compgen -f -X '!*.json' -- "$cur") $(compgen -d -- "$cur")) ;;
-        notifications:0) COMPREPLY=($(compgen -W 'allow deny status autostart no-autostart' -- "$cur")) ;;
+        notifications:0) COMPREPLY=($(compgen -W 'allow deny status time autostart no-autostart' -- "$cur")) ;;
         sync:0) COMPREPLY=($(compgen -W 'status setup off' -- "$cur")) ;;
         *) COMPREPLY=() ;;
     esac

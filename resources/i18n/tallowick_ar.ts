@@ -23,8 +23,12 @@
         <translation>التذكيرات</translation>
     </message>
     <message id="Setting.notiTime">
-        <source>Reminders arrive at 10:00 AM.</source>
-        <translation>تصل التذكيرات في الساعة 10:00 صباحًا.</translation>
+        <source>Reminders arrive at %1.</source>
+        <translation>تصل التذكيرات في الساعة %1.</translation>
+    </message>
+    <message id="Setting.reminderTime">
+        <source>Time of reminders</source>
+        <translation>وقت التذكيرات</translation>
     </message>
     <message id="Setting.notiDayOption1">
         <source>On the day</source>
@@ -91,8 +95,8 @@
         <translation>هل تسمح بالتذكيرات؟</translation>
     </message>
     <message id="Permission.message">
-        <source>Tallowick sends reminders at 10:00 AM on the days you choose.</source>
-        <translation>يرسل Tallowick التذكيرات في الساعة 10:00 صباحًا في الأيام التي تختارها.</translation>
+        <source>Tallowick sends reminders at %1 on the days you choose.</source>
+        <translation>يرسل Tallowick التذكيرات في الساعة %1 في الأيام التي تختارها.</translation>
     </message>
     <message id="Permission.allow">
         <source>Allow</source>
@@ -577,6 +581,14 @@
     <message id="a11y.month">
         <source>Month</source>
         <translation>الشهر</translation>
+    </message>
+    <message id="a11y.minute">
+        <source>Minute</source>
+        <translation>الدقيقة</translation>
+    </message>
+    <message id="a11y.hour">
+        <source>Hour</source>
+        <translation>الساعة</translation>
     </message>
     <message id="a11y.year">
         <source>Year</source>

@@ -19,8 +19,12 @@
         <translation>Erinnerungen</translation>
     </message>
     <message id="Setting.notiTime">
-        <source>Reminders arrive at 10:00 AM.</source>
-        <translation>Erinnerungen kommen um 10:00 Uhr.</translation>
+        <source>Reminders arrive at %1.</source>
+        <translation>Erinnerungen kommen um %1.</translation>
+    </message>
+    <message id="Setting.reminderTime">
+        <source>Time of reminders</source>
+        <translation>Uhrzeit der Erinnerungen</translation>
     </message>
     <message id="Setting.notiDayOption1">
         <source>On the day</source>
@@ -87,8 +91,8 @@
         <translation>Erinnerungen erlauben?</translation>
     </message>
     <message id="Permission.message">
-        <source>Tallowick sends reminders at 10:00 AM on the days you choose.</source>
-        <translation>Tallowick erinnert dich um 10:00 Uhr an den Tagen, die du wählst.</translation>
+        <source>Tallowick sends reminders at %1 on the days you choose.</source>
+        <translation>Tallowick erinnert dich um %1 an den Tagen, die du wählst.</translation>
     </message>
     <message id="Permission.allow">
         <source>Allow</source>
@@ -541,6 +545,14 @@
     <message id="a11y.month">
         <source>Month</source>
         <translation>Monat</translation>
+    </message>
+    <message id="a11y.minute">
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message id="a11y.hour">
+        <source>Hour</source>
+        <translation>Stunde</translation>
     </message>
     <message id="a11y.year">
         <source>Year</source>

@@ -21,8 +21,12 @@
         <translation>Reminders</translation>
     </message>
     <message id="Setting.notiTime">
-        <source>Reminders arrive at 10:00 AM.</source>
-        <translation>Reminders arrive at 10:00 AM.</translation>
+        <source>Reminders arrive at %1.</source>
+        <translation>Reminders arrive at %1.</translation>
+    </message>
+    <message id="Setting.reminderTime">
+        <source>Time of reminders</source>
+        <translation>Time of reminders</translation>
     </message>
     <message id="Setting.notiDayOption1">
         <source>On the day</source>
@@ -89,8 +93,8 @@
         <translation>Allow reminders?</translation>
     </message>
     <message id="Permission.message">
-        <source>Tallowick sends reminders at 10:00 AM on the days you choose.</source>
-        <translation>Tallowick sends reminders at 10:00 AM on the days you choose.</translation>
+        <source>Tallowick sends reminders at %1 on the days you choose.</source>
+        <translation>Tallowick sends reminders at %1 on the days you choose.</translation>
     </message>
     <message id="Permission.allow">
         <source>Allow</source>
@@ -642,6 +646,14 @@
     <message id="a11y.month">
         <source>Month</source>
         <translation>Month</translation>
+    </message>
+    <message id="a11y.minute">
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message id="a11y.hour">
+        <source>Hour</source>
+        <translation>Hour</translation>
     </message>
     <message id="a11y.year">
         <source>Year</source>

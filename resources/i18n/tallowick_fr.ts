@@ -19,8 +19,12 @@
         <translation>Rappels</translation>
     </message>
     <message id="Setting.notiTime">
-        <source>Reminders arrive at 10:00 AM.</source>
-        <translation>Les rappels arrivent à 10 h.</translation>
+        <source>Reminders arrive at %1.</source>
+        <translation>Les rappels arrivent à %1.</translation>
+    </message>
+    <message id="Setting.reminderTime">
+        <source>Time of reminders</source>
+        <translation>Heure des rappels</translation>
     </message>
     <message id="Setting.notiDayOption1">
         <source>On the day</source>
@@ -87,8 +91,8 @@
         <translation>Autoriser les rappels ?</translation>
     </message>
     <message id="Permission.message">
-        <source>Tallowick sends reminders at 10:00 AM on the days you choose.</source>
-        <translation>Tallowick envoie des rappels à 10 h les jours que vous choisissez.</translation>
+        <source>Tallowick sends reminders at %1 on the days you choose.</source>
+        <translation>Tallowick envoie des rappels à %1 les jours que vous choisissez.</translation>
     </message>
     <message id="Permission.allow">
         <source>Allow</source>
@@ -541,6 +545,14 @@
     <message id="a11y.month">
         <source>Month</source>
         <translation>Mois</translation>
+    </message>
+    <message id="a11y.minute">
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message id="a11y.hour">
+        <source>Hour</source>
+        <translation>Heure</translation>
     </message>
     <message id="a11y.year">
         <source>Year</source>

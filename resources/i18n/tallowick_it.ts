@@ -19,8 +19,12 @@
         <translation>Promemoria</translation>
     </message>
     <message id="Setting.notiTime">
-        <source>Reminders arrive at 10:00 AM.</source>
-        <translation>I promemoria arrivano alle 10:00.</translation>
+        <source>Reminders arrive at %1.</source>
+        <translation>I promemoria arrivano alle %1.</translation>
+    </message>
+    <message id="Setting.reminderTime">
+        <source>Time of reminders</source>
+        <translation>Ora dei promemoria</translation>
     </message>
     <message id="Setting.notiDayOption1">
         <source>On the day</source>
@@ -87,8 +91,8 @@
         <translation>Consentire i promemoria?</translation>
     </message>
     <message id="Permission.message">
-        <source>Tallowick sends reminders at 10:00 AM on the days you choose.</source>
-        <translation>Tallowick invia promemoria alle 10:00 nei giorni che scegli.</translation>
+        <source>Tallowick sends reminders at %1 on the days you choose.</source>
+        <translation>Tallowick invia promemoria alle %1 nei giorni che scegli.</translation>
     </message>
     <message id="Permission.allow">
         <source>Allow</source>
@@ -541,6 +545,14 @@
     <message id="a11y.month">
         <source>Month</source>
         <translation>Mese</translation>
+    </message>
+    <message id="a11y.minute">
+        <source>Minute</source>
+        <translation>Minuto</translation>
+    </message>
+    <message id="a11y.hour">
+        <source>Hour</source>
+        <translation>Ora</translation>
     </message>
     <message id="a11y.year">
         <source>Year</source>

@@ -18,8 +18,12 @@
         <translation>リマインダー</translation>
     </message>
     <message id="Setting.notiTime">
-        <source>Reminders arrive at 10:00 AM.</source>
-        <translation>通知は午前10時に届きます。</translation>
+        <source>Reminders arrive at %1.</source>
+        <translation>通知は%1に届きます。</translation>
+    </message>
+    <message id="Setting.reminderTime">
+        <source>Time of reminders</source>
+        <translation>通知の時刻</translation>
     </message>
     <message id="Setting.notiDayOption1">
         <source>On the day</source>
@@ -86,8 +90,8 @@
         <translation>通知を許可しますか？</translation>
     </message>
     <message id="Permission.message">
-        <source>Tallowick sends reminders at 10:00 AM on the days you choose.</source>
-        <translation>選んだ日の午前10時にTallowickがお知らせします。</translation>
+        <source>Tallowick sends reminders at %1 on the days you choose.</source>
+        <translation>選んだ日の%1にTallowickがお知らせします。</translation>
     </message>
     <message id="Permission.allow">
         <source>Allow</source>
@@ -634,6 +638,14 @@
     <message id="a11y.month">
         <source>Month</source>
         <translation>月</translation>
+    </message>
+    <message id="a11y.minute">
+        <source>Minute</source>
+        <translation>分</translation>
+    </message>
+    <message id="a11y.hour">
+        <source>Hour</source>
+        <translation>時</translation>
     </message>
     <message id="a11y.year">
         <source>Year</source>

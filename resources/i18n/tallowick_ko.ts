@@ -18,8 +18,12 @@
         <translation>알림</translation>
     </message>
     <message id="Setting.notiTime">
-        <source>Reminders arrive at 10:00 AM.</source>
-        <translation>알림은 오전 10시에 도착해요.</translation>
+        <source>Reminders arrive at %1.</source>
+        <translation>알림은 %1에 도착해요.</translation>
+    </message>
+    <message id="Setting.reminderTime">
+        <source>Time of reminders</source>
+        <translation>알림 시간</translation>
     </message>
     <message id="Setting.notiDayOption1">
         <source>On the day</source>
@@ -86,8 +90,8 @@
         <translation>알림을 허용할까요?</translation>
     </message>
     <message id="Permission.message">
-        <source>Tallowick sends reminders at 10:00 AM on the days you choose.</source>
-        <translation>선택한 날 오전 10시에 Tallowick이 알림을 보내 드려요.</translation>
+        <source>Tallowick sends reminders at %1 on the days you choose.</source>
+        <translation>선택한 날 %1에 Tallowick이 알림을 보내 드려요.</translation>
     </message>
     <message id="Permission.allow">
         <source>Allow</source>
@@ -634,6 +638,14 @@
     <message id="a11y.month">
         <source>Month</source>
         <translation>월</translation>
+    </message>
+    <message id="a11y.minute">
+        <source>Minute</source>
+        <translation>분</translation>
+    </message>
+    <message id="a11y.hour">
+        <source>Hour</source>
+        <translation>시</translation>
     </message>
     <message id="a11y.year">
         <source>Year</source>

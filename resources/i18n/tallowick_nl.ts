@@ -19,8 +19,12 @@
         <translation>Herinneringen</translation>
     </message>
     <message id="Setting.notiTime">
-        <source>Reminders arrive at 10:00 AM.</source>
-        <translation>Herinneringen komen om 10:00 uur.</translation>
+        <source>Reminders arrive at %1.</source>
+        <translation>Herinneringen komen om %1.</translation>
+    </message>
+    <message id="Setting.reminderTime">
+        <source>Time of reminders</source>
+        <translation>Tijd van de herinneringen</translation>
     </message>
     <message id="Setting.notiDayOption1">
         <source>On the day</source>
@@ -87,8 +91,8 @@
         <translation>Herinneringen toestaan?</translation>
     </message>
     <message id="Permission.message">
-        <source>Tallowick sends reminders at 10:00 AM on the days you choose.</source>
-        <translation>Tallowick stuurt herinneringen om 10:00 uur op de dagen die je kiest.</translation>
+        <source>Tallowick sends reminders at %1 on the days you choose.</source>
+        <translation>Tallowick stuurt herinneringen om %1 op de dagen die je kiest.</translation>
     </message>
     <message id="Permission.allow">
         <source>Allow</source>
@@ -541,6 +545,14 @@
     <message id="a11y.month">
         <source>Month</source>
         <translation>Maand</translation>
+    </message>
+    <message id="a11y.minute">
+        <source>Minute</source>
+        <translation>Minuut</translation>
+    </message>
+    <message id="a11y.hour">
+        <source>Hour</source>
+        <translation>Uur</translation>
     </message>
     <message id="a11y.year">
         <source>Year</source>

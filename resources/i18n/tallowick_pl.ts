@@ -20,8 +20,12 @@
         <translation>Przypomnienia</translation>
     </message>
     <message id="Setting.notiTime">
-        <source>Reminders arrive at 10:00 AM.</source>
-        <translation>Przypomnienia przychodzą o 10:00.</translation>
+        <source>Reminders arrive at %1.</source>
+        <translation>Przypomnienia przychodzą o %1.</translation>
+    </message>
+    <message id="Setting.reminderTime">
+        <source>Time of reminders</source>
+        <translation>Godzina przypomnień</translation>
     </message>
     <message id="Setting.notiDayOption1">
         <source>On the day</source>
@@ -88,8 +92,8 @@
         <translation>Zezwolić na przypomnienia?</translation>
     </message>
     <message id="Permission.message">
-        <source>Tallowick sends reminders at 10:00 AM on the days you choose.</source>
-        <translation>Tallowick wysyła przypomnienia o 10:00 w wybrane przez ciebie dni.</translation>
+        <source>Tallowick sends reminders at %1 on the days you choose.</source>
+        <translation>Tallowick wysyła przypomnienia o %1 w wybrane przez ciebie dni.</translation>
     </message>
     <message id="Permission.allow">
         <source>Allow</source>
@@ -550,6 +554,14 @@
     <message id="a11y.month">
         <source>Month</source>
         <translation>Miesiąc</translation>
+    </message>
+    <message id="a11y.minute">
+        <source>Minute</source>
+        <translation>Minuta</translation>
+    </message>
+    <message id="a11y.hour">
+        <source>Hour</source>
+        <translation>Godzina</translation>
     </message>
     <message id="a11y.year">
         <source>Year</source>

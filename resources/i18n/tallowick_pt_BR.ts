@@ -19,8 +19,12 @@
         <translation>Lembretes</translation>
     </message>
     <message id="Setting.notiTime">
-        <source>Reminders arrive at 10:00 AM.</source>
-        <translation>Os lembretes chegam às 10:00.</translation>
+        <source>Reminders arrive at %1.</source>
+        <translation>Os lembretes chegam às %1.</translation>
+    </message>
+    <message id="Setting.reminderTime">
+        <source>Time of reminders</source>
+        <translation>Horário dos lembretes</translation>
     </message>
     <message id="Setting.notiDayOption1">
         <source>On the day</source>
@@ -87,8 +91,8 @@
         <translation>Permitir lembretes?</translation>
     </message>
     <message id="Permission.message">
-        <source>Tallowick sends reminders at 10:00 AM on the days you choose.</source>
-        <translation>O Tallowick envia lembretes às 10:00 nos dias que você escolher.</translation>
+        <source>Tallowick sends reminders at %1 on the days you choose.</source>
+        <translation>O Tallowick envia lembretes às %1 nos dias que você escolher.</translation>
     </message>
     <message id="Permission.allow">
         <source>Allow</source>
@@ -541,6 +545,14 @@
     <message id="a11y.month">
         <source>Month</source>
         <translation>Mês</translation>
+    </message>
+    <message id="a11y.minute">
+        <source>Minute</source>
+        <translation>Minuto</translation>
+    </message>
+    <message id="a11y.hour">
+        <source>Hour</source>
+        <translation>Hora</translation>
     </message>
     <message id="a11y.year">
         <source>Year</source>

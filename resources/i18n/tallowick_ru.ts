@@ -20,8 +20,12 @@
         <translation>Напоминания</translation>
     </message>
     <message id="Setting.notiTime">
-        <source>Reminders arrive at 10:00 AM.</source>
-        <translation>Напоминания приходят в 10:00.</translation>
+        <source>Reminders arrive at %1.</source>
+        <translation>Напоминания приходят в %1.</translation>
+    </message>
+    <message id="Setting.reminderTime">
+        <source>Time of reminders</source>
+        <translation>Время напоминаний</translation>
     </message>
     <message id="Setting.notiDayOption1">
         <source>On the day</source>
@@ -88,8 +92,8 @@
         <translation>Разрешить напоминания?</translation>
     </message>
     <message id="Permission.message">
-        <source>Tallowick sends reminders at 10:00 AM on the days you choose.</source>
-        <translation>Tallowick присылает напоминания в 10:00 в выбранные вами дни.</translation>
+        <source>Tallowick sends reminders at %1 on the days you choose.</source>
+        <translation>Tallowick присылает напоминания в %1 в выбранные вами дни.</translation>
     </message>
     <message id="Permission.allow">
         <source>Allow</source>
@@ -550,6 +554,14 @@
     <message id="a11y.month">
         <source>Month</source>
         <translation>Месяц</translation>
+    </message>
+    <message id="a11y.minute">
+        <source>Minute</source>
+        <translation>Минута</translation>
+    </message>
+    <message id="a11y.hour">
+        <source>Hour</source>
+        <translation>Час</translation>
     </message>
     <message id="a11y.year">
         <source>Year</source>

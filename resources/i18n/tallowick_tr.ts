@@ -18,8 +18,12 @@
         <translation>Hatırlatıcılar</translation>
     </message>
     <message id="Setting.notiTime">
-        <source>Reminders arrive at 10:00 AM.</source>
-        <translation>Hatırlatıcılar saat 10:00'da gelir.</translation>
+        <source>Reminders arrive at %1.</source>
+        <translation>Hatırlatıcıların geliş saati: %1.</translation>
+    </message>
+    <message id="Setting.reminderTime">
+        <source>Time of reminders</source>
+        <translation>Hatırlatma saati</translation>
     </message>
     <message id="Setting.notiDayOption1">
         <source>On the day</source>
@@ -86,8 +90,8 @@
         <translation>Hatırlatıcılara izin verilsin mi?</translation>
     </message>
     <message id="Permission.message">
-        <source>Tallowick sends reminders at 10:00 AM on the days you choose.</source>
-        <translation>Tallowick, seçtiğin günlerde saat 10:00'da hatırlatma gönderir.</translation>
+        <source>Tallowick sends reminders at %1 on the days you choose.</source>
+        <translation>Tallowick, seçtiğin günlerde hatırlatmaları şu saatte gönderir: %1.</translation>
     </message>
     <message id="Permission.allow">
         <source>Allow</source>
@@ -532,6 +536,14 @@
     <message id="a11y.month">
         <source>Month</source>
         <translation>Ay</translation>
+    </message>
+    <message id="a11y.minute">
+        <source>Minute</source>
+        <translation>Dakika</translation>
+    </message>
+    <message id="a11y.hour">
+        <source>Hour</source>
+        <translation>Saat</translation>
     </message>
     <message id="a11y.year">
         <source>Year</source>

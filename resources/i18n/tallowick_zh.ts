@@ -18,8 +18,12 @@
         <translation>提醒</translation>
     </message>
     <message id="Setting.notiTime">
-        <source>Reminders arrive at 10:00 AM.</source>
-        <translation>提醒会在上午10点送达。</translation>
+        <source>Reminders arrive at %1.</source>
+        <translation>提醒会在%1送达。</translation>
+    </message>
+    <message id="Setting.reminderTime">
+        <source>Time of reminders</source>
+        <translation>提醒时间</translation>
     </message>
     <message id="Setting.notiDayOption1">
         <source>On the day</source>
@@ -86,8 +90,8 @@
         <translation>允许发送提醒吗？</translation>
     </message>
     <message id="Permission.message">
-        <source>Tallowick sends reminders at 10:00 AM on the days you choose.</source>
-        <translation>Tallowick 会在你选择的日子上午10点发送提醒。</translation>
+        <source>Tallowick sends reminders at %1 on the days you choose.</source>
+        <translation>Tallowick 会在你选择的日子的%1发送提醒。</translation>
     </message>
     <message id="Permission.allow">
         <source>Allow</source>
@@ -634,6 +638,14 @@
     <message id="a11y.month">
         <source>Month</source>
         <translation>月</translation>
+    </message>
+    <message id="a11y.minute">
+        <source>Minute</source>
+        <translation>分</translation>
+    </message>
+    <message id="a11y.hour">
+        <source>Hour</source>
+        <translation>时</translation>
     </message>
     <message id="a11y.year">
         <source>Year</source>

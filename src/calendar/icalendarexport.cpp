@@ -5,6 +5,7 @@
 
 #include <model/calendarhelper.h>
 #include <platform/appinfo.h>
+#include <platform/notificationcenter.h>
 #include <reminders/notidays.h>
 #include <reminders/remindertext.h>
 
@@ -26,23 +27,30 @@ icaltimetype utcValue(const QDateTime &instant)
     return icaltime_from_timet_with_zone(instant.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
 }
 
-// 10:00 on the day `daysBefore` days before the start of an all-day event, whose start is
-// the midnight that begins its day: ten hours after it on the day, 14 hours and the rest in
-// whole days before it on the days before.
-icaltriggertype reminderTrigger(int daysBefore)
+// `time` on the day `daysBefore` days before the start of an all-day event, whose start is
+// the midnight that begins its day: that long after it on the day (PT10H at 10:00), the rest
+// of the day and whole days before it on the days before (-P2DT14H three days before at
+// 10:00; -P3D at midnight).
+icaltriggertype reminderTrigger(int daysBefore, QTime time)
 {
     icaltriggertype trigger{icaltime_null_time(), icaldurationtype_null_duration()};
-    if (daysBefore == 0) {
-        trigger.duration.hours = 10;
+    const int minutes = time.hour() * 60 + time.minute();
+    if (daysBefore == 0 || minutes == 0) {
+        trigger.duration.is_neg = daysBefore > 0 ? 1 : 0;
+        trigger.duration.days = unsigned(daysBefore);
+        trigger.duration.hours = unsigned(minutes / 60);
+        trigger.duration.minutes = unsigned(minutes % 60);
     } else {
+        const int rest = 24 * 60 - minutes;
         trigger.duration.is_neg = 1;
         trigger.duration.days = unsigned(daysBefore - 1);
-        trigger.duration.hours = 14;
+        trigger.duration.hours = unsigned(rest / 60);
+        trigger.duration.minutes = unsigned(rest % 60);
     }
     return trigger;
 }
 
-void addAlarms(icalcomponent *vevent, const EDate &event)
+void addAlarms(icalcomponent *vevent, const EDate &event, QTime time)
 {
     if (!event.countdown.value_or(true) || !event.repeatNotification)
         return;
@@ -50,14 +58,14 @@ void addAlarms(icalcomponent *vevent, const EDate &event)
     for (int k = 0; k < count; ++k) {
         icalcomponent *alarm = icalcomponent_new_valarm();
         icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
-        icalcomponent_add_property(alarm, icalproperty_new_trigger(reminderTrigger(k)));
+        icalcomponent_add_property(alarm, icalproperty_new_trigger(reminderTrigger(k, time)));
         // What the reminder says on that day, as Tallowick's own reminders do.
         icalcomponent_add_property(alarm, icalproperty_new_description(ReminderText::body(k).toUtf8().constData()));
         icalcomponent_add_component(vevent, alarm);
     }
 }
 
-icalcomponent *eventComponent(const EDate &event, const QDate &day, icaltimetype stamp)
+icalcomponent *eventComponent(const EDate &event, const QDate &day, icaltimetype stamp, QTime time)
 {
     icalcomponent *vevent = icalcomponent_new_vevent();
     icalcomponent_add_property(vevent, icalproperty_new_uid(event.id.toUtf8().constData()));
@@ -73,7 +81,7 @@ icalcomponent *eventComponent(const EDate &event, const QDate &day, icaltimetype
         icalcomponent_add_property(vevent, icalproperty_new_rrule(icalrecurrencetype_from_string(
                                                leapDay ? "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1" : "FREQ=YEARLY")));
     }
-    addAlarms(vevent, event);
+    addAlarms(vevent, event, time);
     return vevent;
 }
 
@@ -82,6 +90,11 @@ icalcomponent *eventComponent(const EDate &event, const QDate &day, icaltimetype
 namespace ICalendarExport {
 
 QByteArray calendar(const QList<EDate> &events, const QDateTime &stamp)
+{
+    return calendar(events, stamp, NotificationCenter().reminderTime());
+}
+
+QByteArray calendar(const QList<EDate> &events, const QDateTime &stamp, QTime reminderTime)
 {
     LibIcal::prepare();
     const LibIcal::Component vcalendar(icalcomponent_new_vcalendar());
@@ -102,7 +115,7 @@ QByteArray calendar(const QList<EDate> &events, const QDateTime &stamp)
                                             << event.ddate;
             continue;
         }
-        icalcomponent_add_component(vcalendar.get(), eventComponent(event, *day, stampValue));
+        icalcomponent_add_component(vcalendar.get(), eventComponent(event, *day, stampValue, reminderTime));
     }
     return LibIcal::text(vcalendar.get());
 }

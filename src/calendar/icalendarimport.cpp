@@ -253,10 +253,11 @@ std::optional<QDate> startDay(icalcomponent *vevent)
 // Tallowick's own reminder choices, as its export writes them.
 std::optional<NotiDays> remindersOf(icalcomponent *vevent)
 {
+    const QTime time = OwnAlarms::timeIn(vevent);
     QList<int> days;
     for (icalcomponent *alarm = icalcomponent_get_first_component(vevent, ICAL_VALARM_COMPONENT); alarm;
          alarm = icalcomponent_get_next_component(vevent, ICAL_VALARM_COMPONENT)) {
-        const auto before = OwnAlarms::daysBefore(alarm);
+        const auto before = OwnAlarms::daysBefore(alarm, time);
         if (!before)
             return std::nullopt;
         days.append(*before);

@@ -33,7 +33,8 @@ struct Entry
     bool cancelled = false;          // STATUS:CANCELLED
     bool changesOneOccurrence = false; // RECURRENCE-ID: a change to one occurrence of a series
     // The reminder choice whose alarms it carries (Tallowick's own, as its export writes
-    // them: 10:00 on the day and on the 3 or 7 days before); nothing for other alarms.
+    // them: at some time of day on the day and on the 3 or 7 days before); nothing for
+    // other alarms.
     std::optional<NotiDays> reminders;
 };
 

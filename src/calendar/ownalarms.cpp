@@ -7,7 +7,6 @@
 namespace {
 
 constexpr int kDay = 24 * 3600;
-constexpr int kTenHours = 10 * 3600;
 // The most days before the event a reminder choice reaches.
 constexpr int kMaxDaysBefore = 7;
 
@@ -23,7 +22,11 @@ QList<int> firstDays(int count)
 
 namespace OwnAlarms {
 
-std::optional<int> daysBefore(icalcomponent *alarm)
+namespace {
+
+// The alarm's trigger in seconds from the start of the event's day; nothing for a trigger
+// at a fixed moment or relative to the end.
+std::optional<int> offsetOf(icalcomponent *alarm)
 {
     icalproperty *property = icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY);
     if (!property)
@@ -34,25 +37,81 @@ std::optional<int> daysBefore(icalcomponent *alarm)
     const icaltriggertype trigger = icalproperty_get_trigger(property);
     if (!icaltime_is_null_time(trigger.time))
         return std::nullopt;
-    const int seconds = icaldurationtype_as_int(trigger.duration);
-    if (seconds > kTenHours || (kTenHours - seconds) % kDay != 0)
+    return icaldurationtype_as_int(trigger.duration);
+}
+
+} // namespace
+
+namespace {
+
+QList<int> daysAt(icalcomponent *vevent, QTime time);
+
+} // namespace
+
+QTime timeIn(icalcomponent *vevent)
+{
+    // Another program may have an alarm on the day too ("PT9H"): the time whose alarms make a
+    // reminder choice wins, the one of more days first, then 10:00, then the first written.
+    QList<QTime> candidates;
+    for (icalcomponent *alarm = icalcomponent_get_first_component(vevent, ICAL_VALARM_COMPONENT); alarm;
+         alarm = icalcomponent_get_next_component(vevent, ICAL_VALARM_COMPONENT)) {
+        const auto seconds = offsetOf(alarm);
+        if (seconds && *seconds >= 0 && *seconds < kDay && *seconds % 60 == 0) {
+            const QTime time = QTime(0, 0).addSecs(*seconds);
+            if (!candidates.contains(time))
+                candidates.append(time);
+        }
+    }
+    const QTime legacy(10, 0);
+    if (candidates.size() == 1)
+        return candidates.constFirst();
+    std::optional<QTime> best;
+    qsizetype bestDays = 0;
+    for (const QTime time : candidates) {
+        const QList<int> days = daysAt(vevent, time);
+        if (!codeFor(days))
+            continue;
+        if (!best || days.size() > bestDays || (days.size() == bestDays && time == legacy)) {
+            best = time;
+            bestDays = days.size();
+        }
+    }
+    if (best)
+        return *best;
+    return candidates.isEmpty() ? legacy : candidates.constFirst();
+}
+
+std::optional<int> daysBefore(icalcomponent *alarm, QTime time)
+{
+    const auto seconds = offsetOf(alarm);
+    const int atTime = time.msecsSinceStartOfDay() / 1000;
+    if (!seconds || *seconds > atTime || (atTime - *seconds) % kDay != 0)
         return std::nullopt;
-    const int days = (kTenHours - seconds) / kDay;
+    const int days = (atTime - *seconds) / kDay;
     return days <= kMaxDaysBefore ? std::optional(days) : std::nullopt;
 }
 
 QList<int> daysIn(icalcomponent *vevent)
 {
+    return daysAt(vevent, timeIn(vevent));
+}
+
+namespace {
+
+QList<int> daysAt(icalcomponent *vevent, QTime time)
+{
     QList<int> days;
     for (icalcomponent *alarm = icalcomponent_get_first_component(vevent, ICAL_VALARM_COMPONENT); alarm;
          alarm = icalcomponent_get_next_component(vevent, ICAL_VALARM_COMPONENT)) {
-        const auto before = daysBefore(alarm);
+        const auto before = daysBefore(alarm, time);
         if (before && !days.contains(*before))
             days.append(*before);
     }
     std::sort(days.begin(), days.end());
     return days;
 }
+
+} // namespace
 
 QList<int> daysFor(const EDate &event)
 {
@@ -72,10 +131,11 @@ std::optional<qint64> codeFor(const QList<int> &days)
 
 void removeFrom(icalcomponent *vevent)
 {
+    const QTime time = timeIn(vevent);
     QList<icalcomponent *> own;
     for (icalcomponent *alarm = icalcomponent_get_first_component(vevent, ICAL_VALARM_COMPONENT); alarm;
          alarm = icalcomponent_get_next_component(vevent, ICAL_VALARM_COMPONENT)) {
-        if (daysBefore(alarm))
+        if (daysBefore(alarm, time))
             own.append(alarm);
     }
     for (icalcomponent *alarm : own) {

@@ -32,12 +32,14 @@ const char kHelp[] =
     "  move EVENT TO                 move an event to place TO (an index) in the list\n"
     "  open URL                      open a widget's or a shared event's link; prints the page\n"
     "  remind EVENT one|three|seven|off\n"
-    "                                reminders at 10:00 on the day (one), and on the 3 or 7 days\n"
+    "                                reminders on the day (one), and on the 3 or 7 days\n"
     "                                before (three, seven), or none (off)\n"
     "  notifications allow|deny|status|autostart|no-autostart\n"
     "                                whether Tallowick may send reminders; whether the session\n"
     "                                starts their delivery at login (the home screen's autostart\n"
     "                                entry, which the app sets up once)\n"
+    "  notifications time HH:MM      the time of day reminders arrive (24-hour; 10:00 unless\n"
+    "                                chosen); pending reminders move to it on their days\n"
     "  pending [--json]              reminders waiting to be delivered (--json: also the event's\n"
     "                                id, its day and the days before it)\n"
     "  export --ics FILE | --json FILE\n"
@@ -111,7 +113,8 @@ const std::map<QString, Command> &commands()
         {QStringLiteral("move"), fixed(2, {}, {}, moveCommand)},
         {QStringLiteral("open"), fixed(1, {}, {}, openCommand)},
         {QStringLiteral("remind"), fixed(2, {}, {}, remindCommand)},
-        {QStringLiteral("notifications"), fixed(1, {}, {}, notificationsCommand)},
+        // "time" takes its HH:MM as a second word; the command checks the count itself.
+        {QStringLiteral("notifications"), {{1, 2, {}, {}}, notificationsCommand}},
         {QStringLiteral("pending"), fixed(0, {json}, {}, pendingCommand)},
         {QStringLiteral("export"), fixed(0, {}, {QStringLiteral("ics"), json}, exportCommand)},
         {QStringLiteral("import"), fixed(1, {QStringLiteral("update")}, {}, importCommand)},

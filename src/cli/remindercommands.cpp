@@ -114,21 +114,45 @@ int autostartCommand(const CliContext &context, bool on)
     return CliRefused;
 }
 
+// notifications time HH:MM: the time of day every reminder arrives at; the pending ones move
+// to it. Prints the time as stored.
+int reminderTimeCommand(const CliContext &context)
+{
+    const auto time = context.args.positional.size() == 2
+        ? NotificationCenter::parseReminderTime(context.args.positional.at(1))
+        : std::nullopt;
+    if (!time)
+        return context.usageError(QStringLiteral("notifications time takes a 24-hour time HH:MM, such as 08:30"));
+    EventRepository repository;
+    if (!repository.setReminderTime(*time)) {
+        context.err << "tallowick-cli: the reminder time could not be written (lock or notifications.json); nothing was changed\n";
+        return CliRefused;
+    }
+    context.out << "reminders at " << repository.center().reminderTime().toString(QStringLiteral("HH:mm")) << '\n';
+    return CliOk;
+}
+
 } // namespace
 
 int notificationsCommand(const CliContext &context)
 {
     const QString action = context.args.positional.at(0);
+    if (action == QLatin1String("time"))
+        return reminderTimeCommand(context);
+    if (context.args.positional.size() != 1)
+        return context.usageError(QStringLiteral("notifications %1 takes no further words").arg(action));
     if (action == QLatin1String("autostart") || action == QLatin1String("no-autostart"))
         return autostartCommand(context, action == QLatin1String("autostart"));
     EventRepository repository;
     if (action != QLatin1String("allow") && action != QLatin1String("deny") && action != QLatin1String("status"))
-        return context.usageError(QStringLiteral("notifications takes allow, deny, status, autostart or no-autostart"));
+        return context.usageError(QStringLiteral("notifications takes allow, deny, status, time, autostart or no-autostart"));
     if (action != QLatin1String("status") && !repository.setNotificationsAllowed(action == QLatin1String("allow"))) {
         context.err << "tallowick-cli: the reminder permission could not be written (lock or notifications.json); nothing was changed\n";
         return CliRefused;
     }
     context.out << statusName(repository.center().authorizationStatus()) << '\n';
+    if (action == QLatin1String("status"))
+        context.out << "reminders at " << repository.center().reminderTime().toString(QStringLiteral("HH:mm")) << '\n';
     return CliOk;
 }
 

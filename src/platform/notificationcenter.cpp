@@ -12,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -21,6 +22,7 @@
 //
 //   {
 //     "authorization": 2,                 // AuthorizationStatus code 0..4; absent: 0
+//     "reminderTime": "08:30",            // when reminders arrive, 24-hour "HH:mm"; absent: 10:00
 //     "pending": [                        // in the order added; absent: empty
 //       {
 //         "identifier": "<id> 2026-12-21 3",
@@ -39,12 +41,14 @@
 struct NotificationCenter::State
 {
     AuthorizationStatus authorization = AuthorizationStatus::NotDetermined;
+    QTime reminderTime = NotificationCenter::defaultReminderTime();
     QList<NotificationRequest> pending;
 };
 
 namespace {
 
 const QString kAuthorization = QStringLiteral("authorization");
+const QString kReminderTime = QStringLiteral("reminderTime");
 const QString kPending = QStringLiteral("pending");
 const QString kIdentifier = QStringLiteral("identifier");
 const QString kTitle = QStringLiteral("title");
@@ -142,6 +146,12 @@ std::optional<State> decode(const QByteArray &bytes)
             return std::nullopt;
         state.authorization = static_cast<AuthorizationStatus>(*code);
     }
+    if (root.contains(kReminderTime)) {
+        const auto time = NotificationCenter::parseReminderTime(root.value(kReminderTime).toString());
+        if (!time)
+            return std::nullopt;
+        state.reminderTime = *time;
+    }
     if (root.contains(kPending)) {
         const QJsonValue pending = root.value(kPending);
         if (!pending.isArray())
@@ -178,7 +188,14 @@ std::optional<QDateTime> NotificationTrigger::fireTime() const
     const QTime time(hour, minute);
     if (!date.isValid() || !time.isValid())
         return std::nullopt;
-    const QDateTime local(date, time);
+    QDateTime local(date, time);
+    if (!local.isValid()) {
+        // A time the clocks skip that day (02:30 when they go from 02:00 to 03:00): the moment
+        // it would have been without the change, just after the gap, rather than never.
+        const QDateTime dayStart = date.startOfDay();
+        if (dayStart.isValid())
+            local = QDateTime(date, time, Qt::OffsetFromUTC, dayStart.offsetFromUtc()).toLocalTime();
+    }
     if (!local.isValid())
         return std::nullopt;
     return local;
@@ -217,6 +234,39 @@ bool NotificationCenter::setAuthorizationStatus(AuthorizationStatus status)
         state.authorization = status;
         return changed;
     });
+}
+
+QTime NotificationCenter::reminderTime() const
+{
+    const auto state = read();
+    return state ? state->reminderTime : defaultReminderTime();
+}
+
+bool NotificationCenter::setReminderTime(QTime time)
+{
+    if (!time.isValid())
+        return false;
+    return modify([&](State &state) {
+        bool changed = state.reminderTime != time;
+        state.reminderTime = time;
+        for (NotificationRequest &request : state.pending) {
+            if (!request.trigger.year)
+                continue;
+            changed = changed || request.trigger.hour != time.hour() || request.trigger.minute != time.minute();
+            request.trigger.hour = time.hour();
+            request.trigger.minute = time.minute();
+        }
+        return changed;
+    });
+}
+
+std::optional<QTime> NotificationCenter::parseReminderTime(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^([01][0-9]|2[0-3]):([0-5][0-9])$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return QTime(match.captured(1).toInt(), match.captured(2).toInt());
 }
 
 void NotificationCenter::add(const NotificationRequest &request)
@@ -291,7 +341,10 @@ QByteArray NotificationCenter::encode(const State &state)
     QJsonArray pending;
     for (const NotificationRequest &request : state.pending)
         pending.append(requestToJson(request));
-    const QJsonObject root{{kAuthorization, static_cast<int>(state.authorization)}, {kPending, pending}};
+    QJsonObject root{{kAuthorization, static_cast<int>(state.authorization)}, {kPending, pending}};
+    // Left out at its default, so that a file without a chosen time stays as it was.
+    if (state.reminderTime != defaultReminderTime())
+        root.insert(kReminderTime, state.reminderTime.toString(QStringLiteral("HH:mm")));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

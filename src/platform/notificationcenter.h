@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTime>
 #include <optional>
 
 // What the user decided about notifications from Tallowick, as the reminder screen reads it.
@@ -19,6 +20,7 @@ struct NotificationTrigger
     bool repeats = false;
 
     // The local time (process's zone) the trigger names; nothing without a full, real date.
+    // A time the clocks skip on that day fires just after the gap, when it would have been.
     std::optional<QDateTime> fireTime() const;
     // "2026-12-21 10:00" (or "10:00" without a date), with " repeats" when it repeats.
     QString description() const;
@@ -55,6 +57,17 @@ public:
     // Records what the user decided (the app's dialog, tallowick-cli).
     // False when it could not be written.
     bool setAuthorizationStatus(AuthorizationStatus status);
+
+    // The time of day every reminder arrives at: 10:00 until the person chooses another.
+    static QTime defaultReminderTime() { return QTime(10, 0); }
+    QTime reminderTime() const;
+    // Records the time and moves every pending reminder that names a day to it on the same
+    // day, as one transaction, so that no reminder is left at the old time. One whose new
+    // moment has passed already stays pending and is delivered at the next check, as a late
+    // reminder is. False when it could not be written.
+    bool setReminderTime(QTime time);
+    // "HH:mm" on a 24-hour clock, exactly two digits each; nothing for anything else.
+    static std::optional<QTime> parseReminderTime(const QString &text);
 
     // Adds a request; one with the same identifier is replaced where it stands.
     void add(const NotificationRequest &request);

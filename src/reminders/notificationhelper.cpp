@@ -11,13 +11,13 @@ namespace {
 
 const QString kDayPattern = QStringLiteral("yyyy-MM-dd");
 
-// One reminder at 10:00 on `day`; an invalid day leaves the trigger without a date.
-NotificationRequest reminderRequest(const QString &body, const QString &title, const QDate &day,
+// One reminder at `time` on `day`; an invalid day leaves the trigger without a date.
+NotificationRequest reminderRequest(const QString &body, const QString &title, const QDate &day, QTime time,
                                     const QString &identifier)
 {
     NotificationRequest request{identifier, title, body, NotificationTrigger{}, true};
-    request.trigger.hour = 10;
-    request.trigger.minute = 0;
+    request.trigger.hour = time.hour();
+    request.trigger.minute = time.minute();
     if (day.isValid()) {
         qCInfo(lcReminders).noquote() << QStringLiteral("day: %1, month: %2, year: %3")
                                              .arg(day.day())
@@ -54,6 +54,7 @@ bool NotificationHelper::addNotification(const EDate &event, NotiDays option)
         return removeNotification(event);
     }
 
+    const QTime time = m_center.reminderTime();
     QList<NotificationRequest> requests;
     for (int k = 0; k < count; ++k) {
         // Calendar days, not 24-hour steps: a day across a clock change is still one day.
@@ -66,7 +67,7 @@ bool NotificationHelper::addNotification(const EDate &event, NotiDays option)
         const QString body = ReminderText::body(k);
         qCInfo(lcReminders).noquote() << QStringLiteral("[addNotification, [date], [id], [copy]] ")
                 + day.toString(kDayPattern) + QLatin1Char(' ') + identifier + QLatin1Char(' ') + body;
-        requests.append(reminderRequest(body, event.dateTitle, day, identifier));
+        requests.append(reminderRequest(body, event.dateTitle, day, time, identifier));
     }
     // One transaction: the old reminders share the id with the new ones, so removing them
     // separately could take the new ones too.
@@ -76,7 +77,7 @@ bool NotificationHelper::addNotification(const EDate &event, NotiDays option)
 void NotificationHelper::scheduleNotification(const QString &body, const QString &title, const QDateTime &date,
                                               const QString &identifier)
 {
-    m_center.add(reminderRequest(body, title, date.toLocalTime().date(), identifier));
+    m_center.add(reminderRequest(body, title, date.toLocalTime().date(), m_center.reminderTime(), identifier));
 }
 
 bool NotificationHelper::removeNotification(const EDate &event)

@@ -14,9 +14,10 @@ struct EDate;
 
 Q_DECLARE_LOGGING_CATEGORY(lcReminders)
 
-// Turns an event's reminder option into pending notifications (10:00 on the event's day and
-// on the days before it) and clears them again. It keeps nothing of its own: the pending
-// requests live in the notification centre.
+// Turns an event's reminder option into pending notifications (at the chosen time of day,
+// 10:00 unless another was chosen, on the event's day and on the days before it) and clears
+// them again. It keeps nothing of its own: the pending requests live in the notification
+// centre.
 class NotificationHelper : public QObject
 {
     Q_OBJECT
@@ -36,7 +37,7 @@ public:
     // yearly event's reminders are for its next occurrence.
     // False when the reminders could not be written.
     bool addNotification(const EDate &event, NotiDays option);
-    // Adds one reminder at 10:00 on the local day of `date`.
+    // Adds one reminder at the chosen time on the local day of `date`.
     void scheduleNotification(const QString &body, const QString &title, const QDateTime &date,
                               const QString &identifier);
     // Removes every pending reminder whose identifier contains the event's id.

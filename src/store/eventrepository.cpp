@@ -550,6 +550,15 @@ bool EventRepository::setNotificationsAllowed(bool allowed)
     return true;
 }
 
+bool EventRepository::setReminderTime(QTime time)
+{
+    const SettingsStore::Lock lock = m_settings.lock();
+    if (!lock.held() || !m_center.setReminderTime(time))
+        return false;
+    CalendarFeed::update(read().events, Clock::now());
+    return true;
+}
+
 bool EventRepository::hasRemindersAhead() const
 {
     if (m_center.authorizationStatus() != AuthorizationStatus::Authorized)

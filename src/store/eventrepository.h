@@ -160,6 +160,10 @@ public:
     // choice of every event, so that no option stays on with nothing behind it.
     // False when the lock could not be taken or the permission not written (nothing changed).
     bool setNotificationsAllowed(bool allowed);
+    // Chooses the time of day all reminders arrive at: the pending ones move to it on their
+    // days in one step under the lock every reminder change takes, and the calendar feed's
+    // alarms follow. False when the lock or the file could not be had (nothing changed).
+    bool setReminderTime(QTime time);
 
     // Schedules the reminders of the next occurrence of each yearly event that has a reminder
     // choice, once its last occurrence is over, so that they never run out. Idempotent: an

@@ -83,7 +83,9 @@ QByteArray calendarText(const EventRepository &repository)
 
 ExportResult exportCalendar(const EventRepository &repository, const QString &path)
 {
-    return writeExport(repository, path, "calendar", ICalendarExport::calendar);
+    return writeExport(repository, path, "calendar", [](const QList<EDate> &events, const QDateTime &stamp) {
+        return ICalendarExport::calendar(events, stamp);
+    });
 }
 
 QByteArray backupText(const EventRepository &repository)

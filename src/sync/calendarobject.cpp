@@ -314,6 +314,7 @@ std::optional<QByteArray> writtenOver(const QByteArray &serverCopy, const Synced
         replace(ICAL_RRULE_PROPERTY);
     if (OwnAlarms::daysIn(vevent) != OwnAlarms::daysFor(event)) {
         edit.removeOwnAlarms = true;
+        edit.ownAlarmTime = OwnAlarms::timeIn(vevent);
         for (icalcomponent *alarm = icalcomponent_get_first_component(source, ICAL_VALARM_COMPONENT); alarm;
              alarm = icalcomponent_get_next_component(source, ICAL_VALARM_COMPONENT))
             icalcomponent_add_component(changes.get(), icalcomponent_new_clone(alarm));

@@ -50,11 +50,11 @@ QByteArray valueOf(const QByteArray &line)
     return colon < 0 ? QByteArray() : line.mid(colon + 1).trimmed().toUpper();
 }
 
-bool isOwnAlarm(const QByteArray &unfoldedBlock)
+bool isOwnAlarm(const QByteArray &unfoldedBlock, QTime time)
 {
     LibIcal::prepare();
     const LibIcal::Component alarm(icalparser_parse_string(unfoldedBlock.constData()));
-    return alarm && icalcomponent_isa(alarm.get()) == ICAL_VALARM_COMPONENT && OwnAlarms::daysBefore(alarm.get());
+    return alarm && icalcomponent_isa(alarm.get()) == ICAL_VALARM_COMPONENT && OwnAlarms::daysBefore(alarm.get(), time);
 }
 
 } // namespace
@@ -84,7 +84,7 @@ QByteArray apply(const QByteArray &text, const Edit &edit)
             alarmRaw += line.raw;
             alarmText += line.unfolded + "\r\n";
             if (ends && depth == 3) {
-                if (!isOwnAlarm(alarmText))
+                if (!isOwnAlarm(alarmText, edit.ownAlarmTime))
                     out += alarmRaw;
                 alarmRaw.clear();
                 alarmText.clear();

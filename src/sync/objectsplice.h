@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QTime>
 
 // Edits an object's text line by line, so that everything the edit does not name stays as
 // the server sent it, byte for byte: other programs' properties, components, folding and
@@ -13,7 +14,8 @@ struct Edit
 {
     qsizetype eventIndex = 0;          // the VEVENT edited, counted in the text's order
     QList<QByteArray> removedNames;    // its properties of these names (upper-case) go
-    bool removeOwnAlarms = false;      // and so do Tallowick's own VALARMs (OwnAlarms)
+    bool removeOwnAlarms = false;      // and so do Tallowick's own VALARMs (OwnAlarms),
+    QTime ownAlarmTime = QTime(10, 0); // which are at this time of day (OwnAlarms::timeIn)
     QByteArray addedLines;             // content lines (CRLF, folded) put in before its END
 };
 

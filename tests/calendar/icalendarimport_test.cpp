@@ -130,26 +130,36 @@ TEST_F(Reader, FoldedLinesAndEscapesAreUnfolded)
                                             QStringLiteral("Tea, cake; and a \\ backslash")}));
 }
 
-TEST_F(Reader, TallowicksOwnAlarmsAreItsReminderChoices)
+// Whatever time of day the reminders were exported at, they read back as the same choice.
+TEST_F(Reader, TallowicksOwnAlarmsAreItsReminderChoicesAtAnyTimeOfDay)
 {
     QList<EDate> events;
     for (const std::optional<qint64> code : {std::optional<qint64>(1), std::optional<qint64>(2), std::optional<qint64>(3),
                                              std::optional<qint64>(0), std::optional<qint64>()}) {
         events.append(TestEvent::numbered(int(events.size()), QDate(2027, 1, 1)).reminder(code));
     }
-    const Reading reading = ICalendarImport::read(ICalendarExport::calendar(events, QDateTime::currentDateTimeUtc()));
-    ASSERT_EQ(reading.entries.size(), 5);
-    EXPECT_EQ(reading.entries.at(0).reminders, NotiDays::one);
-    EXPECT_EQ(reading.entries.at(1).reminders, NotiDays::three);
-    EXPECT_EQ(reading.entries.at(2).reminders, NotiDays::seven);
-    EXPECT_FALSE(reading.entries.at(3).reminders);
-    EXPECT_FALSE(reading.entries.at(4).reminders);
-    // Alarms of another shape (a day before at noon, and the day itself) are no choice.
-    const Reading other = ICalendarImport::read(calendarOf(
-        "BEGIN:VEVENT\r\nUID:a\r\nDTSTART;VALUE=DATE:20270101\r\nSUMMARY:A\r\n"
-        "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:x\r\nTRIGGER:PT10H\r\nEND:VALARM\r\n"
-        "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:x\r\nTRIGGER:-PT12H\r\nEND:VALARM\r\nEND:VEVENT\r\n"));
-    EXPECT_FALSE(other.entries.at(0).reminders);
+    for (const QTime time : {QTime(10, 0), QTime(0, 0), QTime(7, 5), QTime(23, 59)}) {
+        SCOPED_TRACE(time.toString().toStdString());
+        const Reading reading = ICalendarImport::read(ICalendarExport::calendar(events, QDateTime::currentDateTimeUtc(), time));
+        ASSERT_EQ(reading.entries.size(), 5);
+        EXPECT_EQ(reading.entries.at(0).reminders, NotiDays::one);
+        EXPECT_EQ(reading.entries.at(1).reminders, NotiDays::three);
+        EXPECT_EQ(reading.entries.at(2).reminders, NotiDays::seven);
+        EXPECT_FALSE(reading.entries.at(3).reminders);
+        EXPECT_FALSE(reading.entries.at(4).reminders);
+    }
+    // Alarms of another shape are no choice: a day before at noon beside the day itself, a
+    // time that is no whole minute, eight days before, after the day.
+    for (const QByteArray &triggers : {QByteArray("PT10H -PT12H"), QByteArray("PT10H30S"), QByteArray("PT10H -P7DT14H"),
+                                      QByteArray("P1DT10H")}) {
+        QByteArray alarms;
+        for (const QByteArray &trigger : triggers.split(' '))
+            alarms += "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:x\r\nTRIGGER:" + trigger + "\r\nEND:VALARM\r\n";
+        const Reading other = ICalendarImport::read(
+            calendarOf("BEGIN:VEVENT\r\nUID:a\r\nDTSTART;VALUE=DATE:20270101\r\nSUMMARY:A\r\n" + alarms + "END:VEVENT\r\n"));
+        ASSERT_EQ(other.entries.size(), 1) << triggers.constData();
+        EXPECT_FALSE(other.entries.at(0).reminders) << triggers.constData();
+    }
 }
 
 TEST_F(Reader, DamagedHugeAndHostileFilesAreRefusedWhole)

@@ -506,7 +506,8 @@ TEST_F(Cli, AutostartEntryComesAndGoesOnRequest)
 TEST_F(Cli, RemindersFollowThePermission)
 {
     runCli({kNow, QStringLiteral("add"), QStringLiteral("Exam"), QStringLiteral("2026-12-20")});
-    EXPECT_EQ(runCli({QStringLiteral("notifications"), QStringLiteral("status")}).out, QStringLiteral("notDetermined\n"));
+    EXPECT_EQ(runCli({QStringLiteral("notifications"), QStringLiteral("status")}).out,
+              QStringLiteral("notDetermined\nreminders at 10:00\n"));
 
     CliRun run = runCli({QStringLiteral("remind"), QStringLiteral("0"), QStringLiteral("three")});
     EXPECT_EQ(run.exitCode, 1);
@@ -537,6 +538,62 @@ TEST_F(Cli, RemindersFollowThePermission)
     // Deleting the event takes its reminders with it.
     runCli({QStringLiteral("delete"), QStringLiteral("0")});
     EXPECT_EQ(runCli({QStringLiteral("pending")}).out, QString());
+}
+
+TEST_F(Cli, NotificationsTimeMovesEveryPendingReminderAndTheCalendarsAlarms)
+{
+    runCli({kNow, QStringLiteral("add"), QStringLiteral("Exam"), QStringLiteral("2026-12-20")});
+    runCli({kNow, QStringLiteral("add"), QStringLiteral("Trip"), QStringLiteral("2026-12-30")});
+    runCli({QStringLiteral("notifications"), QStringLiteral("allow")});
+    runCli({QStringLiteral("remind"), QStringLiteral("0"), QStringLiteral("three")});
+    runCli({QStringLiteral("remind"), QStringLiteral("1"), QStringLiteral("three")});
+    const QString file = home.dataHome() + QStringLiteral("/tallowick/notifications.json");
+
+    const QStringList bad[] = {
+        {QStringLiteral("notifications"), QStringLiteral("time")},
+        {QStringLiteral("notifications"), QStringLiteral("time"), QStringLiteral("8:30")},
+        {QStringLiteral("notifications"), QStringLiteral("time"), QStringLiteral("24:00")},
+        {QStringLiteral("notifications"), QStringLiteral("time"), QStringLiteral("08:60")},
+        {QStringLiteral("notifications"), QStringLiteral("time"), QStringLiteral("0830")},
+        {QStringLiteral("notifications"), QStringLiteral("time"), QStringLiteral("08:30:00")},
+        {QStringLiteral("notifications"), QStringLiteral("time"), QStringLiteral("8:30 PM")},
+        {QStringLiteral("notifications"), QStringLiteral("time"), QStringLiteral("\u0660\u0668:\u0663\u0660")},
+        {QStringLiteral("notifications"), QStringLiteral("status"), QStringLiteral("08:30")},
+    };
+    const QByteArray before = readFile(file);
+    for (const QStringList &args : bad) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
+        EXPECT_EQ(readFile(file), before) << args.join(QLatin1Char(' ')).toStdString();
+    }
+
+    CliRun run = runCli({QStringLiteral("notifications"), QStringLiteral("time"), QStringLiteral("21:45")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("reminders at 21:45\n"));
+    EXPECT_TRUE(runCli({QStringLiteral("notifications"), QStringLiteral("status")}).out.endsWith(QStringLiteral("reminders at 21:45\n")));
+    QStringList triggers;
+    for (const QJsonValue &request : QJsonDocument::fromJson(runCli({QStringLiteral("pending"), QStringLiteral("--json")}).out.toUtf8()).array())
+        triggers.append(request.toObject().value(QStringLiteral("trigger")).toString());
+    triggers.sort();
+    EXPECT_EQ(triggers, (QStringList{QStringLiteral("2026-12-17 21:45"), QStringLiteral("2026-12-18 21:45"),
+                                     QStringLiteral("2026-12-19 21:45"), QStringLiteral("2026-12-20 21:45"),
+                                     QStringLiteral("2026-12-27 21:45"), QStringLiteral("2026-12-28 21:45"),
+                                     QStringLiteral("2026-12-29 21:45"), QStringLiteral("2026-12-30 21:45")}));
+    // A choice made afterwards is made at the new time too.
+    runCli({QStringLiteral("remind"), QStringLiteral("1"), QStringLiteral("seven")});
+    const QString pending = runCli({QStringLiteral("pending")}).out;
+    EXPECT_EQ(pending.count(QStringLiteral(" 21:45")), 12) << pending.toStdString();
+
+    // The export and the live feed carry the time: on the day and on the days before.
+    const QString exported = runCli({QStringLiteral("export"), QStringLiteral("--ics"), QStringLiteral("-")}).out;
+    const QString feed = QString::fromUtf8(readFile(home.dataHome() + QStringLiteral("/tallowick/events.ics")));
+    for (const QString &calendar : {exported, feed}) {
+        EXPECT_EQ(calendar.count(QStringLiteral("TRIGGER;VALUE=DURATION:PT21H45M")) + calendar.count(QStringLiteral("TRIGGER:PT21H45M")), 2)
+            << calendar.toStdString();
+        EXPECT_TRUE(calendar.contains(QStringLiteral("-P2DT2H15M"))) << calendar.toStdString();
+        EXPECT_FALSE(calendar.contains(QStringLiteral("PT10H"))) << calendar.toStdString();
+    }
 }
 
 TEST_F(Cli, TwoProcessesAddingAtOnceLoseNothing)
@@ -683,7 +740,8 @@ TEST_F(Cli, AFullDiskIsReportedAndNoReminderChoiceIsLeftWithoutItsReminders)
     }
     ASSERT_FALSE(exam.isEmpty());
     EXPECT_FALSE(exam.contains(QStringLiteral("repeatNotification"))) << QJsonDocument(exam).toJson().toStdString();
-    EXPECT_EQ(runCli({QStringLiteral("notifications"), QStringLiteral("status")}).out, QStringLiteral("authorized\n"));
+    EXPECT_EQ(runCli({QStringLiteral("notifications"), QStringLiteral("status")}).out,
+              QStringLiteral("authorized\nreminders at 10:00\n"));
 }
 
 TEST_F(Cli, ExportWritesOnlyPlainFiles)

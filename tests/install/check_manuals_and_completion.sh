@@ -38,7 +38,8 @@ commands=$("$prefix/bin/tallowick-cli" --help | sed -n '/^Commands:/,/^$/p' | gr
 offered=$(complete_words "" | tr ' ' '\n' | sort | tr '\n' ' ')
 [ -n "$commands" ] && [ "$commands" = "$offered" ] || fail "bash offers commands \"$offered\", the help lists \"$commands\""
 [ "$(complete_words remind 0 "")" = "one three seven off" ] || fail "bash: remind INDEX offers \"$(complete_words remind 0 "")\""
-[ "$(complete_words --now 2027-01-01T10:00:00 notifications "")" = "allow deny status autostart no-autostart" ] || fail "bash: notifications"
+[ "$(complete_words --now 2027-01-01T10:00:00 notifications "")" = "allow deny status time autostart no-autostart" ] || fail "bash: notifications"
+[ -z "$(complete_words notifications time "")" ] || fail "bash: notifications time offers words for its HH:MM"
 [ "$(complete_words list --j)" = "--json" ] || fail "bash: list's options"
 [ -z "$(complete_words -- -h "")" ] || fail "bash: words after -- are arguments"
 zsh -n "$prefix/share/zsh/vendor-completions/_tallowick-cli" || fail "zsh cannot read _tallowick-cli"

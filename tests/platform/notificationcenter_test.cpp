@@ -218,6 +218,8 @@ TEST_F(Notifications, AnUnreadableFileIsKeptAsideAndReadsAsEmpty)
         "[1, 2]",
         R"({"authorization": 9})",
         R"({"authorization": "2"})",
+        R"({"reminderTime": "9:30"})",
+        R"({"reminderTime": 570})",
         R"({"pending": {}})",
         R"({"pending": [)" + valid + "," + valid + "]}",
         R"({"pending": [{"identifier": "a", "title": "", "body": "", "sound": "default",

@@ -3,6 +3,7 @@
 #include <reminders/notidays.h>
 #include <support/testenvironment.h>
 
+#include <QSet>
 #include <QTimeZone>
 #include <support/logcapture.h>
 #include <gtest/gtest.h>
@@ -175,21 +176,50 @@ TEST_F(Reminders, ADateThatDoesNotParseCountsFromNow)
     EXPECT_EQ(pending[3].identifier, kTripId + QStringLiteral(" 2025-01-12 3"));
 }
 
-TEST_F(Reminders, DaysBeforeAClockChangeStayCalendarDaysAtTen)
+// Reminders made before a time is chosen move to it, those made after are made at it, and
+// each fires at that local time on its own calendar day on both sides of a clock change;
+// a time the change skips fires at the first moment after the gap on that day.
+TEST_F(Reminders, AChosenTimeHoldsOnEachDayAcrossAClockChange)
 {
-    ScopedTimeZone newYork("America/New_York"); // clocks go forward on 2024-03-10
-    NotificationHelper helper;
-    helper.addNotification(event(QStringLiteral("2024-03-12")), NotiDays::seven);
-    const QList<NotificationRequest> pending = stored();
-    ASSERT_EQ(pending.size(), 8);
-    for (int k = 0; k < 8; ++k) {
-        const QDate day(2024, 3, 12 - k);
-        EXPECT_EQ(pending[k].identifier, kTripId + QLatin1Char(' ') + day.toString(Qt::ISODate) + QLatin1Char(' ')
-                      + QString::number(k));
-        const auto fire = pending[k].trigger.fireTime();
-        ASSERT_TRUE(fire) << k;
-        EXPECT_EQ(fire->date(), day);
-        EXPECT_EQ(fire->time(), QTime(10, 0));
+    struct Case
+    {
+        const char *zone;
+        QDate eventDay; // the clocks change within the 7 days before it
+        QTime chosen;
+    };
+    const Case cases[] = {
+        {"Europe/Berlin", QDate(2024, 4, 3), QTime(7, 45)},    // forward on 31 March
+        {"Europe/Berlin", QDate(2024, 10, 30), QTime(21, 5)},  // back on 27 October
+        {"America/New_York", QDate(2024, 3, 12), QTime(0, 0)}, // forward on 10 March
+        {"America/New_York", QDate(2024, 11, 5), QTime(18, 30)}, // back on 3 November
+        {"America/New_York", QDate(2024, 3, 12), QTime(2, 30)}, // 02:30 on 10 March is skipped
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.zone) + " " + c.eventDay.toString(Qt::ISODate).toStdString() + " "
+                     + c.chosen.toString().toStdString());
+        TemporaryHome caseHome;
+        ScopedTimeZone zone(c.zone);
+        NotificationHelper helper;
+        const QString later = QStringLiteral("7C1D2E3F-0000-4000-8000-000000000001");
+        helper.addNotification(event(c.eventDay.toString(Qt::ISODate)), NotiDays::seven);
+        ASSERT_TRUE(helper.center().setReminderTime(c.chosen));
+        helper.addNotification(event(c.eventDay.addDays(1).toString(Qt::ISODate), later), NotiDays::seven);
+
+        const QList<NotificationRequest> pending = stored();
+        ASSERT_EQ(pending.size(), 16);
+        QSet<qint64> offsets;
+        for (const NotificationRequest &request : pending) {
+            const auto fire = request.trigger.fireTime();
+            ASSERT_TRUE(fire) << request.identifier.toStdString();
+            EXPECT_EQ(fire->date(), QDate::fromString(request.identifier.section(QLatin1Char(' '), 1, 1), Qt::ISODate))
+                << request.identifier.toStdString();
+            offsets.insert(fire->offsetFromUtc());
+            if (QDateTime(fire->date(), c.chosen).isValid())
+                EXPECT_EQ(fire->time(), c.chosen) << request.identifier.toStdString();
+            else
+                EXPECT_EQ(fire->time(), c.chosen.addSecs(3600)) << request.identifier.toStdString();
+        }
+        EXPECT_EQ(offsets.size(), 2) << "the reminders lie on both sides of the change";
     }
 }
 

@@ -8,6 +8,7 @@
 #include <platform/autostart.h>
 #include <platform/notificationcenter.h>
 #include <platform/settingsstore.h>
+#include <reminders/notificationhelper.h>
 #include <screens/viewmodels/notificationsettings.h>
 #include <screens/viewmodels/reminderchoice.h>
 #include <screens/viewmodels/storelinks.h>
@@ -253,6 +254,48 @@ TEST_F(Reminders, TheSheetShowsTheStoredOptionChecked)
         // The ring is white either way.
         EXPECT_TRUE(near(pixel(image, int(c.x()), int(radio->mapToScene(QPointF(0, 1)).y())), Qt::white, 60)) << option;
     }
+}
+
+// The sheet says the reminder time in the person's clock, and its hour and minute columns,
+// turned with the keys, move every pending reminder to the new time once the turning pauses.
+TEST_F(Reminders, TheSheetSaysAndChoosesTheTimeRemindersArriveAt)
+{
+    authorize(AuthorizationStatus::Authorized);
+    EDate e = countDown();
+    e.repeatNotification = 2;
+    seedEvents({e});
+    UserData store;
+    NotificationHelper(NotificationCenter()).addNotification(e, NotiDays::three);
+    QmlScene scene(QStringLiteral("SetNotification"),
+                   {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), rowOf(e, store)}});
+    ASSERT_TRUE(scene.item());
+    scene.settle(100);
+    QQuickItem *text = scene.find(QStringLiteral("reminderTimeText"));
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->property("text").toString(), QStringLiteral("Reminders arrive at 10:00 AM."));
+
+    QQuickItem *hour = scene.find(QStringLiteral("reminderHour"));
+    QQuickItem *minute = scene.find(QStringLiteral("reminderMinute"));
+    ASSERT_TRUE(hour && minute);
+    hour->forceActiveFocus(Qt::TabFocusReason);
+    for (int k = 0; k < 11; ++k)
+        QTest::keyClick(&scene.window(), Qt::Key_Up);
+    minute->forceActiveFocus(Qt::TabFocusReason);
+    QTest::keyClick(&scene.window(), Qt::Key_Down); // round to 59
+    // Nothing moves while the columns turn.
+    EXPECT_EQ(NotificationCenter().reminderTime(), QTime(10, 0));
+    scene.settle(800);
+    EXPECT_EQ(NotificationCenter().reminderTime(), QTime(21, 59));
+    EXPECT_EQ(text->property("text").toString(), QStringLiteral("Reminders arrive at 9:59 PM."));
+    const QList<NotificationRequest> pending = NotificationCenter().pendingRequests();
+    ASSERT_EQ(pending.size(), 4);
+    for (const NotificationRequest &request : pending)
+        EXPECT_EQ(request.trigger.fireTime()->time(), QTime(21, 59)) << request.identifier.toStdString();
+
+    // Another clock format: the same time on a 24-hour clock.
+    ScopedLocale german(QStringLiteral("de_DE"));
+    ReminderChoice choice;
+    EXPECT_EQ(choice.reminderTimeText(), QStringLiteral("21:59"));
 }
 
 TEST_F(Reminders, TheAppsPromptAppearsOnATapAndAllowingSchedulesAtOnce)

@@ -138,6 +138,25 @@ TEST(CalendarObject, WritingOverKeepsWhatOtherProgramsWrote)
     EXPECT_EQ(*overMarked, *written);
 }
 
+// Own alarms written at another reminder time are still Tallowick's: they read as the choice
+// and a new choice replaces them, while another program's alarm stays.
+TEST(CalendarObject, OwnAlarmsAtAnotherTimeOfDayAreStillOwn)
+{
+    for (const QByteArray trigger : {QByteArray("PT7H5M"), QByteArray("PT0S"), QByteArray("PT23H59M")}) {
+        const QByteArray object = QByteArray(kForeignObject).replace("TRIGGER:PT600M", "TRIGGER:" + trigger);
+        const CalendarObject::Reading foreign = CalendarObject::read(object);
+        ASSERT_TRUE(foreign.synced) << trigger.constData();
+        EXPECT_EQ(foreign.synced->event.repeatNotification, 1) << trigger.constData();
+        SyncedEvent changed = *foreign.synced;
+        changed.event.repeatNotification = 2;
+        const auto written = CalendarObject::writtenOver(object, changed, kStamp);
+        ASSERT_TRUE(written) << trigger.constData();
+        EXPECT_TRUE(written->contains(kOtherAlarm)) << written->toStdString();
+        EXPECT_FALSE(linesOf(*written).contains("TRIGGER:" + trigger)) << written->toStdString();
+        EXPECT_EQ(CalendarObject::read(*written).synced->event.repeatNotification, 2) << trigger.constData();
+    }
+}
+
 // Each change Tallowick makes to its own object reads back, and leaves the other fields' lines.
 TEST(CalendarObject, EachChangeToItsOwnObjectReadsBack)
 {

@@ -2,6 +2,8 @@
 
 #include <reminders/notificationhelper.h>
 
+#include <QLocale>
+
 ReminderChoice::ReminderChoice(QObject *parent)
     : ReminderChoice(NotificationCenter(), parent)
 {
@@ -11,6 +13,7 @@ ReminderChoice::ReminderChoice(NotificationCenter center, QObject *parent)
     : QObject(parent)
     , m_center(std::move(center))
     , m_helper(std::make_unique<NotificationHelper>(m_center))
+    , m_reminderTime(m_center.reminderTime())
 {
     // A count-up event waits for nothing.
     connect(this, &ReminderChoice::eventChanged, this, &ReminderChoice::waitingForPermissionChanged);
@@ -108,6 +111,11 @@ void ReminderChoice::renewHelper()
 
 void ReminderChoice::appear()
 {
+    // Another program may have chosen another time since.
+    if (const QTime stored = m_center.reminderTime(); stored != m_reminderTime) {
+        m_reminderTime = stored;
+        Q_EMIT reminderTimeChanged();
+    }
     const std::optional<EDate> shown = event();
     if (!shown || !shown->repeatNotification)
         return;
@@ -151,6 +159,26 @@ void ReminderChoice::denyNotifications()
     setAllowed(false);
     if (m_selected != NotiDays::off)
         setShowAlertPermissions(true);
+}
+
+QString ReminderChoice::reminderTimeText() const
+{
+    return QLocale().toString(m_reminderTime, QLocale::ShortFormat);
+}
+
+bool ReminderChoice::chooseReminderTime(int hour, int minute)
+{
+    const QTime time(hour, minute);
+    if (!time.isValid())
+        return false;
+    const bool written = EventRepository(m_store ? m_store->repository().settings() : SettingsStore(), m_center)
+                             .setReminderTime(time);
+    const QTime stored = m_center.reminderTime();
+    if (stored != m_reminderTime) {
+        m_reminderTime = stored;
+        Q_EMIT reminderTimeChanged();
+    }
+    return written;
 }
 
 void ReminderChoice::refreshAuthorization()

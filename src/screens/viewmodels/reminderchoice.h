@@ -36,6 +36,11 @@ class ReminderChoice : public QObject
     Q_PROPERTY(int authorizationStatus READ authorizationStatus NOTIFY authorizationStatusChanged)
     // A reminder is chosen but reminders are not allowed: it waits for the permission.
     Q_PROPERTY(bool waitingForPermission READ waitingForPermission NOTIFY waitingForPermissionChanged)
+    // The time of day every reminder arrives at, as read when the screen appears or chosen
+    // here: its hour (0 to 23), its minute, and the time in the person's language and clock.
+    Q_PROPERTY(int reminderHour READ reminderHour NOTIFY reminderTimeChanged)
+    Q_PROPERTY(int reminderMinute READ reminderMinute NOTIFY reminderTimeChanged)
+    Q_PROPERTY(QString reminderTimeText READ reminderTimeText NOTIFY reminderTimeChanged)
 
 public:
     explicit ReminderChoice(QObject *parent = nullptr);
@@ -55,6 +60,9 @@ public:
     void setShowAuthorizationPrompt(bool on);
     int authorizationStatus() const;
     bool waitingForPermission() const;
+    int reminderHour() const { return m_reminderTime.hour(); }
+    int reminderMinute() const { return m_reminderTime.minute(); }
+    QString reminderTimeText() const;
 
     static int optionNumber(NotiDays option) { return int(option) + 1; }
 
@@ -74,6 +82,10 @@ public:
     // Reads the authorization again (after the settings page closed); reminders of the chosen
     // option are scheduled when notifications have just become allowed.
     Q_INVOKABLE void refreshAuthorization();
+    // Chooses the time all reminders arrive at (hour 0 to 23, minute 0 to 59; others are
+    // ignored): every event's pending reminders move to it at once. False when it could not
+    // be written, and the time shown stays the stored one.
+    Q_INVOKABLE bool chooseReminderTime(int hour, int minute);
 
 Q_SIGNALS:
     void storeChanged();
@@ -83,6 +95,7 @@ Q_SIGNALS:
     void showAuthorizationPromptChanged();
     void authorizationStatusChanged();
     void waitingForPermissionChanged();
+    void reminderTimeChanged();
 
 private:
     void setSelection(NotiDays option);
@@ -96,6 +109,7 @@ private:
     QPointer<UserData> m_store;
     QString m_eventId;
     NotiDays m_selected = NotiDays::off;
+    QTime m_reminderTime = NotificationCenter::defaultReminderTime();
     bool m_showAlertPermissions = false;
     bool m_showAuthorizationPrompt = false;
 };

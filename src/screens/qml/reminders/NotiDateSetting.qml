@@ -140,7 +140,8 @@ Item {
         objectName: "permissionPrompt"
         parent: root.Window.window ? root.Window.window.contentItem : root
         title: qsTrId("Permission.title")
-        message: qsTrId("Permission.message")
+        //% "Tallowick sends reminders at %1 on the days you choose."
+        message: qsTrId("Permission.message").arg(choice.reminderTimeText)
         primaryText: qsTrId("Permission.allow")
         secondaryText: qsTrId("Permission.deny")
         onPrimaryClicked: choice.allowNotifications()

@@ -50,8 +50,11 @@ Rectangle {
                     Accessible.name: text
                 }
                 BalancedText {
+                    objectName: "reminderTimeText"
                     width: parent.width
-                    text: qsTrId("Setting.notiTime")
+                    // The time in the person's language and clock ("10:00 AM", "10:00").
+                    //% "Reminders arrive at %1."
+                    text: qsTrId("Setting.notiTime").arg(options.choice.reminderTimeText)
                     font.pointSize: Style.textBody
                     color: "white"
                 }
@@ -64,6 +67,14 @@ Rectangle {
                 width: parent.width
                 store: root.store
                 eventId: root.event ? root.event.eventId : ""
+            }
+            // The time of day, under the days: the days come first for the keys too.
+            Item { width: 1; height: Style.gapL }
+            ReminderTimeSetting {
+                objectName: "reminderTimeSetting"
+                // On the side the options start on.
+                x: options.LayoutMirroring.enabled ? parent.width - width - Style.focusRingGap : Style.focusRingGap
+                choice: options.choice
             }
             Item { width: 1; height: Style.gapSection }
 
