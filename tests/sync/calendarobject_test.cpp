@@ -142,7 +142,7 @@ TEST(CalendarObject, WritingOverKeepsWhatOtherProgramsWrote)
 // and a new choice replaces them, while another program's alarm stays.
 TEST(CalendarObject, OwnAlarmsAtAnotherTimeOfDayAreStillOwn)
 {
-    for (const QByteArray trigger : {QByteArray("PT7H5M"), QByteArray("PT0S"), QByteArray("PT23H59M")}) {
+    for (const QByteArray &trigger : {QByteArray("PT7H5M"), QByteArray("PT0S"), QByteArray("PT23H59M")}) {
         const QByteArray object = QByteArray(kForeignObject).replace("TRIGGER:PT600M", "TRIGGER:" + trigger);
         const CalendarObject::Reading foreign = CalendarObject::read(object);
         ASSERT_TRUE(foreign.synced) << trigger.constData();

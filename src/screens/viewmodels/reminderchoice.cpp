@@ -42,7 +42,7 @@ void ReminderChoice::setEventId(const QString &id)
     Q_EMIT eventChanged();
 }
 
-std::optional<EDate> ReminderChoice::event() const
+std::optional<EDate> ReminderChoice::shownEvent() const
 {
     const int index = m_store && !m_eventId.isEmpty() ? m_store->indexOfEvent(m_eventId) : -1;
     if (index < 0)
@@ -52,7 +52,7 @@ std::optional<EDate> ReminderChoice::event() const
 
 bool ReminderChoice::countUp() const
 {
-    const std::optional<EDate> shown = event();
+    const std::optional<EDate> shown = shownEvent();
     return shown && !shown->countsDown();
 }
 
@@ -116,7 +116,7 @@ void ReminderChoice::appear()
         m_reminderTime = stored;
         Q_EMIT reminderTimeChanged();
     }
-    const std::optional<EDate> shown = event();
+    const std::optional<EDate> shown = shownEvent();
     if (!shown || !shown->repeatNotification)
         return;
     setSelection(notiDaysFromCode(*shown->repeatNotification));

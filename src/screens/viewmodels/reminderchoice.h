@@ -102,7 +102,7 @@ private:
     void renewHelper();
     void setAllowed(bool allowed);
     // The event the screen shows, wherever another program moved it; nothing once deleted.
-    std::optional<EDate> event() const;
+    std::optional<EDate> shownEvent() const;
 
     NotificationCenter m_center;
     std::unique_ptr<NotificationHelper> m_helper;
