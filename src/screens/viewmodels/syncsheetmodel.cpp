@@ -2,6 +2,7 @@
 
 #include <platform/clock.h>
 #include <sync/syncaccount.h>
+#include <sync/syncengine.h>
 #include <sync/syncrunner.h>
 #include <sync/syncsecrets.h>
 #include <sync/syncsetup.h>
@@ -177,7 +178,8 @@ void SyncSheetModel::reload()
     const QString lastSyncText = configured ? describeLastSync(state, Clock::now()) : QString();
     const bool lastOk = state && state->lastOk;
     const bool lastFailed = configured && (!state || (state->lastSync.isValid() && !state->lastOk));
-    const int waiting = configured && m_store ? SyncRunner::waitingChanges(m_store->repository()) : 0;
+    // From the account and state just read: the runner's own count would read both again.
+    const int waiting = state && m_store ? SyncEngine::waitingChanges(m_store->repository().read().events, *state) : 0;
     if (lastSyncText != m_lastSyncText || lastOk != m_lastOk || lastFailed != m_lastFailed || waiting != m_waitingChanges) {
         m_lastSyncText = lastSyncText;
         m_lastOk = lastOk;
