@@ -54,12 +54,10 @@ void SyncScheduler::syncNow()
         EventRepository repository;
         return SyncRunner::run(repository);
     }));
-    Q_EMIT busyChanged();
 }
 
 void SyncScheduler::onFinished()
 {
-    Q_EMIT busyChanged();
     Q_EMIT finished(m_watcher.result());
     if (std::exchange(m_again, false))
         syncNow();

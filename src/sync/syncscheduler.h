@@ -17,7 +17,6 @@
 class SyncScheduler : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
 
 public:
     static constexpr std::chrono::milliseconds kSettle = std::chrono::seconds(5);
@@ -35,7 +34,6 @@ public Q_SLOTS:
     void syncNow();
 
 Q_SIGNALS:
-    void busyChanged();
     void finished(SyncRunner::Report report);
 
 private:
