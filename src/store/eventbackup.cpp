@@ -1,5 +1,6 @@
 #include "eventbackup.h"
 
+#include <calendar/icalendarimport.h>
 #include <model/eventfields.h>
 
 #include <cmath>
@@ -46,7 +47,7 @@ QByteArray encode(const QList<EDate> &events, const QDateTime &written)
 Reading decode(const QByteArray &json)
 {
     // Some editors start a UTF-8 file with a byte order mark, which the JSON reader refuses.
-    const QByteArrayView text = json.startsWith("\xEF\xBB\xBF") ? QByteArrayView(json).sliced(3) : QByteArrayView(json);
+    const QByteArrayView text = ICalendarImport::withoutByteOrderMark(json);
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text.toByteArray(), &error);
     if (error.error != QJsonParseError::NoError)

@@ -187,10 +187,7 @@ TransferSummary importBackupText(EventRepository &repository, const QByteArray &
 bool looksLikeBackup(const QByteArray &bytes)
 {
     // Enough of the start to see past a byte order mark and blank lines.
-    QByteArray start = bytes.left(256);
-    if (start.startsWith("\xEF\xBB\xBF"))
-        start.remove(0, 3);
-    start = start.trimmed();
+    const QByteArray start = ICalendarImport::withoutByteOrderMark(bytes.left(256)).toByteArray().trimmed();
     return start.startsWith('{') || start.startsWith('[');
 }
 
