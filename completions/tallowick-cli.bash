@@ -47,8 +47,8 @@ _tallowick_cli()
         case $command in
             count) options='--count-up' ;;
             list | pending) options='--json' ;;
-            add) options='--count-up --yearly --theme' ;;
-            edit) options='--title --date --count-up --count-down --yearly --once --theme' ;;
+            add) options='--count-up --yearly --theme --unit' ;;
+            edit) options='--title --date --count-up --count-down --yearly --once --theme --unit' ;;
             export) options='--ics --json' ;;
             import) options='--update' ;;
             sync)

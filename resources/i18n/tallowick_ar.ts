@@ -204,6 +204,10 @@
             <numerusform>يوم متبقٍ</numerusform>
         </translation>
     </message>
+    <message id="unit.left">
+        <source>%1 left</source>
+        <translation>%1 متبقية</translation>
+    </message>
     <message id="Event.days" numerus="yes">
         <source>days</source>
         <translation>
@@ -433,6 +437,10 @@
             <numerusform>يوم مضى</numerusform>
         </translation>
     </message>
+    <message id="unit.ago">
+        <source>%1 ago</source>
+        <translation>%1 مضت</translation>
+    </message>
     <message id="Event.daysAgo" numerus="yes">
         <source>days ago</source>
         <translation>
@@ -493,6 +501,18 @@
     <message id="page.countup">
         <source>%1, day %3 since %2</source>
         <translation>%1، اليوم %3 منذ %2</translation>
+    </message>
+    <message id="page.countdownSpan">
+        <source>%1, %2, %3 left</source>
+        <translation>%1، %2، بقي %3</translation>
+    </message>
+    <message id="page.countdownPastSpan">
+        <source>%1, %2, %3 ago</source>
+        <translation>%1، %2، منذ %3</translation>
+    </message>
+    <message id="page.countupSpan">
+        <source>%1, %3 since %2</source>
+        <translation>%1، %3 منذ %2</translation>
     </message>
     <message id="notice.deleted">
         <source>“%1” deleted</source>
@@ -764,6 +784,26 @@
     <message id="form.repeatsYearly">
         <source>Repeats every year</source>
         <translation>يتكرر كل سنة</translation>
+    </message>
+    <message id="form.countIn">
+        <source>Count in</source>
+        <translation>وحدة العدّ</translation>
+    </message>
+    <message id="form.unitDays">
+        <source>Days</source>
+        <translation>أيام</translation>
+    </message>
+    <message id="form.unitWeeks">
+        <source>Weeks</source>
+        <translation>أسابيع</translation>
+    </message>
+    <message id="form.unitMonths">
+        <source>Months</source>
+        <translation>أشهر</translation>
+    </message>
+    <message id="form.unitYears">
+        <source>Years</source>
+        <translation>سنوات</translation>
     </message>
     <message id="Transfer.exported">
         <source>Events written: %1</source>

@@ -194,6 +194,10 @@
             <numerusform>days left</numerusform>
         </translation>
     </message>
+    <message id="unit.left">
+        <source>%1 left</source>
+        <translation>%1 left</translation>
+    </message>
     <message id="Event.days" numerus="yes">
         <source>days</source>
         <translation>
@@ -674,6 +678,10 @@
             <numerusform>days ago</numerusform>
         </translation>
     </message>
+    <message id="unit.ago">
+        <source>%1 ago</source>
+        <translation>%1 ago</translation>
+    </message>
     <message id="Event.daysAgo" numerus="yes">
         <source>days ago</source>
         <translation>
@@ -723,9 +731,41 @@
         <source>%1, day %3 since %2</source>
         <translation>%1, day %3 since %2</translation>
     </message>
+    <message id="page.countdownSpan">
+        <source>%1, %2, %3 left</source>
+        <translation>%1, %2, %3 left</translation>
+    </message>
+    <message id="page.countdownPastSpan">
+        <source>%1, %2, %3 ago</source>
+        <translation>%1, %2, %3 ago</translation>
+    </message>
+    <message id="page.countupSpan">
+        <source>%1, %3 since %2</source>
+        <translation>%1, %3 since %2</translation>
+    </message>
     <message id="form.repeatsYearly">
         <source>Repeats every year</source>
         <translation>Repeats every year</translation>
+    </message>
+    <message id="form.countIn">
+        <source>Count in</source>
+        <translation>Count in</translation>
+    </message>
+    <message id="form.unitDays">
+        <source>Days</source>
+        <translation>Days</translation>
+    </message>
+    <message id="form.unitWeeks">
+        <source>Weeks</source>
+        <translation>Weeks</translation>
+    </message>
+    <message id="form.unitMonths">
+        <source>Months</source>
+        <translation>Months</translation>
+    </message>
+    <message id="form.unitYears">
+        <source>Years</source>
+        <translation>Years</translation>
     </message>
     <message id="Transfer.exported">
         <source>Events written: %1</source>

@@ -192,6 +192,10 @@
             <numerusform>días restantes</numerusform>
         </translation>
     </message>
+    <message id="unit.left">
+        <source>%1 left</source>
+        <translation>%1 restantes</translation>
+    </message>
     <message id="Event.days" numerus="yes">
         <source>days</source>
         <translation>
@@ -409,6 +413,10 @@
             <numerusform>días pasados</numerusform>
         </translation>
     </message>
+    <message id="unit.ago">
+        <source>%1 ago</source>
+        <translation>%1 atrás</translation>
+    </message>
     <message id="Event.daysAgo" numerus="yes">
         <source>days ago</source>
         <translation>
@@ -457,6 +465,18 @@
     <message id="page.countup">
         <source>%1, day %3 since %2</source>
         <translation>%1, día %3 desde el %2</translation>
+    </message>
+    <message id="page.countdownSpan">
+        <source>%1, %2, %3 left</source>
+        <translation>%1, %2, quedan %3</translation>
+    </message>
+    <message id="page.countdownPastSpan">
+        <source>%1, %2, %3 ago</source>
+        <translation>%1, %2, hace %3</translation>
+    </message>
+    <message id="page.countupSpan">
+        <source>%1, %3 since %2</source>
+        <translation>%1, %3 desde el %2</translation>
     </message>
     <message id="notice.deleted">
         <source>“%1” deleted</source>
@@ -724,6 +744,26 @@
     <message id="form.repeatsYearly">
         <source>Repeats every year</source>
         <translation>Se repite cada año</translation>
+    </message>
+    <message id="form.countIn">
+        <source>Count in</source>
+        <translation>Contar en</translation>
+    </message>
+    <message id="form.unitDays">
+        <source>Days</source>
+        <translation>Días</translation>
+    </message>
+    <message id="form.unitWeeks">
+        <source>Weeks</source>
+        <translation>Semanas</translation>
+    </message>
+    <message id="form.unitMonths">
+        <source>Months</source>
+        <translation>Meses</translation>
+    </message>
+    <message id="form.unitYears">
+        <source>Years</source>
+        <translation>Años</translation>
     </message>
     <message id="Transfer.exported">
         <source>Events written: %1</source>

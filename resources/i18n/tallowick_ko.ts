@@ -189,6 +189,10 @@
             <numerusform>일 남음</numerusform>
         </translation>
     </message>
+    <message id="unit.left">
+        <source>%1 left</source>
+        <translation>%1 남음</translation>
+    </message>
     <message id="Event.days" numerus="yes">
         <source>days</source>
         <translation>
@@ -665,6 +669,10 @@
             <numerusform>일 지남</numerusform>
         </translation>
     </message>
+    <message id="unit.ago">
+        <source>%1 ago</source>
+        <translation>%1 지남</translation>
+    </message>
     <message id="Event.daysAgo" numerus="yes">
         <source>days ago</source>
         <translation>
@@ -711,9 +719,41 @@
         <source>%1, day %3 since %2</source>
         <translation>%1, %2부터 %3일째</translation>
     </message>
+    <message id="page.countdownSpan">
+        <source>%1, %2, %3 left</source>
+        <translation>%1, %2, %3 남음</translation>
+    </message>
+    <message id="page.countdownPastSpan">
+        <source>%1, %2, %3 ago</source>
+        <translation>%1, %2, %3 지남</translation>
+    </message>
+    <message id="page.countupSpan">
+        <source>%1, %3 since %2</source>
+        <translation>%1, %2부터 %3째</translation>
+    </message>
     <message id="form.repeatsYearly">
         <source>Repeats every year</source>
         <translation>매년 반복</translation>
+    </message>
+    <message id="form.countIn">
+        <source>Count in</source>
+        <translation>표시 단위</translation>
+    </message>
+    <message id="form.unitDays">
+        <source>Days</source>
+        <translation>일</translation>
+    </message>
+    <message id="form.unitWeeks">
+        <source>Weeks</source>
+        <translation>주</translation>
+    </message>
+    <message id="form.unitMonths">
+        <source>Months</source>
+        <translation>월</translation>
+    </message>
+    <message id="form.unitYears">
+        <source>Years</source>
+        <translation>년</translation>
     </message>
     <message id="Transfer.exported">
         <source>Events written: %1</source>

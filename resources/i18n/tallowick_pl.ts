@@ -195,6 +195,10 @@
             <numerusform>dni zostało</numerusform>
         </translation>
     </message>
+    <message id="unit.left">
+        <source>%1 left</source>
+        <translation>%1 zostało</translation>
+    </message>
     <message id="Event.days" numerus="yes">
         <source>days</source>
         <translation>
@@ -415,6 +419,10 @@
             <numerusform>dni temu</numerusform>
         </translation>
     </message>
+    <message id="unit.ago">
+        <source>%1 ago</source>
+        <translation>%1 temu</translation>
+    </message>
     <message id="Event.daysAgo" numerus="yes">
         <source>days ago</source>
         <translation>
@@ -466,6 +474,18 @@
     <message id="page.countup">
         <source>%1, day %3 since %2</source>
         <translation>%1, dzień %3 od %2</translation>
+    </message>
+    <message id="page.countdownSpan">
+        <source>%1, %2, %3 left</source>
+        <translation>%1, %2, zostało %3</translation>
+    </message>
+    <message id="page.countdownPastSpan">
+        <source>%1, %2, %3 ago</source>
+        <translation>%1, %2, %3 temu</translation>
+    </message>
+    <message id="page.countupSpan">
+        <source>%1, %3 since %2</source>
+        <translation>%1, %3 od %2</translation>
     </message>
     <message id="notice.deleted">
         <source>“%1” deleted</source>
@@ -734,6 +754,26 @@
     <message id="form.repeatsYearly">
         <source>Repeats every year</source>
         <translation>Powtarzaj co roku</translation>
+    </message>
+    <message id="form.countIn">
+        <source>Count in</source>
+        <translation>Licz w</translation>
+    </message>
+    <message id="form.unitDays">
+        <source>Days</source>
+        <translation>Dni</translation>
+    </message>
+    <message id="form.unitWeeks">
+        <source>Weeks</source>
+        <translation>Tygodnie</translation>
+    </message>
+    <message id="form.unitMonths">
+        <source>Months</source>
+        <translation>Miesiące</translation>
+    </message>
+    <message id="form.unitYears">
+        <source>Years</source>
+        <translation>Lata</translation>
     </message>
     <message id="Transfer.exported">
         <source>Events written: %1</source>

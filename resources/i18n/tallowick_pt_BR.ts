@@ -192,6 +192,10 @@
             <numerusform>dias restantes</numerusform>
         </translation>
     </message>
+    <message id="unit.left">
+        <source>%1 left</source>
+        <translation>%1 restantes</translation>
+    </message>
     <message id="Event.days" numerus="yes">
         <source>days</source>
         <translation>
@@ -409,6 +413,10 @@
             <numerusform>dias atrás</numerusform>
         </translation>
     </message>
+    <message id="unit.ago">
+        <source>%1 ago</source>
+        <translation>%1 atrás</translation>
+    </message>
     <message id="Event.daysAgo" numerus="yes">
         <source>days ago</source>
         <translation>
@@ -457,6 +465,18 @@
     <message id="page.countup">
         <source>%1, day %3 since %2</source>
         <translation>%1, dia %3 desde %2</translation>
+    </message>
+    <message id="page.countdownSpan">
+        <source>%1, %2, %3 left</source>
+        <translation>%1, %2, faltam %3</translation>
+    </message>
+    <message id="page.countdownPastSpan">
+        <source>%1, %2, %3 ago</source>
+        <translation>%1, %2, há %3</translation>
+    </message>
+    <message id="page.countupSpan">
+        <source>%1, %3 since %2</source>
+        <translation>%1, %3 desde %2</translation>
     </message>
     <message id="notice.deleted">
         <source>“%1” deleted</source>
@@ -724,6 +744,26 @@
     <message id="form.repeatsYearly">
         <source>Repeats every year</source>
         <translation>Repete todo ano</translation>
+    </message>
+    <message id="form.countIn">
+        <source>Count in</source>
+        <translation>Contar em</translation>
+    </message>
+    <message id="form.unitDays">
+        <source>Days</source>
+        <translation>Dias</translation>
+    </message>
+    <message id="form.unitWeeks">
+        <source>Weeks</source>
+        <translation>Semanas</translation>
+    </message>
+    <message id="form.unitMonths">
+        <source>Months</source>
+        <translation>Meses</translation>
+    </message>
+    <message id="form.unitYears">
+        <source>Years</source>
+        <translation>Anos</translation>
     </message>
     <message id="Transfer.exported">
         <source>Events written: %1</source>

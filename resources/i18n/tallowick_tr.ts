@@ -189,6 +189,10 @@
             <numerusform>gün kaldı</numerusform>
         </translation>
     </message>
+    <message id="unit.left">
+        <source>%1 left</source>
+        <translation>%1 kaldı</translation>
+    </message>
     <message id="Event.days" numerus="yes">
         <source>days</source>
         <translation>
@@ -403,6 +407,10 @@
             <numerusform>gün önce</numerusform>
         </translation>
     </message>
+    <message id="unit.ago">
+        <source>%1 ago</source>
+        <translation>%1 önce</translation>
+    </message>
     <message id="Event.daysAgo" numerus="yes">
         <source>days ago</source>
         <translation>
@@ -448,6 +456,18 @@
     <message id="page.countup">
         <source>%1, day %3 since %2</source>
         <translation>%1, %2 tarihinden beri %3. gün</translation>
+    </message>
+    <message id="page.countdownSpan">
+        <source>%1, %2, %3 left</source>
+        <translation>%1, %2, %3 kaldı</translation>
+    </message>
+    <message id="page.countdownPastSpan">
+        <source>%1, %2, %3 ago</source>
+        <translation>%1, %2, %3 önce</translation>
+    </message>
+    <message id="page.countupSpan">
+        <source>%1, %3 since %2</source>
+        <translation>%1, %2 tarihinden beri %3</translation>
     </message>
     <message id="notice.deleted">
         <source>“%1” deleted</source>
@@ -714,6 +734,26 @@
     <message id="form.repeatsYearly">
         <source>Repeats every year</source>
         <translation>Her yıl tekrarla</translation>
+    </message>
+    <message id="form.countIn">
+        <source>Count in</source>
+        <translation>Sayım birimi</translation>
+    </message>
+    <message id="form.unitDays">
+        <source>Days</source>
+        <translation>Gün</translation>
+    </message>
+    <message id="form.unitWeeks">
+        <source>Weeks</source>
+        <translation>Hafta</translation>
+    </message>
+    <message id="form.unitMonths">
+        <source>Months</source>
+        <translation>Ay</translation>
+    </message>
+    <message id="form.unitYears">
+        <source>Years</source>
+        <translation>Yıl</translation>
     </message>
     <message id="Transfer.exported">
         <source>Events written: %1</source>

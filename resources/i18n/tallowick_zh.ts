@@ -189,6 +189,10 @@
             <numerusform>天后</numerusform>
         </translation>
     </message>
+    <message id="unit.left">
+        <source>%1 left</source>
+        <translation>%1后</translation>
+    </message>
     <message id="Event.days" numerus="yes">
         <source>days</source>
         <translation>
@@ -665,6 +669,10 @@
             <numerusform>天前</numerusform>
         </translation>
     </message>
+    <message id="unit.ago">
+        <source>%1 ago</source>
+        <translation>%1前</translation>
+    </message>
     <message id="Event.daysAgo" numerus="yes">
         <source>days ago</source>
         <translation>
@@ -711,9 +719,41 @@
         <source>%1, day %3 since %2</source>
         <translation>%1，自%2起第 %3 天</translation>
     </message>
+    <message id="page.countdownSpan">
+        <source>%1, %2, %3 left</source>
+        <translation>%1，%2，还有 %3</translation>
+    </message>
+    <message id="page.countdownPastSpan">
+        <source>%1, %2, %3 ago</source>
+        <translation>%1，%2，%3前</translation>
+    </message>
+    <message id="page.countupSpan">
+        <source>%1, %3 since %2</source>
+        <translation>%1，自%2起已过 %3</translation>
+    </message>
     <message id="form.repeatsYearly">
         <source>Repeats every year</source>
         <translation>每年重复</translation>
+    </message>
+    <message id="form.countIn">
+        <source>Count in</source>
+        <translation>显示单位</translation>
+    </message>
+    <message id="form.unitDays">
+        <source>Days</source>
+        <translation>天</translation>
+    </message>
+    <message id="form.unitWeeks">
+        <source>Weeks</source>
+        <translation>周</translation>
+    </message>
+    <message id="form.unitMonths">
+        <source>Months</source>
+        <translation>月</translation>
+    </message>
+    <message id="form.unitYears">
+        <source>Years</source>
+        <translation>年</translation>
     </message>
     <message id="Transfer.exported">
         <source>Events written: %1</source>

@@ -22,12 +22,14 @@ const char kHelp[] =
     "  count DATE [--count-up]       the day-count text of a date (\"YAY!\", 10, -3)\n"
     "  format DATE                   the display date in your language (18.Dec.26)\n"
     "  list [--json]                 index, count, date and title of every event (--json: also\n"
-    "                                its id, the count as a number of days and its direction)\n"
-    "  add TITLE DATE [--count-up] [--yearly] [--theme ID]\n"
+    "                                its id, the count as a number of days, its direction, and\n"
+    "                                the count in its unit as parts)\n"
+    "  add TITLE DATE [--count-up] [--yearly] [--theme ID] [--unit UNIT]\n"
     "                                add an event at the front; --yearly: it comes back every\n"
     "                                year and counts down to its next occurrence\n"
     "  edit EVENT [--title T] [--date D] [--count-up | --count-down] [--yearly | --once]\n"
-    "             [--theme ID]       change an event\n"
+    "             [--theme ID] [--unit UNIT]\n"
+    "                                change an event\n"
     "  delete EVENT                  delete an event (never the last one) and its reminders\n"
     "  move EVENT TO                 move an event to place TO (an index) in the list\n"
     "  open URL                      open a widget's or a shared event's link; prints the page\n"
@@ -76,6 +78,8 @@ const char kHelp[] =
     "counting from 0, as list shows, or an event's id (list --json), which names the same\n"
     "event whatever another program moves meanwhile. ID is a colour theme's number: 1 to 5\n"
     "(plain bars) or 1001 to 1009 (bars with a picture); a new event has 1003 unless told.\n"
+    "UNIT is what the count is shown in: days (unless told), weeks (6 weeks 3 days), months\n"
+    "(3 months 12 days) or years (2 years 3 months 5 days).\n"
     "\n"
     "Exit status: 0 done, 1 refused (the limit of 30 events, the last event, reminders not\n"
     "allowed, a server, keyring or password command that failed), 2 the command line or the\n"
@@ -101,14 +105,15 @@ const std::map<QString, Command> &commands()
     const QString json = QStringLiteral("json");
     const QString theme = QStringLiteral("theme");
     const QString yearly = QStringLiteral("yearly");
+    const QString unit = QStringLiteral("unit");
     static const std::map<QString, Command> table = {
         {QStringLiteral("count"), fixed(1, {countUp}, {}, countCommand)},
         {QStringLiteral("format"), fixed(1, {}, {}, formatCommand)},
         {QStringLiteral("list"), fixed(0, {json}, {}, listCommand)},
-        {QStringLiteral("add"), fixed(2, {countUp, yearly}, {theme}, addCommand)},
+        {QStringLiteral("add"), fixed(2, {countUp, yearly}, {theme, unit}, addCommand)},
         {QStringLiteral("edit"),
          fixed(1, {countUp, QStringLiteral("count-down"), yearly, QStringLiteral("once")},
-               {QStringLiteral("title"), QStringLiteral("date"), theme}, editCommand)},
+               {QStringLiteral("title"), QStringLiteral("date"), theme, unit}, editCommand)},
         {QStringLiteral("delete"), fixed(1, {}, {}, deleteCommand)},
         {QStringLiteral("move"), fixed(2, {}, {}, moveCommand)},
         {QStringLiteral("open"), fixed(1, {}, {}, openCommand)},

@@ -1,6 +1,7 @@
 #include "clicontext.h"
 
 #include <model/calendarhelper.h>
+#include <model/countspan.h>
 #include <store/eventrepository.h>
 #include <store/linkquery.h>
 #include <store/linkrequest.h>
@@ -48,6 +49,31 @@ QJsonValue signedDays(const QString &count)
     return number ? QJsonValue(days) : QJsonValue(QJsonValue::Null);
 }
 
+// The count in the event's unit, part by part ({"weeks": 6, "days": 3}): the span between
+// today and the day counted, each part signed as "days" is (negative after a count-down's
+// day); for a count-up the days gone since its date. All zero on the day itself; null when the
+// count is no number.
+QJsonValue countParts(const EDate &event)
+{
+    const CountSpans::EventCount count = CountSpans::ofEvent(event);
+    if (count.span.isEmpty())
+        return QJsonValue::Null;
+    const bool negative = count.meaning.kind == CountWords::Meaning::Kind::DaysAgo;
+    QJsonObject parts;
+    for (const SpanPart &part : count.span)
+        parts.insert(CountUnits::name(part.unit), negative ? -part.amount : part.amount);
+    return parts;
+}
+
+std::optional<CountUnit> unitArgument(const CliContext &context)
+{
+    const QString text = context.args.values.value(QStringLiteral("unit"));
+    const auto unit = CountUnits::fromName(text);
+    if (!unit)
+        context.usageError(QStringLiteral("\"%1\" is no unit (use days, weeks, months or years)").arg(printableField(text)));
+    return unit;
+}
+
 std::optional<QDate> dayArgument(const CliContext &context, const QString &text)
 {
     const auto day = parseDayArgument(text);
@@ -76,6 +102,8 @@ int listCommand(const CliContext &context)
             object.insert(QStringLiteral("count"), count);
             object.insert(QStringLiteral("days"), signedDays(count));
             object.insert(QStringLiteral("direction"), event.countsDown() ? QStringLiteral("down") : QStringLiteral("up"));
+            object.insert(QStringLiteral("unit"), CountUnits::name(event.unit()));
+            object.insert(QStringLiteral("parts"), countParts(event));
             if (const auto next = CalendarHelper::nextOccurrence(event)) {
                 object.insert(QStringLiteral("next"), next->day.toString(QStringLiteral("yyyy-MM-dd")));
                 object.insert(QStringLiteral("occurrence"), next->ordinal);
@@ -106,6 +134,12 @@ int addCommand(const CliContext &context)
         if (!theme)
             return CliUsage;
         draft.themeId = *theme;
+    }
+    if (context.args.values.contains(QStringLiteral("unit"))) {
+        const auto unit = unitArgument(context);
+        if (!unit)
+            return CliUsage;
+        draft.unit = *unit;
     }
     const EventRepository::Result result = EventRepository().add(draft);
     if (result.outcome != StoreOutcome::Done)
@@ -139,6 +173,11 @@ int editCommand(const CliContext &context)
     if (context.args.values.contains(QStringLiteral("theme"))) {
         change.themeId = themeArgument(context);
         if (!change.themeId)
+            return CliUsage;
+    }
+    if (context.args.values.contains(QStringLiteral("unit"))) {
+        change.unit = unitArgument(context);
+        if (!change.unit)
             return CliUsage;
     }
     if (context.args.has(QStringLiteral("count-up")))

@@ -31,7 +31,7 @@ Meaning meaningOf(const QString &count, const QString &ddate, std::optional<bool
     return {Meaning::Kind::DayNumber, number};
 }
 
-QString pageText(const QString &title, const QString &ddate, std::optional<bool> countdown)
+QString pageText(const QString &title, const QString &ddate, std::optional<bool> countdown, const QString &span)
 {
     const QString count = CalendarHelper::getDayCount(ddate, countdown);
     const QString date = CalendarHelper::longDate(ddate);
@@ -41,12 +41,24 @@ QString pageText(const QString &title, const QString &ddate, std::optional<bool>
         //% "%1, %2, today"
         return qtTrId("page.countdownToday").arg(title, date);
     case Meaning::Kind::DaysLeft:
+        if (!span.isEmpty()) {
+            //% "%1, %2, %3 left"
+            return qtTrId("page.countdownSpan").arg(title, date, span);
+        }
         //% "%1, %2, %Ln day(s) left"
         return qtTrId("page.countdown", pluralNumber(meaning.days)).arg(title, date);
     case Meaning::Kind::DaysAgo:
+        if (!span.isEmpty()) {
+            //% "%1, %2, %3 ago"
+            return qtTrId("page.countdownPastSpan").arg(title, date, span);
+        }
         //% "%1, %2, %Ln day(s) ago"
         return qtTrId("page.countdownPast", pluralNumber(meaning.days)).arg(title, date);
     case Meaning::Kind::DayNumber:
+        if (!span.isEmpty()) {
+            //% "%1, %3 since %2"
+            return qtTrId("page.countupSpan").arg(title, date, span);
+        }
         //% "%1, day %3 since %2"
         return qtTrId("page.countup").arg(title, date, QLocale().toString(meaning.days));
     case Meaning::Kind::Unknown:

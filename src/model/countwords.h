@@ -33,7 +33,9 @@ Meaning meaningOf(const QString &count, const QString &ddate, std::optional<bool
 // The text a person hears for an event's page: its title, its whole date and its count, as
 // "New Year, January 1, 2027, 23 days left", "Together, day 1,030 since February 14, 2024",
 // "Exam, December 20, 2026, today" or "Trip, May 1, 2024, 12 days ago" (in the current
-// language, the date and numbers in the current locale).
-QString pageText(const QString &title, const QString &ddate, std::optional<bool> countdown);
+// language, the date and numbers in the current locale). With a `span` (the count in a larger
+// unit, "6 weeks, 3 days") it says that instead of the days: "Birth, May 1, 2027, 6 weeks,
+// 3 days left", "Together, 2 years, 9 months since February 14, 2024".
+QString pageText(const QString &title, const QString &ddate, std::optional<bool> countdown, const QString &span = QString());
 
 } // namespace CountWords

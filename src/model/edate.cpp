@@ -64,6 +64,11 @@ bool EDate::repeatsYearly() const
     return countsDown() && repeat == QLatin1String(kRepeatYearly);
 }
 
+CountUnit EDate::unit() const
+{
+    return CountUnits::fromStored(countUnit);
+}
+
 bool operator==(const EDate &a, const EDate &b)
 {
     bool equal = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "countunit.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QList>
@@ -28,6 +30,10 @@ struct EDate
     // its month and day. Kept as written, so that a kind a later version brings survives a
     // save here (it counts as once). Lists without repeating events never carry the key.
     std::optional<QString> repeat = std::nullopt;
+    // The unit the count is shown in: absent for days, else "weeks", "months" or "years" (a
+    // CountUnit's name). Kept as written like `repeat`: a unit this version does not know
+    // counts in days.
+    std::optional<QString> countUnit = std::nullopt;
 
     // An event without a direction counts down.
     bool countsDown() const { return countdown.value_or(true); }
@@ -37,7 +43,10 @@ struct EDate
     // it counts from the one day it names.
     bool repeatsYearly() const;
 
-    // Structural: all fourteen fields, texts compared as canonically equivalent Unicode.
+    // The unit the count is shown in (days when none or an unknown one is stored).
+    CountUnit unit() const;
+
+    // Structural: all fifteen fields, texts compared as canonically equivalent Unicode.
     friend bool operator==(const EDate &a, const EDate &b);
     friend bool operator!=(const EDate &a, const EDate &b) { return !(a == b); }
 

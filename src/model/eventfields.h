@@ -9,7 +9,7 @@
 // backup's length check are made from this table, so a new field is one line here.
 namespace EventFields {
 
-inline constexpr KeyedFields::Table<EDate, 14> kAll{{
+inline constexpr KeyedFields::Table<EDate, 15> kAll{{
     {"ddate", &EDate::ddate},
     {"colorIndex", &EDate::colorIndex},
     {"bgColor", &EDate::bgColor},
@@ -24,6 +24,7 @@ inline constexpr KeyedFields::Table<EDate, 14> kAll{{
     {"countdown", &EDate::countdown},
     {"id", &EDate::id},
     {"repeat", &EDate::repeat},
+    {"countUnit", &EDate::countUnit},
 }};
 
 // Calls `visit(key, member)` for each field, with the member as its own pointer type.

@@ -17,7 +17,7 @@ namespace {
 const qint64 kReferenceEpochMs = QDateTime(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc()).toMSecsSinceEpoch();
 
 // Every key of a record but "date", which counts seconds and is read and written on its own.
-constexpr KeyedFields::Table<WidgetContent, 12> kFields{{
+constexpr KeyedFields::Table<WidgetContent, 13> kFields{{
     {"ddate", &WidgetContent::ddate},
     {"bgColor", &WidgetContent::bgColor},
     {"fontColor", &WidgetContent::fontColor},
@@ -30,6 +30,7 @@ constexpr KeyedFields::Table<WidgetContent, 12> kFields{{
     {"repeat", &WidgetContent::repeat},
     {"firstDate", &WidgetContent::firstDate},
     {"occurrence", &WidgetContent::occurrence},
+    {"countUnit", &WidgetContent::countUnit},
 }};
 
 } // namespace
@@ -46,6 +47,7 @@ WidgetContent WidgetContent::fromEvent(const EDate &event, const QDateTime &now,
                          event.barType,
                          page,
                          event.id.isEmpty() ? std::nullopt : std::optional<QString>(event.id)};
+    record.countUnit = event.countUnit;
     if (event.repeatsYearly()) {
         if (const auto next = CalendarHelper::nextOccurrence(event.ddate, now)) {
             record.ddate = next->day.toString(QStringLiteral("yyyy-MM-dd"));

@@ -28,10 +28,13 @@ struct WidgetContent
     std::optional<QString> repeat = std::nullopt;      // "yearly"
     std::optional<QString> firstDate = std::nullopt;   // the event's own date
     std::optional<qint64> occurrence = std::nullopt;   // years since it, 0 on it
+    // The unit the count is shown in, as the event stores it: absent for days.
+    std::optional<QString> countUnit = std::nullopt;
 
     friend bool operator==(const WidgetContent &, const WidgetContent &) = default;
 
     bool repeatsYearly() const { return repeat == QLatin1String(EDate::kRepeatYearly); }
+    CountUnit unit() const { return CountUnits::fromStored(countUnit); }
 
     // The record for `event` at list position `page`, written at `now` (which also picks a
     // yearly event's next occurrence).
@@ -41,12 +44,13 @@ struct WidgetContent
 // The file's bytes: a compact UTF-8 JSON array with the nine keys per record, and the event's
 // "id" as a tenth (readers that do not know it skip it); "date" counts seconds (with fraction)
 // since 2001-01-01 00:00:00 UTC. A yearly event's record adds "repeat", "firstDate" and
-// "occurrence"; the records of other events are exactly as before.
+// "occurrence", and one counted in a larger unit "countUnit"; the records of other events are
+// exactly as before.
 QByteArray encodeWidgetContents(const QList<WidgetContent> &records);
 
-// Reads the file's bytes. "pageNumber", "id", "repeat", "firstDate" and "occurrence" may be
-// missing or null; every other key is required with its type, and one bad record fails the
-// whole file. Keys a later version adds are ignored.
+// Reads the file's bytes. "pageNumber", "id", "repeat", "firstDate", "occurrence" and
+// "countUnit" may be missing or null; every other key is required with its type, and one bad
+// record fails the whole file. Keys a later version adds are ignored.
 std::optional<QList<WidgetContent>> decodeWidgetContents(const QByteArray &json);
 
 // "contents.json" at the top of the shared container.

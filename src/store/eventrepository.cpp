@@ -269,7 +269,7 @@ EventRepository::Result EventRepository::add(const EventDraft &draft, bool uniqu
         if (events.size() >= EventRules::kMaxEvents)
             return {StoreOutcome::ListFull};
         EDate event{storedDay(draft.day), draft.themeId, {}, {}, {}, {}, title, {}, {}, false, std::nullopt,
-                    draft.countdown, newEventId(), repeatFor(draft.yearly)};
+                    draft.countdown, newEventId(), repeatFor(draft.yearly), CountUnits::toStored(draft.unit)};
         applyTheme(event, *theme);
         qCDebug(lcStore).noquote() << "datetime ====" << event.ddate;
         events.prepend(event);
@@ -310,6 +310,8 @@ EventRepository::Result EventRepository::change(const QString &id, const EventCh
             event.repeat = repeatFor(*change.yearly);
         else if (!event.countsDown() && before.repeatsYearly())
             event.repeat.reset();
+        if (change.unit)
+            event.countUnit = CountUnits::toStored(*change.unit);
         if (newDay || reminderDay(event) != reminderDay(before)) {
             // Reminders were made for the old day; none of them may fire now. Removed in this
             // step, so a reminder chosen meanwhile for the new day is not taken too.

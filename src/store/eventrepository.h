@@ -26,6 +26,7 @@ struct EventDraft
     bool countdown = true;
     qint64 themeId = EventRules::kDefaultThemeId;
     bool yearly = false; // comes back every year; only a count-down event may
+    CountUnit unit = CountUnit::Days;
 };
 
 // The fields one change sets; the others stay as they are saved, whoever saved them.
@@ -37,8 +38,9 @@ struct EventChange
     std::optional<qint64> themeId = std::nullopt;
     // Every year, or once. An event turned to count up without naming this stops repeating.
     std::optional<bool> yearly = std::nullopt;
+    std::optional<CountUnit> unit = std::nullopt;
 
-    bool isEmpty() const { return !title && !day && !countdown && !themeId && !yearly; }
+    bool isEmpty() const { return !title && !day && !countdown && !themeId && !yearly && !unit; }
 };
 
 // The event list as it was read or left by one step.

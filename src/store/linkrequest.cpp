@@ -59,6 +59,9 @@ std::optional<EventDraft> sharedEventDraft(const QUrl &url, const QList<QueryIte
     // Optional: a link without it shares an event that happens once, as links always did. A
     // count-up event counts from its one day, so the item means nothing on one.
     draft.yearly = draft.countdown && params.value(QStringLiteral("repeat")) == QLatin1String(EDate::kRepeatYearly);
+    // Optional too: the unit its count is shown in; days for none, or one this version does
+    // not know.
+    draft.unit = CountUnits::fromName(params.value(QStringLiteral("unit"))).value_or(CountUnit::Days);
     // Cut to the longest title there may be.
     draft.title = EventRules::fittedTitle(params.value(QStringLiteral("dateTitle")));
     const auto themeId = parseLinkInteger(params.value(QStringLiteral("colorIndex")));

@@ -16,7 +16,7 @@ inline constexpr char kPrefix[] = "X-TALLOWICK-";
 // The event's place in the list (see SortKeys); not a field of the record.
 inline constexpr char kSortKey[] = "X-TALLOWICK-ORDER";
 
-inline constexpr KeyedFields::Table<EDate, 11> kAll{{
+inline constexpr KeyedFields::Table<EDate, 12> kAll{{
     {"X-TALLOWICK-COUNTDOWN", &EDate::countdown},
     {"X-TALLOWICK-THEME", &EDate::colorIndex},
     {"X-TALLOWICK-BACKGROUND", &EDate::bgColor},
@@ -28,6 +28,7 @@ inline constexpr KeyedFields::Table<EDate, 11> kAll{{
     {"X-TALLOWICK-NOTIFICATION", &EDate::notification},
     {"X-TALLOWICK-REMINDER", &EDate::repeatNotification},
     {"X-TALLOWICK-REPEAT", &EDate::repeat},
+    {"X-TALLOWICK-COUNT-UNIT", &EDate::countUnit},
 }};
 
 // Calls `visit(propertyName, member)` for each field, with the member as its own pointer type.

@@ -12,7 +12,10 @@ struct EntryTexts
     QString title;  // as the person typed it
     QString count;
     QString date;   // a yearly event's with which occurrence it is ("1.May.27 · 11th year")
-    QString label;  // "days left", "days ago", "days" or "today", in the words of the view's size and the count's plural
+    // "days left", "days ago", "days" or "today", in the words of the view's size and the
+    // count's plural; in a larger unit its word ("weeks left") and, but in the small view, the
+    // rest ("weeks left · 3 days").
+    QString label;
 };
 
 // The texts of `entry` in a widget of `family`.

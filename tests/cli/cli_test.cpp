@@ -886,28 +886,36 @@ TEST_F(Cli, AnIdActsOnItsEventWhileAnotherProcessReorders)
     EXPECT_EQ(settingsBytes(home), saved);
 }
 
-// list --json gives the count as a number with its direction; pending --json the parts of
-// each reminder.
-TEST_F(Cli, JsonGivesDaysDirectionAndReminderParts)
+// list --json gives the count as a number with its direction and, in the event's unit, the
+// time between today and its date as parts; pending --json the parts of each reminder.
+TEST_F(Cli, JsonGivesDaysDirectionUnitPartsAndReminderParts)
 {
     const struct
     {
         const char *title;
         const char *date;
         bool countUp;
+        const char *unit;  // --unit, or none
         const char *count;
         int days;
+        const char *parts;
     } cases[] = {
-        {"ahead", "2026-12-18", false, "10", 10},
-        {"past", "2026-12-01", false, "-7", -7},
-        {"today", "2026-12-08", false, "YAY!", 0},
-        {"since", "2026-12-01", true, "8", 8},
-        {"since today", "2026-12-08", true, "1", 1},
+        {"ahead", "2026-12-18", false, nullptr, "10", 10, R"({"days":10})"},
+        {"past", "2026-12-01", false, nullptr, "-7", -7, R"({"days":-7})"},
+        {"today", "2026-12-08", false, "years", "YAY!", 0, R"({"years":0,"months":0,"days":0})"},
+        // A count-up's date is its day 1: its parts are the days gone since.
+        {"since", "2026-12-01", true, nullptr, "8", 8, R"({"days":7})"},
+        {"since today", "2026-12-08", true, nullptr, "1", 1, R"({"days":0})"},
+        {"in weeks", "2027-01-20", false, "weeks", "43", 43, R"({"weeks":6,"days":1})"},
+        {"in months", "2026-09-01", false, "months", "-98", -98, R"({"months":-3,"days":-7})"},
+        {"together", "2024-02-14", true, "years", "1029", 1029, R"({"years":2,"months":9,"days":24})"},
     };
     for (const auto &c : cases) {
         QStringList args{kNow, QStringLiteral("add"), QString::fromLatin1(c.title), QString::fromLatin1(c.date)};
         if (c.countUp)
             args.append(QStringLiteral("--count-up"));
+        if (c.unit)
+            args << QStringLiteral("--unit") << QString::fromLatin1(c.unit);
         ASSERT_EQ(runCli(args).exitCode, 0);
     }
     const QJsonArray listed = QJsonDocument::fromJson(runCli({kNow, QStringLiteral("list"), QStringLiteral("--json")}).out.toUtf8()).array();
@@ -921,7 +929,33 @@ TEST_F(Cli, JsonGivesDaysDirectionAndReminderParts)
         EXPECT_TRUE(event.value(QStringLiteral("days")).isDouble()) << c.title;
         EXPECT_EQ(event.value(QStringLiteral("days")).toInt(), c.days) << c.title;
         EXPECT_EQ(event.value(QStringLiteral("direction")).toString(), QLatin1String(c.countUp ? "up" : "down")) << c.title;
+        EXPECT_EQ(event.value(QStringLiteral("unit")).toString(), QLatin1String(c.unit ? c.unit : "days")) << c.title;
+        EXPECT_EQ(event.value(QStringLiteral("parts")).toObject(), QJsonDocument::fromJson(c.parts).object()) << c.title;
+        // The record stores a unit only when it is not days.
+        EXPECT_EQ(event.contains(QStringLiteral("countUnit")), c.unit != nullptr) << c.title;
     }
+
+    // The unit changes by id or index, back to days too (the key goes); a word that is no unit
+    // is a usage error and changes nothing.
+    const QString weeks = idOf(QStringLiteral("in weeks"));
+    ASSERT_EQ(runCli({QStringLiteral("edit"), weeks, QStringLiteral("--unit"), QStringLiteral("months")}).exitCode, 0);
+    const QByteArray saved = settingsBytes(home);
+    const CliRun wrong = runCli({QStringLiteral("edit"), weeks, QStringLiteral("--unit"), QStringLiteral("fortnights")});
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_EQ(wrong.err, QStringLiteral("tallowick-cli: \"fortnights\" is no unit (use days, weeks, months or years) (try --help)\n"));
+    EXPECT_EQ(settingsBytes(home), saved);
+    const auto listedAs = [&](const QString &id) {
+        const QJsonArray all = QJsonDocument::fromJson(runCli({kNow, QStringLiteral("list"), QStringLiteral("--json")}).out.toUtf8()).array();
+        for (const QJsonValue &v : all) {
+            if (v.toObject().value(QStringLiteral("id")).toString() == id)
+                return v.toObject();
+        }
+        return QJsonObject();
+    };
+    EXPECT_EQ(listedAs(weeks).value(QStringLiteral("unit")).toString(), QStringLiteral("months"));
+    ASSERT_EQ(runCli({QStringLiteral("edit"), weeks, QStringLiteral("--unit"), QStringLiteral("days")}).exitCode, 0);
+    EXPECT_EQ(listedAs(weeks).value(QStringLiteral("unit")).toString(), QStringLiteral("days"));
+    EXPECT_FALSE(listedAs(weeks).contains(QStringLiteral("countUnit")));
 
     ASSERT_EQ(runCli({QStringLiteral("notifications"), QStringLiteral("allow")}).exitCode, 0);
     const QString ahead = idOf(QStringLiteral("ahead"));

@@ -200,3 +200,20 @@ TEST(EDateRepeat, ReadersIgnoreKeysTheyDoNotKnowAndKeepKindsTheyDoNotKnow)
     monthly.insert(QStringLiteral("repeat"), true);
     EXPECT_FALSE(EDate::fromKeyed(monthly));
 }
+
+TEST(EDateCountUnit, TheKeyIsWrittenOnlyForALargerUnitAndAnUnknownOneCountsInDaysAndSurvives)
+{
+    EXPECT_FALSE(sampleEvent().toKeyed().contains(QStringLiteral("countUnit")));
+    EXPECT_EQ(sampleEvent().unit(), CountUnit::Days);
+    for (const char *stored : {"weeks", "months", "years", "fortnights"}) {
+        EDate event = sampleEvent();
+        event.countUnit = QString::fromLatin1(stored);
+        const QVariantMap keyed = event.toKeyed();
+        EXPECT_EQ(keyed.value(QStringLiteral("countUnit")), QVariant(QString::fromLatin1(stored)));
+        const auto decoded = decodeEventList(encodeEventList({event}));
+        ASSERT_TRUE(decoded.has_value());
+        EXPECT_EQ(decoded->at(0), event) << stored;
+        EXPECT_EQ(CountUnits::name(decoded->at(0).unit()),
+                  QLatin1String(stored) == QLatin1String("fortnights") ? QStringLiteral("days") : QString::fromLatin1(stored));
+    }
+}

@@ -295,6 +295,7 @@ TEST_F(Forms, TheEditFormIsFilledFromTheEventOnThePage)
     list[1].colorIndex = 1005;
     list[1].ddate = QStringLiteral("2027-03-15");
     list[1].dateTitle = QStringLiteral("Exam day");
+    list[1].countUnit = QStringLiteral("weeks");
     auto store = storeWith(list);
     EventForm form;
     form.setMode(EventForm::Edit);
@@ -305,6 +306,7 @@ TEST_F(Forms, TheEditFormIsFilledFromTheEventOnThePage)
     EXPECT_FALSE(form.countDown());
     EXPECT_EQ(form.selectedId(), 1005);
     EXPECT_EQ(form.selectedDate().date(), QDate(2027, 3, 15));
+    EXPECT_EQ(form.unit(), QStringLiteral("weeks"));
 
     form.setEventId(QStringLiteral("no such event"));
     EXPECT_FALSE(form.hasEvent());
@@ -343,6 +345,7 @@ TEST_F(Forms, EditingChangesTheEventOnThePageALittleAfterClosing)
     form.setCountDown(false);
     form.setSelectedDate(localTime(2028, 2, 29));
     form.setSelectedId(1009);
+    form.setUnit(QStringLiteral("years"));
     QSignalSpy dismissed(&form, &EventForm::dismissRequested);
     form.save();
     EXPECT_EQ(dismissed.count(), 1);
@@ -355,6 +358,7 @@ TEST_F(Forms, EditingChangesTheEventOnThePageALittleAfterClosing)
     EXPECT_EQ(after.ddate, QStringLiteral("2028-02-29"));
     EXPECT_EQ(after.countdown, false);
     EXPECT_EQ(after.colorIndex, 1009);
+    EXPECT_EQ(after.countUnit, QStringLiteral("years"));
     EXPECT_EQ(after.barType, QStringLiteral("Box"));
     EXPECT_EQ(store->magicDates().at(0), events(3).at(0));
     EXPECT_EQ(store->magicDates().at(2), events(3).at(2));
@@ -517,6 +521,8 @@ TEST_F(Forms, TheAddFormSavesWhatWasChosenOnScreen)
     EXPECT_FALSE(form->countDown());
     tap(scene, thumbOf(scene, 1002));
     EXPECT_EQ(form->selectedId(), 1002);
+    tap(scene, scene.find(QStringLiteral("unitMonths")));
+    EXPECT_EQ(form->unit(), QStringLiteral("months"));
     QQuickItem *editor = scene.find(QStringLiteral("titleEditor"));
     ASSERT_TRUE(editor);
     editor->forceActiveFocus();
@@ -534,6 +540,7 @@ TEST_F(Forms, TheAddFormSavesWhatWasChosenOnScreen)
     EXPECT_EQ(store->magicDates().at(0).dateTitle, QStringLiteral("Moving"));
     EXPECT_EQ(store->magicDates().at(0).countdown, false);
     EXPECT_EQ(store->magicDates().at(0).colorIndex, 1002);
+    EXPECT_EQ(store->magicDates().at(0).countUnit, QStringLiteral("months"));
     EXPECT_EQ(store->magicDates().at(0).ddate, QStringLiteral("2026-12-08"));
 }
 

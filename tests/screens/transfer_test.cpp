@@ -110,6 +110,48 @@ TEST_F(Yearly, TheFormsSwitchMakesAnEventRepeatAndTakesItBack)
     EXPECT_EQ(store.magicDates().at(0).dateTitle, QStringLiteral("Mum"));
 }
 
+// Counted in weeks, the page and its row show the weeks in big type with the rest beneath,
+// and a screen reader hears them; the edit form shows the unit chosen and changes it.
+TEST_F(Yearly, InALargerUnitThePageTheRowAndTheSpokenPageShowTheCountInIt)
+{
+    seedEvents({TestEvent::from(mumsBirthday()).countedIn(QStringLiteral("weeks")), numbered(1)});
+    UserData store;
+    const QVariant row = rowOf(store.magicDates().at(0), store);
+    QmlScene page(QStringLiteral("DateCircle"),
+                  {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), row}, {QStringLiteral("pageIndex"), 0}});
+    ASSERT_TRUE(page.item());
+    page.settle(100);
+    EXPECT_EQ(textOf(page.item(), QStringLiteral("dayCount")), QStringLiteral("20"));
+    EXPECT_EQ(textOf(page.item(), QStringLiteral("countBeneath")), QString::fromUtf8("weeks · 3 days"));
+    QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(findItem(page.item(), QStringLiteral("pageText")));
+    ASSERT_TRUE(spoken);
+    EXPECT_EQ(spoken->text(QAccessible::Name), QStringLiteral("Mum, May 1, 2027, 20 weeks, 3 days left, 11th year"));
+    page.grab(QStringLiteral("page-in-weeks"));
+
+    QmlScene summary(QStringLiteral("EventSummaryView"),
+                     {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), row}, {QStringLiteral("events"), rowsOf(store)}});
+    ASSERT_TRUE(summary.item());
+    summary.settle(100);
+    QQuickItem *first = findItem(summary.item(), QStringLiteral("summaryRow0"));
+    EXPECT_EQ(textOf(first, QStringLiteral("cellCount")), QStringLiteral("20"));
+    EXPECT_EQ(textOf(first, QStringLiteral("cellCountBeneath")), QString::fromUtf8("weeks · 3 days"));
+    // A row in days has nothing beneath its count.
+    EXPECT_FALSE(findItem(findItem(summary.item(), QStringLiteral("summaryRow1")), QStringLiteral("cellCountBeneath"))->isVisible());
+
+    QmlScene edit(QStringLiteral("EditEvent"), {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), row}});
+    ASSERT_TRUE(edit.item());
+    edit.settle(900);
+    EXPECT_EQ(edit.find(QStringLiteral("unitChoice"))->property("currentIndex").toInt(), 1);
+    tap(edit, edit.find(QStringLiteral("unitYears")));
+    tap(edit, edit.find(QStringLiteral("saveButton")));
+    edit.settle(250);
+    EXPECT_EQ(store.magicDates().at(0).countUnit, QStringLiteral("years"));
+    // Less than a year away: its months and days.
+    const QVariantMap inYears = DayCounter().shownCount(QStringLiteral("2016-05-01"), true, true, QStringLiteral("years"));
+    EXPECT_EQ(inYears.value(QStringLiteral("number")), QStringLiteral("4"));
+    EXPECT_EQ(inYears.value(QStringLiteral("beneath")), QString::fromUtf8("months · 22 days"));
+}
+
 TEST_F(Yearly, ThePageAndTheSummaryShowTheNextOccurrenceAndWhichOneItIs)
 {
     seedEvents({mumsBirthday(), numbered(1)});

@@ -242,6 +242,9 @@ TEST(SharedEventDraft, ReadsTheLinkTheWaySharedLinksAreWritten)
     EXPECT_FALSE(draftOf(QStringLiteral("x://s?ddate=2016-05-01&countdown=true&dateTitle=B"))->yearly);
     EXPECT_FALSE(draftOf(QStringLiteral("x://s?ddate=2016-05-01&countdown=true&dateTitle=B&repeat=monthly"))->yearly);
     EXPECT_FALSE(draftOf(QStringLiteral("x://s?ddate=2016-05-01&countdown=false&dateTitle=B&repeat=yearly"))->yearly);
+    // "unit" names what the count is shown in; days without it or for a word that is no unit.
+    EXPECT_EQ(draftOf(QStringLiteral("x://s?ddate=2016-05-01&countdown=false&dateTitle=B&unit=years"))->unit, CountUnit::Years);
+    EXPECT_EQ(draftOf(QStringLiteral("x://s?ddate=2016-05-01&countdown=true&dateTitle=B&unit=aeons"))->unit, CountUnit::Days);
 }
 
 TEST(ReadLink, TellsPagesFromSharedEventsAndIncompleteLinks)

@@ -141,6 +141,7 @@ TEST_F(Contents, AYearlyEventsRecordCountsToItsNextOccurrenceAndSaysWhichItIs)
     QList<EDate> events = numberedEvents(2);
     events[0].ddate = QStringLiteral("2016-05-01");
     events[0].repeat = QLatin1String(EDate::kRepeatYearly);
+    events[0].countUnit = QStringLiteral("weeks");
     seedEvents(events);
     const UserData store;
 
@@ -152,12 +153,16 @@ TEST_F(Contents, AYearlyEventsRecordCountsToItsNextOccurrenceAndSaysWhichItIs)
     EXPECT_EQ(yearly.value(QStringLiteral("repeat")).toString(), QStringLiteral("yearly"));
     EXPECT_EQ(yearly.value(QStringLiteral("firstDate")).toString(), QStringLiteral("2016-05-01"));
     EXPECT_EQ(yearly.value(QStringLiteral("occurrence")).toInt(), 11);
+    // A larger unit comes along; a record in days is as it always was.
+    EXPECT_EQ(yearly.value(QStringLiteral("countUnit")).toString(), QStringLiteral("weeks"));
     EXPECT_EQ(array.at(1).toObject().keys().size(), 10);
 
     const auto records = decodeWidgetContents(fileBytes());
     ASSERT_TRUE(records.has_value());
     EXPECT_TRUE(records->at(0).repeatsYearly());
     EXPECT_EQ(records->at(0).occurrence, std::optional<qint64>(11));
+    EXPECT_EQ(records->at(0).unit(), CountUnit::Weeks);
+    EXPECT_EQ(records->at(1).unit(), CountUnit::Days);
     EXPECT_FALSE(records->at(1).repeatsYearly());
     EXPECT_FALSE(records->at(1).occurrence);
     EXPECT_FALSE(decodeWidgetContents(fileBytes().replace(R"("occurrence":11)", R"("occurrence":"11")")));

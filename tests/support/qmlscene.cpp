@@ -64,9 +64,29 @@ QImage QmlScene::grab(const QString &artifactName)
     return image;
 }
 
+namespace {
+
+// Items a Repeater makes are children in the item tree only.
+QQuickItem *findInItemTree(QQuickItem *root, const QString &objectName)
+{
+    for (QQuickItem *child : root->childItems()) {
+        if (child->objectName() == objectName)
+            return child;
+        if (QQuickItem *found = findInItemTree(child, objectName))
+            return found;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 QQuickItem *QmlScene::find(const QString &objectName) const
 {
-    return m_item ? m_item->findChild<QQuickItem *>(objectName) : nullptr;
+    if (!m_item)
+        return nullptr;
+    if (auto *found = m_item->findChild<QQuickItem *>(objectName))
+        return found;
+    return findInItemTree(m_item, objectName);
 }
 
 QColor pixel(const QImage &image, int x, int y)

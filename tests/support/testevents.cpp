@@ -57,6 +57,12 @@ TestEvent &TestEvent::yearly()
     return *this;
 }
 
+TestEvent &TestEvent::countedIn(const QString &unit)
+{
+    m_event.countUnit = unit;
+    return *this;
+}
+
 TestEvent &TestEvent::theme(std::optional<qint64> id)
 {
     m_event.colorIndex = id;

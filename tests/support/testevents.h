@@ -25,6 +25,7 @@ public:
     // Counting down (true), up (false), or without a stored direction.
     TestEvent &counting(std::optional<bool> down);
     TestEvent &yearly();
+    TestEvent &countedIn(const QString &unit);
     // The theme's id as stored; the colours stay as they are unless `colours` changes them.
     TestEvent &theme(std::optional<qint64> id);
     TestEvent &colours(const QString &background, const QString &font, const QString &line, const QString &circle,

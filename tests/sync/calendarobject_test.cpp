@@ -48,6 +48,7 @@ TEST(CalendarObject, EveryKindOfEventReadsBackAsItsRecord)
         {TestEvent::from(base).counting(std::nullopt), {}},
         {TestEvent::from(base).theme(std::nullopt), {}},
         {TestEvent::from(base).titled(QStringLiteral("한국어 🎉 ä")), {}},
+        {TestEvent::from(base).countedIn(QStringLiteral("months")), {}},
     };
     for (const qint64 code : {0, 1, 2, 3})
         cases.append({TestEvent::from(base).reminder(code), {}});

@@ -202,6 +202,40 @@ TEST_F(Views, AYearlyEventShowsItsNextOccurrenceAndWhichOneItIs)
     EXPECT_EQ(entryTexts(entry, WidgetFamily::SystemSmall).date, QStringLiteral("1.May.27"));
 }
 
+// In a larger unit the count is that unit's and the label names it; the rest follows where
+// the view has room. On the day, or before a whole unit counts, the days stand as before.
+TEST_F(Views, ACountInALargerUnitNamesItsUnitAndTheRest)
+{
+    const struct
+    {
+        const char *ddate;
+        bool countdown;
+        const char *unit;
+        const char *count;
+        const char *small;
+        const char *large;
+    } cases[] = {
+        {"2027-01-20", true, "weeks", "6", "weeks left", "weeks left · 1 day"},
+        {"2026-09-01", true, "months", "3", "months ago", "months ago · 7 days"},
+        {"2024-02-14", false, "years", "2", "years", "years · 9 months, 24 days"},
+        {"2027-12-08", true, "years", "1", "year left", "year left"},
+        {"2026-12-08", true, "weeks", "YAY!", "today", "today"},
+    };
+    for (const auto &c : cases) {
+        WidgetContent entry = trip();
+        entry.ddate = QLatin1String(c.ddate);
+        entry.countdown = c.countdown;
+        entry.countUnit = QLatin1String(c.unit);
+        EXPECT_EQ(entryTexts(entry, WidgetFamily::SystemSmall).count, QLatin1String(c.count)) << c.ddate;
+        EXPECT_EQ(entryTexts(entry, WidgetFamily::SystemSmall).label, QLatin1String(c.small)) << c.ddate;
+        EXPECT_EQ(entryTexts(entry, WidgetFamily::SystemMedium).label, QString::fromUtf8(c.large)) << c.ddate;
+        EXPECT_EQ(entryTexts(entry, WidgetFamily::SystemLarge).label, QString::fromUtf8(c.large)) << c.ddate;
+        expectTidy(RuruSummary(entry).layout(), QSizeF(170, 170), "small");
+        expectTidy(RuruMedium(entry).layout(), QSizeF(364, 170), "medium");
+        expectTidy(RuruLarge(entry).layout(), QSizeF(364, 382), "large");
+    }
+}
+
 TEST_F(Views, TheMediumSizeHasLabelsOfItsOwn)
 {
     KeyTranslator keys;

@@ -1,7 +1,9 @@
 #include "daycounter.h"
 
 #include <model/calendarhelper.h>
+#include <model/countspan.h>
 #include <model/countwords.h>
+#include <model/edate.h>
 #include <platform/clock.h>
 
 DayCounter::DayCounter(QObject *parent)
@@ -50,6 +52,18 @@ QString occurrenceTextOf(const std::optional<EventOccurrence> &occurrence)
     return occurrence ? CalendarHelper::occurrenceText(occurrence->ordinal) : QString();
 }
 
+// The fields of an event that its count depends on.
+EDate countedEvent(const QString &ddate, bool countdown, bool yearly, const QString &unit)
+{
+    EDate event;
+    event.ddate = ddate;
+    event.countdown = countdown;
+    if (yearly)
+        event.repeat = QString::fromLatin1(EDate::kRepeatYearly);
+    event.countUnit = CountUnits::toStored(CountUnits::fromName(unit).value_or(CountUnit::Days));
+    return event;
+}
+
 } // namespace
 
 QString DayCounter::countedDate(const QString &ddate, bool yearly) const
@@ -70,15 +84,23 @@ QString DayCounter::eventDate(const QString &ddate, bool yearly) const
     return which.isEmpty() ? date : date + QStringLiteral(" · ") + which;
 }
 
-QString DayCounter::spokenPage(const QString &title, const QString &ddate, bool countdown, bool yearly) const
+QString DayCounter::spokenPage(const QString &title, const QString &ddate, bool countdown, bool yearly,
+                               const QString &unit) const
 {
+    const QString span = CountSpans::spokenSpan(countedEvent(ddate, countdown, yearly, unit));
     if (!yearly)
-        return CountWords::pageText(title, ddate, countdown);
+        return CountWords::pageText(title, ddate, countdown, span);
     // A yearly event counts down to its next occurrence, and says which one it is.
     const auto occurrence = nextOccurrenceOf(ddate, true);
-    const QString page = CountWords::pageText(title, countedDateOf(ddate, occurrence), true);
+    const QString page = CountWords::pageText(title, countedDateOf(ddate, occurrence), true, span);
     const QString which = occurrenceTextOf(occurrence);
     return which.isEmpty() ? page : page + QStringLiteral(", ") + which;
+}
+
+QVariantMap DayCounter::shownCount(const QString &ddate, bool countdown, bool yearly, const QString &unit) const
+{
+    const CountSpans::Shown shown = CountSpans::shown(countedEvent(ddate, countdown, yearly, unit));
+    return {{QStringLiteral("number"), shown.number}, {QStringLiteral("beneath"), shown.beneath}};
 }
 
 void DayCounter::scheduleNextTick()

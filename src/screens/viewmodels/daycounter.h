@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QTimer>
 #include <QVariant>
+#include <QVariantMap>
 #include <QtQml/qqml.h>
 
 // Day counts and display dates for the screens. `minute` changes at every turn of the
@@ -35,8 +36,13 @@ public:
     Q_INVOKABLE QString eventDate(const QString &ddate, bool yearly) const;
     // An event's page said as one sentence, for assistive technology: "New Year, January 1,
     // 2027, 23 days left", "Together, day 1030 since February 14, 2024"; a yearly event's with
-    // its next occurrence: "Mum, May 1, 2027, 143 days left, 11th year".
-    Q_INVOKABLE QString spokenPage(const QString &title, const QString &ddate, bool countdown, bool yearly = false) const;
+    // its next occurrence: "Mum, May 1, 2027, 143 days left, 11th year"; in a larger `unit`
+    // ("weeks") the count in it: "Birth, May 1, 2027, 20 weeks, 3 days left".
+    Q_INVOKABLE QString spokenPage(const QString &title, const QString &ddate, bool countdown, bool yearly = false,
+                                   const QString &unit = QString()) const;
+    // How a page or a row shows an event's count in its `unit`: {"number": the big number,
+    // "beneath": its unit and the rest ("weeks · 3 days"), empty in days}. See CountSpans::shown.
+    Q_INVOKABLE QVariantMap shownCount(const QString &ddate, bool countdown, bool yearly, const QString &unit) const;
 
 Q_SIGNALS:
     void minuteChanged();

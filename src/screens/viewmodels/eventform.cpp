@@ -77,6 +77,15 @@ void EventForm::setYearly(bool yearly)
     Q_EMIT yearlyChanged();
 }
 
+void EventForm::setUnit(const QString &unit)
+{
+    const auto chosen = CountUnits::fromName(unit);
+    if (!chosen || *chosen == m_unit)
+        return;
+    m_unit = *chosen;
+    Q_EMIT unitChanged();
+}
+
 void EventForm::setEventName(const QString &name)
 {
     const QString clamped = TitleLimit::clamp(name);
@@ -136,9 +145,10 @@ bool EventForm::load()
     if (event.countdown)
         setCountDown(*event.countdown);
     setYearly(event.repeatsYearly());
+    setUnit(CountUnits::name(event.unit()));
     setSelectedId(event.colorIndex.value_or(kDefaultThemeId));
     setSelectedDate(CalendarHelper::toDate(event.ddate));
-    m_loaded = EventChange{m_eventName, m_selectedDate.toLocalTime().date(), m_countDown, m_selectedId, m_yearly};
+    m_loaded = EventChange{m_eventName, m_selectedDate.toLocalTime().date(), m_countDown, m_selectedId, m_yearly, m_unit};
     return true;
 }
 
@@ -147,6 +157,7 @@ void EventForm::fill(const EventDraft &draft)
     setEventName(draft.title);
     setCountDown(draft.countdown);
     setYearly(draft.yearly);
+    setUnit(CountUnits::name(draft.unit));
     setSelectedId(draft.themeId);
     setSelectedDate(QDateTime(draft.day, QTime(12, 0)));
 }
@@ -186,7 +197,7 @@ void EventForm::save()
     // live as long as the store.
     if (m_mode == Add) {
         const EventDraft draft{m_eventName, m_selectedDate.toLocalTime().date(), m_countDown, m_selectedId,
-                               m_countDown && m_yearly};
+                               m_countDown && m_yearly, m_unit};
         const bool unique = m_uniqueTitle;
         QTimer::singleShot(kStoreDelayMs, store, [store, draft, unique] {
             // Another window or the command line may have filled the list meanwhile: the check
@@ -216,6 +227,8 @@ void EventForm::save()
     // Turning to count up ends the repeating by itself; a count-down event says which it is.
     if (m_countDown && m_yearly != m_loaded.yearly)
         change.yearly = m_yearly;
+    if (m_unit != m_loaded.unit)
+        change.unit = m_unit;
     const QString eventId = m_loadedEventId;
     if (eventId.isEmpty() || change.isEmpty())
         return;

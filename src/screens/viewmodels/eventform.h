@@ -23,6 +23,8 @@ class EventForm : public QObject
     Q_PROPERTY(bool countDown READ countDown WRITE setCountDown NOTIFY countDownChanged)
     // The event comes back every year; only a count-down event does (the switch shows then).
     Q_PROPERTY(bool yearly READ yearly WRITE setYearly NOTIFY yearlyChanged)
+    // The unit the count is shown in: "days", "weeks", "months" or "years".
+    Q_PROPERTY(QString unit READ unit WRITE setUnit NOTIFY unitChanged)
     Q_PROPERTY(QString eventName READ eventName WRITE setEventName NOTIFY eventNameChanged)
     Q_PROPERTY(QDateTime selectedDate READ selectedDate WRITE setSelectedDate NOTIFY selectedDateChanged)
     Q_PROPERTY(qint64 selectedId READ selectedId WRITE setSelectedId NOTIFY selectedIdChanged)
@@ -54,6 +56,9 @@ public:
     void setCountDown(bool countDown);
     bool yearly() const { return m_yearly; }
     void setYearly(bool yearly);
+    QString unit() const { return CountUnits::name(m_unit); }
+    // A name that is no unit leaves the unit as it is.
+    void setUnit(const QString &unit);
     QString eventName() const { return m_eventName; }
     // Longer titles are cut to the title limit.
     void setEventName(const QString &name);
@@ -72,7 +77,7 @@ public:
     bool hasEvent() const;
 
     // Fills the form from the event `eventId` names: its title, direction (kept when the
-    // event has none), whether it repeats, theme (1003 when it has none) and date. False when
+    // event has none), whether it repeats, its count's unit, theme (1003 when it has none) and date. False when
     // there is no such event.
     Q_INVOKABLE bool load();
     // Fills the add form with an event to add (a shared event's, for the person to confirm).
@@ -91,6 +96,7 @@ Q_SIGNALS:
     void eventIdChanged();
     void countDownChanged();
     void yearlyChanged();
+    void unitChanged();
     void eventNameChanged();
     void selectedDateChanged();
     void selectedIdChanged();
@@ -112,6 +118,7 @@ private:
     QString m_loadedEventId; // set once the form is filled from its event: only then is there a change to make
     bool m_countDown = true;
     bool m_yearly = false;
+    CountUnit m_unit = CountUnit::Days;
     QString m_eventName;
     QDateTime m_selectedDate;
     qint64 m_selectedId = kDefaultThemeId;

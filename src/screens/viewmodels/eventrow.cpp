@@ -12,6 +12,7 @@ QVariantMap EventRow::recordView() const
     QVariantMap view = m_event.toKeyed();
     view.insert(QStringLiteral("countdown"), m_event.countsDown());
     view.insert(QStringLiteral("yearly"), m_event.repeatsYearly());
+    view.insert(QStringLiteral("unit"), CountUnits::name(m_event.unit()));
     return view;
 }
 

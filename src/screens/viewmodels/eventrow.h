@@ -21,8 +21,9 @@ class EventRow : public QObject
     Q_PROPERTY(bool gone READ gone NOTIFY goneChanged)
     // The event itself, as one value: every field of the stored record under its own key
     // (an absent optional field is absent here too), with the two answers the screens need
-    // made once in C++: "countdown" (an event without a direction counts down) and "yearly"
-    // (it comes back every year; CalendarHelper.countedDate gives the day it counts to).
+    // made once in C++: "countdown" (an event without a direction counts down), "yearly"
+    // (it comes back every year; CalendarHelper.countedDate gives the day it counts to) and
+    // "unit" (the unit its count is shown in: "days", "weeks", "months" or "years").
     Q_PROPERTY(QVariantMap record READ recordView NOTIFY changed)
 
 public:

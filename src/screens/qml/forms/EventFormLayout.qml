@@ -4,7 +4,7 @@ import Tallowick as T
 
 // The body both event forms share, dressed in the line colour of `event` (without one, of the
 // theme chosen): the direction switch, the yearly switch (counting down), the title with its
-// counter, the date wheel, the theme strip and, kept in reach at the bottom whatever the
+// counter, the unit of the count, the date wheel, the theme strip and, kept in reach at the bottom whatever the
 // window's height, the save button.
 // Tab goes through them in that order (the view follows the focus); Return saves.
 FocusScope {
@@ -155,6 +155,17 @@ FocusScope {
                             font.pointSize: Style.textLabel
                         }
                     }
+
+                    //% "Count in"
+                    SectionLabel { text: qsTrId("form.countIn") }
+
+                    CountUnitChoice {
+                        id: unitChoice
+                        objectName: "unitChoice"
+                        width: parent.width
+                        onUnitChanged: root.form.unit = unit
+                    }
+                    Binding { target: unitChoice; property: "unit"; value: root.form.unit }
                 }
 
                 Column {

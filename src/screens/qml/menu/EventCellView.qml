@@ -9,6 +9,10 @@ Column {
     property EventRow event: null
     property color fontColor: "black"
     spacing: Style.gapXS
+    // The count in the event's unit: the big number, and its unit with the rest beneath it.
+    readonly property var shownCount: event ? (CalendarHelper.minute, CalendarHelper.shownCount(event.record.ddate, event.record.countdown,
+                                                                                             event.record.yearly, event.record.unit))
+                                            : ({ number: "", beneath: "" })
 
     Text {
         objectName: "cellTitle"
@@ -42,13 +46,27 @@ Column {
         horizontalAlignment: Text.AlignLeft
         // As wide as the cell, so that it starts where the title and date do in either direction.
         width: root.width
-        bottomPadding: Style.cellPadding
-        text: CalendarHelper.minute, CalendarHelper.getDayCount(root.event ? CalendarHelper.countedDate(root.event.record.ddate, root.event.record.yearly) : "",
-                                                                root.event ? root.event.record.countdown : true)
+        bottomPadding: beneath.visible ? 0 : Style.cellPadding
+        text: root.shownCount.number
         textFormat: Text.PlainText
         font.family: Fonts.gilroy
         font.weight: Font.ExtraBold
         font.pointSize: Style.textDisplay
+        color: root.fontColor
+    }
+    Text {
+        id: beneath
+        objectName: "cellCountBeneath"
+        horizontalAlignment: Text.AlignLeft
+        width: root.width
+        bottomPadding: Style.cellPadding
+        visible: text !== ""
+        text: root.shownCount.beneath
+        textFormat: Text.PlainText
+        elide: Text.ElideRight
+        font.family: Fonts.gilroy
+        font.weight: Font.ExtraBold
+        font.pointSize: Style.textLabel
         color: root.fontColor
     }
 }

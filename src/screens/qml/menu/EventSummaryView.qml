@@ -110,7 +110,8 @@ Rectangle {
             focus: ListView.isCurrentItem
             Accessible.role: Accessible.ListItem
             Accessible.ignored: root.coversSheet
-            Accessible.name: CalendarHelper.minute, CalendarHelper.spokenPage(event.record.dateTitle, event.record.ddate, event.record.countdown, event.record.yearly)
+            Accessible.name: CalendarHelper.minute, CalendarHelper.spokenPage(event.record.dateTitle, event.record.ddate, event.record.countdown, event.record.yearly,
+                                                                        event.record.unit)
             Accessible.focusable: true
             Accessible.onPressAction: root.openRow(row.index)
             Accessible.onDecreaseAction: root.moveOne(row.index, -1)

@@ -27,6 +27,10 @@ Item {
     signal sheetRequested(string mode)
 
     readonly property color fontColor: Colors.hex(event ? event.record.fontColor : "")
+    // The count in the event's unit: the big number, and its unit with the rest beneath it.
+    readonly property var shownCount: event ? (CalendarHelper.minute, CalendarHelper.shownCount(event.record.ddate, event.record.countdown,
+                                                                                             event.record.yearly, event.record.unit))
+                                            : ({ number: "", beneath: "" })
 
     // The x of an item `itemWidth` wide that stands `margin` from the page's leading edge: the
     // left one, or the right one when the layout is mirrored.
@@ -70,7 +74,8 @@ Item {
         height: countColumn.y + countColumn.height - y
         Accessible.role: Accessible.StaticText
         Accessible.name: page.event ? (CalendarHelper.minute, CalendarHelper.spokenPage(page.event.record.dateTitle, page.event.record.ddate,
-                                                                                  page.event.record.countdown, page.event.record.yearly)) : ""
+                                                                                  page.event.record.countdown, page.event.record.yearly,
+                                                                                  page.event.record.unit)) : ""
         Accessible.ignored: page.accessibilityHidden || !page.visible
     }
 
@@ -152,8 +157,7 @@ Item {
             width: parent.width
             height: Math.ceil(page.countSize * Style.countLineHeight)
             verticalAlignment: Text.AlignVCenter
-            text: page.event ? (CalendarHelper.minute, CalendarHelper.getDayCount(CalendarHelper.countedDate(page.event.record.ddate, page.event.record.yearly),
-                                                                              page.event.record.countdown)) : ""
+            text: page.shownCount.number
             textFormat: Text.PlainText
             font.family: Fonts.gilroy
             font.weight: Font.ExtraBold
@@ -161,6 +165,20 @@ Item {
             // Five to seven digits shrink to the column's width.
             fontSizeMode: Text.HorizontalFit
             minimumPixelSize: Style.pixels(Style.textTitle)
+            color: page.fontColor
+            Accessible.ignored: true
+        }
+        Text {
+            objectName: "countBeneath"
+            horizontalAlignment: Text.AlignLeft
+            width: parent.width
+            visible: text !== ""
+            text: page.shownCount.beneath
+            textFormat: Text.PlainText
+            font.family: Fonts.avenir
+            font.weight: Font.Bold
+            font.pointSize: Style.textHeadline
+            elide: Text.ElideRight
             color: page.fontColor
             Accessible.ignored: true
         }
