@@ -143,10 +143,13 @@ void installTranslations(QCoreApplication &app)
     if (!chosenInProcess) {
         const Settings settings = Settings::fromEnvironment();
         currentLanguage = languageFor(settings);
-        // Without a time locale ICU keeps its own default (that of C: English).
+        // Without a time locale ICU keeps its own default (that of C: English); Qt's formats
+        // follow it, as the C locale's own would give times with their seconds ("10:00:00").
         const QString formats = formatLocaleFor(settings);
         if (!formats.isEmpty())
             setFormatLocale(formats);
+        else if (QLocale::system().language() == QLocale::C)
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
     loadTable(app);
 }

@@ -1,7 +1,11 @@
 #include <platform/localization.h>
 #include <support/testenvironment.h>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QTime>
 #include <QMap>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -210,4 +214,29 @@ TEST(Localization, DatesFollowTheTimeLocale)
     EXPECT_EQ(formatLocaleFor(settings("", "", "", "en_US.UTF-8", "ko_KR.UTF-8")), QLatin1String("ko_KR"));
     EXPECT_EQ(formatLocaleFor(settings("", "zh_TW.UTF-8", "", "en_US.UTF-8", "ko_KR.UTF-8")), QLatin1String("zh_TW"));
     EXPECT_EQ(formatLocaleFor(settings("ko", "", "", "C")), QString());
+}
+
+// With no locale at all (the C locale) dates are English, as ICU gives them; times too: the C
+// locale's own short time carries seconds ("10:00:00").
+TEST(Localization, WithoutAnyLocaleTimesAreEnglishWithoutSeconds)
+{
+    if (qEnvironmentVariableIsSet("TALLOWICK_C_LOCALE_CHILD")) {
+        ASSERT_EQ(QLocale::system().language(), QLocale::C);
+        Localization::installTranslations(*QCoreApplication::instance());
+        EXPECT_EQ(QLocale().toString(QTime(10, 0), QLocale::ShortFormat),
+                  QLocale(QLocale::English, QLocale::UnitedStates).toString(QTime(10, 0), QLocale::ShortFormat));
+        EXPECT_FALSE(QLocale().toString(QTime(10, 0), QLocale::ShortFormat).contains(QLatin1String("00:00")));
+        return;
+    }
+    // In a process of its own started without any language setting.
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_TIME", "LANG"})
+        env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("TALLOWICK_C_LOCALE_CHILD"), QStringLiteral("1"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=Localization.WithoutAnyLocaleTimesAreEnglishWithoutSeconds")});
+    ASSERT_TRUE(child.waitForFinished(30000));
+    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardOutput().toStdString();
 }

@@ -62,6 +62,11 @@ TEST_F(Mouse, TheThemeStripScrollsWithAVerticalWheelAndADragThatStartsOnAThumb)
     present("add");
     QQuickItem *strip = scene->find(QStringLiteral("themeStrip"));
     ASSERT_TRUE(strip);
+    // The strip ends the form: scrolled to its end, it is in sight above Save.
+    QQuickItem *form = scene->find(QStringLiteral("formFlickable"));
+    ASSERT_TRUE(form);
+    form->setProperty("contentY", form->property("contentHeight").toReal() - form->height());
+    scene->settle(50);
     const qint64 chosen = strip->property("selectedId").toLongLong();
     ASSERT_GT(strip->property("contentWidth").toReal(), strip->width());
 
@@ -163,8 +168,9 @@ TEST_F(Mouse, AWheelThatScrollsTheFormDoesNotTurnTheDateItMeetsOnTheWay)
     QQuickItem *picker = scene->find(QStringLiteral("datePicker"));
     ASSERT_TRUE(flick && picker);
     const QVariant date = picker->property("selectedDate");
-    // Just above the wheel, inside the form.
-    const QPointF at(160, picker->mapToScene(QPointF(0, 0)).y() - 25);
+    // Just above the wheel, inside the form (which ends above Save).
+    const qreal formBottom = flick->mapToScene(QPointF(0, flick->height())).y();
+    const QPointF at(160, std::min(picker->mapToScene(QPointF(0, 0)).y() - 25, formBottom - 10));
     ASSERT_GT(at.y(), flick->mapToScene(QPointF(0, 0)).y());
     QTest::mouseMove(&scene->window(), at.toPoint());
     for (int notch = 0; notch < 8; ++notch) {

@@ -233,6 +233,8 @@ TEST_F(Views, ACountInALargerUnitNamesItsUnitAndTheRest)
         expectTidy(RuruSummary(entry).layout(), QSizeF(170, 170), "small");
         expectTidy(RuruMedium(entry).layout(), QSizeF(364, 170), "medium");
         expectTidy(RuruLarge(entry).layout(), QSizeF(364, 382), "large");
+        if (QLatin1String(c.unit) == QLatin1String("years") && !c.countdown)
+            saveArtifact(renderWidget(entry, WidgetFamily::SystemMedium, 2), QStringLiteral("medium-in-years"));
     }
 }
 

@@ -166,6 +166,8 @@ FocusScope {
                         onUnitChanged: root.form.unit = unit
                     }
                     Binding { target: unitChoice; property: "unit"; value: root.form.unit }
+                    // Room for the date's label, which stands in the gap above the picker.
+                    Item { width: 1; height: Style.gapS }
                 }
 
                 Column {
