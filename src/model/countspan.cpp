@@ -6,11 +6,13 @@
 #include <platform/clock.h>
 
 #include <unicode/gregocal.h>
-#include <unicode/measfmt.h>
+#include <unicode/listformatter.h>
 #include <unicode/measunit.h>
 #include <unicode/numberformatter.h>
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,20 +58,38 @@ QString fromIcu(const icu::UnicodeString &text)
     return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
 }
 
-// The time locale's measure format, kept while the locale stays.
-icu::MeasureFormat *measureFormat()
+// The time locale's list of units ("6 weeks, 3 days", "6 semaines et 3 jours"), kept while
+// the locale stays.
+icu::ListFormatter *unitList()
 {
     thread_local std::string localeName;
-    thread_local std::unique_ptr<icu::MeasureFormat> format;
+    thread_local std::unique_ptr<icu::ListFormatter> list;
     const icu::Locale &locale = icu::Locale::getDefault();
-    if (!format || localeName != locale.getName()) {
+    if (!list || localeName != locale.getName()) {
         UErrorCode status = U_ZERO_ERROR;
-        format = std::make_unique<icu::MeasureFormat>(locale, UMEASFMT_WIDTH_WIDE, status);
+        list.reset(icu::ListFormatter::createInstance(locale, ULISTFMT_TYPE_UNITS, ULISTFMT_WIDTH_WIDE, status));
         if (U_FAILURE(status))
-            format.reset();
+            list.reset();
         localeName = locale.getName();
     }
-    return format.get();
+    return list.get();
+}
+
+// The time locale's formatter of an amount of `unit` with the unit's full name, kept while the
+// locale stays: making one takes most of the time of a count's words.
+const icu::number::LocalizedNumberFormatter &unitFormatter(CountUnit unit)
+{
+    thread_local std::string localeName;
+    thread_local std::array<std::optional<icu::number::LocalizedNumberFormatter>, 4> formatters;
+    const icu::Locale &locale = icu::Locale::getDefault();
+    if (localeName != locale.getName()) {
+        formatters = {};
+        localeName = locale.getName();
+    }
+    std::optional<icu::number::LocalizedNumberFormatter> &formatter = formatters.at(std::size_t(unit));
+    if (!formatter)
+        formatter = icu::number::NumberFormatter::withLocale(locale).unit(icuUnit(unit)).unitWidth(UNUM_UNIT_WIDTH_FULL_NAME);
+    return *formatter;
 }
 
 bool isNegative(const CountWords::Meaning &meaning)
@@ -145,27 +165,23 @@ CountSpan shownParts(const CountSpan &span)
 
 QString text(const CountSpan &parts)
 {
-    icu::MeasureFormat *format = measureFormat();
-    if (parts.isEmpty() || !format)
+    icu::ListFormatter *list = unitList();
+    if (parts.isEmpty() || !list)
         return {};
     UErrorCode status = U_ZERO_ERROR;
-    std::vector<icu::Measure> measures;
+    std::vector<icu::UnicodeString> measures;
     measures.reserve(parts.size());
     for (const SpanPart &part : parts)
-        measures.emplace_back(icu::Formattable(int64_t(part.amount)), icuUnit(part.unit).clone(), status);
+        measures.push_back(unitFormatter(part.unit).formatInt(part.amount, status).toString(status));
     icu::UnicodeString out;
-    icu::FieldPosition ignored(icu::FieldPosition::DONT_CARE);
-    format->formatMeasures(measures.data(), int32_t(measures.size()), out, ignored, status);
+    list->format(measures.data(), int32_t(measures.size()), out, status);
     return U_SUCCESS(status) ? fromIcu(out) : QString();
 }
 
 QString unitWord(CountUnit unit, qint64 amount)
 {
     UErrorCode status = U_ZERO_ERROR;
-    const icu::number::FormattedNumber formatted = icu::number::NumberFormatter::withLocale(icu::Locale::getDefault())
-                                                       .unit(icuUnit(unit))
-                                                       .unitWidth(UNUM_UNIT_WIDTH_FULL_NAME)
-                                                       .formatInt(amount, status);
+    const icu::number::FormattedNumber formatted = unitFormatter(unit).formatInt(amount, status);
     const icu::UnicodeString whole = formatted.toString(status);
     if (U_FAILURE(status))
         return {};
@@ -178,9 +194,11 @@ QString unitWord(CountUnit unit, qint64 amount)
 
 Shown shown(const EDate &event)
 {
+    if (event.unit() == CountUnit::Days)
+        return {CalendarHelper::getDayCount(event), {}};
     const EventCount count = ofEvent(event);
     const CountSpan parts = shownParts(count.span);
-    if (event.unit() == CountUnit::Days || parts.isEmpty())
+    if (parts.isEmpty())
         return {CalendarHelper::getDayCount(event), {}};
     const SpanPart &first = parts.first();
     QString beneath = unitWord(first.unit, first.amount);
