@@ -7,24 +7,6 @@
 
 #include <functional>
 
-namespace {
-
-// Any item under `root`, list rows and items moved over the window included.
-QQuickItem *findUnder(QQuickItem *root, const QString &name)
-{
-    if (!root)
-        return nullptr;
-    for (QQuickItem *child : root->childItems()) {
-        if (child->objectName() == name)
-            return child;
-        if (QQuickItem *found = findUnder(child, name))
-            return found;
-    }
-    return nullptr;
-}
-
-} // namespace
-
 LanguageScene::LanguageScene(const QString &locale, QSize size)
     : m_locale(locale)
 {
@@ -47,7 +29,7 @@ LanguageScene::~LanguageScene()
 
 QQuickItem *LanguageScene::find(const QString &objectName) const
 {
-    return findUnder(m_scene->window().contentItem(), objectName);
+    return findItem(m_scene->window().contentItem(), objectName);
 }
 
 void LanguageScene::present(const QString &mode)

@@ -434,20 +434,6 @@ void tap(QmlScene &scene, QQuickItem *item)
     QTest::mouseClick(&scene.window(), Qt::LeftButton, {}, centreOf(item, scene.window().contentItem()).toPoint());
 }
 
-// Items made by a Repeater are children in the item tree only.
-QQuickItem *findItem(QQuickItem *root, const QString &objectName)
-{
-    if (!root)
-        return nullptr;
-    if (root->objectName() == objectName)
-        return root;
-    for (QQuickItem *child : root->childItems()) {
-        if (QQuickItem *found = findItem(child, objectName))
-            return found;
-    }
-    return nullptr;
-}
-
 QQuickItem *thumbOf(QmlScene &scene, int themeId)
 {
     QQuickItem *loader = findItem(scene.item(), QStringLiteral("theme-%1").arg(themeId));

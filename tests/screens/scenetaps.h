@@ -17,20 +17,6 @@ inline QVariant storeValue(QObject &store)
     return QVariant::fromValue(&store);
 }
 
-// Any item drawn under `root` (list and repeater rows included) by its objectName.
-inline QQuickItem *findItem(QQuickItem *root, const QString &name)
-{
-    if (!root)
-        return nullptr;
-    for (QQuickItem *child : root->childItems()) {
-        if (child->objectName() == name)
-            return child;
-        if (QQuickItem *found = findItem(child, name))
-            return found;
-    }
-    return nullptr;
-}
-
 inline QPointF centreOf(QQuickItem *item)
 {
     return item->mapToScene(QPointF(item->width() / 2, item->height() / 2));

@@ -64,21 +64,18 @@ QImage QmlScene::grab(const QString &artifactName)
     return image;
 }
 
-namespace {
-
-// Items a Repeater makes are children in the item tree only.
-QQuickItem *findInItemTree(QQuickItem *root, const QString &objectName)
+QQuickItem *findItem(QQuickItem *root, const QString &name)
 {
+    if (!root)
+        return nullptr;
     for (QQuickItem *child : root->childItems()) {
-        if (child->objectName() == objectName)
+        if (child->objectName() == name)
             return child;
-        if (QQuickItem *found = findInItemTree(child, objectName))
+        if (QQuickItem *found = findItem(child, name))
             return found;
     }
     return nullptr;
 }
-
-} // namespace
 
 QQuickItem *QmlScene::find(const QString &objectName) const
 {
@@ -86,7 +83,7 @@ QQuickItem *QmlScene::find(const QString &objectName) const
         return nullptr;
     if (auto *found = m_item->findChild<QQuickItem *>(objectName))
         return found;
-    return findInItemTree(m_item, objectName);
+    return findItem(m_item, objectName);
 }
 
 QColor pixel(const QImage &image, int x, int y)

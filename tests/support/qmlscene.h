@@ -27,7 +27,7 @@ public:
     void settle(int ms = 50);
     // What the window shows now. Also saved under test-artifacts/<name>.png when a name is given.
     QImage grab(const QString &artifactName = QString());
-    // The first child item (at any depth) with this objectName.
+    // The first item (at any depth) with this objectName, Repeater-made ones too.
     QQuickItem *find(const QString &objectName) const;
 
 private:
@@ -35,6 +35,10 @@ private:
     QQuickWindow m_window;
     QQuickItem *m_item = nullptr;
 };
+
+// Any item drawn under `root` by its objectName: list and repeater rows too, which are
+// children in the item tree only.
+QQuickItem *findItem(QQuickItem *root, const QString &name);
 
 // The colour of a point of an image, ignoring alpha rounding.
 QColor pixel(const QImage &image, int x, int y);
