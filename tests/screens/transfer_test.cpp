@@ -43,6 +43,32 @@ QString textOf(QQuickItem *root, const QString &name)
     return item ? item->property("text").toString() : QStringLiteral("<no %1>").arg(name);
 }
 
+// The page of the event `row`, and the summary of the list, made and settled.
+std::unique_ptr<QmlScene> pageOf(UserData &store, const QVariant &row)
+{
+    auto page = std::make_unique<QmlScene>(
+        QStringLiteral("DateCircle"),
+        QVariantMap{{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), row}, {QStringLiteral("pageIndex"), 0}});
+    page->settle(100);
+    return page;
+}
+
+std::unique_ptr<QmlScene> summaryOf(UserData &store, const QVariant &row)
+{
+    auto summary = std::make_unique<QmlScene>(
+        QStringLiteral("EventSummaryView"),
+        QVariantMap{{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), row}, {QStringLiteral("events"), rowsOf(store)}});
+    summary->settle(100);
+    return summary;
+}
+
+// What a screen reader hears for the page.
+QString spokenPage(QmlScene &page)
+{
+    QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(findItem(page.item(), QStringLiteral("pageText")));
+    return spoken ? spoken->text(QAccessible::Name) : QStringLiteral("<no page text>");
+}
+
 class Yearly : public ::testing::Test
 {
 protected:
@@ -117,26 +143,20 @@ TEST_F(Yearly, InALargerUnitThePageTheRowAndTheSpokenPageShowTheCountInIt)
     seedEvents({TestEvent::from(mumsBirthday()).countedIn(QStringLiteral("weeks")), numbered(1)});
     UserData store;
     const QVariant row = rowOf(store.magicDates().at(0), store);
-    QmlScene page(QStringLiteral("DateCircle"),
-                  {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), row}, {QStringLiteral("pageIndex"), 0}});
-    ASSERT_TRUE(page.item());
-    page.settle(100);
-    EXPECT_EQ(textOf(page.item(), QStringLiteral("dayCount")), QStringLiteral("20"));
-    EXPECT_EQ(textOf(page.item(), QStringLiteral("countBeneath")), QString::fromUtf8("weeks · 3 days"));
-    QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(findItem(page.item(), QStringLiteral("pageText")));
-    ASSERT_TRUE(spoken);
-    EXPECT_EQ(spoken->text(QAccessible::Name), QStringLiteral("Mum, May 1, 2027, 20 weeks, 3 days left, 11th year"));
-    page.grab(QStringLiteral("page-in-weeks"));
+    const auto page = pageOf(store, row);
+    ASSERT_TRUE(page->item());
+    EXPECT_EQ(textOf(page->item(), QStringLiteral("dayCount")), QStringLiteral("20"));
+    EXPECT_EQ(textOf(page->item(), QStringLiteral("countBeneath")), QString::fromUtf8("weeks · 3 days"));
+    EXPECT_EQ(spokenPage(*page), QStringLiteral("Mum, May 1, 2027, 20 weeks, 3 days left, 11th year"));
+    page->grab(QStringLiteral("page-in-weeks"));
 
-    QmlScene summary(QStringLiteral("EventSummaryView"),
-                     {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), row}, {QStringLiteral("events"), rowsOf(store)}});
-    ASSERT_TRUE(summary.item());
-    summary.settle(100);
-    QQuickItem *first = findItem(summary.item(), QStringLiteral("summaryRow0"));
+    const auto summary = summaryOf(store, row);
+    ASSERT_TRUE(summary->item());
+    QQuickItem *first = findItem(summary->item(), QStringLiteral("summaryRow0"));
     EXPECT_EQ(textOf(first, QStringLiteral("cellCount")), QStringLiteral("20"));
     EXPECT_EQ(textOf(first, QStringLiteral("cellCountBeneath")), QString::fromUtf8("weeks · 3 days"));
     // A row in days has nothing beneath its count.
-    EXPECT_FALSE(findItem(findItem(summary.item(), QStringLiteral("summaryRow1")), QStringLiteral("cellCountBeneath"))->isVisible());
+    EXPECT_FALSE(findItem(findItem(summary->item(), QStringLiteral("summaryRow1")), QStringLiteral("cellCountBeneath"))->isVisible());
 
     QmlScene edit(QStringLiteral("EditEvent"), {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), row}});
     ASSERT_TRUE(edit.item());
@@ -157,28 +177,22 @@ TEST_F(Yearly, ThePageAndTheSummaryShowTheNextOccurrenceAndWhichOneItIs)
     seedEvents({mumsBirthday(), numbered(1)});
     UserData store;
     const QVariant row = rowOf(store.magicDates().at(0), store);
-    QmlScene page(QStringLiteral("DateCircle"),
-                  {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), row}, {QStringLiteral("pageIndex"), 0}});
-    ASSERT_TRUE(page.item());
-    page.settle(100);
-    EXPECT_EQ(textOf(page.item(), QStringLiteral("eventDate")), QString::fromUtf8("1.May.27 · 11th year"));
-    EXPECT_EQ(textOf(page.item(), QStringLiteral("dayCount")), QStringLiteral("143"));
-    QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(findItem(page.item(), QStringLiteral("pageText")));
-    ASSERT_TRUE(spoken);
-    EXPECT_EQ(spoken->text(QAccessible::Name), QStringLiteral("Mum, May 1, 2027, 143 days left, 11th year"));
+    const auto page = pageOf(store, row);
+    ASSERT_TRUE(page->item());
+    EXPECT_EQ(textOf(page->item(), QStringLiteral("eventDate")), QString::fromUtf8("1.May.27 · 11th year"));
+    EXPECT_EQ(textOf(page->item(), QStringLiteral("dayCount")), QStringLiteral("143"));
+    EXPECT_EQ(spokenPage(*page), QStringLiteral("Mum, May 1, 2027, 143 days left, 11th year"));
     DayCounter counter;
-    page.grab(QStringLiteral("page-yearly"));
+    page->grab(QStringLiteral("page-yearly"));
 
-    QmlScene summary(QStringLiteral("EventSummaryView"),
-                     {{QStringLiteral("store"), storeValue(store)}, {QStringLiteral("event"), row}, {QStringLiteral("events"), rowsOf(store)}});
-    ASSERT_TRUE(summary.item());
-    summary.settle(100);
-    QQuickItem *first = findItem(summary.item(), QStringLiteral("summaryRow0"));
+    const auto summary = summaryOf(store, row);
+    ASSERT_TRUE(summary->item());
+    QQuickItem *first = findItem(summary->item(), QStringLiteral("summaryRow0"));
     EXPECT_EQ(textOf(first, QStringLiteral("cellDate")), QString::fromUtf8("1.May.27 · 11th year"));
     EXPECT_EQ(textOf(first, QStringLiteral("cellCount")), QStringLiteral("143"));
     // An event that happens once shows its own date, as before.
-    EXPECT_EQ(textOf(findItem(summary.item(), QStringLiteral("summaryRow1")), QStringLiteral("cellDate")), QStringLiteral("2.Jan.27"));
-    summary.grab(QStringLiteral("summary-yearly-and-actions"));
+    EXPECT_EQ(textOf(findItem(summary->item(), QStringLiteral("summaryRow1")), QStringLiteral("cellDate")), QStringLiteral("2.Jan.27"));
+    summary->grab(QStringLiteral("summary-yearly-and-actions"));
 
     // On the day, and the day after: the next year's.
     EXPECT_EQ(counter.eventDate(QStringLiteral("2016-05-01"), true), QString::fromUtf8("1.May.27 · 11th year"));
