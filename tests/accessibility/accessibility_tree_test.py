@@ -7,7 +7,8 @@ tree read over the AT-SPI bus with pyatspi. Run it under dbus-run-session:
 Checked on the page, in the add form and back, and in the list's sync sheet: every control has a role and a name and one
 press action; nothing of a page that is not on screen, nor of what lies under an open sheet,
 is in the tree; the page reads as one text with its title, whole date and count; the page
-indicator says which event of how many; the date columns are spin buttons with a value.
+indicator says which event of how many; the date columns are spin buttons with a value; the
+count's unit is a radio button each.
 """
 import os
 import shutil
@@ -142,6 +143,10 @@ def main():
             except NotImplementedError:
                 check(False, "'%s' has a value" % spin["name"])
         check(any(i["role"] == "radio button" and i["name"] == "Peach" for i in form), "themes are named by theme")
+        units = {i["name"]: i["node"].getState().contains(pyatspi.STATE_CHECKED) for i in form
+                 if i["role"] == "radio button" and i["name"] in ("Days", "Weeks", "Months", "Years")}
+        check(units == {"Days": True, "Weeks": False, "Months": False, "Years": False},
+              "the count's unit is four radio buttons, days chosen: %s" % units)
         check(any(i["role"] == "push button" and i["name"] == "Close" for i in form), "the sheet has a close control")
         check_controls(form, "add form")
 
