@@ -18,12 +18,6 @@ QList<int> firstDays(int count)
     return days;
 }
 
-} // namespace
-
-namespace OwnAlarms {
-
-namespace {
-
 // The alarm's trigger in seconds from the start of the event's day; nothing for a trigger
 // at a fixed moment or relative to the end.
 std::optional<int> offsetOf(icalcomponent *alarm)
@@ -42,9 +36,33 @@ std::optional<int> offsetOf(icalcomponent *alarm)
 
 } // namespace
 
+namespace OwnAlarms {
+
+std::optional<int> daysBefore(icalcomponent *alarm, QTime time)
+{
+    const auto seconds = offsetOf(alarm);
+    const int atTime = time.msecsSinceStartOfDay() / 1000;
+    if (!seconds || *seconds > atTime || (atTime - *seconds) % kDay != 0)
+        return std::nullopt;
+    const int days = (atTime - *seconds) / kDay;
+    return days <= kMaxDaysBefore ? std::optional(days) : std::nullopt;
+}
+
 namespace {
 
-QList<int> daysAt(icalcomponent *vevent, QTime time);
+// The days of the event's alarms that fire at `time`, ascending.
+QList<int> daysAt(icalcomponent *vevent, QTime time)
+{
+    QList<int> days;
+    for (icalcomponent *alarm = icalcomponent_get_first_component(vevent, ICAL_VALARM_COMPONENT); alarm;
+         alarm = icalcomponent_get_next_component(vevent, ICAL_VALARM_COMPONENT)) {
+        const auto before = daysBefore(alarm, time);
+        if (before && !days.contains(*before))
+            days.append(*before);
+    }
+    std::sort(days.begin(), days.end());
+    return days;
+}
 
 } // namespace
 
@@ -81,37 +99,10 @@ QTime timeIn(icalcomponent *vevent)
     return candidates.isEmpty() ? legacy : candidates.constFirst();
 }
 
-std::optional<int> daysBefore(icalcomponent *alarm, QTime time)
-{
-    const auto seconds = offsetOf(alarm);
-    const int atTime = time.msecsSinceStartOfDay() / 1000;
-    if (!seconds || *seconds > atTime || (atTime - *seconds) % kDay != 0)
-        return std::nullopt;
-    const int days = (atTime - *seconds) / kDay;
-    return days <= kMaxDaysBefore ? std::optional(days) : std::nullopt;
-}
-
 QList<int> daysIn(icalcomponent *vevent)
 {
     return daysAt(vevent, timeIn(vevent));
 }
-
-namespace {
-
-QList<int> daysAt(icalcomponent *vevent, QTime time)
-{
-    QList<int> days;
-    for (icalcomponent *alarm = icalcomponent_get_first_component(vevent, ICAL_VALARM_COMPONENT); alarm;
-         alarm = icalcomponent_get_next_component(vevent, ICAL_VALARM_COMPONENT)) {
-        const auto before = daysBefore(alarm, time);
-        if (before && !days.contains(*before))
-            days.append(*before);
-    }
-    std::sort(days.begin(), days.end());
-    return days;
-}
-
-} // namespace
 
 QList<int> daysFor(const EDate &event)
 {

@@ -114,6 +114,11 @@ int autostartCommand(const CliContext &context, bool on)
     return CliRefused;
 }
 
+void printReminderTime(const CliContext &context, EventRepository &repository)
+{
+    context.out << "reminders at " << repository.center().reminderTime().toString(QStringLiteral("HH:mm")) << '\n';
+}
+
 // notifications time HH:MM: the time of day every reminder arrives at; the pending ones move
 // to it. Prints the time as stored.
 int reminderTimeCommand(const CliContext &context)
@@ -128,7 +133,7 @@ int reminderTimeCommand(const CliContext &context)
         context.err << "tallowick-cli: the reminder time could not be written (lock or notifications.json); nothing was changed\n";
         return CliRefused;
     }
-    context.out << "reminders at " << repository.center().reminderTime().toString(QStringLiteral("HH:mm")) << '\n';
+    printReminderTime(context, repository);
     return CliOk;
 }
 
@@ -152,7 +157,7 @@ int notificationsCommand(const CliContext &context)
     }
     context.out << statusName(repository.center().authorizationStatus()) << '\n';
     if (action == QLatin1String("status"))
-        context.out << "reminders at " << repository.center().reminderTime().toString(QStringLiteral("HH:mm")) << '\n';
+        printReminderTime(context, repository);
     return CliOk;
 }
 

@@ -29,7 +29,8 @@ std::optional<PageRequest> pageRequest(const QList<QueryItem> &items);
 // such item), "countdown" ("true" counts down, anything else up), "dateTitle" (cut to the
 // longest title there may be), "colorIndex" (a theme id; theme 1 when it is missing or names
 // no theme) and, optionally, "repeat" ("yearly": a count-down event that comes back every
-// year) and "unit" (what its count is shown in: "weeks", "months", "years"). Nothing when the link lacks one of the first three, or its date is no date.
+// year) and "unit" (what its count is shown in: "weeks", "months", "years"). Nothing when the
+// link lacks one of the first three, or its date is no date.
 std::optional<EventDraft> sharedEventDraft(const QUrl &url, const QList<QueryItem> &items);
 
 // An incoming link, read.

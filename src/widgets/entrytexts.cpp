@@ -69,16 +69,17 @@ std::optional<std::pair<QString, QString>> unitCount(const WidgetContent &entry,
 EntryTexts entryTexts(const WidgetContent &entry, WidgetFamily family)
 {
     const GroupDateHelper helper;
-    QString count = helper.getDayCount(entry.ddate, entry.countdown);
-    const CountWords::Meaning meaning = CountWords::meaningOf(count, entry.ddate, entry.countdown);
-    // The label says "ago": the number beside it is the days since, never a negative one.
-    if (meaning.kind == Kind::DaysAgo)
-        count = QString::number(meaning.days);
     // A yearly event's record counts to its next occurrence; the date says which one it is.
     QString date = helper.getRightDateFormat(entry.ddate);
     if (entry.repeatsYearly() && entry.occurrence && *entry.occurrence > 0 && *entry.occurrence < 10000)
         date += QStringLiteral(" · ") + CalendarHelper::occurrenceText(int(*entry.occurrence));
     if (const auto inUnit = unitCount(entry, family))
         return EntryTexts{entry.dateTitle, inUnit->first, date, inUnit->second};
+
+    QString count = helper.getDayCount(entry.ddate, entry.countdown);
+    const CountWords::Meaning meaning = CountWords::meaningOf(count, entry.ddate, entry.countdown);
+    // The label says "ago": the number beside it is the days since, never a negative one.
+    if (meaning.kind == Kind::DaysAgo)
+        count = QString::number(meaning.days);
     return EntryTexts{entry.dateTitle, count, date, labelFor(meaning, entry.countdown, family)};
 }

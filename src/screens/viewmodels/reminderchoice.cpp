@@ -112,10 +112,7 @@ void ReminderChoice::renewHelper()
 void ReminderChoice::appear()
 {
     // Another program may have chosen another time since.
-    if (const QTime stored = m_center.reminderTime(); stored != m_reminderTime) {
-        m_reminderTime = stored;
-        Q_EMIT reminderTimeChanged();
-    }
+    reloadReminderTime();
     const std::optional<EDate> shown = shownEvent();
     if (!shown || !shown->repeatNotification)
         return;
@@ -173,12 +170,17 @@ bool ReminderChoice::chooseReminderTime(int hour, int minute)
         return false;
     const bool written = EventRepository(m_store ? m_store->repository().settings() : SettingsStore(), m_center)
                              .setReminderTime(time);
-    const QTime stored = m_center.reminderTime();
-    if (stored != m_reminderTime) {
-        m_reminderTime = stored;
-        Q_EMIT reminderTimeChanged();
-    }
+    reloadReminderTime();
     return written;
+}
+
+void ReminderChoice::reloadReminderTime()
+{
+    const QTime stored = m_center.reminderTime();
+    if (stored == m_reminderTime)
+        return;
+    m_reminderTime = stored;
+    Q_EMIT reminderTimeChanged();
 }
 
 void ReminderChoice::refreshAuthorization()

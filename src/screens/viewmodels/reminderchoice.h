@@ -101,6 +101,8 @@ private:
     void setSelection(NotiDays option);
     void renewHelper();
     void setAllowed(bool allowed);
+    // Shows the stored reminder time, saying so when it is another than the one shown.
+    void reloadReminderTime();
     // The event the screen shows, wherever another program moved it; nothing once deleted.
     std::optional<EDate> shownEvent() const;
 
