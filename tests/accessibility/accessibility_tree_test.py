@@ -164,8 +164,9 @@ def main():
         listed = wait_for(lambda: (lambda t: t if any(i["name"] == "Sync with a calendar server" for i in t) else None)(
             nodes(app)), 20) or []
         press(listed, "push button", "Sync with a calendar server")
-        # Once it stands: while it slides in, its lower part is still off the window.
-        has_form = lambda t: t if any(i["name"] == "Set up sync" and i["showing"] for i in t) else None
+        # Once it stands: while it slides in, its lower part is still off the window (on a busy
+        # machine its fields come into sight one by one).
+        has_form = lambda t: t if any(i["name"] == "Set up sync" for i in t) and all(i["showing"] for i in t) else None
         sync = wait_for(lambda: has_form(nodes(app)), 20) or nodes(app)
         # Qt gives a password field no name: its label is its description.
         fields = {i["name"] or i["node"].description: i["role"] for i in sync
